@@ -1,0 +1,123 @@
+#include "app/globalbas.h"
+
+#include "app/regbas.h"
+
+namespace GLOBALbas {
+
+qint16 TimeAllowed = FirstRunTimeAllowed;
+platform::Bool16 NoSounds = platform::BoolFalse;
+qint16 LowestTarget = FirstRunLowestTarget;
+qint16 HighestTarget = FirstRunHighestTarget;
+qint16 TimerInterval = FirstRunTimerInterval;
+QList<qint32> ChosenNumbers{0};
+platform::Bool16 ManualSetupReady = platform::BoolFalse;
+Variant LastRegValue;
+
+namespace {
+
+// The clock lengths the settings window offers: list positions 0 to 6 for 30
+// to 60 ticks in steps of five.
+constexpr int LastTimeAllowedPosition = 6;
+
+Variant fetch(const QString &name)
+{
+    REGbas::FetchSetting(REGbas::HkeyCurrentUser, SettingsKeyPath, name);
+    return LastRegValue;
+}
+
+// A stored whole number that fits 16 bits, or nothing for text that is no
+// number and numbers out of range (the program never stores either, so they
+// can only come from a damaged or hand-edited store).
+std::optional<qint16> storedInt16(const Variant &stored)
+{
+    const auto n = stored.toNumber();
+    return n ? roundToInt16(*n) : std::nullopt;
+}
+
+} // namespace
+
+void ResetProcessValues()
+{
+    TimeAllowed = FirstRunTimeAllowed;
+    NoSounds = platform::BoolFalse;
+    LowestTarget = FirstRunLowestTarget;
+    HighestTarget = FirstRunHighestTarget;
+    TimerInterval = FirstRunTimerInterval;
+    ChosenNumbers = {0};
+    ManualSetupReady = platform::BoolFalse;
+    LastRegValue = Variant();
+}
+
+qint16 ReadTimeAllowed(const Variant &stored)
+{
+    if (stored.equalsEmpty())
+        return FirstRunTimeAllowed;
+    // The list position's text read as a number; a position the list does not
+    // have would make a clock of no length (or a negative one), so it falls
+    // back to the default like any other unusable value.
+    const double position = leadingNumber(stored.toText());
+    const auto seconds = roundToInt16(position * 5 + 30);
+    if (!seconds || *seconds < 30 || *seconds > 30 + 5 * LastTimeAllowedPosition)
+        return FirstRunTimeAllowed;
+    return *seconds;
+}
+
+platform::Bool16 ReadNoSounds(const Variant &stored)
+{
+    const auto n = stored.toNumber();
+    return platform::toBool16(n && *n != 0);
+}
+
+qint16 ReadLowestTarget(const Variant &stored)
+{
+    if (stored.equalsEmpty())
+        return FirstRunLowestTarget;
+    return storedInt16(stored).value_or(FirstRunLowestTarget);
+}
+
+qint16 ReadHighestTarget(const Variant &stored, qint16 lowestTarget)
+{
+    if (stored.equalsEmpty())
+        return FirstRunHighestTarget;
+    const auto n = storedInt16(stored);
+    if (!n || *n < lowestTarget)
+        return FirstRunHighestTarget;
+    return *n;
+}
+
+qint16 ReadTimerInterval(const Variant &stored)
+{
+    if (stored.equalsEmpty())
+        return SlowestTimerIntervalDefault;
+    const auto n = storedInt16(stored);
+    if (!n || *n < SlowestTimerIntervalDefault)
+        return SlowestTimerIntervalDefault;
+    return *n;
+}
+
+void LoadSettings()
+{
+    // The key's unnamed value is never written; asking for it only tells
+    // whether the key can be opened at all.
+    if (REGbas::FetchSetting(REGbas::HkeyCurrentUser, SettingsKeyPath, QString()) == -1) {
+        REGbas::CreateSettingsKey(REGbas::HkeyCurrentUser, SettingsKeyPath);
+        TimerInterval = FirstRunTimerInterval;
+        TimeAllowed = FirstRunTimeAllowed;
+        LowestTarget = FirstRunLowestTarget;
+        HighestTarget = FirstRunHighestTarget;
+        NoSounds = platform::BoolFalse;
+        return;
+    }
+    TimeAllowed = ReadTimeAllowed(fetch(QStringLiteral("TimeAllowed")));
+    NoSounds = ReadNoSounds(fetch(QStringLiteral("NoSounds")));
+    LowestTarget = ReadLowestTarget(fetch(QStringLiteral("LowestTarget")));
+    HighestTarget = ReadHighestTarget(fetch(QStringLiteral("HighestTarget")), LowestTarget);
+    TimerInterval = ReadTimerInterval(fetch(QStringLiteral("TimerInterval")));
+}
+
+bool FetchShowSeconds()
+{
+    return leadingNumber(fetch(QStringLiteral("ShowSeconds")).toText()) != 0;
+}
+
+} // namespace GLOBALbas

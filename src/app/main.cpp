@@ -1,0 +1,76 @@
+// The start-up routine: load the settings, then show the main window. The
+// process lives as long as that window.
+
+#include "app/globalbas.h"
+#include "game/gamefrm.h"
+#include "platform/fonts.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+
+// Options for looking at the program from scripts: they never change what a
+// player sees, only when the program quits.
+struct Diagnostics
+{
+    bool quitAfterShow = false;
+    QString screenshot;
+};
+
+Diagnostics parseDiagnostics(const QApplication &app)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption quit(QStringLiteral("quit-after-show"),
+                                  QStringLiteral("Quit as soon as the main window is shown."));
+    const QCommandLineOption shot(QStringLiteral("screenshot"),
+                                  QStringLiteral("Save a picture of the main window and quit."),
+                                  QStringLiteral("file"));
+    parser.addOption(quit);
+    parser.addOption(shot);
+    parser.addHelpOption();
+    parser.process(app);
+    return {parser.isSet(quit), parser.value(shot)};
+}
+
+void saveScreenshot(QWidget *window, const QString &file)
+{
+    QPixmap picture;
+    if (QScreen *screen = window->screen())
+        picture = screen->grabWindow(window->winId());
+    if (picture.isNull())
+        picture = window->grab();
+    if (!picture.save(file, "PNG"))
+        qWarning("could not save %s", qPrintable(file));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Vantor"));
+    QApplication::setApplicationName(QStringLiteral("Tallyfold"));
+    QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
+    const Diagnostics diagnostics = parseDiagnostics(app);
+    platform::registerFontSubstitutions();
+
+    GLOBALbas::LoadSettings();
+
+    auto *window = new GameFrm;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+
+    if (diagnostics.quitAfterShow || !diagnostics.screenshot.isEmpty()) {
+        // Give the window one round of events so it is really painted first.
+        QTimer::singleShot(50, window, [window, diagnostics] {
+            if (!diagnostics.screenshot.isEmpty())
+                saveScreenshot(window, diagnostics.screenshot);
+            window->close();
+        });
+    }
+    return QApplication::exec();
+}

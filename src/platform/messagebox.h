@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace platform {
+
+// The game's one kind of message: a modal box with the information icon, a
+// text, a title and an OK button. It returns when the user has closed it.
+void showInformation(QWidget *parent, const QString &text, const QString &title);
+
+// Tests route messages here instead of a modal box so that nothing waits on a
+// dialog; pass an empty function to restore the real box.
+using MessageSink = std::function<void(const QString &text, const QString &title)>;
+void setMessageSinkForTesting(MessageSink sink);
+
+} // namespace platform

@@ -1,0 +1,210 @@
+// The settings part of the start-up: first run, later runs, and the reading
+// rule of every stored value, against a real store in a private folder.
+
+#include "app/globalbas.h"
+#include "app/regbas.h"
+#include "platform/settingsstore.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+const QString Key = GLOBALbas::SettingsKeyPath;
+
+void storeDword(const QString &name, qint32 value)
+{
+    REGbas::StoreSetting(REGbas::HkeyCurrentUser, Key, name, value, REGbas::RegDword);
+}
+} // namespace
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void firstRunCreatesEmptyKeyAndUsesBuiltInValues();
+    void laterRunWithoutValuesFallsBackToReadDefaults();
+    void storedValuesAreRead();
+    void readingRules_data();
+    void readingRules();
+    void textValuesAreReadAsNumbers_data();
+    void textValuesAreReadAsNumbers();
+    void showSeconds_data();
+    void showSeconds();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestStartup::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    platform::setSettingsFolderForTesting(m_dir->path());
+    GLOBALbas::ResetProcessValues();
+}
+
+void TestStartup::cleanup()
+{
+    platform::setSettingsFolderForTesting(QString());
+    m_dir.reset();
+}
+
+void TestStartup::firstRunCreatesEmptyKeyAndUsesBuiltInValues()
+{
+    // Values a previous game in this process may have left must not leak in.
+    GLOBALbas::TimerInterval = 1234;
+    GLOBALbas::NoSounds = platform::BoolTrue;
+    GLOBALbas::LoadSettings();
+    QCOMPARE(GLOBALbas::TimerInterval, qint16(1000));
+    QCOMPARE(GLOBALbas::TimeAllowed, qint16(30));
+    QCOMPARE(GLOBALbas::LowestTarget, qint16(101));
+    QCOMPARE(GLOBALbas::HighestTarget, qint16(999));
+    QCOMPARE(GLOBALbas::NoSounds, platform::BoolFalse);
+    QVERIFY(!GLOBALbas::FetchShowSeconds());
+
+    // The key now exists, and nothing was written into it.
+    const QString file = platform::settingsFileForKey(Key);
+    QVERIFY(QFile::exists(file));
+    QCOMPARE(REGbas::FetchSetting(REGbas::HkeyCurrentUser, Key, QString()), 2);
+    for (const char *name : {"TimeAllowed", "NoSounds", "LowestTarget", "HighestTarget",
+                             "TimerInterval", "ShowSeconds"})
+        QCOMPARE(REGbas::FetchSetting(REGbas::HkeyCurrentUser, Key, name), 2);
+}
+
+void TestStartup::laterRunWithoutValuesFallsBackToReadDefaults()
+{
+    GLOBALbas::LoadSettings(); // first run
+    GLOBALbas::ResetProcessValues();
+    GLOBALbas::LoadSettings(); // second run: the key exists, still empty
+    QCOMPARE(GLOBALbas::TimerInterval, qint16(950));
+    QCOMPARE(GLOBALbas::TimeAllowed, qint16(30));
+    QCOMPARE(GLOBALbas::LowestTarget, qint16(101));
+    QCOMPARE(GLOBALbas::HighestTarget, qint16(999));
+    QCOMPARE(GLOBALbas::NoSounds, platform::BoolFalse);
+}
+
+void TestStartup::storedValuesAreRead()
+{
+    REGbas::CreateSettingsKey(REGbas::HkeyCurrentUser, Key);
+    storeDword("TimeAllowed", 6);
+    storeDword("NoSounds", 1);
+    storeDword("LowestTarget", 200);
+    storeDword("HighestTarget", 300);
+    storeDword("TimerInterval", 1200);
+    GLOBALbas::LoadSettings();
+    QCOMPARE(GLOBALbas::TimeAllowed, qint16(60));
+    QCOMPARE(GLOBALbas::NoSounds, platform::BoolTrue);
+    QCOMPARE(GLOBALbas::LowestTarget, qint16(200));
+    QCOMPARE(GLOBALbas::HighestTarget, qint16(300));
+    QCOMPARE(GLOBALbas::TimerInterval, qint16(1200));
+}
+
+void TestStartup::readingRules_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<qint32>("stored");
+    QTest::addColumn<int>("timeAllowed");
+    QTest::addColumn<int>("lowest");
+    QTest::addColumn<int>("highest");
+    QTest::addColumn<int>("interval");
+
+    QTest::newRow("time position 0") << "TimeAllowed" << 0 << 30 << 101 << 999 << 950;
+    QTest::newRow("time position 2") << "TimeAllowed" << 2 << 40 << 101 << 999 << 950;
+    QTest::newRow("time position 3") << "TimeAllowed" << 3 << 45 << 101 << 999 << 950;
+    // Positions the list does not have would give a clock of no length.
+    QTest::newRow("time position 7") << "TimeAllowed" << 7 << 30 << 101 << 999 << 950;
+    QTest::newRow("time position -1") << "TimeAllowed" << -1 << 30 << 101 << 999 << 950;
+    QTest::newRow("time position -6") << "TimeAllowed" << -6 << 30 << 101 << 999 << 950;
+    QTest::newRow("time position huge") << "TimeAllowed" << 100000 << 30 << 101 << 999 << 950;
+    QTest::newRow("lowest 0") << "LowestTarget" << 0 << 30 << 101 << 999 << 950;
+    QTest::newRow("lowest 500") << "LowestTarget" << 500 << 30 << 500 << 999 << 950;
+    QTest::newRow("lowest beyond 16 bits") << "LowestTarget" << 40000 << 30 << 101 << 999 << 950;
+    QTest::newRow("highest 0") << "HighestTarget" << 0 << 30 << 101 << 999 << 950;
+    QTest::newRow("highest below lowest") << "HighestTarget" << 100 << 30 << 101 << 999 << 950;
+    QTest::newRow("highest equal lowest") << "HighestTarget" << 101 << 30 << 101 << 101 << 950;
+    QTest::newRow("highest beyond 16 bits") << "HighestTarget" << 70000 << 30 << 101 << 999 << 950;
+    QTest::newRow("interval 0") << "TimerInterval" << 0 << 30 << 101 << 999 << 950;
+    QTest::newRow("interval 949") << "TimerInterval" << 949 << 30 << 101 << 999 << 950;
+    QTest::newRow("interval 950") << "TimerInterval" << 950 << 30 << 101 << 999 << 950;
+    QTest::newRow("interval 951") << "TimerInterval" << 951 << 30 << 101 << 999 << 951;
+    QTest::newRow("interval beyond 16 bits") << "TimerInterval" << 65536 << 30 << 101 << 999 << 950;
+}
+
+void TestStartup::readingRules()
+{
+    QFETCH(QString, name);
+    QFETCH(qint32, stored);
+    REGbas::CreateSettingsKey(REGbas::HkeyCurrentUser, Key);
+    storeDword(name, stored);
+    GLOBALbas::LoadSettings();
+    QTEST(int(GLOBALbas::TimeAllowed), "timeAllowed");
+    QTEST(int(GLOBALbas::LowestTarget), "lowest");
+    QTEST(int(GLOBALbas::HighestTarget), "highest");
+    QTEST(int(GLOBALbas::TimerInterval), "interval");
+}
+
+void TestStartup::textValuesAreReadAsNumbers_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("time as text") << "TimeAllowed" << QByteArray("2") << 40;
+    QTest::newRow("time not a number") << "TimeAllowed" << QByteArray("abc") << 30;
+    QTest::newRow("time empty") << "TimeAllowed" << QByteArray() << 30;
+    QTest::newRow("lowest as text") << "LowestTarget" << QByteArray(" 250 ") << 250;
+    QTest::newRow("lowest not a number") << "LowestTarget" << QByteArray("12ab") << 101;
+    QTest::newRow("lowest empty text") << "LowestTarget" << QByteArray() << 101;
+    QTest::newRow("interval not a number") << "TimerInterval" << QByteArray("fast") << 950;
+    QTest::newRow("sounds not a number") << "NoSounds" << QByteArray("yes") << 0;
+    QTest::newRow("sounds as text") << "NoSounds" << QByteArray("1") << -1;
+}
+
+void TestStartup::textValuesAreReadAsNumbers()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, text);
+    QFETCH(int, expected);
+    REGbas::CreateSettingsKey(REGbas::HkeyCurrentUser, Key);
+    auto key = platform::SettingsKey::open(Key);
+    QCOMPARE(key->set(name, {platform::RegType::Sz, text}), 0);
+    GLOBALbas::LoadSettings();
+    const int actual = name == "TimeAllowed"     ? GLOBALbas::TimeAllowed
+                       : name == "LowestTarget"  ? GLOBALbas::LowestTarget
+                       : name == "TimerInterval" ? GLOBALbas::TimerInterval
+                                                 : GLOBALbas::NoSounds;
+    QCOMPARE(actual, expected);
+}
+
+void TestStartup::showSeconds_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("absent") << 0 << QByteArray() << false;
+    QTest::newRow("dword 1") << 4 << QByteArray("\x01\0\0\0", 4) << true;
+    QTest::newRow("dword 0") << 4 << QByteArray("\0\0\0\0", 4) << false;
+    QTest::newRow("text 1") << 1 << QByteArray("1") << true;
+    QTest::newRow("text leading number") << 1 << QByteArray(" 2 apples") << true;
+    QTest::newRow("text no number") << 1 << QByteArray("on") << false;
+}
+
+void TestStartup::showSeconds()
+{
+    QFETCH(int, type);
+    QFETCH(QByteArray, bytes);
+    REGbas::CreateSettingsKey(REGbas::HkeyCurrentUser, Key);
+    if (type != 0) {
+        auto key = platform::SettingsKey::open(Key);
+        QCOMPARE(key->set("ShowSeconds", {quint32(type), bytes}), 0);
+    }
+    QTEST(GLOBALbas::FetchShowSeconds(), "shown");
+}
+
+QTEST_GUILESS_MAIN(TestStartup)
+#include "tst_startup.moc"
