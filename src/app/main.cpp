@@ -64,11 +64,17 @@ int main(int argc, char *argv[])
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
 
-    if (diagnostics.quitAfterShow || !diagnostics.screenshot.isEmpty()) {
-        // Give the window one round of events so it is really painted first.
-        QTimer::singleShot(50, window, [window, diagnostics] {
-            if (!diagnostics.screenshot.isEmpty())
-                saveScreenshot(window, diagnostics.screenshot);
+    if (!diagnostics.screenshot.isEmpty()) {
+        // Give the display server time to map and draw the window first.
+        QTimer::singleShot(300, window, [window, file = diagnostics.screenshot] {
+            saveScreenshot(window, file);
+            window->close();
+        });
+    } else if (diagnostics.quitAfterShow) {
+        // Quit at the first turn of the event loop, once the window has
+        // been painted in full.
+        QTimer::singleShot(0, window, [window] {
+            window->repaint();
             window->close();
         });
     }

@@ -1,0 +1,111 @@
+// The main window's shell: caption, menu, clock settings, the music it loads,
+// and closing (which stops the music and lets go of the window).
+
+#include "app/globalbas.h"
+#include "app/regbas.h"
+#include "game/gamefrm.h"
+#include "platform/settingsstore.h"
+#include "platform/soundplayer.h"
+#include "platform/wavimage.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+class TestGameFrm : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void captionAndMenu();
+    void loadTakesClockPeriodAndMusic();
+    void getSettingsReadsTheSecondsSwitch();
+    void exitClosesAndReleasesTheWindow();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestGameFrm::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    platform::setSettingsFolderForTesting(m_dir->path());
+    GLOBALbas::ResetProcessValues();
+    GLOBALbas::LoadSettings();
+}
+
+void TestGameFrm::cleanup()
+{
+    platform::setSettingsFolderForTesting(QString());
+    m_dir.reset();
+}
+
+void TestGameFrm::captionAndMenu()
+{
+    GameFrm window;
+    QCOMPARE(window.windowTitle(), QStringLiteral("The Numbers Game"));
+    QCOMPARE(GameFrm::instance(), &window);
+
+    // Four commands straight on the menu bar, in this order, none a drop-down.
+    const QList<QAction *> actions = window.menuBar()->actions();
+    QStringList captions;
+    for (QAction *a : actions) {
+        captions << a->text();
+        QVERIFY(!a->menu());
+    }
+    QCOMPARE(captions, (QStringList{"E&xit", "&Setting", "&Manual setup", "&About"}));
+    QCOMPARE(actions.value(0), window.mnuExit);
+    QCOMPARE(actions.value(1), window.mnuSettings);
+    QCOMPARE(actions.value(2), window.mnuSetup);
+    QCOMPARE(actions.value(3), window.mnuAbout);
+}
+
+void TestGameFrm::loadTakesClockPeriodAndMusic()
+{
+    GLOBALbas::TimerInterval = 1234;
+    GameFrm window;
+    QCOMPARE(window.Timer1->interval(), 1234);
+    QVERIFY(!window.Timer1->isActive()); // the clock waits for a game
+    QCOMPARE(window.ElapsedSeconds, qint16(0));
+
+    // The music is in memory, whole, and about half a minute long.
+    const platform::WavImage music = platform::WavImage::parse(window.SoundData);
+    QVERIFY(music.isValid());
+    QVERIFY(qAbs(music.durationUs() - 30'500'000) < 300'000);
+}
+
+void TestGameFrm::getSettingsReadsTheSecondsSwitch()
+{
+    GameFrm window;
+    QVERIFY(!window.showSeconds()); // nothing stored
+    REGbas::StoreSetting(REGbas::HkeyCurrentUser, GLOBALbas::SettingsKeyPath, "ShowSeconds", 1,
+                         REGbas::RegDword);
+    window.GetSettings();
+    QVERIFY(window.showSeconds());
+    REGbas::StoreSetting(REGbas::HkeyCurrentUser, GLOBALbas::SettingsKeyPath, "ShowSeconds", 0,
+                         REGbas::RegDword);
+    window.GetSettings();
+    QVERIFY(!window.showSeconds());
+}
+
+void TestGameFrm::exitClosesAndReleasesTheWindow()
+{
+    auto *window = new GameFrm;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QPointer<GameFrm> guard(window);
+    window->mnuExit->trigger();
+    QCOMPARE(GameFrm::instance(), nullptr);
+    QTRY_VERIFY(guard.isNull()); // deleted: nothing outlives the closed window
+}
+
+QTEST_MAIN(TestGameFrm)
+#include "tst_gamefrm.moc"
