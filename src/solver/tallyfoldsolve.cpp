@@ -1,0 +1,182 @@
+// tallyfold-solve: the game's search from the command line, for six numbers of
+// the board and a target of one's own.
+
+#include "solver/answerlist.h"
+#include "solver/boardselection.h"
+#include "solver/bubblesort.h"
+#include "solver/solvercore.h"
+
+#include <array>
+#include <charconv>
+#include <cstdint>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+constexpr int kUsageError = 2;
+
+const char kUsage[] = "Usage: tallyfold-solve [--json] N1 N2 N3 N4 N5 N6 TARGET\n"
+                      "\n"
+                      "Lists every answer the Tallyfold game's search finds for six numbers of\n"
+                      "the board and a target, in the order the game lists them, then the\n"
+                      "game's finish message.\n"
+                      "\n"
+                      "  N1..N6   six numbers the board can give, in any order: 1 to 10 (each at\n"
+                      "           most twice) and 25, 50, 75, 100 (each at most once)\n"
+                      "  TARGET   a whole number from 1 to 2147483647\n"
+                      "\n"
+                      "Options:\n"
+                      "  --json   print one JSON object instead: numbers (largest first),\n"
+                      "           target, combinations, answers and message\n"
+                      "  --help   show this help and exit\n"
+                      "\n"
+                      "Exit status: 0 after a search, 2 for bad input.\n";
+
+struct Request
+{
+    std::array<std::int32_t, 6> numbers{};
+    std::int32_t target = 0;
+    bool json = false;
+};
+
+// Whole decimal numbers only; anything beyond the 64-bit range saturates,
+// which is far enough outside every range checked below.
+std::optional<std::int64_t> parseWhole(std::string_view text)
+{
+    bool negative = false;
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    if (text.empty())
+        return std::nullopt;
+    std::int64_t value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        if (value < INT64_MAX / 10)
+            value = value * 10 + (c - '0');
+    }
+    return negative ? -value : value;
+}
+
+// Fills request, or returns the one line that names what is wrong.
+std::string parseArguments(const std::vector<std::string_view> &arguments, Request &request)
+{
+    std::vector<std::string_view> values;
+    for (const std::string_view argument : arguments) {
+        if (argument == "--json")
+            request.json = true;
+        else if (argument.size() > 1 && argument.front() == '-' && !parseWhole(argument))
+            return "unknown option '" + std::string(argument) + "' (see --help)";
+        else
+            values.push_back(argument);
+    }
+    if (values.size() != 7) {
+        return "expected six numbers and a target (7 values), got " +
+               std::to_string(values.size()) + " (see --help)";
+    }
+    for (std::size_t i = 0; i < 7; ++i) {
+        const std::optional<std::int64_t> value = parseWhole(values[i]);
+        const std::string what = i < 6 ? "number " + std::to_string(i + 1) : std::string("target");
+        if (!value)
+            return what + " '" + std::string(values[i]) + "' is not a whole number";
+        if (i == 6) {
+            if (*value < 1 || *value > INT32_MAX) {
+                return "target " + std::string(values[i]) + " is outside 1 to " +
+                       std::to_string(INT32_MAX);
+            }
+            request.target = static_cast<std::int32_t>(*value);
+        } else {
+            if (*value < 1 || *value > 100) {
+                return what + " " + std::string(values[i]) +
+                       " is not a number of the board (it has 1 to 10, 25, 50, 75 and 100)";
+            }
+            request.numbers[i] = static_cast<std::int32_t>(*value);
+        }
+    }
+    const std::string problem = solver::boardSelectionProblem(request.numbers);
+    if (!problem.empty())
+        return problem;
+    return {};
+}
+
+std::string jsonString(std::string_view text)
+{
+    std::string out = "\"";
+    for (const char c : text) {
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                static const char hex[] = "0123456789abcdef";
+                out += "\\u00";
+                out += hex[(c >> 4) & 0xF];
+                out += hex[c & 0xF];
+            } else {
+                out += c;
+            }
+        }
+    }
+    out += '"';
+    return out;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    for (const std::string_view argument : arguments) {
+        if (argument == "--help" || argument == "-h") {
+            std::cout << kUsage;
+            return 0;
+        }
+    }
+    Request request;
+    if (const std::string problem = parseArguments(arguments, request); !problem.empty()) {
+        std::cerr << "tallyfold-solve: " << problem << '\n';
+        return kUsageError;
+    }
+
+    solver::BubbleSort(request.numbers);
+    solver::AnswerList answers;
+    solver::SearchHooks hooks;
+    hooks.hit = [&answers](std::string &expression) { answers.add(expression); };
+    solver::SolverCore core;
+    bool running = false;
+    std::int32_t combinations = 0;
+    core.search(request.numbers, request.target, running, combinations, hooks);
+
+    // The two lines the game's status label shows when a search finishes.
+    const std::string message = "Searched " + std::to_string(combinations) + " combinations: \n" +
+                                std::to_string(answers.size()) + " answers found.";
+    if (request.json) {
+        std::string out = "{\"numbers\":[";
+        for (std::size_t i = 0; i < 6; ++i)
+            out += (i ? "," : "") + std::to_string(request.numbers[i]);
+        out += "],\"target\":" + std::to_string(request.target);
+        out += ",\"combinations\":" + std::to_string(combinations) + ",\"answers\":[";
+        for (std::size_t i = 0; i < answers.size(); ++i)
+            out += (i ? "," : "") + jsonString(answers.items()[i]);
+        out += "],\"message\":" + jsonString(message) + "}\n";
+        std::cout << out;
+    } else {
+        for (const std::string &answer : answers.items())
+            std::cout << answer << '\n';
+        std::cout << message << '\n';
+    }
+    return std::cout.good() ? 0 : 1;
+}
