@@ -207,6 +207,9 @@ void TestSoundPlayer::requireServer()
 
 void TestSoundPlayer::noServerIsSilent()
 {
+#ifdef Q_OS_WIN
+    QSKIP("a machine without any audio output is staged through PulseAudio, not on Windows");
+#endif
     // A private runtime folder with no server in it, a server address that
     // leads nowhere and no automatic start of one: the audio system finds
     // nothing at all.
