@@ -7,6 +7,7 @@
 #include "platform/settingsstore.h"
 #include "platform/soundplayer.h"
 #include "platform/wavimage.h"
+#include "pulseserver.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -20,6 +21,7 @@ class TestGameFrm : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -27,10 +29,19 @@ private slots:
     void loadTakesClockPeriodAndMusic();
     void getSettingsReadsTheSecondsSwitch();
     void exitClosesAndReleasesTheWindow();
+    void closingStopsTheMusic();
 
 private:
+    PulseServer m_server;
+    bool m_serverUp = false;
     std::unique_ptr<QTemporaryDir> m_dir;
 };
+
+void TestGameFrm::initTestCase()
+{
+    // Before any window exists: the audio system looks for a server once.
+    m_serverUp = m_server.start();
+}
 
 void TestGameFrm::init()
 {
@@ -105,6 +116,23 @@ void TestGameFrm::exitClosesAndReleasesTheWindow()
     window->mnuExit->trigger();
     QCOMPARE(GameFrm::instance(), nullptr);
     QTRY_VERIFY(guard.isNull()); // deleted: nothing outlives the closed window
+}
+
+void TestGameFrm::closingStopsTheMusic()
+{
+    if (!m_serverUp)
+        QSKIP(qPrintable("no PulseAudio server could be started here: " + m_server.problem()));
+    GameFrm window;
+    window.show();
+    QVERIFY(window.sound().play(window.SoundData));
+    QTRY_COMPARE_WITH_TIMEOUT(PulseServer::sinkInputCount(), 1, 5000);
+
+    // The window object lives on after the close: the music stops because
+    // the window closed, not because its player went away.
+    window.mnuExit->trigger();
+    QVERIFY(!window.isVisible());
+    QVERIFY(!window.sound().isPlaying());
+    QTRY_COMPARE_WITH_TIMEOUT(PulseServer::sinkInputCount(), 0, 5000);
 }
 
 QTEST_MAIN(TestGameFrm)

@@ -1,10 +1,10 @@
 #include "platform/soundplayer.h"
+#include "pulseserver.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
@@ -47,42 +47,6 @@ QByteArray toneImage(double seconds, int rate = 22050, int channels = 1, double 
             qToLittleEndian<qint16>(v, p + 44 + (f * channels + c) * 2);
     }
     return image;
-}
-
-// Runs a PulseAudio command-line client against the test's server; empty on
-// any failure. Bounded, so a stuck server cannot hang the test.
-QString pactl(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral("pactl"), arguments);
-    if (!process.waitForFinished(3000)) {
-        process.kill();
-        process.waitForFinished(1000);
-        return {};
-    }
-    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
-        return {};
-    return QString::fromLocal8Bit(process.readAllStandardOutput());
-}
-
-int sinkInputCount()
-{
-    return int(
-        pactl({QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sink-inputs")})
-            .split(u'\n', Qt::SkipEmptyParts)
-            .size());
-}
-
-QString dummySinkState()
-{
-    const QString sinks =
-        pactl({QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sinks")});
-    for (const QString &line : sinks.split(u'\n', Qt::SkipEmptyParts)) {
-        const QStringList fields = line.split(u'\t');
-        if (fields.size() >= 5 && fields.at(1) == QLatin1String("dummy"))
-            return fields.last().trimmed();
-    }
-    return {};
 }
 
 // The half of noServerIsSilent that runs in a child process, so that the
@@ -128,12 +92,9 @@ private slots:
     void serverThatDiesIsSilent();
 
 private:
-    bool startServer();
-    void stopServer();
     void requireServer();
 
-    QProcess m_server;
-    QString m_serverProblem;
+    PulseServer m_server;
     bool m_serverUp = false;
 };
 
@@ -141,68 +102,22 @@ void TestSoundPlayer::initTestCase()
 {
     // The server must answer before the audio system is first touched in
     // this process: it looks for a server once and only retries later.
-    m_serverUp = startServer();
+    m_serverUp = m_server.start();
     if (!m_serverUp)
-        qWarning("No sound server: %s", qPrintable(m_serverProblem));
+        qWarning("No sound server: %s", qPrintable(m_server.problem()));
 }
 
 void TestSoundPlayer::cleanupTestCase()
 {
-    stopServer();
-}
-
-bool TestSoundPlayer::startServer()
-{
-    const QString program = QStandardPaths::findExecutable(QStringLiteral("pulseaudio"));
-    if (program.isEmpty() || QStandardPaths::findExecutable(QStringLiteral("pactl")).isEmpty()) {
-        m_serverProblem = QStringLiteral("pulseaudio or pactl is not installed");
-        return false;
-    }
-    // In the foreground as our own child, so that it cannot outlive the test.
-    m_server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_server.start(program, {QStringLiteral("-n"), QStringLiteral("--daemonize=no"),
-                             QStringLiteral("--exit-idle-time=-1"),
-                             QStringLiteral("--load=module-null-sink sink_name=dummy"),
-                             QStringLiteral("--load=module-native-protocol-unix"),
-                             QStringLiteral("--log-level=error")});
-    if (!m_server.waitForStarted(5000)) {
-        m_serverProblem = QStringLiteral("pulseaudio did not start: ") + m_server.errorString();
-        return false;
-    }
-    QElapsedTimer waited;
-    waited.start();
-    while (waited.elapsed() < 10000) {
-        if (m_server.state() != QProcess::Running) {
-            m_serverProblem =
-                QStringLiteral("pulseaudio exited at start with code %1").arg(m_server.exitCode());
-            return false;
-        }
-        if (!dummySinkState().isEmpty())
-            return true;
-        QTest::qWait(100);
-    }
-    m_serverProblem = QStringLiteral("pulseaudio did not answer within 10 s");
-    stopServer();
-    return false;
-}
-
-void TestSoundPlayer::stopServer()
-{
-    if (m_server.state() == QProcess::NotRunning)
-        return;
-    m_server.terminate();
-    if (!m_server.waitForFinished(5000)) {
-        m_server.kill();
-        m_server.waitForFinished(2000);
-    }
+    m_server.stop();
 }
 
 void TestSoundPlayer::requireServer()
 {
     if (!m_serverUp)
         QSKIP(qPrintable(QStringLiteral("no PulseAudio server could be started here (%1)")
-                             .arg(m_serverProblem)));
-    QVERIFY2(m_server.state() == QProcess::Running, "the sound server died");
+                             .arg(m_server.problem())));
+    QVERIFY2(m_server.isRunning(), "the sound server died");
 }
 
 void TestSoundPlayer::noServerIsSilent()
@@ -259,10 +174,10 @@ void TestSoundPlayer::malformedImageIsSilent()
     }
     // A bad image still replaces what was playing: the old sound stops.
     QVERIFY(player.play(toneImage(3.0)));
-    QTRY_COMPARE_WITH_TIMEOUT(sinkInputCount(), 1, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(PulseServer::sinkInputCount(), 1, 5000);
     QVERIFY(!player.play(mp3));
     QVERIFY(!player.isPlaying());
-    QTRY_COMPARE_WITH_TIMEOUT(sinkInputCount(), 0, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(PulseServer::sinkInputCount(), 0, 5000);
 }
 
 void TestSoundPlayer::playsAsynchronouslyAndPurges()
@@ -279,8 +194,8 @@ void TestSoundPlayer::playsAsynchronouslyAndPurges()
     QVERIFY(player.isPlaying());
 
     // The server plays it while this event loop runs.
-    QTRY_COMPARE_WITH_TIMEOUT(sinkInputCount(), 1, 5000);
-    QTRY_COMPARE_WITH_TIMEOUT(dummySinkState(), QStringLiteral("RUNNING"), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(PulseServer::sinkInputCount(), 1, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(PulseServer::dummySinkState(), QStringLiteral("RUNNING"), 5000);
     QTRY_VERIFY_WITH_TIMEOUT(player.processedUs() > 300000, 5000);
     QCOMPARE(player.outputState(), QAudio::ActiveState);
     QVERIFY(player.processedUs() < 4000000);
@@ -291,7 +206,7 @@ void TestSoundPlayer::playsAsynchronouslyAndPurges()
     QVERIFY(!player.isPlaying());
     QCOMPARE(player.processedUs(), 0);
     QCOMPARE(player.outputState(), QAudio::StoppedState);
-    QTRY_COMPARE_WITH_TIMEOUT(sinkInputCount(), 0, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(PulseServer::sinkInputCount(), 0, 5000);
     // A purge is not an ending, and nothing comes back afterwards.
     QTest::qWait(500);
     QCOMPARE(finished.count(), 0);
@@ -316,7 +231,7 @@ void TestSoundPlayer::playsToTheEndAndFinishes()
     QVERIFY2(timer.elapsed() >= 950, qPrintable(QString::number(timer.elapsed())));
     QCOMPARE(finished.count(), 1);
     QVERIFY(!player.isPlaying());
-    QTRY_COMPARE_WITH_TIMEOUT(sinkInputCount(), 0, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(PulseServer::sinkInputCount(), 0, 5000);
 }
 
 void TestSoundPlayer::replacesThePlayingSound()
@@ -335,12 +250,12 @@ void TestSoundPlayer::replacesThePlayingSound()
     QVERIFY2(player.processedUs() < 500000, "still reporting the first sound");
 
     // One sound at a time: the first stream is gone, the second plays out.
-    QTRY_COMPARE_WITH_TIMEOUT(sinkInputCount(), 1, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(PulseServer::sinkInputCount(), 1, 5000);
     QTRY_VERIFY_WITH_TIMEOUT(player.processedUs() > 200000, 5000);
     QVERIFY(finished.wait(8000));
     QCOMPARE(finished.count(), 1);
     QVERIFY(!player.isPlaying());
-    QTRY_COMPARE_WITH_TIMEOUT(sinkInputCount(), 0, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(PulseServer::sinkInputCount(), 0, 5000);
 }
 
 void TestSoundPlayer::playsTheGameMusic()
@@ -353,9 +268,9 @@ void TestSoundPlayer::playsTheGameMusic()
     SoundPlayer player;
     QVERIFY(player.play(music));
     QTRY_VERIFY_WITH_TIMEOUT(player.processedUs() > 1000000, 5000);
-    QCOMPARE(sinkInputCount(), 1);
+    QCOMPARE(PulseServer::sinkInputCount(), 1);
     player.purge();
-    QTRY_COMPARE_WITH_TIMEOUT(sinkInputCount(), 0, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(PulseServer::sinkInputCount(), 0, 5000);
 }
 
 void TestSoundPlayer::destroyingThePlayerStopsTheSound()
@@ -363,9 +278,9 @@ void TestSoundPlayer::destroyingThePlayerStopsTheSound()
     requireServer();
     auto *player = new SoundPlayer;
     QVERIFY(player->play(toneImage(4.0)));
-    QTRY_COMPARE_WITH_TIMEOUT(sinkInputCount(), 1, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(PulseServer::sinkInputCount(), 1, 5000);
     delete player;
-    QTRY_COMPARE_WITH_TIMEOUT(sinkInputCount(), 0, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(PulseServer::sinkInputCount(), 0, 5000);
     // Late news from the audio system about the dead player must go nowhere.
     QTest::qWait(300);
 }
@@ -378,8 +293,7 @@ void TestSoundPlayer::serverThatDiesIsSilent()
     QVERIFY(player.play(toneImage(2.0)));
     QTRY_VERIFY_WITH_TIMEOUT(player.processedUs() > 200000, 5000);
 
-    m_server.kill();
-    QVERIFY(m_server.waitForFinished(5000));
+    QVERIFY(m_server.kill());
 
     // The player notices, or its watchdog gives up after the sound's length.
     QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), 15000);
