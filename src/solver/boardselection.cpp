@@ -4,10 +4,7 @@
 
 namespace solver {
 
-namespace {
-
-// How many tiles hide the value (0 for a value the board does not have).
-int tilesWith(std::int32_t value)
+int boardTilesWith(std::int32_t value)
 {
     if (value >= 1 && value <= 10)
         return 2;
@@ -16,15 +13,13 @@ int tilesWith(std::int32_t value)
     return 0;
 }
 
-} // namespace
-
 std::string boardSelectionProblem(std::span<const std::int32_t> numbers)
 {
     if (numbers.size() != 6)
         return "expected six numbers, got " + std::to_string(numbers.size());
     std::array<int, 101> seen{};
     for (const std::int32_t value : numbers) {
-        const int tiles = tilesWith(value);
+        const int tiles = boardTilesWith(value);
         if (tiles == 0) {
             return std::to_string(value) +
                    " is not a number of the board (it has 1 to 10, 25, 50, 75 and 100)";

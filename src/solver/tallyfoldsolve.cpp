@@ -92,7 +92,8 @@ std::string parseArguments(const std::vector<std::string_view> &arguments, Reque
             }
             request.target = static_cast<std::int32_t>(*value);
         } else {
-            if (*value < 1 || *value > 100) {
+            if (*value < 1 || *value > 100 ||
+                solver::boardTilesWith(static_cast<std::int32_t>(*value)) == 0) {
                 return what + " " + std::string(values[i]) +
                        " is not a number of the board (it has 1 to 10, 25, 50, 75 and 100)";
             }

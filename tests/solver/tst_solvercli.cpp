@@ -1,0 +1,173 @@
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTest>
+
+namespace {
+
+struct Result
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Result solve(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(TALLYFOLD_SOLVE_PATH), arguments);
+    Result result;
+    if (!process.waitForFinished(30000)) {
+        process.kill();
+        process.waitForFinished();
+        return result;
+    }
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    result.out = QString::fromUtf8(process.readAllStandardOutput());
+    result.err = QString::fromUtf8(process.readAllStandardError());
+    return result;
+}
+
+} // namespace
+
+class TestSolverCli : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void listsAnswersThenFinishMessage();
+    void numbersInAnyOrder();
+    void noAnswers();
+    void json();
+    void refusals_data();
+    void refusals();
+    void help();
+};
+
+void TestSolverCli::listsAnswersThenFinishMessage()
+{
+    const Result result = solve({"100", "75", "8", "5", "3", "2", "523"});
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.err, QString());
+    QVERIFY(result.out.endsWith('\n'));
+    const QStringList lines = result.out.chopped(1).split('\n');
+    QCOMPARE(lines.size(), 34);
+    QCOMPARE(lines.mid(0, 5),
+             (QStringList{"((100+75)x3)-2", "(((100+75)+2)x3)-8", "(((100+8)-3)x5)-2",
+                          "((((100x8)+75)/5)x3)-2", "((((100x8)+75)x3)/5)-2"}));
+    QVERIFY(lines.contains("((100+3)x5)+8"));
+    // The two lines of the status label, the space before the break included.
+    QCOMPARE(lines.at(32), QStringLiteral("Searched 210492 combinations: "));
+    QCOMPARE(lines.at(33), QStringLiteral("32 answers found."));
+}
+
+void TestSolverCli::numbersInAnyOrder()
+{
+    const Result sorted = solve({"25", "50", "75", "100", "3", "6", "952"});
+    const Result shuffled = solve({"3", "100", "6", "25", "75", "50", "952"});
+    QCOMPARE(sorted.exitCode, 0);
+    QCOMPARE(shuffled.out, sorted.out);
+    QVERIFY(sorted.out.startsWith("(((100+6)x(75x3))-50)/25\n"));
+    QVERIFY(sorted.out.endsWith("((((100+3)x75)x6)/50)+25\n"
+                                "Searched 219056 combinations: \n6 answers found.\n"));
+}
+
+void TestSolverCli::noAnswers()
+{
+    const Result result = solve({"3", "3", "2", "2", "1", "1", "999"});
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.out, QStringLiteral("Searched 56885 combinations: \n0 answers found.\n"));
+    // The largest target is accepted.
+    const Result largest = solve({"3", "3", "2", "2", "1", "1", "2147483647"});
+    QCOMPARE(largest.exitCode, 0);
+    QVERIFY(largest.out.endsWith("0 answers found.\n"));
+}
+
+void TestSolverCli::json()
+{
+    const Result plain = solve({"8", "2", "100", "3", "75", "5", "523"});
+    const Result result = solve({"--json", "8", "2", "100", "3", "75", "5", "523"});
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.err, QString());
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(result.out.toUtf8(), &error);
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    const QJsonObject object = document.object();
+    QCOMPARE(object.keys().size(), 5);
+    QCOMPARE(object.value("numbers").toArray(), (QJsonArray{100, 75, 8, 5, 3, 2}));
+    QCOMPARE(object.value("target").toInt(), 523);
+    QCOMPARE(object.value("combinations").toInt(), 210492);
+    QStringList answers;
+    for (const QJsonValue &answer : object.value("answers").toArray())
+        answers << answer.toString();
+    const QStringList lines = plain.out.chopped(1).split('\n');
+    QCOMPARE(answers, lines.mid(0, 32));
+    QCOMPARE(object.value("message").toString(),
+             QStringLiteral("Searched 210492 combinations: \n32 answers found."));
+
+    const Result none = solve({"3", "3", "2", "2", "1", "1", "999", "--json"});
+    const QJsonObject empty = QJsonDocument::fromJson(none.out.toUtf8()).object();
+    QVERIFY(empty.value("answers").isArray());
+    QVERIFY(empty.value("answers").toArray().isEmpty());
+    QCOMPARE(empty.value("message").toString(),
+             QStringLiteral("Searched 56885 combinations: \n0 answers found."));
+}
+
+void TestSolverCli::refusals_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("nothing") << QStringList{} << "expected six numbers and a target";
+    QTest::newRow("six values") << QStringList{"1", "2", "3", "4", "5", "6"}
+                                << "expected six numbers and a target (7 values), got 6";
+    QTest::newRow("eight values") << QStringList{"1", "2", "3", "4", "5", "6", "7", "8"} << "got 8";
+    QTest::newRow("a word") << QStringList{"1", "two", "3", "4", "5", "6", "500"}
+                            << "number 2 'two' is not a whole number";
+    QTest::newRow("a fraction") << QStringList{"1", "2", "3", "4", "5", "6", "500.5"}
+                                << "target '500.5' is not a whole number";
+    QTest::newRow("11") << QStringList{"11", "2", "3", "4", "5", "6", "500"}
+                        << "number 1 11 is not a number of the board";
+    QTest::newRow("0") << QStringList{"1", "2", "3", "4", "5", "0", "500"}
+                       << "number 6 0 is not a number of the board";
+    QTest::newRow("a third 5") << QStringList{"5", "5", "5", "4", "3", "2", "500"}
+                               << "5 is chosen more often than the board has it (twice)";
+    QTest::newRow("two 100s") << QStringList{"100", "100", "5", "4", "3", "2", "500"}
+                              << "100 is chosen more often than the board has it (once)";
+    QTest::newRow("target 0") << QStringList{"1", "2", "3", "4", "5", "6", "0"}
+                              << "target 0 is outside 1 to 2147483647";
+    QTest::newRow("negative target") << QStringList{"1", "2", "3", "4", "5", "6", "-5"}
+                                     << "target -5 is outside 1 to 2147483647";
+    QTest::newRow("target too large") << QStringList{"1", "2", "3", "4", "5", "6", "2147483648"}
+                                      << "target 2147483648 is outside";
+    QTest::newRow("target far too large")
+        << QStringList{"1", "2", "3", "4", "5", "6", "99999999999999999999999"} << "is outside";
+    QTest::newRow("unknown option")
+        << QStringList{"--fast", "1", "2", "3", "4", "5", "6", "500"} << "unknown option '--fast'";
+}
+
+void TestSolverCli::refusals()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, problem);
+    const Result result = solve(arguments);
+    QCOMPARE(result.exitCode, 2);
+    QCOMPARE(result.out, QString());
+    QVERIFY2(result.err.contains(problem), qPrintable(result.err));
+    QVERIFY(result.err.startsWith("tallyfold-solve: "));
+    QCOMPARE(result.err.count('\n'), 1);
+    QVERIFY(result.err.endsWith('\n'));
+}
+
+void TestSolverCli::help()
+{
+    const Result result = solve({"--help"});
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.err, QString());
+    QVERIFY(result.out.startsWith("Usage: tallyfold-solve [--json] N1 N2 N3 N4 N5 N6 TARGET\n"));
+    QVERIFY(result.out.contains("--json"));
+    QCOMPARE(solve({"1", "2", "--help"}).exitCode, 0);
+}
+
+QTEST_GUILESS_MAIN(TestSolverCli)
+#include "tst_solvercli.moc"

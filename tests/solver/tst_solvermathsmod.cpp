@@ -1,0 +1,335 @@
+#include "solver/mathsmod.h"
+
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+namespace {
+
+const std::array<std::int32_t, 7> kBoard523{100, 75, 8, 5, 3, 2, 0};
+
+// Runs a function at every yield of the search: an event re-posted each time
+// it is delivered reaches it once per pass over the queue.
+class YieldProbe : public QObject
+{
+public:
+    explicit YieldProbe(std::function<void()> onYield)
+        : onYield_(std::move(onYield))
+    {
+        QCoreApplication::postEvent(this, new QEvent(QEvent::User));
+    }
+    int deliveries = 0;
+
+protected:
+    void customEvent(QEvent *) override
+    {
+        ++deliveries;
+        if (onYield_)
+            onYield_();
+        QCoreApplication::postEvent(this, new QEvent(QEvent::User));
+    }
+
+private:
+    std::function<void()> onYield_;
+};
+
+class PaintCounter : public QObject
+{
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+QStringList items(const QListWidget &list)
+{
+    QStringList texts;
+    for (int row = 0; row < list.count(); ++row)
+        texts << list.item(row)->text();
+    return texts;
+}
+
+} // namespace
+
+class TestSolverMathsMod : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void finishedSearch();
+    void finishedWithoutAnswers();
+    void labelAndButtonDuringSearch();
+    void stopThroughNestedClick();
+    void restartAfterStopKeepsAnswers();
+    void nestedStartIsIgnored();
+    void labelRepaintsAtMostOncePerFrame();
+    void controlsDestroyedDuringSearch();
+    void addAnswerStripsAndSkipsDuplicates();
+    void refusesWhatItCannotSearch();
+
+private:
+    // What the main window does on a click of the answer button.
+    void answerClicked();
+    void search(const std::array<std::int32_t, 7> &numbers, std::int32_t target);
+
+    std::unique_ptr<QWidget> window_;
+    QListWidget *list_ = nullptr;
+    QLabel *label_ = nullptr;
+    QPushButton *button_ = nullptr;
+    std::array<std::int32_t, 7> numbers_ = kBoard523;
+    std::int32_t target_ = 523;
+};
+
+void TestSolverMathsMod::init()
+{
+    window_ = std::make_unique<QWidget>();
+    window_->resize(640, 480);
+    button_ = new QPushButton(QStringLiteral("Show Answer(s)"), window_.get());
+    button_->setGeometry(10, 10, 240, 40);
+    label_ = new QLabel(window_.get());
+    label_->setGeometry(260, 10, 250, 40);
+    list_ = new QListWidget(window_.get());
+    list_->setGeometry(10, 60, 400, 400);
+    connect(button_, &QPushButton::clicked, this, &TestSolverMathsMod::answerClicked);
+    window_->show();
+    MathsMod::BindControls({list_, label_, button_});
+    MathsMod::SearchRunning = false;
+    MathsMod::CombinationCount = 0;
+    numbers_ = kBoard523;
+    target_ = 523;
+}
+
+void TestSolverMathsMod::cleanup()
+{
+    window_.reset();
+    MathsMod::BindControls({});
+}
+
+void TestSolverMathsMod::answerClicked()
+{
+    if (button_->text() == QLatin1String("Show Answer(s)")) {
+        MathsMod::CombinationCount = 0;
+        button_->setText(QStringLiteral("Stop Search"));
+        label_->setText(QStringLiteral("Searching..."));
+        QCoreApplication::processEvents();
+        MathsMod::StartSearch(numbers_, target_);
+    } else if (button_->text() == QLatin1String("Stop Search")) {
+        MathsMod::SearchRunning = false;
+    }
+}
+
+void TestSolverMathsMod::search(const std::array<std::int32_t, 7> &numbers, std::int32_t target)
+{
+    numbers_ = numbers;
+    target_ = target;
+    QTest::mouseClick(button_, Qt::LeftButton);
+}
+
+void TestSolverMathsMod::finishedSearch()
+{
+    search(kBoard523, 523);
+    QVERIFY(MathsMod::SearchRunning);
+    QCOMPARE(MathsMod::CombinationCount, 210492);
+    QCOMPARE(label_->text(), QStringLiteral("Searched 210492 combinations: \n32 answers found."));
+    QCOMPARE(button_->text(), QStringLiteral("Search Finished"));
+    const QStringList answers = items(*list_);
+    QCOMPARE(answers.size(), 32);
+    QCOMPARE(answers.mid(0, 3),
+             (QStringList{"((100+75)x3)-2", "(((100+75)+2)x3)-8", "(((100+8)-3)x5)-2"}));
+    QVERIFY(answers.contains("((100+3)x5)+8"));
+    QVERIFY(!MathsMod::IsSearching());
+}
+
+void TestSolverMathsMod::finishedWithoutAnswers()
+{
+    search({3, 3, 2, 2, 1, 1, 0}, 999);
+    QCOMPARE(label_->text(), QStringLiteral("Searched 56885 combinations: \n0 answers found."));
+    QCOMPARE(button_->text(), QStringLiteral("Search Finished"));
+    QCOMPARE(list_->count(), 0);
+}
+
+void TestSolverMathsMod::labelAndButtonDuringSearch()
+{
+    // At every yield the label shows the current count and the button offers
+    // the stop.
+    int checked = 0;
+    QString wrong;
+    YieldProbe probe([&] {
+        if (!MathsMod::IsSearching())
+            return;
+        ++checked;
+        const QString expected =
+            MathsMod::CombinationCount == 0
+                ? QStringLiteral("Searching...")
+                : QStringLiteral("Searching... %1").arg(MathsMod::CombinationCount);
+        if (wrong.isEmpty() && label_->text() != expected)
+            wrong = label_->text() + QStringLiteral(" instead of ") + expected;
+        if (wrong.isEmpty() && button_->text() != QLatin1String("Stop Search"))
+            wrong = button_->text();
+    });
+    search(kBoard523, 523);
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+    QVERIFY(checked > 1000);
+}
+
+void TestSolverMathsMod::stopThroughNestedClick()
+{
+    // The click lands in the yield that follows the first report (12, after
+    // the first extended combination): the split's two other second pairs
+    // still run to their first extended combination.
+    bool clicked = false;
+    YieldProbe probe([&] {
+        if (!clicked && MathsMod::CombinationCount == 12) {
+            clicked = true;
+            QTest::mouseClick(button_, Qt::LeftButton);
+        }
+    });
+    search(kBoard523, 523);
+    QVERIFY(clicked);
+    QVERIFY(!MathsMod::SearchRunning);
+    QCOMPARE(label_->text(), QStringLiteral("Search Stopped at combination 36\n0 answers found."));
+    QCOMPARE(button_->text(), QStringLiteral("Show Answer(s)"));
+    QVERIFY(!MathsMod::IsSearching());
+}
+
+void TestSolverMathsMod::restartAfterStopKeepsAnswers()
+{
+    int stoppedWith = 0;
+    YieldProbe probe([&] {
+        if (stoppedWith == 0 && MathsMod::IsSearching() && list_->count() >= 5) {
+            stoppedWith = list_->count();
+            QTest::mouseClick(button_, Qt::LeftButton);
+        }
+    });
+    search(kBoard523, 523);
+    QVERIFY(stoppedWith >= 5);
+    QCOMPARE(list_->count(), stoppedWith);
+    const QStringList kept = items(*list_);
+    const std::int32_t stoppedAt = MathsMod::CombinationCount;
+    QVERIFY(stoppedAt > 0);
+    QCOMPARE(label_->text(), QStringLiteral("Search Stopped at combination %1\n%2 answers found.")
+                                 .arg(stoppedAt)
+                                 .arg(stoppedWith));
+
+    // The next click searches anew from 0; the kept answers are not listed
+    // twice, and the finish message counts every line.
+    search(kBoard523, 523);
+    QCOMPARE(MathsMod::CombinationCount, 210492);
+    QCOMPARE(label_->text(), QStringLiteral("Searched 210492 combinations: \n32 answers found."));
+    QCOMPARE(items(*list_).mid(0, stoppedWith), kept);
+    QCOMPARE(list_->count(), 32);
+    const QStringList all = items(*list_);
+    QCOMPARE(QSet<QString>(all.begin(), all.end()).size(), 32);
+}
+
+void TestSolverMathsMod::nestedStartIsIgnored()
+{
+    bool tried = false;
+    YieldProbe probe([&] {
+        if (!tried && MathsMod::CombinationCount > 1000) {
+            tried = true;
+            MathsMod::StartSearch(std::array<std::int32_t, 7>{3, 3, 2, 2, 1, 1, 0}, 999);
+        }
+    });
+    search(kBoard523, 523);
+    QVERIFY(tried);
+    QCOMPARE(MathsMod::CombinationCount, 210492);
+    QCOMPARE(list_->count(), 32);
+    QCOMPARE(label_->text(), QStringLiteral("Searched 210492 combinations: \n32 answers found."));
+    QCOMPARE(button_->text(), QStringLiteral("Search Finished"));
+}
+
+void TestSolverMathsMod::labelRepaintsAtMostOncePerFrame()
+{
+    // Every report sets the text, but the label paints no more often than a
+    // screen refreshes, and does paint while the search runs.
+    PaintCounter counter;
+    QCoreApplication::processEvents();
+    label_->installEventFilter(&counter);
+    int duringSearch = 0;
+    int yields = 0;
+    YieldProbe probe([&] {
+        if (MathsMod::IsSearching()) {
+            ++yields;
+            duringSearch = counter.paints;
+        }
+    });
+    QElapsedTimer clock;
+    clock.start();
+    search(kBoard523, 523);
+    const qint64 elapsedMs = clock.elapsed();
+    QCoreApplication::processEvents();
+    QVERIFY2(duringSearch >= 1, "the label never painted during the search");
+    QVERIFY2(duringSearch <= elapsedMs / 16 + 3,
+             qPrintable(QStringLiteral("%1 paints in %2 ms").arg(duringSearch).arg(elapsedMs)));
+    QVERIFY(yields > 1000);
+    // The finish message is painted once the search is over.
+    QVERIFY(counter.paints > duringSearch);
+    QVERIFY(label_->updatesEnabled());
+}
+
+void TestSolverMathsMod::controlsDestroyedDuringSearch()
+{
+    // The window goes away in the middle of a search: the search ends at its
+    // next check and touches none of the destroyed controls.
+    bool destroyed = false;
+    YieldProbe probe([&] {
+        if (!destroyed && MathsMod::CombinationCount > 5000) {
+            destroyed = true;
+            window_.reset();
+        }
+    });
+    search(kBoard523, 523);
+    QVERIFY(destroyed);
+    QVERIFY(!MathsMod::SearchRunning);
+    QVERIFY(MathsMod::CombinationCount < 210492);
+    QVERIFY(!MathsMod::IsSearching());
+}
+
+void TestSolverMathsMod::addAnswerStripsAndSkipsDuplicates()
+{
+    list_->addItem(QStringLiteral("(100+75)x3"));
+    std::string hit = "(((100+3)x5)+8)";
+    MathsMod::AddAnswer(hit);
+    QCOMPARE(hit, std::string("((100+3)x5)+8"));
+    std::string again = "(((100+3)x5)+8)";
+    MathsMod::AddAnswer(again);
+    std::string listed = "((100+75)x3)";
+    MathsMod::AddAnswer(listed);
+    std::string other = "((100+3)x(5+8))";
+    MathsMod::AddAnswer(other);
+    QCOMPARE(items(*list_), (QStringList{"(100+75)x3", "((100+3)x5)+8", "(100+3)x(5+8)"}));
+}
+
+void TestSolverMathsMod::refusesWhatItCannotSearch()
+{
+    // Three 5s are not a selection of the board: nothing changes.
+    button_->setText(QStringLiteral("Show Answer(s)"));
+    label_->setText(QStringLiteral("lba"));
+    MathsMod::StartSearch(std::array<std::int32_t, 7>{5, 5, 5, 3, 2, 1, 0}, 20);
+    QCOMPARE(button_->text(), QStringLiteral("Show Answer(s)"));
+    QCOMPARE(label_->text(), QStringLiteral("lba"));
+    QVERIFY(!MathsMod::SearchRunning);
+    // Without controls there is nowhere to show a search.
+    MathsMod::BindControls({});
+    MathsMod::StartSearch(kBoard523, 523);
+    QCOMPARE(MathsMod::CombinationCount, 0);
+    QCOMPARE(button_->text(), QStringLiteral("Show Answer(s)"));
+}
+
+QTEST_MAIN(TestSolverMathsMod)
+#include "tst_solvermathsmod.moc"
