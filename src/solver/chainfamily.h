@@ -9,8 +9,6 @@
 
 namespace solver {
 
-using Numbers = std::array<std::int32_t, 6>;
-
 // The chain family: an arrangement of the six numbers read left to right,
 // every intermediate result of the first d numbers combined with number d by
 // all four operations. Consecutive arrangements of one first pair share their

@@ -9,8 +9,6 @@
 
 namespace solver {
 
-using Numbers = std::array<std::int32_t, 6>;
-
 // The pair-of-pairs family for one split [a, b, c, d, e, f]: the results of
 // (a, b) and (c, d) combined, then each combination (but the first) extended
 // by e then f, by f then e, and by the result of (e, f), the second operation

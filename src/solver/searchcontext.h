@@ -2,10 +2,14 @@
 
 #include "solver/searchhooks.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 
 namespace solver {
+
+// Six numbers of the board, in the order a step of the search uses them.
+using Numbers = std::array<std::int32_t, 6>;
 
 // What both families of one running search share: the target, the count, the
 // stop switch and the host's hooks. The count is kept here and written out to

@@ -7,7 +7,6 @@
 #include "solver/solvercore.h"
 
 #include <array>
-#include <charconv>
 #include <cstdint>
 #include <iostream>
 #include <optional>
