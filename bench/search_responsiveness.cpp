@@ -2,7 +2,9 @@
 // updates: from the answer button's "Show Answer(s)" click to "Search
 // Finished", and the longest stretch the window goes without a yield.
 //
-// Usage: search_responsiveness [runs]   (offscreen unless QT_QPA_PLATFORM says otherwise)
+// Usage: search_responsiveness [runs [N1 N2 N3 N4 N5 N6 TARGET]]
+// (offscreen unless QT_QPA_PLATFORM says otherwise; the board defaults to
+// 100 75 8 5 3 2 and 523, and must be given largest first)
 
 #include "solver/mathsmod.h"
 
@@ -89,7 +91,13 @@ int main(int argc, char **argv)
     window.show();
     MathsMod::BindControls({list, status, answer});
 
-    const std::array<std::int32_t, 7> numbers{100, 75, 8, 5, 3, 2, 0};
+    std::array<std::int32_t, 7> numbers{100, 75, 8, 5, 3, 2, 0};
+    std::int32_t target = 523;
+    if (argc >= 9) {
+        for (std::size_t i = 0; i < 6; ++i)
+            numbers[i] = std::atoi(argv[i + 2]);
+        target = std::atoi(argv[8]);
+    }
     YieldProbe probe;
     QElapsedTimer clock;
     std::vector<double> totals;
@@ -110,7 +118,7 @@ int main(int argc, char **argv)
         status->setText(QStringLiteral("Searching..."));
         QCoreApplication::processEvents();
         probe.start();
-        MathsMod::StartSearch(numbers, 523);
+        MathsMod::StartSearch(numbers, target);
         probe.stop();
         totals.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
         gaps.push_back(probe.longestGapMs());

@@ -3,15 +3,13 @@
 #include "platform/yield.h"
 #include "solver/answerlist.h"
 #include "solver/boardselection.h"
+#include "solver/searchdisplay.h"
 #include "solver/solvercore.h"
 
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
-
-#include <optional>
 
 namespace MathsMod {
 
@@ -35,44 +33,16 @@ BoundControls &bound()
     return controls;
 }
 
-// Keeps the status label's text current at every progress report but lets it
-// repaint at most once a frame: between frames its updates are off, so
-// setting the text only marks it, and the first report of the next frame
-// turns them back on (which repaints it at the following yield).
-class FramedLabel
+// The display of the search running now, if any: hits go through it.
+SearchDisplay *activeDisplay = nullptr;
+
+class ActiveDisplay
 {
 public:
-    explicit FramedLabel(QLabel *label)
-        : label_(label)
-    {
-        frame_.start();
-    }
-    ~FramedLabel()
-    {
-        if (label_)
-            label_->setUpdatesEnabled(true);
-    }
-    FramedLabel(const FramedLabel &) = delete;
-    FramedLabel &operator=(const FramedLabel &) = delete;
-
-    void setText(const QString &text)
-    {
-        if (!label_)
-            return;
-        const bool due = frame_.hasExpired(kFrameMs);
-        if (!due && label_->updatesEnabled())
-            label_->setUpdatesEnabled(false);
-        label_->setText(text);
-        if (due) {
-            label_->setUpdatesEnabled(true);
-            frame_.restart();
-        }
-    }
-
-private:
-    static constexpr qint64 kFrameMs = 16;
-    QPointer<QLabel> label_;
-    QElapsedTimer frame_;
+    explicit ActiveDisplay(SearchDisplay &display) { activeDisplay = &display; }
+    ~ActiveDisplay() { activeDisplay = nullptr; }
+    ActiveDisplay(const ActiveDisplay &) = delete;
+    ActiveDisplay &operator=(const ActiveDisplay &) = delete;
 };
 
 solver::SolverCore &core()
@@ -98,16 +68,18 @@ bool IsSearching()
 void AddAnswer(std::string &text)
 {
     solver::AnswerList::stripOuterParentheses(text);
+    const QString answer = QString::fromStdString(text);
+    if (activeDisplay) {
+        activeDisplay->addAnswer(answer);
+        return;
+    }
     QListWidget *list = bound().list;
     if (!list)
         return;
-    const QString answer = QString::fromStdString(text);
     for (int row = 0; row < list->count(); ++row) {
         if (list->item(row)->text() == answer)
             return;
     }
-    // No repaint here: the search yields again soon, and that paint shows
-    // the new line together with whatever else has changed.
     list->addItem(answer);
 }
 
@@ -121,19 +93,20 @@ void StartSearch(std::span<const std::int32_t> numbers, std::int32_t target)
     controls.button->setText(QStringLiteral("Stop Search"));
 
     solver::SearchHooks hooks;
-    std::optional<FramedLabel> status(std::in_place, controls.label.data());
-    hooks.progress = [&status](std::int32_t count) {
-        status->setText(QStringLiteral("Searching... ") + QString::number(count));
-    };
-    hooks.yield = [&controls] {
-        platform::yield();
-        // The window went away during the yield: end the search at once.
-        if (!controls.complete())
-            SearchRunning = false;
-    };
-    hooks.hit = [](std::string &expression) { AddAnswer(expression); };
-    core().search(numbers, target, SearchRunning, CombinationCount, hooks);
-    status.reset(); // the finish message paints at once
+    {
+        SearchDisplay display(controls.list, controls.label);
+        const ActiveDisplay active(display);
+        hooks.progress = [&display](std::int32_t count) { display.showProgress(count); };
+        hooks.yield = [&display, &controls] {
+            display.beforeYield();
+            platform::yield();
+            // The window went away during the yield: end the search at once.
+            if (!controls.complete())
+                SearchRunning = false;
+        };
+        hooks.hit = [](std::string &expression) { AddAnswer(expression); };
+        core().search(numbers, target, SearchRunning, CombinationCount, hooks);
+    } // every answer is in the list now, and the label paints again
 
     if (!controls.complete())
         return;
