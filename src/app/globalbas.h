@@ -22,14 +22,14 @@ inline constexpr qint16 FirstRunTimerInterval = 1000;
 // The value a later run falls back to for a missing or unusable tick period.
 inline constexpr qint16 SlowestTimerIntervalDefault = 950;
 
-extern qint16 TimeAllowed;         // clock ticks in one game
-extern platform::Bool16 NoSounds;  // the clock music is muted
-extern qint16 LowestTarget;        // smallest target the draw may give
-extern qint16 HighestTarget;       // largest target the draw may give
-extern qint16 TimerInterval;       // one clock tick, in milliseconds
+extern qint16 TimeAllowed;        // clock ticks in one game
+extern platform::Bool16 NoSounds; // the clock music is muted
+extern qint16 LowestTarget;       // smallest target the draw may give
+extern qint16 HighestTarget;      // largest target the draw may give
+extern qint16 TimerInterval;      // one clock tick, in milliseconds
 extern QList<qint32> ChosenNumbers;
 extern platform::Bool16 ManualSetupReady;
-extern Variant LastRegValue;       // the value the settings store last handed back
+extern Variant LastRegValue; // the value the settings store last handed back
 
 // Puts every value back to how a fresh process starts (before the settings
 // are loaded). For tests that run the start-up more than once.

@@ -11,8 +11,12 @@ class Variant
 {
 public:
     Variant() = default;
-    Variant(qint32 value) : v(value) {} // NOLINT: converts like the stored data does
-    Variant(const QString &value) : v(value) {} // NOLINT
+    Variant(qint32 value)
+        : v(value)
+    {} // NOLINT: converts like the stored data does
+    Variant(const QString &value)
+        : v(value)
+    {} // NOLINT
 
     bool isEmpty() const { return std::holds_alternative<std::monostate>(v); }
     bool isInteger() const { return std::holds_alternative<qint32>(v); }

@@ -16,7 +16,8 @@ GameFrm *g_gameFrm = nullptr;
 const QString MusicResource = QStringLiteral(":/sounds/Count30.wav");
 } // namespace
 
-GameFrm::GameFrm(QWidget *parent) : QMainWindow(parent)
+GameFrm::GameFrm(QWidget *parent)
+    : QMainWindow(parent)
 {
     g_gameFrm = this;
     createControls();

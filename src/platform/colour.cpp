@@ -20,7 +20,7 @@ QColor systemColour(int index, const QPalette &palette)
     switch (index) {
     case 5: // window background
         return palette.color(QPalette::Base);
-    case 6: // window frame
+    case 6:  // window frame
     case 21: // 3-D dark shadow
         return palette.color(QPalette::Shadow);
     case 7: // menu text

@@ -27,8 +27,8 @@ inline constexpr OleColour Light3D = 0x80000016;
 
 constexpr OleColour rgbColour(int red, int green, int blue)
 {
-    return (static_cast<OleColour>(red & 0xFF)) | (static_cast<OleColour>(green & 0xFF) << 8)
-           | (static_cast<OleColour>(blue & 0xFF) << 16);
+    return (static_cast<OleColour>(red & 0xFF)) | (static_cast<OleColour>(green & 0xFF) << 8) |
+           (static_cast<OleColour>(blue & 0xFF) << 16);
 }
 
 constexpr bool isSystemColour(OleColour colour)

@@ -12,8 +12,9 @@ void registerFontSubstitutions()
     QFont::insertSubstitutions(QStringLiteral("Arial"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
     const QString sans = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {sans, QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+    QFont::insertSubstitutions(
+        QStringLiteral("MS Sans Serif"),
+        {sans, QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
 #endif
 }
 

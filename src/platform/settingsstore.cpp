@@ -38,7 +38,9 @@ QByteArray nativePath(const QString &path)
 }
 } // namespace
 
-SettingsKey::SettingsKey(std::unique_ptr<Private> p) : d(std::move(p)) {}
+SettingsKey::SettingsKey(std::unique_ptr<Private> p)
+    : d(std::move(p))
+{}
 
 SettingsKey::~SettingsKey()
 {
@@ -49,8 +51,8 @@ SettingsKey::~SettingsKey()
 std::unique_ptr<SettingsKey> SettingsKey::open(const QString &path)
 {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, nativePath(path).constData(), 0, KEY_ALL_ACCESS, &key)
-        != ERROR_SUCCESS)
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, nativePath(path).constData(), 0, KEY_ALL_ACCESS, &key) !=
+        ERROR_SUCCESS)
         return nullptr;
     auto p = std::make_unique<Private>();
     p->key = key;
@@ -244,25 +246,30 @@ struct SettingsKey::Private
     QString fileName;
 };
 
-SettingsKey::SettingsKey(std::unique_ptr<Private> p) : d(std::move(p)) {}
+SettingsKey::SettingsKey(std::unique_ptr<Private> p)
+    : d(std::move(p))
+{}
 
 SettingsKey::~SettingsKey() = default;
 
 QString settingsFileForKey(const QString &path)
 {
     QStringList parts = path.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
-    if (!parts.isEmpty() && parts.first().compare(QLatin1String("Software"), Qt::CaseInsensitive) == 0)
+    if (!parts.isEmpty() &&
+        parts.first().compare(QLatin1String("Software"), Qt::CaseInsensitive) == 0)
         parts.removeFirst();
     if (parts.isEmpty())
         return {};
     for (const QString &part : std::as_const(parts)) {
         // A key name never leaves the store's folder.
-        if (part == QLatin1String(".") || part == QLatin1String("..") || part.contains(QLatin1Char('/')))
+        if (part == QLatin1String(".") || part == QLatin1String("..") ||
+            part.contains(QLatin1Char('/')))
             return {};
     }
-    const QString base = folderOverride().isEmpty()
-                             ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-                             : folderOverride();
+    const QString base =
+        folderOverride().isEmpty()
+            ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+            : folderOverride();
     return base + QLatin1Char('/') + parts.join(QLatin1Char('/')) + QLatin1String(".conf");
 }
 

@@ -232,7 +232,9 @@ void TestRegbas::namesMatchWithoutRegardToCase()
 void TestRegbas::damagedStoreReadsAsAbsentAndIsKept_data()
 {
     QTest::addColumn<QByteArray>("content");
-    QTest::newRow("garbage") << QByteArray("\x7f" "ELF\x01\x02\x00\xff", 8);
+    QTest::newRow("garbage") << QByteArray("\x7f"
+                                           "ELF\x01\x02\x00\xff",
+                                           8);
     QTest::newRow("truncated line") << QByteArray("TimeAllowed=dword:3\nLowestTarget=dwo");
     QTest::newRow("odd hex") << QByteArray("TimeAllowed=hex(4):030");
     QTest::newRow("bad hex") << QByteArray("TimeAllowed=hex(4):zz000000");

@@ -20,9 +20,10 @@ QString PulseServer::pactl(const QStringList &arguments)
 
 int PulseServer::sinkInputCount()
 {
-    return int(pactl({QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sink-inputs")})
-                   .split(u'\n', Qt::SkipEmptyParts)
-                   .size());
+    return int(
+        pactl({QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sink-inputs")})
+            .split(u'\n', Qt::SkipEmptyParts)
+            .size());
 }
 
 QString PulseServer::dummySinkState()
