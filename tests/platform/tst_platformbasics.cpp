@@ -1,13 +1,15 @@
-// Colour values (plain and system) and the twips conversions.
+// Colour values (plain and system), the twips conversions and URL opening.
 
 #include "platform/colour.h"
+#include "platform/shell.h"
 #include "platform/twips.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QScreen>
 #include <QTest>
 
-class TestColourTwips : public QObject
+class TestPlatformBasics : public QObject
 {
     Q_OBJECT
 
@@ -15,9 +17,22 @@ private slots:
     void plainColoursKeepRedInTheLowByte();
     void systemColoursFollowThePalette();
     void twipsAtNinetySixDpi();
+    void mailLinkReachesTheMailProgram();
 };
 
-void TestColourTwips::plainColoursKeepRedInTheLowByte()
+// Stands in for the user's mail program.
+class MailCatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl &url) { opened << url; }
+};
+
+void TestPlatformBasics::plainColoursKeepRedInTheLowByte()
 {
     QCOMPARE(platform::rgbColour(0x12, 0x34, 0x56), 0x00563412u);
     QCOMPARE(platform::toQColor(0x00563412u), QColor(0x12, 0x34, 0x56));
@@ -26,7 +41,7 @@ void TestColourTwips::plainColoursKeepRedInTheLowByte()
     QCOMPARE(platform::TranslateColor(0x7F563412u), 0x00563412u);
 }
 
-void TestColourTwips::systemColoursFollowThePalette()
+void TestPlatformBasics::systemColoursFollowThePalette()
 {
     QPalette palette;
     palette.setColor(QPalette::Button, QColor(1, 2, 3));
@@ -45,7 +60,7 @@ void TestColourTwips::systemColoursFollowThePalette()
     QVERIFY(!platform::isSystemColour(platform::rgbColour(255, 255, 255)));
 }
 
-void TestColourTwips::twipsAtNinetySixDpi()
+void TestPlatformBasics::twipsAtNinetySixDpi()
 {
     // The offscreen screen has 96 dpi: 15 twips to the pixel on both axes.
     const platform::TwipsPerPixel f = platform::twipsPerPixel();
@@ -57,5 +72,22 @@ void TestColourTwips::twipsAtNinetySixDpi()
     QCOMPARE(platform::twipsToPixelX(1208), 81);
 }
 
-QTEST_MAIN(TestColourTwips)
-#include "tst_colourtwips.moc"
+void TestPlatformBasics::mailLinkReachesTheMailProgram()
+{
+    MailCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &catcher, "open");
+    // The subject holds plain spaces, and one "%20" of its own.
+    QVERIFY(platform::openUrl(
+        QStringLiteral("mailto:author@example.org?subject=The Tallyfold Numbers Game: 1.0%20&body=")));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
+
+    QCOMPARE(catcher.opened.size(), 1);
+    const QUrl url = catcher.opened.first();
+    QCOMPARE(url.scheme(), QStringLiteral("mailto"));
+    QCOMPARE(url.path(), QStringLiteral("author@example.org"));
+    QCOMPARE(url.query(QUrl::FullyDecoded),
+             QStringLiteral("subject=The Tallyfold Numbers Game: 1.0 &body="));
+}
+
+QTEST_MAIN(TestPlatformBasics)
+#include "tst_platformbasics.moc"
