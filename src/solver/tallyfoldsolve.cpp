@@ -99,7 +99,7 @@ std::string parseArguments(const std::vector<std::string_view> &arguments, Reque
             request.numbers[i] = static_cast<std::int32_t>(*value);
         }
     }
-    const std::string problem = solver::boardSelectionProblem(request.numbers);
+    std::string problem = solver::boardSelectionProblem(request.numbers);
     if (!problem.empty())
         return problem;
     return {};
