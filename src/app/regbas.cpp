@@ -3,6 +3,8 @@
 #include "app/globalbas.h"
 #include "platform/settingsstore.h"
 
+#include <QtEndian>
+
 #include <cmath>
 #include <limits>
 #include <memory>
@@ -57,10 +59,8 @@ qint32 WriteValueData(platform::SettingsKey *key, const QString &name, qint32 ty
         const auto n = toInt32(value);
         if (!n)
             return platform::RegStatus::InvalidData;
-        const quint32 bits = static_cast<quint32>(*n);
         stored.data.resize(4);
-        for (int i = 0; i < 4; ++i)
-            stored.data[i] = static_cast<char>((bits >> (8 * i)) & 0xFF);
+        qToLittleEndian(static_cast<quint32>(*n), stored.data.data());
         break;
     }
     default:
@@ -94,10 +94,7 @@ qint32 ReadValueData(platform::SettingsKey *key, const QString &name, Variant &v
             return platform::RegStatus::MoreData;
         if (stored.data.size() < 4)
             return platform::RegStatus::InvalidData;
-        quint32 bits = 0;
-        for (int i = 0; i < 4; ++i)
-            bits |= static_cast<quint32>(static_cast<quint8>(stored.data[i])) << (8 * i);
-        value = static_cast<qint32>(bits);
+        value = qFromLittleEndian<qint32>(stored.data.constData());
         return 0;
     }
     default:

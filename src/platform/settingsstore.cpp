@@ -10,6 +10,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QtEndian>
 
 #include <cctype>
 #include <optional>
@@ -150,11 +151,9 @@ bool parseLine(const QByteArray &line, QString *name, StoredValue *value)
         const auto v = parseDecimal(QByteArrayView(rest).sliced(6));
         if (!v || *v > 0xFFFFFFFFull)
             return false;
-        const quint32 n = static_cast<quint32>(*v);
         value->type = RegType::Dword;
         value->data = QByteArray(4, '\0');
-        for (int i = 0; i < 4; ++i)
-            value->data[i] = static_cast<char>((n >> (8 * i)) & 0xFF);
+        qToLittleEndian(static_cast<quint32>(*v), value->data.data());
         return true;
     }
     if (!rest.startsWith("hex("))
@@ -183,10 +182,8 @@ QByteArray formatEntries(const Entries &entries)
     for (const auto &[name, value] : entries) {
         out += name.toUtf8().toPercentEncoding();
         if (value.type == RegType::Dword && value.data.size() == 4) {
-            quint32 n = 0;
-            for (int i = 0; i < 4; ++i)
-                n |= static_cast<quint32>(static_cast<quint8>(value.data[i])) << (8 * i);
-            out += "=dword:" + QByteArray::number(n);
+            out +=
+                "=dword:" + QByteArray::number(qFromLittleEndian<quint32>(value.data.constData()));
         } else {
             out += "=hex(" + QByteArray::number(value.type) + "):" + value.data.toHex();
         }
