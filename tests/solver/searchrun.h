@@ -6,6 +6,8 @@
 #include "solver/answerlist.h"
 #include "solver/solvercore.h"
 
+#include <QStringList>
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -53,4 +55,13 @@ inline SearchRun runSearch(const std::vector<std::int32_t> &numbers, std::int32_
 {
     solver::SolverCore core;
     return runSearch(core, numbers, target, onYield);
+}
+
+// Texts as a QStringList, so that QCOMPARE prints them when they differ.
+inline QStringList toList(const std::vector<std::string> &texts)
+{
+    QStringList list;
+    for (const std::string &text : texts)
+        list << QString::fromStdString(text);
+    return list;
 }

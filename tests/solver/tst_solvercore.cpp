@@ -14,14 +14,6 @@
 
 namespace {
 
-QStringList toList(const std::vector<std::string> &texts)
-{
-    QStringList list;
-    for (const std::string &text : texts)
-        list << QString::fromStdString(text);
-    return list;
-}
-
 bool contains(const std::vector<std::string> &texts, const std::string &text)
 {
     return std::find(texts.begin(), texts.end(), text) != texts.end();

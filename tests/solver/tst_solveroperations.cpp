@@ -2,6 +2,8 @@
 // last level's tally, the order of the arrangements, the sort, the board
 // check and the answer list.
 
+#include "searchrun.h"
+
 #include "solver/answerlist.h"
 #include "solver/arrangementorder.h"
 #include "solver/boardselection.h"
@@ -15,18 +17,6 @@
 
 #include <algorithm>
 #include <vector>
-
-namespace {
-
-QStringList toList(const std::vector<std::string> &texts)
-{
-    QStringList list;
-    for (const std::string &text : texts)
-        list << QString::fromStdString(text);
-    return list;
-}
-
-} // namespace
 
 class TestSolverOperations : public QObject
 {
