@@ -130,7 +130,8 @@ public:
     bool isTransparent() const { return m_transparent; }
     // Where a transparent surface shows: the mask picture's pixels that differ
     // from the mask colour (nothing when there is no mask picture). Opaque
-    // surfaces show everywhere.
+    // surfaces show everywhere. Widgets take it through applySurfaceShape()
+    // (platform/surfaceshape.h), which also handles the empty region.
     QRegion visibleRegion() const;
 
     // --- operations ------------------------------------------------------------

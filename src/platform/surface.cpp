@@ -1,0 +1,404 @@
+#include "platform/surface.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QtMath>
+
+#include <cmath>
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+constexpr QRgb kRgbMask = 0x00FFFFFF;
+constexpr QRgb kAlpha = 0xFF000000;
+constexpr QRgb kWhite = 0xFFFFFFFF;
+constexpr QRgb kBlack = 0xFF000000;
+
+// Indices of the classic colour table used by edges and embossed text.
+constexpr int kWindow = 5;
+constexpr int kWindowFrame = 6;
+constexpr int kButtonFace = 15;
+constexpr int kButtonShadow = 16;
+constexpr int kButtonHighlight = 20;
+constexpr int kDarkShadow = 21;
+constexpr int kLight = 22;
+
+QPalette currentPalette()
+{
+    return qobject_cast<QGuiApplication *>(QCoreApplication::instance())
+               ? QGuiApplication::palette()
+               : QPalette();
+}
+
+QRgb combine(QRgb destination, QRgb source, RasterOp op)
+{
+    const QRgb d = destination & kRgbMask;
+    const QRgb s = source & kRgbMask;
+    switch (op) {
+    case RasterOp::SrcCopy:
+        return s | kAlpha;
+    case RasterOp::SrcAnd:
+        return (d & s) | kAlpha;
+    case RasterOp::SrcInvert:
+        return (d ^ s) | kAlpha;
+    case RasterOp::SrcPaint:
+        return (d | s) | kAlpha;
+    case RasterOp::NotSrcCopy:
+        return (~s & kRgbMask) | kAlpha;
+    }
+    return destination;
+}
+
+// Degrees counter-clockwise from 3 o'clock (screen y grows downwards).
+double screenAngle(QPointF centre, QPoint point)
+{
+    return qRadiansToDegrees(std::atan2(centre.y() - point.y(), point.x() - centre.x()));
+}
+
+} // namespace
+
+Surface::Surface(QSize size, SurfaceFormat format)
+    : m_format(format)
+{
+    if (format == SurfaceFormat::Monochrome) {
+        m_back = Qt::white;
+        m_fore = Qt::black;
+    }
+    resize(size);
+}
+
+QColor Surface::opaque(const QColor &colour)
+{
+    QColor result = colour.toRgb();
+    result.setAlpha(255);
+    return result;
+}
+
+QColor Surface::paletteColour(int index) const
+{
+    return opaque(systemColour(index, currentPalette()));
+}
+
+void Surface::resize(QSize size)
+{
+    m_image = QImage(size.expandedTo(QSize(0, 0)), QImage::Format_RGB32);
+    clear();
+}
+
+void Surface::setBackgroundPicture(std::optional<QImage> picture)
+{
+    m_backgroundPicture = std::move(picture);
+}
+
+void Surface::setMaskPicture(std::optional<QImage> picture)
+{
+    m_maskPicture = std::move(picture);
+}
+
+QRegion Surface::visibleRegion() const
+{
+    const QRect whole(QPoint(0, 0), size());
+    if (!m_transparent)
+        return QRegion(whole);
+    if (!m_maskPicture || m_maskPicture->isNull())
+        return QRegion();
+
+    // One rectangle per run of visible pixels, row by row: a banded list that
+    // QRegion takes as it is.
+    const QImage mask = m_maskPicture->convertToFormat(QImage::Format_RGB32);
+    const QRgb key = m_maskColour.rgb() & kRgbMask;
+    const int w = qMin(mask.width(), width());
+    const int h = qMin(mask.height(), height());
+    std::vector<QRect> runs;
+    for (int y = 0; y < h; ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(mask.constScanLine(y));
+        int x = 0;
+        while (x < w) {
+            while (x < w && (row[x] & kRgbMask) == key)
+                ++x;
+            const int start = x;
+            while (x < w && (row[x] & kRgbMask) != key)
+                ++x;
+            if (x > start)
+                runs.emplace_back(start, y, x - start, 1);
+        }
+    }
+    QRegion region;
+    if (!runs.empty())
+        region.setRects(runs.data(), static_cast<int>(runs.size()));
+    return region;
+}
+
+void Surface::clear()
+{
+    if (m_image.isNull())
+        return;
+    m_image.fill(m_back);
+    if (m_backgroundPicture && !m_backgroundPicture->isNull()) {
+        QPainter painter(&m_image);
+        painter.drawImage(QPoint(0, 0), *m_backgroundPicture);
+    }
+}
+
+void Surface::fillRect(const QRect &rect, const QColor &colour)
+{
+    if (m_image.isNull())
+        return;
+    QPainter painter(&m_image);
+    painter.fillRect(rect, opaque(colour));
+}
+
+namespace {
+// Aliased drawing with the surface's pen: a one-pixel pen with flat ends
+// leaves out a line's end pixel; wider pens have round ends.
+void preparePainter(QPainter &painter, const QColor &colour, int width)
+{
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    QPen pen(colour, width, Qt::SolidLine, width > 1 ? Qt::RoundCap : Qt::FlatCap, Qt::RoundJoin);
+    painter.setPen(pen);
+}
+} // namespace
+
+void Surface::lineTo(QPoint point)
+{
+    if (!m_image.isNull() && point != m_position) {
+        QPainter painter(&m_image);
+        preparePainter(painter, m_fore, m_penWidth);
+        painter.drawLine(m_position, point);
+    }
+    m_position = point;
+}
+
+void Surface::ellipse(int left, int top, int right, int bottom)
+{
+    if (m_image.isNull() || right - left < 2 || bottom - top < 2)
+        return;
+    QPainter painter(&m_image);
+    preparePainter(painter, m_fore, m_penWidth);
+    painter.setBrush(m_fillStyle == FillStyle::Solid ? QBrush(m_fill) : QBrush(Qt::NoBrush));
+    painter.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
+}
+
+void Surface::rectangle(int left, int top, int right, int bottom)
+{
+    if (m_image.isNull() || right - left < 1 || bottom - top < 1)
+        return;
+    QPainter painter(&m_image);
+    preparePainter(painter, m_fore, m_penWidth);
+    painter.setBrush(m_fillStyle == FillStyle::Solid ? QBrush(m_fill) : QBrush(Qt::NoBrush));
+    painter.drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
+}
+
+void Surface::arc(int left, int top, int right, int bottom, QPoint start, QPoint end)
+{
+    if (m_image.isNull() || right - left < 2 || bottom - top < 2)
+        return;
+    const QRect box(left, top, right - left - 1, bottom - top - 1);
+    const QPointF centre((left + right) / 2.0, (top + bottom) / 2.0);
+    const double from = screenAngle(centre, start);
+    double span = screenAngle(centre, end) - from;
+    while (span <= 0)
+        span += 360.0;
+    QPainter painter(&m_image);
+    preparePainter(painter, m_fore, m_penWidth);
+    painter.drawArc(box, qRound(from * 16), qRound(span * 16));
+}
+
+void Surface::textOut(QPoint point, const QString &text)
+{
+    if (m_image.isNull() || text.isEmpty())
+        return;
+    QPainter painter(&m_image);
+    painter.setFont(m_font);
+    painter.setPen(m_fore);
+    const QSize extent = textSize(text);
+    painter.drawText(QRect(point, extent), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+}
+
+QSize Surface::textSize(const QString &text) const
+{
+    // Measured on the image itself so that the font resolves at the image's
+    // resolution, as it is drawn.
+    const QFontMetrics metrics(m_font, &m_image);
+    return QSize(metrics.horizontalAdvance(text), metrics.height());
+}
+
+void Surface::drawStateText(QPoint point, const QString &text, unsigned flags)
+{
+    if (m_image.isNull() || text.isEmpty())
+        return;
+    QPainter painter(&m_image);
+    painter.setFont(m_font);
+    const int textFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine |
+                          ((flags & TextState::Prefix) ? Qt::TextShowMnemonic : 0);
+    if (flags & TextState::RightToLeft)
+        painter.setLayoutDirection(Qt::RightToLeft);
+    const QFontMetrics metrics(m_font, &m_image);
+    const QSize extent = metrics.size(textFlags, text);
+    if (flags & TextState::Disabled) {
+        // Embossed: a highlight copy one pixel down and right, the shadow on top.
+        painter.setPen(paletteColour(kButtonHighlight));
+        painter.drawText(QRect(point + QPoint(1, 1), extent), textFlags, text);
+        painter.setPen(paletteColour(kButtonShadow));
+    } else {
+        painter.setPen(m_fore);
+    }
+    painter.drawText(QRect(point, extent), textFlags, text);
+}
+
+void Surface::drawRing(const QRect &rect, const QColor &topLeft, const QColor &bottomRight,
+                       unsigned flags)
+{
+    // The light colour owns the left and top sides except their far corners;
+    // the dark colour owns the right and bottom sides whole.
+    const int l = rect.left();
+    const int t = rect.top();
+    const int r = rect.right();
+    const int b = rect.bottom();
+    QPainter painter(&m_image);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    if (flags & EdgeFlag::Left)
+        painter.fillRect(QRect(QPoint(l, t), QPoint(l, b - 1)), topLeft);
+    if (flags & EdgeFlag::Top)
+        painter.fillRect(QRect(QPoint(l, t), QPoint(r - 1, t)), topLeft);
+    if (flags & EdgeFlag::Right)
+        painter.fillRect(QRect(QPoint(r, t), QPoint(r, b)), bottomRight);
+    if (flags & EdgeFlag::Bottom)
+        painter.fillRect(QRect(QPoint(l, b), QPoint(r, b)), bottomRight);
+}
+
+void Surface::drawEdge(QRect &rect, unsigned edge, unsigned flags)
+{
+    if (m_image.isNull() || rect.isEmpty())
+        return;
+
+    struct Ring
+    {
+        bool present;
+        QColor topLeft;
+        QColor bottomRight;
+    };
+    Ring outer{(edge & Edge::Outer) != 0, {}, {}};
+    Ring inner{(edge & Edge::Inner) != 0, {}, {}};
+    if (flags & EdgeFlag::Mono) {
+        outer.topLeft = outer.bottomRight = paletteColour(kWindowFrame);
+        inner.topLeft = inner.bottomRight = paletteColour(kWindow);
+    } else if (flags & EdgeFlag::Flat) {
+        outer.topLeft = outer.bottomRight = paletteColour(kButtonShadow);
+        inner.topLeft = inner.bottomRight = paletteColour(kButtonFace);
+    } else {
+        const bool raisedOuter = edge & Edge::RaisedOuter;
+        outer.topLeft = paletteColour(raisedOuter ? kLight : kButtonShadow);
+        outer.bottomRight = paletteColour(raisedOuter ? kDarkShadow : kButtonHighlight);
+        const bool raisedInner = edge & Edge::RaisedInner;
+        inner.topLeft = paletteColour(raisedInner ? kButtonHighlight : kDarkShadow);
+        inner.bottomRight = paletteColour(raisedInner ? kButtonShadow : kLight);
+    }
+
+    QRect area = rect;
+    for (const Ring &ring : {outer, inner}) {
+        if (!ring.present || area.isEmpty())
+            continue;
+        drawRing(area, ring.topLeft, ring.bottomRight, flags);
+        area.adjust((flags & EdgeFlag::Left) ? 1 : 0, (flags & EdgeFlag::Top) ? 1 : 0,
+                    (flags & EdgeFlag::Right) ? -1 : 0, (flags & EdgeFlag::Bottom) ? -1 : 0);
+    }
+    if (flags & EdgeFlag::Adjust)
+        rect = area;
+}
+
+void Surface::drawFocusRect(const QRect &rect)
+{
+    const QRect box = rect.intersected(QRect(QPoint(0, 0), size()));
+    if (box.isEmpty() || rect.isEmpty())
+        return;
+    // Dots on every other pixel of the screen grid, so neighbouring focus
+    // rectangles line up; each outline pixel is visited once so corners are
+    // not inverted twice.
+    auto invert = [this](int x, int y) {
+        if (x >= 0 && y >= 0 && x < width() && y < height() && ((x + y) & 1) == 0)
+            m_image.setPixel(x, y, (m_image.pixel(x, y) ^ kRgbMask) | kAlpha);
+    };
+    const int l = rect.left();
+    const int t = rect.top();
+    const int r = rect.right();
+    const int b = rect.bottom();
+    for (int x = l; x <= r; ++x) {
+        invert(x, t);
+        if (b != t)
+            invert(x, b);
+    }
+    for (int y = t + 1; y < b; ++y) {
+        invert(l, y);
+        if (r != l)
+            invert(r, y);
+    }
+}
+
+void Surface::bitBlt(QPoint destPoint, QSize blockSize, const Surface &source, QPoint sourcePoint,
+                     RasterOp op)
+{
+    if (m_image.isNull() || source.m_image.isNull())
+        return;
+    // Clip the block to both images, moving both corners together.
+    QRect src(sourcePoint, blockSize);
+    QRect dst(destPoint, blockSize);
+    const QRect srcClip = src.intersected(source.m_image.rect());
+    src = srcClip;
+    dst = QRect(destPoint + (srcClip.topLeft() - sourcePoint), srcClip.size());
+    const QRect dstClip = dst.intersected(m_image.rect());
+    src = QRect(src.topLeft() + (dstClip.topLeft() - dst.topLeft()), dstClip.size());
+    dst = dstClip;
+    if (dst.isEmpty())
+        return;
+
+    // A copy keeps overlapping blocks of the same surface right.
+    const QImage block = source.m_image.copy(src);
+    const QRgb sourceKey = source.m_back.rgb() & kRgbMask;
+    const QRgb whiteAs = m_back.rgb() | kAlpha;
+    const QRgb blackAs = m_fore.rgb() | kAlpha;
+    for (int y = 0; y < dst.height(); ++y) {
+        const auto *in = reinterpret_cast<const QRgb *>(block.constScanLine(y));
+        auto *out = reinterpret_cast<QRgb *>(m_image.scanLine(dst.top() + y)) + dst.left();
+        for (int x = 0; x < dst.width(); ++x) {
+            QRgb s = in[x];
+            if (source.m_format == SurfaceFormat::Colour && m_format == SurfaceFormat::Monochrome)
+                s = (s & kRgbMask) == sourceKey ? kWhite : kBlack;
+            else if (source.m_format == SurfaceFormat::Monochrome &&
+                     m_format == SurfaceFormat::Colour)
+                s = (s & kRgbMask) == kRgbMask ? whiteAs : blackAs;
+            out[x] = combine(out[x], s, op);
+        }
+    }
+}
+
+void Surface::stretchBlt(const QRect &destRect, const QImage &source, const QRect &sourceRect)
+{
+    if (m_image.isNull() || source.isNull() || destRect.isEmpty() || sourceRect.isEmpty())
+        return;
+    const QImage part = source.copy(sourceRect).convertToFormat(QImage::Format_RGB32);
+    const QImage scaled = part.scaled(
+        destRect.size(), Qt::IgnoreAspectRatio,
+        m_stretchMode == StretchMode::Halftone ? Qt::SmoothTransformation : Qt::FastTransformation);
+    QPainter painter(&m_image);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(destRect.topLeft(), scaled);
+}
+
+OleColour Surface::pixel(int x, int y) const
+{
+    if (!m_image.valid(x, y))
+        return 0xFFFFFFFFu;
+    return fromQColor(QColor::fromRgb(m_image.pixel(x, y)));
+}
+
+void Surface::setPixel(int x, int y, const QColor &colour)
+{
+    if (m_image.valid(x, y))
+        m_image.setPixel(x, y, opaque(colour).rgb());
+}
+
+} // namespace platform

@@ -1,0 +1,406 @@
+#include "platform/surface.h"
+#include "platform/surfaceshape.h"
+
+#include <QApplication>
+#include <QPalette>
+#include <QTest>
+#include <QWidget>
+
+using platform::Surface;
+using platform::SurfaceFormat;
+
+namespace {
+
+constexpr QRgb kBack = 0xFFFFFFFF;
+constexpr QRgb kPen = 0xFF000000;
+
+// A surface cleared to white with a black one-pixel pen.
+Surface blank(int w = 40, int h = 40)
+{
+    Surface surface(QSize(w, h));
+    surface.setBackColour(Qt::white);
+    surface.setForeColour(Qt::black);
+    surface.clear();
+    return surface;
+}
+
+// Distinct colours for the roles edges and embossed text use, so a test can
+// tell which role painted a pixel.
+QPalette edgePalette()
+{
+    QPalette palette;
+    palette.setColor(QPalette::Midlight, QColor(0x11, 0x11, 0x11)); // 3-D light
+    palette.setColor(QPalette::Shadow, QColor(0x22, 0x22, 0x22));   // dark shadow, frame
+    palette.setColor(QPalette::Light, QColor(0x33, 0x33, 0x33));    // highlight
+    palette.setColor(QPalette::Dark, QColor(0x44, 0x44, 0x44));     // shadow
+    palette.setColor(QPalette::Button, QColor(0x55, 0x55, 0x55));   // face
+    palette.setColor(QPalette::Base, QColor(0x66, 0x66, 0x66));     // window
+    return palette;
+}
+constexpr QRgb kLight = 0xFF111111;
+constexpr QRgb kDarkShadow = 0xFF222222;
+constexpr QRgb kHighlight = 0xFF333333;
+constexpr QRgb kShadow = 0xFF444444;
+
+bool anyPixel(const Surface &surface, const QRect &area, QRgb colour)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (surface.rgb(x, y) == colour)
+                return true;
+    return false;
+}
+
+} // namespace
+
+class TestSurface : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QApplication::setPalette(edgePalette()); }
+
+    void linesLeaveOutTheirEndPixel()
+    {
+        Surface s = blank();
+        s.moveTo({2, 5});
+        s.lineTo({8, 5});
+        QCOMPARE(s.rgb(2, 5), kPen);
+        QCOMPARE(s.rgb(7, 5), kPen);
+        QCOMPARE(s.rgb(8, 5), kBack);
+        QCOMPARE(s.currentPosition(), QPoint(8, 5));
+
+        // A diagonal continues from the current position.
+        s.lineTo({8, 10});
+        QCOMPARE(s.rgb(8, 5), kPen);
+        QCOMPARE(s.rgb(8, 9), kPen);
+        QCOMPARE(s.rgb(8, 10), kBack);
+
+        // Wide pens have round ends, which do cover the end point.
+        Surface wide = blank();
+        wide.setPenWidth(3);
+        wide.line({5, 20}, {30, 20});
+        QCOMPARE(wide.rgb(30, 20), kPen);
+        QCOMPARE(wide.rgb(20, 19), kPen);
+        QCOMPARE(wide.rgb(20, 21), kPen);
+        QCOMPARE(wide.rgb(20, 23), kBack);
+    }
+
+    void ellipseAndRectangleBoxesExcludeRightAndBottom()
+    {
+        Surface s = blank();
+        s.ellipse(10, 10, 21, 21);
+        QCOMPARE(s.rgb(10, 15), kPen);
+        QCOMPARE(s.rgb(20, 15), kPen);
+        QCOMPARE(s.rgb(21, 15), kBack);
+        QCOMPARE(s.rgb(9, 15), kBack);
+        QCOMPARE(s.rgb(15, 10), kPen);
+        QCOMPARE(s.rgb(15, 20), kPen);
+        QCOMPARE(s.rgb(15, 21), kBack);
+        QCOMPARE(s.rgb(15, 15), kBack); // transparent fill by default
+
+        s.setFillStyle(platform::FillStyle::Solid);
+        s.setFillColour(Qt::red);
+        s.ellipse(10, 10, 21, 21);
+        QCOMPARE(s.rgb(15, 15), qRgb(255, 0, 0));
+
+        Surface r = blank();
+        r.rectangle(2, 2, 8, 6);
+        QCOMPARE(r.rgb(2, 2), kPen);
+        QCOMPARE(r.rgb(7, 5), kPen);
+        QCOMPARE(r.rgb(8, 5), kBack);
+        QCOMPARE(r.rgb(7, 6), kBack);
+        QCOMPARE(r.rgb(4, 4), kBack);
+        r.setFillStyle(platform::FillStyle::Solid);
+        r.setFillColour(Qt::blue);
+        r.rectangle(2, 2, 8, 6);
+        QCOMPARE(r.rgb(4, 4), qRgb(0, 0, 255));
+        QCOMPARE(r.rgb(7, 5), kPen);
+    }
+
+    void arcsRunCounterClockwise()
+    {
+        // From 3 o'clock to 12 o'clock counter-clockwise: the upper right quarter.
+        Surface quarter = blank(41, 41);
+        quarter.arc(0, 0, 41, 41, {40, 20}, {20, 0});
+        QVERIFY(anyPixel(quarter, QRect(30, 3, 5, 5), kPen));
+        QVERIFY(!anyPixel(quarter, QRect(3, 30, 8, 8), kPen));
+        QVERIFY(!anyPixel(quarter, QRect(3, 3, 8, 8), kPen));
+
+        // Swapped ends: the other three quarters.
+        Surface rest = blank(41, 41);
+        rest.arc(0, 0, 41, 41, {20, 0}, {40, 20});
+        QVERIFY(!anyPixel(rest, QRect(30, 3, 5, 5), kPen));
+        QVERIFY(anyPixel(rest, QRect(3, 30, 8, 8), kPen));
+        QVERIFY(anyPixel(rest, QRect(3, 3, 8, 8), kPen));
+    }
+
+    void clearDrawsTheBackgroundPictureUnscaled()
+    {
+        Surface s = blank(20, 20);
+        QImage picture(5, 4, QImage::Format_RGB32);
+        picture.fill(Qt::green);
+        s.setBackColour(Qt::blue);
+        s.setBackgroundPicture(picture);
+        s.clear();
+        QCOMPARE(s.rgb(4, 3), qRgb(0, 255, 0));
+        QCOMPARE(s.rgb(5, 3), qRgb(0, 0, 255));
+        QCOMPARE(s.rgb(4, 4), qRgb(0, 0, 255));
+
+        // An empty picture draws nothing; resizing starts from a clear.
+        s.setBackgroundPicture(QImage());
+        s.resize(QSize(30, 10));
+        QCOMPARE(s.size(), QSize(30, 10));
+        QCOMPARE(s.rgb(0, 0), qRgb(0, 0, 255));
+    }
+
+    void visibleRegionFollowsTheMaskColour()
+    {
+        Surface s = blank(10, 10);
+        QCOMPARE(s.visibleRegion(), QRegion(0, 0, 10, 10));
+
+        s.setTransparent(true);
+        QVERIFY(s.visibleRegion().isEmpty()); // no mask picture: nothing shows
+
+        QImage mask(10, 10, QImage::Format_RGB32);
+        mask.fill(Qt::magenta);
+        for (int x = 2; x < 6; ++x)
+            mask.setPixel(x, 4, qRgb(1, 2, 3));
+        mask.setPixel(8, 8, qRgb(0, 0, 0));
+        s.setMaskPicture(mask);
+        s.setMaskColour(Qt::magenta);
+        const QRegion region = s.visibleRegion();
+        QVERIFY(region.contains(QPoint(2, 4)));
+        QVERIFY(region.contains(QPoint(5, 4)));
+        QVERIFY(region.contains(QPoint(8, 8)));
+        QVERIFY(!region.contains(QPoint(6, 4)));
+        QVERIFY(!region.contains(QPoint(0, 0)));
+
+        // A widget takes the shape; a surface with nothing visible hides it all.
+        QWidget widget;
+        widget.resize(10, 10);
+        platform::applySurfaceShape(widget, s);
+        QCOMPARE(widget.mask(), region);
+        s.setMaskPicture(std::nullopt);
+        platform::applySurfaceShape(widget, s);
+        QVERIFY(!widget.mask().isEmpty());
+        QVERIFY(!widget.mask().intersects(widget.rect()));
+        s.setTransparent(false);
+        platform::applySurfaceShape(widget, s);
+        QVERIFY(widget.mask().isEmpty());
+    }
+
+    void edgesUseThePaletteRoles()
+    {
+        Surface s = blank(10, 10);
+        QRect r(0, 0, 10, 10);
+        s.drawEdge(r, platform::Edge::Raised,
+                   platform::EdgeFlag::Rect | platform::EdgeFlag::Adjust);
+        QCOMPARE(s.rgb(0, 0), kLight);
+        QCOMPARE(s.rgb(8, 0), kLight);
+        QCOMPARE(s.rgb(9, 0), kDarkShadow); // the far corners belong to the dark sides
+        QCOMPARE(s.rgb(0, 9), kDarkShadow);
+        QCOMPARE(s.rgb(9, 9), kDarkShadow);
+        QCOMPARE(s.rgb(1, 1), kHighlight);
+        QCOMPARE(s.rgb(8, 1), kShadow);
+        QCOMPARE(s.rgb(1, 8), kShadow);
+        QCOMPARE(s.rgb(2, 2), kBack);
+        QCOMPARE(r, QRect(2, 2, 6, 6));
+
+        Surface sunken = blank(10, 10);
+        QRect whole(0, 0, 10, 10);
+        sunken.drawEdge(whole, platform::Edge::Sunken, platform::EdgeFlag::Rect);
+        QCOMPARE(sunken.rgb(0, 0), kShadow);
+        QCOMPARE(sunken.rgb(9, 5), kHighlight);
+        QCOMPARE(sunken.rgb(1, 1), kDarkShadow);
+        QCOMPARE(sunken.rgb(8, 5), kLight);
+        QCOMPARE(whole, QRect(0, 0, 10, 10)); // no Adjust: the rectangle stays
+
+        // Mono and flat draw one ring of a single colour.
+        Surface mono = blank(10, 10);
+        QRect m(0, 0, 10, 10);
+        mono.drawEdge(m, platform::Edge::Outer,
+                      platform::EdgeFlag::Rect | platform::EdgeFlag::Adjust |
+                          platform::EdgeFlag::Mono);
+        QCOMPARE(mono.rgb(0, 0), kDarkShadow);
+        QCOMPARE(mono.rgb(9, 9), kDarkShadow);
+        QCOMPARE(mono.rgb(1, 1), kBack);
+        QCOMPARE(m, QRect(1, 1, 8, 8));
+        mono.drawEdge(m, platform::Edge::SunkenOuter,
+                      platform::EdgeFlag::Rect | platform::EdgeFlag::Flat);
+        QCOMPARE(mono.rgb(1, 1), kShadow);
+        QCOMPARE(mono.rgb(8, 8), kShadow);
+        QCOMPARE(mono.rgb(2, 2), kBack);
+
+        // Only the sides asked for.
+        Surface side = blank(10, 10);
+        QRect b(0, 0, 10, 10);
+        side.drawEdge(b, platform::Edge::Raised, platform::EdgeFlag::Bottom);
+        QCOMPARE(side.rgb(5, 9), kDarkShadow);
+        QCOMPARE(side.rgb(0, 5), kBack);
+        QCOMPARE(side.rgb(9, 5), kBack);
+    }
+
+    void focusRectangleIsDottedAndUndoesItself()
+    {
+        Surface s = blank(12, 12);
+        const QImage before = s.image();
+        const QRect rect(QPoint(2, 2), QPoint(9, 9));
+        s.drawFocusRect(rect);
+        QCOMPARE(s.rgb(2, 2), kPen);
+        QCOMPARE(s.rgb(3, 2), kBack);
+        QCOMPARE(s.rgb(4, 2), kPen);
+        QCOMPARE(s.rgb(9, 9), kPen);
+        QCOMPARE(s.rgb(2, 3), kBack);
+        QCOMPARE(s.rgb(2, 4), kPen);
+        QCOMPARE(s.rgb(5, 5), kBack);
+        s.drawFocusRect(rect);
+        QCOMPARE(s.image(), before);
+    }
+
+    void blitsConvertBetweenColourAndMonochrome()
+    {
+        Surface colour(QSize(4, 1));
+        colour.setPixel(0, 0, Qt::red);
+        colour.setPixel(1, 0, Qt::green);
+        colour.setPixel(2, 0, Qt::red);
+        colour.setPixel(3, 0, Qt::blue);
+        colour.setBackColour(Qt::red); // the key
+
+        Surface mask(QSize(4, 1), SurfaceFormat::Monochrome);
+        mask.bitBlt({0, 0}, {4, 1}, colour, {0, 0}, platform::RasterOp::SrcCopy);
+        QCOMPARE(mask.rgb(0, 0), kBack);
+        QCOMPARE(mask.rgb(1, 0), kPen);
+        QCOMPARE(mask.rgb(2, 0), kBack);
+        QCOMPARE(mask.rgb(3, 0), kPen);
+
+        Surface target(QSize(4, 1));
+        target.setBackColour(Qt::yellow);
+        target.setForeColour(Qt::cyan);
+        target.bitBlt({0, 0}, {4, 1}, mask, {0, 0}, platform::RasterOp::SrcCopy);
+        QCOMPARE(target.rgb(0, 0), qRgb(255, 255, 0));
+        QCOMPARE(target.rgb(1, 0), qRgb(0, 255, 255));
+
+        Surface inverse(QSize(4, 1), SurfaceFormat::Monochrome);
+        inverse.bitBlt({0, 0}, {4, 1}, mask, {0, 0}, platform::RasterOp::NotSrcCopy);
+        QCOMPARE(inverse.rgb(0, 0), kPen);
+        QCOMPARE(inverse.rgb(1, 0), kBack);
+    }
+
+    // The classic see-through copy built from the raster operations: key
+    // pixels of the source leave the destination alone.
+    void maskedCopyKeysOutOneColour()
+    {
+        Surface source(QSize(3, 3));
+        source.setBackColour(Qt::magenta);
+        source.clear();
+        source.setPixel(1, 1, Qt::blue);
+        Surface dest(QSize(5, 5));
+        dest.setBackColour(Qt::green);
+        dest.clear();
+
+        const QSize size(3, 3);
+        Surface mask(size, SurfaceFormat::Monochrome);
+        mask.bitBlt({0, 0}, size, source, {0, 0}, platform::RasterOp::SrcCopy);
+        Surface inverse(size, SurfaceFormat::Monochrome);
+        inverse.bitBlt({0, 0}, size, mask, {0, 0}, platform::RasterOp::NotSrcCopy);
+        Surface result(size);
+        result.bitBlt({0, 0}, size, dest, {1, 1}, platform::RasterOp::SrcCopy);
+        result.bitBlt({0, 0}, size, mask, {0, 0}, platform::RasterOp::SrcAnd);
+        Surface work(size);
+        work.bitBlt({0, 0}, size, source, {0, 0}, platform::RasterOp::SrcCopy);
+        work.bitBlt({0, 0}, size, inverse, {0, 0}, platform::RasterOp::SrcAnd);
+        result.bitBlt({0, 0}, size, work, {0, 0}, platform::RasterOp::SrcInvert);
+        dest.bitBlt({1, 1}, size, result, {0, 0}, platform::RasterOp::SrcCopy);
+
+        QCOMPARE(dest.rgb(2, 2), qRgb(0, 0, 255));
+        QCOMPARE(dest.rgb(1, 1), qRgb(0, 255, 0));
+        QCOMPARE(dest.rgb(3, 3), qRgb(0, 255, 0));
+        QCOMPARE(dest.rgb(0, 0), qRgb(0, 255, 0));
+    }
+
+    void blitsClipToBothSurfaces()
+    {
+        Surface source(QSize(4, 4));
+        source.setBackColour(Qt::red);
+        source.clear();
+        Surface dest = blank(4, 4);
+        dest.bitBlt({-2, 2}, {4, 4}, source, {0, 0}, platform::RasterOp::SrcCopy);
+        QCOMPARE(dest.rgb(0, 2), qRgb(255, 0, 0));
+        QCOMPARE(dest.rgb(1, 3), qRgb(255, 0, 0));
+        QCOMPARE(dest.rgb(2, 2), kBack);
+        QCOMPARE(dest.rgb(0, 1), kBack);
+        dest.bitBlt({0, 0}, {9, 9}, source, {3, 3}, platform::RasterOp::SrcCopy);
+        QCOMPARE(dest.rgb(0, 0), qRgb(255, 0, 0));
+        QCOMPARE(dest.rgb(1, 0), kBack);
+    }
+
+    void stretchCoversTheTarget()
+    {
+        QImage picture(2, 1, QImage::Format_RGB32);
+        picture.setPixel(0, 0, qRgb(255, 0, 0));
+        picture.setPixel(1, 0, qRgb(0, 0, 255));
+        Surface s = blank(20, 10);
+        s.stretchBlt(QRect(0, 0, 20, 10), picture, picture.rect());
+        QCOMPARE(s.rgb(0, 0), qRgb(255, 0, 0));
+        QCOMPARE(s.rgb(9, 9), qRgb(255, 0, 0));
+        QCOMPARE(s.rgb(10, 0), qRgb(0, 0, 255));
+        QCOMPARE(s.rgb(19, 9), qRgb(0, 0, 255));
+
+        // The smooth mode blends across the middle.
+        s.setStretchMode(platform::StretchMode::Halftone);
+        s.stretchBlt(QRect(0, 0, 20, 10), picture, picture.rect());
+        const QColor middle = QColor::fromRgb(s.rgb(10, 5));
+        QVERIFY(middle.red() > 0 && middle.blue() > 0);
+    }
+
+    void textStaysInsideItsMeasuredBox()
+    {
+        Surface s = blank(120, 40);
+        s.setForeColour(Qt::red);
+        const QSize size = s.textSize(QStringLiteral("Wide text"));
+        QVERIFY(size.width() > 20 && size.height() > 5);
+        s.textOut({10, 5}, QStringLiteral("Wide text"));
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 120; ++x)
+                if (s.rgb(x, y) != kBack)
+                    QVERIFY2(QRect(QPoint(10, 5), size).contains(x, y),
+                             qPrintable(QStringLiteral("ink at %1,%2").arg(x).arg(y)));
+        QVERIFY(s.image() != blank(120, 40).image());
+    }
+
+    void stateTextUnderlinesAndEmbosses()
+    {
+        // "&&" shows one ampersand, "&W" underlines W: the prefix form is
+        // narrower than the literal text and leaves ink below the letters.
+        Surface plain = blank(100, 40);
+        plain.drawStateText({5, 5}, QStringLiteral("W"), 0);
+        Surface prefixed = blank(100, 40);
+        prefixed.drawStateText({5, 5}, QStringLiteral("&W"), platform::TextState::Prefix);
+        QVERIFY(plain.image() != prefixed.image());
+        const QRect letter(QPoint(5, 5), plain.textSize(QStringLiteral("W")));
+        for (int x = letter.right() + 2; x < 100; ++x)
+            for (int y = 0; y < 40; ++y)
+                QCOMPARE(prefixed.rgb(x, y), kBack);
+
+        // Disabled: the highlight copy shows below and right of the shadow copy.
+        Surface disabled = blank(100, 40);
+        disabled.drawStateText({5, 5}, QStringLiteral("W"),
+                               platform::TextState::Prefix | platform::TextState::Disabled);
+        QVERIFY(anyPixel(disabled, QRect(0, 0, 100, 40), kShadow));
+        QVERIFY(anyPixel(disabled, QRect(0, 0, 100, 40), kHighlight));
+        QVERIFY(!anyPixel(disabled, QRect(0, 0, 100, 40), kPen));
+    }
+
+    void pixelsReadAsColourValues()
+    {
+        Surface s = blank(3, 3);
+        s.setPixel(1, 1, QColor(0x12, 0x34, 0x56));
+        QCOMPARE(s.pixel(1, 1), 0x00563412u);
+        QCOMPARE(s.pixel(3, 1), 0xFFFFFFFFu);
+        QCOMPARE(s.pixel(-1, 0), 0xFFFFFFFFu);
+    }
+};
+
+QTEST_MAIN(TestSurface)
+#include "tst_surface.moc"
