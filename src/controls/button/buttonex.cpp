@@ -1,0 +1,428 @@
+#include "controls/button/buttonex.h"
+
+#include "controls/button/accesskey.h"
+#include "controls/button/inputcodes.h"
+#include "platform/surfaceshape.h"
+#include "platform/twips.h"
+
+#include <QKeySequence>
+#include <QPainter>
+
+namespace State = button::State;
+
+namespace {
+// The size a new control gets, in twips.
+constexpr double NewWidthTwips = 1200;
+constexpr double NewHeightTwips = 360;
+} // namespace
+
+ButtonEx::ButtonEx(QWidget *parent)
+    : QWidget(parent)
+    , m_hover(new HoverTracker(this))
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    // Moves with no button held are what start the hover tracking.
+    setMouseTracking(true);
+    // Whether a drop is taken is the OLE handlers' answer, not the drop mode's.
+    setAcceptDrops(true);
+    connect(m_hover, &HoverTracker::pointerLeft, this, &ButtonEx::pointerLeft);
+
+    resize(platform::twipsToPixelX(NewWidthTwips), platform::twipsToPixelY(NewHeightTwips));
+    m_surface.resize(size());
+    initProperties();
+}
+
+ButtonEx::~ButtonEx() = default;
+
+void ButtonEx::initProperties()
+{
+    // Through the setters, in the order a load applies them.
+    const button::ButtonProperties d;
+    setAllowDefault(d.allowDefault);
+    setAllowFocus(d.allowFocus);
+    setAppearance(d.appearance);
+    setBackColor(d.backColor);
+    setBorderStyle(d.borderStyle);
+    setCaption(d.caption);
+    setCaptionOffsetX(d.captionOffsetX);
+    setCaptionOffsetY(d.captionOffsetY);
+    setControlEnabled(d.enabled);
+    setForeColor(d.foreColor);
+    setControlFont(m_ambient.resolvedFont());
+    setHighlightColor(d.highlightColor);
+    setHighlightPicture(d.highlightPicture);
+    setMouseIcon(d.mouseIcon);
+    setMousePointer(d.mousePointer);
+    setOleDropMode(d.oleDropMode);
+    setPicture(d.picture);
+    setPictureDisabled(d.pictureDisabled);
+    setPictureDown(d.pictureDown);
+    setPictureFocus(d.pictureFocus);
+    setPictureOffsetX(d.pictureOffsetX);
+    setPictureOffsetY(d.pictureOffsetY);
+    setPictureOver(d.pictureOver);
+    setRightToLeft(d.rightToLeft);
+    setSkinDisabled(d.skinDisabled);
+    setSkinDown(d.skinDown);
+    setSkinFocus(d.skinFocus);
+    setSkinOver(d.skinOver);
+    setSkinUp(d.skinUp);
+    setButtonStyle(d.style);
+    setToolTipText(d.toolTipText);
+    setTransparentColor(d.transparentColor);
+    setValue(d.value);
+    setWhatsThisHelpID(d.whatsThisHelpID);
+}
+
+void ButtonEx::changed(const char *name)
+{
+    emit propertyChanged(QString::fromLatin1(name));
+}
+
+void ButtonEx::repaintCurrent()
+{
+    Redraw(m_drawState);
+}
+
+// --- setters -------------------------------------------------------------------
+
+void ButtonEx::setAllowDefault(bool allow)
+{
+    m_p.allowDefault = allow;
+    repaintCurrent();
+    changed("AllowDefault");
+}
+
+void ButtonEx::setAllowFocus(bool allow)
+{
+    m_p.allowFocus = allow;
+    repaintCurrent();
+    changed("AllowFocus");
+}
+
+void ButtonEx::setAppearance(int appearance)
+{
+    m_p.appearance = appearance;
+    repaintCurrent();
+    changed("Appearance");
+}
+
+void ButtonEx::setBackColor(quint32 colour)
+{
+    m_p.backColor = colour;
+    repaintCurrent();
+    changed("BackColor");
+}
+
+void ButtonEx::setBorderStyle(int style)
+{
+    m_p.borderStyle = style;
+    repaintCurrent();
+    changed("BorderStyle");
+}
+
+void ButtonEx::setCaption(const QString &caption)
+{
+    m_p.caption = caption;
+    if (const std::optional<QString> key = button::accessKeyOf(caption)) {
+        m_accessKey = *key;
+        applyAccessKey();
+    }
+    repaintCurrent();
+    changed("Caption");
+}
+
+void ButtonEx::setCaptionOffsetX(int pixels)
+{
+    m_p.captionOffsetX = pixels;
+    repaintCurrent();
+    changed("CaptionOffsetX");
+}
+
+void ButtonEx::setCaptionOffsetY(int pixels)
+{
+    m_p.captionOffsetY = pixels;
+    repaintCurrent();
+    changed("CaptionOffsetY");
+}
+
+void ButtonEx::setControlEnabled(bool enabled)
+{
+    m_p.enabled = enabled;
+    QWidget::setEnabled(enabled);
+    if (enabled)
+        m_drawState = State::Up;
+    repaintCurrent();
+    changed("Enabled");
+}
+
+void ButtonEx::setForeColor(quint32 colour)
+{
+    m_p.foreColor = colour;
+    repaintCurrent();
+    changed("ForeColor");
+}
+
+void ButtonEx::setControlFont(const QFont &font)
+{
+    m_p.font = font;
+    QWidget::setFont(font);
+    repaintCurrent();
+    changed("Font");
+}
+
+void ButtonEx::setHighlightColor(quint32 colour)
+{
+    m_p.highlightColor = colour;
+    repaintCurrent();
+    changed("HighlightColor");
+}
+
+void ButtonEx::setHighlightPicture(bool highlight)
+{
+    m_p.highlightPicture = highlight;
+    repaintCurrent();
+    changed("HighlightPicture");
+}
+
+void ButtonEx::setMouseIcon(const Picture &icon)
+{
+    m_p.mouseIcon = icon;
+    applyCursor();
+    changed("MouseIcon");
+}
+
+void ButtonEx::setMousePointer(int pointer)
+{
+    m_p.mousePointer = pointer;
+    applyCursor();
+    changed("MousePointer");
+}
+
+void ButtonEx::setOleDropMode(int mode)
+{
+    m_p.oleDropMode = mode;
+    changed("OLEDropMode");
+}
+
+void ButtonEx::setPicture(const Picture &picture)
+{
+    m_p.picture = picture;
+    repaintCurrent();
+    changed("Picture");
+}
+
+void ButtonEx::setPictureDisabled(const Picture &picture)
+{
+    m_p.pictureDisabled = picture;
+    changed("PictureDisabled");
+}
+
+void ButtonEx::setPictureDown(const Picture &picture)
+{
+    m_p.pictureDown = picture;
+    changed("PictureDown");
+}
+
+void ButtonEx::setPictureFocus(const Picture &picture)
+{
+    m_p.pictureFocus = picture;
+    changed("PictureFocus");
+}
+
+void ButtonEx::setPictureOffsetX(int pixels)
+{
+    m_p.pictureOffsetX = pixels;
+    repaintCurrent();
+    changed("PictureOffsetX");
+}
+
+void ButtonEx::setPictureOffsetY(int pixels)
+{
+    m_p.pictureOffsetY = pixels;
+    repaintCurrent();
+    changed("PictureOffsetY");
+}
+
+void ButtonEx::setPictureOver(const Picture &picture)
+{
+    m_p.pictureOver = picture;
+    changed("PictureOver");
+}
+
+void ButtonEx::setRightToLeft(bool rightToLeft)
+{
+    m_p.rightToLeft = rightToLeft;
+    repaintCurrent();
+    changed("RightToLeft");
+}
+
+void ButtonEx::setSkinDisabled(const Picture &skin)
+{
+    m_p.skinDisabled = skin;
+    repaintCurrent();
+    changed("SkinDisabled");
+}
+
+void ButtonEx::setSkinDown(const Picture &skin)
+{
+    m_p.skinDown = skin;
+    repaintCurrent();
+    changed("SkinDown");
+}
+
+void ButtonEx::setSkinFocus(const Picture &skin)
+{
+    m_p.skinFocus = skin;
+    repaintCurrent();
+    changed("SkinFocus");
+}
+
+void ButtonEx::setSkinOver(const Picture &skin)
+{
+    m_p.skinOver = skin;
+    repaintCurrent();
+    changed("SkinOver");
+}
+
+void ButtonEx::setSkinUp(const Picture &skin)
+{
+    m_p.skinUp = skin;
+    repaintCurrent();
+    changed("SkinUp");
+}
+
+void ButtonEx::setButtonStyle(int style)
+{
+    m_p.style = style;
+    repaintCurrent();
+    changed("Style");
+}
+
+void ButtonEx::setToolTipText(const QString &text)
+{
+    m_p.toolTipText = text;
+    // Shown for the whole button, which is what a user hovering it expects.
+    setToolTip(text);
+    changed("ToolTipText");
+}
+
+void ButtonEx::setTransparentColor(quint32 colour)
+{
+    m_p.transparentColor = colour;
+    repaintCurrent();
+    changed("TransparentColor");
+}
+
+void ButtonEx::setValue(int value)
+{
+    m_p.value = value;
+    Redraw(value);
+    changed("Value");
+}
+
+void ButtonEx::setWhatsThisHelpID(int id)
+{
+    m_p.whatsThisHelpID = id;
+    changed("WhatsThisHelpID");
+}
+
+void ButtonEx::applyCursor()
+{
+    if (const std::optional<QCursor> cursor = button::cursorFor(m_p.mousePointer, m_p.mouseIcon))
+        setCursor(*cursor);
+    else
+        unsetCursor();
+}
+
+void ButtonEx::applyAccessKey()
+{
+    if (m_shortcutId != 0) {
+        releaseShortcut(m_shortcutId);
+        m_shortcutId = 0;
+    }
+    if (m_accessKey.isEmpty())
+        return;
+    const QKeySequence sequence(
+        QKeyCombination(Qt::AltModifier, Qt::Key(m_accessKey.at(0).toUpper().unicode())));
+    m_shortcutId = grabShortcut(sequence, Qt::WindowShortcut);
+}
+
+void ButtonEx::setAmbient(const platform::Ambient &ambient)
+{
+    const bool defaultChanged = ambient.displayAsDefault != m_ambient.displayAsDefault;
+    m_ambient = ambient;
+    if (defaultChanged) {
+        m_focusLook = ambient.displayAsDefault;
+        repaintCurrent();
+    }
+}
+
+// --- methods -------------------------------------------------------------------
+
+void ButtonEx::Refresh()
+{
+    update();
+}
+
+void ButtonEx::DrawHighlight()
+{
+    const QColor saved = m_surface.foreColour();
+    m_surface.setForeColour(Qt::black);
+    m_surface.drawFocusRect(QRect(0, 0, m_surface.width(), m_surface.height()));
+    m_surface.setForeColour(saved);
+    Refresh();
+}
+
+void ButtonEx::ClearHighlight()
+{
+    repaintCurrent();
+}
+
+void ButtonEx::Redraw(int state)
+{
+    const bool pointerHasLeft = m_lastHoverEvent == QLatin1String("MouseExit");
+    if (pointerHasLeft && state == State::Down)
+        return;
+    if (m_surface.size() != size())
+        m_surface.resize(size());
+
+    ButtonPainter::Context context;
+    context.state = state;
+    context.focusShown = m_focusLook && m_ambient.userMode;
+    context.pointerHasLeft = pointerHasLeft;
+    context.palette = palette();
+    context.twips = platform::twipsPerPixel(screen());
+    const ButtonPainter::Result result = m_painter.paint(m_surface, m_p, context);
+    m_drawState = result.drawState;
+
+    platform::applySurfaceShape(*this, m_surface);
+    update();
+    // After the face is finished: the resize repaints once more at the new size.
+    if (result.skinSize && *result.skinSize != size())
+        resize(*result.skinSize);
+}
+
+void ButtonEx::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawImage(0, 0, m_surface.image());
+}
+
+void ButtonEx::resizeEvent(QResizeEvent *)
+{
+    m_surface.resize(size());
+    Redraw(State::Up);
+    RaiseNamedEvent(QStringLiteral("Resize"));
+}
+
+float ButtonEx::twipsX(double pixels) const
+{
+    return static_cast<float>(platform::pixelsToTwipsX(pixels, screen()));
+}
+
+float ButtonEx::twipsY(double pixels) const
+{
+    return static_cast<float>(platform::pixelsToTwipsY(pixels, screen()));
+}

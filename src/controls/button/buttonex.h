@@ -1,0 +1,242 @@
+#pragma once
+
+#include "controls/button/buttonpainter.h"
+#include "controls/button/buttonproperties.h"
+#include "controls/button/hovertracker.h"
+#include "platform/ambient.h"
+#include "platform/surface.h"
+
+#include <QPointer>
+#include <QString>
+#include <QVariantList>
+#include <QWidget>
+
+class QMimeData;
+
+// The self-drawn push button: a plain face with one of several edge styles or
+// a shaped skin, a picture per state, a highlighted caption under the pointer,
+// mouse-enter and mouse-exit events of its own, and a toggle style. It draws
+// into a persistent surface whenever a property or its state changes; painting
+// only copies that surface to the screen.
+class ButtonEx : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(bool AllowDefault READ allowDefault WRITE setAllowDefault)
+    Q_PROPERTY(bool AllowFocus READ allowFocus WRITE setAllowFocus)
+    Q_PROPERTY(int Appearance READ appearance WRITE setAppearance)
+    Q_PROPERTY(quint32 BackColor READ backColor WRITE setBackColor)
+    Q_PROPERTY(int BorderStyle READ borderStyle WRITE setBorderStyle)
+    Q_PROPERTY(QString Caption READ caption WRITE setCaption)
+    Q_PROPERTY(int CaptionOffsetX READ captionOffsetX WRITE setCaptionOffsetX)
+    Q_PROPERTY(int CaptionOffsetY READ captionOffsetY WRITE setCaptionOffsetY)
+    Q_PROPERTY(bool Enabled READ controlEnabled WRITE setControlEnabled)
+    Q_PROPERTY(quint32 ForeColor READ foreColor WRITE setForeColor)
+    Q_PROPERTY(QFont Font READ controlFont WRITE setControlFont)
+    Q_PROPERTY(quint32 HighlightColor READ highlightColor WRITE setHighlightColor)
+    Q_PROPERTY(bool HighlightPicture READ highlightPicture WRITE setHighlightPicture)
+    Q_PROPERTY(const platform::Surface *hdc READ hdc)
+    Q_PROPERTY(quintptr hwnd READ hwnd)
+    Q_PROPERTY(std::optional<QImage> MouseIcon READ mouseIcon WRITE setMouseIcon)
+    Q_PROPERTY(int MousePointer READ mousePointer WRITE setMousePointer)
+    Q_PROPERTY(int OLEDropMode READ oleDropMode WRITE setOleDropMode)
+    Q_PROPERTY(std::optional<QImage> Picture READ picture WRITE setPicture)
+    Q_PROPERTY(std::optional<QImage> PictureDisabled READ pictureDisabled WRITE setPictureDisabled)
+    Q_PROPERTY(std::optional<QImage> PictureDown READ pictureDown WRITE setPictureDown)
+    Q_PROPERTY(std::optional<QImage> PictureFocus READ pictureFocus WRITE setPictureFocus)
+    Q_PROPERTY(int PictureOffsetX READ pictureOffsetX WRITE setPictureOffsetX)
+    Q_PROPERTY(int PictureOffsetY READ pictureOffsetY WRITE setPictureOffsetY)
+    Q_PROPERTY(std::optional<QImage> PictureOver READ pictureOver WRITE setPictureOver)
+    Q_PROPERTY(bool RightToLeft READ rightToLeft WRITE setRightToLeft)
+    Q_PROPERTY(std::optional<QImage> SkinDisabled READ skinDisabled WRITE setSkinDisabled)
+    Q_PROPERTY(std::optional<QImage> SkinDown READ skinDown WRITE setSkinDown)
+    Q_PROPERTY(std::optional<QImage> SkinFocus READ skinFocus WRITE setSkinFocus)
+    Q_PROPERTY(std::optional<QImage> SkinOver READ skinOver WRITE setSkinOver)
+    Q_PROPERTY(std::optional<QImage> SkinUp READ skinUp WRITE setSkinUp)
+    Q_PROPERTY(int Style READ buttonStyle WRITE setButtonStyle)
+    Q_PROPERTY(QString ToolTipText READ toolTipText WRITE setToolTipText)
+    Q_PROPERTY(quint32 TransparentColor READ transparentColor WRITE setTransparentColor)
+    Q_PROPERTY(int Value READ value WRITE setValue)
+    Q_PROPERTY(int WhatsThisHelpID READ whatsThisHelpID WRITE setWhatsThisHelpID)
+
+public:
+    using Picture = button::Picture;
+
+    explicit ButtonEx(QWidget *parent = nullptr);
+    ~ButtonEx() override;
+
+    // --- stored properties ---------------------------------------------------
+    bool allowDefault() const { return m_p.allowDefault; }
+    void setAllowDefault(bool allow);
+    bool allowFocus() const { return m_p.allowFocus; }
+    void setAllowFocus(bool allow);
+    int appearance() const { return m_p.appearance; }
+    void setAppearance(int appearance);
+    quint32 backColor() const { return m_p.backColor; }
+    void setBackColor(quint32 colour);
+    int borderStyle() const { return m_p.borderStyle; }
+    void setBorderStyle(int style);
+    QString caption() const { return m_p.caption; }
+    void setCaption(const QString &caption);
+    int captionOffsetX() const { return m_p.captionOffsetX; }
+    void setCaptionOffsetX(int pixels);
+    int captionOffsetY() const { return m_p.captionOffsetY; }
+    void setCaptionOffsetY(int pixels);
+    bool controlEnabled() const { return m_p.enabled; }
+    void setControlEnabled(bool enabled);
+    quint32 foreColor() const { return m_p.foreColor; }
+    void setForeColor(quint32 colour);
+    QFont controlFont() const { return m_p.font; }
+    void setControlFont(const QFont &font);
+    quint32 highlightColor() const { return m_p.highlightColor; }
+    void setHighlightColor(quint32 colour);
+    bool highlightPicture() const { return m_p.highlightPicture; }
+    void setHighlightPicture(bool highlight);
+    Picture mouseIcon() const { return m_p.mouseIcon; }
+    void setMouseIcon(const Picture &icon);
+    int mousePointer() const { return m_p.mousePointer; }
+    void setMousePointer(int pointer);
+    int oleDropMode() const { return m_p.oleDropMode; }
+    void setOleDropMode(int mode);
+    Picture picture() const { return m_p.picture; }
+    void setPicture(const Picture &picture);
+    Picture pictureDisabled() const { return m_p.pictureDisabled; }
+    void setPictureDisabled(const Picture &picture);
+    Picture pictureDown() const { return m_p.pictureDown; }
+    void setPictureDown(const Picture &picture);
+    Picture pictureFocus() const { return m_p.pictureFocus; }
+    void setPictureFocus(const Picture &picture);
+    int pictureOffsetX() const { return m_p.pictureOffsetX; }
+    void setPictureOffsetX(int pixels);
+    int pictureOffsetY() const { return m_p.pictureOffsetY; }
+    void setPictureOffsetY(int pixels);
+    Picture pictureOver() const { return m_p.pictureOver; }
+    void setPictureOver(const Picture &picture);
+    bool rightToLeft() const { return m_p.rightToLeft; }
+    void setRightToLeft(bool rightToLeft);
+    Picture skinDisabled() const { return m_p.skinDisabled; }
+    void setSkinDisabled(const Picture &skin);
+    Picture skinDown() const { return m_p.skinDown; }
+    void setSkinDown(const Picture &skin);
+    Picture skinFocus() const { return m_p.skinFocus; }
+    void setSkinFocus(const Picture &skin);
+    Picture skinOver() const { return m_p.skinOver; }
+    void setSkinOver(const Picture &skin);
+    Picture skinUp() const { return m_p.skinUp; }
+    void setSkinUp(const Picture &skin);
+    int buttonStyle() const { return m_p.style; }
+    void setButtonStyle(int style);
+    QString toolTipText() const { return m_p.toolTipText; }
+    void setToolTipText(const QString &text);
+    quint32 transparentColor() const { return m_p.transparentColor; }
+    void setTransparentColor(quint32 colour);
+    int value() const { return m_p.value; }
+    void setValue(int value);
+    int whatsThisHelpID() const { return m_p.whatsThisHelpID; }
+    void setWhatsThisHelpID(int id);
+
+    // --- read-only -------------------------------------------------------------
+    const platform::Surface *hdc() const { return &m_surface; }
+    // The native window the control draws in; 0 before it has one. Asking
+    // never creates a native window of the control's own.
+    quintptr hwnd() const { return static_cast<quintptr>(effectiveWinId()); }
+
+    const button::ButtonProperties &properties() const { return m_p; }
+    const platform::Surface &surface() const { return m_surface; }
+    const ButtonPainter &painter() const { return m_painter; }
+    int drawState() const { return m_drawState; }
+    QString lastHoverEvent() const { return m_lastHoverEvent; }
+    bool focusLook() const { return m_focusLook; }
+    // The key that, with Alt, raises Click; empty when there is none.
+    QString accessKey() const { return m_accessKey; }
+    bool isHoverPollRunning() const { return m_hover->isRunning(); }
+    HoverTracker &hoverTracker() { return *m_hover; }
+
+    void setAmbient(const platform::Ambient &ambient);
+    const platform::Ambient &ambient() const { return m_ambient; }
+
+    // --- methods ---------------------------------------------------------------
+    // Shows the stored image again.
+    void Refresh();
+    // The dotted focus rectangle around the whole control, until the next repaint.
+    void DrawHighlight();
+    void ClearHighlight();
+    // Starts a drag from the control; OLEStartDrag fills the data and the
+    // allowed effects, OLECompleteDrag reports what the target did.
+    void OLEDrag();
+
+    // The one repaint, in the given state code.
+    void Redraw(int state);
+    // Raises the named event with copies of args; MouseEnter and MouseExit only
+    // when they differ from the last hover event passed. Unknown names are
+    // ignored.
+    void RaiseNamedEvent(const QString &name, const QVariantList &args = {});
+
+public slots:
+    // What the host calls for the access key, and for Enter or Escape when the
+    // control is the default or cancel button.
+    void accessKeyPressed();
+
+signals:
+    void Click();
+    void KeyDown(short KeyCode, short Shift);
+    void KeyPress(short KeyAscii);
+    void KeyUp(short KeyCode, short Shift);
+    void mouseDown(short Button, short Shift, float X, float Y);
+    void MouseEnter();
+    void MouseExit();
+    void MouseMove(short Button, short Shift, float X, float Y);
+    void MouseUp(short Button, short Shift, float X, float Y);
+    void OLECompleteDrag(int &Effect);
+    void OLEDragDrop(QMimeData *Data, int &Effect, short &Button, short &Shift, float &X, float &Y);
+    void OLEDragOver(QMimeData *Data, int &Effect, short &Button, short &Shift, float &X, float &Y,
+                     short &State);
+    void OLEGiveFeedback(int &Effect, bool &DefaultCursors);
+    void OLESetData(QMimeData *Data, short &DataFormat);
+    void OLEStartDrag(QMimeData *Data, int &AllowedEffects);
+    void Resize();
+    // Not one of the control's numbered events: tells the host that a stored
+    // property changed, so it can mark its design data dirty.
+    void propertyChanged(const QString &name);
+
+protected:
+    bool event(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dragLeaveEvent(QDragLeaveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    void initProperties();
+    void changed(const char *name);
+    void repaintCurrent();
+    void applyCursor();
+    void applyAccessKey();
+    void pointerLeft();
+    // Mouse coordinates in twips, as the events carry them.
+    float twipsX(double pixels) const;
+    float twipsY(double pixels) const;
+    void raiseDragOver(QDropEvent *event, short state);
+
+    button::ButtonProperties m_p;
+    platform::Ambient m_ambient;
+    platform::Surface m_surface;
+    ButtonPainter m_painter;
+    HoverTracker *m_hover;
+    int m_drawState = button::State::Up;
+    QString m_lastHoverEvent;
+    bool m_focusLook = false;
+    bool m_leftPressedInside = false;
+    QString m_accessKey;
+    int m_shortcutId = 0;
+    QPointer<QMimeData> m_dragData;
+    QPointF m_dragPosition;
+};
