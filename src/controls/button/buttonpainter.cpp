@@ -243,8 +243,9 @@ void ButtonPainter::drawCaption(Surface &surface, const ButtonProperties &p, int
     const QSize text = surface.textSize(button::withoutFirstAmpersand(p.caption));
     const int w = surface.width();
     const int h = surface.height();
-    // Keeps the caption's centring space fixed while a pressed picture moves.
-    const int a = (p.picture.has_value() && state == State::Down) ? -1 : 0;
+    // Keeps the caption's centring space fixed while a pressed picture moves;
+    // with no picture to move the pressed caption shifts right like any button.
+    const int a = (button::hasImage(p.picture) && state == State::Down) ? -1 : 0;
     int x = 0;
     if (pictureHasImage()) {
         const int pictureRight = m_pictureOrigin.x() + a + m_picture.width();

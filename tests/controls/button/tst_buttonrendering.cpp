@@ -1,0 +1,472 @@
+#include "buttontesthelpers.h"
+#include "controls/button/accesskey.h"
+#include "controls/button/buttonex.h"
+
+#include <QTest>
+#include <QWidget>
+
+using namespace buttontest;
+namespace State = button::State;
+
+namespace {
+
+QColor at(const ButtonEx &b, int x, int y)
+{
+    return QColor::fromRgb(b.surface().image().pixel(x, y));
+}
+
+QColor inverted(const QColor &c)
+{
+    return QColor(255 - c.red(), 255 - c.green(), 255 - c.blue());
+}
+
+// Four corners of the outer ring and of the ring inside it.
+struct Rings
+{
+    QColor outerTopLeft, outerBottomRight, innerTopLeft, innerBottomRight;
+};
+
+Rings ringsOf(const ButtonEx &b)
+{
+    const int r = b.width() - 1;
+    const int bottom = b.height() - 1;
+    return {at(b, 0, 0), at(b, r, bottom), at(b, 1, 1), at(b, r - 1, bottom - 1)};
+}
+
+} // namespace
+
+class TestButtonRendering : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { installPalette(); }
+
+    void newControlLooksLikeAPlainButton();
+    void edgesPerBorderStyleAndState_data();
+    void edgesPerBorderStyleAndState();
+    void flatGreyFrameAndGreyCaption();
+    void defaultFrameAndFocusRectangle();
+    void flatFaceShowsFocusOnlyUnderThePointer();
+    void designModeShowsNoFocusLook();
+    void captionCentredAndMovedByPressAndOffsets();
+    void captionUnderlinesOnlyTheAccessKey();
+    void highlightColourUnderPointerAndPressed();
+    void pictureSixteenInTwentyFour();
+    void statePicturesAndEmptyOnes();
+    void highlightSilhouette();
+    void disabledLookIsEmbossedWithItsPicture();
+    void skinShapesAndSizesTheControl();
+    void skinPerStateAndFocus();
+    void drawHighlightAndClear();
+    void pointerGoneRefusesPressedLook();
+};
+
+void TestButtonRendering::newControlLooksLikeAPlainButton()
+{
+    ButtonEx b;
+    QCOMPARE(b.size(), QSize(80, 24)); // 1200 by 360 twips at 15 twips a pixel
+    QCOMPARE(b.caption(), QStringLiteral("ButtonEx1"));
+    QCOMPARE(b.controlFont(), QApplication::font());
+    QCOMPARE(b.drawState(), State::Up);
+    const Rings rings = ringsOf(b);
+    QCOMPARE(rings.outerTopLeft, Midlight);
+    QCOMPARE(rings.outerBottomRight, Shadow);
+    QCOMPARE(rings.innerTopLeft, Light);
+    QCOMPARE(rings.innerBottomRight, Dark);
+    QCOMPARE(at(b, 3, 3), Face);
+    QVERIFY(!inkBox(b.surface().image(), ButtonText).isEmpty());
+}
+
+void TestButtonRendering::edgesPerBorderStyleAndState_data()
+{
+    QTest::addColumn<int>("borderStyle");
+    QTest::addColumn<int>("state");
+    QTest::addColumn<QColor>("outerTopLeft");
+    QTest::addColumn<QColor>("outerBottomRight");
+    QTest::addColumn<QColor>("innerTopLeft");
+    QTest::addColumn<QColor>("innerBottomRight");
+
+    // Raised: light/dark-shadow outside, highlight/shadow inside; sunken the reverse.
+    const struct
+    {
+        int style;
+        Rings up, over, down;
+    } cases[] = {
+        {0, {Face, Face, Face, Face}, {Midlight, Shadow, Light, Dark}, {Face, Face, Face, Face}},
+        {1,
+         {Midlight, Shadow, Light, Dark},
+         {Midlight, Shadow, Light, Dark},
+         {Dark, Light, Shadow, Midlight}},
+        {2,
+         {Midlight, Shadow, Shadow, Midlight},
+         {Midlight, Shadow, Shadow, Midlight},
+         {Dark, Light, Light, Dark}},
+        {3, {Light, Dark, Face, Face}, {Light, Dark, Face, Face}, {Dark, Light, Face, Face}},
+        {4, {Light, Dark, Face, Face}, {Light, Dark, Face, Face}, {Dark, Light, Face, Face}},
+        {9,
+         {Midlight, Shadow, Light, Dark},
+         {Midlight, Shadow, Light, Dark},
+         {Dark, Light, Shadow, Midlight}},
+    };
+    for (const auto &c : cases) {
+        const std::pair<const char *, std::pair<int, Rings>> rows[] = {
+            {"up", {State::Up, c.up}},
+            {"over", {State::Over, c.over}},
+            {"down", {State::Down, c.down}}};
+        for (const auto &[name, row] : rows) {
+            QTest::addRow("style %d %s", c.style, name)
+                << c.style << row.first << row.second.outerTopLeft << row.second.outerBottomRight
+                << row.second.innerTopLeft << row.second.innerBottomRight;
+        }
+    }
+}
+
+void TestButtonRendering::edgesPerBorderStyleAndState()
+{
+    QFETCH(int, borderStyle);
+    QFETCH(int, state);
+    ButtonEx b;
+    b.setCaption(QString());
+    b.setBorderStyle(borderStyle);
+    b.Redraw(state);
+    QCOMPARE(b.drawState(), state);
+    const Rings rings = ringsOf(b);
+    QTEST(rings.outerTopLeft, "outerTopLeft");
+    QTEST(rings.outerBottomRight, "outerBottomRight");
+    QTEST(rings.innerTopLeft, "innerTopLeft");
+    QTEST(rings.innerBottomRight, "innerBottomRight");
+    // The far corners of the top and left sides belong to the dark sides.
+    QFETCH(QColor, outerBottomRight);
+    QCOMPARE(at(b, b.width() - 1, 0), outerBottomRight);
+    QCOMPARE(at(b, 0, b.height() - 1), outerBottomRight);
+    QCOMPARE(at(b, 2, 2), Face);
+}
+
+void TestButtonRendering::flatGreyFrameAndGreyCaption()
+{
+    ButtonEx b;
+    b.setControlFont(crispFont());
+    b.setAppearance(button::Appearance::Flat);
+    b.setBorderStyle(4);
+    b.setHighlightColor(ole(Qt::red));
+    const int r = b.width() - 1;
+    const int bottom = b.height() - 1;
+    for (const QPoint p : {QPoint(0, 0), QPoint(r, 0), QPoint(0, bottom), QPoint(r, bottom),
+                           QPoint(r / 2, 0), QPoint(0, bottom / 2)})
+        QCOMPARE(at(b, p.x(), p.y()), GreyText);
+    QCOMPARE(at(b, 1, 1), Face);
+    QVERIFY(!inkBox(b.surface().image(), GreyText, QRect(2, 2, r - 3, bottom - 3)).isEmpty());
+    QVERIFY(inkBox(b.surface().image(), Qt::red).isEmpty());
+
+    b.Redraw(State::Over); // thin raised edge, caption in the highlight colour
+    QCOMPARE(at(b, 0, 0), Light);
+    QCOMPARE(at(b, r, bottom), Dark);
+    QVERIFY(!inkBox(b.surface().image(), Qt::red).isEmpty());
+    b.Redraw(State::Down); // thin sunken edge
+    QCOMPARE(at(b, 0, 0), Dark);
+    QCOMPARE(at(b, r, bottom), Light);
+    QVERIFY(!inkBox(b.surface().image(), Qt::red).isEmpty());
+}
+
+void TestButtonRendering::defaultFrameAndFocusRectangle()
+{
+    ButtonEx b;
+    b.setCaption(QString());
+    b.setAmbient({true, std::nullopt, true});
+    QVERIFY(b.focusLook());
+    const int r = b.width() - 1;
+    const int bottom = b.height() - 1;
+    // Dark frame, the raised edge inside it, dots four pixels in.
+    QCOMPARE(at(b, 0, 0), Shadow);
+    QCOMPARE(at(b, r, bottom), Shadow);
+    QCOMPARE(at(b, 1, 1), Midlight);
+    QCOMPARE(at(b, r - 1, bottom - 1), Shadow);
+    QCOMPARE(at(b, 2, 2), Light);
+    QCOMPARE(at(b, 4, 4), inverted(Face));
+    QCOMPARE(at(b, 5, 4), Face);
+    QCOMPARE(at(b, 3, 3), Face);
+
+    b.Redraw(State::Down); // dark frame and a flat shadow frame inside
+    QCOMPARE(at(b, 0, 0), Shadow);
+    QCOMPARE(at(b, 1, 1), Dark);
+    QCOMPARE(at(b, r - 1, bottom - 1), Dark);
+    QCOMPARE(at(b, 2, 2), Face);
+    QCOMPARE(at(b, 4, 4), inverted(Face));
+
+    b.setAllowDefault(false); // no frame, the plain sunken edge, still the dots
+    b.Redraw(State::Down);
+    QCOMPARE(at(b, 0, 0), Dark);
+    QCOMPARE(at(b, 1, 1), Shadow);
+    QCOMPARE(at(b, 4, 4), inverted(Face));
+    b.setAllowFocus(false);
+    QCOMPARE(at(b, 4, 4), Face);
+}
+
+void TestButtonRendering::flatFaceShowsFocusOnlyUnderThePointer()
+{
+    ButtonEx b;
+    b.setCaption(QString());
+    b.setAppearance(button::Appearance::Flat);
+    b.setAmbient({true, std::nullopt, true});
+    QCOMPARE(at(b, 0, 0), Face);
+    QCOMPARE(at(b, 4, 4), Face);
+    b.Redraw(State::Over);
+    QCOMPARE(at(b, 0, 0), Shadow);
+    QCOMPARE(at(b, 4, 4), inverted(Face));
+}
+
+void TestButtonRendering::designModeShowsNoFocusLook()
+{
+    ButtonEx b;
+    b.setCaption(QString());
+    b.setAmbient({false, std::nullopt, true});
+    QVERIFY(b.focusLook());
+    b.Redraw(State::Up);
+    QCOMPARE(at(b, 0, 0), Midlight);
+    QCOMPARE(at(b, 4, 4), Face);
+}
+
+void TestButtonRendering::captionCentredAndMovedByPressAndOffsets()
+{
+    ButtonEx b;
+    b.setControlFont(crispFont());
+    b.setCaption(QStringLiteral("Hello"));
+    const QSize text = b.surface().textSize(QStringLiteral("Hello"));
+    const int x = b.width() / 2 - text.width() / 2;
+    const int y = b.height() / 2 - text.height() / 2;
+    const QRect up = inkBox(b.surface().image(), ButtonText);
+    QVERIFY(!up.isEmpty());
+    QVERIFY2(up.left() >= x && up.left() <= x + 2, qPrintable(QString::number(up.left())));
+    QVERIFY(up.right() < x + text.width());
+    QVERIFY(up.top() >= y && up.bottom() < y + text.height());
+
+    b.setHighlightColor(ole(ButtonText)); // the pressed caption keeps its colour
+    b.Redraw(State::Down);
+    QCOMPARE(inkBox(b.surface().image(), ButtonText), up.translated(1, 1));
+
+    b.setCaptionOffsetX(-3);
+    b.setCaptionOffsetY(2);
+    b.Redraw(State::Up);
+    QCOMPARE(inkBox(b.surface().image(), ButtonText), up.translated(-3, 2));
+}
+
+void TestButtonRendering::captionUnderlinesOnlyTheAccessKey()
+{
+    // The underline adds ink below the letters; a doubled ampersand adds none.
+    ButtonEx b;
+    b.setControlFont(crispFont());
+    b.setCaption(QStringLiteral("Save"));
+    const QRect plain = inkBox(b.surface().image(), ButtonText);
+    b.setCaption(QStringLiteral("&Save"));
+    const QRect underlined = inkBox(b.surface().image(), ButtonText);
+    QVERIFY(underlined.bottom() > plain.bottom());
+    QCOMPARE(button::withoutFirstAmpersand(QStringLiteral("a&&b")), QStringLiteral("a&b"));
+}
+
+void TestButtonRendering::highlightColourUnderPointerAndPressed()
+{
+    ButtonEx b;
+    b.setControlFont(crispFont());
+    b.setHighlightColor(ole(Qt::red));
+    QVERIFY(inkBox(b.surface().image(), Qt::red).isEmpty());
+    b.Redraw(State::Over);
+    QVERIFY(!inkBox(b.surface().image(), Qt::red).isEmpty());
+    QVERIFY(inkBox(b.surface().image(), ButtonText).isEmpty());
+    b.Redraw(State::Down);
+    QVERIFY(!inkBox(b.surface().image(), Qt::red).isEmpty());
+}
+
+void TestButtonRendering::pictureSixteenInTwentyFour()
+{
+    ButtonEx b;
+    b.setCaption(QString());
+    QCOMPARE(b.height(), 24);
+    b.setPictureDown(std::nullopt); // as loaded: no pressed picture of its own
+    // Blue frame (the default key colour) around a green body.
+    b.setPicture(framedPicture(16, Qt::green, Qt::blue));
+    QCOMPARE(b.painter().pictureOrigin(), QPoint(6, 6));
+    QCOMPARE(at(b, 7, 7), QColor(Qt::green));
+    QCOMPARE(at(b, 6, 6), Face);   // keyed out
+    QCOMPARE(at(b, 21, 21), Face); // keyed out
+    QCOMPARE(at(b, 20, 20), QColor(Qt::green));
+    b.Redraw(State::Down);
+    QCOMPARE(b.painter().pictureOrigin(), QPoint(7, 7));
+    QCOMPARE(at(b, 7, 7), Face);
+    QCOMPARE(at(b, 8, 8), QColor(Qt::green));
+    b.setPictureOffsetX(3);
+    b.setPictureOffsetY(-2);
+    b.Redraw(State::Up);
+    QCOMPARE(b.painter().pictureOrigin(), QPoint(9, 4));
+
+    // Another key colour lets the frame through.
+    b.setTransparentColor(ole(Qt::green));
+    QCOMPARE(at(b, 9, 4), QColor(Qt::blue));
+    QCOMPARE(at(b, 10, 5), Face);
+}
+
+void TestButtonRendering::statePicturesAndEmptyOnes()
+{
+    ButtonEx b;
+    b.setCaption(QString());
+    b.setPicture(framedPicture(10, Qt::green, Qt::blue));
+    b.setPictureOver(framedPicture(10, Qt::red, Qt::blue));
+    // Stored, but not shown until the next repaint.
+    QCOMPARE(at(b, 8, 8), QColor(Qt::green));
+    b.Redraw(State::Over);
+    QCOMPARE(at(b, 8, 8), QColor(Qt::red));
+    // An empty state picture hides the picture in that state; nothing keeps it.
+    b.setPictureDown(QImage());
+    b.Redraw(State::Down);
+    QCOMPARE(at(b, 9, 9), Face);
+    b.setPictureDown(std::nullopt);
+    b.Redraw(State::Down);
+    QCOMPARE(at(b, 9, 9), QColor(Qt::green));
+}
+
+void TestButtonRendering::highlightSilhouette()
+{
+    ButtonEx b;
+    b.setCaption(QString());
+    // The key of the silhouette is the picture's own corner, not TransparentColor.
+    QImage picture = framedPicture(12, Qt::green, Qt::yellow);
+    picture.setPixelColor(5, 5, Qt::blue);
+    b.setPicture(picture);
+    b.setPictureOver(std::nullopt);
+    b.setHighlightColor(ole(Qt::red));
+    b.setHighlightPicture(true);
+    const QPoint o = b.painter().pictureOrigin();
+    QCOMPARE(at(b, o.x() + 3, o.y() + 3), QColor(Qt::green)); // at rest: the picture
+    QCOMPARE(at(b, o.x(), o.y()), QColor(Qt::yellow));
+    QCOMPARE(at(b, o.x() + 5, o.y() + 5), Face); // blue keyed out by TransparentColor
+    b.Redraw(State::Over);
+    QCOMPARE(at(b, o.x() + 3, o.y() + 3), QColor(Qt::red));
+    QCOMPARE(at(b, o.x() + 5, o.y() + 5), QColor(Qt::red));
+    QCOMPARE(at(b, o.x(), o.y()), Face);
+    QCOMPARE(at(b, o.x() + 11, o.y() + 11), Face);
+}
+
+void TestButtonRendering::disabledLookIsEmbossedWithItsPicture()
+{
+    ButtonEx b;
+    b.setControlFont(crispFont());
+    b.setPictureDisabled(framedPicture(10, Qt::red, Qt::blue));
+    b.setPicture(framedPicture(10, Qt::green, Qt::blue));
+    b.setControlEnabled(false);
+    QVERIFY(!b.isEnabled());
+    const QImage image = b.surface().image();
+    QVERIFY(inkBox(image, ButtonText).isEmpty());
+    // Inside the edge rings, which use the same two colours.
+    const QRect highlight = inkBox(image, Light, QRect(2, 2, 76, 20));
+    const QRect shadow = inkBox(image, Dark, QRect(2, 2, 76, 20));
+    QVERIFY(!highlight.isEmpty() && !shadow.isEmpty());
+    QCOMPARE(highlight.bottomRight(), shadow.bottomRight() + QPoint(1, 1));
+    QCOMPARE(at(b, 9, 9), QColor(Qt::red));
+
+    // Enabling again returns to Up, even from a pressed look.
+    b.setControlEnabled(true);
+    b.Redraw(State::Down);
+    b.setControlEnabled(true);
+    QCOMPARE(b.drawState(), State::Up);
+    QCOMPARE(at(b, 0, 0), Midlight);
+}
+
+void TestButtonRendering::skinShapesAndSizesTheControl()
+{
+    // 66 by 33 pixels at 3750 dots a metre is 1760 by 880 HIMETRIC.
+    QImage skin = framedPicture(66, Qt::green, Qt::blue).copy(0, 0, 66, 33);
+    skin.setDotsPerMeterX(3750);
+    skin.setDotsPerMeterY(3750);
+    QWidget window;
+    window.resize(200, 100);
+    auto *b = new ButtonEx(&window);
+    b->move(10, 10);
+    b->setAppearance(button::Appearance::Skinned);
+    // As loaded from stored data: only the resting skin. (A new control's
+    // empty state skins would each hide the face in their state.)
+    for (auto setter : {&ButtonEx::setSkinDown, &ButtonEx::setSkinOver, &ButtonEx::setSkinFocus,
+                        &ButtonEx::setSkinDisabled})
+        (b->*setter)(std::nullopt);
+    b->setSkinUp(skin);
+    // 1000 by 500 twips, to whole pixels.
+    QCOMPARE(b->size(), QSize(67, 33));
+    QVERIFY(b->surface().isTransparent());
+    QVERIFY(!b->mask().contains(QPoint(0, 0)));
+    QVERIFY(b->mask().contains(QPoint(1, 1)));
+    QVERIFY(!b->mask().contains(QPoint(66, 10))); // beyond the skin
+    QCOMPARE(at(*b, 5, 5), QColor(Qt::green));
+
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    int presses = 0;
+    connect(b, &ButtonEx::mouseDown, this, [&presses] { ++presses; });
+    QCOMPARE(window.childAt(10, 10), nullptr);
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, QPoint(10, 10));
+    QCOMPARE(presses, 0);
+    QCOMPARE(window.childAt(20, 20), b);
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, QPoint(20, 20));
+    QCOMPARE(presses, 1);
+
+    // Back to the standard face: opaque again.
+    b->setAppearance(button::Appearance::ThreeD);
+    QVERIFY(!b->surface().isTransparent());
+    QVERIFY(b->mask().isEmpty());
+}
+
+void TestButtonRendering::skinPerStateAndFocus()
+{
+    const QImage up = framedPicture(20, Qt::green, Qt::blue);
+    ButtonEx b;
+    b.setAppearance(button::Appearance::Skinned);
+    b.setCaption(QString());
+    b.setSkinUp(up);
+    b.setSkinOver(framedPicture(20, Qt::red, Qt::blue));
+    b.setSkinFocus(framedPicture(20, Qt::yellow, Qt::blue));
+    b.setSkinDisabled(framedPicture(20, Qt::gray, Qt::blue));
+    QCOMPARE(at(b, 5, 5), QColor(Qt::green));
+    b.Redraw(State::Over);
+    QCOMPARE(at(b, 5, 5), QColor(Qt::red));
+    b.Redraw(State::Down); // SkinDown holds an empty picture: nothing shows
+    QVERIFY(b.mask().boundingRect().right() < 0);
+    b.setSkinDown(std::nullopt); // nothing: SkinUp stands in
+    b.Redraw(State::Down);
+    QCOMPARE(at(b, 5, 5), QColor(Qt::green));
+    b.setAmbient({true, std::nullopt, true});
+    b.Redraw(State::Up);
+    QCOMPARE(at(b, 5, 5), QColor(Qt::yellow));
+    QCOMPARE(b.drawState(), State::Up);
+    b.setControlEnabled(false);
+    QCOMPARE(at(b, 5, 5), QColor(Qt::gray));
+    QCOMPARE(b.drawState(), State::Disabled);
+}
+
+void TestButtonRendering::drawHighlightAndClear()
+{
+    ButtonEx b;
+    b.setCaption(QString());
+    b.setBorderStyle(0);
+    b.DrawHighlight();
+    QCOMPARE(at(b, 0, 0), inverted(Face));
+    QCOMPARE(at(b, 1, 0), Face);
+    QCOMPARE(at(b, 79, 23), inverted(Face)); // (79 + 23) is even: a dot
+    QCOMPARE(at(b, 79, 22), Face);
+    b.ClearHighlight();
+    QCOMPARE(at(b, 0, 0), Face);
+}
+
+void TestButtonRendering::pointerGoneRefusesPressedLook()
+{
+    ButtonEx b;
+    b.setCaption(QString());
+    b.RaiseNamedEvent(QStringLiteral("MouseExit"));
+    b.Redraw(State::Over);
+    const QImage before = b.surface().image();
+    b.Redraw(State::Down);
+    QCOMPARE(b.drawState(), State::Over);
+    QCOMPARE(b.surface().image(), before);
+    b.setValue(State::Down); // refused the same way
+    QCOMPARE(b.drawState(), State::Over);
+}
+
+QTEST_MAIN(TestButtonRendering)
+#include "tst_buttonrendering.moc"
