@@ -1,0 +1,366 @@
+#include "buttontesthelpers.h"
+#include "controls/button/buttonex.h"
+#include "controls/button/buttonexstore.h"
+#include "controls/button/skinsize.h"
+#include "platform/propertybag.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using platform::PropertyBag;
+namespace State = button::State;
+
+namespace {
+
+QStringList namesOf(const PropertyBag &bag)
+{
+    QStringList names;
+    for (const PropertyBag::Entry &entry : bag.entries())
+        names << entry.name;
+    return names;
+}
+
+// A button with every stored property away from its default.
+void changeEverything(ButtonEx &b)
+{
+    const QImage picture = buttontest::framedPicture(8, Qt::green, Qt::blue);
+    b.setAllowDefault(false);
+    b.setAllowFocus(false);
+    b.setAppearance(0);
+    b.setBackColor(0x00112233);
+    b.setBorderStyle(3);
+    b.setCaption(QStringLiteral("&Go"));
+    b.setCaptionOffsetX(2);
+    b.setCaptionOffsetY(-1);
+    b.setControlEnabled(false);
+    b.setForeColor(0x00445566);
+    b.setControlFont(QFont(QStringLiteral("Liberation Serif"), 11, QFont::Bold, true));
+    b.setHighlightColor(0x000000FF);
+    b.setHighlightPicture(true);
+    b.setMouseIcon(picture);
+    b.setMousePointer(99);
+    b.setOleDropMode(1);
+    b.setPicture(picture);
+    b.setPictureDisabled(picture);
+    b.setPictureDown(picture);
+    b.setPictureFocus(picture);
+    b.setPictureOffsetX(3);
+    b.setPictureOffsetY(4);
+    b.setPictureOver(picture);
+    b.setRightToLeft(true);
+    b.setSkinDisabled(picture);
+    b.setSkinDown(picture);
+    b.setSkinFocus(picture);
+    b.setSkinOver(picture);
+    b.setSkinUp(picture);
+    b.setButtonStyle(1);
+    b.setToolTipText(QStringLiteral("tip"));
+    b.setTransparentColor(0x0000FF00);
+    b.setValue(0);
+    b.setWhatsThisHelpID(77);
+}
+
+const QStringList SaveOrder = {"AllowDefault",
+                               "AllowFocus",
+                               "Appearance",
+                               "Enabled",
+                               "BackColor",
+                               "BorderStyle",
+                               "Caption",
+                               "CaptionOffsetX",
+                               "CaptionOffsetY",
+                               "ForeColor",
+                               "Font",
+                               "HighlightColor",
+                               "HighlightPicture",
+                               "OLEDropMode",
+                               "Picture",
+                               "PictureDisabled",
+                               "PictureDown",
+                               "PictureFocus",
+                               "PictureOffsetX",
+                               "PictureOffsetY",
+                               "PictureOver",
+                               "RightToLeft",
+                               "TransparentColor",
+                               "MouseIcon",
+                               "MousePointer",
+                               "SkinDisabled",
+                               "SkinDown",
+                               "SkinFocus",
+                               "SkinOver",
+                               "SkinUp",
+                               "Style",
+                               "ToolTipText",
+                               "TransparentColor",
+                               "Value",
+                               "WhatsThisHelpID"};
+
+const QStringList LoadOrder = {"AllowDefault",
+                               "AllowFocus",
+                               "Appearance",
+                               "BackColor",
+                               "BorderStyle",
+                               "Caption",
+                               "CaptionOffsetX",
+                               "CaptionOffsetY",
+                               "Enabled",
+                               "ForeColor",
+                               "Font",
+                               "HighlightColor",
+                               "HighlightPicture",
+                               "MouseIcon",
+                               "MousePointer",
+                               "OLEDropMode",
+                               "Picture",
+                               "PictureDisabled",
+                               "PictureDown",
+                               "PictureFocus",
+                               "PictureOffsetX",
+                               "PictureOffsetY",
+                               "PictureOver",
+                               "RightToLeft",
+                               "SkinDisabled",
+                               "SkinDown",
+                               "SkinFocus",
+                               "SkinOver",
+                               "SkinUp",
+                               "Style",
+                               "ToolTipText",
+                               "TransparentColor",
+                               "Value",
+                               "WhatsThisHelpID"};
+
+QStringList changedNames(const QSignalSpy &spy)
+{
+    QStringList names;
+    for (const QList<QVariant> &args : spy)
+        names << args.first().toString();
+    return names;
+}
+
+} // namespace
+
+class TestButtonPersistence : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { buttontest::installPalette(); }
+
+    void newControlSavesOnlyItsEmptyPictures();
+    void saveOrderWithTransparentColourTwice();
+    void roundTripKeepsEveryValue();
+    void loadOrderGoesThroughTheSetters();
+    void absentPicturesLoadAsNothing();
+    void loadedValueSetsTheState();
+    void doubledTransparentColourLoads();
+    void badStoredValueIsReported();
+    void textFormRoundTrip();
+    void settersReportAndRepaintAsTheyShould();
+    void colourPropertiesStoreSystemColours();
+    void himetricSizes();
+};
+
+void TestButtonPersistence::newControlSavesOnlyItsEmptyPictures()
+{
+    // A new control's pictures are empty objects, not nothing, so they are stored.
+    ButtonEx b;
+    PropertyBag bag;
+    button::writeProperties(b, bag);
+    QCOMPARE(namesOf(bag), QStringList({"Picture", "PictureDisabled", "PictureDown", "PictureFocus",
+                                        "PictureOver", "MouseIcon", "SkinDisabled", "SkinDown",
+                                        "SkinFocus", "SkinOver", "SkinUp"}));
+    for (const PropertyBag::Entry &entry : bag.entries()) {
+        const auto picture = entry.value.toPicture();
+        QVERIFY(picture && picture.value() && picture.value()->isNull());
+    }
+}
+
+void TestButtonPersistence::saveOrderWithTransparentColourTwice()
+{
+    ButtonEx b;
+    changeEverything(b);
+    PropertyBag bag;
+    button::writeProperties(b, bag);
+    QCOMPARE(namesOf(bag), SaveOrder);
+    QCOMPARE(bag.entries().at(22).value, bag.entries().at(32).value);
+}
+
+void TestButtonPersistence::roundTripKeepsEveryValue()
+{
+    ButtonEx original;
+    changeEverything(original);
+    PropertyBag bag;
+    button::writeProperties(original, bag);
+
+    ButtonEx copy;
+    QVERIFY(!button::readProperties(copy, bag));
+    const QMetaObject &meta = ButtonEx::staticMetaObject;
+    for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i) {
+        const QMetaProperty property = meta.property(i);
+        if (!property.isWritable())
+            continue;
+        QCOMPARE(copy.property(property.name()), original.property(property.name()));
+    }
+    PropertyBag again;
+    button::writeProperties(copy, again);
+    QCOMPARE(again, bag);
+}
+
+void TestButtonPersistence::loadOrderGoesThroughTheSetters()
+{
+    ButtonEx original;
+    changeEverything(original);
+    PropertyBag bag;
+    button::writeProperties(original, bag);
+    ButtonEx copy;
+    QSignalSpy spy(&copy, &ButtonEx::propertyChanged);
+    QVERIFY(!button::readProperties(copy, bag));
+    QCOMPARE(changedNames(spy), LoadOrder);
+
+    // An empty bag still applies every default through its setter.
+    ButtonEx plain;
+    QSignalSpy plainSpy(&plain, &ButtonEx::propertyChanged);
+    QVERIFY(!button::readProperties(plain, PropertyBag()));
+    QCOMPARE(changedNames(plainSpy), LoadOrder);
+}
+
+void TestButtonPersistence::absentPicturesLoadAsNothing()
+{
+    ButtonEx b;
+    QVERIFY(b.picture().has_value());
+    const QImage newLook = b.surface().image();
+    QVERIFY(!button::readProperties(b, PropertyBag()));
+    for (const char *name :
+         {"MouseIcon", "Picture", "PictureDisabled", "PictureDown", "PictureFocus", "PictureOver",
+          "SkinDisabled", "SkinDown", "SkinFocus", "SkinOver", "SkinUp"})
+        QVERIFY2(!b.property(name).value<ButtonEx::Picture>().has_value(), name);
+    QCOMPARE(b.surface().image(), newLook);
+    // And nothing is left out again on saving.
+    PropertyBag bag;
+    button::writeProperties(b, bag);
+    QVERIFY(bag.isEmpty());
+}
+
+void TestButtonPersistence::loadedValueSetsTheState()
+{
+    PropertyBag bag;
+    bag.writeInt32(QStringLiteral("Value"), 0, 1);
+    bag.writeInt32(QStringLiteral("Style"), 1, 0);
+    ButtonEx b;
+    QVERIFY(!button::readProperties(b, bag));
+    QCOMPARE(b.value(), State::Down);
+    QCOMPARE(b.drawState(), State::Down);
+    b.Redraw(State::Over); // latched: every repaint stays down
+    QCOMPARE(b.drawState(), State::Down);
+}
+
+void TestButtonPersistence::doubledTransparentColourLoads()
+{
+    PropertyBag bag;
+    bag.writeInt32(QStringLiteral("TransparentColor"), 0x00ABCDEF, 0x00FF0000);
+    bag.writeInt32(QStringLiteral("transparentcolor"), 0x00ABCDEF, 0x00FF0000);
+    ButtonEx b;
+    QVERIFY(!button::readProperties(b, bag));
+    QCOMPARE(b.transparentColor(), 0x00ABCDEFu);
+}
+
+void TestButtonPersistence::badStoredValueIsReported()
+{
+    PropertyBag bag;
+    bag.writeText(QStringLiteral("Caption"), QStringLiteral("Kept"), QString());
+    bag.writeText(QStringLiteral("Enabled"), QStringLiteral("yes"), QString());
+    bag.writeInt32(QStringLiteral("Value"), 0, 1);
+    ButtonEx b;
+    const auto error = button::readProperties(b, bag);
+    QVERIFY(error);
+    QVERIFY2(error->message.contains(QStringLiteral("Enabled")), qPrintable(error->message));
+    QCOMPARE(b.caption(), QStringLiteral("Kept")); // read before the fault
+    QCOMPARE(b.value(), State::Up);                // never reached
+}
+
+void TestButtonPersistence::textFormRoundTrip()
+{
+    ButtonEx original;
+    changeEverything(original);
+    PropertyBag bag;
+    button::writeProperties(original, bag);
+    const auto parsed = PropertyBag::fromJson(bag.toJson());
+    QVERIFY2(parsed, qPrintable(parsed.error()));
+    ButtonEx copy;
+    QVERIFY(!button::readProperties(copy, parsed.value()));
+    QCOMPARE(copy.caption(), QStringLiteral("&Go"));
+    QCOMPARE(copy.backColor(), 0x00112233u);
+    QCOMPARE(*copy.skinUp(), *original.skinUp());
+}
+
+void TestButtonPersistence::settersReportAndRepaintAsTheyShould()
+{
+    ButtonEx b;
+    b.setCaption(QString());
+    QSignalSpy spy(&b, &ButtonEx::propertyChanged);
+
+    // State pictures are stored and reported, with nothing drawn.
+    const QImage before = b.surface().image();
+    b.setPictureOver(buttontest::framedPicture(8, Qt::red, Qt::blue));
+    b.setPictureDown(buttontest::framedPicture(8, Qt::red, Qt::blue));
+    b.setOleDropMode(2);
+    b.setWhatsThisHelpID(5);
+    b.setToolTipText(QStringLiteral("Pick me"));
+    QCOMPARE(b.surface().image(), before);
+    QCOMPARE(b.toolTip(), QStringLiteral("Pick me"));
+    QCOMPARE(changedNames(spy), QStringList({"PictureOver", "PictureDown", "OLEDropMode",
+                                             "WhatsThisHelpID", "ToolTipText"}));
+
+    // HighlightPicture repaints in the current state.
+    b.Redraw(State::Over);
+    b.setHighlightPicture(true);
+    QCOMPARE(b.drawState(), State::Over);
+
+    // Value repaints in the new state.
+    b.setValue(State::Down);
+    QCOMPARE(b.drawState(), State::Down);
+    b.setValue(7); // out of range: an edgeless face
+    QCOMPARE(b.drawState(), 7);
+    QCOMPARE(QColor::fromRgb(b.surface().image().pixel(0, 0)), buttontest::Face);
+
+    // Pointer shapes.
+    b.setMousePointer(2);
+    QCOMPARE(b.cursor().shape(), Qt::CrossCursor);
+    b.setMousePointer(99);
+    QCOMPARE(b.cursor().shape(), Qt::ArrowCursor); // custom, but the icon has no image
+    b.setMouseIcon(buttontest::framedPicture(16, Qt::red, Qt::blue));
+    QCOMPARE(b.cursor().shape(), Qt::BitmapCursor);
+    b.setMousePointer(0);
+    QCOMPARE(b.cursor().shape(), Qt::ArrowCursor);
+}
+
+void TestButtonPersistence::colourPropertiesStoreSystemColours()
+{
+    ButtonEx b;
+    b.setBackColor(platform::SystemColour::GrayText);
+    PropertyBag bag;
+    button::writeProperties(b, bag);
+    const auto stored = bag.readInt32(QStringLiteral("BackColor"), 0);
+    QVERIFY(stored);
+    QCOMPARE(static_cast<quint32>(stored.value()), 0x80000011u);
+    QCOMPARE(QColor::fromRgb(b.surface().image().pixel(3, 3)), buttontest::GreyText);
+}
+
+void TestButtonPersistence::himetricSizes()
+{
+    QImage image(96, 48, QImage::Format_RGB32);
+    image.setDotsPerMeterX(0); // no resolution of its own: 96 dpi
+    image.setDotsPerMeterY(0);
+    QCOMPARE(button::himetricSize(image), QSize(2540, 1270));
+    image.setDotsPerMeterX(7500);
+    image.setDotsPerMeterY(7500);
+    QCOMPARE(button::himetricSize(image), QSize(1280, 640));
+    // 1280 / 1.76 = 727.3 twips = 48.5 pixels; 640 / 1.76 = 363.6 twips = 24.2 pixels
+    QCOMPARE(button::skinPixelSize(image, {15.0, 15.0}), QSize(48, 24));
+    QCOMPARE(button::skinPixelSize(image, {12.0, 7.5}), QSize(61, 48));
+}
+
+QTEST_MAIN(TestButtonPersistence)
+#include "tst_buttonpersistence.moc"
