@@ -14,25 +14,23 @@ private slots:
     void settingsCaptionKeepsSpaces();
     void captionReadAndReplace();
     void numberOfTabsBelowActiveTabResetsIt();
-    void outOfRangeValuesAreBounded();
-    void missingCaptionsDrawEmptyTabs();
+    void outOfRangeValuesDoNoHarm();
     void activeTabWriteRaisesEvent();
-    void boundaryClickBelongsToTabBefore();
-    void clickRightOfBoundaryActivatesNextTab_data();
-    void clickRightOfBoundaryActivatesNextTab();
-    void clicksOutsideTheRowDoNothing();
+    void clicksAroundTheBoundary_data();
+    void clicksAroundTheBoundary();
     void clickOnRaisedBoxPassesToRow();
-    void writeLeavesDefaultsOut();
     void roundTripWithLowerCaseNames();
-    void readMatchesNamesWithoutCase();
-    void faultyStoredValueIsRefused();
-    void initPropertiesRestoresDefaults();
+    void readMatchesNamesAnyCaseAndRefusesFaults();
     void ambientFontMeasuresCaptions();
 
 private:
-    static QPoint stripPoint(const LightTab &tab, int x)
+    static QPoint stripPoint(int x) { return {x, 8}; }
+    static QStringList names(const QSignalSpy &spy)
     {
-        return {x, tab.tabStripWidget()->height() / 2};
+        QStringList result;
+        for (const QList<QVariant> &call : spy)
+            result << call.at(0).toString();
+        return result;
     }
 };
 
@@ -55,11 +53,8 @@ void TestLightTab::defaultsDrawFourTabs()
     }
     QCOMPARE(tab.tabRow().left(0), 2);
     QCOMPARE(tab.tabRow().left(1), 2 + tab.tabRow().width(0));
-
-    // The strip and the raised box over "Tab0".
     QCOMPARE(tab.tabStripWidget()->geometry(), QRect(3, 2, tab.width(), 17));
     QCOMPARE(tab.highlightWidget()->geometry(), QRect(1, 0, tab.tabRow().width(0) + 6, 21));
-    QVERIFY(!tab.highlightWidget()->isHidden());
 }
 
 void TestLightTab::settingsCaptionKeepsSpaces()
@@ -69,12 +64,11 @@ void TestLightTab::settingsCaptionKeepsSpaces()
     tab.setNumberOfTabs(3);
     QCOMPARE(tab.tabRow().count(), 3);
     QCOMPARE(tab.caption(0), QStringLiteral(" Difficulty "));
-    QCOMPARE(tab.caption(1), QStringLiteral(" Timing "));
     QCOMPARE(tab.caption(2), QStringLiteral(" General "));
     // The spaces are measured too.
     const platform::Surface &strip = tab.tabStripSurface();
-    QCOMPARE(tab.tabRow().width(0), strip.textSize(QStringLiteral(" Difficulty ")).width() + 15);
-    QVERIFY(tab.tabRow().width(0) > strip.textSize(QStringLiteral("Difficulty")).width() + 15);
+    QCOMPARE(tab.tabRow().width(1), strip.textSize(QStringLiteral(" Timing ")).width() + 15);
+    QVERIFY(tab.tabRow().width(1) > strip.textSize(QStringLiteral("Timing")).width() + 15);
 }
 
 void TestLightTab::captionReadAndReplace()
@@ -85,16 +79,12 @@ void TestLightTab::captionReadAndReplace()
     const int oldWidth = tab.tabRow().width(1);
 
     tab.setCaption(1, QStringLiteral("A much longer caption"));
-    QCOMPARE(tab.captionString(),
+    QCOMPARE(tab.property("Caption").toString(),
              QStringLiteral("Tab0|A much longer caption|Tab2|Tab3|Tab4|Tab5|Tab6|Tab7|Tab8|Tab9|"));
-    QCOMPARE(changed.count(), 1);
-    QCOMPARE(changed.at(0).at(0).toString(), QStringLiteral("Caption"));
+    QCOMPARE(names(changed), QStringList{QStringLiteral("Caption")});
     // The row was redrawn with the new text.
     QVERIFY(tab.tabRow().width(1) > oldWidth);
     QCOMPARE(tab.tabRow().left(2), tab.tabRow().left(1) + tab.tabRow().width(1));
-
-    // Through the stored property, the whole string.
-    QCOMPARE(tab.property("Caption").toString(), tab.captionString());
 }
 
 void TestLightTab::numberOfTabsBelowActiveTabResetsIt()
@@ -106,17 +96,15 @@ void TestLightTab::numberOfTabsBelowActiveTabResetsIt()
 
     tab.setNumberOfTabs(2);
     QCOMPARE(tab.activeTab(), qint16(0));
-    QCOMPARE(tab.numberOfTabs(), qint16(2));
     QCOMPARE(tab.tabRow().count(), 2);
     QCOMPARE(tab.highlightWidget()->x(), tab.tabRow().left(0) - 1);
     // The reset is a redraw, not a selection: no event, both properties marked.
     QCOMPARE(events.count(), 0);
-    QStringList names;
-    for (const QList<QVariant> &call : changed)
-        names << call.at(0).toString();
-    QCOMPARE(names, (QStringList{QStringLiteral("ActiveTab"), QStringLiteral("NumberOfTabs")}));
+    QCOMPARE(names(changed),
+             (QStringList{QStringLiteral("ActiveTab"), QStringLiteral("NumberOfTabs")}));
 
-    // Equal to ActiveTab is not smaller: it stays, but names no drawn tab.
+    // Equal to ActiveTab is not smaller: it stays, naming no drawn tab, and
+    // is raised again once the row grows to include it.
     tab.setActiveTab(2);
     tab.setNumberOfTabs(2);
     QCOMPARE(tab.activeTab(), qint16(2));
@@ -126,49 +114,33 @@ void TestLightTab::numberOfTabsBelowActiveTabResetsIt()
     QCOMPARE(tab.highlightWidget()->x(), tab.tabRow().left(2) - 1);
 }
 
-void TestLightTab::outOfRangeValuesAreBounded()
+void TestLightTab::outOfRangeValuesDoNoHarm()
 {
     LightTab tab;
     tab.setNumberOfTabs(-5);
     QCOMPARE(tab.numberOfTabs(), qint16(0));
     QCOMPARE(tab.tabRow().count(), 0);
     QVERIFY(tab.highlightWidget()->isHidden());
+    QTest::mouseClick(tab.tabStripWidget(), Qt::LeftButton, {}, stripPoint(3));
 
     tab.setNumberOfTabs(32767);
     QCOMPARE(tab.numberOfTabs(), LightTab::kMaxTabs);
-    QCOMPARE(tab.tabRow().count(), int(LightTab::kMaxTabs));
-
     tab.setActiveTab(-3);
     QCOMPARE(tab.activeTab(), qint16(0));
-    tab.setNumberOfTabs(4);
-    tab.setActiveTab(9);
-    QCOMPARE(tab.activeTab(), qint16(9));
-    QVERIFY(tab.highlightWidget()->isHidden());
 
-    // Captions far out of reach are not padded into existence.
-    const QString before = tab.captionString();
-    tab.setCaption(-1, QStringLiteral("X"));
-    tab.setCaption(LightTab::kMaxTabs, QStringLiteral("X"));
-    QCOMPARE(tab.captionString(), before);
-    tab.setCaption(12, QStringLiteral("X"));
-    QCOMPARE(tab.caption(12), QStringLiteral("X"));
-    QCOMPARE(tab.caption(10), QString());
-}
-
-void TestLightTab::missingCaptionsDrawEmptyTabs()
-{
-    LightTab tab;
+    // Tabs past the last caption are drawn empty.
     tab.setCaptionString(QStringLiteral("One|Two|"));
     tab.setNumberOfTabs(4);
-    QCOMPARE(tab.tabRow().count(), 4);
-    QCOMPARE(tab.tabRow().width(2), 15);
     QCOMPARE(tab.tabRow().width(3), 15);
-
-    tab.setCaptionString(QString());
-    QCOMPARE(tab.tabRow().count(), 4);
-    QCOMPARE(tab.tabRow().width(0), 15);
     tab.setActiveTab(3);
     QCOMPARE(tab.highlightWidget()->width(), 21);
+
+    // Captions far out of reach are not padded into existence.
+    tab.setCaption(-1, QStringLiteral("X"));
+    tab.setCaption(LightTab::kMaxTabs, QStringLiteral("X"));
+    QCOMPARE(tab.captionString(), QStringLiteral("One|Two|"));
+    tab.setCaption(3, QStringLiteral("X"));
+    QCOMPARE(tab.captionString(), QStringLiteral("One|Two||X|"));
 }
 
 void TestLightTab::activeTabWriteRaisesEvent()
@@ -180,130 +152,93 @@ void TestLightTab::activeTabWriteRaisesEvent()
     tab.setActiveTab(2);
     QCOMPARE(events.count(), 1);
     QCOMPARE(events.at(0).at(0).value<qint16>(), qint16(2));
-    QCOMPARE(changed.count(), 1);
-    QCOMPARE(changed.at(0).at(0).toString(), QStringLiteral("ActiveTab"));
+    QCOMPARE(names(changed), QStringList{QStringLiteral("ActiveTab")});
     QCOMPARE(tab.highlightWidget()->geometry(),
              QRect(tab.tabRow().left(2) - 1, 0, tab.tabRow().width(2) + 6, 21));
 
     // Writing the same value raises it again; redraws never do.
     tab.setActiveTab(2);
-    QCOMPARE(events.count(), 2);
     tab.setCaption(0, QStringLiteral("Zero"));
     tab.setNumberOfTabs(5);
-    tab.resize(400, 200);
     tab.show();
     QVERIFY(QTest::qWaitForWindowExposed(&tab));
+    tab.resize(400, 200);
     QCOMPARE(events.count(), 2);
 
-    // The event is the first signal the class declares.
+    // The event is the first signal the class declares: its number is 0.
     const QMetaObject *meta = tab.metaObject();
-    const QMetaMethod first = meta->method(meta->methodOffset());
-    QCOMPARE(first.name(), QByteArray("AfterTabChange"));
+    QCOMPARE(meta->method(meta->methodOffset()).name(), QByteArray("AfterTabChange"));
 }
 
-void TestLightTab::boundaryClickBelongsToTabBefore()
+void TestLightTab::clicksAroundTheBoundary_data()
 {
-    LightTab tab;
-    tab.setActiveTab(2);
-    QSignalSpy events(&tab, &LightTab::AfterTabChange);
-
-    QTest::mouseClick(tab.tabStripWidget(), Qt::LeftButton, {},
-                      stripPoint(tab, tab.tabRow().left(1)));
-    QCOMPARE(tab.activeTab(), qint16(0));
-    QCOMPARE(events.count(), 1);
-    QCOMPARE(events.at(0).at(0).value<qint16>(), qint16(0));
-
-    // A click on the tab that is already active does nothing.
-    QTest::mouseClick(tab.tabStripWidget(), Qt::LeftButton, {}, stripPoint(tab, 10));
-    QCOMPARE(events.count(), 1);
-}
-
-void TestLightTab::clickRightOfBoundaryActivatesNextTab_data()
-{
+    QTest::addColumn<int>("active");
+    QTest::addColumn<int>("offset"); // from the left edge of tab 1
     QTest::addColumn<Qt::MouseButton>("button");
-    QTest::newRow("left") << Qt::LeftButton;
-    QTest::newRow("right") << Qt::RightButton;
-    QTest::newRow("middle") << Qt::MiddleButton;
+    QTest::addColumn<int>("expected"); // -1: no event
+
+    QTest::newRow("on the boundary, from tab 2") << 2 << 0 << Qt::LeftButton << 0;
+    QTest::newRow("on the boundary, tab 0 active") << 0 << 0 << Qt::LeftButton << -1;
+    QTest::newRow("just right of it") << 0 << 1 << Qt::LeftButton << 1;
+    QTest::newRow("right button") << 0 << 1 << Qt::RightButton << 1;
+    QTest::newRow("middle button") << 0 << 1 << Qt::MiddleButton << 1;
 }
 
-void TestLightTab::clickRightOfBoundaryActivatesNextTab()
+void TestLightTab::clicksAroundTheBoundary()
 {
+    QFETCH(int, active);
+    QFETCH(int, offset);
     QFETCH(Qt::MouseButton, button);
-    LightTab tab;
-    QSignalSpy events(&tab, &LightTab::AfterTabChange);
-    QSignalSpy changed(&tab, &LightTab::propertyChanged);
+    QFETCH(int, expected);
 
-    QTest::mouseClick(tab.tabStripWidget(), button, {}, stripPoint(tab, tab.tabRow().left(1) + 1));
-    QCOMPARE(tab.activeTab(), qint16(1));
+    LightTab tab;
+    tab.setActiveTab(qint16(active));
+    QSignalSpy events(&tab, &LightTab::AfterTabChange);
+    QTest::mouseClick(tab.tabStripWidget(), button, {}, stripPoint(tab.tabRow().left(1) + offset));
+    if (expected < 0) {
+        QCOMPARE(events.count(), 0);
+        QCOMPARE(tab.activeTab(), qint16(active));
+        return;
+    }
     QCOMPARE(events.count(), 1);
-    QCOMPARE(events.at(0).at(0).value<qint16>(), qint16(1));
-    QCOMPARE(changed.count(), 1);
-    QCOMPARE(tab.highlightWidget()->x(), tab.tabRow().left(1) - 1);
-}
-
-void TestLightTab::clicksOutsideTheRowDoNothing()
-{
-    LightTab tab;
-    tab.setActiveTab(1);
-    QSignalSpy events(&tab, &LightTab::AfterTabChange);
-    const int end = tab.tabRow().end();
-
-    QTest::mouseClick(tab.tabStripWidget(), Qt::LeftButton, {}, stripPoint(tab, 2));
-    QTest::mouseClick(tab.tabStripWidget(), Qt::LeftButton, {}, stripPoint(tab, 0));
-    QTest::mouseClick(tab.tabStripWidget(), Qt::LeftButton, {}, stripPoint(tab, end + 1));
-    QCOMPARE(events.count(), 0);
-    QCOMPARE(tab.activeTab(), qint16(1));
-
-    // The row's last pixel still belongs to the last tab.
-    QTest::mouseClick(tab.tabStripWidget(), Qt::LeftButton, {}, stripPoint(tab, end));
-    QCOMPARE(tab.activeTab(), qint16(3));
+    QCOMPARE(events.at(0).at(0).value<qint16>(), qint16(expected));
+    QCOMPARE(tab.activeTab(), qint16(expected));
+    QCOMPARE(tab.highlightWidget()->x(), tab.tabRow().left(expected) - 1);
 }
 
 void TestLightTab::clickOnRaisedBoxPassesToRow()
 {
-    // Clicks reach the row through the raised box: with tab 0 raised, its box
-    // covers the first pixels of tab 1, which stay clickable.
+    // With tab 0 raised, its box covers the first pixels of tab 1, which stay
+    // clickable: the click reaches the row through the box.
     LightTab tab;
     tab.show();
     QVERIFY(QTest::qWaitForWindowExposed(&tab));
     QSignalSpy events(&tab, &LightTab::AfterTabChange);
     const QPoint onBox(LightTab::kStripLeft + tab.tabRow().left(1) + 1, 8);
     QVERIFY(tab.highlightWidget()->geometry().contains(onBox));
-    QCOMPARE(tab.childAt(onBox), tab.tabStripWidget());
 
     QTest::mouseClick(tab.windowHandle(), Qt::LeftButton, {}, onBox);
     QCOMPARE(events.count(), 1);
     QCOMPARE(tab.activeTab(), qint16(1));
 }
 
-void TestLightTab::writeLeavesDefaultsOut()
-{
-    LightTab tab;
-    platform::PropertyBag bag;
-    tab.UserControl_WriteProperties(bag);
-    QVERIFY(bag.isEmpty());
-
-    tab.setNumberOfTabs(3);
-    tab.UserControl_WriteProperties(bag);
-    QCOMPARE(bag.count(), 1);
-    QCOMPARE(bag.entries().at(0).name, QStringLiteral("numberoftabs"));
-    QCOMPARE(bag.entries().at(0).value.type(), platform::PropertyValue::Type::Int16);
-}
-
 void TestLightTab::roundTripWithLowerCaseNames()
 {
     LightTab source;
+    platform::PropertyBag bag;
+    source.UserControl_WriteProperties(bag);
+    QVERIFY(bag.isEmpty()); // defaults are left out
+
     source.setCaptionString(kSettingsCaption);
     source.setNumberOfTabs(3);
     source.setActiveTab(2);
-    platform::PropertyBag bag;
     source.UserControl_WriteProperties(bag);
-
-    QStringList names;
+    QStringList stored;
     for (const platform::PropertyBag::Entry &entry : bag.entries())
-        names << entry.name;
-    QCOMPARE(names, (QStringList{QStringLiteral("caption"), QStringLiteral("numberoftabs"),
-                                 QStringLiteral("activetab")}));
+        stored << entry.name;
+    QCOMPARE(stored, (QStringList{QStringLiteral("caption"), QStringLiteral("numberoftabs"),
+                                  QStringLiteral("activetab")}));
+    QCOMPARE(bag.entries().at(1).value.type(), platform::PropertyValue::Type::Int16);
 
     const auto reread = platform::PropertyBag::fromJson(bag.toJson());
     QVERIFY2(reread.isOk(), qPrintable(reread.error()));
@@ -313,12 +248,11 @@ void TestLightTab::roundTripWithLowerCaseNames()
     QCOMPARE(target.captionString(), kSettingsCaption);
     QCOMPARE(target.numberOfTabs(), qint16(3));
     QCOMPARE(target.activeTab(), qint16(2));
-    QCOMPARE(target.tabRow().count(), 3);
     QCOMPARE(target.highlightWidget()->x(), target.tabRow().left(2) - 1);
     QCOMPARE(events.count(), 0);
 }
 
-void TestLightTab::readMatchesNamesWithoutCase()
+void TestLightTab::readMatchesNamesAnyCaseAndRefusesFaults()
 {
     platform::PropertyBag bag;
     bag.writeInt16(QStringLiteral("NumberOfTabs"), 2, 4);
@@ -327,33 +261,16 @@ void TestLightTab::readMatchesNamesWithoutCase()
     QVERIFY(!tab.UserControl_ReadProperties(bag));
     QCOMPARE(tab.numberOfTabs(), qint16(2));
     QCOMPARE(tab.caption(1), QStringLiteral("B"));
-    QCOMPARE(tab.activeTab(), qint16(0));
-}
 
-void TestLightTab::faultyStoredValueIsRefused()
-{
-    platform::PropertyBag bag;
-    bag.writeText(QStringLiteral("caption"), QStringLiteral("A|B|"), QString());
-    bag.writeText(QStringLiteral("numberoftabs"), QStringLiteral("two"), QString());
-    LightTab tab;
-    const auto error = tab.UserControl_ReadProperties(bag);
+    // A value of the wrong type is named and nothing of that load is taken.
+    platform::PropertyBag faulty;
+    faulty.writeText(QStringLiteral("caption"), QStringLiteral("X|"), QString());
+    faulty.writeText(QStringLiteral("activetab"), QStringLiteral("two"), QString());
+    const auto error = tab.UserControl_ReadProperties(faulty);
     QVERIFY(error.has_value());
-    QVERIFY2(error->message.contains(QStringLiteral("numberoftabs"), Qt::CaseInsensitive),
+    QVERIFY2(error->message.contains(QStringLiteral("activetab"), Qt::CaseInsensitive),
              qPrintable(error->message));
-    // Nothing of the faulty load was taken.
-    QCOMPARE(tab.captionString(), LightTab::defaultCaption());
-    QCOMPARE(tab.numberOfTabs(), qint16(4));
-}
-
-void TestLightTab::initPropertiesRestoresDefaults()
-{
-    LightTab tab;
-    tab.setCaptionString(QStringLiteral("X|"));
-    tab.setNumberOfTabs(1);
-    tab.UserControl_InitProperties();
-    QCOMPARE(tab.captionString(), LightTab::defaultCaption());
-    QCOMPARE(tab.numberOfTabs(), qint16(4));
-    QCOMPARE(tab.tabRow().count(), 4);
+    QCOMPARE(tab.captionString(), QStringLiteral("A|B|"));
 }
 
 void TestLightTab::ambientFontMeasuresCaptions()
@@ -365,7 +282,6 @@ void TestLightTab::ambientFontMeasuresCaptions()
     big.setPixelSize(40);
     ambient.font = big;
     tab.setAmbient(ambient);
-    QCOMPARE(tab.ambient().font, std::optional<QFont>(big));
     QVERIFY(tab.tabRow().width(0) > before);
     QCOMPARE(tab.tabStripSurface().font(), big);
 }

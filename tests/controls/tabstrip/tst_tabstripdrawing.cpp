@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+#include <initializer_list>
+
 // Pixels of the page border, the tab outlines and the raised box, read from
 // the control's surfaces at the points the drawing rules fix.
 class TestTabStripDrawing : public QObject
@@ -17,7 +19,6 @@ private slots:
     void raisedBoxOverLaterTab();
     void rowOutlinesCutTheirCorners();
     void captionsArePrinted();
-    void workspaceColourFollowsPalette();
 
 private:
     QPalette m_palette;
@@ -26,24 +27,38 @@ private:
 namespace {
 
 constexpr QRgb kWhite = 0xFFFFFFFF;
-constexpr QRgb kLightGrey = 0xFFE0E0E0;
+constexpr QRgb kGrey = 0xFFE0E0E0;
 constexpr QRgb kBlack = 0xFF000000;
 // Fixed, distinct stand-ins for the button face and the workspace colour.
-const QColor kFace(200, 190, 180);
-const QColor kWorkspace(64, 80, 96);
+constexpr QRgb kFace = 0xFFC8BEB4;
+constexpr QRgb kWork = 0xFF405060;
 
-QRgb at(const platform::Surface &surface, int x, int y)
+struct Pixel
 {
-    return surface.rgb(x, y) | 0xFF000000;
+    int x;
+    int y;
+    QRgb colour;
+};
+
+void expectPixels(const platform::Surface &surface, std::initializer_list<Pixel> pixels)
+{
+    for (const Pixel &p : pixels) {
+        const QRgb actual = surface.rgb(p.x, p.y) | 0xFF000000;
+        QVERIFY2(actual == p.colour, qPrintable(QStringLiteral("(%1, %2) is %3, expected %4")
+                                                    .arg(p.x)
+                                                    .arg(p.y)
+                                                    .arg(actual, 8, 16)
+                                                    .arg(p.colour, 8, 16)));
+    }
 }
 
-// Whether anything but the face colour was drawn in the area (text is
-// antialiased, so not every pixel of a glyph is black).
+// Whether anything but the face was drawn in the area (text is antialiased,
+// so not every pixel of a glyph is black).
 bool hasInk(const platform::Surface &surface, const QRect &area)
 {
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x) {
-            if (at(surface, x, y) != kFace.rgb())
+            if ((surface.rgb(x, y) | 0xFF000000) != kFace)
                 return true;
         }
     }
@@ -54,8 +69,8 @@ bool hasInk(const platform::Surface &surface, const QRect &area)
 
 void TestTabStripDrawing::initTestCase()
 {
-    m_palette.setColor(QPalette::Button, kFace);
-    m_palette.setColor(QPalette::Mid, kWorkspace);
+    m_palette.setColor(QPalette::Button, QColor(kFace));
+    m_palette.setColor(QPalette::Mid, QColor(kWork)); // the application workspace
 }
 
 void TestTabStripDrawing::pageBorderHasTwoRings()
@@ -65,84 +80,52 @@ void TestTabStripDrawing::pageBorderHasTwoRings()
     tab.resize(200, 100);
     tab.show();
     QVERIFY(QTest::qWaitForWindowExposed(&tab));
-    const platform::Surface &s = tab.surface();
-    QCOMPARE(s.size(), QSize(200, 100));
-    const QRgb face = kFace.rgb();
-    const QRgb workspace = kWorkspace.rgb();
+    QCOMPARE(tab.surface().size(), QSize(200, 100));
 
-    // Outer ring: white left and top (row 19), black right and bottom.
-    QCOMPARE(at(s, 1, 60), kWhite);
-    QCOMPARE(at(s, 1, 99), kWhite); // the ring starts here
-    QCOMPARE(at(s, 1, 19), kWhite);
-    QCOMPARE(at(s, 100, 19), kWhite);
-    QCOMPARE(at(s, 198, 19), kWhite);
-    QCOMPARE(at(s, 199, 19), kBlack); // the down stroke starts on the corner
-    QCOMPARE(at(s, 199, 60), kBlack);
-    QCOMPARE(at(s, 100, 99), kBlack);
-    QCOMPARE(at(s, 2, 99), kBlack);
-
-    // Inner ring: light grey left and top (row 20), workspace right and bottom.
-    QCOMPARE(at(s, 2, 60), kLightGrey);
-    QCOMPARE(at(s, 2, 98), kLightGrey);
-    QCOMPARE(at(s, 100, 20), kLightGrey);
-    QCOMPARE(at(s, 198, 20), workspace);
-    QCOMPARE(at(s, 198, 60), workspace);
-    QCOMPARE(at(s, 100, 98), workspace);
-    QCOMPARE(at(s, 3, 98), workspace);
-
-    // Column 0, the page inside and the space above the border are face.
-    QCOMPARE(at(s, 0, 60), face);
-    QCOMPARE(at(s, 100, 60), face);
-    QCOMPARE(at(s, 3, 21), face);
-    QCOMPARE(at(s, 100, 18), face);
-    QCOMPARE(at(s, 1, 18), face);
+    // clang-format off
+    expectPixels(tab.surface(), {
+        // Outer ring: white up the left and along row 19, starting on the
+        // bottom-left corner; black down the last column and back along the
+        // last row, starting on its top-right corner.
+        {1, 99, kWhite}, {1, 60, kWhite}, {1, 19, kWhite}, {198, 19, kWhite},
+        {199, 19, kBlack}, {199, 60, kBlack}, {100, 99, kBlack}, {2, 99, kBlack},
+        // Inner ring: light grey along row 20, the workspace colour inside the
+        // black.
+        {2, 98, kGrey}, {2, 60, kGrey}, {100, 20, kGrey}, {197, 20, kGrey},
+        {198, 20, kWork}, {198, 60, kWork}, {3, 98, kWork},
+        // Column 0, the page and the space above the border stay face.
+        {0, 60, kFace}, {100, 60, kFace}, {3, 21, kFace}, {1, 18, kFace},
+    });
+    // clang-format on
 
     // A resize draws it again at the new size.
     tab.resize(150, 80);
-    QCOMPARE(at(tab.surface(), 149, 50), kBlack);
-    QCOMPARE(at(tab.surface(), 148, 50), workspace);
-    QCOMPARE(at(tab.surface(), 60, 79), kBlack);
+    expectPixels(tab.surface(), {{149, 50, kBlack}, {148, 50, kWork}, {60, 79, kBlack}});
 }
 
 void TestTabStripDrawing::raisedBoxOverFirstTab()
 {
     LightTab tab;
     tab.setPalette(m_palette);
-    const platform::Surface &box = tab.highlightSurface();
     const int r = tab.tabRow().width(0) + 6;
-    QCOMPARE(box.size(), QSize(r, 21));
-    const QRgb face = kFace.rgb();
-    const QRgb workspace = kWorkspace.rgb();
+    QCOMPARE(tab.highlightSurface().size(), QSize(r, 21));
 
-    // With the first tab active, the left edges run to the bottom row.
-    QCOMPARE(at(box, 0, 20), kWhite);
-    QCOMPARE(at(box, 0, 10), kWhite);
-    QCOMPARE(at(box, 0, 2), kWhite);
-    QCOMPARE(at(box, 1, 1), kWhite); // the cut corner's diagonal
-    QCOMPARE(at(box, 2, 0), kWhite);
-    QCOMPARE(at(box, r - 3, 0), kWhite);
-    QCOMPARE(at(box, 1, 20), kLightGrey);
-    QCOMPARE(at(box, 1, 2), kLightGrey);
-    QCOMPARE(at(box, 2, 1), kLightGrey);
-    QCOMPARE(at(box, r - 3, 1), kLightGrey);
-
-    // Cut corners stay face.
-    QCOMPARE(at(box, 0, 0), face);
-    QCOMPARE(at(box, 1, 0), face);
-    QCOMPARE(at(box, 0, 1), face);
-    QCOMPARE(at(box, r - 2, 0), face);
-    QCOMPARE(at(box, r - 1, 0), face);
-    QCOMPARE(at(box, r - 1, 1), face);
-
-    // Right edges: black outside, workspace inside, stopping one row short.
-    QCOMPARE(at(box, r - 2, 1), kBlack);
-    QCOMPARE(at(box, r - 1, 2), kBlack);
-    QCOMPARE(at(box, r - 1, 19), kBlack);
-    QCOMPARE(at(box, r - 1, 20), face);
-    QCOMPARE(at(box, r - 2, 2), workspace);
-    QCOMPARE(at(box, r - 2, 19), workspace);
-    QCOMPARE(at(box, r - 2, 20), face);
-    QCOMPARE(at(box, r / 2, 20), face);
+    // clang-format off
+    expectPixels(tab.highlightSurface(), {
+        // With the first tab active the left edges run down to the last row.
+        {0, 20, kWhite}, {0, 2, kWhite}, {1, 1, kWhite}, {2, 0, kWhite},
+        {r - 3, 0, kWhite}, {1, 20, kGrey}, {1, 2, kGrey}, {2, 1, kGrey},
+        {r - 3, 1, kGrey},
+        // Both top corners are cut by two pixels.
+        {0, 0, kFace}, {1, 0, kFace}, {0, 1, kFace}, {r - 2, 0, kFace},
+        {r - 1, 0, kFace}, {r - 1, 1, kFace},
+        // Right edges, black outside and workspace inside, stop one row short.
+        {r - 2, 1, kBlack}, {r - 1, 2, kBlack}, {r - 1, 19, kBlack}, {r - 1, 20, kFace},
+        {r - 2, 2, kWork}, {r - 2, 19, kWork}, {r - 2, 20, kFace},
+        // No bottom line: the box opens into the page.
+        {r / 2, 20, kFace},
+    });
+    // clang-format on
 }
 
 void TestTabStripDrawing::raisedBoxOverLaterTab()
@@ -150,53 +133,43 @@ void TestTabStripDrawing::raisedBoxOverLaterTab()
     LightTab tab;
     tab.setPalette(m_palette);
     tab.setActiveTab(2);
-    const platform::Surface &box = tab.highlightSurface();
     const int r = tab.tabRow().width(2) + 6;
-    QCOMPARE(box.size(), QSize(r, 21));
-    const QRgb face = kFace.rgb();
+    QCOMPARE(tab.highlightSurface().size(), QSize(r, 21));
 
-    // The left edges now start two rows above the bottom, on the row the
-    // page border's top runs along.
-    QCOMPARE(at(box, 0, 19), kWhite);
-    QCOMPARE(at(box, 0, 20), face);
-    QCOMPARE(at(box, 1, 19), kLightGrey);
-    QCOMPARE(at(box, 1, 20), face);
-    QCOMPARE(at(box, r - 1, 19), kBlack);
-    QCOMPARE(at(box, 2, 0), kWhite);
+    // The left edges now start two rows above the bottom, on the row the page
+    // border's top runs along.
+    // clang-format off
+    expectPixels(tab.highlightSurface(), {
+        {0, 19, kWhite}, {0, 20, kFace}, {1, 19, kGrey}, {1, 20, kFace},
+        {r - 1, 19, kBlack}, {2, 0, kWhite},
+    });
+    // clang-format on
 }
 
 void TestTabStripDrawing::rowOutlinesCutTheirCorners()
 {
     LightTab tab;
     tab.setPalette(m_palette);
-    const platform::Surface &strip = tab.tabStripSurface();
-    QCOMPARE(strip.height(), 17);
+    QCOMPARE(tab.tabStripSurface().height(), 17);
     const int left = tab.tabRow().left(1);
     const int right = left + tab.tabRow().width(1);
-    const QRgb face = kFace.rgb();
-    const QRgb workspace = kWorkspace.rgb();
 
-    QCOMPARE(at(strip, left, 16), kWhite); // first tab active: down to the bottom
-    QCOMPARE(at(strip, left, 2), kWhite);
-    QCOMPARE(at(strip, left + 1, 1), kWhite);
-    QCOMPARE(at(strip, left + 2, 0), kWhite);
-    QCOMPARE(at(strip, left, 0), face);
-    QCOMPARE(at(strip, left + 1, 0), face);
-    QCOMPARE(at(strip, left, 1), face);
-    QCOMPARE(at(strip, left + 1, 16), kLightGrey);
-    QCOMPARE(at(strip, right - 1, 16), kBlack); // foot 0: down to the bottom
-    QCOMPARE(at(strip, right - 2, 16), workspace);
-    QCOMPARE(at(strip, right - 2, 1), kBlack);
-    QCOMPARE(at(strip, right - 1, 1), face);
-    // The tab before ends right where this one starts.
-    QCOMPARE(at(strip, left - 1, 8), kBlack);
+    // clang-format off
+    expectPixels(tab.tabStripSurface(), {
+        {left, 16, kWhite}, {left, 2, kWhite}, {left + 1, 1, kWhite}, {left + 2, 0, kWhite},
+        {left, 0, kFace}, {left + 1, 0, kFace}, {left, 1, kFace}, {left + 1, 16, kGrey},
+        // Foot 0: the right edges reach the last row.
+        {right - 1, 16, kBlack}, {right - 2, 16, kWork}, {right - 2, 1, kBlack}, {right - 1, 1, kFace},
+        // The tab before ends right where this one starts.
+        {left - 1, 8, kBlack},
+    });
+    // clang-format on
 
-    // Redrawn while another tab is active, the left edges start on the
-    // bottom row itself instead of below it: the same pixels.
+    // Redrawn while another tab is active, the left edges start on the last
+    // row instead of below it, which paints the same pixels.
     tab.setActiveTab(3);
     tab.setCaption(0, QStringLiteral("Tab0"));
-    QCOMPARE(at(tab.tabStripSurface(), left, 16), kWhite);
-    QCOMPARE(at(tab.tabStripSurface(), left + 1, 16), kLightGrey);
+    expectPixels(tab.tabStripSurface(), {{left, 16, kWhite}, {left + 1, 16, kGrey}});
 }
 
 void TestTabStripDrawing::captionsArePrinted()
@@ -217,16 +190,6 @@ void TestTabStripDrawing::captionsArePrinted()
     const platform::Surface &box = tab.highlightSurface();
     QVERIFY(!hasInk(box, QRect(3, 3, box.width() - 6, 14)));
     QVERIFY(!hasInk(tab.tabStripSurface(), QRect(5, 3, 8, 13)));
-}
-
-void TestTabStripDrawing::workspaceColourFollowsPalette()
-{
-    platform::Surface surface(QSize(30, 17));
-    QPalette palette;
-    palette.setColor(QPalette::Mid, QColor(1, 2, 3));
-    tabstrip::drawTabOutline(surface, 0, 30, 0, 0, tabstrip::resolveColourTable(palette));
-    QCOMPARE(at(surface, 28, 8), qRgb(1, 2, 3));
-    QCOMPARE(surface.foreColour(), QColor(Qt::black));
 }
 
 QTEST_MAIN(TestTabStripDrawing)
