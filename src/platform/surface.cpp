@@ -6,6 +6,7 @@
 #include <QtMath>
 
 #include <cmath>
+#include <cstdlib>
 #include <vector>
 
 namespace platform {
@@ -165,11 +166,43 @@ void preparePainter(QPainter &painter, const QColor &colour, int width)
 void Surface::lineTo(QPoint point)
 {
     if (!m_image.isNull() && point != m_position) {
-        QPainter painter(&m_image);
-        preparePainter(painter, m_fore, m_penWidth);
-        painter.drawLine(m_position, point);
+        if (m_penWidth == 1) {
+            plotThinLine(m_position, point);
+        } else {
+            QPainter painter(&m_image);
+            preparePainter(painter, m_fore, m_penWidth);
+            painter.drawLine(m_position, point);
+        }
     }
     m_position = point;
+}
+
+void Surface::plotThinLine(QPoint from, QPoint to)
+{
+    // Stepped by hand because a painter leaves out the far end in screen terms
+    // (the larger coordinate), while a line must keep its start and leave out
+    // its end in whichever direction it runs.
+    const QRgb colour = m_fore.rgb() | kAlpha;
+    const int dx = std::abs(to.x() - from.x());
+    const int dy = -std::abs(to.y() - from.y());
+    const int sx = from.x() < to.x() ? 1 : -1;
+    const int sy = from.y() < to.y() ? 1 : -1;
+    int error = dx + dy;
+    int x = from.x();
+    int y = from.y();
+    while (x != to.x() || y != to.y()) {
+        if (m_image.valid(x, y))
+            m_image.setPixel(x, y, colour);
+        const int twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            x += sx;
+        }
+        if (twice <= dx) {
+            error += dx;
+            y += sy;
+        }
+    }
 }
 
 void Surface::ellipse(int left, int top, int right, int bottom)

@@ -189,6 +189,7 @@ public:
 private:
     static QColor opaque(const QColor &colour);
     QColor paletteColour(int index) const;
+    void plotThinLine(QPoint from, QPoint to);
     void drawRing(const QRect &rect, const QColor &topLeft, const QColor &bottomRight,
                   unsigned flags);
 

@@ -76,6 +76,29 @@ private slots:
         QCOMPARE(s.rgb(8, 9), kPen);
         QCOMPARE(s.rgb(8, 10), kBack);
 
+        // Whatever the direction, the start is drawn and the end left out.
+        const struct
+        {
+            QPoint from, to, firstInk, lastInk;
+        } runs[] = {
+            {{1, 30}, {1, 22}, {1, 30}, {1, 23}},
+            {{30, 35}, {22, 35}, {30, 35}, {23, 35}},
+            {{35, 35}, {32, 32}, {35, 35}, {33, 33}},
+            {{32, 12}, {35, 9}, {32, 12}, {34, 10}},
+        };
+        for (const auto &run : runs) {
+            Surface d = blank();
+            d.line(run.from, run.to);
+            QCOMPARE(d.rgb(run.firstInk.x(), run.firstInk.y()), kPen);
+            QCOMPARE(d.rgb(run.lastInk.x(), run.lastInk.y()), kPen);
+            QCOMPARE(d.rgb(run.to.x(), run.to.y()), kBack);
+        }
+        // Lines leaving the surface are clipped, not refused.
+        Surface clipped = blank(10, 10);
+        clipped.line({-5, 5}, {5, 5});
+        QCOMPARE(clipped.rgb(0, 5), kPen);
+        QCOMPARE(clipped.rgb(4, 5), kPen);
+
         // Wide pens have round ends, which do cover the end point.
         Surface wide = blank();
         wide.setPenWidth(3);
