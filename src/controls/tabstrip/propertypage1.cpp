@@ -9,6 +9,7 @@
 #include <QScrollBar>
 
 #include <optional>
+#include <utility>
 
 namespace {
 
