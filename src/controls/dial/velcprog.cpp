@@ -71,13 +71,13 @@ void VelCProg::syncSize() const
     // a host that lays the dial out before showing it still expects the dial
     // to have followed the new size before it touches the dial again.
     if (m_surface.size() != clientRect().size().expandedTo(QSize(0, 0)))
-        const_cast<VelCProg *>(this)->handleResize();
+        const_cast<VelCProg *>(this)->handleResize(Refit::WhenAutoSize);
 }
 
-void VelCProg::handleResize()
+void VelCProg::handleResize(Refit refit)
 {
     resizeSurfaces();
-    if (m_p.autoSize)
+    if (m_p.autoSize && refit == Refit::WhenAutoSize)
         CenterAndSize();
     if (holdsImage(m_picBack) || holdsImage(m_picMask))
         StretchPictures();
@@ -101,7 +101,9 @@ void VelCProg::resizeSurfaces()
 void VelCProg::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    syncSize();
+    // Also when the size was already followed while hidden: the first sizing
+    // after a load refits the dial.
+    handleResize(Refit::WhenAutoSize);
 }
 
 void VelCProg::CenterAndSize()

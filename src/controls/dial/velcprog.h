@@ -308,7 +308,8 @@ private:
 
     void initProperties();
     void syncSize() const;
-    void handleResize();
+    enum class Refit { WhenAutoSize, Never };
+    void handleResize(Refit refit);
     void CenterAndSize();
     void refit();
     void StretchPictures();

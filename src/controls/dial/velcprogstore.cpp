@@ -158,7 +158,12 @@ std::optional<platform::PropertyError> VelCProg::readProperties(const platform::
     bool autoMask = false;
     if (!flag("Inset", false, inset))
         return error;
-    m_inset = inset;
+    if (inset != m_inset) {
+        m_inset = inset;
+        // The client area follows the border at once; the centre and radius
+        // just read stay as stored until the dial is next sized.
+        handleResize(Refit::Never);
+    }
     if (!flag("UseMask", false, transparent))
         return error;
     m_surface.setTransparent(transparent);

@@ -1,0 +1,483 @@
+// The dial's properties: setter clamps and side effects, change reports,
+// published help texts, the stored form (load order, defaults, twips) and the
+// size handling.
+
+#include "controls/dial/velcprog.h"
+#include "platform/propertybag.h"
+
+#include <QMetaClassInfo>
+#include <QMetaProperty>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace platform::SystemColour;
+
+class TestVelCProg : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void newDialHasItsTableValues();
+    void valueIsClampedBetweenMinAndMax();
+    void anglesAndSpanAreNormalised_data();
+    void anglesAndSpanAreNormalised();
+    void widthsAreClampedSizesAreNot();
+    void arcAndNeedleKeepEachOtherOn();
+    void percentSwitchesTheValueTextOn();
+    void autoMaskKeepsTheSurfaceTransparent();
+    void everySetterReportsItsStoredName();
+    void helpTextsArePublished();
+    void emptyStoreLoadsTheStoredDefaults();
+    void defaultDialSavesNothing();
+    void storedLengthsLoadAsPixels();
+    void loadKeepsValuesAsRead();
+    void clockFaceRoundTrips();
+    void loadStopsAtAValueOfTheWrongType();
+    void recheckColorsFollowsTheSystemColours();
+    void autoSizeRefitsOnResize();
+    void autoSizeToPictureMatchesThePicture();
+
+private:
+    static platform::PropertyBag clockFaceBag();
+};
+
+void TestVelCProg::initTestCase()
+{
+    QPalette palette;
+    palette.setColor(QPalette::Button, QColor(240, 240, 240));
+    palette.setColor(QPalette::ButtonText, QColor(0, 0, 0));
+    QApplication::setPalette(palette);
+}
+
+void TestVelCProg::newDialHasItsTableValues()
+{
+    platform::Ambient ambient;
+    ambient.font = QFont(QStringLiteral("Liberation Serif"), 13);
+    VelCProg dial(ambient);
+    QCOMPARE(dial.minimum(), 0);
+    QCOMPARE(dial.maximum(), 100);
+    QCOMPARE(dial.value(), 50);
+    QCOMPARE(dial.span(), 360);
+    QVERIFY(dial.clockwise());
+    QVERIFY(dial.autoSize());
+    QVERIFY(dial.showBorder());
+    QCOMPARE(dial.circleColor(), ButtonFace);
+    QCOMPARE(dial.needleColor(), ButtonText);
+    QCOMPARE(dial.backColor(), ButtonFace);
+    QCOMPARE(dial.tickFrequency(), 10.0f);
+    QCOMPARE(dial.textShadowXOffset(), 1);
+    QCOMPARE(dial.resolvedStartColor(), 0x000000C0u);
+    QCOMPARE(dial.resolvedMidColor(), 0x0000FFFFu);
+    QCOMPARE(dial.resolvedEndColor(), 0x0000C000u);
+    QCOMPARE(dial.controlFont().family(), QStringLiteral("Liberation Serif"));
+    QVERIFY(!dial.useMask());
+    QVERIFY(!dial.picture());
+    // The value is what a host sets when it names no property.
+    const QMetaObject &meta = VelCProg::staticMetaObject;
+    QCOMPARE(meta.classInfo(meta.indexOfClassInfo("DefaultProperty")).value(), "Value");
+    QCOMPARE(meta.userProperty().name(), "Value");
+}
+
+void TestVelCProg::valueIsClampedBetweenMinAndMax()
+{
+    VelCProg dial;
+    dial.setMaximum(60);
+    dial.setValue(75);
+    QCOMPARE(dial.value(), 60);
+    dial.setValue(-5);
+    QCOMPARE(dial.value(), 0);
+    dial.setMinimum(-10);
+    QCOMPARE(dial.minimum(), 0);
+    dial.setValue(50);
+    dial.setMaximum(40); // the value is left alone until it is set again
+    QCOMPARE(dial.value(), 50);
+    dial.setValue(dial.value());
+    QCOMPARE(dial.value(), 40);
+    dial.setMinimum(45); // nor does a higher minimum move it
+    QCOMPARE(dial.value(), 40);
+}
+
+void TestVelCProg::anglesAndSpanAreNormalised_data()
+{
+    QTest::addColumn<QByteArray>("property");
+    QTest::addColumn<int>("input");
+    QTest::addColumn<int>("stored");
+    QTest::newRow("offset 370") << QByteArray("OffsetAngle") << 370 << 10;
+    QTest::newRow("offset -90") << QByteArray("OffsetAngle") << -90 << 270;
+    QTest::newRow("offset 720") << QByteArray("OffsetAngle") << 720 << 0;
+    QTest::newRow("offset -720") << QByteArray("OffsetAngle") << -720 << 0;
+    QTest::newRow("offset 359") << QByteArray("OffsetAngle") << 359 << 359;
+    QTest::newRow("span 0") << QByteArray("Span") << 0 << 45;
+    QTest::newRow("span 400") << QByteArray("Span") << 400 << 45;
+    QTest::newRow("span -30") << QByteArray("Span") << -30 << 330;
+    QTest::newRow("span 720") << QByteArray("Span") << 720 << 360;
+    QTest::newRow("span 360") << QByteArray("Span") << 360 << 360;
+    QTest::newRow("span 44") << QByteArray("Span") << 44 << 45;
+    QTest::newRow("span -360") << QByteArray("Span") << -360 << 45;
+}
+
+void TestVelCProg::anglesAndSpanAreNormalised()
+{
+    QFETCH(QByteArray, property);
+    QFETCH(int, input);
+    QFETCH(int, stored);
+    VelCProg dial;
+    QVERIFY(dial.setProperty(property.constData(), input));
+    QCOMPARE(dial.property(property.constData()).toInt(), stored);
+}
+
+void TestVelCProg::widthsAreClampedSizesAreNot()
+{
+    VelCProg dial;
+    dial.setAutoSize(false);
+    dial.setRadius(40);
+    dial.setBorderWidth(0);
+    QCOMPARE(dial.borderWidth(), 1);
+    dial.setBorderWidth(50);
+    QCOMPARE(dial.borderWidth(), 39);
+    dial.setBorderWidth(39);
+    QCOMPARE(dial.borderWidth(), 39);
+    dial.setTickWidth(0);
+    QCOMPARE(dial.tickWidth(), 1);
+    dial.setTickWidth(-3);
+    QCOMPARE(dial.tickWidth(), 1);
+    dial.setTickSize(0);
+    QCOMPARE(dial.tickSize(), 0);
+    dial.setTickSize(-4);
+    QCOMPARE(dial.tickSize(), -4);
+    dial.setTickFrequency(-2.5f);
+    QCOMPARE(dial.tickFrequency(), -2.5f);
+    dial.setTickFrequency(0.0f);
+    QCOMPARE(dial.tickFrequency(), 0.0f);
+}
+
+void TestVelCProg::arcAndNeedleKeepEachOtherOn()
+{
+    VelCProg dial;
+    QSignalSpy reports(&dial, &VelCProg::propertyChanged);
+    dial.setShowArc(false);
+    QVERIFY(dial.showNeedle());
+    QVERIFY(!dial.showArc());
+    // The needle's own report comes first, the arc's last.
+    QCOMPARE(reports.size(), 2);
+    QCOMPARE(reports.at(0).at(0).toString(), QStringLiteral("ShowNeedle"));
+    QCOMPARE(reports.at(1).at(0).toString(), QStringLiteral("ShowArc"));
+
+    dial.setShowNeedle(false);
+    QVERIFY(dial.showArc());
+    QVERIFY(!dial.showNeedle());
+    dial.setShowArc(true);
+    QVERIFY(!dial.showNeedle()); // switching one on leaves the other alone
+}
+
+void TestVelCProg::percentSwitchesTheValueTextOn()
+{
+    VelCProg dial;
+    QSignalSpy reports(&dial, &VelCProg::propertyChanged);
+    dial.setShowValueAsPercent(true);
+    QVERIFY(dial.showValue());
+    QCOMPARE(reports.size(), 1); // no report of its own for ShowValue
+    QCOMPARE(reports.at(0).at(0).toString(), QStringLiteral("ShowValueAsPercent"));
+    dial.setShowValueAsPercent(false);
+    QVERIFY(dial.showValue());
+}
+
+void TestVelCProg::autoMaskKeepsTheSurfaceTransparent()
+{
+    VelCProg dial;
+    dial.setBackColor(platform::rgbColour(1, 2, 3));
+    dial.setAutoMask(true);
+    QCOMPARE(dial.maskColor(), platform::rgbColour(1, 2, 3));
+    QVERIFY(dial.useMask());
+    dial.setUseMask(false);
+    QVERIFY(dial.useMask());
+    // A new back colour is the new see-through colour while AutoMask is on.
+    dial.setBackColor(platform::rgbColour(4, 5, 6));
+    QCOMPARE(dial.maskColor(), platform::rgbColour(4, 5, 6));
+
+    // Switching it off leaves the mask colour and the transparency as they are.
+    dial.setAutoMask(false);
+    QVERIFY(dial.useMask());
+    dial.setBackColor(platform::rgbColour(7, 8, 9));
+    QCOMPARE(dial.maskColor(), platform::rgbColour(4, 5, 6));
+    dial.setUseMask(false);
+    QVERIFY(!dial.useMask());
+}
+
+void TestVelCProg::everySetterReportsItsStoredName()
+{
+    VelCProg dial;
+    dial.setAutoSize(false);
+    dial.setRadius(100);
+    const QMetaObject &meta = VelCProg::staticMetaObject;
+    int checked = 0;
+    for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i) {
+        const QMetaProperty property = meta.property(i);
+        if (!property.isWritable())
+            continue;
+        QSignalSpy reports(&dial, &VelCProg::propertyChanged);
+        QVariant value = property.read(&dial);
+        if (property.metaType().id() == QMetaType::Bool)
+            value = !value.toBool();
+        QVERIFY2(property.write(&dial, value), property.name());
+        QVERIFY2(!reports.isEmpty(), property.name());
+        const QString expected = qstrcmp(property.name(), "ShowBorder") == 0
+                                     ? QStringLiteral("Border")
+                                     : QString::fromLatin1(property.name());
+        QCOMPARE(reports.last().at(0).toString(), expected);
+        ++checked;
+    }
+    QCOMPARE(checked, 49);
+}
+
+void TestVelCProg::helpTextsArePublished()
+{
+    QCOMPARE(VelCProg::helpText(QStringLiteral("Min")), QStringLiteral("Lowest allowable value"));
+    QCOMPARE(VelCProg::helpText(QStringLiteral("ShowBorder")),
+             QStringLiteral("Draw a border on the circle or arc"));
+    QCOMPARE(VelCProg::helpText(QStringLiteral("UseMask")),
+             QStringLiteral("Create a tranparent area from the MaskPicture & MaskColor"));
+    QCOMPARE(VelCProg::helpText(QStringLiteral("Repaint")), QStringLiteral("Refreshes the circle"));
+    QVERIFY(VelCProg::helpText(QStringLiteral("hwnd")).isEmpty());
+    // Every designable property has one.
+    const QMetaObject &meta = VelCProg::staticMetaObject;
+    for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i) {
+        const QMetaProperty property = meta.property(i);
+        if (property.isDesignable())
+            QVERIFY2(!VelCProg::helpText(QString::fromLatin1(property.name())).isEmpty(),
+                     property.name());
+    }
+}
+
+void TestVelCProg::emptyStoreLoadsTheStoredDefaults()
+{
+    VelCProg dial;
+    dial.resize(300, 300);
+    dial.setValue(10);
+    dial.setTickStyle(3);
+    dial.setTextShadowXOffset(9);
+    dial.setInset(true);
+    QVERIFY(!dial.readProperties(platform::PropertyBag()));
+    QCOMPARE(dial.xCenter(), 50);
+    QCOMPARE(dial.yCenter(), 50);
+    QCOMPARE(dial.radius(), 25);
+    QCOMPARE(dial.value(), 50);
+    QCOMPARE(dial.tickStyle(), 0);
+    QCOMPARE(dial.textShadowXOffset(), 1);
+    QCOMPARE(dial.textShadowYOffset(), 1);
+    QCOMPARE(dial.textOffsetX(), 0);
+    QCOMPARE(dial.startColor(), 0x000000C0u);
+    QCOMPARE(dial.maskColor(), ButtonFace);
+    QVERIFY(dial.showBorder());
+    QVERIFY(!dial.inset());
+    QVERIFY(!dial.useMask());
+    QCOMPARE(dial.controlFont(), platform::Ambient().resolvedFont());
+}
+
+void TestVelCProg::defaultDialSavesNothing()
+{
+    // The defaults as a load gives them: a centre of 50 and a radius of 25.
+    VelCProg dial;
+    QVERIFY(!dial.readProperties(platform::PropertyBag()));
+    platform::PropertyBag bag;
+    dial.writeProperties(bag);
+    QVERIFY2(bag.isEmpty(), bag.toJson().constData());
+
+    // One change writes exactly that name, under its stored name and type.
+    dial.setShowBorder(false);
+    dial.setTextOffsetY(-20);
+    bag.clear();
+    dial.writeProperties(bag);
+    QCOMPARE(bag.count(), 2);
+    QCOMPARE(bag.readBool(u"Border", true).value(), false);
+    QCOMPARE(bag.find(u"TextOffsetY")->type(), platform::PropertyValue::Type::Double);
+    QCOMPARE(bag.readDouble(u"TextOffsetY", 0).value(), -300.0);
+}
+
+platform::PropertyBag TestVelCProg::clockFaceBag()
+{
+    platform::PropertyBag bag;
+    bag.append(QStringLiteral("Max"), platform::PropertyValue::fromInt32(60));
+    bag.append(QStringLiteral("Value"), platform::PropertyValue::fromInt32(0));
+    bag.append(QStringLiteral("BackColor"), platform::PropertyValue::fromInt32(0x00FFC0C0));
+    bag.append(QStringLiteral("MidColor"), platform::PropertyValue::fromInt32(0));
+    bag.append(QStringLiteral("Tricolor"), platform::PropertyValue::fromBool(false));
+    bag.append(QStringLiteral("ShowNeedle"), platform::PropertyValue::fromBool(true));
+    bag.append(QStringLiteral("BorderWidth"), platform::PropertyValue::fromInt16(3));
+    bag.append(QStringLiteral("TickFrequency"), platform::PropertyValue::fromFloat(5));
+    bag.append(QStringLiteral("TickStyle"), platform::PropertyValue::fromInt32(1));
+    bag.append(QStringLiteral("XCenter"), platform::PropertyValue::fromDouble(2130));
+    bag.append(QStringLiteral("YCenter"), platform::PropertyValue::fromDouble(2100));
+    bag.append(QStringLiteral("Radius"), platform::PropertyValue::fromDouble(1920));
+    bag.append(QStringLiteral("TextOffsetX"), platform::PropertyValue::fromDouble(-600));
+    bag.append(QStringLiteral("TextOffsetY"), platform::PropertyValue::fromDouble(-300));
+    bag.append(QStringLiteral("TextShadowXOffset"), platform::PropertyValue::fromFloat(45));
+    bag.append(QStringLiteral("TextShadowYOffset"), platform::PropertyValue::fromFloat(45));
+    bag.append(QStringLiteral("AutoSize"), platform::PropertyValue::fromBool(false));
+    return bag;
+}
+
+void TestVelCProg::storedLengthsLoadAsPixels()
+{
+    VelCProg dial;
+    QVERIFY(!dial.readProperties(clockFaceBag()));
+    QCOMPARE(dial.xCenter(), 142);
+    QCOMPARE(dial.yCenter(), 140);
+    QCOMPARE(dial.radius(), 128);
+    QCOMPARE(dial.textOffsetX(), -40);
+    QCOMPARE(dial.textOffsetY(), -20);
+    QCOMPARE(dial.textShadowXOffset(), 3);
+
+    // Names match whatever their case; lengths that are not whole pixels lose
+    // their fraction toward zero.
+    platform::PropertyBag odd;
+    odd.append(QStringLiteral("xcenter"), platform::PropertyValue::fromDouble(-29));
+    odd.append(QStringLiteral("RADIUS"), platform::PropertyValue::fromDouble(44.5));
+    QVERIFY(!dial.readProperties(odd));
+    QCOMPARE(dial.xCenter(), -1);
+    QCOMPARE(dial.radius(), 2);
+
+    platform::PropertyBag huge;
+    huge.append(QStringLiteral("YCenter"), platform::PropertyValue::fromDouble(1e15));
+    const auto error = dial.readProperties(huge);
+    QVERIFY(error);
+    QVERIFY(error->message.contains(QStringLiteral("YCenter")));
+}
+
+void TestVelCProg::loadKeepsValuesAsRead()
+{
+    platform::PropertyBag bag;
+    bag.append(QStringLiteral("Max"), platform::PropertyValue::fromInt32(60));
+    bag.append(QStringLiteral("Value"), platform::PropertyValue::fromInt32(75));
+    bag.append(QStringLiteral("Min"), platform::PropertyValue::fromInt32(-10));
+    bag.append(QStringLiteral("Span"), platform::PropertyValue::fromInt32(0));
+    bag.append(QStringLiteral("OffsetAngle"), platform::PropertyValue::fromInt32(720));
+    bag.append(QStringLiteral("BorderWidth"), platform::PropertyValue::fromInt16(0));
+    bag.append(QStringLiteral("TickWidth"), platform::PropertyValue::fromInt16(-3));
+    bag.append(QStringLiteral("ShowArc"), platform::PropertyValue::fromBool(false));
+    bag.append(QStringLiteral("AutoMask"), platform::PropertyValue::fromBool(true));
+    bag.append(QStringLiteral("BackColor"), platform::PropertyValue::fromInt32(0x123456));
+    VelCProg dial;
+    QVERIFY(!dial.readProperties(bag));
+    QCOMPARE(dial.value(), 75);
+    QCOMPARE(dial.minimum(), -10);
+    QCOMPARE(dial.span(), 0);
+    QCOMPARE(dial.offsetAngle(), 720);
+    QCOMPARE(dial.borderWidth(), 0);
+    QCOMPARE(dial.tickWidth(), -3);
+    // Loaded flags do not switch each other on.
+    QVERIFY(!dial.showArc());
+    QVERIFY(!dial.showNeedle());
+    // AutoMask goes through its setter, last, after the back colour.
+    QCOMPARE(dial.maskColor(), 0x123456u);
+    QVERIFY(dial.useMask());
+}
+
+void TestVelCProg::clockFaceRoundTrips()
+{
+    VelCProg dial;
+    const platform::PropertyBag stored = clockFaceBag();
+    QVERIFY(!dial.readProperties(stored));
+    platform::PropertyBag saved;
+    dial.writeProperties(saved);
+    QCOMPARE(saved.count(), stored.count());
+    for (const platform::PropertyBag::Entry &entry : stored.entries()) {
+        const platform::PropertyValue *again = saved.find(entry.name);
+        QVERIFY2(again, qPrintable(entry.name));
+        QVERIFY2(*again == entry.value, qPrintable(entry.name));
+    }
+}
+
+void TestVelCProg::loadStopsAtAValueOfTheWrongType()
+{
+    platform::PropertyBag bag;
+    bag.append(QStringLiteral("Max"), platform::PropertyValue::fromInt32(60));
+    bag.append(QStringLiteral("Min"), platform::PropertyValue::fromInt32(5));
+    bag.append(QStringLiteral("Value"), platform::PropertyValue::fromText(QStringLiteral("ten")));
+    bag.append(QStringLiteral("BackColor"), platform::PropertyValue::fromInt32(0x123456));
+    VelCProg dial;
+    QSignalSpy reports(&dial, &VelCProg::propertyChanged);
+    const auto error = dial.readProperties(bag);
+    QVERIFY(error);
+    QVERIFY(error->message.contains(QStringLiteral("Value")));
+    // What came before stays; what comes after was never read.
+    QCOMPARE(dial.maximum(), 60);
+    QCOMPARE(dial.minimum(), 5);
+    QCOMPARE(dial.value(), 50);
+    QCOMPARE(dial.backColor(), ButtonFace);
+    QVERIFY(reports.isEmpty());
+}
+
+void TestVelCProg::recheckColorsFollowsTheSystemColours()
+{
+    VelCProg dial;
+    QPalette palette = dial.palette();
+    palette.setColor(QPalette::Button, QColor(10, 20, 30));
+    dial.setPalette(palette);
+    dial.setStartColor(ButtonFace);
+    QCOMPARE(dial.resolvedStartColor(), platform::rgbColour(10, 20, 30));
+    QCOMPARE(dial.startColor(), ButtonFace);
+
+    palette.setColor(QPalette::Button, QColor(40, 50, 60));
+    dial.setPalette(palette);
+    QCOMPARE(dial.resolvedStartColor(), platform::rgbColour(10, 20, 30));
+    dial.RecheckColors();
+    QCOMPARE(dial.resolvedStartColor(), platform::rgbColour(40, 50, 60));
+}
+
+void TestVelCProg::autoSizeRefitsOnResize()
+{
+    VelCProg dial; // hidden: Qt holds its resize events back
+    dial.resize(200, 150);
+    QCOMPARE(dial.xCenter(), 100);
+    QCOMPARE(dial.yCenter(), 75);
+    QCOMPARE(dial.radius(), 74);
+    QCOMPARE(dial.surface().size(), QSize(200, 150));
+
+    dial.setInset(true);
+    QCOMPARE(dial.surface().size(), QSize(198, 148));
+    QCOMPARE(dial.xCenter(), 99);
+
+    dial.setAutoSize(false);
+    dial.resize(400, 400);
+    QCOMPARE(dial.xCenter(), 99);
+    QCOMPARE(dial.surface().size(), QSize(398, 398));
+    dial.setAutoSize(true);
+    QCOMPARE(dial.xCenter(), 199);
+
+    // A larger outside tick comes off the radius instead of the border.
+    dial.setTickStyle(1);
+    dial.setTickPosition(1);
+    dial.setTickSize(50);
+    QCOMPARE(dial.radius(), 149);
+}
+
+void TestVelCProg::autoSizeToPictureMatchesThePicture()
+{
+    VelCProg dial;
+    dial.resize(300, 300);
+    dial.AutoSizeToPicture();
+    QCOMPARE(dial.size(), QSize(300, 300));
+
+    QImage picture(120, 80, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    dial.setPicture(picture);
+    dial.AutoSizeToPicture();
+    QCOMPARE(dial.size(), QSize(120, 80));
+    QCOMPARE(dial.stretchedImage().size(), QSize(120, 80));
+    QCOMPARE(dial.image().size(), QSize(120, 80));
+
+    dial.setInset(true);
+    dial.AutoSizeToPicture();
+    QCOMPARE(dial.size(), QSize(122, 82));
+    QCOMPARE(dial.surface().size(), QSize(120, 80));
+
+    dial.setPicture(QImage()); // an empty picture: nothing to size to
+    dial.resize(50, 50);
+    dial.AutoSizeToPicture();
+    QCOMPARE(dial.size(), QSize(50, 50));
+}
+
+QTEST_MAIN(TestVelCProg)
+#include "tst_velcprog.moc"
