@@ -125,7 +125,7 @@ int DrawRadius(int radius, BorderUse border, int borderWidth)
     if (border == BorderUse::Hidden)
         return radius;
     // The border width is a 16-bit value; the quotient is truncated.
-    return radius - (static_cast<qint16>(borderWidth) + 1) / 2;
+    return clampToInt(qint64(radius) - (static_cast<qint16>(borderWidth) + 1) / 2);
 }
 
 DialCentre CenterAndSize(const CenterAndSizeInput &input)
@@ -167,9 +167,9 @@ TickRadii TickRadiiFor(int tickStyle, int tickPosition, int drawRadius, int tick
     if (tickStyle == 1) {
         switch (tickPosition) {
         case 0:
-            return {drawRadius, drawRadius - tickSize};
+            return {drawRadius, clampToInt(qint64(drawRadius) - tickSize)};
         case 1:
-            return {drawRadius, drawRadius + tickSize};
+            return {drawRadius, clampToInt(qint64(drawRadius) + tickSize)};
         case 2:
             return {less, more};
         default:

@@ -22,6 +22,7 @@ private slots:
     void loadKeepsValuesAsRead();
     void clockFaceRoundTrips();
     void loadStopsAtAValueOfTheWrongType();
+    void extremeStoredValuesStillDraw();
 
 private:
     static platform::PropertyBag clockFaceBag();
@@ -184,6 +185,36 @@ void TestVelCProgStore::loadStopsAtAValueOfTheWrongType()
     QCOMPARE(dial.value(), 50);
     QCOMPARE(dial.backColor(), ButtonFace);
     QVERIFY(reports.isEmpty());
+}
+
+void TestVelCProgStore::extremeStoredValuesStillDraw()
+{
+    // Values no setter would let through, but a store may hold: the redraw
+    // must neither hang nor overflow.
+    platform::PropertyBag bag;
+    bag.append(QStringLiteral("Max"), platform::PropertyValue::fromInt32(2147483647));
+    bag.append(QStringLiteral("Min"), platform::PropertyValue::fromInt32(-2147483647 - 1));
+    bag.append(QStringLiteral("Value"), platform::PropertyValue::fromInt32(2147483647));
+    bag.append(QStringLiteral("Span"), platform::PropertyValue::fromInt32(-2147483647 - 1));
+    bag.append(QStringLiteral("OffsetAngle"), platform::PropertyValue::fromInt32(2147483647));
+    bag.append(QStringLiteral("TickStyle"), platform::PropertyValue::fromInt32(2));
+    bag.append(QStringLiteral("TickPosition"), platform::PropertyValue::fromInt32(1));
+    bag.append(QStringLiteral("TickSize"), platform::PropertyValue::fromInt16(32767));
+    bag.append(QStringLiteral("TickFrequency"), platform::PropertyValue::fromFloat(1e-30f));
+    bag.append(QStringLiteral("BorderWidth"), platform::PropertyValue::fromInt16(-32768));
+    bag.append(QStringLiteral("ShowValue"), platform::PropertyValue::fromBool(true));
+    bag.append(QStringLiteral("ShowValueAsPercent"), platform::PropertyValue::fromBool(true));
+    bag.append(QStringLiteral("ShowNeedle"), platform::PropertyValue::fromBool(true));
+    bag.append(QStringLiteral("AutoSize"), platform::PropertyValue::fromBool(false));
+    bag.append(QStringLiteral("Radius"), platform::PropertyValue::fromDouble(2.0e9));
+    bag.append(QStringLiteral("XCenter"), platform::PropertyValue::fromDouble(-2.0e9));
+    VelCProg dial;
+    dial.resize(120, 120);
+    QVERIFY(!dial.readProperties(bag));
+    QCOMPARE(dial.span(), -2147483647 - 1);
+    dial.setValue(5); // through the setter: inside the loaded range
+    dial.Repaint();
+    QCOMPARE(dial.surface().size(), QSize(120, 120));
 }
 
 QTEST_MAIN(TestVelCProgStore)
