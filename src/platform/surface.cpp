@@ -18,6 +18,10 @@ constexpr QRgb kAlpha = 0xFF000000;
 constexpr QRgb kWhite = 0xFFFFFFFF;
 constexpr QRgb kBlack = 0xFF000000;
 
+// Round line ends up to this pen width are stamped from a cached disc; wider
+// (rare) pens go through the painter's own round caps.
+constexpr int kLargestStampedPen = 64;
+
 // Indices of the classic colour table used by edges and embossed text.
 constexpr int kWindow = 5;
 constexpr int kWindowFrame = 6;
@@ -168,6 +172,8 @@ void Surface::lineTo(QPoint point)
     if (!m_image.isNull() && point != m_position) {
         if (m_penWidth == 1) {
             plotThinLine(m_position, point);
+        } else if (m_penWidth <= kLargestStampedPen) {
+            strokeWideLine(m_position, point);
         } else {
             QPainter painter(&m_image);
             preparePainter(painter, m_fore, m_penWidth);
@@ -175,6 +181,55 @@ void Surface::lineTo(QPoint point)
         }
     }
     m_position = point;
+}
+
+void Surface::strokeWideLine(QPoint from, QPoint to)
+{
+    // A round-capped stroke is a flat-capped body plus a disc of the pen's
+    // width at each end. Painting it that way is about twice as fast as the
+    // painter's round caps, which matters for dials that draw one wide line
+    // per degree.
+    {
+        QPainter painter(&m_image);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(QPen(m_fore, m_penWidth, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+        painter.drawLine(from, to);
+    }
+    if (m_discWidth != m_penWidth) {
+        // The disc's pixels as the painter fills a circle of that diameter,
+        // so that caps line up with what ellipses and bodies cover.
+        const int side = m_penWidth + 4;
+        const int c = side / 2;
+        QImage scratch(side, side, QImage::Format_RGB32);
+        scratch.fill(Qt::black);
+        {
+            QPainter painter(&scratch);
+            painter.setRenderHint(QPainter::Antialiasing, false);
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(Qt::white);
+            painter.drawEllipse(QPointF(c, c), m_penWidth / 2.0, m_penWidth / 2.0);
+        }
+        m_disc.clear();
+        for (int y = 0; y < side; ++y)
+            for (int x = 0; x < side; ++x)
+                if ((scratch.pixel(x, y) & kRgbMask) != 0)
+                    m_disc.emplace_back(x - c, y - c);
+        m_discWidth = m_penWidth;
+    }
+    const QRgb colour = m_fore.rgb() | kAlpha;
+    const int w = width();
+    const int h = height();
+    const QRect reach(-m_penWidth, -m_penWidth, w + 2 * m_penWidth, h + 2 * m_penWidth);
+    for (const QPoint end : {from, to}) {
+        if (!reach.contains(end))
+            continue;
+        for (const QPoint offset : m_disc) {
+            const int x = end.x() + offset.x();
+            const int y = end.y() + offset.y();
+            if (x >= 0 && y >= 0 && x < w && y < h)
+                reinterpret_cast<QRgb *>(m_image.scanLine(y))[x] = colour;
+        }
+    }
 }
 
 void Surface::plotThinLine(QPoint from, QPoint to)
@@ -247,8 +302,9 @@ void Surface::textOut(QPoint point, const QString &text)
     QPainter painter(&m_image);
     painter.setFont(m_font);
     painter.setPen(m_fore);
-    const QSize extent = textSize(text);
-    painter.drawText(QRect(point, extent), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+    // Placed by its baseline: no layout pass, which a clock face pays twice a
+    // tick for its large value text.
+    painter.drawText(QPoint(point.x(), point.y() + painter.fontMetrics().ascent()), text);
 }
 
 QSize Surface::textSize(const QString &text) const

@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 namespace platform {
 
@@ -190,6 +191,7 @@ private:
     static QColor opaque(const QColor &colour);
     QColor paletteColour(int index) const;
     void plotThinLine(QPoint from, QPoint to);
+    void strokeWideLine(QPoint from, QPoint to);
     void drawRing(const QRect &rect, const QColor &topLeft, const QColor &bottomRight,
                   unsigned flags);
 
@@ -207,6 +209,9 @@ private:
     std::optional<QImage> m_maskPicture;
     QColor m_maskColour = Qt::black;
     bool m_transparent = false;
+    // The pixels of a round line end for the pen width they were made for.
+    int m_discWidth = 0;
+    std::vector<QPoint> m_disc;
 };
 
 } // namespace platform

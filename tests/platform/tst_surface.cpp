@@ -2,9 +2,11 @@
 #include "platform/surfaceshape.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QPalette>
 #include <QTest>
 #include <QWidget>
+#include <QtMath>
 
 using platform::Surface;
 using platform::SurfaceFormat;
@@ -107,6 +109,45 @@ private slots:
         QCOMPARE(wide.rgb(20, 19), kPen);
         QCOMPARE(wide.rgb(20, 21), kPen);
         QCOMPARE(wide.rgb(20, 23), kBack);
+    }
+
+    // Wide lines are painted as a body and two end discs; the result must
+    // stay what a round-capped pen paints, up to the odd pixel on the curve.
+    void wideLinesMatchRoundCappedStrokes()
+    {
+        for (int width = 2; width <= 9; ++width) {
+            for (int degrees = 0; degrees < 360; degrees += 37) {
+                const QPoint centre(40, 40);
+                const QPoint end(centre.x() + qRound(30 * std::cos(qDegreesToRadians(degrees))),
+                                 centre.y() - qRound(30 * std::sin(qDegreesToRadians(degrees))));
+                Surface s = blank(80, 80);
+                s.setPenWidth(width);
+                s.line(centre, end);
+
+                QImage reference(80, 80, QImage::Format_RGB32);
+                reference.fill(Qt::white);
+                {
+                    QPainter painter(&reference);
+                    painter.setPen(QPen(Qt::black, width, Qt::SolidLine, Qt::RoundCap));
+                    painter.drawLine(centre, end);
+                }
+                int inked = 0;
+                int differing = 0;
+                for (int y = 0; y < 80; ++y)
+                    for (int x = 0; x < 80; ++x) {
+                        inked += reference.pixel(x, y) == kPen;
+                        differing += reference.pixel(x, y) != s.rgb(x, y);
+                    }
+                QVERIFY2(differing * 12 <= inked,
+                         qPrintable(QStringLiteral("width %1 at %2 degrees: %3 of %4 differ")
+                                        .arg(width)
+                                        .arg(degrees)
+                                        .arg(differing)
+                                        .arg(inked)));
+                QCOMPARE(s.rgb(end.x(), end.y()), kPen);
+                QCOMPARE(s.rgb(centre.x(), centre.y()), kPen);
+            }
+        }
     }
 
     void ellipseAndRectangleBoxesExcludeRightAndBottom()
