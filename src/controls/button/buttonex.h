@@ -21,6 +21,74 @@ class QMimeData;
 class ButtonEx : public QWidget
 {
     Q_OBJECT
+    Q_CLASSINFO("ProgID", "Tallyfold.ButtonEx")
+    // Descriptions a form designer shows for properties and events.
+    Q_CLASSINFO("Help.Appearance",
+                "Returns/sets whether or not the control is painted with 3-D effects.")
+    Q_CLASSINFO(
+        "Help.BackColor",
+        "Returns/sets the background color used to display text and graphics in the control.")
+    Q_CLASSINFO("Help.Caption", "Returns/sets the text displayed in the control.")
+    Q_CLASSINFO("Help.CaptionOffsetX",
+                "Returns/sets the horizontal offset for displaying the caption.")
+    Q_CLASSINFO("Help.CaptionOffsetY",
+                "Returns/sets the vertical offset for displaying the caption.")
+    Q_CLASSINFO("Help.Enabled", "Returns/sets a value that determines whether an object can "
+                                "respond to user-generated events.")
+    Q_CLASSINFO(
+        "Help.ForeColor",
+        "Returns/sets the foreground color used to display text and graphics in the control.")
+    Q_CLASSINFO("Help.Font", "Returns/sets a Font object used to display text in the control.")
+    Q_CLASSINFO("Help.HighlightColor", "Returns/sets the highlight color used to display text and "
+                                       "graphics when the mouse is over the control.")
+    Q_CLASSINFO(
+        "Help.HighlightPicture",
+        "Returns/sets whether or not to highlight the object's picture with the HighlightColor.")
+    Q_CLASSINFO("Help.MouseIcon", "Returns/sets a custom mouse icon.")
+    Q_CLASSINFO("Help.MousePointer",
+                "Returns/sets the type of mouse pointer displayed when over part of the control.")
+    Q_CLASSINFO("Help.Picture", "Returns/sets a graphic to be displayed in the control.")
+    Q_CLASSINFO("Help.PictureDisabled",
+                "Returns/sets a graphic to be displayed in the control for the disabled state.")
+    Q_CLASSINFO("Help.PictureOffsetX",
+                "Returns/sets the horizontal offset for displaying the picture.")
+    Q_CLASSINFO("Help.PictureOffsetY",
+                "Returns/sets the vertical offset for displaying the picture.")
+    Q_CLASSINFO("Help.RightToLeft", "Determines text display direction and control visual "
+                                    "appearance on a bidirectional system.")
+    Q_CLASSINFO("Help.SkinDisabled",
+                "Returns/sets a graphic to be displayed for the control when it is disabled.")
+    Q_CLASSINFO("Help.SkinDown", "Returns/sets a graphic to be displayed for the control the mouse "
+                                 "has been pressed over it.")
+    Q_CLASSINFO("Help.SkinFocus",
+                "Returns/sets a graphic to be displayed for the control when it default.")
+    Q_CLASSINFO("Help.SkinOver",
+                "Returns/sets a graphic to be displayed for the control when the mouse is over it.")
+    Q_CLASSINFO("Help.SkinUp", "Returns/sets a graphic to be displayed for the control.")
+    Q_CLASSINFO("Help.Style", "Returns/sets the style for the control.")
+    Q_CLASSINFO("Help.ToolTipText",
+                "Returns/sets the text displayed when the mouse cursor is over the control.")
+    Q_CLASSINFO("Help.TransparentColor",
+                "Returns/sets the color of the Picture property to make transparent.")
+    Q_CLASSINFO("Help.Value", "Returns/sets a default state for the control.")
+    Q_CLASSINFO("Help.WhatsThisHelpID",
+                "Returns/sets an associated help context ID for the control.")
+    Q_CLASSINFO("Help.Click",
+                "Occurs when the user presses and then releases a mouse button over the control.")
+    Q_CLASSINFO("Help.KeyDown",
+                "Occurs when the user presses a key while the control has the focus.")
+    Q_CLASSINFO("Help.KeyPress", "Occurs when the user presses and releases an ANSI key.")
+    Q_CLASSINFO("Help.KeyUp",
+                "Occurs when the user releases a key while the control has the focus.")
+    Q_CLASSINFO("Help.mouseDown",
+                "Occurs when the user presses the mouse button while the control has the focus.")
+    Q_CLASSINFO("Help.MouseEnter",
+                "Occurs when the user moves the mouse over the control after MouseExit event.")
+    Q_CLASSINFO("Help.MouseExit",
+                "Occurs when the user moves the mouse out of the control after MouseEnter event.")
+    Q_CLASSINFO("Help.MouseMove", "Occurs when the user moves the mouse.")
+    Q_CLASSINFO("Help.MouseUp",
+                "Occurs when the user releases the mouse button while the control has the focus.")
     Q_PROPERTY(bool AllowDefault READ allowDefault WRITE setAllowDefault)
     Q_PROPERTY(bool AllowFocus READ allowFocus WRITE setAllowFocus)
     Q_PROPERTY(int Appearance READ appearance WRITE setAppearance)

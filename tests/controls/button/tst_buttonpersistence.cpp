@@ -160,6 +160,7 @@ private slots:
     void settersReportAndRepaintAsTheyShould();
     void colourPropertiesStoreSystemColours();
     void himetricSizes();
+    void helpTextsNameRealMembers();
 };
 
 void TestButtonPersistence::newControlSavesOnlyItsEmptyPictures()
@@ -360,6 +361,30 @@ void TestButtonPersistence::himetricSizes()
     // 1280 / 1.76 = 727.3 twips = 48.5 pixels; 640 / 1.76 = 363.6 twips = 24.2 pixels
     QCOMPARE(button::skinPixelSize(image, {15.0, 15.0}), QSize(48, 24));
     QCOMPARE(button::skinPixelSize(image, {12.0, 7.5}), QSize(61, 48));
+}
+
+void TestButtonPersistence::helpTextsNameRealMembers()
+{
+    // A designer looks the descriptions up by member name: a misspelt one
+    // would silently never show.
+    const QMetaObject &meta = ButtonEx::staticMetaObject;
+    int described = 0;
+    for (int i = meta.classInfoOffset(); i < meta.classInfoCount(); ++i) {
+        const QByteArray key = meta.classInfo(i).name();
+        if (!key.startsWith("Help."))
+            continue;
+        ++described;
+        const QByteArray member = key.mid(5);
+        bool found = meta.indexOfProperty(member.constData()) >= 0;
+        for (int m = 0; !found && m < meta.methodCount(); ++m)
+            found = meta.method(m).name() == member;
+        QVERIFY2(found, key.constData());
+        QVERIFY(qstrlen(meta.classInfo(i).value()) > 0);
+    }
+    QCOMPARE(described, 36);
+    QCOMPARE(QByteArray(meta.classInfo(meta.indexOfClassInfo("Help.mouseDown")).value()),
+             QByteArray("Occurs when the user presses the mouse button while the control has "
+                        "the focus."));
 }
 
 QTEST_MAIN(TestButtonPersistence)
