@@ -23,6 +23,7 @@ class TabSurfaceWidget;
 class LightTab : public QWidget
 {
     Q_OBJECT
+    Q_CLASSINFO("ProgID", "Tallyfold.LightTab")
     // The whole caption string, as stored; single captions go through caption().
     Q_PROPERTY(QString Caption READ captionString WRITE setCaptionString)
     Q_PROPERTY(qint16 NumberOfTabs READ numberOfTabs WRITE setNumberOfTabs)
