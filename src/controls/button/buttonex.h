@@ -4,6 +4,7 @@
 #include "controls/button/buttonproperties.h"
 #include "controls/button/hovertracker.h"
 #include "platform/ambient.h"
+#include "platform/propertyvalue.h"
 #include "platform/surface.h"
 
 #include <QPointer>
@@ -18,6 +19,10 @@ class QMimeData;
 // mouse-enter and mouse-exit events of its own, and a toggle style. It draws
 // into a persistent surface whenever a property or its state changes; painting
 // only copies that surface to the screen.
+namespace platform {
+class PropertyBag;
+}
+
 class ButtonEx : public QWidget
 {
     Q_OBJECT
@@ -221,6 +226,12 @@ public:
 
     void setAmbient(const platform::Ambient &ambient);
     const platform::Ambient &ambient() const { return m_ambient; }
+
+    // The design-time values in the host's property store, in the stored
+    // orders (buttonexstore.h); a value of the wrong type ends the load with
+    // its error, and what was read before it stays.
+    std::optional<platform::PropertyError> readProperties(const platform::PropertyBag &bag);
+    void writeProperties(platform::PropertyBag &bag) const;
 
     // --- methods ---------------------------------------------------------------
     // Shows the stored image again.

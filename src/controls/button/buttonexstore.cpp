@@ -164,3 +164,13 @@ void writeProperties(const ButtonEx &b, PropertyBag &bag)
 }
 
 } // namespace button
+
+std::optional<platform::PropertyError> ButtonEx::readProperties(const platform::PropertyBag &bag)
+{
+    return button::readProperties(*this, bag);
+}
+
+void ButtonEx::writeProperties(platform::PropertyBag &bag) const
+{
+    button::writeProperties(*this, bag);
+}

@@ -168,7 +168,7 @@ void TestButtonPersistence::newControlSavesOnlyItsEmptyPictures()
     // A new control's pictures are empty objects, not nothing, so they are stored.
     ButtonEx b;
     PropertyBag bag;
-    button::writeProperties(b, bag);
+    b.writeProperties(bag);
     QCOMPARE(namesOf(bag), QStringList({"Picture", "PictureDisabled", "PictureDown", "PictureFocus",
                                         "PictureOver", "MouseIcon", "SkinDisabled", "SkinDown",
                                         "SkinFocus", "SkinOver", "SkinUp"}));
@@ -183,7 +183,7 @@ void TestButtonPersistence::saveOrderWithTransparentColourTwice()
     ButtonEx b;
     changeEverything(b);
     PropertyBag bag;
-    button::writeProperties(b, bag);
+    b.writeProperties(bag);
     QCOMPARE(namesOf(bag), SaveOrder);
     QCOMPARE(bag.entries().at(22).value, bag.entries().at(32).value);
 }
@@ -193,10 +193,10 @@ void TestButtonPersistence::roundTripKeepsEveryValue()
     ButtonEx original;
     changeEverything(original);
     PropertyBag bag;
-    button::writeProperties(original, bag);
+    original.writeProperties(bag);
 
     ButtonEx copy;
-    QVERIFY(!button::readProperties(copy, bag));
+    QVERIFY(!copy.readProperties(bag));
     const QMetaObject &meta = ButtonEx::staticMetaObject;
     for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i) {
         const QMetaProperty property = meta.property(i);
@@ -205,7 +205,7 @@ void TestButtonPersistence::roundTripKeepsEveryValue()
         QCOMPARE(copy.property(property.name()), original.property(property.name()));
     }
     PropertyBag again;
-    button::writeProperties(copy, again);
+    copy.writeProperties(again);
     QCOMPARE(again, bag);
 }
 
@@ -214,16 +214,16 @@ void TestButtonPersistence::loadOrderGoesThroughTheSetters()
     ButtonEx original;
     changeEverything(original);
     PropertyBag bag;
-    button::writeProperties(original, bag);
+    original.writeProperties(bag);
     ButtonEx copy;
     QSignalSpy spy(&copy, &ButtonEx::propertyChanged);
-    QVERIFY(!button::readProperties(copy, bag));
+    QVERIFY(!copy.readProperties(bag));
     QCOMPARE(changedNames(spy), LoadOrder);
 
     // An empty bag still applies every default through its setter.
     ButtonEx plain;
     QSignalSpy plainSpy(&plain, &ButtonEx::propertyChanged);
-    QVERIFY(!button::readProperties(plain, PropertyBag()));
+    QVERIFY(!plain.readProperties(PropertyBag()));
     QCOMPARE(changedNames(plainSpy), LoadOrder);
 }
 
@@ -232,7 +232,7 @@ void TestButtonPersistence::absentPicturesLoadAsNothing()
     ButtonEx b;
     QVERIFY(b.picture().has_value());
     const QImage newLook = b.surface().image();
-    QVERIFY(!button::readProperties(b, PropertyBag()));
+    QVERIFY(!b.readProperties(PropertyBag()));
     for (const char *name :
          {"MouseIcon", "Picture", "PictureDisabled", "PictureDown", "PictureFocus", "PictureOver",
           "SkinDisabled", "SkinDown", "SkinFocus", "SkinOver", "SkinUp"})
@@ -240,7 +240,7 @@ void TestButtonPersistence::absentPicturesLoadAsNothing()
     QCOMPARE(b.surface().image(), newLook);
     // And nothing is left out again on saving.
     PropertyBag bag;
-    button::writeProperties(b, bag);
+    b.writeProperties(bag);
     QVERIFY(bag.isEmpty());
 }
 
@@ -250,7 +250,7 @@ void TestButtonPersistence::loadedValueSetsTheState()
     bag.writeInt32(QStringLiteral("Value"), 0, 1);
     bag.writeInt32(QStringLiteral("Style"), 1, 0);
     ButtonEx b;
-    QVERIFY(!button::readProperties(b, bag));
+    QVERIFY(!b.readProperties(bag));
     QCOMPARE(b.value(), State::Down);
     QCOMPARE(b.drawState(), State::Down);
     b.Redraw(State::Over); // latched: every repaint stays down
@@ -263,7 +263,7 @@ void TestButtonPersistence::doubledTransparentColourLoads()
     bag.writeInt32(QStringLiteral("TransparentColor"), 0x00ABCDEF, 0x00FF0000);
     bag.writeInt32(QStringLiteral("transparentcolor"), 0x00ABCDEF, 0x00FF0000);
     ButtonEx b;
-    QVERIFY(!button::readProperties(b, bag));
+    QVERIFY(!b.readProperties(bag));
     QCOMPARE(b.transparentColor(), 0x00ABCDEFu);
 }
 
@@ -274,7 +274,7 @@ void TestButtonPersistence::badStoredValueIsReported()
     bag.writeText(QStringLiteral("Enabled"), QStringLiteral("yes"), QString());
     bag.writeInt32(QStringLiteral("Value"), 0, 1);
     ButtonEx b;
-    const auto error = button::readProperties(b, bag);
+    const auto error = b.readProperties(bag);
     QVERIFY(error);
     QVERIFY2(error->message.contains(QStringLiteral("Enabled")), qPrintable(error->message));
     QCOMPARE(b.caption(), QStringLiteral("Kept")); // read before the fault
@@ -286,11 +286,11 @@ void TestButtonPersistence::textFormRoundTrip()
     ButtonEx original;
     changeEverything(original);
     PropertyBag bag;
-    button::writeProperties(original, bag);
+    original.writeProperties(bag);
     const auto parsed = PropertyBag::fromJson(bag.toJson());
     QVERIFY2(parsed, qPrintable(parsed.error()));
     ButtonEx copy;
-    QVERIFY(!button::readProperties(copy, parsed.value()));
+    QVERIFY(!copy.readProperties(parsed.value()));
     QCOMPARE(copy.caption(), QStringLiteral("&Go"));
     QCOMPARE(copy.backColor(), 0x00112233u);
     QCOMPARE(*copy.skinUp(), *original.skinUp());
@@ -342,7 +342,7 @@ void TestButtonPersistence::colourPropertiesStoreSystemColours()
     ButtonEx b;
     b.setBackColor(platform::SystemColour::GrayText);
     PropertyBag bag;
-    button::writeProperties(b, bag);
+    b.writeProperties(bag);
     const auto stored = bag.readInt32(QStringLiteral("BackColor"), 0);
     QVERIFY(stored);
     QCOMPARE(static_cast<quint32>(stored.value()), 0x80000011u);
