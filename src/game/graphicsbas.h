@@ -1,0 +1,36 @@
+#pragma once
+
+#include "platform/colour.h"
+
+#include <QSize>
+
+class QChar;
+class QPainter;
+class QWidget;
+
+// Window routines the game's windows share: the banded colour gradients, the
+// screen size and centring a window on the screen.
+namespace GraphicsBas {
+
+// Where the start colour sits; the end colour is reached at the opposite edge.
+enum GradientDirection : qint16 {
+    GradientBottomRight = 0, // L-shaped bands closing in on the top-left corner
+    GradientRight = 1,       // bands moving in from the right edge
+    GradientBottom = 2,      // bands rising from the bottom edge
+};
+
+// Paints the gradient with `painter` over a rectangle of `windowSize` pixels
+// at (0, 0): 257 solid bands, then the end colour over whatever is left.
+void PaintGradient(QPainter &painter, QSize windowSize, platform::OleColour endColour,
+                   platform::OleColour startColour, qint16 direction);
+
+// One hexadecimal digit ("0"-"9", "A"-"F") to its value; anything else is 0.
+qint16 HexDigitValue(QChar digit);
+
+// The screen's size in pixels (the screen `window` is on, or the primary one).
+QSize GetScreenSize(const QWidget *window = nullptr);
+
+// Moves `window` (its frame) to the middle of its screen.
+void CenterOnScreen(QWidget &window);
+
+} // namespace GraphicsBas
