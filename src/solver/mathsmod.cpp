@@ -1,5 +1,6 @@
 #include "solver/mathsmod.h"
 
+#include "platform/random.h"
 #include "platform/yield.h"
 #include "solver/answerlist.h"
 #include "solver/boardselection.h"
@@ -10,6 +11,9 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QThread>
+
+#include <cmath>
 
 namespace MathsMod {
 
@@ -23,6 +27,7 @@ struct BoundControls
     QPointer<QListWidget> list;
     QPointer<QLabel> label;
     QPointer<QPushButton> button;
+    QPointer<QLabel> target;
 
     bool complete() const { return list && label && button; }
 };
@@ -58,6 +63,34 @@ void BindControls(const SearchControls &controls)
     bound().list = controls.List1;
     bound().label = controls.LBa;
     bound().button = controls.cmdAnswer;
+    bound().target = controls.lbTarget;
+}
+
+qint16 TargetFromRandom(double r, qint16 highest, qint16 lowest)
+{
+    const int span = int(highest) - int(lowest) + 1;
+    return static_cast<qint16>(std::floor(r * span + lowest));
+}
+
+qint16 DrawTarget(qint16 &highest, qint16 &lowest, QList<qint32> & /*chosenNumbers*/)
+{
+    constexpr int Passes = 50;
+    constexpr int PauseMs = 10;
+
+    if (QListWidget *list = bound().list)
+        list->clear();
+    platform::randomize();
+    qint16 target = 0;
+    for (int pass = 0; pass < Passes; ++pass) {
+        target = TargetFromRandom(platform::rnd(), highest, lowest);
+        QLabel *label = bound().target;
+        if (!label)
+            continue; // the window went away: just finish the draw
+        label->setText(QString::number(target));
+        platform::yield();
+        QThread::msleep(PauseMs);
+    }
+    return target;
 }
 
 bool IsSearching()

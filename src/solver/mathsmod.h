@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+
 #include <cstdint>
 #include <span>
 #include <string>
@@ -21,6 +23,7 @@ struct SearchControls
     QListWidget *List1 = nullptr;
     QLabel *LBa = nullptr;
     QPushButton *cmdAnswer = nullptr;
+    QLabel *lbTarget = nullptr; // where the target rolls
 };
 
 // The stop switch: set when a search starts, cleared by a "Stop Search" click
@@ -42,6 +45,16 @@ void StartSearch(std::span<const std::int32_t> numbers, std::int32_t target);
 // Lists one hit: drops its outer parentheses (writing the listed form back to
 // text) and appends it unless the answers list already holds the same text.
 void AddAnswer(std::string &text);
+
+// Draws the next game's target from lowest to highest: clears the answers
+// list, then rolls 50 random values through lbTarget with a yield and a 10 ms
+// pause each, so the player sees it spin, and returns the last. The chosen
+// numbers are passed along and not used.
+qint16 DrawTarget(qint16 &highest, qint16 &lowest, QList<qint32> &chosenNumbers);
+
+// One roll: Int(r * (highest - lowest + 1) + lowest) for 0 <= r < 1. The span
+// is worked out in 32 bits, so stored bounds far apart cannot overflow it.
+qint16 TargetFromRandom(double r, qint16 highest, qint16 lowest);
 
 // True while StartSearch runs, so the window can keep other ways of starting
 // a search disabled meanwhile.
