@@ -62,7 +62,7 @@ int main(int argc, char *argv[])
 
     auto *window = new GameFrm;
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->show();
+    window->showMaximized();
 
     if (!diagnostics.screenshot.isEmpty()) {
         // Give the display server time to map and draw the window first.

@@ -1,23 +1,79 @@
 #include "game/gamefrm.h"
 
 #include "app/globalbas.h"
+#include "controls/button/buttonex.h"
+#include "controls/dial/velcprog.h"
+#include "game/designfont.h"
+#include "game/gradientpanel.h"
+#include "platform/colour.h"
+#include "platform/propertybag.h"
 #include "platform/soundplayer.h"
+#include "solver/mathsmod.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
 #include <QTimer>
+
+using platform::rgbColour;
 
 namespace {
 GameFrm *g_gameFrm = nullptr;
 
-// The clock music, built into the program.
+// The clock music and the clock face's stored design, built into the program.
 const QString MusicResource = QStringLiteral(":/sounds/Count30.wav");
+const QString ClockFaceResource = QStringLiteral(":/forms/gamefrm-cp1.json");
+
+const QString Instructions = QStringLiteral(
+    "Select 6 numbers from below. The first 2 rows contain the numbers 1 to 10, the last row "
+    "contains the numbers 25, 50, 75 and 100.");
+
+void setColours(QWidget *widget, platform::OleColour text, platform::OleColour back, bool fill)
+{
+    QPalette colours = widget->palette();
+    colours.setColor(QPalette::WindowText, platform::toQColor(text));
+    colours.setColor(QPalette::Window, platform::toQColor(back));
+    widget->setPalette(colours);
+    widget->setAutoFillBackground(fill);
+}
+
+QLabel *newLabel(QWidget *parent, const QString &name)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setContentsMargins(0, 0, 0, 0);
+    return label;
+}
+
+// The clock face's stored values; a damaged resource leaves the control's
+// own defaults, which still make a working clock.
+void loadClockFace(VelCProg &dial)
+{
+    QFile file(ClockFaceResource);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qWarning("clock face design missing: %s", qPrintable(ClockFaceResource));
+        return;
+    }
+    const auto bag = platform::PropertyBag::fromJson(file.readAll());
+    if (!bag) {
+        qWarning("clock face design: %s", qPrintable(bag.error()));
+        return;
+    }
+    if (const auto error = dial.readProperties(bag.value()))
+        qWarning("clock face design: %s", qPrintable(error->message));
+}
 } // namespace
 
 GameFrm::GameFrm(QWidget *parent)
-    : QMainWindow(parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowCloseButtonHint)
+    , m_flow(*this, GLOBALbas::ChosenNumbers)
 {
     g_gameFrm = this;
     createControls();
@@ -35,18 +91,8 @@ GameFrm *GameFrm::instance()
     return g_gameFrm;
 }
 
-void GameFrm::createControls()
+void GameFrm::createMenus()
 {
-    setWindowTitle(QStringLiteral("The Numbers Game"));
-    setObjectName(QStringLiteral("GameFrm"));
-
-    m_sound = new platform::SoundPlayer(this);
-
-    // The clock starts disabled; its period is set from the settings at load.
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(950);
-
     // Four top-level commands, left to right, with no drop-down menus.
     QMenuBar *bar = menuBar();
     mnuExit = bar->addAction(QStringLiteral("E&xit"));
@@ -58,17 +104,112 @@ void GameFrm::createControls()
     mnuAbout = bar->addAction(QStringLiteral("&About"));
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
     connect(mnuExit, &QAction::triggered, this, &GameFrm::mnuExit_Click);
+}
 
-    auto *client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    setCentralWidget(client);
-    resize(800, 600);
+void GameFrm::createControls()
+{
+    setWindowTitle(QStringLiteral("The Numbers Game"));
+    setObjectName(QStringLiteral("GameFrm"));
+    m_sound = new platform::SoundPlayer(this);
+
+    // The clock starts disabled; its period is set from the settings at load.
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(950);
+    connect(Timer1, &QTimer::timeout, this, &GameFrm::Timer1_Timer);
+
+    createMenus();
+
+    // Peach at the bottom rising to light blue at the top.
+    m_client = new GradientPanel(rgbColour(192, 192, 255), rgbColour(255, 224, 192), 2,
+                                 GradientPanel::Extent::Window, this);
+    m_client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(m_client);
+
+    // The number panel: brown at the bottom rising to peach.
+    Picture4 = new GradientPanel(rgbColour(255, 224, 192), rgbColour(128, 64, 0), 2,
+                                 GradientPanel::Extent::Self, m_client);
+    Picture4->setObjectName(QStringLiteral("Picture4"));
+    for (int i = 0; i < NumberBoard::LabelCount; ++i) {
+        QLabel *label = newLabel(Picture4, QStringLiteral("Label2_%1").arg(i));
+        label->setAlignment(Qt::AlignCenter);
+        label->setFrameStyle(QFrame::Box | QFrame::Plain);
+        label->setLineWidth(1);
+        setColours(label, rgbColour(255, 255, 255), rgbColour(6, 120, 255), true);
+        Label2[i] = label;
+    }
+
+    // The target panel, drawn above the number panel: peach rising to orange,
+    // around a black frame holding the green target.
+    Picture3 = new GradientPanel(rgbColour(255, 128, 0), rgbColour(255, 224, 192), 2,
+                                 GradientPanel::Extent::Self, m_client);
+    Picture3->setObjectName(QStringLiteral("Picture3"));
+    Picture2 = new QWidget(Picture3);
+    Picture2->setObjectName(QStringLiteral("Picture2"));
+    setColours(Picture2, rgbColour(0, 0, 0), rgbColour(0, 0, 0), true);
+    lbTarget = newLabel(Picture2, QStringLiteral("lbTarget"));
+    lbTarget->setAlignment(Qt::AlignCenter);
+    setColours(lbTarget, rgbColour(0, 255, 0), rgbColour(0, 0, 0), true);
+
+    lbinst = newLabel(m_client, QStringLiteral("lbinst"));
+    lbinst->setText(Instructions);
+    lbinst->setWordWrap(true);
+    lbinst->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setColours(lbinst, rgbColour(128, 128, 128), rgbColour(255, 224, 192), false);
+
+    cmdAnswer = new QPushButton(GameFlow::ShowAnswers, m_client);
+    cmdAnswer->setObjectName(QStringLiteral("cmdAnswer"));
+    cmdAnswer->hide();
+    connect(cmdAnswer, &QPushButton::clicked, this, &GameFrm::cmdAnswer_Click);
+
+    LBa = newLabel(m_client, QStringLiteral("LBa"));
+    LBa->setText(QStringLiteral("lba"));
+    LBa->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setColours(LBa, rgbColour(128, 128, 128), rgbColour(255, 255, 255), true);
+    LBa->hide();
+
+    List1 = new QListWidget(m_client);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->hide();
+
+    cp1 = new VelCProg(m_client);
+    cp1->setObjectName(QStringLiteral("cp1"));
+    loadClockFace(*cp1);
+    cp1->hide(); // shown once the layout has fitted it
+
+    Command1 = new QPushButton(GameFlow::Start, m_client);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setEnabled(false);
+    connect(Command1, &QPushButton::clicked, this, &GameFrm::Command1_Click);
+
+    // Tile 0 as the window's design has it; the layout makes the others.
+    btnPick[0] = createTile(0);
+    btnPick[0]->setBackColor(rgbColour(255, 128, 0));
+    btnPick[0]->setBorderStyle(2);
+    btnPick[0]->setCaption(QString());
+    btnPick[0]->setControlFont(designFont(QStringLiteral("MS Sans Serif"), 8.25));
+
+    MathsMod::BindControls({List1, LBa, cmdAnswer, lbTarget});
+}
+
+ButtonEx *GameFrm::createTile(int index)
+{
+    auto *tile = new ButtonEx(m_client);
+    tile->setObjectName(QStringLiteral("btnPick_%1").arg(index));
+    connect(tile, &ButtonEx::Click, this, [this, index] { btnPick_Click(qint16(index)); });
+    return tile;
 }
 
 void GameFrm::Form_Load()
 {
+    // The window fills the screen; without a window manager to maximize it,
+    // it takes the screen's room itself.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
+    ResizeControls();
     GetSettings();
     Timer1->setInterval(GLOBALbas::TimerInterval); // stays disabled until a game starts
+    ScrambleNos();
 
     QFile music(MusicResource);
     if (music.open(QIODevice::ReadOnly))
@@ -77,7 +218,42 @@ void GameFrm::Form_Load()
 
 void GameFrm::GetSettings()
 {
-    m_showSeconds = GLOBALbas::FetchShowSeconds();
+    cp1->setShowValue(GLOBALbas::FetchShowSeconds());
+}
+
+bool GameFrm::showSeconds() const
+{
+    return cp1->showValue();
+}
+
+void GameFrm::ScrambleNos()
+{
+    m_flow.ScrambleNos();
+}
+
+void GameFrm::BubbleSort(QList<qint32> &values)
+{
+    GameFlow::BubbleSort(values);
+}
+
+void GameFrm::btnPick_Click(qint16 index)
+{
+    m_flow.btnPick_Click(index);
+}
+
+void GameFrm::Command1_Click()
+{
+    m_flow.Command1_Click();
+}
+
+void GameFrm::Timer1_Timer()
+{
+    m_flow.Timer1_Timer();
+}
+
+void GameFrm::cmdAnswer_Click()
+{
+    m_flow.cmdAnswer_Click();
 }
 
 void GameFrm::mnuExit_Click()
@@ -87,9 +263,10 @@ void GameFrm::mnuExit_Click()
 
 void GameFrm::closeEvent(QCloseEvent *event)
 {
-    // Closing is never refused: the music stops and the window lets go of
-    // the process-wide reference.
-    m_sound->purge();
+    // Closing is never refused: the music and the clock stop, a running
+    // search is told to stop (it returns before the window goes away), and
+    // the window lets go of the process-wide reference.
+    m_flow.Form_Unload();
     if (g_gameFrm == this)
         g_gameFrm = nullptr;
     event->accept();

@@ -1,10 +1,22 @@
 #pragma once
 
+#include "game/gameflow.h"
+#include "game/gamelayout.h"
+#include "game/gameview.h"
+
 #include <QByteArray>
 #include <QMainWindow>
 
+#include <array>
+
+class ButtonEx;
+class GradientPanel;
 class QAction;
+class QLabel;
+class QListWidget;
+class QPushButton;
 class QTimer;
+class VelCProg;
 
 namespace platform {
 class SoundPlayer;
@@ -12,8 +24,10 @@ class SoundPlayer;
 
 // The main window: the board, the clock and everything the player does. One
 // instance lives for the whole process and is reachable through instance(),
-// so the other windows and the solver can reach its controls.
-class GameFrm : public QMainWindow
+// so the other windows and the solver can reach its controls. The rules of
+// the game live in GameFlow; the window holds the controls, lays them out
+// and forwards their events.
+class GameFrm : public QMainWindow, private GameView
 {
     Q_OBJECT
 
@@ -25,29 +39,93 @@ public:
     // has begun to close.
     static GameFrm *instance();
 
-    // Re-reads the "ShowSeconds" switch from the settings store.
+    // Re-reads the "ShowSeconds" switch and shows or hides the dial's count.
     void GetSettings();
-    bool showSeconds() const { return m_showSeconds; }
+    bool showSeconds() const;
 
+    // A new deal (the tiles and labels are left as they are).
+    void ScrambleNos();
+    static void BubbleSort(QList<qint32> &values);
+
+    // Places every control for the screen; the first step of loading.
+    void ResizeControls();
+    const GameLayout &layout() const { return m_layout; }
+
+    // The controls' events.
+    void btnPick_Click(qint16 index);
+    void Command1_Click();
+    void Timer1_Timer();
+    void cmdAnswer_Click();
+
+    qint16 ElapsedSeconds() const { return m_flow.ElapsedSeconds(); }
+    GameFlow &flow() { return m_flow; }
     platform::SoundPlayer &sound() { return *m_sound; }
 
     // Controls and state the other windows and the solver reach directly.
+    VelCProg *cp1 = nullptr;
+    GradientPanel *Picture3 = nullptr;
+    QWidget *Picture2 = nullptr;
+    QLabel *lbTarget = nullptr;
+    GradientPanel *Picture4 = nullptr;
+    std::array<QLabel *, NumberBoard::LabelCount> Label2{};
+    std::array<ButtonEx *, NumberBoard::TileCount> btnPick{};
+    QLabel *lbinst = nullptr;
+    QPushButton *Command1 = nullptr;
+    QPushButton *cmdAnswer = nullptr;
+    QLabel *LBa = nullptr;
+    QListWidget *List1 = nullptr;
     QTimer *Timer1 = nullptr;
     QAction *mnuExit = nullptr;
     QAction *mnuSettings = nullptr;
     QAction *mnuSetup = nullptr;
     QAction *mnuAbout = nullptr;
     QByteArray SoundData;
-    qint16 ElapsedSeconds = 0;
+    int ScreenWidthPx = 0;
+    int ScreenHeightPx = 0;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void createControls();
+    void createMenus();
+    ButtonEx *createTile(int index);
     void Form_Load();
     void mnuExit_Click();
+    void placeControls();
+    void fitDial();
+    void setBusy(bool busy);
 
+    // GameView
+    QString command1Caption() const override;
+    void setCommand1Caption(const QString &caption) override;
+    void setCommand1Enabled(bool enabled) override;
+    QString cmdAnswerCaption() const override;
+    void setCmdAnswerCaption(const QString &caption) override;
+    void setCmdAnswerEnabled(bool enabled) override;
+    void setCmdAnswerVisible(bool visible) override;
+    void setTimerEnabled(bool enabled) override;
+    void setDialValue(int value) override;
+    QString targetCaption() const override;
+    void setTargetCaption(const QString &caption) override;
+    QString labelCaption(int label) const override;
+    void setLabelCaption(int label, const QString &caption) override;
+    void setTileVisible(int tile, bool visible) override;
+    void setInstructionsVisible(bool visible) override;
+    void setStatusCaption(const QString &caption) override;
+    void setStatusVisible(bool visible) override;
+    void setAnswersVisible(bool visible) override;
+    void playMusic() override;
+    void purgeMusic() override;
+    qint16 drawTarget() override;
+    void startSearch(const QList<qint32> &numbers, qint32 target) override;
+    bool searchRunning() const override;
+    void setSearchRunning(bool running) override;
+    void resetCombinationCount() override;
+    void yield() override;
+
+    GameFlow m_flow;
+    GameLayout m_layout;
+    QWidget *m_client = nullptr;
     platform::SoundPlayer *m_sound = nullptr;
-    bool m_showSeconds = false;
 };

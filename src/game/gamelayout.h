@@ -15,10 +15,10 @@
 // size gets the 1024 rules scaled to the screen.
 struct GameLayout
 {
-    QRectF Picture3; // the target panel, drawn above Picture4
-    QRectF Picture2; // black frame inside Picture3
-    QRectF lbTarget; // inside Picture2
-    QRectF Picture4; // the number panel
+    QRectF Picture3;              // the target panel, drawn above Picture4
+    QRectF Picture2;              // black frame inside Picture3
+    QRectF lbTarget;              // inside Picture2
+    QRectF Picture4;              // the number panel
     std::array<QRectF, 6> Label2; // inside Picture4
     std::array<QRectF, 24> btnPick;
     QRectF Command1;

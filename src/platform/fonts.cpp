@@ -11,10 +11,12 @@ void registerFontSubstitutions()
 #ifndef Q_OS_WIN
     QFont::insertSubstitutions(QStringLiteral("Arial"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
+    // The old dialog face is about as wide as Arial: the windows' captions
+    // were fitted to that width, so the same stand-in keeps them on their
+    // lines. The desktop's own face is the fallback.
     const QString sans = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
-    QFont::insertSubstitutions(
-        QStringLiteral("MS Sans Serif"),
-        {sans, QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), sans});
 #endif
 }
 

@@ -84,7 +84,7 @@ void TestGameFrm::loadTakesClockPeriodAndMusic()
     GameFrm window;
     QCOMPARE(window.Timer1->interval(), 1234);
     QVERIFY(!window.Timer1->isActive()); // the clock waits for a game
-    QCOMPARE(window.ElapsedSeconds, qint16(0));
+    QCOMPARE(window.ElapsedSeconds(), qint16(0));
 
     // The music is in memory, whole, and about half a minute long.
     const platform::WavImage music = platform::WavImage::parse(window.SoundData);

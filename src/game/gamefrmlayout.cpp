@@ -1,0 +1,120 @@
+// The main window's layout: where the controls go on this screen.
+
+#include "controls/button/buttonex.h"
+#include "controls/dial/velcprog.h"
+#include "game/designfont.h"
+#include "game/gamefrm.h"
+#include "game/gradientpanel.h"
+#include "game/graphicsbas.h"
+#include "platform/propertybag.h"
+#include "platform/twips.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <cmath>
+
+namespace {
+
+// A layout rectangle in twips to whole pixels on this screen.
+QRect toPixels(const QRectF &twips, platform::TwipsPerPixel tpp)
+{
+    const auto px = [](double v, double factor) { return int(std::lround(v / factor)); };
+    return QRect(px(twips.left(), tpp.x), px(twips.top(), tpp.y), px(twips.width(), tpp.x),
+                 px(twips.height(), tpp.y));
+}
+
+QFont withPoints(QFont font, double points)
+{
+    font.setPointSizeF(points);
+    return font;
+}
+
+} // namespace
+
+void GameFrm::ResizeControls()
+{
+    const QSize screen = GraphicsBas::GetScreenSize(this);
+    ScreenWidthPx = screen.width();
+    ScreenHeightPx = screen.height();
+    m_layout = ResizeControlsLayout(screen, platform::twipsPerPixel());
+
+    // Tiles 1 to 23 are copies of tile 0: its stored values handed over
+    // through a property bag, the way a designer copies a control.
+    btnPick[0]->setControlFont(withPoints(btnPick[0]->controlFont(), m_layout.btnPickFont));
+    platform::PropertyBag design;
+    btnPick[0]->writeProperties(design);
+    for (int i = 1; i < NumberBoard::TileCount; ++i) {
+        if (btnPick[i])
+            continue;
+        btnPick[i] = createTile(i);
+        btnPick[i]->readProperties(design);
+    }
+    placeControls();
+}
+
+void GameFrm::placeControls()
+{
+    const platform::TwipsPerPixel tpp = platform::twipsPerPixel();
+    const GameLayout &l = m_layout;
+    const auto sansSerif = QStringLiteral("MS Sans Serif");
+    const auto arial = QStringLiteral("Arial");
+
+    Picture4->setGeometry(toPixels(l.Picture4, tpp));
+    for (int i = 0; i < NumberBoard::LabelCount; ++i) {
+        Label2[i]->setGeometry(toPixels(l.Label2[i], tpp));
+        Label2[i]->setFont(designFont(arial, l.label2Font, QFont::Normal));
+    }
+    Picture3->setGeometry(toPixels(l.Picture3, tpp));
+    Picture3->raise(); // the target stays visible over the number panel
+    Picture2->setGeometry(toPixels(l.Picture2, tpp));
+    lbTarget->setGeometry(toPixels(l.lbTarget, tpp));
+    lbTarget->setFont(designFont(arial, l.lbTargetFont, QFont::Normal));
+
+    for (int i = 0; i < NumberBoard::TileCount; ++i) {
+        btnPick[i]->setGeometry(toPixels(l.btnPick[i], tpp));
+        btnPick[i]->show();
+    }
+
+    Command1->setGeometry(toPixels(l.Command1, tpp));
+    Command1->setFont(designFont(sansSerif, l.command1Font, QFont::Bold));
+    lbinst->setFont(designFont(sansSerif, l.lbinstFont, QFont::Bold));
+    // The instructions keep their design box, growing down when this
+    // platform's face needs more lines, but never into the tiles.
+    QRect instructions = toPixels(l.lbinst, tpp);
+    const int room = btnPick[0]->geometry().top() - instructions.top() - 4;
+    const int needed = lbinst->heightForWidth(instructions.width());
+    if (needed > instructions.height())
+        instructions.setHeight(std::max(instructions.height(), std::min(needed, room)));
+    lbinst->setGeometry(instructions);
+    cmdAnswer->setGeometry(toPixels(l.cmdAnswer, tpp));
+    cmdAnswer->setFont(designFont(sansSerif, l.cmdAnswerFont, QFont::Bold));
+
+    // The status label's messages are longer than its design width; it has
+    // the room up to the dial, as the layout for small screens gives it.
+    QRectF status = l.LBa;
+    status.setWidth(std::max(status.width(), l.lbaMaxWidth));
+    LBa->setGeometry(toPixels(status, tpp));
+    LBa->setFont(designFont(sansSerif, l.lbaFont, QFont::Bold));
+
+    fitDial();
+
+    List1->setGeometry(toPixels(l.List1, tpp));
+    List1->setFont(designFont(sansSerif, l.list1Font, QFont::Bold));
+}
+
+void GameFrm::fitDial()
+{
+    const platform::TwipsPerPixel tpp = platform::twipsPerPixel();
+    if (m_layout.scale != 1.0)
+        cp1->setControlFont(withPoints(cp1->controlFont(), m_layout.cp1Font));
+    // With AutoSize on, the dial centres and sizes its circle as it takes
+    // its new size; then the layout sets the radius itself.
+    cp1->setAutoSize(true);
+    cp1->setGeometry(toPixels(m_layout.cp1, tpp));
+    cp1->xCenter(); // a hidden dial follows its new size only when asked
+    cp1->setAutoSize(false);
+    cp1->setRadius(m_layout.cp1Radius);
+    cp1->show();
+}

@@ -1,0 +1,166 @@
+// The main window as the game's rules see it: its controls read and written
+// the way the player sees them, and the long operations that yield to it.
+
+#include "app/globalbas.h"
+#include "controls/button/buttonex.h"
+#include "controls/dial/velcprog.h"
+#include "game/gamefrm.h"
+#include "platform/soundplayer.h"
+#include "platform/yield.h"
+#include "solver/mathsmod.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+
+#include <span>
+
+QString GameFrm::command1Caption() const
+{
+    return Command1->text();
+}
+
+void GameFrm::setCommand1Caption(const QString &caption)
+{
+    Command1->setText(caption);
+}
+
+void GameFrm::setCommand1Enabled(bool enabled)
+{
+    Command1->setEnabled(enabled);
+}
+
+QString GameFrm::cmdAnswerCaption() const
+{
+    return cmdAnswer->text();
+}
+
+void GameFrm::setCmdAnswerCaption(const QString &caption)
+{
+    cmdAnswer->setText(caption);
+}
+
+void GameFrm::setCmdAnswerEnabled(bool enabled)
+{
+    cmdAnswer->setEnabled(enabled);
+}
+
+void GameFrm::setCmdAnswerVisible(bool visible)
+{
+    cmdAnswer->setVisible(visible);
+}
+
+void GameFrm::setTimerEnabled(bool enabled)
+{
+    // Starting a running timer would restart its period: leave it alone.
+    if (enabled && !Timer1->isActive())
+        Timer1->start();
+    else if (!enabled)
+        Timer1->stop();
+}
+
+void GameFrm::setDialValue(int value)
+{
+    cp1->setValue(value);
+}
+
+QString GameFrm::targetCaption() const
+{
+    return lbTarget->text();
+}
+
+void GameFrm::setTargetCaption(const QString &caption)
+{
+    lbTarget->setText(caption);
+}
+
+QString GameFrm::labelCaption(int label) const
+{
+    return Label2.at(label)->text();
+}
+
+void GameFrm::setLabelCaption(int label, const QString &caption)
+{
+    Label2.at(label)->setText(caption);
+}
+
+void GameFrm::setTileVisible(int tile, bool visible)
+{
+    btnPick.at(tile)->setVisible(visible);
+}
+
+void GameFrm::setInstructionsVisible(bool visible)
+{
+    lbinst->setVisible(visible);
+}
+
+void GameFrm::setStatusCaption(const QString &caption)
+{
+    LBa->setText(caption);
+}
+
+void GameFrm::setStatusVisible(bool visible)
+{
+    LBa->setVisible(visible);
+}
+
+void GameFrm::setAnswersVisible(bool visible)
+{
+    List1->setVisible(visible);
+}
+
+void GameFrm::playMusic()
+{
+    if (!SoundData.isEmpty())
+        m_sound->play(SoundData);
+}
+
+void GameFrm::purgeMusic()
+{
+    m_sound->purge();
+}
+
+void GameFrm::setBusy(bool busy)
+{
+    // A manual setup starts a search of its own: never inside a roll or a
+    // search that is still running.
+    mnuSetup->setEnabled(!busy);
+}
+
+qint16 GameFrm::drawTarget()
+{
+    setBusy(true);
+    const qint16 target = MathsMod::DrawTarget(GLOBALbas::HighestTarget, GLOBALbas::LowestTarget,
+                                               GLOBALbas::ChosenNumbers);
+    setBusy(false);
+    return target;
+}
+
+void GameFrm::startSearch(const QList<qint32> &numbers, qint32 target)
+{
+    setBusy(true);
+    MathsMod::StartSearch(std::span<const qint32>(numbers.data(), size_t(numbers.size())), target);
+    setBusy(false);
+}
+
+bool GameFrm::searchRunning() const
+{
+    return MathsMod::SearchRunning;
+}
+
+void GameFrm::setSearchRunning(bool running)
+{
+    MathsMod::SearchRunning = running;
+}
+
+void GameFrm::resetCombinationCount()
+{
+    MathsMod::CombinationCount = 0;
+}
+
+void GameFrm::yield()
+{
+    platform::yield();
+}
