@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QThread>
 
+#include <algorithm>
 #include <cmath>
 
 namespace MathsMod {
@@ -69,7 +70,11 @@ void BindControls(const SearchControls &controls)
 qint16 TargetFromRandom(double r, qint16 highest, qint16 lowest)
 {
     const int span = int(highest) - int(lowest) + 1;
-    return static_cast<qint16>(std::floor(r * span + lowest));
+    const auto t = static_cast<int>(std::floor(r * span + lowest));
+    // r just below 1 plus a large bound can round up to the next whole
+    // number: keep the result between the bounds it was drawn from.
+    return static_cast<qint16>(
+        std::clamp(t, std::min<int>(lowest, highest), std::max<int>(lowest, highest)));
 }
 
 qint16 DrawTarget(qint16 &highest, qint16 &lowest, QList<qint32> & /*chosenNumbers*/)

@@ -1,0 +1,320 @@
+// Whole games played on the real main window: tiles clicked, the target
+// rolled, the clock ticking on a real timer, the solver run and stopped, and
+// the window closed in the middle of it all.
+
+#include "app/globalbas.h"
+#include "controls/button/buttonex.h"
+#include "controls/dial/velcprog.h"
+#include "game/gamefrm.h"
+#include "platform/random.h"
+#include "platform/settingsstore.h"
+#include "solver/mathsmod.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+// 100 75 8 5 3 2 make 523 in 32 ways among 210492 combinations.
+const QList<int> BoardTiles{20, 21, 2, 3, 12, 13};
+const QList<int> BoardValues{100, 75, 8, 5, 3, 2};
+
+void click(QWidget *widget)
+{
+    QVERIFY(widget->isVisible());
+    QVERIFY(widget->isEnabled());
+    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+}
+
+QStringList labelTexts(const GameFrm &window)
+{
+    QStringList texts;
+    for (const QLabel *label : window.Label2)
+        texts << label->text();
+    return texts;
+}
+
+int visibleTiles(const GameFrm &window)
+{
+    return int(std::count_if(window.btnPick.begin(), window.btnPick.end(),
+                             [](const ButtonEx *tile) { return tile->isVisible(); }));
+}
+
+// Runs `action` once, from inside the search's yields, as soon as the search
+// has begun.
+void whenSearching(QObject *context, std::function<void()> action)
+{
+    auto *poll = new QTimer(context);
+    QObject::connect(poll, &QTimer::timeout, context, [poll, action = std::move(action)] {
+        if (!MathsMod::IsSearching())
+            return;
+        poll->stop();
+        poll->deleteLater();
+        action();
+    });
+    poll->start(0);
+}
+
+} // namespace
+
+class TestGamePlay : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void wholeGameWithFinishedSearch();
+    void stopAtTickTwelveThenPlayAgain();
+    void stoppedSearchRunsAgainFromTheStart();
+    void gameButtonWaitsForTheRoll();
+    void closingMidSearchEndsTheSearchFirst();
+
+private:
+    std::unique_ptr<GameFrm> openWindow();
+    void pickBoard(GameFrm &window);
+    void playClockOut(GameFrm &window);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestGamePlay::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    platform::setSettingsFolderForTesting(m_dir->path());
+    GLOBALbas::ResetProcessValues();
+    GLOBALbas::LoadSettings();
+    // A fast clock and a fixed target keep the games short and the search known.
+    GLOBALbas::TimerInterval = 5;
+    GLOBALbas::LowestTarget = 523;
+    GLOBALbas::HighestTarget = 523;
+    GLOBALbas::NoSounds = platform::BoolTrue;
+}
+
+void TestGamePlay::cleanup()
+{
+    platform::setSettingsFolderForTesting(QString());
+    m_dir.reset();
+}
+
+std::unique_ptr<GameFrm> TestGamePlay::openWindow()
+{
+    auto window = std::make_unique<GameFrm>();
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        return nullptr;
+    return window;
+}
+
+void TestGamePlay::pickBoard(GameFrm &window)
+{
+    for (int i = 0; i < BoardTiles.size(); ++i)
+        window.flow().board().setTag(BoardTiles.at(i), QString::number(BoardValues.at(i)));
+    for (int i = 0; i < BoardTiles.size(); ++i) {
+        QVERIFY(!window.Command1->isEnabled());
+        click(window.btnPick[BoardTiles.at(i)]);
+        QVERIFY(!window.btnPick[BoardTiles.at(i)]->isVisible() || i == 5);
+    }
+}
+
+void TestGamePlay::playClockOut(GameFrm &window)
+{
+    click(window.Command1);
+    QTRY_COMPARE_WITH_TIMEOUT(window.Command1->text(), QStringLiteral("PLAY AGAIN"), 10000);
+}
+
+void TestGamePlay::wholeGameWithFinishedSearch()
+{
+    const auto window = openWindow();
+    QVERIFY(window);
+    QCOMPARE(window->Command1->text(), QStringLiteral("START"));
+    QCOMPARE(visibleTiles(*window), 24);
+    QVERIFY(window->lbinst->isVisible());
+    QVERIFY(window->lbTarget->text().isEmpty());
+
+    pickBoard(*window);
+    QCOMPARE(labelTexts(*window), (QStringList{"100", "75", "8", "5", "3", "2"}));
+    QCOMPARE(GLOBALbas::ChosenNumbers, (QList<qint32>{100, 75, 8, 5, 3, 2, 0}));
+    QCOMPARE(visibleTiles(*window), 0);
+    QVERIFY(!window->lbinst->isVisible());
+    QVERIFY(window->Command1->isEnabled());
+
+    // The clock runs its 30 ticks on the real timer; the dial follows them.
+    QList<int> dialValues;
+    connect(window->Timer1, &QTimer::timeout, window.get(),
+            [&] { dialValues << window->cp1->value(); });
+    playClockOut(*window);
+    QCOMPARE(window->lbTarget->text(), QStringLiteral("523"));
+    QCOMPARE(dialValues.size(), 30);
+    for (int i = 0; i < dialValues.size(); ++i)
+        QCOMPARE(dialValues.at(i), i + 1);
+    QVERIFY(!window->Timer1->isActive());
+    QCOMPARE(window->ElapsedSeconds(), 0);
+    QVERIFY(window->cmdAnswer->isVisible());
+    QVERIFY(!window->List1->isVisible());
+
+    // Searching: the menu command that would start another search is off.
+    bool menuOffDuringSearch = false;
+    whenSearching(window.get(), [&] {
+        menuOffDuringSearch = !window->mnuSetup->isEnabled() && !window->Command1->isEnabled();
+    });
+    click(window->cmdAnswer);
+    QVERIFY(menuOffDuringSearch);
+    QVERIFY(window->mnuSetup->isEnabled());
+    QCOMPARE(window->cmdAnswer->text(), QStringLiteral("Search Finished"));
+    QVERIFY(!window->cmdAnswer->isEnabled());
+    QCOMPARE(window->LBa->text(),
+             QStringLiteral("Searched 210492 combinations: \n32 answers found."));
+    QVERIFY(window->LBa->isVisible());
+    QVERIFY(window->List1->isVisible());
+    QCOMPARE(window->List1->count(), 32);
+    QVERIFY(window->Command1->isEnabled());
+    QCOMPARE(window->Command1->text(), QStringLiteral("PLAY AGAIN"));
+
+    // A new board; the answers wait in the hidden list until the next roll.
+    click(window->Command1);
+    QCOMPARE(window->Command1->text(), QStringLiteral("START"));
+    QVERIFY(!window->Command1->isEnabled());
+    QCOMPARE(visibleTiles(*window), 24);
+    QVERIFY(window->lbinst->isVisible());
+    QCOMPARE(labelTexts(*window), QStringList(6, QString()));
+    QVERIFY(window->lbTarget->text().isEmpty());
+    QCOMPARE(window->cp1->value(), 0);
+    QVERIFY(!window->cmdAnswer->isVisible());
+    QCOMPARE(window->cmdAnswer->text(), QStringLiteral("Show Answer(s)"));
+    QVERIFY(!window->List1->isVisible());
+    QVERIFY(!window->LBa->isVisible());
+    QCOMPARE(window->List1->count(), 32);
+    QCOMPARE(GLOBALbas::ChosenNumbers, QList<qint32>{0});
+
+    pickBoard(*window);
+    click(window->Command1);
+    QCOMPARE(window->List1->count(), 0);
+    QVERIFY(window->Timer1->isActive());
+}
+
+void TestGamePlay::stopAtTickTwelveThenPlayAgain()
+{
+    const auto window = openWindow();
+    QVERIFY(window);
+    pickBoard(*window);
+    // Clicked from the twelfth tick itself, so no further tick can slip in.
+    connect(window->Timer1, &QTimer::timeout, window.get(), [&] {
+        if (window->ElapsedSeconds() == 12)
+            window->Command1->click();
+    });
+    click(window->Command1);
+    QTRY_COMPARE_WITH_TIMEOUT(window->Command1->text(), QStringLiteral("PLAY AGAIN"), 5000);
+    QVERIFY(!window->Timer1->isActive());
+    QCOMPARE(window->ElapsedSeconds(), 12);
+    QCOMPARE(window->cp1->value(), 12);
+    QVERIFY(window->cmdAnswer->isVisible());
+    QVERIFY(window->cmdAnswer->isEnabled());
+    QTest::qWait(50); // the clock really has stopped
+    QCOMPARE(window->cp1->value(), 12);
+
+    click(window->Command1);
+    QCOMPARE(window->ElapsedSeconds(), 0);
+    QCOMPARE(window->cp1->value(), 0);
+    QCOMPARE(window->Command1->text(), QStringLiteral("START"));
+}
+
+void TestGamePlay::stoppedSearchRunsAgainFromTheStart()
+{
+    const auto window = openWindow();
+    QVERIFY(window);
+    pickBoard(*window);
+    playClockOut(*window);
+
+    // "Stop Search" arrives through the search's own yields.
+    whenSearching(window.get(), [&] {
+        QCOMPARE(window->cmdAnswer->text(), QStringLiteral("Stop Search"));
+        window->cmdAnswer->click();
+    });
+    click(window->cmdAnswer);
+    QCOMPARE(window->cmdAnswer->text(), QStringLiteral("Show Answer(s)"));
+    QVERIFY(window->cmdAnswer->isEnabled());
+    QVERIFY(window->Command1->isEnabled());
+    QCOMPARE(window->Command1->text(), QStringLiteral("PLAY AGAIN"));
+    QVERIFY(window->LBa->text().startsWith(QStringLiteral("Search Stopped at combination ")));
+    const int kept = window->List1->count();
+    QVERIFY(kept < 32);
+
+    click(window->cmdAnswer);
+    QCOMPARE(window->cmdAnswer->text(), QStringLiteral("Search Finished"));
+    QVERIFY(!window->cmdAnswer->isEnabled());
+    QCOMPARE(window->List1->count(), 32); // nothing listed twice
+}
+
+void TestGamePlay::gameButtonWaitsForTheRoll()
+{
+    GLOBALbas::LowestTarget = 101;
+    GLOBALbas::HighestTarget = 999;
+    platform::seedRandomForTesting(7);
+    const auto window = openWindow();
+    QVERIFY(window);
+    pickBoard(*window);
+
+    // Clicks on "STOP" and the menu's state while the target rolls.
+    QStringList rolled;
+    bool menuOff = false;
+    QTimer roller;
+    connect(&roller, &QTimer::timeout, window.get(), [&] {
+        if (!window->lbTarget->text().isEmpty() && !rolled.contains(window->lbTarget->text()))
+            rolled << window->lbTarget->text();
+        if (window->Command1->text() == QStringLiteral("STOP") && !window->Timer1->isActive()) {
+            menuOff = !window->mnuSetup->isEnabled();
+            window->Command1->click();
+        }
+    });
+    roller.start(20);
+    click(window->Command1);
+    roller.stop();
+    platform::resetRandomForTesting();
+
+    QVERIFY(menuOff);
+    QVERIFY(rolled.size() > 5); // the player sees it spin
+    QCOMPARE(window->Command1->text(), QStringLiteral("STOP"));
+    QVERIFY(window->Timer1->isActive());
+    QVERIFY(!window->cmdAnswer->isVisible());
+    QVERIFY(window->mnuSetup->isEnabled());
+    const int target = window->lbTarget->text().toInt();
+    QVERIFY(target >= 101 && target <= 999);
+}
+
+void TestGamePlay::closingMidSearchEndsTheSearchFirst()
+{
+    auto *window = new GameFrm;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QPointer<GameFrm> guard(window);
+    pickBoard(*window);
+    playClockOut(*window);
+
+    bool closedMidSearch = false;
+    whenSearching(window, [&] {
+        closedMidSearch = true;
+        window->mnuExit->trigger();
+    });
+    window->cmdAnswer->click(); // returns once the search has ended
+    QVERIFY(closedMidSearch);
+    QVERIFY(!MathsMod::IsSearching());
+    QVERIFY(!MathsMod::SearchRunning);
+    QCOMPARE(GameFrm::instance(), nullptr);
+    QTRY_VERIFY(guard.isNull()); // and only then the window goes away
+}
+
+QTEST_MAIN(TestGamePlay)
+#include "tst_gameplay.moc"
