@@ -2,6 +2,7 @@
 // process lives as long as that window.
 
 #include "app/globalbas.h"
+#include "app/screenshotstage.h"
 #include "game/gamefrm.h"
 #include "platform/fonts.h"
 
@@ -19,6 +20,7 @@ struct Diagnostics
 {
     bool quitAfterShow = false;
     QString screenshot;
+    QString state; // played into before the screenshot
 };
 
 Diagnostics parseDiagnostics(const QApplication &app)
@@ -29,11 +31,16 @@ Diagnostics parseDiagnostics(const QApplication &app)
     const QCommandLineOption shot(QStringLiteral("screenshot"),
                                   QStringLiteral("Save a picture of the main window and quit."),
                                   QStringLiteral("file"));
+    const QCommandLineOption state(
+        QStringLiteral("state"),
+        QStringLiteral("With --screenshot: first play into picking, running or answers."),
+        QStringLiteral("name"));
     parser.addOption(quit);
     parser.addOption(shot);
+    parser.addOption(state);
     parser.addHelpOption();
     parser.process(app);
-    return {parser.isSet(quit), parser.value(shot)};
+    return {parser.isSet(quit), parser.value(shot), parser.value(state)};
 }
 
 void saveScreenshot(QWidget *window, const QString &file)
@@ -65,10 +72,15 @@ int main(int argc, char *argv[])
     window->showMaximized();
 
     if (!diagnostics.screenshot.isEmpty()) {
-        // Give the display server time to map and draw the window first.
-        QTimer::singleShot(300, window, [window, file = diagnostics.screenshot] {
-            saveScreenshot(window, file);
-            window->close();
+        // Give the display server time to map and draw the window first,
+        // both before playing into the state and before the picture.
+        QTimer::singleShot(300, window, [window, d = diagnostics] {
+            if (!d.state.isEmpty() && !stageWindow(*window, d.state))
+                qWarning("unknown state %s", qPrintable(d.state));
+            QTimer::singleShot(300, window, [window, file = d.screenshot] {
+                saveScreenshot(window, file);
+                window->close();
+            });
         });
     } else if (diagnostics.quitAfterShow) {
         // Quit at the first turn of the event loop, once the window has

@@ -1,0 +1,97 @@
+// Plays whole games on the real main window (offscreen unless QT_QPA_PLATFORM
+// says otherwise): six tiles picked, the target rolled, the clock stopped,
+// and the time from the "Show Answer(s)" click to "Search Finished"
+// measured. Ends with the process's resident memory after all the games.
+//
+// Usage: game_round [runs]      (default 11; the board is 100 75 8 5 3 2, 523)
+
+#include "app/globalbas.h"
+#include "game/gamefrm.h"
+#include "platform/fonts.h"
+#include "platform/settingsstore.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+const std::vector<int> Tiles{20, 21, 2, 3, 12, 13};
+const std::vector<int> Values{100, 75, 8, 5, 3, 2};
+
+// "VmHWM" (peak) and "VmRSS" (now) from the kernel's account of this process.
+QString memoryLine(const char *field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return QStringLiteral("%1: unknown").arg(QLatin1String(field));
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(field))
+            return QString::fromLatin1(line.simplified());
+    }
+    return QStringLiteral("%1: unknown").arg(QLatin1String(field));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    platform::registerFontSubstitutions();
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 11;
+
+    // A throw-away settings store, so the user's own is never read or written.
+    QTemporaryDir store;
+    platform::setSettingsFolderForTesting(store.path());
+    GLOBALbas::LoadSettings();
+    GLOBALbas::NoSounds = platform::BoolTrue;
+    GLOBALbas::LowestTarget = 523;
+    GLOBALbas::HighestTarget = 523;
+
+    GameFrm window;
+    window.show();
+    QApplication::processEvents();
+
+    std::vector<double> ms;
+    for (int run = 0; run < runs; ++run) {
+        for (size_t i = 0; i < Tiles.size(); ++i) {
+            window.flow().board().setTag(Tiles[i], QString::number(Values[i]));
+            window.btnPick_Click(qint16(Tiles[i]));
+        }
+        window.Command1->click(); // START: rolls the target
+        window.Command1->click(); // STOP
+        QApplication::processEvents();
+
+        QElapsedTimer clock;
+        clock.start();
+        window.cmdAnswer->click(); // returns when the search has finished
+        ms.push_back(double(clock.nsecsElapsed()) / 1e6);
+        if (window.cmdAnswer->text() != QStringLiteral("Search Finished")) {
+            std::fprintf(stderr, "run %d ended with \"%s\"\n", run + 1,
+                         qPrintable(window.cmdAnswer->text()));
+            return 1;
+        }
+        window.Command1->click(); // PLAY AGAIN
+        QApplication::processEvents();
+    }
+
+    std::vector<double> sorted = ms;
+    std::sort(sorted.begin(), sorted.end());
+    const double median = sorted[sorted.size() / 2];
+    std::printf("\"Show Answer(s)\" to \"Search Finished\": median %.1f ms over %d games "
+                "(min %.1f, max %.1f)\n",
+                median, runs, sorted.front(), sorted.back());
+    std::printf("after the games: %s, %s\n", qPrintable(memoryLine("VmRSS")),
+                qPrintable(memoryLine("VmHWM")));
+    window.close();
+    return 0;
+}
