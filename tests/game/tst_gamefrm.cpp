@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QMenuBar>
 #include <QPointer>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -30,6 +31,8 @@ private slots:
     void getSettingsReadsTheSecondsSwitch();
     void exitClosesAndReleasesTheWindow();
     void closingStopsTheMusic();
+    void musicPlaysOverTheLastThirtyTicks_data();
+    void musicPlaysOverTheLastThirtyTicks();
 
 private:
     PulseServer m_server;
@@ -131,6 +134,49 @@ void TestGameFrm::closingStopsTheMusic()
     // the window closed, not because its player went away.
     window.mnuExit->trigger();
     QVERIFY(!window.isVisible());
+    QVERIFY(!window.sound().isPlaying());
+    QTRY_COMPARE_WITH_TIMEOUT(PulseServer::sinkInputCount(), 0, 5000);
+}
+
+void TestGameFrm::musicPlaysOverTheLastThirtyTicks_data()
+{
+    QTest::addColumn<int>("timeAllowed");
+    QTest::addColumn<bool>("muted");
+    QTest::addColumn<int>("firstTickWithMusic"); // 0: never
+    QTest::newRow("30 ticks") << 30 << false << 1;
+    QTest::newRow("60 ticks") << 60 << false << 31;
+    QTest::newRow("muted") << 30 << true << 0;
+}
+
+void TestGameFrm::musicPlaysOverTheLastThirtyTicks()
+{
+    QFETCH(int, timeAllowed);
+    QFETCH(bool, muted);
+    QFETCH(int, firstTickWithMusic);
+    if (!m_serverUp)
+        QSKIP(qPrintable("no PulseAudio server could be started here: " + m_server.problem()));
+    GLOBALbas::TimeAllowed = qint16(timeAllowed);
+    GLOBALbas::NoSounds = muted ? platform::BoolTrue : platform::BoolFalse;
+    GLOBALbas::TimerInterval = 10;
+    GameFrm window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    for (int i = 0; i < 6; ++i)
+        window.btnPick_Click(qint16(i));
+
+    // Whether the music plays, seen right after each tick; the game button
+    // is clicked ("STOP") five ticks after the music should have started.
+    QList<bool> playing;
+    connect(window.Timer1, &QTimer::timeout, &window, [&] {
+        playing << window.sound().isPlaying();
+        if (playing.size() == std::max(firstTickWithMusic, 1) + 5)
+            window.Command1_Click();
+    });
+    window.Command1_Click();
+    QTRY_COMPARE_WITH_TIMEOUT(window.Command1->text(), QStringLiteral("PLAY AGAIN"), 5000);
+    for (int tick = 1; tick <= playing.size(); ++tick)
+        QCOMPARE(playing.at(tick - 1), firstTickWithMusic != 0 && tick >= firstTickWithMusic);
+    // "STOP" purged it.
     QVERIFY(!window.sound().isPlaying());
     QTRY_COMPARE_WITH_TIMEOUT(PulseServer::sinkInputCount(), 0, 5000);
 }
