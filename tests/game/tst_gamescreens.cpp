@@ -1,0 +1,482 @@
+// The main window laid out on a real (offscreen) screen of the size named in
+// TALLYFOLD_TEST_SCREEN: the figures in pixels on the two screens with fixed
+// rules, and on every size that the controls shown together stay apart and
+// inside the window, that their texts fit, and that the gradients show.
+
+#include "app/globalbas.h"
+#include "controls/button/buttonex.h"
+#include "controls/dial/velcprog.h"
+#include "game/gamefrm.h"
+#include "game/gradientpanel.h"
+#include "game/graphicsbas.h"
+#include "platform/settingsstore.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+#include <memory>
+#include <span>
+
+namespace {
+
+QSize g_screen(1024, 768);
+
+struct Named
+{
+    QString name;
+    const QWidget *widget;
+};
+
+QString describe(const QRect &r)
+{
+    return QStringLiteral("(%1,%2 %3x%4)").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+QRect inWindow(const QWidget *widget)
+{
+    return QRect(widget->mapTo(widget->window(), QPoint(0, 0)), widget->size());
+}
+
+// Every pair of the given controls whose boxes share a pixel, except the
+// excused pairs ("a/b", in list order).
+QStringList overlappingPairs(const QList<Named> &controls, const QStringList &excused)
+{
+    QStringList found;
+    for (qsizetype a = 0; a < controls.size(); ++a) {
+        for (qsizetype b = a + 1; b < controls.size(); ++b) {
+            const QString pair = controls[a].name + "/" + controls[b].name;
+            const QRect ra = inWindow(controls[a].widget);
+            const QRect rb = inWindow(controls[b].widget);
+            if (!excused.contains(pair) && ra.intersects(rb))
+                found << pair + " " + describe(ra) + " " + describe(rb);
+        }
+    }
+    return found;
+}
+
+// Controls that are hidden, or that reach outside the central widget.
+QStringList misplaced(const QList<Named> &controls, const QWidget *central)
+{
+    QStringList found;
+    for (const Named &c : controls) {
+        if (!c.widget->isVisible()) {
+            found << c.name + " hidden";
+            continue;
+        }
+        const QRect r(c.widget->mapTo(central, QPoint(0, 0)), c.widget->size());
+        if (r.isEmpty() || !central->rect().contains(r))
+            found << c.name + " " + describe(r) + " outside " + describe(central->rect());
+    }
+    return found;
+}
+
+int channelDistance(const QColor &a, const QColor &b)
+{
+    return std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
+                     std::abs(a.blue() - b.blue())});
+}
+
+// A panel's pixel at `at`, read from an image of the whole window, against
+// its banded gradient: bands of height/256 pixels rising from the bottom,
+// each 1/256 of the way from the start colour to the end colour, and the end
+// colour above the last band. Empty when they agree.
+QString checkPanelPixel(const QImage &image, const QWidget *panel, QPoint at, const QColor &end,
+                        const QColor &start)
+{
+    const int band = int(std::nearbyint(panel->height() / 256.0));
+    const int fromBottom = panel->height() - 1 - at.y();
+    const double t = band > 0 ? std::min(256, fromBottom / band) / 256.0 : 1.0;
+    const auto mix = [t](int e, int s) { return int(std::lround(s + (e - s) * t)); };
+    const QColor expected(mix(end.red(), start.red()), mix(end.green(), start.green()),
+                          mix(end.blue(), start.blue()));
+    const QColor seen = image.pixelColor(panel->mapTo(panel->window(), at));
+    if (channelDistance(seen, expected) <= 2)
+        return {};
+    return QStringLiteral("%1 at (%2,%3) is %4, not %5")
+        .arg(panel->objectName())
+        .arg(at.x())
+        .arg(at.y())
+        .arg(seen.name(), expected.name());
+}
+
+// The pixels `text` inks when drawn centred in a box of `box` pixels the way
+// a label draws it, in the box's coordinates; it may reach outside the box.
+QRect inkOf(const QString &text, const QFont &font, QSize box)
+{
+    const int pad = box.width() / 2;
+    QImage image(box + QSize(2 * pad, 2 * pad), QImage::Format_RGB32);
+    image.fill(Qt::black);
+    {
+        QPainter painter(&image);
+        painter.setFont(font);
+        painter.setPen(Qt::white);
+        painter.drawText(QRect(QPoint(pad, pad), box), Qt::AlignCenter | Qt::TextDontClip, text);
+    }
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) > 0)
+                ink |= QRect(x - pad, y - pad, 1, 1);
+        }
+    }
+    return ink;
+}
+
+} // namespace
+
+class TestGameScreens : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void figuresInPixels();
+    void pickingControlsStayApart();
+    void textsFitTheirControls();
+    void gradientsAreOnScreen();
+    void afterAGameControlsStayApart();
+
+private:
+    std::unique_ptr<GameFrm> openWindow();
+    void checkFixedFigures(const GameFrm &window);
+    void checkTarget(const GameFrm &window);
+    void checkGradients(const QImage &image, const GameFrm &window);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestGameScreens::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    platform::setSettingsFolderForTesting(m_dir->path());
+    GLOBALbas::ResetProcessValues();
+    GLOBALbas::LoadSettings();
+    // A fast clock and no music: a whole game takes well under a second.
+    GLOBALbas::TimerInterval = 10;
+    GLOBALbas::NoSounds = platform::BoolTrue;
+}
+
+void TestGameScreens::cleanup()
+{
+    platform::setSettingsFolderForTesting(QString());
+    m_dir.reset();
+}
+
+std::unique_ptr<GameFrm> TestGameScreens::openWindow()
+{
+    auto window = std::make_unique<GameFrm>();
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        return nullptr;
+    return window;
+}
+
+void TestGameScreens::figuresInPixels()
+{
+    QScreen *screen = QGuiApplication::primaryScreen();
+    QCOMPARE(screen->size(), g_screen);
+    const auto window = openWindow();
+    QVERIFY(window);
+    QCOMPARE(window->ScreenWidthPx, g_screen.width());
+    QCOMPARE(window->ScreenHeightPx, g_screen.height());
+    // The client area is the screen's room (where it sits is the platform's:
+    // the offscreen one keeps a 2-pixel frame on the screen).
+    QCOMPARE(window->size(), screen->availableGeometry().size());
+
+    // On any screen the dial's radius is fitted to its smaller side.
+    const QSize dial = window->cp1->size();
+    const double fitted = (std::min(dial.width(), dial.height()) - 20) / 2.0;
+    QVERIFY2(std::abs(window->cp1->radius() - fitted) <= 1.0,
+             qPrintable(QString::number(window->cp1->radius()) + " in " +
+                        describe(window->cp1->geometry())));
+
+    if (g_screen.width() == 800 || g_screen.width() == 1024)
+        checkFixedFigures(*window);
+}
+
+// 15 twips a pixel; every left, top, width and height is rounded on its own.
+void TestGameScreens::checkFixedFigures(const GameFrm &window)
+{
+    const bool small = g_screen.width() == 800;
+    const QWidget *central = window.centralWidget();
+    QCOMPARE(window.Picture4->geometry(), small ? QRect(7, 13, 787, 300) : QRect(7, 13, 1011, 321));
+    QCOMPARE(window.Picture3->geometry(),
+             small ? QRect(224, 7, 338, 210) : QRect(336, 7, 338, 210));
+
+    // Labels 1290 twips high at 800 and 1605 at 1024, (SW - 430) / 6 wide,
+    // 1958.33 (800) or 2518.33 (1024) apart from 30.
+    const QList<int> lefts =
+        small ? QList<int>{2, 133, 263, 394, 524, 655} : QList<int>{2, 170, 338, 506, 674, 841};
+    for (int i = 0; i < 6; ++i) {
+        const QLabel *label = window.Label2[i];
+        QCOMPARE(label->parentWidget(), window.Picture4);
+        QCOMPARE(label->geometry(), QRect(lefts.at(i), 210, small ? 129 : 166, small ? 86 : 107));
+        QCOMPARE(label->font().pointSizeF(), small ? 55.0 : 72.0);
+    }
+
+    // Tiles 672 x 745.5 twips at 800, 960 x 1065 at 1024; tile 0 at 5963.5 or
+    // 7525 down the client area, 345 across.
+    QCOMPARE(window.btnPick[0]->parentWidget(), central);
+    QCOMPARE(window.btnPick[0]->geometry(),
+             small ? QRect(23, 398, 45, 50) : QRect(23, 502, 64, 71));
+    QCOMPARE(window.btnPick[9]->pos(), small ? QPoint(444, 398) : QPoint(617, 502));
+    QCOMPARE(window.btnPick[10]->pos(), small ? QPoint(23, 449) : QPoint(23, 575));
+    QCOMPARE(window.btnPick[23]->pos(), small ? QPoint(163, 501) : QPoint(221, 648));
+    QCOMPARE(window.Command1->geometry(),
+             small ? QRect(228, 501, 261, 50) : QRect(305, 648, 376, 71));
+
+    // The dial: 4465 x 3560 twips at 7435, 4700 (800); 4945 x 5765 at
+    // 10315, 5015 (1024); the radius from the smaller side.
+    QCOMPARE(window.cp1->geometry(), small ? QRect(496, 313, 298, 237) : QRect(688, 334, 330, 384));
+    QCOMPARE(window.cp1->radius(), small ? 109 : 155);
+
+    QCOMPARE(window.List1->font().pointSizeF(), small ? 14.0 : 18.0);
+    QCOMPARE(window.lbinst->font().pointSizeF(), small ? 12.0 : 18.0);
+    QCOMPARE(window.LBa->font().pointSizeF(), small ? 10.0 : 12.0);
+}
+
+void TestGameScreens::pickingControlsStayApart()
+{
+    const auto window = openWindow();
+    QVERIFY(window);
+    QList<Named> shown{
+        {"Picture3", window->Picture3}, {"Picture4", window->Picture4}, {"lbinst", window->lbinst}};
+    for (int i = 0; i < 24; ++i)
+        shown.append({QStringLiteral("btnPick%1").arg(i), window->btnPick[i]});
+    shown.append({{"Command1", window->Command1}, {"cp1", window->cp1}});
+
+    // The target panel is meant to lie over the top of the number panel.
+    QStringList excused{"Picture3/Picture4"};
+    if (g_screen.width() == 800) {
+        // The fixed 800 rules give the instructions a 1455-twip box starting
+        // 4900 down, while the first tile row starts at 5963.5: the box, not
+        // its three lines of text, reaches into that row.
+        for (int i = 0; i < 10; ++i)
+            excused << QStringLiteral("lbinst/btnPick%1").arg(i);
+    }
+    QStringList problems = overlappingPairs(shown, excused);
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
+    problems = misplaced(shown, window->centralWidget());
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
+    QVERIFY(!window->cmdAnswer->isVisible());
+    QVERIFY(!window->List1->isVisible());
+    QVERIFY(!window->LBa->isVisible());
+    checkTarget(*window);
+}
+
+// The target panel hides no number (not even touching a label) and holds
+// its frame, which holds the target.
+void TestGameScreens::checkTarget(const GameFrm &window)
+{
+    const QRect panel = inWindow(window.Picture3);
+    for (const QLabel *label : window.Label2) {
+        QVERIFY2(!panel.adjusted(-1, -1, 1, 1).intersects(inWindow(label)),
+                 qPrintable(label->objectName() + " " + describe(inWindow(label)) +
+                            " touches Picture3 " + describe(panel)));
+    }
+    const QList<Named> inside{{"Picture2", window.Picture2},
+                              {"lbTarget", window.lbTarget},
+                              {"Label2_0", window.Label2[0]},
+                              {"Label2_5", window.Label2[5]}};
+    const QStringList problems = misplaced(inside, window.centralWidget());
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
+    QVERIFY(panel.contains(inWindow(window.Picture2)));
+    QVERIFY(inWindow(window.Picture2).contains(inWindow(window.lbTarget)));
+}
+
+void TestGameScreens::textsFitTheirControls()
+{
+    const auto window = openWindow();
+    QVERIFY(window);
+    QStringList tooBig;
+    const auto check = [&tooBig](bool fits, const QString &what, const QWidget *control) {
+        if (!fits)
+            tooBig << what + " in " + control->objectName() + " " +
+                          describe(control->contentsRect());
+    };
+
+    const QLabel *inst = window->lbinst;
+    const int needed = inst->heightForWidth(inst->width());
+    check(needed <= inst->height(), QStringLiteral("instructions %1 px high").arg(needed), inst);
+
+    for (const QLabel *label : window->Label2) {
+        const int advance = QFontMetrics(label->font()).horizontalAdvance(QStringLiteral("100"));
+        check(advance <= label->contentsRect().width(),
+              QStringLiteral("\"100\" %1 px").arg(advance), label);
+    }
+
+    // The widest target is wider by its advance than its label; what must
+    // stay inside is its ink. The font's tight bounds round each glyph's box
+    // out to whole pixels (254 px for 252 px of ink at 120 pt), so the ink is
+    // measured where it is drawn: centred as the label centres it, unclipped.
+    const QLabel *target = window->lbTarget;
+    const QRect box = target->contentsRect();
+    const QRect ink = inkOf(QStringLiteral("999"), target->font(), box.size());
+    check(QRect(QPoint(0, 0), box.size()).contains(ink),
+          QStringLiteral("\"999\" at %1 pt inking %2")
+              .arg(target->font().pointSizeF())
+              .arg(describe(ink)),
+          target);
+
+    // The status label's longest lines, with six-digit counts.
+    const QFontMetrics status(window->LBa->font());
+    for (const QString &text : {QStringLiteral("Search Stopped at combination 123456"),
+                                QStringLiteral("Searched 210492 combinations: ")}) {
+        const int advance = status.horizontalAdvance(text);
+        check(advance <= window->LBa->contentsRect().width(),
+              QStringLiteral("\"%1\" %2 px at %3 pt")
+                  .arg(text)
+                  .arg(advance)
+                  .arg(window->LBa->font().pointSizeF()),
+              window->LBa);
+    }
+    QVERIFY2(tooBig.isEmpty(), qPrintable(tooBig.join("; ")));
+}
+
+// The window's background, measured over the whole window, shows peach at
+// the bottom of the client area and light blue at its top; the number panel
+// runs from brown up to peach, the target panel from peach up to orange.
+void TestGameScreens::checkGradients(const QImage &image, const GameFrm &window)
+{
+    const QColor peach(255, 224, 192);
+    const QColor lightBlue(192, 192, 255);
+    const QColor brown(128, 64, 0);
+    const QColor orange(255, 128, 0);
+
+    // Left of the number panel and of the tiles, where only the background is.
+    const QWidget *central = window.centralWidget();
+    const QColor bottom =
+        image.pixelColor(central->mapTo(&window, QPoint(2, central->height() - 2)));
+    const QColor top = image.pixelColor(central->mapTo(&window, QPoint(2, 2)));
+    QVERIFY2(channelDistance(bottom, peach) <= 8, qPrintable(bottom.name()));
+    QVERIFY2(channelDistance(top, lightBlue) <= 8, qPrintable(top.name()));
+
+    // Points of the panels that no child covers: the number panel's left and
+    // bottom margins, the target panel's corners outside its frame.
+    const GradientPanel *numbers = window.Picture4;
+    const GradientPanel *target = window.Picture3;
+    QStringList problems{
+        checkPanelPixel(image, numbers, QPoint(1, numbers->height() - 1), peach, brown),
+        checkPanelPixel(image, numbers, QPoint(numbers->width() / 2, numbers->height() - 2), peach,
+                        brown),
+        checkPanelPixel(image, numbers, QPoint(2, 2), peach, brown),
+        checkPanelPixel(image, target, QPoint(2, 2), orange, peach),
+        checkPanelPixel(image, target, QPoint(target->width() - 3, 1), orange, peach),
+        checkPanelPixel(image, target, QPoint(2, target->height() - 2), orange, peach),
+    };
+    problems.removeAll(QString());
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
+}
+
+void TestGameScreens::gradientsAreOnScreen()
+{
+    const auto window = openWindow();
+    QVERIFY(window);
+    const QImage first = window->grab().toImage();
+    QCOMPARE(first.size(), window->size());
+    checkGradients(first, *window);
+    if (QTest::currentTestFailed())
+        return;
+
+    // Drawn again on their own, the panels still show their gradients: in a
+    // fresh rendering and in what the screen holds for the window.
+    window->Picture4->update();
+    window->Picture3->update();
+    QCoreApplication::processEvents();
+    checkGradients(window->grab().toImage(), *window);
+    if (QTest::currentTestFailed())
+        return;
+    const QImage onScreen = window->screen()->grabWindow(window->winId()).toImage();
+    QCOMPARE(onScreen.size(), window->size());
+    checkGradients(onScreen, *window);
+}
+
+void TestGameScreens::afterAGameControlsStayApart()
+{
+    const auto window = openWindow();
+    QVERIFY(window);
+
+    // Six picks, START, and the fast clock runs out.
+    for (ButtonEx *tile : std::span(window->btnPick).first(6)) {
+        QVERIFY(tile->isVisible());
+        QTest::mouseClick(tile, Qt::LeftButton, {}, tile->rect().center());
+    }
+    QVERIFY(window->Command1->isEnabled());
+    QTest::mouseClick(window->Command1, Qt::LeftButton, {}, window->Command1->rect().center());
+    QTRY_COMPARE_WITH_TIMEOUT(window->Command1->text(), QStringLiteral("PLAY AGAIN"), 10000);
+    QVERIFY(window->cmdAnswer->isVisible());
+
+    // The answers and the status line appear once a search is asked for; the
+    // click returns when the search has finished.
+    QTest::mouseClick(window->cmdAnswer, Qt::LeftButton, {}, window->cmdAnswer->rect().center());
+    QTRY_COMPARE_WITH_TIMEOUT(window->cmdAnswer->text(), QStringLiteral("Search Finished"), 20000);
+
+    const QList<Named> shown{{"Picture3", window->Picture3},
+                             {"Picture4", window->Picture4},
+                             {"cmdAnswer", window->cmdAnswer},
+                             {"LBa", window->LBa},
+                             {"List1", window->List1},
+                             {"Command1", window->Command1},
+                             {"cp1", window->cp1}};
+    QStringList problems = overlappingPairs(shown, {"Picture3/Picture4"});
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
+    problems = misplaced(shown, window->centralWidget());
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
+    QVERIFY(!window->lbinst->isVisible());
+    for (const ButtonEx *tile : window->btnPick)
+        QVERIFY(!tile->isVisible());
+    checkTarget(*window);
+
+    // The summary the search left is two lines, and both fit the label's
+    // height (their widths are checked with the longest counts above).
+    const QStringList lines = window->LBa->text().split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 2);
+    QVERIFY(lines.first().startsWith(QStringLiteral("Searched ")));
+    QVERIFY(2 * QFontMetrics(window->LBa->font()).lineSpacing() <=
+            window->LBa->contentsRect().height());
+}
+
+int main(int argc, char *argv[])
+{
+    // One screen of the size asked for (1024 x 768 when run by hand), 96 dpi
+    // so that a pixel is 15 twips; the config file only has to exist while
+    // the platform starts.
+    const QString asked = qEnvironmentVariable("TALLYFOLD_TEST_SCREEN", "1024x768");
+    const QRegularExpressionMatch size =
+        QRegularExpression(QStringLiteral("^(\\d+)x(\\d+)$")).match(asked);
+    if (!size.hasMatch()) {
+        qCritical("TALLYFOLD_TEST_SCREEN should read WIDTHxHEIGHT, not \"%s\"", qPrintable(asked));
+        return 1;
+    }
+    g_screen = QSize(size.captured(1).toInt(), size.captured(2).toInt());
+
+    QTemporaryDir dir;
+    QFile config(dir.filePath("screen.json"));
+    if (!dir.isValid() || !config.open(QIODevice::WriteOnly))
+        return 1;
+    config.write(QStringLiteral(R"({"screens": [{"name": "main", "x": 0, "y": 0,
+        "width": %1, "height": %2, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
+                     .arg(g_screen.width())
+                     .arg(g_screen.height())
+                     .toUtf8());
+    config.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
+
+    QApplication app(argc, argv);
+    TestGameScreens test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_gamescreens.moc"
