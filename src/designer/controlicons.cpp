@@ -68,22 +68,24 @@ QIcon dial()
 QIcon button()
 {
     return drawnIcon([](QPainter &p, qreal u) {
-        const QRectF face(0.5 * u, 3.5 * u, 15 * u, 9 * u);
         p.setRenderHint(QPainter::Antialiasing, false);
-        p.fillRect(face, kFace);
         const qreal w = qMax<qreal>(1.0, u);
-        // A raised edge: light above and left, shadow below and right.
+        const QRectF face(0.5 * u, 3.5 * u, 15 * u, 9 * u);
+        p.fillRect(face, kFace);
+        // A raised edge inside a dark frame: light above and left, shadow
+        // below and right.
+        const QRectF inner = face.adjusted(w, w, -w, -w);
         p.setPen(QPen(kLight, w));
-        p.drawLine(face.topLeft(), face.topRight());
-        p.drawLine(face.topLeft(), face.bottomLeft());
-        p.setPen(QPen(kDark, w));
-        p.drawLine(face.bottomLeft(), face.bottomRight());
-        p.drawLine(face.topRight(), face.bottomRight());
+        p.drawLine(inner.topLeft(), inner.topRight());
+        p.drawLine(inner.topLeft(), inner.bottomLeft());
         p.setPen(QPen(kShadow, w));
-        p.drawLine(face.bottomLeft() + QPointF(w, -w), face.bottomRight() + QPointF(-w, -w));
-        p.drawLine(face.topRight() + QPointF(-w, w), face.bottomRight() + QPointF(-w, -w));
+        p.drawLine(inner.bottomLeft(), inner.bottomRight());
+        p.drawLine(inner.topRight(), inner.bottomRight());
+        p.setPen(QPen(kDark, w));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(face);
         // The caption, as a short dark bar in the middle.
-        p.fillRect(QRectF(4.5 * u, 7 * u, 7 * u, 2 * u), kDark);
+        p.fillRect(QRectF(5 * u, 7.5 * u, 6 * u, 1.5 * u), kDark);
     });
 }
 
@@ -92,34 +94,22 @@ QIcon tabStrip()
     return drawnIcon([](QPainter &p, qreal u) {
         p.setRenderHint(QPainter::Antialiasing, false);
         const qreal w = qMax<qreal>(1.0, u);
-        const QRectF page(0.5 * u, 5.5 * u, 15 * u, 10 * u);
-        p.fillRect(page, kFace);
-        p.setPen(QPen(kLight, w));
-        p.drawLine(page.topLeft(), page.bottomLeft());
-        p.drawLine(page.topLeft(), page.topRight());
         p.setPen(QPen(kDark, w));
-        p.drawLine(page.bottomLeft(), page.bottomRight());
-        p.drawLine(page.topRight(), page.bottomRight());
-        // Two tabs at rest and the active one standing taller at the left.
-        const auto tab = [&](qreal left, qreal right, qreal top) {
-            QPolygonF outline;
-            outline << QPointF(left, page.top()) << QPointF(left, top + u) << QPointF(left + u, top)
-                    << QPointF(right - u, top) << QPointF(right, top + u)
-                    << QPointF(right, page.top());
-            p.setPen(Qt::NoPen);
-            p.setBrush(kFace);
-            p.drawPolygon(outline);
-            p.setPen(QPen(kLight, w));
-            p.drawPolyline(outline.mid(0, 4));
-            p.setPen(QPen(kDark, w));
-            p.drawPolyline(outline.mid(3));
-        };
-        tab(10.5 * u, 15.5 * u, 2.5 * u);
-        tab(5.5 * u, 10.5 * u, 2.5 * u);
-        tab(0.5 * u, 6 * u, 0.5 * u);
-        // The active tab opens into the page.
-        p.setPen(QPen(kFace, w));
-        p.drawLine(QPointF(0.5 * u + w, page.top()), QPointF(6 * u - w, page.top()));
+        // Two tabs at rest behind the active one.
+        p.setBrush(kShadow.lighter(150));
+        p.drawRect(QRectF(10.5 * u, 3.5 * u, 4.5 * u, 3 * u));
+        p.drawRect(QRectF(6 * u, 3.5 * u, 4.5 * u, 3 * u));
+        // The page.
+        p.setBrush(kFace);
+        const QRectF page(0.5 * u, 6.5 * u, 14.5 * u, 8.5 * u);
+        p.drawRect(page);
+        // The active tab stands taller and opens into the page.
+        const QRectF active(0.5 * u, 1.5 * u, 5.5 * u, 5 * u);
+        p.drawRect(active);
+        p.fillRect(QRectF(active.left() + w, page.top() - w, active.width() - w, 2 * w), kFace);
+        p.setPen(QPen(kLight, w));
+        p.drawLine(QPointF(active.left() + w, active.top() + w),
+                   QPointF(active.right() - w, active.top() + w));
     });
 }
 

@@ -4,9 +4,7 @@
 #include "controls/tabstrip/propertypage1.h"
 #include "designer/controlcatalog.h"
 #include "designer/controlinterface.h"
-#include "designer/designpropertysheet.h"
 #include "designer/tabpagelink.h"
-#include "fakepropertysheet.h"
 #include "recordingwriter.h"
 
 #include <QLineEdit>
@@ -16,74 +14,19 @@
 
 #include <memory>
 
-// The plugin's parts on their own: the property sheet over Designer's, the
-// design mode of the controls it makes, and the link between the tab strip's
-// page and a form.
+// The plugin's parts on their own, where the controls' insides can be seen:
+// the design mode of the controls it makes, and the link between the tab
+// strip's page and a form.
 class TestDesignerParts : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void sheetShowsSmallNumbersAsEditableTypes();
-    void sheetHidesWhatCannotBeEdited();
     void controlsMadeForDesignerAreInDesignMode();
-    void linkFillsPageFromStripUnmarked();
     void linkAppliesThroughWriterOnly();
     void linkWritesStripRulesResult();
     void linkRefusesWithoutWriting();
 };
-
-void TestDesignerParts::sheetShowsSmallNumbersAsEditableTypes()
-{
-    VelCProg dial;
-    FakePropertySheet base(&dial);
-    DesignPropertySheet sheet(&base, &dial);
-    const int borderWidth = sheet.indexOf("BorderWidth");
-    const int tickFrequency = sheet.indexOf("TickFrequency");
-
-    QCOMPARE(sheet.property(borderWidth), QVariant(1));
-    QCOMPARE(sheet.property(tickFrequency), QVariant(10.0));
-    // The control is written in its own type.
-    sheet.setProperty(borderWidth, 3);
-    QCOMPARE(base.lastWritten.metaType(), QMetaType::fromType<short>());
-    QCOMPARE(dial.borderWidth(), 3);
-    sheet.setProperty(tickFrequency, 2.5);
-    QCOMPARE(base.lastWritten.metaType(), QMetaType::fromType<float>());
-    QCOMPARE(dial.tickFrequency(), 2.5f);
-    // Other properties pass as they are.
-    sheet.setProperty(sheet.indexOf("Value"), 42);
-    QCOMPARE(base.lastWritten, QVariant(42));
-    QCOMPARE(dial.value(), 42);
-
-    // An int beyond 16 bits is held to the range, not wrapped; the strip then
-    // applies its own limit.
-    LightTab tabStrip;
-    FakePropertySheet tabBase(&tabStrip);
-    DesignPropertySheet tabSheet(&tabBase, &tabStrip);
-    tabSheet.setProperty(tabSheet.indexOf("NumberOfTabs"), 65536 + 3);
-    QCOMPARE(tabBase.lastWritten, QVariant::fromValue(short(32767)));
-    QCOMPARE(tabStrip.numberOfTabs(), LightTab::kMaxTabs);
-    tabSheet.setProperty(tabSheet.indexOf("NumberOfTabs"), -65536);
-    QCOMPARE(tabStrip.numberOfTabs(), 0);
-}
-
-void TestDesignerParts::sheetHidesWhatCannotBeEdited()
-{
-    ButtonEx button;
-    FakePropertySheet base(&button);
-    DesignPropertySheet sheet(&base, &button);
-    for (const char *hidden : {"hdc", "hwnd", "Picture", "SkinUp", "MouseIcon"})
-        QVERIFY2(!sheet.isVisible(sheet.indexOf(hidden)), hidden);
-    for (const char *shown : {"Caption", "BackColor", "Font", "Enabled", "enabled", "geometry"})
-        QVERIFY2(sheet.isVisible(sheet.indexOf(shown)), shown);
-
-    VelCProg dial;
-    FakePropertySheet dialBase(&dial);
-    DesignPropertySheet dialSheet(&dialBase, &dial);
-    for (const char *hidden : {"Picture", "MaskPicture", "Image", "hwnd", "Border"})
-        QVERIFY2(!dialSheet.isVisible(dialSheet.indexOf(hidden)), hidden);
-    QVERIFY(dialSheet.isVisible(dialSheet.indexOf("ShowBorder")));
-}
 
 void TestDesignerParts::controlsMadeForDesignerAreInDesignMode()
 {
@@ -121,24 +64,6 @@ void TestDesignerParts::controlsMadeForDesignerAreInDesignMode()
     }
 }
 
-void TestDesignerParts::linkFillsPageFromStripUnmarked()
-{
-    LightTab tabStrip;
-    tabStrip.setCaptionString(QStringLiteral("A|B|C|"));
-    tabStrip.setNumberOfTabs(3);
-    tabStrip.setActiveTab(2);
-    PropertyPage1 page;
-    RecordingWriter writer;
-    TabPageLink link(&page, &tabStrip, &writer);
-    link.refresh();
-    QCOMPARE(page.txtActiveTab->text(), QStringLiteral("2"));
-    QCOMPARE(page.txtNumberOfTabs->text(), QStringLiteral("3"));
-    QCOMPARE(page.txtCaption->text(), QStringLiteral("A"));
-    QVERIFY(!page.isChanged());
-    // The page edits a copy, never the strip on the form.
-    QVERIFY(!page.selectedControls().contains(&tabStrip));
-}
-
 void TestDesignerParts::linkAppliesThroughWriterOnly()
 {
     LightTab tabStrip;
@@ -147,6 +72,9 @@ void TestDesignerParts::linkAppliesThroughWriterOnly()
     RecordingWriter writer;
     TabPageLink link(&page, &tabStrip, &writer);
     link.refresh();
+    // The page edits a copy, never the strip on the form.
+    QVERIFY(!page.selectedControls().contains(&tabStrip));
+    QVERIFY(!page.isChanged());
     page.HScroll1->setValue(2);
     page.txtCaption->setText(QStringLiteral("General"));
     QVERIFY(link.apply());
