@@ -1,6 +1,5 @@
 #include "designer/designpropertysheet.h"
 
-#include <QImage>
 #include <QMetaProperty>
 #include <QWidget>
 

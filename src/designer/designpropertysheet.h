@@ -41,12 +41,11 @@ public:
     void setChanged(int index, bool changed) override;
     bool isEnabled(int index) const override { return m_base->isEnabled(index); }
 
+private:
     // How the control's own property of that name is shown; absent for the
     // properties shown as Designer's sheet has them.
     enum class Treatment { Hidden, AsInt, AsDouble };
     static std::optional<Treatment> treatmentOf(const QMetaObject &metaObject, const QString &name);
-
-private:
     struct Adjusted
     {
         Treatment treatment;
