@@ -5,6 +5,7 @@
 #include "controls/dial/velcprog.h"
 #include "game/designfont.h"
 #include "game/gradientpanel.h"
+#include "game/targetlabel.h"
 #include "platform/colour.h"
 #include "platform/propertybag.h"
 #include "platform/soundplayer.h"
@@ -147,7 +148,9 @@ void GameFrm::createControls()
     Picture2 = new QWidget(Picture3);
     Picture2->setObjectName(QStringLiteral("Picture2"));
     setColours(Picture2, rgbColour(0, 0, 0), rgbColour(0, 0, 0), true);
-    lbTarget = newLabel(Picture2, QStringLiteral("lbTarget"));
+    lbTarget = new TargetLabel(Picture2);
+    lbTarget->setObjectName(QStringLiteral("lbTarget"));
+    lbTarget->setContentsMargins(0, 0, 0, 0);
     lbTarget->setAlignment(Qt::AlignCenter);
     setColours(lbTarget, rgbColour(0, 255, 0), rgbColour(0, 0, 0), true);
 

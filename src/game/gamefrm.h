@@ -94,6 +94,7 @@ private:
     void mnuExit_Click();
     void placeControls();
     void fitDial();
+    void placeStatus();
     void setBusy(bool busy);
 
     // GameView

@@ -91,17 +91,46 @@ void GameFrm::placeControls()
     cmdAnswer->setGeometry(toPixels(l.cmdAnswer, tpp));
     cmdAnswer->setFont(designFont(sansSerif, l.cmdAnswerFont, QFont::Bold));
 
-    // The status label's messages are longer than its design width; it has
-    // the room up to the dial, as the layout for small screens gives it.
-    QRectF status = l.LBa;
-    status.setWidth(std::max(status.width(), l.lbaMaxWidth));
-    LBa->setGeometry(toPixels(status, tpp));
-    LBa->setFont(designFont(sansSerif, l.lbaFont, QFont::Bold));
-
     fitDial();
 
     List1->setGeometry(toPixels(l.List1, tpp));
     List1->setFont(designFont(sansSerif, l.list1Font, QFont::Bold));
+
+    placeStatus();
+}
+
+void GameFrm::placeStatus()
+{
+    // The status messages are longer than the label's design width: it has
+    // the room up to the dial, as the layout for small screens gives it, and
+    // where even that is too narrow the messages wrap and the label grows
+    // about its centre, between the number panel and the answers list.
+    const GameLayout &l = m_layout;
+    QRectF room = l.LBa;
+    room.setWidth(std::max(room.width(), l.lbaMaxWidth));
+    QRect status = toPixels(room, platform::twipsPerPixel());
+    LBa->setFont(designFont(QStringLiteral("MS Sans Serif"), l.lbaFont, QFont::Bold));
+    LBa->setWordWrap(true);
+
+    const QFontMetrics metrics(LBa->font());
+    int needed = 0;
+    for (const QString &longest : {QStringLiteral("Search Stopped at combination 999999\n"
+                                                  "999 answers found."),
+                                   QStringLiteral("Searched 999999 combinations: \n"
+                                                  "999 answers found.")}) {
+        needed = std::max(
+            needed,
+            metrics.boundingRect(QRect(0, 0, status.width(), 10000), Qt::TextWordWrap, longest)
+                .height());
+    }
+    if (needed > status.height()) {
+        const int above = Picture4->geometry().bottom() + 2;
+        const int below = List1->geometry().top() - 2;
+        const int top = std::max(above, status.center().y() - needed / 2);
+        status.setTop(top);
+        status.setBottom(std::min(below, top + needed));
+    }
+    LBa->setGeometry(status);
 }
 
 void GameFrm::fitDial()

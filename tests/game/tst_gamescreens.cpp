@@ -9,6 +9,7 @@
 #include "game/gamefrm.h"
 #include "game/gradientpanel.h"
 #include "game/graphicsbas.h"
+#include "game/targetlabel.h"
 #include "platform/settingsstore.h"
 
 #include <QApplication>
@@ -318,29 +319,45 @@ void TestGameScreens::textsFitTheirControls()
     }
 
     // The widest target is wider by its advance than its label; what must
-    // stay inside is its ink. The font's tight bounds round each glyph's box
-    // out to whole pixels (254 px for 252 px of ink at 120 pt), so the ink is
-    // measured where it is drawn: centred as the label centres it, unclipped.
+    // stay inside is its ink, drawn at the size the label draws it. The
+    // font's tight bounds round each glyph's box out to whole pixels (254 px
+    // for 252 px of ink at 120 pt), so the ink is measured where it is drawn:
+    // centred as the label centres it, unclipped. Targets of five digits can
+    // come from the settings.
     const QLabel *target = window->lbTarget;
     const QRect box = target->contentsRect();
-    const QRect ink = inkOf(QStringLiteral("999"), target->font(), box.size());
-    check(QRect(QPoint(0, 0), box.size()).contains(ink),
-          QStringLiteral("\"999\" at %1 pt inking %2")
-              .arg(target->font().pointSizeF())
-              .arg(describe(ink)),
-          target);
+    for (const QString &number : {QStringLiteral("999"), QStringLiteral("32767")}) {
+        const QFont face = TargetLabel::fittedFont(target->font(), number, box.size());
+        const QRect ink = inkOf(number, face, box.size());
+        check(QRect(QPoint(0, 0), box.size()).contains(ink),
+              QStringLiteral("\"%1\" at %2 pt inking %3")
+                  .arg(number)
+                  .arg(face.pointSizeF())
+                  .arg(describe(ink)),
+              target);
+    }
+    // The design face itself where the design fits it.
+    if (window->ScreenWidthPx == 1024 || window->ScreenWidthPx == 800)
+        QCOMPARE(TargetLabel::fittedFont(target->font(), "999", box.size()), target->font());
 
-    // The status label's longest lines, with six-digit counts.
-    const QFontMetrics status(window->LBa->font());
-    for (const QString &text : {QStringLiteral("Search Stopped at combination 123456"),
-                                QStringLiteral("Searched 210492 combinations: ")}) {
-        const int advance = status.horizontalAdvance(text);
-        check(advance <= window->LBa->contentsRect().width(),
-              QStringLiteral("\"%1\" %2 px at %3 pt")
+    // The status label's longest messages, with six-digit counts, wrapped
+    // where the label is narrow.
+    const QLabel *lba = window->LBa;
+    const QFontMetrics status(lba->font());
+    for (const QString &text : {QStringLiteral("Search Stopped at combination 123456\n"
+                                               "123 answers found."),
+                                QStringLiteral("Searched 210492 combinations: \n"
+                                               "123 answers found.")}) {
+        const QRect needed = status.boundingRect(QRect(QPoint(0, 0), lba->contentsRect().size()),
+                                                 Qt::TextWordWrap, text);
+        check(lba->wordWrap() || needed.width() <= lba->contentsRect().width(),
+              QStringLiteral("\"%1\" %2 px wide").arg(text).arg(needed.width()), lba);
+        check(needed.height() <= lba->contentsRect().height(),
+              QStringLiteral("\"%1\" %2 px high at %3 pt")
                   .arg(text)
-                  .arg(advance)
-                  .arg(window->LBa->font().pointSizeF()),
-              window->LBa);
+                  .arg(needed.height())
+                  .arg(lba->font().pointSizeF()),
+              lba);
     }
     QVERIFY2(tooBig.isEmpty(), qPrintable(tooBig.join("; ")));
 }
