@@ -127,6 +127,13 @@ void GameFrm::createControls()
     m_client->setObjectName(QStringLiteral("client"));
     setCentralWidget(m_client);
 
+    createPanels();
+    createGameControls();
+    MathsMod::BindControls({List1, LBa, cmdAnswer, lbTarget});
+}
+
+void GameFrm::createPanels()
+{
     // The number panel: brown at the bottom rising to peach.
     Picture4 = new GradientPanel(rgbColour(255, 224, 192), rgbColour(128, 64, 0), 2,
                                  GradientPanel::Extent::Self, m_client);
@@ -153,7 +160,10 @@ void GameFrm::createControls()
     lbTarget->setContentsMargins(0, 0, 0, 0);
     lbTarget->setAlignment(Qt::AlignCenter);
     setColours(lbTarget, rgbColour(0, 255, 0), rgbColour(0, 0, 0), true);
+}
 
+void GameFrm::createGameControls()
+{
     lbinst = newLabel(m_client, QStringLiteral("lbinst"));
     lbinst->setText(Instructions);
     lbinst->setWordWrap(true);
@@ -191,8 +201,6 @@ void GameFrm::createControls()
     btnPick[0]->setBorderStyle(2);
     btnPick[0]->setCaption(QString());
     btnPick[0]->setControlFont(designFont(QStringLiteral("MS Sans Serif"), 8.25));
-
-    MathsMod::BindControls({List1, LBa, cmdAnswer, lbTarget});
 }
 
 ButtonEx *GameFrm::createTile(int index)

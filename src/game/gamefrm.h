@@ -89,6 +89,8 @@ protected:
 private:
     void createControls();
     void createMenus();
+    void createPanels();
+    void createGameControls();
     ButtonEx *createTile(int index);
     void Form_Load();
     void mnuExit_Click();
