@@ -35,13 +35,16 @@ const QString Instructions = QStringLiteral(
     "Select 6 numbers from below. The first 2 rows contain the numbers 1 to 10, the last row "
     "contains the numbers 25, 50, 75 and 100.");
 
-void setColours(QWidget *widget, platform::OleColour text, platform::OleColour back, bool fill)
+enum class Background { Filled, SeeThrough };
+
+void setColours(QWidget *widget, platform::OleColour text, platform::OleColour back,
+                Background background)
 {
     QPalette colours = widget->palette();
     colours.setColor(QPalette::WindowText, platform::toQColor(text));
     colours.setColor(QPalette::Window, platform::toQColor(back));
     widget->setPalette(colours);
-    widget->setAutoFillBackground(fill);
+    widget->setAutoFillBackground(background == Background::Filled);
 }
 
 QLabel *newLabel(QWidget *parent, const QString &name)
@@ -143,7 +146,7 @@ void GameFrm::createPanels()
         label->setAlignment(Qt::AlignCenter);
         label->setFrameStyle(QFrame::Box | QFrame::Plain);
         label->setLineWidth(1);
-        setColours(label, rgbColour(255, 255, 255), rgbColour(6, 120, 255), true);
+        setColours(label, rgbColour(255, 255, 255), rgbColour(6, 120, 255), Background::Filled);
         Label2[i] = label;
     }
 
@@ -154,12 +157,12 @@ void GameFrm::createPanels()
     Picture3->setObjectName(QStringLiteral("Picture3"));
     Picture2 = new QWidget(Picture3);
     Picture2->setObjectName(QStringLiteral("Picture2"));
-    setColours(Picture2, rgbColour(0, 0, 0), rgbColour(0, 0, 0), true);
+    setColours(Picture2, rgbColour(0, 0, 0), rgbColour(0, 0, 0), Background::Filled);
     lbTarget = new TargetLabel(Picture2);
     lbTarget->setObjectName(QStringLiteral("lbTarget"));
     lbTarget->setContentsMargins(0, 0, 0, 0);
     lbTarget->setAlignment(Qt::AlignCenter);
-    setColours(lbTarget, rgbColour(0, 255, 0), rgbColour(0, 0, 0), true);
+    setColours(lbTarget, rgbColour(0, 255, 0), rgbColour(0, 0, 0), Background::Filled);
 }
 
 void GameFrm::createGameControls()
@@ -168,7 +171,7 @@ void GameFrm::createGameControls()
     lbinst->setText(Instructions);
     lbinst->setWordWrap(true);
     lbinst->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setColours(lbinst, rgbColour(128, 128, 128), rgbColour(255, 224, 192), false);
+    setColours(lbinst, rgbColour(128, 128, 128), rgbColour(255, 224, 192), Background::SeeThrough);
 
     cmdAnswer = new QPushButton(GameFlow::ShowAnswers, m_client);
     cmdAnswer->setObjectName(QStringLiteral("cmdAnswer"));
@@ -178,7 +181,7 @@ void GameFrm::createGameControls()
     LBa = newLabel(m_client, QStringLiteral("LBa"));
     LBa->setText(QStringLiteral("lba"));
     LBa->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    setColours(LBa, rgbColour(128, 128, 128), rgbColour(255, 255, 255), true);
+    setColours(LBa, rgbColour(128, 128, 128), rgbColour(255, 255, 255), Background::Filled);
     LBa->hide();
 
     List1 = new QListWidget(m_client);
