@@ -342,7 +342,8 @@ void ButtonEx::applyAccessKey()
         releaseShortcut(m_shortcutId);
         m_shortcutId = 0;
     }
-    if (m_accessKey.isEmpty())
+    // A form designer's own Alt shortcuts come first while it edits the form.
+    if (m_accessKey.isEmpty() || !m_ambient.userMode)
         return;
     const QKeySequence sequence(
         QKeyCombination(Qt::AltModifier, Qt::Key(m_accessKey.at(0).toUpper().unicode())));
@@ -352,7 +353,10 @@ void ButtonEx::applyAccessKey()
 void ButtonEx::setAmbient(const platform::Ambient &ambient)
 {
     const bool defaultChanged = ambient.displayAsDefault != m_ambient.displayAsDefault;
+    const bool modeChanged = ambient.userMode != m_ambient.userMode;
     m_ambient = ambient;
+    if (modeChanged)
+        applyAccessKey();
     if (defaultChanged) {
         m_focusLook = ambient.displayAsDefault;
         repaintCurrent();

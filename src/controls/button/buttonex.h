@@ -94,6 +94,8 @@ class ButtonEx : public QWidget
     Q_CLASSINFO("Help.MouseMove", "Occurs when the user moves the mouse.")
     Q_CLASSINFO("Help.MouseUp",
                 "Occurs when the user releases the mouse button while the control has the focus.")
+    Q_CLASSINFO("Help.Resize",
+                "Occurs when a form is first displayed or the size of the control changes.")
     Q_PROPERTY(bool AllowDefault READ allowDefault WRITE setAllowDefault)
     Q_PROPERTY(bool AllowFocus READ allowFocus WRITE setAllowFocus)
     Q_PROPERTY(int Appearance READ appearance WRITE setAppearance)
@@ -219,7 +221,9 @@ public:
     int drawState() const { return m_drawState; }
     QString lastHoverEvent() const { return m_lastHoverEvent; }
     bool focusLook() const { return m_focusLook; }
-    // The key that, with Alt, raises Click; empty when there is none.
+    // The key that, with Alt, raises Click; empty when there is none. It is
+    // taken from the window only in user mode, so a form designer keeps its
+    // own Alt shortcuts.
     QString accessKey() const { return m_accessKey; }
     bool isHoverPollRunning() const { return m_hover->isRunning(); }
     HoverTracker &hoverTracker() { return *m_hover; }

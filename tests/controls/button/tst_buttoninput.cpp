@@ -1,8 +1,10 @@
 #include "buttontesthelpers.h"
 #include "controls/button/buttonex.h"
 
+#include <QAction>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace State = button::State;
@@ -109,6 +111,7 @@ private slots:
     void accessKeyFromCaption_data();
     void accessKeyFromCaption();
     void accessKeyRaisesClick();
+    void accessKeyLeftToDesignerInDesignMode();
     void spaceAndEnterRaiseOnlyKeyEvents();
     void focusAndDefaultMarking();
     void resizeRepaintsUpAndRaisesResize();
@@ -350,6 +353,36 @@ void TestButtonInput::accessKeyRaisesClick()
     b->setCaption(QStringLiteral("&Go"));
     QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);
     QVERIFY(!r.take().contains(QStringLiteral("Click")));
+    QTest::keyClick(&window, Qt::Key_G, Qt::AltModifier);
+    QCOMPARE(r.take(), QStringList({"Click"}));
+}
+
+void TestButtonInput::accessKeyLeftToDesignerInDesignMode()
+{
+    QWidget window;
+    // A form designer's own Alt+S.
+    QAction designerAction(&window);
+    designerAction.setShortcut(QKeySequence(Qt::ALT | Qt::Key_S));
+    window.addAction(&designerAction);
+    QSignalSpy designerTriggered(&designerAction, &QAction::triggered);
+    auto *b = new ButtonEx(&window);
+    b->setCaption(QStringLiteral("&Settings"));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    Recorder r(*b);
+
+    // Placed on a form being designed: the key is known but not taken.
+    b->setAmbient({false, std::nullopt, false});
+    QCOMPARE(b->accessKey(), QStringLiteral("S"));
+    QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);
+    QCOMPARE(designerTriggered.count(), 1);
+    QVERIFY(r.take().isEmpty());
+    b->setCaption(QStringLiteral("&Go"));
+    QTest::keyClick(&window, Qt::Key_G, Qt::AltModifier);
+    QVERIFY(r.take().isEmpty());
+
+    // The form runs: the current key is taken again.
+    b->setAmbient({true, std::nullopt, false});
     QTest::keyClick(&window, Qt::Key_G, Qt::AltModifier);
     QCOMPARE(r.take(), QStringList({"Click"}));
 }
