@@ -2,6 +2,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,6 +44,7 @@ private slots:
     void domXmlGivesNewControl();
     void newControlsHaveNewControlDefaults();
     void formLoadsAndSavesThroughControlProperties();
+    void everyPropertyFormHoldsAllDesignerOffers();
     void propertyEditorShowsHelpTexts();
     void propertySheetEditsSmallNumbersAndHidesPictures();
     void pageAppliesAsOneUndoableEdit();
@@ -298,6 +300,38 @@ void TestDesignerPlugin::formLoadsAndSavesThroughControlProperties()
     QVERIFY(saved.contains(QLatin1String("<property name=\"BorderWidth\">")));
     QVERIFY(saved.contains(QLatin1String("<string>START</string>")));
     QVERIFY(!saved.contains(QLatin1String("\"Picture\"")));
+}
+
+void TestDesignerPlugin::everyPropertyFormHoldsAllDesignerOffers()
+{
+    // The form that tst_designedforms compiles with uic must set every
+    // property of the controls' own that Designer lets a form hold, or a
+    // setter uic needs could be missing unnoticed.
+    QFile file(QStringLiteral(TALLYFOLD_EVERY_PROPERTY_FORM));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const std::unique_ptr<QDesignerFormWindowInterface> form(
+        m_core->formWindowManager()->createFormWindow(nullptr, Qt::Window));
+    QString error;
+    QVERIFY2(form->setContents(&file, &error), qPrintable(error));
+    const QList<std::pair<const char *, int>> controls = {
+        {"cp1", 46}, {"ButtonEx1", 23}, {"LightTab1", 3}};
+    for (const auto &[name, count] : controls) {
+        auto *control = form->mainContainer()->findChild<QWidget *>(QLatin1String(name));
+        QVERIFY2(control, name);
+        QDesignerPropertySheetExtension *sheet = sheetOf(control);
+        QStringList offered, missing;
+        for (int i = 0; i < sheet->count(); ++i) {
+            const QByteArray property = sheet->propertyName(i).toLatin1();
+            const int own = control->metaObject()->indexOfProperty(property.constData());
+            if (own < QWidget::staticMetaObject.propertyCount() || !sheet->isVisible(i))
+                continue;
+            offered << QString::fromLatin1(property);
+            if (!sheet->isChanged(i))
+                missing << QString::fromLatin1(property);
+        }
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char(' '))));
+        QCOMPARE(offered.size(), count);
+    }
 }
 
 void TestDesignerPlugin::propertyEditorShowsHelpTexts()

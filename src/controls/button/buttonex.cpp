@@ -167,7 +167,11 @@ void ButtonEx::setForeColor(quint32 colour)
 void ButtonEx::setControlFont(const QFont &font)
 {
     m_p.font = font;
-    QWidget::setFont(font);
+    // Held whole, so that the parent's font never reaches the widget's and
+    // every later font change on it is one asked of the button.
+    QFont own = font;
+    own.setResolveMask(QFont::AllPropertiesResolved);
+    QWidget::setFont(own);
     repaintCurrent();
     changed("Font");
 }
@@ -412,6 +416,19 @@ void ButtonEx::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.drawImage(0, 0, m_surface.image());
+}
+
+void ButtonEx::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange) {
+        // What was asked of this button alone, not what its parent passes on.
+        const bool asked = !testAttribute(Qt::WA_ForceDisabled);
+        if (asked != m_p.enabled)
+            setControlEnabled(asked);
+    } else if (event->type() == QEvent::FontChange && font() != m_p.font) {
+        setControlFont(font());
+    }
 }
 
 void ButtonEx::resizeEvent(QResizeEvent *)

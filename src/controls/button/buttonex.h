@@ -156,6 +156,9 @@ public:
     void setCaptionOffsetX(int pixels);
     int captionOffsetY() const { return m_p.captionOffsetY; }
     void setCaptionOffsetY(int pixels);
+    // QWidget::setEnabled and QWidget::setFont on the button, as a form
+    // compiled by uic calls them for Enabled and Font, set these too; a parent
+    // being disabled, or its font, does not.
     bool controlEnabled() const { return m_p.enabled; }
     void setControlEnabled(bool enabled);
     quint32 foreColor() const { return m_p.foreColor; }
@@ -172,6 +175,8 @@ public:
     void setMousePointer(int pointer);
     int oleDropMode() const { return m_p.oleDropMode; }
     void setOleDropMode(int mode);
+    // The setter name a form compiled by uic calls for OLEDropMode.
+    void setOLEDropMode(int mode) { setOleDropMode(mode); }
     Picture picture() const { return m_p.picture; }
     void setPicture(const Picture &picture);
     Picture pictureDisabled() const { return m_p.pictureDisabled; }
@@ -200,6 +205,10 @@ public:
     void setSkinUp(const Picture &skin);
     int buttonStyle() const { return m_p.style; }
     void setButtonStyle(int style);
+    // What a form compiled by uic calls for Style; QWidget's setStyle(QStyle *)
+    // stays in reach beside it.
+    using QWidget::setStyle;
+    void setStyle(int style) { setButtonStyle(style); }
     QString toolTipText() const { return m_p.toolTipText; }
     void setToolTipText(const QString &text);
     quint32 transparentColor() const { return m_p.transparentColor; }
@@ -283,6 +292,7 @@ signals:
 
 protected:
     bool event(QEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;

@@ -226,6 +226,9 @@ void VelCProg::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::PaletteChange && !m_surface.size().isEmpty())
         Repaint();
+    else if (event->type() == QEvent::FontChange && testAttribute(Qt::WA_SetFont) &&
+             font() != m_surface.font())
+        setControlFont(font());
 }
 
 qulonglong VelCProg::hwnd() const

@@ -160,6 +160,9 @@ public:
     void setMinimum(int value);
     int maximum() const { return m_p.max; }
     void setMaximum(int value);
+    // The setter names a form compiled by uic calls for Min and Max.
+    void setMin(int value) { setMinimum(value); }
+    void setMax(int value) { setMaximum(value); }
     int value() const { return m_p.value; }
     void setValue(int value);
     int offsetAngle() const { return m_p.offsetAngle; }
@@ -245,6 +248,8 @@ public:
     qint16 textShadowYOffset() const { return m_p.textShadowYOffset; }
     void setTextShadowYOffset(qint16 pixels);
 
+    // QWidget::setFont on the dial, as a form compiled by uic calls it for
+    // Font, sets this font too; a font only inherited from the parent does not.
     QFont controlFont() const { return m_surface.font(); }
     void setControlFont(const QFont &font);
 

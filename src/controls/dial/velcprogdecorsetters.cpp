@@ -146,6 +146,11 @@ void VelCProg::setControlFont(const QFont &font)
 {
     syncSize();
     m_surface.setFont(font);
+    // Held whole, so that the parent's font never reaches the widget's and
+    // every later font change on it is one asked of the dial.
+    QFont own = font;
+    own.setResolveMask(QFont::AllPropertiesResolved);
+    QWidget::setFont(own);
     Repaint();
     report("Font");
 }

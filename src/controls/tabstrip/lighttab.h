@@ -53,6 +53,9 @@ public:
 
     QString captionString() const { return m_caption; }
     void setCaptionString(const QString &captions);
+    // The whole caption string, under the setter name a form compiled by uic
+    // calls for Caption.
+    void setCaption(const QString &captions) { setCaptionString(captions); }
 
     qint16 numberOfTabs() const { return m_numberOfTabs; }
     // Held to 0..kMaxTabs. A number smaller than ActiveTab first resets

@@ -6,7 +6,11 @@
 
 #include <QMetaMethod>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
+
+#include <memory>
 
 using platform::PropertyBag;
 namespace State = button::State;
@@ -162,6 +166,8 @@ private slots:
     void colourPropertiesStoreSystemColours();
     void himetricSizes();
     void helpTextsNameRealMembers();
+    void formSetterNamesReachTheirProperties();
+    void enabledAndFontSetOnTheWidgetAreStored();
 };
 
 void TestButtonPersistence::newControlSavesOnlyItsEmptyPictures()
@@ -362,6 +368,60 @@ void TestButtonPersistence::himetricSizes()
     // 1280 / 1.76 = 727.3 twips = 48.5 pixels; 640 / 1.76 = 363.6 twips = 24.2 pixels
     QCOMPARE(button::skinPixelSize(image, {15.0, 15.0}), QSize(48, 24));
     QCOMPARE(button::skinPixelSize(image, {12.0, 7.5}), QSize(61, 48));
+}
+
+void TestButtonPersistence::formSetterNamesReachTheirProperties()
+{
+    // The names a form compiled by uic calls for OLEDropMode and Style.
+    ButtonEx b;
+    QSignalSpy reports(&b, &ButtonEx::propertyChanged);
+    b.setOLEDropMode(1);
+    b.setStyle(1);
+    QCOMPARE(b.oleDropMode(), 1);
+    QCOMPARE(b.buttonStyle(), 1);
+    QCOMPARE(reports.size(), 2);
+    QCOMPARE(reports.at(0).at(0).toString(), QStringLiteral("OLEDropMode"));
+    QCOMPARE(reports.at(1).at(0).toString(), QStringLiteral("Style"));
+    // QWidget's own setStyle is still there, and leaves Style alone.
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    QVERIFY(fusion);
+    b.setStyle(fusion.get());
+    QCOMPARE(b.style(), fusion.get());
+    QCOMPARE(b.buttonStyle(), 1);
+    b.setStyle(nullptr);
+}
+
+void TestButtonPersistence::enabledAndFontSetOnTheWidgetAreStored()
+{
+    QWidget window;
+    auto *b = new ButtonEx(&window);
+    auto *reference = new ButtonEx(&window);
+    reference->setControlEnabled(false);
+    QSignalSpy reports(b, &ButtonEx::propertyChanged);
+
+    // A disabled window disables the button without changing its Enabled.
+    window.setEnabled(false);
+    window.setEnabled(true);
+    QVERIFY(b->controlEnabled());
+    // Asked of the button itself, as a form compiled by uic does for Enabled:
+    // stored, reported and drawn like the property.
+    b->setEnabled(false);
+    QVERIFY(!b->controlEnabled());
+    QCOMPARE(reports.size(), 1);
+    QCOMPARE(reports.at(0).at(0).toString(), QStringLiteral("Enabled"));
+    QCOMPARE(b->surface().image(), reference->surface().image());
+    b->setEnabled(true);
+    QVERIFY(b->controlEnabled());
+
+    // Likewise the font: the window's does not reach it, its own does.
+    const QFont before = b->controlFont();
+    window.setFont(QFont(QStringLiteral("Liberation Serif"), 20));
+    QCOMPARE(b->controlFont(), before);
+    QFont size14;
+    size14.setPointSize(14);
+    b->setFont(size14);
+    QCOMPARE(b->controlFont().pointSize(), 14);
+    QCOMPARE(reports.last().at(0).toString(), QStringLiteral("Font"));
 }
 
 void TestButtonPersistence::helpTextsNameRealMembers()

@@ -26,6 +26,8 @@ private slots:
     void autoMaskKeepsTheSurfaceTransparent();
     void everySetterReportsItsStoredName();
     void helpTextsArePublished();
+    void formSetterNamesReachMinAndMax();
+    void fontSetOnTheWidgetIsTheDialFont();
     void recheckColorsFollowsTheSystemColours();
     void autoSizeRefitsOnResize();
     void autoSizeToPictureMatchesThePicture();
@@ -237,6 +239,49 @@ void TestVelCProg::helpTextsArePublished()
             QVERIFY2(!VelCProg::helpText(QString::fromLatin1(property.name())).isEmpty(),
                      property.name());
     }
+}
+
+void TestVelCProg::formSetterNamesReachMinAndMax()
+{
+    VelCProg dial;
+    QSignalSpy reports(&dial, &VelCProg::propertyChanged);
+    dial.setMax(30);
+    dial.setMin(-5);
+    QCOMPARE(dial.maximum(), 30);
+    QCOMPARE(dial.minimum(), 0); // held at 0, like setMinimum
+    QCOMPARE(reports.size(), 2);
+    QCOMPARE(reports.at(0).at(0).toString(), QStringLiteral("Max"));
+    QCOMPARE(reports.at(1).at(0).toString(), QStringLiteral("Min"));
+}
+
+void TestVelCProg::fontSetOnTheWidgetIsTheDialFont()
+{
+    QWidget window;
+    auto *dial = new VelCProg(&window);
+    const QFont before = dial->controlFont();
+    QSignalSpy reports(dial, &VelCProg::propertyChanged);
+    // Inherited from the window: not the dial's font.
+    window.setFont(QFont(QStringLiteral("Liberation Serif"), 20));
+    QCOMPARE(dial->controlFont(), before);
+    QVERIFY(reports.isEmpty());
+
+    // Asked of the dial (a form compiled by uic does this for Font): the dial
+    // draws with it, what it leaves open resolved from the window.
+    QFont size14;
+    size14.setPointSize(14);
+    dial->setFont(size14);
+    QCOMPARE(dial->controlFont().pointSize(), 14);
+    QCOMPARE(dial->controlFont().family(), QStringLiteral("Liberation Serif"));
+    QCOMPARE(dial->surface().font(), dial->controlFont());
+    QCOMPARE(reports.size(), 1);
+    QCOMPARE(reports.at(0).at(0).toString(), QStringLiteral("Font"));
+
+    // From then on the window's font no longer reaches it.
+    window.setFont(QFont(QStringLiteral("Liberation Mono"), 9));
+    QCOMPARE(dial->controlFont().pointSize(), 14);
+    dial->setControlFont(QFont(QStringLiteral("Liberation Sans"), 11));
+    QCOMPARE(dial->font(), dial->controlFont());
+    QCOMPARE(reports.size(), 2);
 }
 
 void TestVelCProg::recheckColorsFollowsTheSystemColours()

@@ -13,6 +13,7 @@ private slots:
     void defaultsDrawFourTabs();
     void settingsCaptionKeepsSpaces();
     void captionReadAndReplace();
+    void wholeCaptionUnderFormSetterName();
     void numberOfTabsBelowActiveTabResetsIt();
     void outOfRangeValuesDoNoHarm();
     void activeTabWriteRaisesEvent();
@@ -85,6 +86,19 @@ void TestLightTab::captionReadAndReplace()
     // The row was redrawn with the new text.
     QVERIFY(tab.tabRow().width(1) > oldWidth);
     QCOMPARE(tab.tabRow().left(2), tab.tabRow().left(1) + tab.tabRow().width(1));
+}
+
+void TestLightTab::wholeCaptionUnderFormSetterName()
+{
+    // A form compiled by uic sets the Caption property as setCaption(text).
+    LightTab tab;
+    QSignalSpy changed(&tab, &LightTab::propertyChanged);
+    const int oldWidth = tab.tabRow().width(1);
+    tab.setCaption(QStringLiteral("A|A much longer caption|C|D|"));
+    QCOMPARE(tab.captionString(), QStringLiteral("A|A much longer caption|C|D|"));
+    QCOMPARE(tab.caption(1), QStringLiteral("A much longer caption"));
+    QCOMPARE(names(changed), QStringList{QStringLiteral("Caption")});
+    QVERIFY(tab.tabRow().width(1) > oldWidth);
 }
 
 void TestLightTab::numberOfTabsBelowActiveTabResetsIt()
