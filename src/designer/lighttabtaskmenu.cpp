@@ -1,8 +1,9 @@
 #include "designer/lighttabtaskmenu.h"
 
 #include "controls/tabstrip/lighttab.h"
+#include "controls/tabstrip/lighttabdialog.h"
 #include "designer/formwindowwriter.h"
-#include "designer/tabpagedialog.h"
+#include "designer/tabpagelink.h"
 
 #include <QAction>
 #include <QtDesigner/QDesignerFormWindowInterface>
@@ -23,6 +24,8 @@ void LightTabTaskMenu::editTabs()
     QDesignerFormWindowInterface *form = QDesignerFormWindowInterface::findFormWindow(m_control);
     FormWindowWriter writer(form);
     QWidget *owner = form ? static_cast<QWidget *>(form) : m_control->window();
-    TabPageDialog dialog(m_control, &writer, owner);
+    TabPageLink link(m_control, &writer);
+    LightTabDialog dialog(link.copy(), owner);
+    dialog.setHandover([&link] { return link.handOver(); });
     dialog.exec();
 }

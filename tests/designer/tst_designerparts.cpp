@@ -1,14 +1,18 @@
 #include "controls/button/buttonex.h"
 #include "controls/dial/velcprog.h"
 #include "controls/tabstrip/lighttab.h"
+#include "controls/tabstrip/lighttabdialog.h"
 #include "controls/tabstrip/propertypage1.h"
 #include "designer/controlcatalog.h"
 #include "designer/controlinterface.h"
 #include "designer/tabpagelink.h"
 #include "recordingwriter.h"
 
+#include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 
@@ -64,32 +68,55 @@ void TestDesignerParts::controlsMadeForDesignerAreInDesignMode()
     }
 }
 
+namespace {
+
+// The tab strip's page as the task menu opens it on a form's strip.
+struct DesignerPage
+{
+    DesignerPage(LightTab *strip, PropertyWriter *writer)
+        : link(strip, writer)
+        , dialog(link.copy())
+    {
+        dialog.setHandover([this] { return link.handOver(); });
+    }
+
+    PropertyPage1 *page() const { return dialog.page(); }
+    void click(QDialogButtonBox::StandardButton button)
+    {
+        dialog.buttons()->button(button)->click();
+    }
+
+    TabPageLink link;
+    LightTabDialog dialog;
+};
+
+} // namespace
+
 void TestDesignerParts::linkAppliesThroughWriterOnly()
 {
     LightTab tabStrip;
     tabStrip.setObjectName(QStringLiteral("LightTab1"));
-    PropertyPage1 page;
     RecordingWriter writer;
-    TabPageLink link(&page, &tabStrip, &writer);
-    link.refresh();
+    DesignerPage opened(&tabStrip, &writer);
     // The page edits a copy, never the strip on the form.
-    QVERIFY(!page.selectedControls().contains(&tabStrip));
-    QVERIFY(!page.isChanged());
-    page.HScroll1->setValue(2);
-    page.txtCaption->setText(QStringLiteral("General"));
-    QVERIFY(link.apply());
+    QVERIFY(!opened.page()->selectedControls().contains(&tabStrip));
+    QVERIFY(!opened.page()->isChanged());
+    opened.page()->HScroll1->setValue(2);
+    opened.page()->txtCaption->setText(QStringLiteral("General"));
+    opened.click(QDialogButtonBox::Apply);
     QCOMPARE(writer.calls,
              (QStringList{"begin Edit tabs of 'LightTab1'", "ActiveTab=0", "NumberOfTabs=4",
                           "Caption=Tab0|Tab1|General|Tab3|Tab4|Tab5|Tab6|Tab7|Tab8|Tab9|", "end"}));
-    QVERIFY(!page.isChanged());
+    QVERIFY(!opened.page()->isChanged());
     QCOMPARE(tabStrip.caption(2), QStringLiteral("Tab2"));
 
     // The next opening starts from the strip as the writer left it.
     RecordingWriter passing(RecordingWriter::Passing::On);
-    TabPageLink again(&page, &tabStrip, &passing);
-    again.refresh();
-    page.txtNumberOfTabs->setText(QStringLiteral("5"));
-    QVERIFY(again.apply());
+    DesignerPage again(&tabStrip, &passing);
+    QCOMPARE(again.page()->txtNumberOfTabs->text(), QStringLiteral("4"));
+    again.page()->txtNumberOfTabs->setText(QStringLiteral("5"));
+    again.click(QDialogButtonBox::Ok);
+    QCOMPARE(again.dialog.result(), int(QDialog::Accepted));
     QCOMPARE(tabStrip.numberOfTabs(), 5);
 }
 
@@ -99,12 +126,10 @@ void TestDesignerParts::linkWritesStripRulesResult()
     // and the reset value is what the form records.
     LightTab tabStrip;
     tabStrip.setActiveTab(3);
-    PropertyPage1 page;
     RecordingWriter writer(RecordingWriter::Passing::On);
-    TabPageLink link(&page, &tabStrip, &writer);
-    link.refresh();
-    page.txtNumberOfTabs->setText(QStringLiteral("2"));
-    QVERIFY(link.apply());
+    DesignerPage opened(&tabStrip, &writer);
+    opened.page()->txtNumberOfTabs->setText(QStringLiteral("2"));
+    opened.click(QDialogButtonBox::Apply);
     QCOMPARE(writer.calls.at(1), QStringLiteral("ActiveTab=0"));
     QCOMPARE(tabStrip.activeTab(), 0);
     QCOMPARE(tabStrip.numberOfTabs(), 2);
@@ -113,19 +138,24 @@ void TestDesignerParts::linkWritesStripRulesResult()
 void TestDesignerParts::linkRefusesWithoutWriting()
 {
     auto tabStrip = std::make_unique<LightTab>();
-    PropertyPage1 page;
     RecordingWriter writer;
-    TabPageLink link(&page, tabStrip.get(), &writer);
-    link.refresh();
-    page.txtActiveTab->setText(QStringLiteral("1x"));
-    QVERIFY(!link.apply());
-    QVERIFY(!link.refusal().isEmpty());
-    QVERIFY(page.isChanged());
+    DesignerPage opened(tabStrip.get(), &writer);
+    auto *refusal = opened.dialog.findChild<QLabel *>(QStringLiteral("refusal"));
+    QVERIFY(refusal);
+    // The page's own refusal: nothing reaches the writer.
+    opened.page()->txtActiveTab->setText(QStringLiteral("1x"));
+    opened.click(QDialogButtonBox::Apply);
+    QVERIFY(refusal->text().contains(QStringLiteral("1x")));
+    QVERIFY(opened.page()->isChanged());
 
-    page.txtActiveTab->setText(QStringLiteral("1"));
+    // The strip left the form while the page was open: the hand-over refuses,
+    // and the edits stay unapplied.
+    opened.page()->txtActiveTab->setText(QStringLiteral("1"));
     tabStrip.reset();
-    QVERIFY(!link.apply());
-    QVERIFY(!link.refusal().isEmpty());
+    opened.click(QDialogButtonBox::Apply);
+    QCOMPARE(refusal->text(), opened.link.handOver());
+    QVERIFY(!refusal->text().isEmpty());
+    QVERIFY(opened.page()->isChanged());
     QVERIFY(writer.calls.isEmpty());
 }
 

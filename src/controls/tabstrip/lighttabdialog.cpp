@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <utility>
+
 LightTabDialog::LightTabDialog(LightTab *control, QWidget *parent)
     : QDialog(parent)
     , m_page(new PropertyPage1(this))
@@ -44,10 +46,23 @@ void LightTabDialog::accept()
     QDialog::accept();
 }
 
+void LightTabDialog::setHandover(Handover handover)
+{
+    m_handover = std::move(handover);
+}
+
 bool LightTabDialog::apply()
 {
-    const bool applied = m_page->applyChanges();
-    m_refusal->setText(m_page->refusal());
+    bool applied = m_page->applyChanges();
+    QString refusal = m_page->refusal();
+    if (applied && m_handover) {
+        refusal = m_handover();
+        applied = refusal.isEmpty();
+        // Not taken: the edits are still waiting to be applied.
+        if (!applied)
+            m_page->setChanged(true);
+    }
+    m_refusal->setText(refusal);
     m_refusal->setVisible(!applied);
     return applied;
 }

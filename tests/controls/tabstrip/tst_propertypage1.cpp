@@ -28,6 +28,7 @@ private slots:
     void survivesDeletedControl();
     void dialogApplyOkAndCancel();
     void dialogStaysOpenOnRefusal();
+    void dialogHandoverFollowsThePageAndMayRefuse();
 };
 
 void TestPropertyPage1::selectionFillsBoxesAndMarksChanged()
@@ -224,6 +225,44 @@ void TestPropertyPage1::dialogStaysOpenOnRefusal()
     dialog.buttons()->button(QDialogButtonBox::Ok)->click();
     QVERIFY(!dialog.isVisible());
     QCOMPARE(tab.activeTab(), qint16(1));
+}
+
+void TestPropertyPage1::dialogHandoverFollowsThePageAndMayRefuse()
+{
+    LightTab tab;
+    LightTabDialog dialog(&tab);
+    QStringList handedOver;
+    QString refusal = QStringLiteral("Not now.");
+    dialog.setHandover([&] {
+        // Called once the page has written to the strip it edits.
+        handedOver << tab.caption(0);
+        return refusal;
+    });
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *shown = dialog.findChild<QLabel *>(QStringLiteral("refusal"));
+    QPushButton *apply = dialog.buttons()->button(QDialogButtonBox::Apply);
+
+    // A refusal of the page itself never reaches the hand-over.
+    dialog.page()->txtActiveTab->setText(QStringLiteral("x"));
+    apply->click();
+    QVERIFY(handedOver.isEmpty());
+
+    dialog.page()->txtActiveTab->setText(QStringLiteral("0"));
+    dialog.page()->txtCaption->setText(QStringLiteral("First"));
+    dialog.buttons()->button(QDialogButtonBox::Ok)->click();
+    QCOMPARE(handedOver, QStringList{QStringLiteral("First")});
+    // Refused: open, explained, and still to apply.
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(shown->text(), refusal);
+    QVERIFY(shown->isVisible());
+    QVERIFY(apply->isEnabled());
+
+    refusal.clear();
+    dialog.buttons()->button(QDialogButtonBox::Ok)->click();
+    QCOMPARE(handedOver.size(), 2);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
 }
 
 QTEST_MAIN(TestPropertyPage1)
