@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/variant.h"
 #include "platform/colour.h"
 
 #include <QSize>
@@ -32,5 +33,13 @@ QSize GetScreenSize(const QWidget *window = nullptr);
 
 // Moves `window` (its frame) to the middle of its screen.
 void CenterOnScreen(QWidget &window);
+
+// Opens a new message in the user's mail program, addressed to `address` with
+// the subject and body filled in. The link's message part (address,
+// "?subject=", subject, "%20", "&body=", body, inserted unescaped) is left in
+// `address`. Returns the launch's result as a 32-bit number: above 32 when the
+// mail program was started. `ownerWindow` is the window asking, for the
+// platform's sake; 0 will do.
+Variant OpenMailTo(qint32 ownerWindow, QString &address, QString &subject, QString &body);
 
 } // namespace GraphicsBas
