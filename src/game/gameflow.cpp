@@ -152,6 +152,11 @@ void GameFlow::showAnswers()
     m_view.setStatusVisible(true);
     m_view.setAnswersVisible(true);
 
+    runSearch();
+}
+
+void GameFlow::runSearch()
+{
     m_searching = true;
     m_view.yield();
     if (!m_closed) {
@@ -169,6 +174,44 @@ void GameFlow::afterAnswerClick()
         m_view.setCmdAnswerEnabled(false);
     m_view.setCommand1Enabled(true);
     m_view.setCommand1Caption(PlayAgain);
+}
+
+void GameFlow::ManualSetupClosed()
+{
+    if (!GLOBALbas::ManualSetupReady)
+        return;
+    GLOBALbas::ManualSetupReady = false;
+    // The window only opens when no roll or search is under way; should it
+    // ever close inside one, its numbers are not searched inside another.
+    if (m_closed || isBusy())
+        return;
+    // A game set up by hand replaces whatever was on the clock: its music
+    // and ticks would otherwise carry on over the search.
+    m_view.purgeMusic();
+    m_view.setTimerEnabled(false);
+
+    BubbleSort(m_chosenNumbers);
+    for (int l = 0; l < NumberBoard::LabelCount; ++l)
+        m_view.setLabelCaption(l, QString::number(m_chosenNumbers.value(l)));
+    m_view.resetCombinationCount();
+    m_view.setInstructionsVisible(false);
+    for (int tile = 0; tile < NumberBoard::TileCount; ++tile)
+        m_view.setTileVisible(tile, false);
+    m_view.setCmdAnswerEnabled(true);
+    m_view.setCmdAnswerCaption(StopSearch);
+    m_view.setCmdAnswerVisible(true);
+    m_view.setStatusCaption(Searching);
+    m_view.setStatusVisible(true);
+    m_view.clearAnswers();
+    m_view.setAnswersVisible(true);
+    m_view.setCommand1Enabled(false);
+    m_view.setCommand1Caption(PlayAgain);
+
+    runSearch();
+    if (m_closed)
+        return;
+    m_view.setCommand1Enabled(true);
+    m_view.setCmdAnswerEnabled(false);
 }
 
 void GameFlow::Form_Unload()

@@ -33,6 +33,11 @@ public:
     void Timer1_Timer();
     void cmdAnswer_Click();
 
+    // The manual setup window has closed. If it placed six numbers (in
+    // chosenNumbers and the labels) and a target, they are searched at once;
+    // returns when that search has finished or been stopped.
+    void ManualSetupClosed();
+
     // The window is closing: the music and the clock stop, a running search
     // is told to stop, and nothing new starts from here on.
     void Form_Unload();
@@ -53,6 +58,7 @@ private:
     void playAgain();
     void showAnswers();
     void afterAnswerClick();
+    void runSearch();
 
     GameView &m_view;
     QList<qint32> &m_chosenNumbers;

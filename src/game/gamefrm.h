@@ -118,6 +118,7 @@ private:
     void setStatusCaption(const QString &caption) override;
     void setStatusVisible(bool visible) override;
     void setAnswersVisible(bool visible) override;
+    void clearAnswers() override;
     void playMusic() override;
     void purgeMusic() override;
     qint16 drawTarget() override;

@@ -111,6 +111,11 @@ void GameFrm::setAnswersVisible(bool visible)
     List1->setVisible(visible);
 }
 
+void GameFrm::clearAnswers()
+{
+    List1->clear();
+}
+
 void GameFrm::playMusic()
 {
     if (!SoundData.isEmpty())

@@ -40,6 +40,7 @@ public:
     virtual void setStatusCaption(const QString &caption) = 0;
     virtual void setStatusVisible(bool visible) = 0;
     virtual void setAnswersVisible(bool visible) = 0;
+    virtual void clearAnswers() = 0;
 
     // The clock music, played from memory; purge stops it.
     virtual void playMusic() = 0;

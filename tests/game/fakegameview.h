@@ -27,6 +27,7 @@ struct FakeGameView : GameView
     QString status;
     bool statusVisible = false;
     bool answersVisible = false;
+    int answerClears = 0;
 
     int musicStarts = 0;
     int purges = 0;
@@ -62,6 +63,7 @@ struct FakeGameView : GameView
     void setStatusCaption(const QString &c) override { status = c; }
     void setStatusVisible(bool v) override { statusVisible = v; }
     void setAnswersVisible(bool v) override { answersVisible = v; }
+    void clearAnswers() override { ++answerClears; }
     void playMusic() override { ++musicStarts; }
     void purgeMusic() override { ++purges; }
 

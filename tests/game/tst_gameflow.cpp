@@ -26,11 +26,18 @@ private slots:
     void nothingStartsASearchInsideAnother();
     void closingMidSearchStopsItAndStartsNothing();
     void closingWhileTheTargetRollsLeavesTheClockOff();
+    void manualSetupIsSearchedAtOnce();
+    void manualSetupSearchStopped();
+    void manualSetupStopsARunningClock();
+    void manualSetupNotConfirmedOrInsideASearch();
 
 private:
     // A dealt board with six numbers picked: 100 75 9 7 2 1.
     void pickSix(GameFlow &flow);
     void runClockOut(GameFlow &flow, FakeGameView &view);
+    // What the manual setup window leaves behind when the player confirms:
+    // 1 7 7 10 25 100 in label order, and the target.
+    void confirmManualSetup(FakeGameView &view, QList<qint32> &chosen, const QString &target);
 };
 
 void TestGameFlow::init()
@@ -348,6 +355,136 @@ void TestGameFlow::closingWhileTheTargetRollsLeavesTheClockOff()
     flow.Command1_Click();
     QVERIFY(!view.timerEnabled);
     QVERIFY(view.target.isEmpty());
+}
+
+void TestGameFlow::confirmManualSetup(FakeGameView &view, QList<qint32> &chosen,
+                                      const QString &target)
+{
+    chosen = {1, 7, 7, 10, 25, 100, 0};
+    for (int l = 0; l < 6; ++l)
+        view.labels.at(l) = QString::number(chosen.at(l));
+    view.target = target;
+    GLOBALbas::ManualSetupReady = true;
+}
+
+void TestGameFlow::manualSetupIsSearchedAtOnce()
+{
+    FakeGameView view;
+    QList<qint32> chosen;
+    GameFlow flow(view, chosen);
+    flow.ScrambleNos();
+    flow.btnPick_Click(4); // a game half picked is replaced
+    confirmManualSetup(view, chosen, QStringLiteral("1500"));
+
+    bool checked = false;
+    view.duringSearch = [&] {
+        QCOMPARE(view.labels, (std::array<QString, 6>{"100", "25", "10", "7", "7", "1"}));
+        QCOMPARE(view.visibleTiles(), 0);
+        QVERIFY(!view.instructions);
+        QCOMPARE(view.cmdAnswer, QStringLiteral("Stop Search"));
+        QVERIFY(view.cmdAnswerEnabled);
+        QVERIFY(view.cmdAnswerVisible);
+        QCOMPARE(view.status, QStringLiteral("Searching..."));
+        QVERIFY(view.statusVisible);
+        QVERIFY(view.answersVisible);
+        QCOMPARE(view.answerClears, 1);
+        QCOMPARE(view.command1, QStringLiteral("PLAY AGAIN"));
+        QVERIFY(!view.command1Enabled);
+        QVERIFY(flow.isBusy());
+        checked = true;
+    };
+    flow.ManualSetupClosed();
+    QVERIFY(checked);
+    QVERIFY(!GLOBALbas::ManualSetupReady);
+    QCOMPARE(view.searches, 1);
+    QCOMPARE(view.searchedNumbers, (QList<qint32>{100, 25, 10, 7, 7, 1, 0}));
+    QCOMPARE(view.searchedTarget, 1500);
+    QVERIFY(view.command1Enabled);
+    QVERIFY(!view.cmdAnswerEnabled);
+    QCOMPARE(view.cmdAnswer, QStringLiteral("Search Finished"));
+
+    // Closing the menu's window again without confirming starts nothing.
+    flow.ManualSetupClosed();
+    QCOMPARE(view.searches, 1);
+
+    flow.Command1_Click(); // PLAY AGAIN: a fresh board
+    QCOMPARE(view.visibleTiles(), 24);
+    QCOMPARE(view.command1, QStringLiteral("START"));
+    QVERIFY(!view.command1Enabled);
+    QCOMPARE(chosen, QList<qint32>{0});
+}
+
+void TestGameFlow::manualSetupSearchStopped()
+{
+    FakeGameView view;
+    QList<qint32> chosen;
+    GameFlow flow(view, chosen);
+    flow.ScrambleNos();
+    confirmManualSetup(view, chosen, QStringLiteral("101"));
+    view.duringSearch = [&] { flow.cmdAnswer_Click(); }; // "Stop Search"
+    flow.ManualSetupClosed();
+    QVERIFY(!view.running);
+    QCOMPARE(view.cmdAnswer, QStringLiteral("Show Answer(s)"));
+    // Unlike a stopped game search, the hand-set one is not run again from
+    // the answer button.
+    QVERIFY(!view.cmdAnswerEnabled);
+    QVERIFY(view.command1Enabled);
+    QCOMPARE(view.command1, QStringLiteral("PLAY AGAIN"));
+}
+
+void TestGameFlow::manualSetupStopsARunningClock()
+{
+    FakeGameView view;
+    QList<qint32> chosen;
+    GameFlow flow(view, chosen);
+    pickSix(flow);
+    GLOBALbas::TimeAllowed = 30;
+    flow.Command1_Click(); // START
+    flow.Timer1_Timer();   // the music starts on the first of 30 ticks
+    QCOMPARE(view.musicStarts, 1);
+    QVERIFY(view.timerEnabled);
+    const int purges = view.purges;
+
+    confirmManualSetup(view, chosen, QStringLiteral("250"));
+    view.duringSearch = [&] {
+        QVERIFY(!view.timerEnabled);
+        QCOMPARE(view.purges, purges + 1);
+    };
+    flow.ManualSetupClosed();
+    QCOMPARE(view.searches, 1);
+    QCOMPARE(view.searchedTarget, 250);
+    QVERIFY(!view.timerEnabled);
+    QCOMPARE(view.command1, QStringLiteral("PLAY AGAIN"));
+}
+
+void TestGameFlow::manualSetupNotConfirmedOrInsideASearch()
+{
+    FakeGameView view;
+    QList<qint32> chosen;
+    GameFlow flow(view, chosen);
+    pickSix(flow);
+    flow.ManualSetupClosed(); // closed without confirming
+    QCOMPARE(view.searches, 0);
+    QCOMPARE(view.command1, QStringLiteral("START"));
+    QVERIFY(view.command1Enabled);
+
+    // Confirmed while a game search runs: not searched inside it, and the
+    // flag does not linger to start a search later.
+    runClockOut(flow, view);
+    view.duringSearch = [&] {
+        GLOBALbas::ManualSetupReady = true;
+        flow.ManualSetupClosed();
+    };
+    flow.cmdAnswer_Click();
+    QVERIFY(!view.nestedSearch);
+    QCOMPARE(view.searches, 1);
+    QVERIFY(!GLOBALbas::ManualSetupReady);
+
+    // After the window has closed, nothing starts.
+    flow.Form_Unload();
+    confirmManualSetup(view, chosen, QStringLiteral("300"));
+    flow.ManualSetupClosed();
+    QCOMPARE(view.searches, 1);
 }
 
 QTEST_GUILESS_MAIN(TestGameFlow)
