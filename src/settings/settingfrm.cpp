@@ -1,0 +1,305 @@
+#include "settings/settingfrm.h"
+
+#include "app/globalbas.h"
+#include "app/regbas.h"
+#include "controls/button/buttonex.h"
+#include "controls/dial/velcprog.h"
+#include "controls/tabstrip/lighttab.h"
+#include "game/graphicsbas.h"
+#include "platform/messagebox.h"
+#include "platform/numericbox.h"
+#include "settings/settingsrules.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSlider>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+Variant fetch(const QString &name)
+{
+    REGbas::FetchSetting(REGbas::HkeyCurrentUser, GLOBALbas::SettingsKeyPath, name);
+    return GLOBALbas::LastRegValue;
+}
+
+void store(const QString &name, qint32 value)
+{
+    REGbas::StoreSetting(REGbas::HkeyCurrentUser, GLOBALbas::SettingsKeyPath, name, value,
+                         REGbas::RegDword);
+}
+
+qint32 checkState(const QCheckBox *box)
+{
+    return box->isChecked() ? 1 : 0;
+}
+
+enum ButtonIndex : qint16 { CancelButton = 0, OkButton = 1, ApplyButton = 2 };
+enum TabIndex : qint16 { DifficultyTab = 0, TimingTab = 1, GeneralTab = 2 };
+
+} // namespace
+
+SettingFrm::SettingFrm(MainWindow main, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint)
+    , m_main(std::move(main))
+{
+    createControls();
+    // The design shows the first page; the handler makes it so.
+    LightTab1_AfterTabChange(LightTab1->activeTab());
+    connectEvents();
+    Form_Load();
+}
+
+SettingFrm::~SettingFrm() = default;
+
+void SettingFrm::connectEvents()
+{
+    connect(LightTab1, &LightTab::AfterTabChange, this, &SettingFrm::LightTab1_AfterTabChange);
+    // A press on the tab row first checks the box being typed in, as a click
+    // on any other control of the window would.
+    LightTab1->tabStripWidget()->installEventFilter(this);
+    for (int i = 0; i < int(ButtonEx1.size()); ++i)
+        connect(ButtonEx1[i], &ButtonEx::Click, this, [this, i] { ButtonEx1_Click(qint16(i)); });
+    // Any change of the list position, by the user or by code, is a click.
+    connect(Combo1, &QComboBox::currentIndexChanged, this, &SettingFrm::Combo1_Click);
+    // So is any change of the check state, which is what a load relies on.
+    connect(Check1, &QCheckBox::toggled, this, &SettingFrm::Check1_Click);
+    // Every step, so the label follows a drag as it happens.
+    connect(HS1, &QSlider::valueChanged, this, &SettingFrm::HS1_Change);
+    for (int i = 0; i < int(Text1.size()); ++i) {
+        platform::installDigitKeyFilter(Text1[i]);
+        platform::installValidateOnFocusLeave(Text1[i], [this, i](bool &cancel) {
+            if (!m_closing)
+                Text1_Validate(qint16(i), cancel);
+        });
+    }
+}
+
+void SettingFrm::Form_Load()
+{
+    GraphicsBas::CenterOnScreen(*this);
+    LightTab1->setCaption(DifficultyTab, QStringLiteral(" Difficulty "));
+    LightTab1->setCaption(TimingTab, QStringLiteral(" Timing "));
+    LightTab1->setCaption(GeneralTab, QStringLiteral(" General "));
+    Combo1->clear();
+    for (int position = 0; position < settingsrules::TimeAllowedPositions; ++position)
+        Combo1->addItem(QString::number(settingsrules::secondsAtPosition(position)));
+    Acquire_Settings();
+}
+
+void SettingFrm::Form_Activate()
+{
+    m_activated = platform::BoolTrue;
+}
+
+bool SettingFrm::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        Form_Activate();
+    return QDialog::event(event);
+}
+
+bool SettingFrm::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool press =
+        event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    if (watched == LightTab1->tabStripWidget() && press && !validateFocusedBox())
+        return true;
+    return QDialog::eventFilter(watched, event);
+}
+
+void SettingFrm::showEvent(QShowEvent *event)
+{
+    m_closing = false;
+    QDialog::showEvent(event);
+    // Opened by the player, the window takes the focus, also where no window
+    // manager hands it over (a bare X server).
+    activateWindow();
+}
+
+void SettingFrm::done(int result)
+{
+    m_closing = true;
+    QDialog::done(result);
+}
+
+void SettingFrm::LightTab1_AfterTabChange(qint16 index)
+{
+    if (index < 0 || index >= qint16(Frame1.size()))
+        return;
+    QWidget *focused = focusWidget();
+    const bool focusOnOtherPage = focused && !Frame1[index]->isAncestorOf(focused) &&
+                                  std::any_of(Frame1.begin(), Frame1.end(), [focused](QFrame *f) {
+                                      return f->isAncestorOf(focused);
+                                  });
+    // Shown before the others hide, so a focus leaving them need not detour.
+    Frame1[index]->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    Frame1[index]->show();
+    Frame1[index]->raise();
+    for (int k = 0; k < int(Frame1.size()); ++k) {
+        if (k == index)
+            continue;
+        Frame1[k]->hide();
+        Frame1[k]->setFrameStyle(QFrame::NoFrame);
+    }
+    // The focus follows to the page shown rather than wandering to the
+    // buttons; the empty page leaves it on OK.
+    if (focusOnOtherPage) {
+        const std::array<QWidget *, 3> firstControl{Text1[0], Combo1, ButtonEx1[OkButton]};
+        firstControl[index]->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+bool SettingFrm::validateFocusedBox()
+{
+    for (int i = 0; i < int(Text1.size()); ++i) {
+        if (focusWidget() != Text1[i])
+            continue;
+        bool cancel = false;
+        Text1_Validate(qint16(i), cancel);
+        if (cancel) {
+            Text1[i]->setFocus(Qt::OtherFocusReason);
+            return false;
+        }
+    }
+    return true;
+}
+
+void SettingFrm::ButtonEx1_Click(qint16 index)
+{
+    if (index == CancelButton) {
+        reject();
+        return;
+    }
+    if (index != OkButton && index != ApplyButton)
+        return;
+    // A mouse click has already moved the focus here, checking the box on the
+    // way (a refused check drops that click); a click raised while a box
+    // still has the focus gets the same check now.
+    if (!validateFocusedBox())
+        return;
+    switch (LightTab1->activeTab()) {
+    case DifficultyTab:
+        Apply_Difficulty();
+        break;
+    case TimingTab:
+        Apply_Timing();
+        break;
+    case GeneralTab:
+        Apply_General();
+        break;
+    default:
+        break;
+    }
+    if (m_main.GetSettings)
+        m_main.GetSettings();
+    if (index == OkButton)
+        accept();
+}
+
+void SettingFrm::Combo1_Click()
+{
+    if (m_activated == platform::BoolFalse || Combo1->currentIndex() < 0)
+        return;
+    cptest->setValue(Combo1->currentText().toInt());
+}
+
+void SettingFrm::Check1_Click()
+{
+    cptest->setShowValue(!cptest->showValue());
+}
+
+void SettingFrm::HS1_Change()
+{
+    Label4->setText(QString::number(HS1->value()));
+}
+
+void SettingFrm::Text1_KeyPress(qint16 /*index*/, qint16 &key)
+{
+    if (!platform::isDigitBoxKey(key))
+        key = 0;
+}
+
+void SettingFrm::Text1_Validate(qint16 index, bool &cancel)
+{
+    settingsrules::BoxCheck check;
+    if (index == 0)
+        check = settingsrules::checkLowestBox(Text1[0]->text());
+    else if (index == 1)
+        check = settingsrules::checkHighestBox(Text1[0]->text(), Text1[1]->text());
+    else
+        return;
+    if (check.showRangeMessage)
+        platform::showInformation(this, settingsrules::RangeMessage, settingsrules::RangeTitle);
+    if (check.replacement)
+        Text1[index]->setText(*check.replacement);
+    cancel = check.cancel;
+}
+
+void SettingFrm::Acquire_Settings()
+{
+    // Checking the box raises its click, which shows the preview's seconds.
+    Check1->setChecked(GLOBALbas::FetchShowSeconds());
+
+    const auto position =
+        settingsrules::storedTimeAllowedPosition(fetch(QStringLiteral("TimeAllowed")));
+    GLOBALbas::TimeAllowed = settingsrules::secondsAtPosition(position.value_or(0));
+    Combo1->setCurrentIndex(position.value_or(0));
+    cptest->setValue(GLOBALbas::TimeAllowed);
+
+    Check2->setChecked(settingsrules::storedNumber(fetch(QStringLiteral("NoSounds"))).value_or(0) !=
+                       0);
+
+    const auto interval = settingsrules::storedNumber(fetch(QStringLiteral("TimerInterval")));
+    GLOBALbas::TimerInterval = interval.value_or(GLOBALbas::SlowestTimerIntervalDefault);
+    HS1->setValue(GLOBALbas::TimerInterval);
+
+    const auto lowest = settingsrules::storedNumber(fetch(QStringLiteral("LowestTarget")));
+    Text1[0]->setText(lowest ? QString::number(*lowest) : settingsrules::LowestDefaultText);
+
+    const auto highest = settingsrules::storedNumber(fetch(QStringLiteral("HighestTarget")));
+    const auto lowestShown = platform::parseInt16(Text1[0]->text());
+    if (!highest || (lowestShown && *lowestShown > *highest))
+        Text1[1]->setText(settingsrules::HighestDefaultText);
+    else
+        Text1[1]->setText(QString::number(*highest));
+}
+
+void SettingFrm::Apply_Difficulty()
+{
+    // The boxes are checked as the focus leaves them; a text that still is no
+    // number is never converted, and nothing of this page is written then.
+    const auto lowest = platform::parseInt16(Text1[0]->text());
+    const auto highest = platform::parseInt16(Text1[1]->text());
+    if (!lowest || !highest)
+        return;
+    store(QStringLiteral("LowestTarget"), *lowest);
+    store(QStringLiteral("HighestTarget"), *highest);
+    GLOBALbas::LowestTarget = *lowest;
+    GLOBALbas::HighestTarget = *highest;
+}
+
+void SettingFrm::Apply_Timing()
+{
+    const int position = std::max(Combo1->currentIndex(), 0);
+    store(QStringLiteral("ShowSeconds"), checkState(Check1));
+    store(QStringLiteral("TimeAllowed"), position);
+    store(QStringLiteral("NoSounds"), checkState(Check2));
+    store(QStringLiteral("TimerInterval"), HS1->value());
+    GLOBALbas::NoSounds = platform::toBool16(Check2->isChecked());
+    GLOBALbas::TimeAllowed = settingsrules::secondsAtPosition(position);
+    if (m_main.Timer1)
+        m_main.Timer1->setInterval(HS1->value());
+}
+
+void SettingFrm::Apply_General()
+{
+    // The page holds no settings yet.
+}

@@ -1,0 +1,109 @@
+#pragma once
+
+#include "platform/bool16.h"
+
+#include <QDialog>
+
+#include <array>
+#include <functional>
+
+class ButtonEx;
+class LightTab;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QSlider;
+class QTimer;
+class VelCProg;
+
+// The settings window: the target range, the time allowed, the clock's tick
+// period, the music switch and the show-seconds switch, one tab at a time.
+// It loads the controls from the settings store and writes back only the
+// shown tab's values on "OK" or "Apply".
+class SettingFrm : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // What the window reaches in the main window.
+    struct MainWindow
+    {
+        QTimer *Timer1 = nullptr;          // its interval is set on Apply/OK of the Timing tab
+        std::function<void()> GetSettings; // runs after OK/Apply
+    };
+
+    // Builds the controls and loads the window (Form_Load).
+    explicit SettingFrm(MainWindow main, QWidget *parent = nullptr);
+    ~SettingFrm() override;
+
+    // The window's events.
+    void Form_Load();
+    void Form_Activate();
+    void LightTab1_AfterTabChange(qint16 index);
+    void ButtonEx1_Click(qint16 index);
+    void Combo1_Click();
+    void Check1_Click();
+    void HS1_Change();
+    void Text1_KeyPress(qint16 index, qint16 &key);
+    void Text1_Validate(qint16 index, bool &cancel);
+
+    void Acquire_Settings();
+    void Apply_Difficulty();
+    void Apply_Timing();
+    void Apply_General();
+
+    // Set by the first activation; until then list changes are the load's.
+    platform::Bool16 activatedFlag() const { return m_activated; }
+
+    // The clock-speed slider's range and steps, in milliseconds.
+    static constexpr int SliderMinimum = 950;
+    static constexpr int SliderMaximum = 2000;
+    static constexpr int SliderDesignValue = 950;
+    static constexpr int SliderSmallStep = 10;
+    static constexpr int SliderLargeStep = 50;
+
+    // Controls, under their names.
+    LightTab *LightTab1 = nullptr;
+    std::array<QFrame *, 3> Frame1{};
+    QGroupBox *Frame2 = nullptr;
+    std::array<QLineEdit *, 2> Text1{};
+    std::array<QLabel *, 2> Label3{};
+    QLabel *Label1 = nullptr;
+    QComboBox *Combo1 = nullptr;
+    VelCProg *cptest = nullptr;
+    QCheckBox *Check1 = nullptr;
+    QCheckBox *Check2 = nullptr;
+    QSlider *HS1 = nullptr;
+    QLabel *Label4 = nullptr;
+    QLabel *Label5 = nullptr;
+    QLabel *Label2 = nullptr;
+    std::array<ButtonEx *, 3> ButtonEx1{};
+
+protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+public slots:
+    void done(int result) override;
+
+private:
+    void createControls();
+    void createDifficultyTab();
+    void createTimingTab();
+    void createButtons();
+    void connectEvents();
+    void loadPreviewDesign();
+    // Runs the check of the target box that has the focus, as leaving it for
+    // another control would; false when the box keeps the focus, and the
+    // click that asked is then dropped.
+    bool validateFocusedBox();
+
+    MainWindow m_main;
+    platform::Bool16 m_activated = platform::BoolFalse;
+    // Set while the window closes: leaving a box then checks nothing.
+    bool m_closing = false;
+};

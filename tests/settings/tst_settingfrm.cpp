@@ -1,0 +1,759 @@
+// The settings window against the real settings store (a file in the test's
+// private configuration folder): loading, the target boxes' checks, the tab
+// pages, and what OK, Apply, Cancel and the close box write.
+
+#include "app/globalbas.h"
+#include "app/regbas.h"
+#include "controls/button/buttonex.h"
+#include "controls/dial/velcprog.h"
+#include "controls/tabstrip/lighttab.h"
+#include "platform/fonts.h"
+#include "platform/messagebox.h"
+#include "platform/propertybag.h"
+#include "platform/settingsstore.h"
+#include "settings/settingfrm.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSlider>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+const QString Key = GLOBALbas::SettingsKeyPath;
+const QStringList StoredNames{"LowestTarget", "HighestTarget", "TimeAllowed",
+                              "NoSounds",     "TimerInterval", "ShowSeconds"};
+
+void storeDword(const QString &name, qint32 value)
+{
+    REGbas::StoreSetting(REGbas::HkeyCurrentUser, Key, name, value, REGbas::RegDword);
+}
+
+// The stored value, or an empty one when the store has none.
+Variant stored(const QString &name)
+{
+    if (REGbas::FetchSetting(REGbas::HkeyCurrentUser, Key, name) != 0)
+        return Variant();
+    return GLOBALbas::LastRegValue;
+}
+
+struct Message
+{
+    QString text;
+    QString title;
+};
+
+} // namespace
+
+class TestSettingFrm : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    // Loading
+    void emptyStoreShowsDefaults();
+    void storedValuesFillTheControls();
+    void storedHighestBelowLowestShows999();
+    void unusableStoredValuesReadAsAbsent();
+    void previewLooksLikeTheClock();
+    void checkBoxTextStandsLeftOfTheBox();
+
+    // Pages
+    void exactlyOneFrameIsShown();
+    void clickOnATabShowsItsPage();
+
+    // Target boxes
+    void targetBoxCheck_data();
+    void targetBoxCheck();
+    void leavingABoxRunsItsCheck();
+    void typedKeysAreFiltered();
+    void badBoxStopsOkAndApply_data();
+    void badBoxStopsOkAndApply();
+    void badBoxStopsATabClick();
+
+    // Timing page
+    void listChangesCountOnlyAfterActivation();
+    void modalWindowIsActivated();
+    void showSecondsTogglesThePreviewAtOnce();
+    void sliderDrivesItsLabel();
+
+    // Writing
+    void okOnDifficultyWritesOnlyTheTargets();
+    void applyOnTimingWritesItsFourValues();
+    void cancelAndCloseBoxWriteNothing();
+    void appliedValuesSurviveARestart();
+
+private:
+    std::unique_ptr<SettingFrm> newWindow();
+    void showAndActivate(SettingFrm &window);
+
+    QTimer m_timer;
+    int m_getSettingsCalls = 0;
+    bool m_showSecondsSeenByGetSettings = false;
+    QList<Message> m_messages;
+};
+
+void TestSettingFrm::initTestCase()
+{
+    platform::registerFontSubstitutions();
+    platform::setMessageSinkForTesting([this](const QString &text, const QString &title) {
+        m_messages.append({text, title});
+    });
+    // The store must be the private one the test runner set up.
+    QVERIFY(qEnvironmentVariableIsSet("XDG_CONFIG_HOME"));
+}
+
+void TestSettingFrm::init()
+{
+    const QString file = platform::settingsFileForKey(Key);
+    QFile::remove(file);
+    QFile::remove(file + QStringLiteral(".bad"));
+    REGbas::CreateSettingsKey(REGbas::HkeyCurrentUser, Key);
+    GLOBALbas::ResetProcessValues();
+    m_timer.setInterval(1000);
+    m_getSettingsCalls = 0;
+    m_showSecondsSeenByGetSettings = false;
+    m_messages.clear();
+}
+
+void TestSettingFrm::cleanup()
+{
+    QFile::remove(platform::settingsFileForKey(Key));
+}
+
+std::unique_ptr<SettingFrm> TestSettingFrm::newWindow()
+{
+    SettingFrm::MainWindow main;
+    main.Timer1 = &m_timer;
+    main.GetSettings = [this] {
+        ++m_getSettingsCalls;
+        m_showSecondsSeenByGetSettings = GLOBALbas::FetchShowSeconds();
+    };
+    return std::make_unique<SettingFrm>(main);
+}
+
+void TestSettingFrm::showAndActivate(SettingFrm &window)
+{
+    // Nothing but showing it: the window must become active by itself.
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+}
+
+// --- Loading ---------------------------------------------------------------------
+
+void TestSettingFrm::emptyStoreShowsDefaults()
+{
+    auto w = newWindow();
+    QCOMPARE(w->windowTitle(), QStringLiteral(" "));
+    QCOMPARE(w->LightTab1->numberOfTabs(), qint16(3));
+    QCOMPARE(w->LightTab1->caption(0), QStringLiteral(" Difficulty "));
+    QCOMPARE(w->LightTab1->caption(1), QStringLiteral(" Timing "));
+    QCOMPARE(w->LightTab1->caption(2), QStringLiteral(" General "));
+
+    QCOMPARE(w->Text1[0]->text(), QStringLiteral("101"));
+    QCOMPARE(w->Text1[1]->text(), QStringLiteral("999"));
+    QVERIFY(!w->Combo1->isEditable());
+    QStringList items;
+    for (int i = 0; i < w->Combo1->count(); ++i)
+        items << w->Combo1->itemText(i);
+    QCOMPARE(items, QStringList({"30", "35", "40", "45", "50", "55", "60"}));
+    QCOMPARE(w->Combo1->currentIndex(), 0);
+    QCOMPARE(w->HS1->value(), 950);
+    QCOMPARE(w->HS1->maximum(), 2000);
+    QCOMPARE(w->Label4->text(), QStringLiteral("950"));
+    QVERIFY(!w->Check1->isChecked());
+    QVERIFY(!w->Check2->isChecked());
+    QCOMPARE(w->cptest->value(), 30);
+    QVERIFY(!w->cptest->showValue());
+    QCOMPARE(GLOBALbas::TimeAllowed, qint16(30));
+    QCOMPARE(GLOBALbas::TimerInterval, qint16(950));
+
+    // The texts as the player reads them.
+    QCOMPARE(w->Frame2->title(), QStringLiteral("Target Number Properties:"));
+    QCOMPARE(w->Label3[0]->text(), QStringLiteral("Lowest Value:"));
+    QCOMPARE(w->Label3[1]->text(), QStringLiteral("Highest Value:"));
+    QCOMPARE(w->Label1->text(), QStringLiteral("Time allowed:"));
+    QCOMPARE(w->Check1->text(), QStringLiteral("Show Tallyfold Seconds "));
+    QCOMPARE(w->Check2->text(), QStringLiteral("Turn off sounds:"));
+    QCOMPARE(w->ButtonEx1[0]->caption(), QStringLiteral("Cancel"));
+    QCOMPARE(w->ButtonEx1[1]->caption(), QStringLiteral("OK"));
+    QCOMPARE(w->ButtonEx1[2]->caption(), QStringLiteral("Apply"));
+
+    // Loading reads; it never writes.
+    for (const QString &name : StoredNames)
+        QVERIFY2(stored(name).isEmpty(), qPrintable(name));
+}
+
+void TestSettingFrm::storedValuesFillTheControls()
+{
+    storeDword("ShowSeconds", 1);
+    storeDword("TimeAllowed", 3);
+    storeDword("NoSounds", 1);
+    storeDword("TimerInterval", 1200);
+    storeDword("LowestTarget", 200);
+    storeDword("HighestTarget", 800);
+
+    auto w = newWindow();
+    QVERIFY(w->Check1->isChecked());
+    QVERIFY(w->cptest->showValue()); // checking the box on load raised its click
+    QCOMPARE(w->Combo1->currentText(), QStringLiteral("45"));
+    QCOMPARE(w->cptest->value(), 45);
+    QCOMPARE(GLOBALbas::TimeAllowed, qint16(45));
+    QVERIFY(w->Check2->isChecked());
+    QCOMPARE(w->HS1->value(), 1200);
+    QCOMPARE(w->Label4->text(), QStringLiteral("1200"));
+    QCOMPARE(GLOBALbas::TimerInterval, qint16(1200));
+    QCOMPARE(w->Text1[0]->text(), QStringLiteral("200"));
+    QCOMPARE(w->Text1[1]->text(), QStringLiteral("800"));
+    // The list's own change during the load did not count as the player's.
+    QVERIFY(!w->activatedFlag());
+}
+
+void TestSettingFrm::storedHighestBelowLowestShows999()
+{
+    storeDword("LowestTarget", 600);
+    storeDword("HighestTarget", 500);
+    auto w = newWindow();
+    QCOMPARE(w->Text1[0]->text(), QStringLiteral("600"));
+    QCOMPARE(w->Text1[1]->text(), QStringLiteral("999"));
+
+    // Equal is a valid range.
+    storeDword("HighestTarget", 600);
+    w = newWindow();
+    QCOMPARE(w->Text1[1]->text(), QStringLiteral("600"));
+}
+
+void TestSettingFrm::unusableStoredValuesReadAsAbsent()
+{
+    // Only a damaged or hand-edited store holds these; the window must come
+    // up with usable values rather than an empty list or an unreadable box.
+    storeDword("TimeAllowed", 9);
+    storeDword("LowestTarget", 100000);
+    storeDword("HighestTarget", -70000);
+    REGbas::StoreSetting(REGbas::HkeyCurrentUser, Key, "TimerInterval", QStringLiteral("fast"),
+                         REGbas::RegSz);
+    auto w = newWindow();
+    QCOMPARE(w->Combo1->currentText(), QStringLiteral("30"));
+    QCOMPARE(w->cptest->value(), 30);
+    QCOMPARE(w->Text1[0]->text(), QStringLiteral("101"));
+    QCOMPARE(w->Text1[1]->text(), QStringLiteral("999"));
+    QCOMPARE(w->HS1->value(), 950);
+    QCOMPARE(GLOBALbas::TimerInterval, qint16(950));
+}
+
+void TestSettingFrm::previewLooksLikeTheClock()
+{
+    // The preview wears the clock face's colours and marks, from its own
+    // stored design, and fits in its small box.
+    VelCProg clock;
+    QFile design(QStringLiteral(":/forms/gamefrm-cp1.json"));
+    QVERIFY(design.open(QIODevice::ReadOnly));
+    const auto bag = platform::PropertyBag::fromJson(design.readAll());
+    QVERIFY(bag);
+    QVERIFY(!clock.readProperties(bag.value()));
+
+    auto w = newWindow();
+    const VelCProg &dial = *w->cptest;
+    for (const char *name :
+         {"Max", "StartColor", "MidColor", "EndColor", "CircleColor", "BorderColor", "TextColor",
+          "NeedleColor", "TextShadowColor", "TickColor", "TickStyle", "TickFrequency", "ShowNeedle",
+          "TextShadow", "Tricolor"})
+        QVERIFY2(dial.property(name) == clock.property(name), name);
+    QCOMPARE(dial.controlFont().family(), clock.controlFont().family());
+    QVERIFY(dial.controlFont().bold());
+    // Only its corners differ: the window's face rather than the main window's blue.
+    QCOMPARE(dial.backColor(), platform::OleColour(0x8000000F));
+    QVERIFY(dial.radius() > 20);
+    QVERIFY(dial.xCenter() - dial.radius() >= 0 && dial.xCenter() + dial.radius() <= dial.width());
+    QVERIFY(dial.yCenter() - dial.radius() >= 0 && dial.yCenter() + dial.radius() <= dial.height());
+}
+
+void TestSettingFrm::checkBoxTextStandsLeftOfTheBox()
+{
+    auto w = newWindow();
+    w->LightTab1->setActiveTab(1);
+    w->show();
+    for (QCheckBox *box : {w->Check1, w->Check2}) {
+        // What changes when the box is ticked is the box itself: it must lie
+        // at the right, past the text.
+        const QImage before = box->grab().toImage();
+        box->setChecked(!box->isChecked());
+        const QImage after = box->grab().toImage();
+        QCOMPARE(before.size(), after.size());
+        int leftmostChange = before.width();
+        for (int y = 0; y < before.height(); ++y)
+            for (int x = 0; x < before.width(); ++x)
+                if (before.pixel(x, y) != after.pixel(x, y))
+                    leftmostChange = std::min(leftmostChange, x);
+        QVERIFY2(leftmostChange > before.width() * 3 / 4,
+                 qPrintable(QStringLiteral("%1: box starts at %2 of %3")
+                                .arg(box->text())
+                                .arg(leftmostChange)
+                                .arg(before.width())));
+    }
+}
+
+// --- Pages -------------------------------------------------------------------------
+
+void TestSettingFrm::exactlyOneFrameIsShown()
+{
+    auto w = newWindow();
+    w->show();
+    // The pages shown, and (-1 for a mismatch) whether only they have a border.
+    auto shown = [&w] {
+        QList<int> visible;
+        for (int k = 0; k < 3; ++k) {
+            const bool bordered = w->Frame1[k]->frameShape() != QFrame::NoFrame;
+            if (bordered != w->Frame1[k]->isVisible())
+                visible << -1;
+            if (w->Frame1[k]->isVisible())
+                visible << k;
+        }
+        return visible;
+    };
+    QCOMPARE(shown(), QList<int>{0});
+    for (int k : {1, 2, 0, 2}) {
+        w->LightTab1->setActiveTab(qint16(k));
+        QCOMPARE(shown(), QList<int>{k});
+    }
+    // An index with no page changes nothing.
+    w->LightTab1_AfterTabChange(3);
+    w->LightTab1_AfterTabChange(-1);
+    QCOMPARE(shown(), QList<int>{2});
+    // The General page is empty.
+    QVERIFY(w->Frame1[2]->children().isEmpty());
+}
+
+void TestSettingFrm::clickOnATabShowsItsPage()
+{
+    auto w = newWindow();
+    showAndActivate(*w);
+    const TabRow &row = w->LightTab1->tabRow();
+    QTest::mouseClick(w->LightTab1->tabStripWidget(), Qt::LeftButton, {},
+                      QPoint(row.left(1) + row.width(1) / 2, 8));
+    QCOMPARE(w->LightTab1->activeTab(), qint16(1));
+    QVERIFY(w->Frame1[1]->isVisible());
+    QVERIFY(!w->Frame1[0]->isVisible());
+
+    // The focus goes along to the page shown, not to a hidden box or a button.
+    QCOMPARE(QApplication::focusWidget(), w->Combo1);
+    QTest::mouseClick(w->LightTab1->tabStripWidget(), Qt::LeftButton, {},
+                      QPoint(row.left(0) + row.width(0) / 2, 8));
+    QCOMPARE(QApplication::focusWidget(), w->Text1[0]);
+    QTest::mouseClick(w->LightTab1->tabStripWidget(), Qt::LeftButton, {},
+                      QPoint(row.left(2) + row.width(2) / 2, 8));
+    QCOMPARE(QApplication::focusWidget(), w->ButtonEx1[1]);
+}
+
+// --- Target boxes ---------------------------------------------------------------
+
+void TestSettingFrm::targetBoxCheck_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("lowest");
+    QTest::addColumn<QString>("highest");
+    QTest::addColumn<bool>("cancel");
+    QTest::addColumn<QString>("textAfter");
+    QTest::addColumn<bool>("message");
+
+    QTest::newRow("lowest empty") << 0 << ""
+                                  << "999" << true << "101" << false;
+    QTest::newRow("lowest number") << 0 << "350"
+                                   << "999" << false << "350" << false;
+    QTest::newRow("lowest above highest is its box's business")
+        << 0 << "1200"
+        << "999" << false << "1200" << false;
+    QTest::newRow("lowest overlong") << 0 << "99999999999"
+                                     << "999" << true << "101" << false;
+    QTest::newRow("lowest just too large") << 0 << "32768"
+                                           << "999" << true << "101" << false;
+    QTest::newRow("lowest pasted junk") << 0 << "12ab"
+                                        << "999" << true << "101" << false;
+    QTest::newRow("highest empty") << 1 << "101"
+                                   << "" << true << "999" << false;
+    QTest::newRow("highest below lowest") << 1 << "600"
+                                          << "500" << true << "999" << true;
+    QTest::newRow("highest equal to lowest") << 1 << "600"
+                                             << "600" << false << "600" << false;
+    QTest::newRow("highest above lowest") << 1 << "600"
+                                          << "601" << false << "601" << false;
+    QTest::newRow("highest overlong") << 1 << "101"
+                                      << "99999999999" << true << "999" << false;
+    QTest::newRow("highest pasted junk") << 1 << "101"
+                                         << "9 9" << true << "999" << false;
+}
+
+void TestSettingFrm::targetBoxCheck()
+{
+    QFETCH(int, index);
+    QFETCH(QString, lowest);
+    QFETCH(QString, highest);
+    QFETCH(bool, cancel);
+    QFETCH(QString, textAfter);
+    QFETCH(bool, message);
+
+    auto w = newWindow();
+    w->Text1[0]->setText(lowest);
+    w->Text1[1]->setText(highest);
+    bool cancelled = false;
+    w->Text1_Validate(qint16(index), cancelled);
+    QCOMPARE(cancelled, cancel);
+    QCOMPARE(w->Text1[index]->text(), textAfter);
+    QCOMPARE(w->Text1[1 - index]->text(), index == 0 ? highest : lowest);
+    QCOMPARE(m_messages.size(), message ? 1 : 0);
+    if (message) {
+        QCOMPARE(m_messages[0].text,
+                 QStringLiteral("The Lowest value must be less than the Highest value."));
+        QCOMPARE(m_messages[0].title, QStringLiteral("Invalid values."));
+    }
+}
+
+void TestSettingFrm::leavingABoxRunsItsCheck()
+{
+    auto w = newWindow();
+    showAndActivate(*w);
+    w->Text1[0]->setText("600");
+    w->Text1[1]->setFocus();
+    w->Text1[1]->setText("500");
+
+    QTest::keyClick(w->Text1[1], Qt::Key_Tab, Qt::ShiftModifier); // back to the lowest box
+    QCOMPARE(m_messages.size(), 1);
+    QCOMPARE(w->Text1[1]->text(), QStringLiteral("999"));
+    QCOMPARE(QApplication::focusWidget(), w->Text1[1]);
+
+    // Now it passes, and the focus moves on.
+    QTest::keyClick(w->Text1[1], Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(m_messages.size(), 1);
+    QCOMPARE(QApplication::focusWidget(), w->Text1[0]);
+
+    // An emptied lowest box is put back and keeps the focus, without a message.
+    w->Text1[0]->clear();
+    QTest::keyClick(w->Text1[0], Qt::Key_Tab);
+    QCOMPARE(w->Text1[0]->text(), QStringLiteral("101"));
+    QCOMPARE(QApplication::focusWidget(), w->Text1[0]);
+    QCOMPARE(m_messages.size(), 1);
+}
+
+void TestSettingFrm::typedKeysAreFiltered()
+{
+    auto w = newWindow();
+    showAndActivate(*w);
+    QLineEdit *box = w->Text1[0];
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, "4a-5 .6x");
+    QCOMPARE(box->text(), QStringLiteral("456"));
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QCOMPARE(box->text(), QStringLiteral("45"));
+}
+
+void TestSettingFrm::badBoxStopsOkAndApply_data()
+{
+    QTest::addColumn<int>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<bool>("realClick");
+    QTest::addColumn<QString>("textAfter");
+
+    for (bool real : {true, false}) {
+        const char *how = real ? "click" : "event";
+        for (int button : {1, 2}) {
+            const char *name = button == 1 ? "OK" : "Apply";
+            QTest::addRow("%s %s, highest overlong", name, how)
+                << 1 << "99999999999" << button << real << "999";
+            QTest::addRow("%s %s, highest empty", name, how) << 1 << "" << button << real << "999";
+            QTest::addRow("%s %s, highest below lowest", name, how)
+                << 1 << "50" << button << real << "999";
+            QTest::addRow("%s %s, lowest junk", name, how)
+                << 0 << "77777777777777777777" << button << real << "101";
+        }
+    }
+}
+
+void TestSettingFrm::badBoxStopsOkAndApply()
+{
+    QFETCH(int, box);
+    QFETCH(QString, text);
+    QFETCH(int, button);
+    QFETCH(bool, realClick);
+    QFETCH(QString, textAfter);
+
+    auto w = newWindow();
+    showAndActivate(*w);
+    w->Text1[box]->setFocus();
+    w->Text1[box]->setText(text);
+    if (realClick)
+        QTest::mouseClick(w->ButtonEx1[button], Qt::LeftButton);
+    else
+        w->ButtonEx1_Click(qint16(button));
+
+    // The click was dropped: nothing written, nothing applied, still open,
+    // the box put back and still being typed in.
+    QCOMPARE(w->Text1[box]->text(), textAfter);
+    QCOMPARE(QApplication::focusWidget(), w->Text1[box]);
+    QVERIFY(w->isVisible());
+    QCOMPARE(m_getSettingsCalls, 0);
+    QVERIFY(stored("LowestTarget").isEmpty());
+    QVERIFY(stored("HighestTarget").isEmpty());
+    QCOMPARE(GLOBALbas::LowestTarget, qint16(101));
+    QCOMPARE(GLOBALbas::HighestTarget, qint16(999));
+
+    // With the box put right, the next click goes through.
+    if (realClick)
+        QTest::mouseClick(w->ButtonEx1[button], Qt::LeftButton);
+    else
+        w->ButtonEx1_Click(qint16(button));
+    QCOMPARE(m_getSettingsCalls, 1);
+    QCOMPARE(stored("LowestTarget"), Variant(101));
+    QCOMPARE(stored("HighestTarget"), Variant(999));
+    QCOMPARE(w->isVisible(), button == 2);
+}
+
+void TestSettingFrm::badBoxStopsATabClick()
+{
+    auto w = newWindow();
+    showAndActivate(*w);
+    w->Text1[0]->setText("600");
+    w->Text1[1]->setFocus();
+    w->Text1[1]->setText("500");
+    const TabRow &row = w->LightTab1->tabRow();
+    const QPoint timingTab(row.left(1) + row.width(1) / 2, 8);
+
+    QTest::mouseClick(w->LightTab1->tabStripWidget(), Qt::LeftButton, {}, timingTab);
+    QCOMPARE(m_messages.size(), 1);
+    QCOMPARE(w->LightTab1->activeTab(), qint16(0));
+    QVERIFY(w->Frame1[0]->isVisible());
+    QCOMPARE(QApplication::focusWidget(), w->Text1[1]);
+
+    // Typed right, the same click turns the page.
+    w->Text1[1]->setText("700");
+    QTest::mouseClick(w->LightTab1->tabStripWidget(), Qt::LeftButton, {}, timingTab);
+    QCOMPARE(w->LightTab1->activeTab(), qint16(1));
+    QVERIFY(w->Frame1[1]->isVisible());
+    QCOMPARE(m_messages.size(), 1);
+}
+
+// --- Timing page ----------------------------------------------------------------
+
+void TestSettingFrm::listChangesCountOnlyAfterActivation()
+{
+    auto w = newWindow();
+    QVERIFY(!w->activatedFlag());
+    w->Combo1->setCurrentIndex(3);
+    QCOMPARE(w->cptest->value(), 30);
+
+    // Showing the window activates it, also on the offscreen platform.
+    w->LightTab1->setActiveTab(1);
+    showAndActivate(*w);
+    QVERIFY(w->activatedFlag());
+    w->Combo1->setCurrentIndex(5);
+    QCOMPARE(w->cptest->value(), 55);
+
+    // The player's own choice, from the keyboard.
+    w->Combo1->setFocus();
+    QTest::keyClick(w->Combo1, Qt::Key_Up);
+    QCOMPARE(w->Combo1->currentText(), QStringLiteral("50"));
+    QCOMPARE(w->cptest->value(), 50);
+}
+
+void TestSettingFrm::modalWindowIsActivated()
+{
+    // The way the main window opens it.
+    auto w = newWindow();
+    bool activatedWhileOpen = false;
+    QTimer::singleShot(0, w.get(), [&] {
+        activatedWhileOpen = QTest::qWaitFor([&] { return bool(w->activatedFlag()); }, 5000);
+        w->ButtonEx1_Click(0);
+    });
+    QCOMPARE(w->exec(), int(QDialog::Rejected));
+    QVERIFY(activatedWhileOpen);
+}
+
+void TestSettingFrm::showSecondsTogglesThePreviewAtOnce()
+{
+    auto w = newWindow();
+    w->LightTab1->setActiveTab(1);
+    showAndActivate(*w);
+    QVERIFY(!w->cptest->showValue());
+    QTest::mouseClick(w->Check1, Qt::LeftButton, {}, w->Check1->rect().center());
+    QVERIFY(w->Check1->isChecked());
+    QVERIFY(w->cptest->showValue());
+    w->Check1->click();
+    QVERIFY(!w->cptest->showValue());
+    // Nothing is written until the page is applied.
+    QVERIFY(stored("ShowSeconds").isEmpty());
+}
+
+void TestSettingFrm::sliderDrivesItsLabel()
+{
+    auto w = newWindow();
+    w->LightTab1->setActiveTab(1);
+    showAndActivate(*w);
+    w->HS1->setFocus();
+    QTest::keyClick(w->HS1, Qt::Key_Right);
+    QCOMPARE(w->Label4->text(), QStringLiteral("960"));
+    QTest::keyClick(w->HS1, Qt::Key_PageUp);
+    QCOMPARE(w->Label4->text(), QStringLiteral("1010"));
+    // A drag reports every position it passes, not just where it ends.
+    w->HS1->setSliderDown(true);
+    w->HS1->setSliderPosition(1500);
+    QCOMPARE(w->Label4->text(), QStringLiteral("1500"));
+    w->HS1->setSliderPosition(1730);
+    QCOMPARE(w->Label4->text(), QStringLiteral("1730"));
+    w->HS1->setSliderDown(false);
+    QTest::keyClick(w->HS1, Qt::Key_End);
+    QCOMPARE(w->Label4->text(), QStringLiteral("2000"));
+    QTest::keyClick(w->HS1, Qt::Key_Home);
+    QCOMPARE(w->Label4->text(), QString::number(SettingFrm::SliderMinimum));
+    QVERIFY(w->Label4->font().bold());
+    QCOMPARE(w->Label4->palette().color(QPalette::Window), QColor(Qt::white));
+}
+
+// --- Writing --------------------------------------------------------------------
+
+void TestSettingFrm::okOnDifficultyWritesOnlyTheTargets()
+{
+    storeDword("TimeAllowed", 2);
+    auto w = newWindow();
+    showAndActivate(*w);
+    w->LightTab1->setActiveTab(1);
+    w->Combo1->setCurrentIndex(5);
+    w->Check1->setChecked(true);
+    w->HS1->setValue(1400);
+    w->LightTab1->setActiveTab(0);
+    w->Text1[0]->setText("150");
+    w->Text1[1]->setText("850");
+
+    QTest::mouseClick(w->ButtonEx1[1], Qt::LeftButton);
+    QCOMPARE(w->result(), int(QDialog::Accepted));
+    QVERIFY(!w->isVisible());
+    QCOMPARE(m_getSettingsCalls, 1);
+    QCOMPARE(stored("LowestTarget"), Variant(150));
+    QCOMPARE(stored("HighestTarget"), Variant(850));
+    QCOMPARE(GLOBALbas::LowestTarget, qint16(150));
+    QCOMPARE(GLOBALbas::HighestTarget, qint16(850));
+    // The Timing page was not the one shown: none of it is written.
+    QCOMPARE(stored("TimeAllowed"), Variant(2));
+    for (const char *name : {"ShowSeconds", "NoSounds", "TimerInterval"})
+        QVERIFY2(stored(name).isEmpty(), name);
+    QCOMPARE(m_timer.interval(), 1000);
+}
+
+void TestSettingFrm::applyOnTimingWritesItsFourValues()
+{
+    auto w = newWindow();
+    showAndActivate(*w);
+    w->LightTab1->setActiveTab(1);
+    w->Check1->setChecked(true);
+    w->Combo1->setCurrentIndex(4);
+    w->Check2->setChecked(true);
+    w->HS1->setValue(1500);
+
+    QTest::mouseClick(w->ButtonEx1[2], Qt::LeftButton);
+    QCOMPARE(m_timer.interval(), 1500);
+    QCOMPARE(stored("ShowSeconds"), Variant(1));
+    QCOMPARE(stored("TimeAllowed"), Variant(4)); // the list position, not seconds
+    QCOMPARE(stored("NoSounds"), Variant(1));
+    QCOMPARE(stored("TimerInterval"), Variant(1500));
+    QCOMPARE(GLOBALbas::NoSounds, platform::BoolTrue);
+    QCOMPARE(GLOBALbas::TimeAllowed, qint16(50));
+    // The main window re-read the switch after it was written.
+    QCOMPARE(m_getSettingsCalls, 1);
+    QVERIFY(m_showSecondsSeenByGetSettings);
+    QVERIFY(stored("LowestTarget").isEmpty());
+    QVERIFY(w->isVisible());
+
+    // Unticked boxes are written as 0.
+    w->Check1->setChecked(false);
+    w->Check2->setChecked(false);
+    w->ButtonEx1_Click(2);
+    QCOMPARE(stored("ShowSeconds"), Variant(0));
+    QCOMPARE(stored("NoSounds"), Variant(0));
+    QCOMPARE(GLOBALbas::NoSounds, platform::BoolFalse);
+    QCOMPARE(m_getSettingsCalls, 2);
+    QVERIFY(!m_showSecondsSeenByGetSettings);
+
+    // Apply on the General page writes nothing, but still lets the main
+    // window re-read its switch.
+    w->LightTab1->setActiveTab(2);
+    w->HS1->setValue(1800);
+    w->ButtonEx1_Click(2);
+    QCOMPARE(m_getSettingsCalls, 3);
+    QCOMPARE(stored("TimerInterval"), Variant(1500));
+    QCOMPARE(m_timer.interval(), 1500);
+}
+
+void TestSettingFrm::cancelAndCloseBoxWriteNothing()
+{
+    for (bool closeBox : {false, true}) {
+        auto w = newWindow();
+        showAndActivate(*w);
+        w->Text1[0]->setText("300");
+        w->LightTab1->setActiveTab(1);
+        w->Check1->setChecked(true);
+        w->Combo1->setCurrentIndex(6);
+        w->HS1->setValue(1900);
+        if (closeBox)
+            QVERIFY(w->close());
+        else
+            QTest::mouseClick(w->ButtonEx1[0], Qt::LeftButton);
+        QVERIFY(!w->isVisible());
+        QCOMPARE(w->result(), int(QDialog::Rejected));
+        for (const QString &name : StoredNames)
+            QVERIFY2(stored(name).isEmpty(), qPrintable(name));
+        QCOMPARE(m_getSettingsCalls, 0);
+        QCOMPARE(m_timer.interval(), 1000);
+        QCOMPARE(GLOBALbas::LowestTarget, qint16(101));
+        QCOMPARE(GLOBALbas::NoSounds, platform::BoolFalse);
+    }
+    QVERIFY(m_messages.isEmpty());
+}
+
+void TestSettingFrm::appliedValuesSurviveARestart()
+{
+    auto w = newWindow();
+    showAndActivate(*w);
+    w->Text1[0]->setText("250");
+    w->Text1[1]->setText("750");
+    w->ButtonEx1_Click(2);
+    w->LightTab1->setActiveTab(1);
+    w->Combo1->setCurrentIndex(6);
+    w->Check2->setChecked(true);
+    // The quickest clock the slider offers must still be what a restart reads.
+    w->HS1->setValue(w->HS1->minimum());
+    w->ButtonEx1_Click(1);
+    QVERIFY(!w->isVisible());
+
+    GLOBALbas::ResetProcessValues();
+    GLOBALbas::LoadSettings();
+    QCOMPARE(GLOBALbas::LowestTarget, qint16(250));
+    QCOMPARE(GLOBALbas::HighestTarget, qint16(750));
+    QCOMPARE(GLOBALbas::TimeAllowed, qint16(60));
+    QCOMPARE(GLOBALbas::NoSounds, platform::BoolTrue);
+    QCOMPARE(GLOBALbas::TimerInterval, qint16(w->HS1->minimum()));
+    QVERIFY(!GLOBALbas::FetchShowSeconds());
+
+    // And the window opened again shows them.
+    w = newWindow();
+    QCOMPARE(w->Text1[0]->text(), QStringLiteral("250"));
+    QCOMPARE(w->Text1[1]->text(), QStringLiteral("750"));
+    QCOMPARE(w->Combo1->currentText(), QStringLiteral("60"));
+    QCOMPARE(w->cptest->value(), 60);
+    QVERIFY(w->Check2->isChecked());
+    QCOMPARE(w->HS1->value(), w->HS1->minimum());
+}
+
+QTEST_MAIN(TestSettingFrm)
+#include "tst_settingfrm.moc"
