@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QPixmap>
+#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 
@@ -33,7 +34,8 @@ Diagnostics parseDiagnostics(const QApplication &app)
                                   QStringLiteral("file"));
     const QCommandLineOption state(
         QStringLiteral("state"),
-        QStringLiteral("With --screenshot: first play into picking, running or answers."),
+        QStringLiteral("With --screenshot: first play into picking, running or answers, or "
+                       "open manual, settings-difficulty, settings-timing or about."),
         QStringLiteral("name"));
     parser.addOption(quit);
     parser.addOption(shot);
@@ -75,12 +77,19 @@ int main(int argc, char *argv[])
         // Give the display server time to map and draw the window first,
         // both before playing into the state and before the picture.
         QTimer::singleShot(300, window, [window, d = diagnostics] {
-            if (!d.state.isEmpty() && !stageWindow(*window, d.state))
-                qWarning("unknown state %s", qPrintable(d.state));
-            QTimer::singleShot(300, window, [window, file = d.screenshot] {
-                saveScreenshot(window, file);
-                window->close();
-            });
+            QWidget *subject = window;
+            if (!d.state.isEmpty()) {
+                subject = stageWindow(*window, d.state);
+                if (!subject) {
+                    qWarning("unknown state %s", qPrintable(d.state));
+                    subject = window;
+                }
+            }
+            QTimer::singleShot(300, window,
+                               [window, subject = QPointer<QWidget>(subject), file = d.screenshot] {
+                                   saveScreenshot(subject ? subject.get() : window, file);
+                                   window->close();
+                               });
         });
     } else if (diagnostics.quitAfterShow) {
         // Quit at the first turn of the event loop, once the window has

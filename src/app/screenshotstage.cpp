@@ -1,8 +1,13 @@
 #include "app/screenshotstage.h"
 
+#include "about/aboutfrm.h"
 #include "app/globalbas.h"
+#include "controls/tabstrip/lighttab.h"
 #include "game/gamefrm.h"
+#include "settings/settingfrm.h"
+#include "solver/manualfrm.h"
 
+#include <QLineEdit>
 #include <QPushButton>
 
 namespace {
@@ -19,20 +24,53 @@ void pick(GameFrm &window, int count)
     }
 }
 
+// The other windows are shown without waiting on them, so the picture can
+// be taken while they are open; they go when the main window closes.
+template <typename Window> Window *openBeside(Window *dialog)
+{
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+    return dialog;
+}
+
+QWidget *stageOtherWindow(GameFrm &window, const QString &state)
+{
+    if (state == QLatin1String("manual")) {
+        auto *manual = openBeside(new ManualFrm({window.Label2, window.lbTarget}, &window));
+        for (int label : {4, 9, 13, 20, 22, 23}) // 5 10 4 25 75 100
+            manual->l1_Click(qint16(label));
+        manual->Text1->setText(QStringLiteral("813"));
+        return manual;
+    }
+    if (state.startsWith(QLatin1String("settings-"))) {
+        auto *settings = openBeside(
+            new SettingFrm({window.Timer1, [&window] { window.GetSettings(); }}, &window));
+        const qint16 tab = state == QLatin1String("settings-timing") ? 1 : 0;
+        settings->LightTab1->setActiveTab(tab);
+        settings->LightTab1_AfterTabChange(tab);
+        return settings;
+    }
+    if (state == QLatin1String("about"))
+        return openBeside(new AboutFrm(&window));
+    return nullptr;
+}
+
 } // namespace
 
-bool stageWindow(GameFrm &window, const QString &state)
+QWidget *stageWindow(GameFrm &window, const QString &state)
 {
     if (state == QLatin1String("picking")) {
         pick(window, 3);
-        return true;
+        return &window;
     }
     if (state == QLatin1String("running")) {
         pick(window, 6);
         window.Command1_Click(); // START: the target rolls
         for (int tick = 0; tick < GLOBALbas::TimeAllowed / 2; ++tick)
             window.Timer1_Timer();
-        return true;
+        return &window;
     }
     if (state == QLatin1String("answers")) {
         GLOBALbas::LowestTarget = 523;
@@ -43,7 +81,7 @@ bool stageWindow(GameFrm &window, const QString &state)
             window.Timer1_Timer();
         window.Command1_Click();  // STOP
         window.cmdAnswer_Click(); // returns when the search has finished
-        return true;
+        return &window;
     }
-    return false;
+    return stageOtherWindow(window, state);
 }

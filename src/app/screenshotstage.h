@@ -3,11 +3,16 @@
 #include <QString>
 
 class GameFrm;
+class QWidget;
 
 // For looking at the program from scripts (tools/screenshot): plays the main
 // window into a named state the way a player would, with a fixed board where
-// the state needs known answers. Returns false for a state it does not know.
+// the state needs known answers, or opens one of its other windows. Returns
+// the window to picture, or null for a state it does not know.
 //   "picking"  three tiles picked
 //   "running"  a game under way, the clock half-way round
 //   "answers"  a game over and its search finished, answers listed
-bool stageWindow(GameFrm &window, const QString &state);
+//   "manual"   the manual setup window with six numbers and a target chosen
+//   "settings-difficulty", "settings-timing"   the settings window on that tab
+//   "about"    the about window
+QWidget *stageWindow(GameFrm &window, const QString &state);

@@ -108,6 +108,9 @@ void GameFrm::createMenus()
     mnuAbout = bar->addAction(QStringLiteral("&About"));
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
     connect(mnuExit, &QAction::triggered, this, &GameFrm::mnuExit_Click);
+    connect(mnuSettings, &QAction::triggered, this, &GameFrm::mnuSettings_Click);
+    connect(mnuSetup, &QAction::triggered, this, &GameFrm::mnuSetup_Click);
+    connect(mnuAbout, &QAction::triggered, this, &GameFrm::mnuAbout_Click);
 }
 
 void GameFrm::createControls()

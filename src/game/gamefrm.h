@@ -57,6 +57,12 @@ public:
     void Timer1_Timer();
     void cmdAnswer_Click();
 
+    // The menu commands that open the other windows modally; each returns
+    // when its window has closed.
+    void mnuSettings_Click();
+    void mnuSetup_Click();
+    void mnuAbout_Click();
+
     qint16 ElapsedSeconds() const { return m_flow.ElapsedSeconds(); }
     GameFlow &flow() { return m_flow; }
     platform::SoundPlayer &sound() { return *m_sound; }

@@ -1,0 +1,31 @@
+// The main window's menu commands that open the other windows.
+
+#include "about/aboutfrm.h"
+#include "game/gamefrm.h"
+#include "settings/settingfrm.h"
+#include "solver/manualfrm.h"
+
+void GameFrm::mnuSettings_Click()
+{
+    SettingFrm window({Timer1, [this] { GetSettings(); }}, this);
+    window.exec();
+}
+
+void GameFrm::mnuSetup_Click()
+{
+    // The window writes straight into the number labels and the target, so
+    // it never opens while a roll or a search still reads them.
+    if (m_flow.isBusy())
+        return;
+    {
+        ManualFrm window({Label2, lbTarget}, this);
+        window.exec();
+    }
+    m_flow.ManualSetupClosed();
+}
+
+void GameFrm::mnuAbout_Click()
+{
+    AboutFrm window(this);
+    window.exec();
+}

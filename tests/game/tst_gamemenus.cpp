@@ -1,0 +1,319 @@
+// The main window's menu commands on the real window: each opens its window
+// modally and centred, the window is gone once closed, and what the player
+// does there reaches the game (a hand-set board searched, settings applied
+// to the running clock and the store).
+
+#include "about/aboutfrm.h"
+#include "app/globalbas.h"
+#include "app/regbas.h"
+#include "controls/button/buttonex.h"
+#include "controls/dial/velcprog.h"
+#include "controls/tabstrip/lighttab.h"
+#include "game/gamefrm.h"
+#include "platform/messagebox.h"
+#include "platform/settingsstore.h"
+#include "platform/shell.h"
+#include "settings/settingfrm.h"
+#include "solver/manualfrm.h"
+#include "solver/mathsmod.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+void click(QWidget *widget)
+{
+    QVERIFY(widget->isVisible());
+    QVERIFY(widget->isEnabled());
+    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+}
+
+// Runs `action` on the modal window of type Window as soon as it is open,
+// from inside its modal loop; whatever the action leaves open is closed
+// afterwards, so a failed check never leaves the test waiting on a window.
+template <typename Window> void whenOpen(QObject *context, std::function<void(Window &)> action)
+{
+    auto *poll = new QTimer(context);
+    QObject::connect(poll, &QTimer::timeout, context, [poll, action = std::move(action)] {
+        auto *window = qobject_cast<Window *>(QApplication::activeModalWidget());
+        if (!window || !window->isVisible())
+            return;
+        poll->stop();
+        poll->deleteLater();
+        action(*window);
+        if (window->isVisible())
+            window->reject();
+    });
+    poll->start(10);
+}
+
+int visibleTiles(const GameFrm &window)
+{
+    return int(std::count_if(window.btnPick.begin(), window.btnPick.end(),
+                             [](const ButtonEx *tile) { return tile->isVisible(); }));
+}
+
+QStringList labelTexts(const GameFrm &window)
+{
+    QStringList texts;
+    for (const QLabel *label : window.Label2)
+        texts << label->text();
+    return texts;
+}
+
+qint32 storedNumber(const QString &name)
+{
+    REGbas::FetchSetting(REGbas::HkeyCurrentUser, GLOBALbas::SettingsKeyPath, name);
+    return qint32(GLOBALbas::LastRegValue.toNumber().value_or(-1));
+}
+
+} // namespace
+
+class TestGameMenus : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void everyMenuOpensItsWindowModallyAndCentred();
+    void manualSetupIsSearchedOnTheMainWindow();
+    void manualSetupReplacesARunningGame();
+    void settingsReachTheRunningGameAndTheStore();
+    void aboutLinkAndOk();
+
+private:
+    std::unique_ptr<GameFrm> openWindow();
+    // In the manual setup window: 2 5 8 3 75 100 and the target 523, which
+    // these numbers reach in 32 ways.
+    static void chooseBoard(ManualFrm &manual);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QStringList m_messages;
+};
+
+void TestGameMenus::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    platform::setSettingsFolderForTesting(m_dir->path());
+    GLOBALbas::ResetProcessValues();
+    GLOBALbas::LoadSettings();
+    GLOBALbas::NoSounds = platform::BoolTrue;
+    m_messages.clear();
+    platform::setMessageSinkForTesting(
+        [this](const QString &text, const QString &) { m_messages << text; });
+}
+
+void TestGameMenus::cleanup()
+{
+    platform::setMessageSinkForTesting({});
+    platform::setUrlOpenerForTesting({});
+    platform::setSettingsFolderForTesting(QString());
+    m_dir.reset();
+}
+
+std::unique_ptr<GameFrm> TestGameMenus::openWindow()
+{
+    auto window = std::make_unique<GameFrm>();
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        return nullptr;
+    return window;
+}
+
+void TestGameMenus::chooseBoard(ManualFrm &manual)
+{
+    for (int label : {1, 4, 7, 12, 22, 23})
+        click(manual.l1[label]);
+    manual.Text1->setFocus();
+    manual.Text1->selectAll();
+    QTest::keyClicks(manual.Text1, QStringLiteral("523"));
+}
+
+void TestGameMenus::everyMenuOpensItsWindowModallyAndCentred()
+{
+    const auto window = openWindow();
+    QVERIFY(window);
+    const QPoint screenCentre = window->screen()->geometry().center();
+    struct Menu
+    {
+        QAction *action;
+        const char *className;
+    };
+    for (const Menu &menu :
+         {Menu{window->mnuSettings, "SettingFrm"}, Menu{window->mnuSetup, "ManualFrm"},
+          Menu{window->mnuAbout, "AboutFrm"}}) {
+        QPointer<QDialog> opened;
+        whenOpen<QDialog>(window.get(), [&](QDialog &dialog) {
+            opened = &dialog;
+            QCOMPARE(dialog.metaObject()->className(), menu.className);
+            QVERIFY(dialog.isModal());
+            QCOMPARE(dialog.parentWidget(), window.get());
+            const QPoint offset = dialog.frameGeometry().center() - screenCentre;
+            // Centred before it was shown, when its frame's edges were not
+            // known yet: off by no more than those.
+            QVERIFY2(qAbs(offset.x()) <= 2 && qAbs(offset.y()) <= 2, menu.className);
+            dialog.close();
+        });
+        menu.action->trigger();
+        QVERIFY2(opened.isNull(), menu.className); // destroyed once closed
+    }
+    // Closing the manual setup without confirming changed nothing.
+    QCOMPARE(visibleTiles(*window), 24);
+    QVERIFY(window->lbinst->isVisible());
+    QCOMPARE(window->Command1->text(), QStringLiteral("START"));
+    QVERIFY(window->lbTarget->text().isEmpty());
+    QVERIFY(!window->List1->isVisible());
+}
+
+void TestGameMenus::manualSetupIsSearchedOnTheMainWindow()
+{
+    const auto window = openWindow();
+    QVERIFY(window);
+    window->btnPick_Click(0); // a game half picked is replaced
+    window->List1->addItem(QStringLiteral("an answer of the last game"));
+
+    bool confirmed = false;
+    whenOpen<ManualFrm>(window.get(), [&](ManualFrm &manual) {
+        chooseBoard(manual);
+        click(manual.Command1);
+        confirmed = manual.result() == QDialog::Accepted;
+    });
+    window->mnuSetup->trigger(); // returns when the search has finished
+    QVERIFY(confirmed);
+    QVERIFY(m_messages.isEmpty());
+
+    QCOMPARE(labelTexts(*window), (QStringList{"100", "75", "8", "5", "3", "2"}));
+    QCOMPARE(GLOBALbas::ChosenNumbers, (QList<qint32>{100, 75, 8, 5, 3, 2, 0}));
+    QCOMPARE(window->lbTarget->text(), QStringLiteral("523"));
+    QVERIFY(!GLOBALbas::ManualSetupReady);
+    QCOMPARE(visibleTiles(*window), 0);
+    QVERIFY(!window->lbinst->isVisible());
+    QCOMPARE(window->List1->count(), 32);
+    QVERIFY(window->List1->isVisible());
+    QVERIFY(window->LBa->isVisible());
+    QCOMPARE(window->cmdAnswer->text(), QStringLiteral("Search Finished"));
+    QVERIFY(window->cmdAnswer->isVisible());
+    QVERIFY(!window->cmdAnswer->isEnabled());
+    QCOMPARE(window->Command1->text(), QStringLiteral("PLAY AGAIN"));
+    QVERIFY(window->Command1->isEnabled());
+    QVERIFY(window->mnuSetup->isEnabled());
+
+    click(window->Command1); // PLAY AGAIN deals a fresh board
+    QCOMPARE(visibleTiles(*window), 24);
+    QCOMPARE(window->Command1->text(), QStringLiteral("START"));
+    QVERIFY(!window->Command1->isEnabled());
+}
+
+void TestGameMenus::manualSetupReplacesARunningGame()
+{
+    const auto window = openWindow();
+    QVERIFY(window);
+    GLOBALbas::LowestTarget = 300;
+    GLOBALbas::HighestTarget = 300;
+    window->Timer1->setInterval(1000);
+    for (int tile : {0, 1, 2, 10, 20, 21})
+        window->btnPick_Click(qint16(tile));
+    click(window->Command1); // START: the target rolls, the clock runs
+    QVERIFY(window->Timer1->isActive());
+
+    bool sawStopSearch = false;
+    whenOpen<ManualFrm>(window.get(), [&](ManualFrm &manual) {
+        // The clock keeps ticking behind the window until a board is confirmed.
+        QVERIFY(window->Timer1->isActive());
+        chooseBoard(manual);
+        click(manual.Command1);
+    });
+    auto *searchWatch = new QTimer(window.get());
+    connect(searchWatch, &QTimer::timeout, window.get(), [&] {
+        if (MathsMod::IsSearching() && window->cmdAnswer->text() == QStringLiteral("Stop Search"))
+            sawStopSearch = !window->Timer1->isActive() && !window->mnuSetup->isEnabled();
+    });
+    searchWatch->start(0);
+    window->mnuSetup->trigger();
+    searchWatch->stop();
+    QVERIFY(sawStopSearch);
+    QVERIFY(!window->Timer1->isActive());
+    QCOMPARE(window->lbTarget->text(), QStringLiteral("523"));
+    QCOMPARE(window->List1->count(), 32);
+    QCOMPARE(window->Command1->text(), QStringLiteral("PLAY AGAIN"));
+}
+
+void TestGameMenus::settingsReachTheRunningGameAndTheStore()
+{
+    const auto window = openWindow();
+    QVERIFY(window);
+    QVERIFY(!window->cp1->property("ShowValue").toBool());
+    whenOpen<SettingFrm>(window.get(), [&](SettingFrm &settings) {
+        settings.LightTab1->setActiveTab(1);
+        settings.LightTab1_AfterTabChange(1);
+        settings.HS1->setValue(1200);
+        QCOMPARE(settings.Label4->text(), QStringLiteral("1200"));
+        click(settings.Check1);
+        settings.Combo1->setCurrentIndex(3); // 45 seconds
+        click(settings.ButtonEx1[2]);        // Apply
+        QVERIFY(settings.isVisible());
+        // The clock's period changes at once; the count is switched on.
+        QCOMPARE(window->Timer1->interval(), 1200);
+        QVERIFY(window->cp1->property("ShowValue").toBool());
+        QCOMPARE(GLOBALbas::TimeAllowed, qint16(45));
+
+        settings.HS1->setValue(1500);
+        click(settings.ButtonEx1[0]); // Cancel writes nothing more
+    });
+    window->mnuSettings->trigger();
+    QCOMPARE(window->Timer1->interval(), 1200);
+    QCOMPARE(storedNumber(QStringLiteral("TimerInterval")), 1200);
+    QCOMPARE(storedNumber(QStringLiteral("ShowSeconds")), 1);
+    QCOMPARE(storedNumber(QStringLiteral("TimeAllowed")), 3);
+
+    // A later start reads what was applied.
+    GLOBALbas::ResetProcessValues();
+    GLOBALbas::LoadSettings();
+    QCOMPARE(GLOBALbas::TimerInterval, qint16(1200));
+    QCOMPARE(GLOBALbas::TimeAllowed, qint16(45));
+}
+
+void TestGameMenus::aboutLinkAndOk()
+{
+    const auto window = openWindow();
+    QVERIFY(window);
+    QStringList opened;
+    platform::setUrlOpenerForTesting([&](const QString &url) {
+        opened << url;
+        return false; // no mail program: nothing is shown
+    });
+    bool stayedOpen = false;
+    whenOpen<AboutFrm>(window.get(), [&](AboutFrm &about) {
+        click(about.Label4);
+        stayedOpen = about.isVisible();
+        click(about.ButtonEx1);
+    });
+    window->mnuAbout->trigger();
+    QVERIFY(stayedOpen);
+    QCOMPARE(opened, QStringList{QStringLiteral(
+                         "mailto:robin.vantor@tallyfold.example?subject=The Tallyfold "
+                         "Numbers Game: 1.0%20&body=")});
+    QVERIFY(m_messages.isEmpty());
+}
+
+QTEST_MAIN(TestGameMenus)
+#include "tst_gamemenus.moc"
