@@ -76,7 +76,7 @@ void AboutFrm::createControls()
 
     Label3 = createLabel(
         "Label3",
-        QStringLiteral("Copyright \u00A9 2024 %1.\nAll rights reserved.").arg(AuthorName));
+        QStringLiteral("Copyright \u00A9 2026 %1.\nAll rights reserved.").arg(AuthorName));
 
     Label2 = createLabel(
         "Label2",
