@@ -59,16 +59,9 @@ QLabel *newLabel(QWidget *parent, const QString &name)
 // own defaults, which still make a working clock.
 void loadClockFace(VelCProg &dial)
 {
-    QFile file(ClockFaceResource);
-    if (!file.open(QIODevice::ReadOnly)) {
-        qWarning("clock face design missing: %s", qPrintable(ClockFaceResource));
+    const auto bag = platform::PropertyBag::fromDesignFile(ClockFaceResource);
+    if (!bag)
         return;
-    }
-    const auto bag = platform::PropertyBag::fromJson(file.readAll());
-    if (!bag) {
-        qWarning("clock face design: %s", qPrintable(bag.error()));
-        return;
-    }
     if (const auto error = dial.readProperties(bag.value()))
         qWarning("clock face design: %s", qPrintable(error->message));
 }

@@ -1,6 +1,7 @@
 #include "platform/propertybag.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QImageReader>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -343,6 +344,21 @@ QByteArray PropertyBag::toJson(QJsonDocument::JsonFormat format) const
         array.append(object);
     }
     return QJsonDocument(array).toJson(format);
+}
+
+std::optional<PropertyBag> PropertyBag::fromDesignFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qWarning("design values missing: %s", qPrintable(path));
+        return std::nullopt;
+    }
+    auto bag = fromJson(file.readAll());
+    if (!bag) {
+        qWarning("design values in %s: %s", qPrintable(path), qPrintable(bag.error()));
+        return std::nullopt;
+    }
+    return std::move(bag.value());
 }
 
 PropertyResult<PropertyBag> PropertyBag::fromJson(QByteArrayView json)

@@ -139,6 +139,10 @@ public:
     QByteArray toJson(QJsonDocument::JsonFormat format = QJsonDocument::Indented) const;
     // Validates the whole text and refuses it, with the reason, on the first fault.
     static PropertyResult<PropertyBag> fromJson(QByteArrayView json);
+    // A window's stored design values, in the text form, from a file or a
+    // resource. A missing or damaged file is reported as a warning and gives
+    // nothing: the controls then keep their own defaults.
+    static std::optional<PropertyBag> fromDesignFile(const QString &path);
 
     friend bool operator==(const PropertyBag &a, const PropertyBag &b)
     {

@@ -12,7 +12,6 @@
 #include "settings/settingfrm.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -178,16 +177,9 @@ void SettingFrm::loadPreviewDesign()
 {
     // A missing or damaged design leaves the dial's own defaults, which still
     // preview the values.
-    QFile file(PreviewResource);
-    if (!file.open(QIODevice::ReadOnly)) {
-        qWarning("preview dial design missing: %s", qPrintable(PreviewResource));
+    const auto bag = platform::PropertyBag::fromDesignFile(PreviewResource);
+    if (!bag)
         return;
-    }
-    const auto bag = platform::PropertyBag::fromJson(file.readAll());
-    if (!bag) {
-        qWarning("preview dial design: %s", qPrintable(bag.error()));
-        return;
-    }
     if (const auto error = cptest->readProperties(bag.value()))
         qWarning("preview dial design: %s", qPrintable(error->message));
 }

@@ -1,6 +1,9 @@
 #include "platform/propertybag.h"
 
 #include <QBuffer>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -187,6 +190,7 @@ private slots:
     void jsonIsCompactAndReadable();
     void badJsonIsRefused_data();
     void badJsonIsRefused();
+    void designFiles();
 };
 
 void TestPropertyBag::everyTypeRoundTrips()
@@ -469,6 +473,29 @@ void TestPropertyBag::badJsonIsRefused()
     const PropertyResult<PropertyBag> bag = PropertyBag::fromJson(json);
     QVERIFY(!bag.isOk());
     QVERIFY2(bag.error().contains(reason), qPrintable(bag.error()));
+}
+
+void TestPropertyBag::designFiles()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    platform::PropertyBag bag;
+    bag.writeInt16(QStringLiteral("Max"), 60, 100);
+    const auto write = [&](const QString &name, const QByteArray &text) {
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    };
+    write(QStringLiteral("good.json"), bag.toJson());
+    write(QStringLiteral("damaged.json"), bag.toJson().chopped(3));
+
+    const auto read = platform::PropertyBag::fromDesignFile(dir.filePath("good.json"));
+    QVERIFY(read);
+    QCOMPARE(*read, bag);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("damaged.json"));
+    QVERIFY(!platform::PropertyBag::fromDesignFile(dir.filePath("damaged.json")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("missing.*absent.json"));
+    QVERIFY(!platform::PropertyBag::fromDesignFile(dir.filePath("absent.json")));
 }
 
 QTEST_MAIN(TestPropertyBag)
