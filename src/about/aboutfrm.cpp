@@ -86,6 +86,7 @@ void AboutFrm::createControls()
     Label4 = createLabel("Label4", QStringLiteral("E-mail %1").arg(AuthorName));
     Label4->setFont(underlined(designFont(DesignFace, 8.25, QFont::Bold)));
     Label4->setMouseTracking(true);
+    Label4->setCursor(Qt::PointingHandCursor); // it reads as a link, so it points like one
     Label4->installEventFilter(this);
 
     ButtonEx1 = new ButtonEx(this);
