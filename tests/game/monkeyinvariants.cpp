@@ -1,0 +1,225 @@
+#include "monkeyinvariants.h"
+
+#include "about/aboutfrm.h"
+#include "app/globalbas.h"
+#include "controls/button/buttonex.h"
+#include "game/gameflow.h"
+#include "game/gamefrm.h"
+#include "settings/settingfrm.h"
+#include "solver/manualfrm.h"
+#include "solver/mathsmod.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSet>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace monkey {
+
+namespace {
+
+// "Shown" as the game sets it, whether or not the window itself is on screen.
+bool shown(const QWidget *widget)
+{
+    return !widget->isHidden();
+}
+
+QString onOff(bool value)
+{
+    return value ? QStringLiteral("on") : QStringLiteral("off");
+}
+
+// The board: tiles and instructions against the number labels and the
+// chosen numbers.
+QString checkBoard(const GameFrm &window, int filled)
+{
+    const QList<qint32> &chosen = GLOBALbas::ChosenNumbers;
+    if (chosen.size() != filled + 1) {
+        return QStringLiteral("%1 number labels filled but %2 numbers chosen")
+            .arg(filled)
+            .arg(chosen.size() - 1);
+    }
+    const auto visibleTiles = std::count_if(window.btnPick.begin(), window.btnPick.end(), &shown);
+    if (filled < NumberBoard::LabelCount) {
+        if (visibleTiles != NumberBoard::TileCount - filled) {
+            return QStringLiteral("%1 tiles shown with %2 numbers picked")
+                .arg(visibleTiles)
+                .arg(filled);
+        }
+        if (!shown(window.lbinst))
+            return QStringLiteral("instructions hidden while picking");
+        return {};
+    }
+    if (visibleTiles != 0)
+        return QStringLiteral("%1 tiles shown with six numbers chosen").arg(visibleTiles);
+    if (shown(window.lbinst))
+        return QStringLiteral("instructions shown with six numbers chosen");
+    for (int l = 0; l < NumberBoard::LabelCount; ++l) {
+        if (window.Label2[l]->text() != QString::number(chosen.at(l))) {
+            return QStringLiteral("label %1 reads \"%2\" but the chosen number is %3")
+                .arg(l)
+                .arg(window.Label2[l]->text())
+                .arg(chosen.at(l));
+        }
+        if (l > 0 && chosen.at(l) > chosen.at(l - 1))
+            return QStringLiteral("the six numbers are not largest first");
+    }
+    if (chosen.last() != 0)
+        return QStringLiteral("the chosen numbers lost their trailing 0");
+    return {};
+}
+
+// After the clock: one of Over, Searching or Searched.
+QString checkAfterClock(GameFrm &window)
+{
+    const QString answer = window.cmdAnswer->text();
+    const bool busy = window.flow().isBusy();
+    const bool listShown = shown(window.List1);
+    if (!shown(window.cmdAnswer))
+        return QStringLiteral("answer button hidden after the clock");
+    bool targetIsNumber = false;
+    window.lbTarget->text().toInt(&targetIsNumber);
+    if (!targetIsNumber)
+        return QStringLiteral("target \"%1\" is no number").arg(window.lbTarget->text());
+    if (listShown != shown(window.LBa))
+        return QStringLiteral("answers list and status shown apart");
+
+    if (answer == GameFlow::StopSearch) {
+        if (!busy)
+            return QStringLiteral("\"Stop Search\" with no search under way");
+        // A stop request enables "PLAY AGAIN" at once; the search itself
+        // returns at its next check.
+        if (window.Command1->isEnabled() && MathsMod::SearchRunning)
+            return QStringLiteral("game button enabled during a search");
+        if (!window.cmdAnswer->isEnabled())
+            return QStringLiteral("\"Stop Search\" disabled");
+        if (!listShown)
+            return QStringLiteral("answers hidden during a search");
+        return {};
+    }
+    if (busy || MathsMod::IsSearching())
+        return QStringLiteral("a search runs under \"%1\"").arg(answer);
+    if (!window.Command1->isEnabled())
+        return QStringLiteral("\"PLAY AGAIN\" disabled with no search running");
+    if (answer == GameFlow::ShowAnswers) {
+        // Over (nothing listed yet) offers the search; after a stop the list
+        // stays and the button may offer it again.
+        if (!listShown && !window.cmdAnswer->isEnabled())
+            return QStringLiteral("\"Show Answer(s)\" disabled before any search");
+        return {};
+    }
+    // "Search Finished"
+    if (window.cmdAnswer->isEnabled())
+        return QStringLiteral("\"Search Finished\" still enabled");
+    if (!listShown)
+        return QStringLiteral("answers hidden after a finished search");
+    return {};
+}
+
+} // namespace
+
+QString checkMainWindow(GameFrm &window)
+{
+    const QString game = window.Command1->text();
+    const QString answer = window.cmdAnswer->text();
+    if (game != GameFlow::Start && game != GameFlow::Stop && game != GameFlow::PlayAgain)
+        return QStringLiteral("game button reads \"%1\"").arg(game);
+    if (answer != GameFlow::ShowAnswers && answer != GameFlow::StopSearch &&
+        answer != QStringLiteral("Search Finished")) {
+        return QStringLiteral("answer button reads \"%1\"").arg(answer);
+    }
+
+    const bool busy = window.flow().isBusy();
+    const bool searching = MathsMod::IsSearching();
+    const bool timerOn = window.Timer1->isActive();
+    if (searching && !busy)
+        return QStringLiteral("a search runs that the game did not start");
+    if (window.mnuSetup->isEnabled() && (searching || (busy && game == GameFlow::Stop)))
+        return QStringLiteral("manual setup offered while a roll or a search runs");
+    if (timerOn && game != GameFlow::Stop)
+        return QStringLiteral("clock on under \"%1\"").arg(game);
+
+    const auto filled = std::count_if(window.Label2.begin(), window.Label2.end(),
+                                      [](const QLabel *label) { return !label->text().isEmpty(); });
+    if (const QString board = checkBoard(window, int(filled)); !board.isEmpty())
+        return board;
+
+    if (game == GameFlow::Start) {
+        if (busy)
+            return QStringLiteral("busy before the game started");
+        if (window.Command1->isEnabled() != (filled == NumberBoard::LabelCount))
+            return QStringLiteral("\"START\" %1 with %2 numbers")
+                .arg(window.Command1->isEnabled() ? "enabled" : "disabled")
+                .arg(filled);
+        if (shown(window.cmdAnswer) || shown(window.List1) || shown(window.LBa))
+            return QStringLiteral("answers shown before the game started");
+        if (!window.lbTarget->text().isEmpty())
+            return QStringLiteral("a target before the game started");
+        if (window.ElapsedSeconds() != 0)
+            return QStringLiteral("clock at %1 before the game started")
+                .arg(window.ElapsedSeconds());
+        return {};
+    }
+    if (filled != NumberBoard::LabelCount)
+        return QStringLiteral("\"%1\" with %2 numbers").arg(game).arg(filled);
+    if (game == GameFlow::Stop) {
+        // The clock runs except while the target is still rolling.
+        if (timerOn == busy)
+            return QStringLiteral("clock %1 while %2")
+                .arg(onOff(timerOn), busy ? "rolling" : "running");
+        if (!window.Command1->isEnabled())
+            return QStringLiteral("\"STOP\" disabled");
+        if (shown(window.cmdAnswer) || shown(window.List1) || shown(window.LBa))
+            return QStringLiteral("answers shown while the clock runs");
+        return {};
+    }
+    return checkAfterClock(window);
+}
+
+QString stateName(GameFrm &window)
+{
+    const QString game = window.Command1->text();
+    if (game == GameFlow::Start)
+        return window.Command1->isEnabled() ? QStringLiteral("Ready") : QStringLiteral("Picking");
+    if (game == GameFlow::Stop)
+        return window.flow().isBusy() ? QStringLiteral("Rolling") : QStringLiteral("Running");
+    if (window.cmdAnswer->text() == GameFlow::StopSearch)
+        return QStringLiteral("Searching");
+    return window.List1->isHidden() ? QStringLiteral("Over") : QStringLiteral("Searched");
+}
+
+QString checkSecondaryWindows()
+{
+    int open = 0;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (!qobject_cast<ManualFrm *>(widget) && !qobject_cast<SettingFrm *>(widget) &&
+            !qobject_cast<AboutFrm *>(widget)) {
+            continue;
+        }
+        ++open;
+        if (widget->isVisible() && !widget->isModal())
+            return QStringLiteral("%1 open but not modal").arg(widget->metaObject()->className());
+    }
+    if (open > 1)
+        return QStringLiteral("%1 secondary windows exist at once").arg(open);
+    return {};
+}
+
+QString checkAnswersUnique(const GameFrm &window)
+{
+    QSet<QString> seen;
+    for (int i = 0; i < window.List1->count(); ++i) {
+        const QString text = window.List1->item(i)->text();
+        if (seen.contains(text))
+            return QStringLiteral("answer \"%1\" listed twice").arg(text);
+        seen.insert(text);
+    }
+    return {};
+}
+
+} // namespace monkey
