@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 #include <QPixmap>
 #include <QPointer>
 #include <QScreen>
@@ -56,6 +57,16 @@ void saveScreenshot(QWidget *window, const QString &file)
         qWarning("could not save %s", qPrintable(file));
 }
 
+// The program's icon for every window's frame and the task bar, in the sizes
+// compiled into the resources.
+QIcon windowIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 32, 48, 256})
+        icon.addFile(QStringLiteral(":/icons/tallyfold-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -64,6 +75,10 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Vantor"));
     QApplication::setApplicationName(QStringLiteral("Tallyfold"));
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
+    // Matches the installed desktop entry, so a Wayland compositor can pair
+    // the window with its entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.tallyfold.Tallyfold"));
+    QApplication::setWindowIcon(windowIcon());
     const Diagnostics diagnostics = parseDiagnostics(app);
     platform::registerFontSubstitutions();
 

@@ -1,0 +1,93 @@
+# The installed layout beyond the two programs (src/app and src/solver install
+# those), and the packages CPack makes of it.
+#
+# Install components:
+#   game      the game, tallyfold-solve, the desktop entry, the icons, the
+#             AppStream data and the README: everything a player needs
+#   designer  the controls' Qt Designer plugin (src/designer), a developer tool
+#             installed into Qt's own plugin folder; never packaged
+#
+#   cmake --install <build> --component game [--prefix <dir>]
+
+# One name for the desktop entry, the icon and the AppStream data, so a
+# desktop can pair the running window (QGuiApplication::desktopFileName) with
+# its entry and icon.
+set(TALLYFOLD_APP_ID com.tallyfold.Tallyfold)
+
+install(FILES ${PROJECT_SOURCE_DIR}/README.md
+    DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/tallyfold
+    COMPONENT game)
+
+if(UNIX AND NOT APPLE)
+    install(FILES ${PROJECT_SOURCE_DIR}/resources/${TALLYFOLD_APP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications
+        COMPONENT game)
+    install(FILES ${PROJECT_SOURCE_DIR}/resources/${TALLYFOLD_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/metainfo
+        COMPONENT game)
+    # Drawn at build time by tools/logogen (see resources/CMakeLists.txt).
+    foreach(size IN LISTS TALLYFOLD_ICON_SIZES)
+        install(FILES ${TALLYFOLD_ICON_DIR}/${size}/tallyfold.png
+            DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/${size}x${size}/apps
+            RENAME ${TALLYFOLD_APP_ID}.png
+            COMPONENT game)
+    endforeach()
+endif()
+
+if(WIN32)
+    # Copies the Qt libraries and plugins the game loads (the platform, style,
+    # image format and multimedia plugins) beside it, through windeployqt.
+    qt_generate_deploy_app_script(TARGET tallyfold
+        FILENAME_VARIABLE tallyfold_deploy_script
+        NO_UNSUPPORTED_PLATFORM_ERROR)
+    install(SCRIPT ${tallyfold_deploy_script} COMPONENT game)
+endif()
+
+# ---- CPack ------------------------------------------------------------------
+
+set(CPACK_PACKAGE_NAME tallyfold)
+set(CPACK_PACKAGE_VENDOR "Robin Vantor")
+set(CPACK_PACKAGE_CONTACT "Robin Vantor <robin.vantor@tallyfold.example>")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY Tallyfold)
+set(CPACK_PACKAGE_DIRECTORY ${PROJECT_BINARY_DIR}/package)
+set(CPACK_STRIP_FILES ON)
+
+# Only the player's component goes into a package, as one package.
+set(CPACK_COMPONENTS_ALL game)
+set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
+
+if(WIN32)
+    # A folder to unpack anywhere: bin\ holds the game with its Qt.
+    set(CPACK_GENERATOR ZIP)
+    set(CPACK_ARCHIVE_COMPONENT_INSTALL ON)
+else()
+    set(CPACK_GENERATOR DEB)
+    set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+endif()
+
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_DEBIAN_PACKAGE_NAME tallyfold)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Robin Vantor <robin.vantor@tallyfold.example>")
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Pick six of the 24 face-down number tiles, then reach a target between 101
+and 999 with +, -, x and exact division before the clock runs out; the
+game's own solver then lists every answer there is. Also contains
+tallyfold-solve, the same solver on the command line.")
+# dpkg-shlibdeps finds the libraries the programs link. What it cannot see:
+# the Qt platform plugins (the X11 one ships in libqt6gui6 itself here, the
+# package holds the rest) and the face that stands in for Arial. The music
+# needs no multimedia backend plugin and no GStreamer plugin: Qt 6.4 plays a
+# QAudioSink straight through libpulse (a dependency of libqt6multimedia6), to
+# whichever PulseAudio-speaking sound server runs; without one the game is
+# silent.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse")
+# Without it a Wayland desktop runs the game through XWayland.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "qt6-wayland")
+
+include(CPack)
