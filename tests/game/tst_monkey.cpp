@@ -447,5 +447,13 @@ void TestMonkey::randomPlayKeepsTheStateTable()
     QVERIFY2(!QFileInfo::exists(store + QStringLiteral(".bad")), qPrintable(store));
 }
 
-QTEST_MAIN(TestMonkey)
+int main(int argc, char *argv[])
+{
+    // A full run takes minutes, longer than QtTest allows one function.
+    if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))
+        qputenv("QTEST_FUNCTION_TIMEOUT", "7200000");
+    QApplication app(argc, argv);
+    TestMonkey test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_monkey.moc"
