@@ -3,6 +3,8 @@
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
 #else
+#include "platform/settingsfile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,12 +12,8 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringList>
-#include <QtEndian>
 
-#include <cctype>
-#include <optional>
 #include <utility>
-#include <vector>
 #endif
 
 namespace platform {
@@ -108,14 +106,12 @@ QString settingsFileForKey(const QString &)
 
 // ---- Elsewhere: one text file per key ----------------------------------------
 //
-// Each line holds one value: "name=dword:<unsigned decimal>" for a 4-byte
-// DWORD, or "name=hex(<type>):<bytes as hex>" for anything else. Names are
-// percent-encoded. Blank lines and lines starting with "#" are ignored; any
-// other malformed line makes the whole file unreadable.
+// The file's text form lives in settingsfile.h; this part only reads and
+// replaces the file.
 
 namespace {
 
-constexpr qint64 MaxStoreFileSize = 1 << 20; // far beyond a handful of values
+using settingsfile::Entries;
 
 QString &folderOverride()
 {
@@ -123,74 +119,7 @@ QString &folderOverride()
     return folder;
 }
 
-using Entries = std::vector<std::pair<QString, StoredValue>>;
-
 enum class ReadResult { Ok, Missing, Corrupt, Unreadable };
-
-std::optional<quint64> parseDecimal(QByteArrayView text)
-{
-    if (text.isEmpty() || text.size() > 20)
-        return std::nullopt;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-    }
-    bool ok = false;
-    const quint64 v = text.toByteArray().toULongLong(&ok, 10);
-    return ok ? std::optional<quint64>(v) : std::nullopt;
-}
-
-bool parseLine(const QByteArray &line, QString *name, StoredValue *value)
-{
-    const qsizetype eq = line.indexOf('=');
-    if (eq < 0)
-        return false;
-    *name = QString::fromUtf8(QByteArray::fromPercentEncoding(line.left(eq)));
-    const QByteArray rest = line.mid(eq + 1);
-    if (rest.startsWith("dword:")) {
-        const auto v = parseDecimal(QByteArrayView(rest).sliced(6));
-        if (!v || *v > 0xFFFFFFFFull)
-            return false;
-        value->type = RegType::Dword;
-        value->data = QByteArray(4, '\0');
-        qToLittleEndian(static_cast<quint32>(*v), value->data.data());
-        return true;
-    }
-    if (!rest.startsWith("hex("))
-        return false;
-    const qsizetype close = rest.indexOf("):");
-    if (close < 0)
-        return false;
-    const auto type = parseDecimal(QByteArrayView(rest).sliced(4, close - 4));
-    if (!type || *type > 0xFFFFFFFFull)
-        return false;
-    const QByteArrayView hex = QByteArrayView(rest).sliced(close + 2);
-    if (hex.size() % 2 != 0)
-        return false;
-    for (char c : hex) {
-        if (!std::isxdigit(static_cast<unsigned char>(c)))
-            return false;
-    }
-    value->type = static_cast<quint32>(*type);
-    value->data = QByteArray::fromHex(hex.toByteArray());
-    return true;
-}
-
-QByteArray formatEntries(const Entries &entries)
-{
-    QByteArray out = "# Tallyfold settings: name=dword:<number> or name=hex(<type>):<bytes>\n";
-    for (const auto &[name, value] : entries) {
-        out += name.toUtf8().toPercentEncoding();
-        if (value.type == RegType::Dword && value.data.size() == 4) {
-            out +=
-                "=dword:" + QByteArray::number(qFromLittleEndian<quint32>(value.data.constData()));
-        } else {
-            out += "=hex(" + QByteArray::number(value.type) + "):" + value.data.toHex();
-        }
-        out += '\n';
-    }
-    return out;
-}
 
 ReadResult readEntries(const QString &fileName, Entries *entries)
 {
@@ -200,27 +129,12 @@ ReadResult readEntries(const QString &fileName, Entries *entries)
         return ReadResult::Missing;
     if (!file.open(QIODevice::ReadOnly))
         return ReadResult::Unreadable;
-    if (file.size() > MaxStoreFileSize)
+    if (file.size() > settingsfile::MaxFileSize)
         return ReadResult::Corrupt;
-    const QByteArray content = file.read(MaxStoreFileSize + 1);
-    if (content.size() > MaxStoreFileSize)
-        return ReadResult::Corrupt;
-    for (QByteArray line : content.split('\n')) {
-        if (line.endsWith('\r'))
-            line.chop(1);
-        if (line.trimmed().isEmpty() || line.startsWith('#'))
-            continue;
-        QString name;
-        StoredValue value;
-        if (!parseLine(line, &name, &value))
-            return ReadResult::Corrupt;
-        for (const auto &e : *entries) {
-            if (e.first.compare(name, Qt::CaseInsensitive) == 0)
-                return ReadResult::Corrupt;
-        }
-        entries->emplace_back(name, value);
-    }
-    return ReadResult::Ok;
+    const QByteArray content = file.read(settingsfile::MaxFileSize + 1);
+    return settingsfile::parse(content, entries) == settingsfile::ParseResult::Ok
+               ? ReadResult::Ok
+               : ReadResult::Corrupt;
 }
 
 bool writeEntries(const QString &fileName, const Entries &entries)
@@ -228,7 +142,7 @@ bool writeEntries(const QString &fileName, const Entries &entries)
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    const QByteArray content = formatEntries(entries);
+    const QByteArray content = settingsfile::format(entries);
     if (file.write(content) != content.size()) {
         file.cancelWriting();
         return false;
