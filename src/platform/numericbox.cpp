@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
@@ -52,6 +53,8 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
+        if (event->type() == QEvent::InputMethod)
+            return filterInputMethod(watched, static_cast<QInputMethodEvent *>(event));
         if (event->type() != QEvent::KeyPress)
             return QObject::eventFilter(watched, event);
         const auto *key = static_cast<QKeyEvent *>(event);
@@ -62,6 +65,26 @@ protected:
             return false;
         const bool keep = text.size() == 1 && isDigitBoxKey(text.at(0).unicode());
         return !keep;
+    }
+
+private:
+    // An input method (a compose key, an East Asian keyboard) commits its
+    // text without key presses; each character it types must pass the same
+    // rule, so only the digits of its text go in.
+    static bool filterInputMethod(QObject *watched, QInputMethodEvent *event)
+    {
+        const QString commit = event->commitString();
+        QString digits;
+        for (const QChar c : commit) {
+            if (c >= u'0' && c <= u'9')
+                digits += c;
+        }
+        if (digits.size() == commit.size())
+            return false;
+        QInputMethodEvent kept(event->preeditString(), event->attributes());
+        kept.setCommitString(digits, event->replacementStart(), event->replacementLength());
+        QCoreApplication::sendEvent(watched, &kept);
+        return true;
     }
 };
 

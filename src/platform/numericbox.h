@@ -24,7 +24,8 @@ bool isDigitBoxKey(int keyAscii);
 std::optional<qint16> parseInt16(const QString &text);
 
 // Makes `edit` swallow every typed character whose code is not kept by
-// isDigitBoxKey. Keys that type nothing (arrows, Delete, Home...) still work;
+// isDigitBoxKey, and every character but '0'-'9' that an input method
+// commits. Keys that type nothing (arrows, Delete, Home...) still work;
 // so does pasting from the context menu, which is why the text still has to
 // be checked.
 void installDigitKeyFilter(QLineEdit *edit);

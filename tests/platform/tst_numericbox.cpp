@@ -1,6 +1,7 @@
 #include "platform/numericbox.h"
 
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -19,6 +20,7 @@ private slots:
     void parse_data();
     void parse();
     void typingKeepsDigitsOnly();
+    void inputMethodKeepsDigitsOnly();
     void focusLeaveRunsTheCheck();
     void cancelledCheckDropsTheClick();
     void leavingTheWindowIsNoCheck();
@@ -86,6 +88,29 @@ void tst_NumericBox::typingKeepsDigitsOnly()
     QTest::keyClick(&edit, Qt::Key_Return);
     QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(edit.text(), QStringLiteral("2"));
+}
+
+void tst_NumericBox::inputMethodKeepsDigitsOnly()
+{
+    QLineEdit edit;
+    platform::installDigitKeyFilter(&edit);
+    edit.setText(QStringLiteral("12"));
+    // A compose key or an East Asian keyboard commits text without key
+    // presses; only its digits go in, with whatever it replaces.
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("a3\u00e9\uff154"));
+    QCoreApplication::sendEvent(&edit, &commit);
+    QCOMPARE(edit.text(), QStringLiteral("1234"));
+
+    QInputMethodEvent replace;
+    replace.setCommitString(QStringLiteral("x9"), -2, 2);
+    QCoreApplication::sendEvent(&edit, &replace);
+    QCOMPARE(edit.text(), QStringLiteral("129"));
+
+    QInputMethodEvent nothingKept;
+    nothingKept.setCommitString(QStringLiteral("\b\t-"));
+    QCoreApplication::sendEvent(&edit, &nothingKept);
+    QCOMPARE(edit.text(), QStringLiteral("129"));
 }
 
 namespace {
