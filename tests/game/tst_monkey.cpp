@@ -181,7 +181,7 @@ void Monkey::step()
         // Unwind whatever is open: dialogs first, then a running search.
         if (auto *dialog = qobject_cast<QDialog *>(modal))
             dialog->reject();
-        else if (!closed && m_window->cmdAnswer->text() == QStringLiteral("Stop Search"))
+        else if (!closed && m_window->cmdAnswer->text() == GameFlow::StopSearch)
             clickAt(m_window->cmdAnswer, m_window->cmdAnswer->rect().center());
         else
             QThread::msleep(1);
