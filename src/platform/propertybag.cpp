@@ -179,7 +179,9 @@ PropertyResult<QFont> fontFromJson(const QJsonValue &json)
     return font;
 }
 
-PropertyResult<std::optional<QImage>> pictureFromJson(const QJsonValue &json)
+// `pixelBudget` is what the pictures read so far have left of the text's
+// allowance; a decoded picture takes its pixels from it.
+PropertyResult<std::optional<QImage>> pictureFromJson(const QJsonValue &json, qint64 *pixelBudget)
 {
     if (json.isNull())
         return std::optional<QImage>();
@@ -210,14 +212,19 @@ PropertyResult<std::optional<QImage>> pictureFromJson(const QJsonValue &json)
         return PropertyError{QStringLiteral("a picture is %1 by %2 pixels, beyond the limit")
                                  .arg(size.width())
                                  .arg(size.height())};
+    const qint64 pixels = qint64(size.width()) * size.height();
+    if (pixels > *pixelBudget)
+        return PropertyError{QStringLiteral("the pictures together are over %1 pixels")
+                                 .arg(PropertyBag::kMaxTotalPicturePixels)};
     QImage image = reader.read();
     if (image.isNull() || image.size() != size)
         return PropertyError{
             QStringLiteral("a picture cannot be decoded: %1").arg(reader.errorString())};
+    *pixelBudget -= pixels;
     return std::optional<QImage>(std::move(image));
 }
 
-PropertyResult<PropertyValue> valueFromJson(Type type, const QJsonValue &json)
+PropertyResult<PropertyValue> valueFromJson(Type type, const QJsonValue &json, qint64 *pixelBudget)
 {
     switch (type) {
     case Type::Bool:
@@ -266,7 +273,7 @@ PropertyResult<PropertyValue> valueFromJson(Type type, const QJsonValue &json)
         return PropertyValue::fromFont(font.value());
     }
     case Type::Picture: {
-        const auto picture = pictureFromJson(json);
+        const auto picture = pictureFromJson(json, pixelBudget);
         if (!picture)
             return PropertyError{picture.error()};
         return PropertyValue::fromPicture(picture.value());
@@ -275,7 +282,7 @@ PropertyResult<PropertyValue> valueFromJson(Type type, const QJsonValue &json)
     return PropertyError{QStringLiteral("unknown type")};
 }
 
-PropertyResult<PropertyBag::Entry> entryFromJson(const QJsonValue &json)
+PropertyResult<PropertyBag::Entry> entryFromJson(const QJsonValue &json, qint64 *pixelBudget)
 {
     if (!json.isObject())
         return PropertyError{QStringLiteral("not an object")};
@@ -297,8 +304,8 @@ PropertyResult<PropertyBag::Entry> entryFromJson(const QJsonValue &json)
             QStringLiteral("\"%1\": unknown \"type\" \"%2\"").arg(name.toString(), typeName)};
     if (!object.contains(QLatin1String("value")))
         return PropertyError{QStringLiteral("\"%1\": no \"value\"").arg(name.toString())};
-    const auto value =
-        valueFromJson(Type(type - std::begin(kTypeNames)), object.value(QLatin1String("value")));
+    const auto value = valueFromJson(Type(type - std::begin(kTypeNames)),
+                                     object.value(QLatin1String("value")), pixelBudget);
     if (!value)
         return PropertyError{QStringLiteral("\"%1\": %2").arg(name.toString(), value.error())};
     return PropertyBag::Entry{name.toString(), value.value()};
@@ -383,8 +390,9 @@ PropertyResult<PropertyBag> PropertyBag::fromJson(QByteArrayView json)
 
     PropertyBag bag;
     bag.m_entries.reserve(array.size());
+    qint64 pixelBudget = kMaxTotalPicturePixels;
     for (qsizetype i = 0; i < array.size(); ++i) {
-        const PropertyResult<Entry> entry = entryFromJson(array.at(i));
+        const PropertyResult<Entry> entry = entryFromJson(array.at(i), &pixelBudget);
         if (!entry)
             return PropertyError{QStringLiteral("entry %1: %2").arg(i).arg(entry.error())};
         bag.m_entries.append(entry.value());

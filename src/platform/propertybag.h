@@ -46,6 +46,9 @@ public:
     static constexpr qsizetype kMaxEntries = 65536;
     static constexpr int kMaxPictureSide = 8192;
     static constexpr qint64 kMaxPicturePixels = 4096 * 4096;
+    // All the pictures of one text together, or many pictures each within the
+    // limit would still add up to gigabytes.
+    static constexpr qint64 kMaxTotalPicturePixels = 4096 * 4096;
 
     const QList<Entry> &entries() const { return m_entries; }
     qsizetype count() const { return m_entries.size(); }

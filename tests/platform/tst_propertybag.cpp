@@ -190,6 +190,7 @@ private slots:
     void jsonIsCompactAndReadable();
     void badJsonIsRefused_data();
     void badJsonIsRefused();
+    void picturesShareOneAllowance();
     void designFiles();
 };
 
@@ -473,6 +474,36 @@ void TestPropertyBag::badJsonIsRefused()
     const PropertyResult<PropertyBag> bag = PropertyBag::fromJson(json);
     QVERIFY(!bag.isOk());
     QVERIFY2(bag.error().contains(reason), qPrintable(bag.error()));
+}
+
+void TestPropertyBag::picturesShareOneAllowance()
+{
+    // Half the allowance each; one-bit pixels keep the test small, but the
+    // allowance counts pixels whatever their depth.
+    QImage half(4096, PropertyBag::kMaxTotalPicturePixels / 4096 / 2, QImage::Format_Mono);
+    half.fill(0);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QVERIFY(half.save(&buffer, "PNG"));
+    const auto bagOf = [&](int pictures) {
+        QByteArray json = "[";
+        for (int i = 0; i < pictures; ++i) {
+            json += (i ? "," : "") + QByteArray(R"({"name":"P","type":"picture","value":")") +
+                    png.toBase64() + "\"}";
+        }
+        return json + "]";
+    };
+
+    const PropertyResult<PropertyBag> two = PropertyBag::fromJson(bagOf(2));
+    QVERIFY2(two.isOk(), qPrintable(two.error()));
+    QCOMPARE(two.value().count(), 2);
+    // A third is refused before it is decoded: every picture fits on its own,
+    // but together they would not.
+    const PropertyResult<PropertyBag> three = PropertyBag::fromJson(bagOf(3));
+    QVERIFY(!three.isOk());
+    QVERIFY2(three.error().contains("entry 2") && three.error().contains("together"),
+             qPrintable(three.error()));
 }
 
 void TestPropertyBag::designFiles()
