@@ -139,10 +139,14 @@ ReadResult readEntries(const QString &fileName, Entries *entries)
 
 bool writeEntries(const QString &fileName, const Entries &entries)
 {
+    const QByteArray content = settingsfile::format(entries);
+    // A file over the limit would read back as damaged: better to refuse the
+    // one write than to lose every value at the next start.
+    if (content.size() > settingsfile::MaxFileSize)
+        return false;
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    const QByteArray content = settingsfile::format(entries);
     if (file.write(content) != content.size()) {
         file.cancelWriting();
         return false;

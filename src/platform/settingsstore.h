@@ -42,6 +42,7 @@ struct StoredValue
 // atomically on every write so that a crash never loses the previous settings.
 // A file that cannot be parsed reads as a key without values; it is only
 // replaced when a value is written, and then kept beside it as "<file>.bad".
+// A write that would take the file past its size limit fails instead.
 class SettingsKey
 {
 public:

@@ -1,8 +1,11 @@
 // The settings store's file text without a file: what it reads, what it
-// refuses, and that it reads back everything it writes.
+// refuses, and that it reads back everything it writes; and that the store
+// never writes a file too big to be read back.
 
 #include "platform/settingsfile.h"
 
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 
 using platform::StoredValue;
@@ -52,6 +55,7 @@ private slots:
     void namesDifferingOnlyInCaseAreDuplicates_data();
     void namesDifferingOnlyInCaseAreDuplicates();
     void bigFileOfDistinctNamesReadsWhole();
+    void storeNeverWritesAFileItCannotRead();
 };
 
 void TestSettingsFile::writtenTextIsTheKnownFormat()
@@ -179,6 +183,35 @@ void TestSettingsFile::bigFileOfDistinctNamesReadsWhole()
 
     // The same names again in capitals after them: the first repeat spoils it.
     QCOMPARE(parse(text + "N1EKF=dword:0\n"), ParseResult::Corrupt);
+}
+
+void TestSettingsFile::storeNeverWritesAFileItCannotRead()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    platform::setSettingsFolderForTesting(dir.path());
+    const QString key = QStringLiteral("Software\\Test\\Big\\");
+    QVERIFY(platform::SettingsKey::create(key));
+    const auto opened = platform::SettingsKey::open(key);
+    QVERIFY(opened);
+
+    // Written as hex, this value fills the file to just under the limit.
+    const StoredValue big{3, QByteArray(platform::settingsfile::MaxFileSize / 2 - 100, '\x5a')};
+    QCOMPARE(opened->set(QStringLiteral("Big"), big), platform::RegStatus::Success);
+    const QString file = platform::settingsFileForKey(key);
+    const qint64 sizeBefore = QFileInfo(file).size();
+    QVERIFY(sizeBefore <= platform::settingsfile::MaxFileSize);
+
+    // One more value would take it over: that write fails, and the file keeps
+    // what it held, readable.
+    QCOMPARE(opened->set(QStringLiteral("More"), {3, QByteArray(100, '\0')}),
+             platform::RegStatus::WriteFault);
+    QCOMPARE(QFileInfo(file).size(), sizeBefore);
+    StoredValue read;
+    QCOMPARE(opened->query(QStringLiteral("Big"), &read), platform::RegStatus::Success);
+    QCOMPARE(read.data, big.data);
+    QCOMPARE(opened->query(QStringLiteral("More"), &read), platform::RegStatus::FileNotFound);
+    platform::setSettingsFolderForTesting(QString());
 }
 
 QTEST_GUILESS_MAIN(TestSettingsFile)
