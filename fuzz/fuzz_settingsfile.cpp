@@ -16,18 +16,6 @@ namespace {
 // set is trusted and the fuzzer's -timeout watches its speed instead.
 constexpr std::size_t MaxPairwiseEntries = 256;
 
-bool sameEntries(const Entries &a, const Entries &b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (a[i].first != b[i].first || a[i].second.type != b[i].second.type ||
-            a[i].second.data != b[i].second.data)
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -49,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QByteArray text = platform::settingsfile::format(entries);
     Entries again;
     FUZZ_CHECK(platform::settingsfile::parse(text, &again) == ParseResult::Ok);
-    FUZZ_CHECK(sameEntries(entries, again));
+    FUZZ_CHECK(entries == again);
     FUZZ_CHECK(platform::settingsfile::format(again) == text);
     return 0;
 }

@@ -32,6 +32,8 @@ struct StoredValue
 {
     quint32 type = 0;
     QByteArray data;
+
+    friend bool operator==(const StoredValue &, const StoredValue &) = default;
 };
 
 // An open key of the current user's settings store, named by a registry-style

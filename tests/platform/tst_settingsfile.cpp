@@ -22,18 +22,6 @@ StoredValue dword(quint32 v)
     return value;
 }
 
-bool sameEntries(const Entries &a, const Entries &b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (a[i].first != b[i].first || a[i].second.type != b[i].second.type ||
-            a[i].second.data != b[i].second.data)
-            return false;
-    }
-    return true;
-}
-
 ParseResult parse(const QByteArray &content, Entries *entries = nullptr)
 {
     Entries scratch;
@@ -87,7 +75,7 @@ void TestSettingsFile::readsBackWhatItWrites()
     };
     Entries read;
     QCOMPARE(parse(platform::settingsfile::format(entries), &read), ParseResult::Ok);
-    QVERIFY(sameEntries(read, entries));
+    QVERIFY(read == entries);
 }
 
 void TestSettingsFile::skipsCommentsAndBlankLines()
@@ -96,8 +84,8 @@ void TestSettingsFile::skipsCommentsAndBlankLines()
     QCOMPARE(
         parse("# a comment\r\n\r\n \t\nTimeAllowed=dword:3\r\n#Other=dword:1\nX=hex(3):", &read),
         ParseResult::Ok);
-    QVERIFY(sameEntries(read, Entries{{QStringLiteral("TimeAllowed"), dword(3)},
-                                      {QStringLiteral("X"), {3, QByteArray()}}}));
+    QVERIFY(read == (Entries{{QStringLiteral("TimeAllowed"), dword(3)},
+                             {QStringLiteral("X"), {3, QByteArray()}}}));
     QCOMPARE(parse(QByteArray(), &read), ParseResult::Ok);
     QVERIFY(read.empty());
 }
