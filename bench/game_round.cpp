@@ -7,6 +7,7 @@
 
 #include "app/globalbas.h"
 #include "game/gamefrm.h"
+#include "game/gamewindow.h"
 #include "platform/fonts.h"
 #include "platform/settingsstore.h"
 
@@ -57,8 +58,9 @@ int main(int argc, char *argv[])
     GLOBALbas::LowestTarget = 523;
     GLOBALbas::HighestTarget = 523;
 
-    GameFrm window;
-    window.show();
+    const std::unique_ptr<GameFrm> owned(createGameWindow());
+    GameFrm &window = *owned;
+    showGameWindow(window);
     QApplication::processEvents();
 
     std::vector<double> ms;

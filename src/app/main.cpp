@@ -4,6 +4,7 @@
 #include "app/globalbas.h"
 #include "app/screenshotstage.h"
 #include "game/gamefrm.h"
+#include "game/gamewindow.h"
 #include "platform/fonts.h"
 
 #include <QApplication>
@@ -22,7 +23,8 @@ struct Diagnostics
 {
     bool quitAfterShow = false;
     QString screenshot;
-    QString state; // played into before the screenshot
+    QString state;       // played into before the screenshot
+    int closeAfter = -1; // milliseconds from the start of playing into the state
 };
 
 Diagnostics parseDiagnostics(const QApplication &app)
@@ -35,15 +37,24 @@ Diagnostics parseDiagnostics(const QApplication &app)
                                   QStringLiteral("file"));
     const QCommandLineOption state(
         QStringLiteral("state"),
-        QStringLiteral("With --screenshot: first play into picking, running or answers, or "
-                       "open manual, settings-difficulty, settings-timing or about."),
+        QStringLiteral("Play into picking, running or answers, or open manual, "
+                       "settings-difficulty, settings-timing or about."),
         QStringLiteral("name"));
+    const QCommandLineOption closeAfter(
+        QStringLiteral("close-after"),
+        QStringLiteral("Close the main window this long after reaching --state (the roll or the "
+                       "search of rolling and searching has just begun), as its close box "
+                       "would, and say what the game was doing."),
+        QStringLiteral("milliseconds"));
     parser.addOption(quit);
     parser.addOption(shot);
     parser.addOption(state);
+    parser.addOption(closeAfter);
     parser.addHelpOption();
     parser.process(app);
-    return {parser.isSet(quit), parser.value(shot), parser.value(state)};
+    bool ok = false;
+    const int closeMs = parser.value(closeAfter).toInt(&ok);
+    return {parser.isSet(quit), parser.value(shot), parser.value(state), ok ? closeMs : -1};
 }
 
 void saveScreenshot(QWidget *window, const QString &file)
@@ -67,6 +78,16 @@ QIcon windowIcon()
     return icon;
 }
 
+// Closes the main window as its close box would, saying first what the game
+// was doing, so that scripts know where the close landed.
+void closeReporting(GameFrm &window)
+{
+    const GameFlow &flow = window.flow();
+    const char *doing = flow.isSearching() ? "searching" : flow.isRolling() ? "rolling" : "idle";
+    qInfo("closing the main window while %s", doing);
+    window.close();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -84,11 +105,11 @@ int main(int argc, char *argv[])
 
     GLOBALbas::LoadSettings();
 
-    auto *window = new GameFrm;
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->showMaximized();
+    const QPointer<GameFrm> window = createGameWindow();
+    showGameWindow(*window);
 
-    if (!diagnostics.screenshot.isEmpty()) {
+    if (!diagnostics.screenshot.isEmpty() || !diagnostics.state.isEmpty() ||
+        diagnostics.closeAfter >= 0) {
         // Give the display server time to map and draw the window first,
         // both before playing into the state and before the picture.
         QTimer::singleShot(300, window, [window, d = diagnostics] {
@@ -100,9 +121,15 @@ int main(int argc, char *argv[])
                     subject = window;
                 }
             }
+            if (!window)
+                return;
+            if (d.closeAfter >= 0)
+                QTimer::singleShot(d.closeAfter, window, [window] { closeReporting(*window); });
+            if (d.screenshot.isEmpty())
+                return;
             QTimer::singleShot(300, window,
                                [window, subject = QPointer<QWidget>(subject), file = d.screenshot] {
-                                   saveScreenshot(subject ? subject.get() : window, file);
+                                   saveScreenshot(subject ? subject.get() : window.get(), file);
                                    window->close();
                                });
         });
@@ -114,5 +141,9 @@ int main(int argc, char *argv[])
             window->close();
         });
     }
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // A window closed in the middle of a roll or a search is deleted once
+    // they have returned, which may be after the event loop has ended.
+    delete window;
+    return status;
 }

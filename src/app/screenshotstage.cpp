@@ -9,6 +9,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -70,6 +71,20 @@ QWidget *stageWindow(GameFrm &window, const QString &state)
         window.Command1_Click(); // START: the target rolls
         for (int tick = 0; tick < GLOBALbas::TimeAllowed / 2; ++tick)
             window.Timer1_Timer();
+        return &window;
+    }
+    // The last step of these two is queued, so that it starts as soon as
+    // the caller returns to the event loop.
+    if (state == QLatin1String("rolling")) {
+        pick(window, 6);
+        QTimer::singleShot(0, &window, [&window] { window.Command1_Click(); }); // START
+        return &window;
+    }
+    if (state == QLatin1String("searching")) {
+        pick(window, 6);
+        window.Command1_Click(); // START: the target rolls
+        window.Command1_Click(); // STOP
+        QTimer::singleShot(0, &window, [&window] { window.cmdAnswer_Click(); });
         return &window;
     }
     if (state == QLatin1String("answers")) {

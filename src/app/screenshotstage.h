@@ -12,6 +12,8 @@ class QWidget;
 //   "picking"  three tiles picked
 //   "running"  a game under way, the clock half-way round
 //   "answers"  a game over and its search finished, answers listed
+//   "rolling"  six tiles picked, START pressed: the target rolls
+//   "searching"  a game stopped, Show Answer(s) pressed: the search runs
 //   "manual"   the manual setup window with six numbers and a target chosen
 //   "settings-difficulty", "settings-timing"   the settings window on that tab
 //   "about"    the about window

@@ -49,6 +49,8 @@ public:
     // True while the target rolls or a search runs: the window keeps the
     // commands that could start another search disabled meanwhile.
     bool isBusy() const { return m_rolling || m_searching; }
+    bool isRolling() const { return m_rolling; }
+    bool isSearching() const { return m_searching; }
 
     static void BubbleSort(QList<qint32> &values);
 

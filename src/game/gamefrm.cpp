@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
@@ -246,23 +247,39 @@ void GameFrm::BubbleSort(QList<qint32> &values)
     GameFlow::BubbleSort(values);
 }
 
+GameFrm::Running::Running(GameFrm &window)
+    : m_window(window)
+{
+    ++m_window.m_running;
+}
+
+GameFrm::Running::~Running()
+{
+    if (--m_window.m_running == 0 && m_window.m_deleteWhenIdle)
+        m_window.deleteLater();
+}
+
 void GameFrm::btnPick_Click(qint16 index)
 {
+    const Running running(*this);
     m_flow.btnPick_Click(index);
 }
 
 void GameFrm::Command1_Click()
 {
+    const Running running(*this);
     m_flow.Command1_Click();
 }
 
 void GameFrm::Timer1_Timer()
 {
+    const Running running(*this);
     m_flow.Timer1_Timer();
 }
 
 void GameFrm::cmdAnswer_Click()
 {
+    const Running running(*this);
     m_flow.cmdAnswer_Click();
 }
 
@@ -274,10 +291,21 @@ void GameFrm::mnuExit_Click()
 void GameFrm::closeEvent(QCloseEvent *event)
 {
     // Closing is never refused: the music and the clock stop, a running
-    // search is told to stop (it returns before the window goes away), and
-    // the window lets go of the process-wide reference.
+    // search is told to stop, an open dialog is cancelled, and the window
+    // lets go of the process-wide reference.
     m_flow.Form_Unload();
+    for (QDialog *dialog : findChildren<QDialog *>(Qt::FindDirectChildrenOnly)) {
+        if (dialog->isVisible())
+            dialog->reject();
+    }
     if (g_gameFrm == this)
         g_gameFrm = nullptr;
+    // A roll, a search or a dialog may still be on the stack below this
+    // event, about to touch the window again when the yield that delivered
+    // the close returns: the deletion waits for the last of them.
+    if (m_running > 0 && testAttribute(Qt::WA_DeleteOnClose)) {
+        setAttribute(Qt::WA_DeleteOnClose, false);
+        m_deleteWhenIdle = true;
+    }
     event->accept();
 }

@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QMainWindow>
+#include <QSize>
 
 #include <array>
 
@@ -91,8 +92,34 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Marks one of the game's handlers as running on this window for as
+    // long as it lives. A roll, a search and the dialogs yield to the event
+    // loop, where the window may be closed; it is deleted only once the last
+    // of them has returned.
+    class Running
+    {
+    public:
+        explicit Running(GameFrm &window);
+        ~Running();
+        Running(const Running &) = delete;
+        Running &operator=(const Running &) = delete;
+
+    private:
+        GameFrm &m_window;
+    };
+
+    // Lays the controls out for an inside of `insidePx`, creating the tiles
+    // the first time.
+    void layOutFor(QSize insidePx);
+    // Once the window manager has placed the window: lays out for the room
+    // the window really got and keeps the window at that size.
+    void fitToScreen();
     void createControls();
     void createMenus();
     void createPanels();
@@ -136,6 +163,12 @@ private:
 
     GameFlow m_flow;
     GameLayout m_layout;
+    QSize m_laidOutFor;     // the inside the layout was made for
+    bool m_exposed = false; // the window manager has shown the window
+    bool m_watchingWindow = false;
+    QMetaObject::Connection m_screenWatch;
+    int m_running = 0; // the game's handlers running on this window's stack
+    bool m_deleteWhenIdle = false;
     QWidget *m_client = nullptr;
     platform::SoundPlayer *m_sound = nullptr;
 };

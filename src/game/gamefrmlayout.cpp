@@ -11,7 +11,10 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QWindow>
 
 #include <cmath>
 
@@ -38,7 +41,18 @@ void GameFrm::ResizeControls()
     const QSize screen = GraphicsBas::GetScreenSize(this);
     ScreenWidthPx = screen.width();
     ScreenHeightPx = screen.height();
-    m_layout = ResizeControlsLayout(screen, platform::twipsPerPixel());
+    // Laid out for the screen where that fits the room inside the window,
+    // else for that room, so that panels and the title bar cut nothing off.
+    // Where the window manager gives the window less than it could tell at
+    // load, the layout follows once the window is shown (fitToScreen).
+    layOutFor(GraphicsBas::GetInsideSize(this));
+}
+
+void GameFrm::layOutFor(QSize insidePx)
+{
+    m_laidOutFor = insidePx;
+    m_layout = LayoutForWindow(GraphicsBas::GetScreenSize(this), insidePx,
+                               menuBar()->sizeHint().height(), platform::twipsPerPixel());
 
     // Tiles 1 to 23 are copies of tile 0: its stored values handed over
     // through a property bag, the way a designer copies a control.
@@ -146,4 +160,76 @@ void GameFrm::fitDial()
     cp1->setAutoSize(false);
     cp1->setRadius(m_layout.cp1Radius);
     cp1->show();
+}
+
+void GameFrm::fitToScreen()
+{
+    if (!m_exposed || !screen())
+        return; // until the window manager has had its say, the load-time layout stands
+    // Maximized, the window has what the window manager or compositor gave
+    // it, panels and title bar left out (on Wayland the only measure there
+    // is). A window manager that will not keep a fixed-size window maximized
+    // leaves it a normal window: that takes the screen's free area less its
+    // frame, at the area's corner.
+    const bool maximized = isMaximized();
+    const QSize inside = maximized ? size() : GraphicsBas::GetInsideSize(this);
+    if (inside.isEmpty())
+        return;
+    if (inside != m_laidOutFor)
+        layOutFor(inside);
+    // The layout is made for this one size: the window keeps it.
+    if (minimumSize() != inside || maximumSize() != inside)
+        setFixedSize(inside);
+    if (!maximized && GraphicsBas::CanPlaceWindows()) {
+        const QPoint corner = screen()->availableGeometry().topLeft();
+        if (frameGeometry().topLeft() != corner)
+            move(corner);
+    }
+}
+
+void GameFrm::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    QWindow *handle = windowHandle();
+    if (!handle || m_watchingWindow)
+        return;
+    m_watchingWindow = true;
+    handle->installEventFilter(this);
+    const auto watchScreen = [this](QScreen *where) {
+        disconnect(m_screenWatch);
+        if (where) {
+            m_screenWatch =
+                connect(where, &QScreen::availableGeometryChanged, this, &GameFrm::fitToScreen);
+        }
+        fitToScreen();
+    };
+    connect(handle, &QWindow::screenChanged, this, watchScreen);
+    watchScreen(handle->screen());
+}
+
+bool GameFrm::eventFilter(QObject *watched, QEvent *event)
+{
+    // The first exposure comes once the window manager has sized and placed
+    // the window.
+    if (event->type() == QEvent::Expose && watched == windowHandle() && !m_exposed &&
+        windowHandle()->isExposed()) {
+        m_exposed = true;
+        fitToScreen();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void GameFrm::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        fitToScreen();
+}
+
+void GameFrm::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    // A window manager that drops the maximized state redraws the frame
+    // (and may move the window) after telling so: fit again.
+    fitToScreen();
 }

@@ -7,12 +7,14 @@
 
 void GameFrm::mnuSettings_Click()
 {
+    const Running running(*this);
     SettingFrm window({Timer1, [this] { GetSettings(); }}, this);
     window.exec();
 }
 
 void GameFrm::mnuSetup_Click()
 {
+    const Running running(*this);
     // The window writes straight into the number labels and the target, so
     // it never opens while a roll or a search still reads them.
     if (m_flow.isBusy())
@@ -26,6 +28,7 @@ void GameFrm::mnuSetup_Click()
 
 void GameFrm::mnuAbout_Click()
 {
+    const Running running(*this);
     AboutFrm window(this);
     window.exec();
 }

@@ -54,13 +54,26 @@ int roundHalfEven(double value)
     return static_cast<int>(std::nearbyint(value));
 }
 
+// The room the controls take, from the client area's corner, in twips.
+QSizeF extent(const GameLayout &l)
+{
+    QRectF lba = l.LBa;
+    lba.setWidth(std::max(lba.width(), l.lbaMaxWidth));
+    QRectF all =
+        l.Picture4 | l.Picture3 | l.Command1 | l.lbinst | l.cmdAnswer | lba | l.List1 | l.cp1;
+    for (const QRectF &tile : l.btnPick)
+        all |= tile;
+    return {all.right(), all.bottom()};
+}
+
 } // namespace
 
-GameLayout ResizeControlsLayout(QSize screenPx, platform::TwipsPerPixel tpp)
+GameLayout ResizeControlsLayout(QSize screenPx, platform::TwipsPerPixel tpp, LayoutRules choice)
 {
-    const ScreenRules rules = screenPx.width() == 800    ? ScreenRules::Width800
-                              : screenPx.width() == 1024 ? ScreenRules::Width1024
-                                                         : ScreenRules::Scaled;
+    const ScreenRules rules = choice == LayoutRules::Scaled ? ScreenRules::Scaled
+                              : screenPx.width() == 800     ? ScreenRules::Width800
+                              : screenPx.width() == 1024    ? ScreenRules::Width1024
+                                                            : ScreenRules::Scaled;
     const double sw = screenPx.width() * tpp.x;
     const double sh = screenPx.height() * tpp.y;
 
@@ -177,4 +190,15 @@ GameLayout ResizeControlsLayout(QSize screenPx, platform::TwipsPerPixel tpp)
     l.List1 = QRectF(l.cmdAnswer.left(), listTop, l.cp1.left() - l.cmdAnswer.left() - 200,
                      l.Command1.top() - listTop - 50);
     return l;
+}
+
+GameLayout LayoutForWindow(QSize screenPx, QSize insidePx, int menuBarPx,
+                           platform::TwipsPerPixel tpp)
+{
+    const GameLayout forScreen = ResizeControlsLayout(screenPx, tpp);
+    const QSizeF taken = extent(forScreen);
+    const QSizeF room(insidePx.width() * tpp.x, (insidePx.height() - menuBarPx) * tpp.y);
+    if (taken.width() <= room.width() && taken.height() <= room.height())
+        return forScreen;
+    return ResizeControlsLayout(insidePx, tpp, LayoutRules::Scaled);
 }

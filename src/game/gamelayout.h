@@ -44,6 +44,19 @@ struct GameLayout
     double scale = 1.0; // 1 on 800- and 1024-pixel screens
 };
 
+enum class LayoutRules {
+    ForScreen, // the fixed rules of 800- and 1024-pixel screens, else scaled
+    Scaled,    // the 1024 rules scaled to the size, whatever it is
+};
+
 // The layout for a screen of `screenPx` pixels with the given twips-per-pixel
 // factors.
-GameLayout ResizeControlsLayout(QSize screenPx, platform::TwipsPerPixel tpp);
+GameLayout ResizeControlsLayout(QSize screenPx, platform::TwipsPerPixel tpp,
+                                LayoutRules rules = LayoutRules::ForScreen);
+
+// The layout for a window on that screen whose inside is `insidePx` pixels,
+// `menuBarPx` of them taken by the menu bar: the screen's own layout where it
+// fits (on a bare screen it always does), else the 1024 rules scaled to the
+// window's inside, so that panels and title bars cut nothing off.
+GameLayout LayoutForWindow(QSize screenPx, QSize insidePx, int menuBarPx,
+                           platform::TwipsPerPixel tpp);

@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QString>
 #include <QWidget>
+#include <QWindow>
 
 #include <array>
 #include <cmath>
@@ -127,8 +128,28 @@ QSize GetScreenSize(const QWidget *window)
     return screen ? screen->size() : QSize();
 }
 
+QSize GetInsideSize(const QWidget *window)
+{
+    const QScreen *screen = screenOf(window);
+    if (!screen)
+        return {};
+    QMargins frame;
+    if (window && window->windowHandle())
+        frame = window->windowHandle()->frameMargins();
+    return screen->availableGeometry().size().shrunkBy(frame);
+}
+
+bool CanPlaceWindows()
+{
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 void CenterOnScreen(QWidget &window)
 {
+    // Where a move does nothing, the dialog is left to the compositor, which
+    // places it over its parent window.
+    if (!CanPlaceWindows())
+        return;
     const QScreen *screen = screenOf(&window);
     if (!screen)
         return;

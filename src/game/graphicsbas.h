@@ -31,7 +31,17 @@ qint16 HexDigitValue(QChar digit);
 // The screen's size in pixels (the screen `window` is on, or the primary one).
 QSize GetScreenSize(const QWidget *window = nullptr);
 
-// Moves `window` (its frame) to the middle of its screen.
+// The room a window on `window`'s screen has inside its frame: the screen's
+// free area (without panels and docks) less the frame, as far as the frame
+// is known yet (before the window is first shown, it is not).
+QSize GetInsideSize(const QWidget *window);
+
+// Whether this platform lets a program place its own windows; Wayland
+// compositors place them themselves.
+bool CanPlaceWindows();
+
+// Moves `window` (its frame) to the middle of its screen, where the platform
+// lets programs place windows.
 void CenterOnScreen(QWidget &window);
 
 // Opens a new message in the user's mail program, addressed to `address` with

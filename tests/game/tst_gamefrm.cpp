@@ -4,6 +4,7 @@
 #include "app/globalbas.h"
 #include "app/regbas.h"
 #include "game/gamefrm.h"
+#include "gamewindowholder.h"
 #include "platform/settingsstore.h"
 #include "platform/soundplayer.h"
 #include "platform/wavimage.h"
@@ -63,7 +64,8 @@ void TestGameFrm::cleanup()
 
 void TestGameFrm::captionAndMenu()
 {
-    GameFrm window;
+    GameWindowHolder holder;
+    GameFrm &window = *holder;
     QCOMPARE(window.windowTitle(), QStringLiteral("The Numbers Game"));
     QCOMPARE(GameFrm::instance(), &window);
 
@@ -84,7 +86,8 @@ void TestGameFrm::captionAndMenu()
 void TestGameFrm::loadTakesClockPeriodAndMusic()
 {
     GLOBALbas::TimerInterval = 1234;
-    GameFrm window;
+    GameWindowHolder holder;
+    GameFrm &window = *holder;
     QCOMPARE(window.Timer1->interval(), 1234);
     QVERIFY(!window.Timer1->isActive()); // the clock waits for a game
     QCOMPARE(window.ElapsedSeconds(), qint16(0));
@@ -97,7 +100,8 @@ void TestGameFrm::loadTakesClockPeriodAndMusic()
 
 void TestGameFrm::getSettingsReadsTheSecondsSwitch()
 {
-    GameFrm window;
+    GameWindowHolder holder;
+    GameFrm &window = *holder;
     QVERIFY(!window.showSeconds()); // nothing stored
     REGbas::StoreSetting(REGbas::HkeyCurrentUser, GLOBALbas::SettingsKeyPath, "ShowSeconds", 1,
                          REGbas::RegDword);
@@ -111,22 +115,21 @@ void TestGameFrm::getSettingsReadsTheSecondsSwitch()
 
 void TestGameFrm::exitClosesAndReleasesTheWindow()
 {
-    auto *window = new GameFrm;
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->show();
+    QPointer<GameFrm> window = createGameWindow();
+    showGameWindow(*window);
     QVERIFY(QTest::qWaitForWindowExposed(window));
-    QPointer<GameFrm> guard(window);
     window->mnuExit->trigger();
     QCOMPARE(GameFrm::instance(), nullptr);
-    QTRY_VERIFY(guard.isNull()); // deleted: nothing outlives the closed window
+    QTRY_VERIFY(window.isNull()); // deleted: nothing outlives the closed window
 }
 
 void TestGameFrm::closingStopsTheMusic()
 {
     if (!m_serverUp)
         QSKIP(qPrintable("no PulseAudio server could be started here: " + m_server.problem()));
-    GameFrm window;
-    window.show();
+    GameWindowHolder holder;
+    GameFrm &window = *holder;
+    showGameWindow(window);
     QVERIFY(window.sound().play(window.SoundData));
     QTRY_COMPARE_WITH_TIMEOUT(PulseServer::sinkInputCount(), 1, 5000);
 
@@ -158,8 +161,9 @@ void TestGameFrm::musicPlaysOverTheLastThirtyTicks()
     GLOBALbas::TimeAllowed = qint16(timeAllowed);
     GLOBALbas::NoSounds = muted ? platform::BoolTrue : platform::BoolFalse;
     GLOBALbas::TimerInterval = 10;
-    GameFrm window;
-    window.show();
+    GameWindowHolder holder;
+    GameFrm &window = *holder;
+    showGameWindow(window);
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     for (int i = 0; i < 6; ++i)
         window.btnPick_Click(qint16(i));

@@ -52,6 +52,7 @@ private slots:
     void dialRadiusMeasuresTheSmallerSideInTheOtherAxis();
     void nothingOverlaps_data();
     void nothingOverlaps();
+    void windowsWithRoomKeepTheScreensFigures();
 };
 
 void TestGameLayout::screen1024()
@@ -247,18 +248,32 @@ void TestGameLayout::dialRadiusMeasuresTheSmallerSideInTheOtherAxis()
 void TestGameLayout::nothingOverlaps_data()
 {
     QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QSize>("inside"); // the window's, menu bar included
+    QTest::addColumn<int>("menuBar");
     for (const QSize s :
          {QSize(800, 600), QSize(1024, 768), QSize(1280, 1024), QSize(1920, 1080), QSize(1366, 768),
           QSize(1600, 900), QSize(2560, 1440), QSize(1280, 800), QSize(640, 480)}) {
-        QTest::addRow("%dx%d", s.width(), s.height()) << s;
+        QTest::addRow("%dx%d", s.width(), s.height()) << s << s << 0;
     }
+    // Windows given less than the screen: title bars, borders and panels of
+    // window managers and compositors.
+    QTest::newRow("openbox, 40-pixel panel") << QSize(1024, 768) << QSize(1022, 707) << 20;
+    QTest::newRow("openbox, maximized") << QSize(1024, 768) << QSize(1024, 709) << 20;
+    QTest::newRow("weston 1024") << QSize(1024, 768) << QSize(1018, 703) << 23;
+    QTest::newRow("weston 1920") << QSize(1920, 1080) << QSize(1914, 1015) << 23;
+    QTest::newRow("800, panel") << QSize(800, 600) << QSize(798, 539) << 20;
+    QTest::newRow("1366, tall bar") << QSize(1366, 768) << QSize(1366, 700) << 40;
 }
 
+// On every screen, bare or with a window manager's frame and panels, the
+// controls shown together neither overlap nor leave the window's client area.
 void TestGameLayout::nothingOverlaps()
 {
     QFETCH(QSize, screen);
-    const GameLayout l = ResizeControlsLayout(screen, Tpp96);
-    const QRectF screenRect(0, 0, screen.width() * Tpp96.x, screen.height() * Tpp96.y);
+    QFETCH(QSize, inside);
+    QFETCH(int, menuBar);
+    const GameLayout l = LayoutForWindow(screen, inside, menuBar, Tpp96);
+    const QRectF screenRect(0, 0, inside.width() * Tpp96.x, (inside.height() - menuBar) * Tpp96.y);
     QRectF lba = l.LBa;
     lba.setWidth(l.lbaMaxWidth);
 
@@ -278,7 +293,7 @@ void TestGameLayout::nothingOverlaps()
 
     // The target panel is meant to lie over the number panel.
     QStringList allowed{"Picture3/Picture4"};
-    if (screen.width() == 800) {
+    if (l.scale == 1.0 && screen.width() == 800) {
         // The fixed 800 rules give the instructions a box that reaches into the
         // first tile row; its short text stays clear of the tiles.
         for (int i = 0; i < 10; ++i)
@@ -295,7 +310,7 @@ void TestGameLayout::nothingOverlaps()
         all.push_back({QString("Label2%1").arg(i), labelOnWindow(l, i)});
     for (const Placed &p : all) {
         QVERIFY2(!p.rect.isEmpty(), qPrintable(p.name + " has no size"));
-        QVERIFY2(screenRect.contains(p.rect), qPrintable(p.name + " leaves the screen"));
+        QVERIFY2(screenRect.contains(p.rect), qPrintable(p.name + " leaves the window"));
     }
 
     // The target panel never hides a number; the labels stay in their panel,
@@ -309,6 +324,27 @@ void TestGameLayout::nothingOverlaps()
     }
     QVERIFY(QRectF(QPointF(0, 0), l.Picture3.size()).contains(l.Picture2));
     QVERIFY(QRectF(QPointF(0, 0), l.Picture2.size()).contains(l.lbTarget));
+}
+
+// The screen's own layout leaves a margin at the right and the bottom: a
+// window that still has room for it, like the offscreen platform's maximized
+// window inside its 2-pixel frame, keeps the screen's figures exactly; one
+// that has not gets the scaled rules.
+void TestGameLayout::windowsWithRoomKeepTheScreensFigures()
+{
+    for (const QSize screen : {QSize(800, 600), QSize(1024, 768), QSize(1920, 1080)}) {
+        const GameLayout own = ResizeControlsLayout(screen, Tpp96);
+        for (const QSize inside : {screen, screen.shrunkBy({2, 2, 2, 2})}) {
+            const GameLayout l = LayoutForWindow(screen, inside, 22, Tpp96);
+            QCOMPARE(l.scale, own.scale);
+            QCOMPARE(l.btnPick[23], own.btnPick[23]);
+            QCOMPARE(l.cp1, own.cp1);
+            QCOMPARE(l.List1, own.List1);
+        }
+        const GameLayout cut = LayoutForWindow(screen, screen - QSize(0, 60), 22, Tpp96);
+        QVERIFY(cut.scale < 1.0 || screen.width() != 1024);
+        QVERIFY(cut.Command1.bottom() < own.Command1.bottom());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestGameLayout)

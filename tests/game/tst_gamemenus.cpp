@@ -10,6 +10,7 @@
 #include "controls/dial/velcprog.h"
 #include "controls/tabstrip/lighttab.h"
 #include "game/gamefrm.h"
+#include "gamewindowholder.h"
 #include "platform/messagebox.h"
 #include "platform/settingsstore.h"
 #include "platform/shell.h"
@@ -100,7 +101,7 @@ private slots:
     void aboutLinkAndOk();
 
 private:
-    std::unique_ptr<GameFrm> openWindow();
+    GameWindowHolder openWindow();
     // In the manual setup window: 2 5 8 3 75 100 and the target 523, which
     // these numbers reach in 32 ways.
     static void chooseBoard(ManualFrm &manual);
@@ -130,12 +131,12 @@ void TestGameMenus::cleanup()
     m_dir.reset();
 }
 
-std::unique_ptr<GameFrm> TestGameMenus::openWindow()
+GameWindowHolder TestGameMenus::openWindow()
 {
-    auto window = std::make_unique<GameFrm>();
-    window->show();
+    GameWindowHolder window;
+    showGameWindow(*window);
     if (!QTest::qWaitForWindowExposed(window.get()))
-        return nullptr;
+        window.reset();
     return window;
 }
 

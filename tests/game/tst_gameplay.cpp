@@ -6,6 +6,7 @@
 #include "controls/button/buttonex.h"
 #include "controls/dial/velcprog.h"
 #include "game/gamefrm.h"
+#include "gamewindowholder.h"
 #include "platform/random.h"
 #include "platform/settingsstore.h"
 #include "solver/mathsmod.h"
@@ -79,9 +80,11 @@ private slots:
     void stoppedSearchRunsAgainFromTheStart();
     void gameButtonWaitsForTheRoll();
     void closingMidSearchEndsTheSearchFirst();
+    void closingDuringTheRollOrASearch_data();
+    void closingDuringTheRollOrASearch();
 
 private:
-    std::unique_ptr<GameFrm> openWindow();
+    GameWindowHolder openWindow();
     void pickBoard(GameFrm &window);
     void playClockOut(GameFrm &window);
 
@@ -108,12 +111,12 @@ void TestGamePlay::cleanup()
     m_dir.reset();
 }
 
-std::unique_ptr<GameFrm> TestGamePlay::openWindow()
+GameWindowHolder TestGamePlay::openWindow()
 {
-    auto window = std::make_unique<GameFrm>();
-    window->show();
+    GameWindowHolder window;
+    showGameWindow(*window);
     if (!QTest::qWaitForWindowExposed(window.get()))
-        return nullptr;
+        window.reset();
     return window;
 }
 
@@ -295,10 +298,9 @@ void TestGamePlay::gameButtonWaitsForTheRoll()
 
 void TestGamePlay::closingMidSearchEndsTheSearchFirst()
 {
-    auto *window = new GameFrm;
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    GameWindowHolder holder = openWindow();
+    QVERIFY(holder);
+    GameFrm *window = holder.get();
     QPointer<GameFrm> guard(window);
     pickBoard(*window);
     playClockOut(*window);
@@ -314,6 +316,51 @@ void TestGamePlay::closingMidSearchEndsTheSearchFirst()
     QVERIFY(!MathsMod::SearchRunning);
     QCOMPARE(GameFrm::instance(), nullptr);
     QTRY_VERIFY(guard.isNull()); // and only then the window goes away
+}
+
+void TestGamePlay::closingDuringTheRollOrASearch_data()
+{
+    QTest::addColumn<bool>("duringSearch");
+    QTest::addColumn<int>("delayMs");
+    // The roll takes half a second; the search a few tens of milliseconds.
+    for (const int delay : {20, 150, 300, 450})
+        QTest::addRow("roll, close after %d ms", delay) << false << delay;
+    for (const int delay : {0, 2, 6})
+        QTest::addRow("search, close after %d ms", delay) << true << delay;
+}
+
+// The close comes on a real timer, the way a player's close box does, while
+// the roll or the search is yielding. The window must outlive both.
+void TestGamePlay::closingDuringTheRollOrASearch()
+{
+    QFETCH(bool, duringSearch);
+    QFETCH(int, delayMs);
+    GameWindowHolder holder = openWindow();
+    QVERIFY(holder);
+    QPointer<GameFrm> window = holder.get();
+    pickBoard(*window);
+    if (duringSearch) {
+        GLOBALbas::TimerInterval = 1;
+        click(window->Command1);
+        QTRY_VERIFY(window->cmdAnswer->isVisible());
+    }
+
+    bool running = false;
+    bool closedWhileRunning = false;
+    bool deletedWhileRunning = false;
+    connect(window, &QObject::destroyed, this, [&] { deletedWhileRunning = running; });
+    QTimer::singleShot(delayMs, window, [&] {
+        closedWhileRunning = window->flow().isBusy();
+        window->close();
+    });
+    running = true;
+    click(duringSearch ? window->cmdAnswer : window->Command1); // returns after the roll or search
+    running = false;
+
+    QVERIFY(closedWhileRunning);
+    QVERIFY(!deletedWhileRunning);
+    QVERIFY(!MathsMod::IsSearching());
+    QTRY_VERIFY(window.isNull());
 }
 
 QTEST_MAIN(TestGamePlay)

@@ -10,6 +10,7 @@
 #include "game/gradientpanel.h"
 #include "game/graphicsbas.h"
 #include "game/targetlabel.h"
+#include "gamewindowholder.h"
 #include "platform/settingsstore.h"
 
 #include <QApplication>
@@ -149,7 +150,7 @@ private slots:
     void afterAGameControlsStayApart();
 
 private:
-    std::unique_ptr<GameFrm> openWindow();
+    GameWindowHolder openWindow();
     void checkFixedFigures(const GameFrm &window);
     void checkTarget(const GameFrm &window);
     void checkGradients(const QImage &image, const GameFrm &window);
@@ -175,12 +176,12 @@ void TestGameScreens::cleanup()
     m_dir.reset();
 }
 
-std::unique_ptr<GameFrm> TestGameScreens::openWindow()
+GameWindowHolder TestGameScreens::openWindow()
 {
-    auto window = std::make_unique<GameFrm>();
-    window->show();
+    GameWindowHolder window;
+    showGameWindow(*window);
     if (!QTest::qWaitForWindowExposed(window.get()))
-        return nullptr;
+        window.reset();
     return window;
 }
 
@@ -192,9 +193,11 @@ void TestGameScreens::figuresInPixels()
     QVERIFY(window);
     QCOMPARE(window->ScreenWidthPx, g_screen.width());
     QCOMPARE(window->ScreenHeightPx, g_screen.height());
-    // The client area is the screen's room (where it sits is the platform's:
-    // the offscreen one keeps a 2-pixel frame on the screen).
-    QCOMPARE(window->size(), screen->availableGeometry().size());
+    // The window, frame and all, takes the screen's room (the offscreen
+    // platform draws a 2-pixel frame), and keeps its size.
+    QCOMPARE(window->frameGeometry().size(), screen->availableGeometry().size());
+    QCOMPARE(window->minimumSize(), window->size());
+    QCOMPARE(window->maximumSize(), window->size());
 
     // On any screen the dial's radius is fitted to its smaller side.
     const QSize dial = window->cp1->size();

@@ -12,6 +12,7 @@
 #include "app/globalbas.h"
 #include "controls/button/buttonex.h"
 #include "game/gamefrm.h"
+#include "game/gamewindow.h"
 #include "platform/messagebox.h"
 #include "platform/random.h"
 #include "platform/settingsstore.h"
@@ -29,6 +30,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMap>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -119,7 +121,7 @@ private:
     QMap<QString, int> m_states;
     QString m_failure;
     std::deque<QString> m_recent;
-    std::unique_ptr<GameFrm> m_window;
+    QPointer<GameFrm> m_window; // deletes itself once closed and unwound
     QEventLoop m_loop;
 };
 
@@ -130,14 +132,14 @@ QString Monkey::run()
     m_loop.exec();
     if (m_window)
         m_window->close();
-    m_window.reset();
+    delete m_window;
     return m_failure;
 }
 
 void Monkey::openWindow()
 {
-    m_window = std::make_unique<GameFrm>();
-    m_window->show();
+    m_window = createGameWindow();
+    showGameWindow(*m_window);
     ++m_windowsMade;
     log(QStringLiteral("new main window"));
 }
@@ -168,7 +170,7 @@ void Monkey::step()
     check();
     const bool windingDown = m_done >= m_budget;
     QWidget *modal = QApplication::activeModalWidget();
-    const bool closed = !m_window || GameFrm::instance() != m_window.get();
+    const bool closed = !m_window || GameFrm::instance() != m_window.data();
 
     if (windingDown && m_depth == 0 && !modal) {
         m_loop.quit();
@@ -187,7 +189,7 @@ void Monkey::step()
             QThread::msleep(1);
     } else if (closed && m_depth == 1 && !modal) {
         // The closed window has unwound its search and roll: replace it.
-        m_window.reset();
+        delete m_window;
         openWindow();
     } else {
         ++m_done;
@@ -202,7 +204,7 @@ void Monkey::check()
         return;
     if (const QString windows = monkey::checkSecondaryWindows(); !windows.isEmpty())
         return fail(windows);
-    if (!m_window || GameFrm::instance() != m_window.get())
+    if (!m_window || GameFrm::instance() != m_window.data())
         return;
     // Between a confirmed manual setup and its search the labels are being
     // rewritten; the state is whole again once the window has gone.
@@ -226,7 +228,7 @@ void Monkey::act()
         actOnDialog(dialog);
         return;
     }
-    if (!m_window || GameFrm::instance() != m_window.get()) {
+    if (!m_window || GameFrm::instance() != m_window.data()) {
         log(QStringLiteral("wait (window closed)"));
         QThread::msleep(1);
         return;
@@ -237,7 +239,7 @@ void Monkey::act()
 void Monkey::tick()
 {
     // A tick arrives only while the clock runs, modal windows or not.
-    if (m_window && GameFrm::instance() == m_window.get() && m_window->Timer1->isActive()) {
+    if (m_window && GameFrm::instance() == m_window.data() && m_window->Timer1->isActive()) {
         log(QStringLiteral("tick"));
         m_window->Timer1_Timer();
     }

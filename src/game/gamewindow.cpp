@@ -1,0 +1,20 @@
+#include "game/gamewindow.h"
+
+#include "game/gamefrm.h"
+
+GameFrm *createGameWindow()
+{
+    auto *window = new GameFrm;
+    // Deleted when it closes; GameFrm holds the deletion back while any of
+    // the game is still running on it (a roll, a search, a dialog).
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    return window;
+}
+
+void showGameWindow(GameFrm &window)
+{
+    // Maximized, the window manager or compositor gives the window the room
+    // it may take, panels and title bar left out; the window then lays itself
+    // out for that room and keeps it.
+    window.showMaximized();
+}

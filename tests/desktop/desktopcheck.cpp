@@ -1,0 +1,179 @@
+// The main window on the desktop session this runs in, a window manager with
+// a panel or a Wayland compositor: in each state of a game, the window lies
+// in the room the desktop leaves it, every control shown lies whole inside
+// the window, the window keeps its size, and the dialogs open over it.
+// tests/desktop/run starts the sessions and runs this in each.
+
+#include "app/globalbas.h"
+#include "app/screenshotstage.h"
+#include "game/gamefrm.h"
+#include "game/gamewindow.h"
+#include "game/graphicsbas.h"
+#include "platform/settingsstore.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QPointer>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+
+#include <memory>
+
+namespace {
+
+// Lets the window manager finish placing and sizing the window.
+void settle()
+{
+    QTest::qWait(700);
+}
+
+QString describe(const QRect &r)
+{
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+// The controls shown on the window that lie partly outside its inside.
+QStringList controlsCutOff(const GameFrm &window)
+{
+    const QWidget *client = window.centralWidget();
+    const QRect inside = client->rect();
+    QStringList cut;
+    for (const QWidget *control : client->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (control->isVisibleTo(&window) && !inside.contains(control->geometry()))
+            cut << control->objectName() + " at " + describe(control->geometry());
+    }
+    if (!window.rect().contains(client->geometry()))
+        cut << "the client area at " + describe(client->geometry());
+    return cut;
+}
+
+} // namespace
+
+class TestDesktop : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void everyControlWholeInEveryState_data();
+    void everyControlWholeInEveryState();
+    void dialogsOpenOverTheMainWindow();
+
+private:
+    void checkWindowFits(const GameFrm &window);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestDesktop::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    platform::setSettingsFolderForTesting(m_dir->path());
+    GLOBALbas::ResetProcessValues();
+    GLOBALbas::LoadSettings();
+    GLOBALbas::NoSounds = platform::BoolTrue;
+}
+
+void TestDesktop::cleanup()
+{
+    platform::setSettingsFolderForTesting(QString());
+    m_dir.reset();
+}
+
+void TestDesktop::checkWindowFits(const GameFrm &window)
+{
+    const QScreen *screen = window.screen();
+    QVERIFY(screen);
+    const QRect room = screen->availableGeometry();
+    if (qEnvironmentVariableIsSet("TALLYFOLD_EXPECT_PANEL"))
+        QVERIFY2(room != screen->geometry(), "the session has no panel that reserves room");
+    const QMargins frame = window.windowHandle()->frameMargins();
+    if (GraphicsBas::CanPlaceWindows()) {
+        // Where the desktop reports where windows are, the frame must lie in
+        // the room the panels leave.
+        QVERIFY2(room.contains(window.frameGeometry()),
+                 qPrintable(describe(window.frameGeometry()) + " is not inside the free area " +
+                            describe(room)));
+    } else {
+        // A Wayland client knows only its own size.
+        QVERIFY2(window.size().grownBy(frame).width() <= room.width() &&
+                     window.size().grownBy(frame).height() <= room.height(),
+                 qPrintable(describe(window.geometry()) + " does not fit the screen"));
+    }
+    // The window manager can neither resize nor maximize it.
+    QCOMPARE(window.minimumSize(), window.size());
+    QCOMPARE(window.maximumSize(), window.size());
+    const QStringList cut = controlsCutOff(window);
+    QVERIFY2(cut.isEmpty(), qPrintable("cut off: " + cut.join(", ")));
+}
+
+void TestDesktop::everyControlWholeInEveryState_data()
+{
+    QTest::addColumn<QString>("state");
+    for (const char *state : {"picking", "running", "answers"})
+        QTest::newRow(state) << QString::fromLatin1(state);
+}
+
+void TestDesktop::everyControlWholeInEveryState()
+{
+    QFETCH(QString, state);
+    const QPointer<GameFrm> window = createGameWindow();
+    showGameWindow(*window);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    settle();
+    QVERIFY(stageWindow(*window, state));
+    settle();
+    checkWindowFits(*window);
+
+    // Pictures for people to look at: the whole screen where it can be
+    // read back, else the window as it draws itself.
+    const QString shots = qEnvironmentVariable("TALLYFOLD_DESKTOP_SHOTS");
+    if (!shots.isEmpty()) {
+        QPixmap picture = window->screen()->grabWindow(0);
+        if (picture.isNull())
+            picture = window->grab();
+        const QString file = QStringLiteral("%1/%2-%3.png")
+                                 .arg(shots, qEnvironmentVariable("TALLYFOLD_DESKTOP_NAME"), state);
+        QVERIFY(picture.save(file));
+    }
+    window->close();
+    QTRY_VERIFY(window.isNull());
+}
+
+void TestDesktop::dialogsOpenOverTheMainWindow()
+{
+    const QPointer<GameFrm> window = createGameWindow();
+    showGameWindow(*window);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    settle();
+    for (QAction *command : {window->mnuSettings, window->mnuSetup, window->mnuAbout}) {
+        QString problem = QStringLiteral("never opened");
+        QTimer::singleShot(300, window, [&] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            QTest::qWaitForWindowExposed(dialog);
+            problem.clear();
+            // A transient child, so that compositors keep it over its parent.
+            if (dialog->windowHandle()->transientParent() != window->windowHandle())
+                problem = QStringLiteral("not a transient child of the main window");
+            else if (GraphicsBas::CanPlaceWindows() &&
+                     !dialog->screen()->availableGeometry().contains(dialog->frameGeometry()))
+                problem = "placed at " + describe(dialog->frameGeometry());
+            dialog->reject();
+        });
+        command->trigger(); // returns when the dialog has closed
+        QVERIFY2(problem.isEmpty(), qPrintable(command->text() + ": " + problem));
+    }
+    window->close();
+    QTRY_VERIFY(window.isNull());
+}
+
+QTEST_MAIN(TestDesktop)
+#include "desktopcheck.moc"
