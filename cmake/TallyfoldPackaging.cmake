@@ -86,8 +86,7 @@ tallyfold-solve, the same solver on the command line.")
 # silent.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse")
-# Without it a Wayland desktop runs the game through XWayland.
-set(CPACK_DEBIAN_PACKAGE_SUGGESTS "qt6-wayland")
+# Without qt6-wayland a Wayland desktop runs the game through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse, qt6-wayland")
 
 include(CPack)

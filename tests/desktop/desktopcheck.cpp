@@ -14,8 +14,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
 #include <QPointer>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -25,10 +29,22 @@
 
 namespace {
 
-// Lets the window manager finish placing and sizing the window.
-void settle()
+// Lets the window manager finish placing and sizing the window: returns once
+// its frame has kept still for half a second (or after ten seconds).
+void settle(const QWidget &window)
 {
-    QTest::qWait(700);
+    QElapsedTimer still;
+    QElapsedTimer total;
+    still.start();
+    total.start();
+    QRect last = window.frameGeometry();
+    while (still.elapsed() < 500 && total.elapsed() < 10000) {
+        QTest::qWait(20);
+        if (window.frameGeometry() != last) {
+            last = window.frameGeometry();
+            still.restart();
+        }
+    }
 }
 
 QString describe(const QRect &r)
@@ -49,6 +65,28 @@ QStringList controlsCutOff(const GameFrm &window)
     if (!window.rect().contains(client->geometry()))
         cut << "the client area at " + describe(client->geometry());
     return cut;
+}
+
+// A picture for people to look at: the whole screen, panel and title bar
+// included. A Wayland client cannot read the screen back; there Weston's
+// own screenshooter takes it (Weston must run with --debug), else the window
+// draws itself.
+void savePicture(QWidget &window, const QString &file)
+{
+    QPixmap picture = window.screen()->grabWindow(0);
+    if (picture.isNull() && !QStandardPaths::findExecutable("weston-screenshooter").isEmpty()) {
+        const QTemporaryDir folder;
+        QProcess shooter;
+        shooter.setWorkingDirectory(folder.path());
+        shooter.start(QStringLiteral("weston-screenshooter"), {});
+        QTRY_VERIFY_WITH_TIMEOUT(shooter.state() == QProcess::NotRunning, 10000);
+        const QStringList taken = QDir(folder.path()).entryList({"*.png"});
+        if (!taken.isEmpty())
+            picture.load(folder.filePath(taken.first()));
+    }
+    if (picture.isNull())
+        picture = window.grab();
+    QVERIFY(picture.save(file));
 }
 
 } // namespace
@@ -126,22 +164,15 @@ void TestDesktop::everyControlWholeInEveryState()
     const QPointer<GameFrm> window = createGameWindow();
     showGameWindow(*window);
     QVERIFY(QTest::qWaitForWindowExposed(window));
-    settle();
+    settle(*window);
     QVERIFY(stageWindow(*window, state));
-    settle();
+    settle(*window);
     checkWindowFits(*window);
 
-    // Pictures for people to look at: the whole screen where it can be
-    // read back, else the window as it draws itself.
     const QString shots = qEnvironmentVariable("TALLYFOLD_DESKTOP_SHOTS");
-    if (!shots.isEmpty()) {
-        QPixmap picture = window->screen()->grabWindow(0);
-        if (picture.isNull())
-            picture = window->grab();
-        const QString file = QStringLiteral("%1/%2-%3.png")
-                                 .arg(shots, qEnvironmentVariable("TALLYFOLD_DESKTOP_NAME"), state);
-        QVERIFY(picture.save(file));
-    }
+    if (!shots.isEmpty())
+        savePicture(*window, QStringLiteral("%1/%2-%3.png")
+                                 .arg(shots, qEnvironmentVariable("TALLYFOLD_DESKTOP_NAME"), state));
     window->close();
     QTRY_VERIFY(window.isNull());
 }
@@ -151,7 +182,7 @@ void TestDesktop::dialogsOpenOverTheMainWindow()
     const QPointer<GameFrm> window = createGameWindow();
     showGameWindow(*window);
     QVERIFY(QTest::qWaitForWindowExposed(window));
-    settle();
+    settle(*window);
     for (QAction *command : {window->mnuSettings, window->mnuSetup, window->mnuAbout}) {
         QString problem = QStringLiteral("never opened");
         QTimer::singleShot(300, window, [&] {
