@@ -208,6 +208,8 @@ ButtonEx *GameFrm::createTile(int index)
     auto *tile = new ButtonEx(m_client);
     tile->setObjectName(QStringLiteral("btnPick_%1").arg(index));
     connect(tile, &ButtonEx::Click, this, [this, index] { btnPick_Click(qint16(index)); });
+    connect(tile, &ButtonEx::KeyDown, this,
+            [this, index](short keyCode, short) { btnPick_KeyDown(qint16(index), keyCode); });
     return tile;
 }
 
@@ -218,6 +220,7 @@ void GameFrm::Form_Load()
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         setGeometry(screen->availableGeometry());
     ResizeControls();
+    setUpKeyboard();
     GetSettings();
     Timer1->setInterval(GLOBALbas::TimerInterval); // stays disabled until a game starts
     ScrambleNos();
@@ -269,6 +272,10 @@ void GameFrm::Command1_Click()
 {
     const Running running(*this);
     m_flow.Command1_Click();
+    // After PLAY AGAIN the board is back and the game button disabled: the
+    // keyboard starts again at the first tile.
+    if (btnPick[0]->isVisible() && !Command1->isEnabled())
+        btnPick[0]->setFocus(Qt::OtherFocusReason);
 }
 
 void GameFrm::Timer1_Timer()

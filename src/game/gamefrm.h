@@ -57,6 +57,8 @@ public:
     void Command1_Click();
     void Timer1_Timer();
     void cmdAnswer_Click();
+    // A key on a tile: Space or Enter picks it, the arrows move the focus.
+    void btnPick_KeyDown(qint16 index, short keyCode);
 
     // The menu commands that open the other windows modally; each returns
     // when its window has closed.
@@ -120,6 +122,11 @@ private:
     // Once the window manager has placed the window: lays out for the room
     // the window really got and keeps the window at that size.
     void fitToScreen();
+
+    void setUpKeyboard();
+    void moveTileFocus(int column, int row, int dx, int dy);
+    void focusFaceDownTile(int from, int step);
+    bool pressedWithEnter(QObject *watched, QEvent *event);
     void createControls();
     void createMenus();
     void createPanels();

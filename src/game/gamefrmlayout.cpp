@@ -209,6 +209,8 @@ void GameFrm::showEvent(QShowEvent *event)
 
 bool GameFrm::eventFilter(QObject *watched, QEvent *event)
 {
+    if (pressedWithEnter(watched, event))
+        return true;
     // The first exposure comes once the window manager has sized and placed
     // the window.
     if (event->type() == QEvent::Expose && watched == windowHandle() && !m_exposed &&

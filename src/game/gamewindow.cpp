@@ -17,4 +17,6 @@ void showGameWindow(GameFrm &window)
     // it may take, panels and title bar left out; the window then lays itself
     // out for that room and keeps it.
     window.showMaximized();
+    // Without a window manager nothing else gives the window the keyboard.
+    window.activateWindow();
 }

@@ -79,6 +79,7 @@ private slots:
     void stopAtTickTwelveThenPlayAgain();
     void stoppedSearchRunsAgainFromTheStart();
     void gameButtonWaitsForTheRoll();
+    void wholeGameWithTheKeyboard();
     void closingMidSearchEndsTheSearchFirst();
     void closingDuringTheRollOrASearch_data();
     void closingDuringTheRollOrASearch();
@@ -294,6 +295,55 @@ void TestGamePlay::gameButtonWaitsForTheRoll()
     QVERIFY(window->mnuSetup->isEnabled());
     const int target = window->lbTarget->text().toInt();
     QVERIFY(target >= 101 && target <= 999);
+}
+
+// Keys go to whatever has the focus, as a player's would.
+void TestGamePlay::wholeGameWithTheKeyboard()
+{
+    const auto window = openWindow();
+    QVERIFY(window);
+    for (int i = 0; i < BoardTiles.size(); ++i)
+        window->flow().board().setTag(BoardTiles.at(i), QString::number(BoardValues.at(i)));
+    const auto focused = [&] { return window->focusWidget(); };
+    const auto press = [&](Qt::Key key) { QTest::keyClick(focused(), key); };
+    QCOMPARE(focused(), window->btnPick[0]);
+
+    // Tiles 2 and 3 of the first row, 12 and 13 of the second, 20 and 21 of
+    // the third; a pick moves on to the next face-down tile.
+    const QList<std::pair<Qt::Key, int>> moves{
+        {Qt::Key_Right, 1},  {Qt::Key_Right, 2},  {Qt::Key_Space, 3},  {Qt::Key_Return, 4},
+        {Qt::Key_Down, 14},  {Qt::Key_Left, 13},  {Qt::Key_Left, 12},  {Qt::Key_Up, 12},
+        {Qt::Key_Left, 11},  {Qt::Key_Right, 12}, {Qt::Key_Space, 13}, {Qt::Key_Space, 14},
+        {Qt::Key_Down, 14},  {Qt::Key_Left, 11},  {Qt::Key_Down, 21},  {Qt::Key_Left, 20},
+        {Qt::Key_Return, 21}};
+    for (const auto &[key, focusAfter] : moves) {
+        press(key);
+        QCOMPARE(focused(), window->btnPick[focusAfter]);
+    }
+    press(Qt::Key_Space); // the sixth pick: on to the game button
+    QCOMPARE(labelTexts(*window), (QStringList{"100", "75", "8", "5", "3", "2"}));
+    QCOMPARE(focused(), window->Command1);
+
+    press(Qt::Key_Return); // START: returns once the target has rolled
+    QCOMPARE(window->Command1->text(), QStringLiteral("STOP"));
+    press(Qt::Key_Space);
+    QCOMPARE(window->Command1->text(), QStringLiteral("PLAY AGAIN"));
+    press(Qt::Key_Tab);
+    QCOMPARE(focused(), window->cmdAnswer);
+    press(Qt::Key_Enter); // returns when the search has finished
+    QCOMPARE(window->cmdAnswer->text(), QStringLiteral("Search Finished"));
+    QCOMPARE(window->List1->count(), 32);
+    // The answers list is next, and scrolls with the arrows.
+    QCOMPARE(focused(), window->List1);
+    press(Qt::Key_Down);
+    const int row = window->List1->currentRow();
+    press(Qt::Key_Down);
+    QCOMPARE(window->List1->currentRow(), row + 1);
+
+    window->Command1->setFocus();
+    press(Qt::Key_Space); // PLAY AGAIN: back to the board's first tile
+    QCOMPARE(visibleTiles(*window), 24);
+    QCOMPARE(focused(), window->btnPick[0]);
 }
 
 void TestGamePlay::closingMidSearchEndsTheSearchFirst()
