@@ -24,7 +24,7 @@ struct Diagnostics
     bool quitAfterShow = false;
     QString screenshot;
     QString state;       // played into before the screenshot
-    int closeAfter = -1; // milliseconds from the start of playing into the state
+    int closeAfter = -1; // milliseconds after reaching the state; -1: stay open
 };
 
 Diagnostics parseDiagnostics(const QApplication &app)
@@ -37,8 +37,8 @@ Diagnostics parseDiagnostics(const QApplication &app)
                                   QStringLiteral("file"));
     const QCommandLineOption state(
         QStringLiteral("state"),
-        QStringLiteral("Play into picking, running or answers, or open manual, "
-                       "settings-difficulty, settings-timing or about."),
+        QStringLiteral("Play into picking, running, answers, rolling or searching, or open "
+                       "manual, settings-difficulty, settings-timing or about."),
         QStringLiteral("name"));
     const QCommandLineOption closeAfter(
         QStringLiteral("close-after"),
