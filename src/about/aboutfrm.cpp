@@ -7,6 +7,7 @@
 #include "platform/twips.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -36,6 +37,12 @@ QRect toPixels(const QRectF &twips, platform::TwipsPerPixel tpp)
     const auto px = [](double v, double factor) { return int(std::lround(v / factor)); };
     return QRect(px(twips.left(), tpp.x), px(twips.top(), tpp.y), px(twips.width(), tpp.x),
                  px(twips.height(), tpp.y));
+}
+
+// The keys that press what has the focus.
+bool isPressKey(int key)
+{
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
 }
 
 QFont underlined(QFont font)
@@ -87,6 +94,7 @@ void AboutFrm::createControls()
     Label4->setFont(underlined(designFont(DesignFace, 8.25, QFont::Bold)));
     Label4->setMouseTracking(true);
     Label4->setCursor(Qt::PointingHandCursor); // it reads as a link, so it points like one
+    Label4->setFocusPolicy(Qt::StrongFocus);   // and, like a link, takes the keyboard
     Label4->installEventFilter(this);
 
     ButtonEx1 = new ButtonEx(this);
@@ -120,6 +128,7 @@ void AboutFrm::Form_Load()
     Label2->setGeometry(toPixels(Label2Twips, tpp));
     Label4->setGeometry(toPixels(Label4Twips, tpp));
     ButtonEx1->setGeometry(toPixels(ButtonEx1Twips, tpp));
+    ButtonEx1->setFocus(); // Enter closes the window until the player picks the link
     GraphicsBas::CenterOnScreen(*this);
 }
 
@@ -173,6 +182,18 @@ bool AboutFrm::eventFilter(QObject *watched, QEvent *event)
     // The link's own mouse events stop here, so the window underneath never
     // takes a move over the link for one over its background.
     switch (event->type()) {
+    case QEvent::KeyPress:
+        if (isPressKey(static_cast<QKeyEvent *>(event)->key())) {
+            Label4_Click();
+            return true;
+        }
+        return false;
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        // With the focus the link shows as it does under the pointer.
+        setLabel4ForeColor(event->type() == QEvent::FocusIn ? platform::rgbColour(0, 0, 255)
+                                                            : platform::SystemColour::ButtonText);
+        return false;
     case QEvent::MouseMove: {
         const auto *move = static_cast<QMouseEvent *>(event);
         Label4_MouseMove(button::mouseButtonBits(move->buttons()),
@@ -222,4 +243,15 @@ void AboutFrm::changeEvent(QEvent *event)
     if (event->type() == QEvent::PaletteChange && Label4)
         setLabel4ForeColor(m_label4ForeColor);
     QDialog::changeEvent(event);
+}
+
+void AboutFrm::keyPressEvent(QKeyEvent *event)
+{
+    // Enter, Space and Escape all close the window, whatever has the focus
+    // but the link; the OK button raises its keys to the window, which acts.
+    if (isPressKey(event->key())) {
+        ButtonEx1_Click(0);
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }

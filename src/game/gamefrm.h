@@ -124,6 +124,7 @@ private:
     void fitToScreen();
 
     void setUpKeyboard();
+    void takeBackFocus();
     void moveTileFocus(int column, int row, int dx, int dy);
     void focusFaceDownTile(int from, int step);
     bool pressedWithEnter(QObject *watched, QEvent *event);

@@ -10,6 +10,7 @@ void GameFrm::mnuSettings_Click()
     const Running running(*this);
     SettingFrm window({Timer1, [this] { GetSettings(); }}, this);
     window.exec();
+    takeBackFocus();
 }
 
 void GameFrm::mnuSetup_Click()
@@ -23,6 +24,7 @@ void GameFrm::mnuSetup_Click()
         ManualFrm window({Label2, lbTarget}, this);
         window.exec();
     }
+    takeBackFocus();
     m_flow.ManualSetupClosed();
 }
 
@@ -31,4 +33,13 @@ void GameFrm::mnuAbout_Click()
     const Running running(*this);
     AboutFrm window(this);
     window.exec();
+    takeBackFocus();
+}
+
+void GameFrm::takeBackFocus()
+{
+    // A window manager would hand the keyboard back to the main window when
+    // a dialog closes; without one, nothing does.
+    if (isVisible())
+        activateWindow();
 }

@@ -55,6 +55,8 @@ private slots:
 
     // Closing.
     void okClosesTheModalWindowAccepted();
+    void keys_data();
+    void keys();
 
     // The design.
     void windowFrameAndSize();
@@ -250,6 +252,47 @@ void TestAboutFrm::okClosesTheModalWindowAccepted()
     QCOMPARE(m_frm->exec(), int(QDialog::Accepted));
     QVERIFY(!m_frm->isVisible());
     QVERIFY(m_opened.isEmpty());
+}
+
+void TestAboutFrm::keys_data()
+{
+    QTest::addColumn<bool>("onLink"); // else on OK, where the window opens
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("result"); // -1: stays open
+    QTest::addColumn<bool>("mailed");
+    QTest::newRow("OK, Enter") << false << int(Qt::Key_Return) << int(QDialog::Accepted) << false;
+    QTest::newRow("OK, Space") << false << int(Qt::Key_Space) << int(QDialog::Accepted) << false;
+    QTest::newRow("OK, Escape") << false << int(Qt::Key_Escape) << int(QDialog::Rejected) << false;
+    QTest::newRow("link, Enter") << true << int(Qt::Key_Enter) << -1 << true;
+    QTest::newRow("link, Space") << true << int(Qt::Key_Space) << -1 << true;
+    QTest::newRow("link, Escape") << true << int(Qt::Key_Escape) << int(QDialog::Rejected) << false;
+}
+
+void TestAboutFrm::keys()
+{
+    QFETCH(bool, onLink);
+    QFETCH(int, key);
+    QFETCH(int, result);
+    QFETCH(bool, mailed);
+    constexpr int StillOpen = QDialog::Accepted + 7;
+    QPointer<AboutFrm> frm(m_frm.get());
+    // Should a check fail before the window closes, the test fails instead of waiting.
+    QTimer::singleShot(5000, frm, [frm] { frm->done(QDialog::Rejected + 9); });
+    QTimer::singleShot(0, frm, [&] {
+        frm->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(frm));
+        QCOMPARE(frm->focusWidget(), frm->ButtonEx1);
+        if (onLink) {
+            QTest::keyClick(frm->focusWidget(), Qt::Key_Backtab); // the link is before OK
+            QCOMPARE(frm->focusWidget(), frm->Label4);
+            QCOMPARE(frm->Label4ForeColor(), platform::rgbColour(0, 0, 255));
+        }
+        QTest::keyClick(frm->focusWidget(), Qt::Key(key));
+        if (frm->isVisible())
+            frm->done(StillOpen);
+    });
+    QCOMPARE(m_frm->exec(), result < 0 ? StillOpen : result);
+    QCOMPARE(m_opened.size(), mailed ? 1 : 0);
 }
 
 void TestAboutFrm::windowFrameAndSize()

@@ -176,6 +176,8 @@ void TestGameMenus::everyMenuOpensItsWindowModallyAndCentred()
         });
         menu.action->trigger();
         QVERIFY2(opened.isNull(), menu.className); // destroyed once closed
+        // The keyboard is back with the main window, window manager or not.
+        QVERIFY2(QTest::qWaitForWindowActive(window.get()), menu.className);
     }
     // Closing the manual setup without confirming changed nothing.
     QCOMPARE(visibleTiles(*window), 24);
