@@ -64,6 +64,7 @@ void GameFrm::layOutFor(QSize insidePx)
             continue;
         btnPick[i] = createTile(i);
         btnPick[i]->readProperties(design);
+        btnPick[i]->show();
     }
     placeControls();
 }
@@ -86,10 +87,10 @@ void GameFrm::placeControls()
     lbTarget->setGeometry(toPixels(l.lbTarget, tpp));
     lbTarget->setFont(designFont(arial, l.lbTargetFont, QFont::Normal));
 
-    for (int i = 0; i < NumberBoard::TileCount; ++i) {
+    // Only places: a later layout (the window manager's room) leaves the
+    // tiles picked so far hidden.
+    for (int i = 0; i < NumberBoard::TileCount; ++i)
         btnPick[i]->setGeometry(toPixels(l.btnPick[i], tpp));
-        btnPick[i]->show();
-    }
 
     Command1->setGeometry(toPixels(l.Command1, tpp));
     Command1->setFont(designFont(sansSerif, l.command1Font, QFont::Bold));

@@ -148,6 +148,7 @@ private slots:
     void textsFitTheirControls();
     void gradientsAreOnScreen();
     void afterAGameControlsStayApart();
+    void layingOutForTheRoomGotKeepsTheBoard();
 
 private:
     GameWindowHolder openWindow();
@@ -466,6 +467,22 @@ void TestGameScreens::afterAGameControlsStayApart()
     QVERIFY(lines.first().startsWith(QStringLiteral("Searched ")));
     QVERIFY(2 * QFontMetrics(window->LBa->font()).lineSpacing() <=
             window->LBa->contentsRect().height());
+}
+
+// Shown, the window lays out again for the room it got (here inside the
+// offscreen platform's frame): tiles picked before that stay picked.
+void TestGameScreens::layingOutForTheRoomGotKeepsTheBoard()
+{
+    GameWindowHolder window;
+    for (const qint16 tile : {0, 11, 23})
+        window->btnPick_Click(tile);
+    showGameWindow(*window);
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QTRY_COMPARE(window->minimumSize(), window->size()); // laid out and kept at that size
+    for (int tile = 0; tile < 24; ++tile) {
+        const bool picked = tile == 0 || tile == 11 || tile == 23;
+        QVERIFY2(window->btnPick[tile]->isVisible() != picked, qPrintable(QString::number(tile)));
+    }
 }
 
 int main(int argc, char *argv[])
