@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QtMath>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <vector>
@@ -232,31 +233,82 @@ void Surface::strokeWideLine(QPoint from, QPoint to)
     }
 }
 
+namespace {
+
+// The minor coordinate of the line's pixel at major step i, as the
+// error-stepping of a line from 0 to (major, minor) sets it: minor * i / major
+// rounded, halves up. Split so that no product leaves 64 bits for any line
+// between two 32-bit points.
+qint64 minorAt(quint64 i, quint64 major, quint64 minor)
+{
+    const quint64 product = minor * i;
+    const quint64 whole = product / major;
+    const quint64 rest = product % major;
+    return static_cast<qint64>(whole + (2 * rest + major) / (2 * major));
+}
+
+// The first step in [low, high) whose minor coordinate (which never falls
+// with i) reaches at least target; high when none does.
+qint64 firstStepReaching(qint64 low, qint64 high, qint64 target, quint64 major, quint64 minor)
+{
+    while (low < high) {
+        const qint64 middle = low + (high - low) / 2;
+        if (minorAt(static_cast<quint64>(middle), major, minor) >= target)
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    return low;
+}
+
+} // namespace
+
 void Surface::plotThinLine(QPoint from, QPoint to)
 {
     // Stepped by hand because a painter leaves out the far end in screen terms
     // (the larger coordinate), while a line must keep its start and leave out
-    // its end in whichever direction it runs.
-    const QRgb colour = m_fore.rgb() | kAlpha;
-    const int dx = std::abs(to.x() - from.x());
-    const int dy = -std::abs(to.y() - from.y());
+    // its end in whichever direction it runs. Only the steps that land on the
+    // image are visited: a dial with an absurd radius asks for lines billions
+    // of pixels long, of which at most a few hundred pixels show.
+    const qint64 dx = std::abs(qint64(to.x()) - from.x());
+    const qint64 dy = std::abs(qint64(to.y()) - from.y());
     const int sx = from.x() < to.x() ? 1 : -1;
     const int sy = from.y() < to.y() ? 1 : -1;
-    int error = dx + dy;
-    int x = from.x();
-    int y = from.y();
-    while (x != to.x() || y != to.y()) {
+    // The major axis steps once per pixel, the minor one when the line's error
+    // says so; the end pixel (step `major`) is left out.
+    const bool xMajor = dx >= dy;
+    const qint64 major = xMajor ? dx : dy;
+    const qint64 minor = xMajor ? dy : dx;
+    const qint64 majorStart = xMajor ? from.x() : from.y();
+    const qint64 minorStart = xMajor ? from.y() : from.x();
+    const int majorSign = xMajor ? sx : sy;
+    const int minorSign = xMajor ? sy : sx;
+    const qint64 majorLimit = xMajor ? width() : height();
+    const qint64 minorLimit = xMajor ? height() : width();
+
+    // Steps whose major coordinate lies on the image.
+    auto stepsTo = [&](qint64 coordinate) { return (coordinate - majorStart) * majorSign; };
+    qint64 first = std::max<qint64>(0, std::min(stepsTo(0), stepsTo(majorLimit - 1)));
+    qint64 last = std::min<qint64>(major, std::max(stepsTo(0), stepsTo(majorLimit - 1)) + 1);
+    if (first >= last)
+        return;
+    // Narrowed to the steps whose minor coordinate lies on the image: the
+    // minor offset never falls along the line, so they are one run.
+    const qint64 minorLow = minorSign > 0 ? -minorStart : minorStart - (minorLimit - 1);
+    const qint64 minorHigh = minorSign > 0 ? minorLimit - 1 - minorStart : minorStart;
+    const auto umajor = static_cast<quint64>(major);
+    const auto uminor = static_cast<quint64>(minor);
+    first = firstStepReaching(first, last, minorLow, umajor, uminor);
+    last = firstStepReaching(first, last, minorHigh + 1, umajor, uminor);
+
+    const QRgb colour = m_fore.rgb() | kAlpha;
+    for (qint64 i = first; i < last; ++i) {
+        const qint64 a = majorStart + majorSign * i;
+        const qint64 b = minorStart + minorSign * minorAt(static_cast<quint64>(i), umajor, uminor);
+        const int x = static_cast<int>(xMajor ? a : b);
+        const int y = static_cast<int>(xMajor ? b : a);
         if (m_image.valid(x, y))
             m_image.setPixel(x, y, colour);
-        const int twice = 2 * error;
-        if (twice >= dy) {
-            error += dy;
-            x += sx;
-        }
-        if (twice <= dx) {
-            error += dx;
-            y += sy;
-        }
     }
 }
 

@@ -8,6 +8,9 @@
 #include <QWidget>
 #include <QtMath>
 
+#include <cstdint>
+#include <utility>
+
 using platform::Surface;
 using platform::SurfaceFormat;
 
@@ -109,6 +112,79 @@ private slots:
         QCOMPARE(wide.rgb(20, 19), kPen);
         QCOMPARE(wide.rgb(20, 21), kPen);
         QCOMPARE(wide.rgb(20, 23), kBack);
+    }
+
+    // The one-pixel line only visits the steps that land on the image; the
+    // pixels must be exactly those of stepping the whole line, in every
+    // direction and from or to any point off the image.
+    void thinLinesClipToTheImageExactly()
+    {
+        // Every step of the line's error, the end pixel left out.
+        auto stepped = [](QImage &image, QPoint from, QPoint to) {
+            const int dx = std::abs(to.x() - from.x());
+            const int dy = -std::abs(to.y() - from.y());
+            const int sx = from.x() < to.x() ? 1 : -1;
+            const int sy = from.y() < to.y() ? 1 : -1;
+            int error = dx + dy;
+            for (int x = from.x(), y = from.y(); x != to.x() || y != to.y();) {
+                if (image.valid(x, y))
+                    image.setPixel(x, y, kPen);
+                const int twice = 2 * error;
+                if (twice >= dy) {
+                    error += dy;
+                    x += sx;
+                }
+                if (twice <= dx) {
+                    error += dx;
+                    y += sy;
+                }
+            }
+        };
+        std::uint32_t seed = 7;
+        auto next = [&seed](int low, int high) {
+            seed = seed * 1664525u + 1013904223u;
+            return low + static_cast<int>((seed >> 8) % static_cast<std::uint32_t>(high - low));
+        };
+        for (int n = 0; n < 3000; ++n) {
+            const QPoint from(next(-70, 110), next(-70, 100));
+            const QPoint to(next(-70, 110), next(-70, 100));
+            Surface s = blank(40, 30);
+            s.line(from, to);
+            QImage expected(40, 30, QImage::Format_RGB32);
+            expected.fill(kBack);
+            stepped(expected, from, to);
+            if (s.image() != expected)
+                QFAIL(qPrintable(QStringLiteral("(%1, %2) to (%3, %4)")
+                                     .arg(from.x())
+                                     .arg(from.y())
+                                     .arg(to.x())
+                                     .arg(to.y())));
+        }
+
+        // Lines billions of pixels long, into and out of the image, cost no
+        // more than their visible part, and show the pixels of a short line
+        // of the same slope.
+        const int far = 1'000'000'000;
+        const QPoint inside(10, 12);
+        const std::pair<QPoint, QPoint> lines[] = {
+            {inside, inside + QPoint(2 * far, far)},
+            {inside - QPoint(2 * far, far), inside},
+            {inside, inside + QPoint(-far, 2 * far)},
+            {QPoint(-2 * far, 20), QPoint(2 * far, 20)},
+        };
+        for (const auto &[from, to] : lines) {
+            Surface longLine = blank(40, 30);
+            longLine.line(from, to);
+            Surface shortLine = blank(40, 30);
+            if (from == inside)
+                shortLine.line(from, from + (to - from) / (far / 50));
+            else if (to == inside)
+                shortLine.line(to - (to - from) / (far / 50), to);
+            else
+                shortLine.line(QPoint(-100, 20), QPoint(100, 20));
+            QCOMPARE(longLine.image(), shortLine.image());
+            QVERIFY(anyPixel(longLine, longLine.image().rect(), kPen));
+        }
     }
 
     // Wide lines are painted as a body and two end discs; the result must

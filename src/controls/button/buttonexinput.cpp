@@ -90,7 +90,10 @@ void ButtonEx::mousePressEvent(QMouseEvent *event)
         changed("Value");
         Redraw(State::Down);
     }
-    m_leftPressedInside = event->button() == Qt::LeftButton;
+    // The button that starts a press decides its click: another button
+    // pressed and released meanwhile changes nothing.
+    if (event->buttons() == event->button())
+        m_leftPressedInside = event->button() == Qt::LeftButton;
     RaiseNamedEvent(QStringLiteral("mouseDown"), {button, shift, twipsX(at.x()), twipsY(at.y())});
 }
 

@@ -233,7 +233,9 @@ void VelCProg::changeEvent(QEvent *event)
 
 qulonglong VelCProg::hwnd() const
 {
-    return static_cast<qulonglong>(winId());
+    // The window the dial draws in; asking must not make the dial (and with
+    // it its siblings) a native window of its own.
+    return static_cast<qulonglong>(effectiveWinId());
 }
 
 const platform::Surface &VelCProg::surface() const

@@ -43,9 +43,9 @@ LightTab::LightTab(QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     TabStrip->setObjectName(QStringLiteral("TabStrip"));
     HighlightTab->setObjectName(QStringLiteral("HighlightTab"));
-    // The raised box only shows the active tab; clicks on it belong to the row
-    // below, so the whole visible width of every tab can be clicked.
-    HighlightTab->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // The raised box is the active tab as the user sees it, so it takes the
+    // clicks on it, also where it covers the edges of its neighbours: a click
+    // there is a click on the active tab, which changes nothing.
     HighlightTab->raise();
     connect(TabStrip, &TabSurfaceWidget::pressed, this, &LightTab::TabStrip_MouseDown);
     resize(sizeHint());
@@ -107,9 +107,10 @@ void LightTab::setAmbient(const platform::Ambient &ambient)
 {
     const bool fontChanged = ambient.resolvedFont() != m_ambient.resolvedFont();
     m_ambient = ambient;
-    // The captions are measured and printed in the ambient font; the other
-    // ambient values do not concern a tab strip.
-    if (fontChanged) {
+    // The captions are measured and printed in the ambient font unless the
+    // strip has a font of its own; the other ambient values do not concern a
+    // tab strip.
+    if (fontChanged && !testAttribute(Qt::WA_SetFont)) {
         ensureLaidOut();
         redrawTabs();
     }
@@ -191,6 +192,14 @@ void LightTab::changeEvent(QEvent *event)
     // The colour table holds a system colour and the faces follow the theme.
     if (event->type() == QEvent::PaletteChange)
         UserControl_Resize();
+    else if (event->type() == QEvent::FontChange && !m_surface.size().isEmpty())
+        redrawTabs();
+}
+
+QFont LightTab::controlFont() const
+{
+    // A font set on the strip itself wins over the host's ambient font.
+    return testAttribute(Qt::WA_SetFont) ? font() : m_ambient.resolvedFont();
 }
 
 void LightTab::UserControl_Resize()

@@ -109,7 +109,7 @@ private:
     void ensureLaidOut();
     void redrawTabs();
     void moveHighlight(int index, TabChangeEvent event);
-    QFont controlFont() const { return m_ambient.resolvedFont(); }
+    QFont controlFont() const;
 
     QString m_caption;
     qint16 m_numberOfTabs = kDefaultNumberOfTabs;

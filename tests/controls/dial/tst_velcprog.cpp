@@ -31,6 +31,7 @@ private slots:
     void recheckColorsFollowsTheSystemColours();
     void autoSizeRefitsOnResize();
     void autoSizeToPictureMatchesThePicture();
+    void windowHandleCreatesNoNativeWindow();
 };
 
 void TestVelCProg::initTestCase()
@@ -352,6 +353,19 @@ void TestVelCProg::autoSizeToPictureMatchesThePicture()
     dial.resize(50, 50);
     dial.AutoSizeToPicture();
     QCOMPARE(dial.size(), QSize(50, 50));
+}
+
+void TestVelCProg::windowHandleCreatesNoNativeWindow()
+{
+    QWidget window;
+    auto *dial = new VelCProg(&window);
+    auto *sibling = new QWidget(&window);
+    QCOMPARE(dial->hwnd(), 0ull); // no window yet
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(dial->hwnd(), static_cast<qulonglong>(window.winId()));
+    QVERIFY(!dial->testAttribute(Qt::WA_NativeWindow));
+    QVERIFY(!sibling->testAttribute(Qt::WA_NativeWindow));
 }
 
 QTEST_MAIN(TestVelCProg)
