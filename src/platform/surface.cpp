@@ -66,8 +66,9 @@ double screenAngle(QPointF centre, QPoint point)
 
 } // namespace
 
-Surface::Surface(QSize size, SurfaceFormat format)
+Surface::Surface(QSize size, SurfaceFormat format, qreal devicePixelRatio)
     : m_format(format)
+    , m_dpr(devicePixelRatio > 0 ? devicePixelRatio : 1.0)
 {
     if (format == SurfaceFormat::Monochrome) {
         m_back = Qt::white;
@@ -90,8 +91,42 @@ QColor Surface::paletteColour(int index) const
 
 void Surface::resize(QSize size)
 {
-    m_image = QImage(size.expandedTo(QSize(0, 0)), QImage::Format_RGB32);
+    m_size = size.expandedTo(QSize(0, 0));
+    const QSize device = atDeviceScale()
+                             ? QSize(qCeil(m_size.width() * m_dpr), qCeil(m_size.height() * m_dpr))
+                             : m_size;
+    m_image = QImage(device, QImage::Format_RGB32);
+    m_image.setDevicePixelRatio(m_dpr);
     clear();
+}
+
+void Surface::setDevicePixelRatio(qreal ratio)
+{
+    if (ratio <= 0)
+        ratio = 1.0;
+    if (ratio == m_dpr)
+        return;
+    m_dpr = ratio;
+    resize(m_size);
+}
+
+QPoint Surface::devicePoint(int x, int y) const
+{
+    if (!atDeviceScale())
+        return QPoint(x, y);
+    return QPoint(qFloor(x * m_dpr), qFloor(y * m_dpr));
+}
+
+QRect Surface::deviceRect(const QRect &logical) const
+{
+    if (!atDeviceScale())
+        return logical;
+    auto edge = [this](int v) { return qFloor(v * m_dpr); };
+    const int left = edge(logical.left());
+    const int top = edge(logical.top());
+    const int right = std::max(edge(logical.left() + logical.width()), left + 1);
+    const int bottom = std::max(edge(logical.top() + logical.height()), top + 1);
+    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
 }
 
 void Surface::setBackgroundPicture(std::optional<QImage> picture)
@@ -114,7 +149,12 @@ QRegion Surface::visibleRegion() const
 
     // One rectangle per run of visible pixels, row by row: a banded list that
     // QRegion takes as it is.
-    const QImage mask = m_maskPicture->convertToFormat(QImage::Format_RGB32);
+    QImage mask = m_maskPicture->convertToFormat(QImage::Format_RGB32);
+    // A snapshot of a surface at device scale: the shape is in logical
+    // pixels, each taken from one of its device pixels.
+    if (mask.devicePixelRatio() != 1.0)
+        mask = mask.scaled((QSizeF(mask.size()) / mask.devicePixelRatio()).toSize(),
+                           Qt::IgnoreAspectRatio, Qt::FastTransformation);
     const QRgb key = m_maskColour.rgb() & kRgbMask;
     const int w = qMin(mask.width(), width());
     const int h = qMin(mask.height(), height());
@@ -166,12 +206,44 @@ void preparePainter(QPainter &painter, const QColor &colour, int width)
     QPen pen(colour, width, Qt::SolidLine, width > 1 ? Qt::RoundCap : Qt::FlatCap, Qt::RoundJoin);
     painter.setPen(pen);
 }
+
+// Cuts the segment a-b to the part inside box; false when none is.
+bool clipSegment(QPointF &a, QPointF &b, const QRectF &box)
+{
+    double enter = 0.0;
+    double leave = 1.0;
+    const double dx = b.x() - a.x();
+    const double dy = b.y() - a.y();
+    const double p[] = {-dx, dx, -dy, dy};
+    const double q[] = {a.x() - box.left(), box.right() - a.x(), a.y() - box.top(),
+                        box.bottom() - a.y()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0.0) {
+            if (q[i] < 0.0)
+                return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0.0)
+            enter = std::max(enter, t);
+        else
+            leave = std::min(leave, t);
+    }
+    if (enter > leave)
+        return false;
+    const QPointF start = a;
+    a = start + QPointF(dx * enter, dy * enter);
+    b = start + QPointF(dx * leave, dy * leave);
+    return true;
+}
 } // namespace
 
 void Surface::lineTo(QPoint point)
 {
     if (!m_image.isNull() && point != m_position) {
-        if (m_penWidth == 1) {
+        if (atDeviceScale()) {
+            strokeScaledLine(m_position, point);
+        } else if (m_penWidth == 1) {
             plotThinLine(m_position, point);
         } else if (m_penWidth <= kLargestStampedPen) {
             strokeWideLine(m_position, point);
@@ -263,6 +335,38 @@ qint64 firstStepReaching(qint64 low, qint64 high, qint64 target, quint64 major, 
 
 } // namespace
 
+void Surface::strokeScaledLine(QPoint from, QPoint to)
+{
+    // A pixel path has no meaning at device scale; the line is stroked
+    // instead, placed so that it covers the logical pixels the path would:
+    // a one-pixel pen across the middle of its pixels and from the start
+    // pixel up to the end one, which stays out; a wider pen centred on the
+    // pixels, with round ends.
+    QPointF a(from);
+    QPointF b(to);
+    if (m_penWidth == 1) {
+        const bool xMajor =
+            std::abs(qint64(to.x()) - from.x()) >= std::abs(qint64(to.y()) - from.y());
+        const bool backwards = xMajor ? to.x() < from.x() : to.y() < from.y();
+        QPointF shift = xMajor ? QPointF(0.0, 0.5) : QPointF(0.5, 0.0);
+        if (backwards)
+            shift += xMajor ? QPointF(1.0, 0.0) : QPointF(0.0, 1.0);
+        a += shift;
+        b += shift;
+    } else {
+        a += QPointF(0.5, 0.5);
+        b += QPointF(0.5, 0.5);
+    }
+    // Only the part near the surface is handed on: a dial with an absurd
+    // radius asks for lines billions of pixels long.
+    const double margin = m_penWidth + 2.0;
+    if (!clipSegment(a, b, QRectF(-margin, -margin, width() + 2 * margin, height() + 2 * margin)))
+        return;
+    QPainter painter(&m_image);
+    preparePainter(painter, m_fore, m_penWidth);
+    painter.drawLine(QLineF(a, b));
+}
+
 void Surface::plotThinLine(QPoint from, QPoint to)
 {
     // Stepped by hand because a painter leaves out the far end in screen terms
@@ -312,12 +416,22 @@ void Surface::plotThinLine(QPoint from, QPoint to)
     }
 }
 
+void Surface::centreOnPixels(QPainter &painter) const
+{
+    // At a ratio of 1 the painter's aliased outlines already land on the
+    // pixels the box rules name; at device scale the pen is centred on those
+    // logical pixels, so an outline covers left to right - 1 exactly.
+    if (atDeviceScale())
+        painter.translate(0.5, 0.5);
+}
+
 void Surface::ellipse(int left, int top, int right, int bottom)
 {
     if (m_image.isNull() || right - left < 2 || bottom - top < 2)
         return;
     QPainter painter(&m_image);
     preparePainter(painter, m_fore, m_penWidth);
+    centreOnPixels(painter);
     painter.setBrush(m_fillStyle == FillStyle::Solid ? QBrush(m_fill) : QBrush(Qt::NoBrush));
     painter.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
 }
@@ -328,6 +442,7 @@ void Surface::rectangle(int left, int top, int right, int bottom)
         return;
     QPainter painter(&m_image);
     preparePainter(painter, m_fore, m_penWidth);
+    centreOnPixels(painter);
     painter.setBrush(m_fillStyle == FillStyle::Solid ? QBrush(m_fill) : QBrush(Qt::NoBrush));
     painter.drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
 }
@@ -344,6 +459,7 @@ void Surface::arc(int left, int top, int right, int bottom, QPoint start, QPoint
         span += 360.0;
     QPainter painter(&m_image);
     preparePainter(painter, m_fore, m_penWidth);
+    centreOnPixels(painter);
     painter.drawArc(box, qRound(from * 16), qRound(span * 16));
 }
 
@@ -460,8 +576,12 @@ void Surface::drawFocusRect(const QRect &rect)
     // rectangles line up; each outline pixel is visited once so corners are
     // not inverted twice.
     auto invert = [this](int x, int y) {
-        if (x >= 0 && y >= 0 && x < width() && y < height() && ((x + y) & 1) == 0)
-            m_image.setPixel(x, y, (m_image.pixel(x, y) ^ kRgbMask) | kAlpha);
+        if (x < 0 || y < 0 || x >= width() || y >= height() || ((x + y) & 1) != 0)
+            return;
+        const QRect block = deviceRect(QRect(x, y, 1, 1)).intersected(m_image.rect());
+        for (int dy = block.top(); dy <= block.bottom(); ++dy)
+            for (int dx = block.left(); dx <= block.right(); ++dx)
+                m_image.setPixel(dx, dy, (m_image.pixel(dx, dy) ^ kRgbMask) | kAlpha);
     };
     const int l = rect.left();
     const int t = rect.top();
@@ -487,14 +607,18 @@ void Surface::bitBlt(QPoint destPoint, QSize blockSize, const Surface &source, Q
     // Clip the block to both images, moving both corners together.
     QRect src(sourcePoint, blockSize);
     QRect dst(destPoint, blockSize);
-    const QRect srcClip = src.intersected(source.m_image.rect());
+    const QRect srcClip = src.intersected(QRect(QPoint(0, 0), source.size()));
     src = srcClip;
     dst = QRect(destPoint + (srcClip.topLeft() - sourcePoint), srcClip.size());
-    const QRect dstClip = dst.intersected(m_image.rect());
+    const QRect dstClip = dst.intersected(QRect(QPoint(0, 0), size()));
     src = QRect(src.topLeft() + (dstClip.topLeft() - dst.topLeft()), dstClip.size());
     dst = dstClip;
     if (dst.isEmpty())
         return;
+    if (atDeviceScale() || source.atDeviceScale()) {
+        bitBltScaled(dst, source, src.topLeft(), op);
+        return;
+    }
 
     // A copy keeps overlapping blocks of the same surface right.
     const QImage block = source.m_image.copy(src);
@@ -516,14 +640,48 @@ void Surface::bitBlt(QPoint destPoint, QSize blockSize, const Surface &source, Q
     }
 }
 
+void Surface::bitBltScaled(const QRect &dst, const Surface &source, QPoint sourceOrigin,
+                           RasterOp op)
+{
+    // Each device pixel of the target takes the source's device pixel under
+    // its centre: exact between surfaces of one ratio, and a plain enlargement
+    // of pictures kept at their own size. The copy of the source's image keeps
+    // overlapping blocks of the same surface right.
+    const QImage block = source.m_image;
+    const QRect target = deviceRect(dst).intersected(m_image.rect());
+    const QRgb sourceKey = source.m_back.rgb() & kRgbMask;
+    const QRgb whiteAs = m_back.rgb() | kAlpha;
+    const QRgb blackAs = m_fore.rgb() | kAlpha;
+    auto sourceIndex = [&source](double logical, int limit) {
+        return std::clamp(qFloor(logical * source.m_dpr), 0, limit - 1);
+    };
+    for (int y = target.top(); y <= target.bottom(); ++y) {
+        const double logicalY = sourceOrigin.y() + (y + 0.5) / m_dpr - dst.top();
+        const auto *in = reinterpret_cast<const QRgb *>(
+            block.constScanLine(sourceIndex(logicalY, block.height())));
+        auto *out = reinterpret_cast<QRgb *>(m_image.scanLine(y));
+        for (int x = target.left(); x <= target.right(); ++x) {
+            const double logicalX = sourceOrigin.x() + (x + 0.5) / m_dpr - dst.left();
+            QRgb s = in[sourceIndex(logicalX, block.width())];
+            if (source.m_format == SurfaceFormat::Colour && m_format == SurfaceFormat::Monochrome)
+                s = (s & kRgbMask) == sourceKey ? kWhite : kBlack;
+            else if (source.m_format == SurfaceFormat::Monochrome &&
+                     m_format == SurfaceFormat::Colour)
+                s = (s & kRgbMask) == kRgbMask ? whiteAs : blackAs;
+            out[x] = combine(out[x], s, op);
+        }
+    }
+}
+
 void Surface::stretchBlt(const QRect &destRect, const QImage &source, const QRect &sourceRect)
 {
     if (m_image.isNull() || source.isNull() || destRect.isEmpty() || sourceRect.isEmpty())
         return;
     const QImage part = source.copy(sourceRect).convertToFormat(QImage::Format_RGB32);
-    const QImage scaled = part.scaled(
-        destRect.size(), Qt::IgnoreAspectRatio,
-        m_stretchMode == StretchMode::Halftone ? Qt::SmoothTransformation : Qt::FastTransformation);
+    QImage scaled = part.scaled(deviceRect(destRect).size(), Qt::IgnoreAspectRatio,
+                                m_stretchMode == StretchMode::Halftone ? Qt::SmoothTransformation
+                                                                       : Qt::FastTransformation);
+    scaled.setDevicePixelRatio(m_dpr);
     QPainter painter(&m_image);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawImage(destRect.topLeft(), scaled);
@@ -531,15 +689,19 @@ void Surface::stretchBlt(const QRect &destRect, const QImage &source, const QRec
 
 OleColour Surface::pixel(int x, int y) const
 {
-    if (!m_image.valid(x, y))
+    if (x < 0 || y < 0 || x >= width() || y >= height() || m_image.isNull())
         return 0xFFFFFFFFu;
-    return fromQColor(QColor::fromRgb(m_image.pixel(x, y)));
+    return fromQColor(QColor::fromRgb(m_image.pixel(devicePoint(x, y))));
 }
 
 void Surface::setPixel(int x, int y, const QColor &colour)
 {
-    if (m_image.valid(x, y))
-        m_image.setPixel(x, y, opaque(colour).rgb());
+    if (x < 0 || y < 0 || x >= width() || y >= height() || m_image.isNull())
+        return;
+    const QRect block = deviceRect(QRect(x, y, 1, 1)).intersected(m_image.rect());
+    for (int dy = block.top(); dy <= block.bottom(); ++dy)
+        for (int dx = block.left(); dx <= block.right(); ++dx)
+            m_image.setPixel(dx, dy, opaque(colour).rgb());
 }
 
 } // namespace platform

@@ -540,6 +540,98 @@ private slots:
         QCOMPARE(s.pixel(3, 1), 0xFFFFFFFFu);
         QCOMPARE(s.pixel(-1, 0), 0xFFFFFFFFu);
     }
+
+    // At a device pixel ratio of 2 every operation keeps its logical extent,
+    // drawn in device pixels: the same box of the image, at twice the detail.
+    void deviceScaleKeepsLogicalExtents()
+    {
+        Surface s(QSize(20, 12), SurfaceFormat::Colour, 2.0);
+        s.setBackColour(Qt::white);
+        s.clear();
+        QCOMPARE(s.size(), QSize(20, 12));
+        QCOMPARE(s.image().size(), QSize(40, 24));
+        QCOMPARE(s.image().devicePixelRatio(), 2.0);
+        auto device = [&s](int x, int y) { return s.image().pixel(x, y); };
+
+        // Lines cover the logical pixels from the start to the end, left out,
+        // in either direction.
+        s.line({2, 5}, {8, 5});
+        QCOMPARE(device(4, 10), kPen);
+        QCOMPARE(device(15, 11), kPen);
+        QCOMPARE(device(16, 10), kBack);
+        QCOMPARE(device(4, 9), kBack);
+        QCOMPARE(device(4, 12), kBack);
+        s.line({12, 9}, {12, 3});
+        QCOMPARE(device(24, 18), kPen);
+        QCOMPARE(device(25, 8), kPen);
+        QCOMPARE(device(24, 6), kBack);
+        QCOMPARE(s.pixel(12, 9), 0u);
+
+        // Boxes, outline and fill, cover left..right - 1 exactly.
+        s.setFillStyle(platform::FillStyle::Solid);
+        s.setFillColour(Qt::red);
+        s.rectangle(14, 1, 19, 11);
+        QCOMPARE(device(28, 2), kPen);
+        QCOMPARE(device(37, 21), kPen);
+        QCOMPARE(device(38, 21), kBack);
+        QCOMPARE(device(30, 4), qRgb(255, 0, 0));
+
+        // Logical pixel reads and writes, the dotted focus rectangle.
+        s.setPixel(0, 0, Qt::blue);
+        QCOMPARE(device(1, 1), qRgb(0, 0, 255));
+        const QImage before = s.image();
+        s.drawFocusRect(QRect(QPoint(0, 0), QPoint(19, 11)));
+        QCOMPARE(device(0, 0), qRgb(255, 255, 0));
+        QCOMPARE(device(3, 1), kBack); // logical (1, 0): no dot
+        s.drawFocusRect(QRect(QPoint(0, 0), QPoint(19, 11)));
+        QCOMPARE(s.image(), before);
+
+        // A fractional ratio covers the logical size with whole pixels.
+        Surface odd(QSize(21, 7), SurfaceFormat::Colour, 1.5);
+        QCOMPARE(odd.image().size(), QSize(32, 11));
+        odd.setDevicePixelRatio(1.0);
+        QCOMPARE(odd.image().size(), QSize(21, 7));
+    }
+
+    void deviceScaleBlitsAndShapesInLogicalPixels()
+    {
+        // A picture at its own size lands on a 2x surface enlarged; blits
+        // between 2x surfaces copy device pixels one to one.
+        Surface picture = blank(4, 4);
+        picture.setPixel(1, 2, Qt::red);
+        Surface target(QSize(10, 10), SurfaceFormat::Colour, 2.0);
+        target.setBackColour(Qt::white);
+        target.clear();
+        target.bitBlt({5, 5}, {4, 4}, picture, {0, 0}, platform::RasterOp::SrcCopy);
+        for (const QPoint p : {QPoint(12, 14), QPoint(13, 15)})
+            QCOMPARE(target.image().pixel(p), qRgb(255, 0, 0));
+        QCOMPARE(target.image().pixel(14, 14), kBack);
+        Surface copy(QSize(10, 10), SurfaceFormat::Colour, 2.0);
+        copy.bitBlt({0, 0}, {10, 10}, target, {0, 0}, platform::RasterOp::SrcCopy);
+        QCOMPARE(copy.image(), target.image());
+
+        // A snapshot at device scale shapes the surface in logical pixels.
+        target.setTransparent(true);
+        target.setMaskColour(Qt::white);
+        target.setMaskPicture(target.image());
+        QCOMPARE(target.visibleRegion(), QRegion(6, 7, 1, 1));
+
+        // Text at 2x is drawn with the font at twice the size, not enlarged.
+        QFont font(QStringLiteral("Liberation Sans"));
+        font.setPixelSize(11);
+        Surface once = blank(30, 16);
+        Surface twice(QSize(30, 16), SurfaceFormat::Colour, 2.0);
+        twice.setBackColour(Qt::white);
+        twice.clear();
+        for (Surface *text : {&once, &twice}) {
+            text->setFont(font);
+            text->textOut({2, 2}, QStringLiteral("Ag"));
+        }
+        const QImage enlarged =
+            once.image().scaled(60, 32, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        QVERIFY(twice.image().convertToFormat(QImage::Format_RGB32) !=
+                enlarged.convertToFormat(QImage::Format_RGB32));
+    }
 };
 
 QTEST_MAIN(TestSurface)
