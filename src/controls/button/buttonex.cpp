@@ -210,6 +210,7 @@ void ButtonEx::Redraw(int state)
     const bool pointerHasLeft = m_lastHoverEvent == QLatin1String("MouseExit");
     if (pointerHasLeft && state == State::Down)
         return;
+    platform::followDevicePixelRatio(*this, {&m_surface});
     if (m_surface.size() != size())
         m_surface.resize(size());
 
@@ -231,8 +232,11 @@ void ButtonEx::Redraw(int state)
 
 void ButtonEx::paintEvent(QPaintEvent *)
 {
+    // A ratio that changed without an event of its own still shows sharp.
+    if (platform::followDevicePixelRatio(*this, {&m_surface}))
+        repaintCurrent();
     QPainter painter(this);
-    painter.drawImage(0, 0, m_surface.image());
+    painter.drawImage(QPoint(0, 0), m_surface.image());
 }
 
 void ButtonEx::changeEvent(QEvent *event)
@@ -250,6 +254,7 @@ void ButtonEx::changeEvent(QEvent *event)
 
 void ButtonEx::resizeEvent(QResizeEvent *)
 {
+    platform::followDevicePixelRatio(*this, {&m_surface});
     m_surface.resize(size());
     Redraw(State::Up);
     RaiseNamedEvent(QStringLiteral("Resize"));

@@ -4,6 +4,7 @@
 #include "controls/button/buttonex.h"
 
 #include "controls/button/inputcodes.h"
+#include "platform/surfaceshape.h"
 
 #include <QDrag>
 #include <QDropEvent>
@@ -74,7 +75,13 @@ bool ButtonEx::event(QEvent *event)
             return true;
         }
     }
-    return QWidget::event(event);
+    const bool handled = QWidget::event(event);
+    // On another screen, or at another scale, the face is drawn again at the
+    // new resolution.
+    if (platform::mayChangeDevicePixelRatio(*event) &&
+        platform::followDevicePixelRatio(*this, {&m_surface}))
+        repaintCurrent();
+    return handled;
 }
 
 // --- mouse -----------------------------------------------------------------------

@@ -341,6 +341,7 @@ signals:
     void propertyChanged(const QString &name);
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -366,6 +367,7 @@ private:
     void refit();
     void StretchPictures();
     void resizeSurfaces();
+    void followDevicePixelRatio();
     void applySurfaceColours();
     void updateShape();
     void report(const char *name);

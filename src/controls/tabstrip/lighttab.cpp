@@ -3,6 +3,7 @@
 #include "controls/tabstrip/captionstring.h"
 #include "controls/tabstrip/tabsurfacewidget.h"
 #include "platform/propertybag.h"
+#include "platform/surfaceshape.h"
 
 #include <QEvent>
 #include <QPaintEvent>
@@ -174,10 +175,28 @@ QWidget *LightTab::highlightWidget() const
     return HighlightTab;
 }
 
+bool LightTab::event(QEvent *event)
+{
+    const bool handled = QWidget::event(event);
+    if (platform::mayChangeDevicePixelRatio(*event) && followDevicePixelRatio())
+        UserControl_Resize();
+    return handled;
+}
+
 void LightTab::paintEvent(QPaintEvent *event)
 {
+    // A ratio that changed without an event of its own still shows sharp.
+    if (followDevicePixelRatio())
+        UserControl_Resize();
     QPainter painter(this);
-    painter.drawImage(event->rect(), m_surface.image(), event->rect());
+    painter.setClipRect(event->rect());
+    painter.drawImage(QPoint(0, 0), m_surface.image());
+}
+
+bool LightTab::followDevicePixelRatio()
+{
+    return platform::followDevicePixelRatio(
+        *this, {&m_surface, &TabStrip->surface(), &HighlightTab->surface()});
 }
 
 void LightTab::resizeEvent(QResizeEvent *event)
@@ -204,6 +223,7 @@ QFont LightTab::controlFont() const
 
 void LightTab::UserControl_Resize()
 {
+    followDevicePixelRatio();
     m_surface.resize(size());
     TabStrip->place(QRect(kStripLeft, kStripTop, std::max(width(), 0), kStripHeight));
     m_colours = tabstrip::resolveColourTable(palette());

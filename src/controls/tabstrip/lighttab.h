@@ -96,6 +96,7 @@ signals:
     void propertyChanged(const QString &name);
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -107,6 +108,8 @@ private:
     void TabStrip_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPointF position);
     // Lays out again when the widget's size changed while it was hidden.
     void ensureLaidOut();
+    // True when the surfaces took a new device pixel ratio and need drawing.
+    bool followDevicePixelRatio();
     void redrawTabs();
     void moveHighlight(int index, TabChangeEvent event);
     QFont controlFont() const;
