@@ -64,6 +64,33 @@ double screenAngle(QPointF centre, QPoint point)
     return qRadiansToDegrees(std::atan2(centre.y() - point.y(), point.x() - centre.x()));
 }
 
+// A window's shape is made of logical pixels. A mask taken from a surface at
+// device scale shows a logical pixel only where all of its device pixels
+// show, so that no fringe of the see-through colour is left on screen.
+QImage logicalMask(const QImage &mask, QRgb key)
+{
+    const qreal ratio = mask.devicePixelRatio();
+    if (ratio == 1.0)
+        return mask;
+    const QSize size = (QSizeF(mask.size()) / ratio).toSize();
+    QImage logical(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        const int top = qFloor(y * ratio);
+        const int bottom = std::clamp(qCeil((y + 1) * ratio), top + 1, mask.height());
+        for (int x = 0; x < size.width(); ++x) {
+            const int left = qFloor(x * ratio);
+            const int right = std::clamp(qCeil((x + 1) * ratio), left + 1, mask.width());
+            QRgb pixel = mask.pixel(left, top);
+            for (int dy = top; dy < bottom; ++dy)
+                for (int dx = left; dx < right; ++dx)
+                    if ((mask.pixel(dx, dy) & kRgbMask) == key)
+                        pixel = key | kAlpha;
+            logical.setPixel(x, y, pixel);
+        }
+    }
+    return logical;
+}
+
 } // namespace
 
 Surface::Surface(QSize size, SurfaceFormat format, qreal devicePixelRatio)
@@ -149,13 +176,8 @@ QRegion Surface::visibleRegion() const
 
     // One rectangle per run of visible pixels, row by row: a banded list that
     // QRegion takes as it is.
-    QImage mask = m_maskPicture->convertToFormat(QImage::Format_RGB32);
-    // A snapshot of a surface at device scale: the shape is in logical
-    // pixels, each taken from one of its device pixels.
-    if (mask.devicePixelRatio() != 1.0)
-        mask = mask.scaled((QSizeF(mask.size()) / mask.devicePixelRatio()).toSize(),
-                           Qt::IgnoreAspectRatio, Qt::FastTransformation);
     const QRgb key = m_maskColour.rgb() & kRgbMask;
+    const QImage mask = logicalMask(m_maskPicture->convertToFormat(QImage::Format_RGB32), key);
     const int w = qMin(mask.width(), width());
     const int h = qMin(mask.height(), height());
     std::vector<QRect> runs;
