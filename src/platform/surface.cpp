@@ -1,4 +1,5 @@
 #include "platform/surface.h"
+#include "platform/surfacepixels.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -12,16 +13,9 @@
 
 namespace platform {
 
+using namespace surfacepixels;
+
 namespace {
-
-constexpr QRgb kRgbMask = 0x00FFFFFF;
-constexpr QRgb kAlpha = 0xFF000000;
-constexpr QRgb kWhite = 0xFFFFFFFF;
-constexpr QRgb kBlack = 0xFF000000;
-
-// Round line ends up to this pen width are stamped from a cached disc; wider
-// (rare) pens go through the painter's own round caps.
-constexpr int kLargestStampedPen = 64;
 
 // Indices of the classic colour table used by edges and embossed text.
 constexpr int kWindow = 5;
@@ -37,25 +31,6 @@ QPalette currentPalette()
     return qobject_cast<QGuiApplication *>(QCoreApplication::instance())
                ? QGuiApplication::palette()
                : QPalette();
-}
-
-QRgb combine(QRgb destination, QRgb source, RasterOp op)
-{
-    const QRgb d = destination & kRgbMask;
-    const QRgb s = source & kRgbMask;
-    switch (op) {
-    case RasterOp::SrcCopy:
-        return s | kAlpha;
-    case RasterOp::SrcAnd:
-        return (d & s) | kAlpha;
-    case RasterOp::SrcInvert:
-        return (d ^ s) | kAlpha;
-    case RasterOp::SrcPaint:
-        return (d | s) | kAlpha;
-    case RasterOp::NotSrcCopy:
-        return (~s & kRgbMask) | kAlpha;
-    }
-    return destination;
 }
 
 // Degrees counter-clockwise from 3 o'clock (screen y grows downwards).
@@ -219,223 +194,11 @@ void Surface::fillRect(const QRect &rect, const QColor &colour)
     painter.fillRect(rect, opaque(colour));
 }
 
-namespace {
-// Aliased drawing with the surface's pen: a one-pixel pen with flat ends
-// leaves out a line's end pixel; wider pens have round ends.
-void preparePainter(QPainter &painter, const QColor &colour, int width)
+void surfacepixels::preparePainter(QPainter &painter, const QColor &colour, int width)
 {
     painter.setRenderHint(QPainter::Antialiasing, false);
     QPen pen(colour, width, Qt::SolidLine, width > 1 ? Qt::RoundCap : Qt::FlatCap, Qt::RoundJoin);
     painter.setPen(pen);
-}
-
-// Cuts the segment a-b to the part inside box; false when none is.
-bool clipSegment(QPointF &a, QPointF &b, const QRectF &box)
-{
-    double enter = 0.0;
-    double leave = 1.0;
-    const double dx = b.x() - a.x();
-    const double dy = b.y() - a.y();
-    const double p[] = {-dx, dx, -dy, dy};
-    const double q[] = {a.x() - box.left(), box.right() - a.x(), a.y() - box.top(),
-                        box.bottom() - a.y()};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0.0) {
-            if (q[i] < 0.0)
-                return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0.0)
-            enter = std::max(enter, t);
-        else
-            leave = std::min(leave, t);
-    }
-    if (enter > leave)
-        return false;
-    const QPointF start = a;
-    a = start + QPointF(dx * enter, dy * enter);
-    b = start + QPointF(dx * leave, dy * leave);
-    return true;
-}
-} // namespace
-
-void Surface::lineTo(QPoint point)
-{
-    if (!m_image.isNull() && point != m_position) {
-        if (atDeviceScale()) {
-            strokeScaledLine(m_position, point);
-        } else if (m_penWidth == 1) {
-            plotThinLine(m_position, point);
-        } else if (m_penWidth <= kLargestStampedPen) {
-            strokeWideLine(m_position, point);
-        } else {
-            QPainter painter(&m_image);
-            preparePainter(painter, m_fore, m_penWidth);
-            painter.drawLine(m_position, point);
-        }
-    }
-    m_position = point;
-}
-
-void Surface::strokeWideLine(QPoint from, QPoint to)
-{
-    // A round-capped stroke is a flat-capped body plus a disc of the pen's
-    // width at each end. Painting it that way is about twice as fast as the
-    // painter's round caps, which matters for dials that draw one wide line
-    // per degree.
-    {
-        QPainter painter(&m_image);
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.setPen(QPen(m_fore, m_penWidth, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
-        painter.drawLine(from, to);
-    }
-    if (m_discWidth != m_penWidth) {
-        // The disc's pixels as the painter fills a circle of that diameter,
-        // so that caps line up with what ellipses and bodies cover.
-        const int side = m_penWidth + 4;
-        const int c = side / 2;
-        QImage scratch(side, side, QImage::Format_RGB32);
-        scratch.fill(Qt::black);
-        {
-            QPainter painter(&scratch);
-            painter.setRenderHint(QPainter::Antialiasing, false);
-            painter.setPen(Qt::NoPen);
-            painter.setBrush(Qt::white);
-            painter.drawEllipse(QPointF(c, c), m_penWidth / 2.0, m_penWidth / 2.0);
-        }
-        m_disc.clear();
-        for (int y = 0; y < side; ++y)
-            for (int x = 0; x < side; ++x)
-                if ((scratch.pixel(x, y) & kRgbMask) != 0)
-                    m_disc.emplace_back(x - c, y - c);
-        m_discWidth = m_penWidth;
-    }
-    const QRgb colour = m_fore.rgb() | kAlpha;
-    const int w = width();
-    const int h = height();
-    const QRect reach(-m_penWidth, -m_penWidth, w + 2 * m_penWidth, h + 2 * m_penWidth);
-    for (const QPoint end : {from, to}) {
-        if (!reach.contains(end))
-            continue;
-        for (const QPoint offset : m_disc) {
-            const int x = end.x() + offset.x();
-            const int y = end.y() + offset.y();
-            if (x >= 0 && y >= 0 && x < w && y < h)
-                reinterpret_cast<QRgb *>(m_image.scanLine(y))[x] = colour;
-        }
-    }
-}
-
-namespace {
-
-// The minor coordinate of the line's pixel at major step i, as the
-// error-stepping of a line from 0 to (major, minor) sets it: minor * i / major
-// rounded, halves up. Split so that no product leaves 64 bits for any line
-// between two 32-bit points.
-qint64 minorAt(quint64 i, quint64 major, quint64 minor)
-{
-    const quint64 product = minor * i;
-    const quint64 whole = product / major;
-    const quint64 rest = product % major;
-    return static_cast<qint64>(whole + (2 * rest + major) / (2 * major));
-}
-
-// The first step in [low, high) whose minor coordinate (which never falls
-// with i) reaches at least target; high when none does.
-qint64 firstStepReaching(qint64 low, qint64 high, qint64 target, quint64 major, quint64 minor)
-{
-    while (low < high) {
-        const qint64 middle = low + (high - low) / 2;
-        if (minorAt(static_cast<quint64>(middle), major, minor) >= target)
-            high = middle;
-        else
-            low = middle + 1;
-    }
-    return low;
-}
-
-} // namespace
-
-void Surface::strokeScaledLine(QPoint from, QPoint to)
-{
-    // A pixel path has no meaning at device scale; the line is stroked
-    // instead, placed so that it covers the logical pixels the path would:
-    // a one-pixel pen across the middle of its pixels and from the start
-    // pixel up to the end one, which stays out; a wider pen centred on the
-    // pixels, with round ends.
-    QPointF a(from);
-    QPointF b(to);
-    if (m_penWidth == 1) {
-        const bool xMajor =
-            std::abs(qint64(to.x()) - from.x()) >= std::abs(qint64(to.y()) - from.y());
-        const bool backwards = xMajor ? to.x() < from.x() : to.y() < from.y();
-        QPointF shift = xMajor ? QPointF(0.0, 0.5) : QPointF(0.5, 0.0);
-        if (backwards)
-            shift += xMajor ? QPointF(1.0, 0.0) : QPointF(0.0, 1.0);
-        a += shift;
-        b += shift;
-    } else {
-        a += QPointF(0.5, 0.5);
-        b += QPointF(0.5, 0.5);
-    }
-    // Only the part near the surface is handed on: a dial with an absurd
-    // radius asks for lines billions of pixels long.
-    const double margin = m_penWidth + 2.0;
-    if (!clipSegment(a, b, QRectF(-margin, -margin, width() + 2 * margin, height() + 2 * margin)))
-        return;
-    QPainter painter(&m_image);
-    preparePainter(painter, m_fore, m_penWidth);
-    painter.drawLine(QLineF(a, b));
-}
-
-void Surface::plotThinLine(QPoint from, QPoint to)
-{
-    // Stepped by hand because a painter leaves out the far end in screen terms
-    // (the larger coordinate), while a line must keep its start and leave out
-    // its end in whichever direction it runs. Only the steps that land on the
-    // image are visited: a dial with an absurd radius asks for lines billions
-    // of pixels long, of which at most a few hundred pixels show.
-    const qint64 dx = std::abs(qint64(to.x()) - from.x());
-    const qint64 dy = std::abs(qint64(to.y()) - from.y());
-    const int sx = from.x() < to.x() ? 1 : -1;
-    const int sy = from.y() < to.y() ? 1 : -1;
-    // The major axis steps once per pixel, the minor one when the line's error
-    // says so; the end pixel (step `major`) is left out.
-    const bool xMajor = dx >= dy;
-    const qint64 major = xMajor ? dx : dy;
-    const qint64 minor = xMajor ? dy : dx;
-    const qint64 majorStart = xMajor ? from.x() : from.y();
-    const qint64 minorStart = xMajor ? from.y() : from.x();
-    const int majorSign = xMajor ? sx : sy;
-    const int minorSign = xMajor ? sy : sx;
-    const qint64 majorLimit = xMajor ? width() : height();
-    const qint64 minorLimit = xMajor ? height() : width();
-
-    // Steps whose major coordinate lies on the image.
-    auto stepsTo = [&](qint64 coordinate) { return (coordinate - majorStart) * majorSign; };
-    qint64 first = std::max<qint64>(0, std::min(stepsTo(0), stepsTo(majorLimit - 1)));
-    qint64 last = std::min<qint64>(major, std::max(stepsTo(0), stepsTo(majorLimit - 1)) + 1);
-    if (first >= last)
-        return;
-    // Narrowed to the steps whose minor coordinate lies on the image: the
-    // minor offset never falls along the line, so they are one run.
-    const qint64 minorLow = minorSign > 0 ? -minorStart : minorStart - (minorLimit - 1);
-    const qint64 minorHigh = minorSign > 0 ? minorLimit - 1 - minorStart : minorStart;
-    const auto umajor = static_cast<quint64>(major);
-    const auto uminor = static_cast<quint64>(minor);
-    first = firstStepReaching(first, last, minorLow, umajor, uminor);
-    last = firstStepReaching(first, last, minorHigh + 1, umajor, uminor);
-
-    const QRgb colour = m_fore.rgb() | kAlpha;
-    for (qint64 i = first; i < last; ++i) {
-        const qint64 a = majorStart + majorSign * i;
-        const qint64 b = minorStart + minorSign * minorAt(static_cast<quint64>(i), umajor, uminor);
-        const int x = static_cast<int>(xMajor ? a : b);
-        const int y = static_cast<int>(xMajor ? b : a);
-        if (m_image.valid(x, y))
-            m_image.setPixel(x, y, colour);
-    }
 }
 
 void Surface::centreOnPixels(QPainter &painter) const
@@ -619,94 +382,6 @@ void Surface::drawFocusRect(const QRect &rect)
         if (r != l)
             invert(r, y);
     }
-}
-
-void Surface::bitBlt(QPoint destPoint, QSize blockSize, const Surface &source, QPoint sourcePoint,
-                     RasterOp op)
-{
-    if (m_image.isNull() || source.m_image.isNull())
-        return;
-    // Clip the block to both images, moving both corners together.
-    QRect src(sourcePoint, blockSize);
-    QRect dst(destPoint, blockSize);
-    const QRect srcClip = src.intersected(QRect(QPoint(0, 0), source.size()));
-    src = srcClip;
-    dst = QRect(destPoint + (srcClip.topLeft() - sourcePoint), srcClip.size());
-    const QRect dstClip = dst.intersected(QRect(QPoint(0, 0), size()));
-    src = QRect(src.topLeft() + (dstClip.topLeft() - dst.topLeft()), dstClip.size());
-    dst = dstClip;
-    if (dst.isEmpty())
-        return;
-    if (atDeviceScale() || source.atDeviceScale()) {
-        bitBltScaled(dst, source, src.topLeft(), op);
-        return;
-    }
-
-    // A copy keeps overlapping blocks of the same surface right.
-    const QImage block = source.m_image.copy(src);
-    const QRgb sourceKey = source.m_back.rgb() & kRgbMask;
-    const QRgb whiteAs = m_back.rgb() | kAlpha;
-    const QRgb blackAs = m_fore.rgb() | kAlpha;
-    for (int y = 0; y < dst.height(); ++y) {
-        const auto *in = reinterpret_cast<const QRgb *>(block.constScanLine(y));
-        auto *out = reinterpret_cast<QRgb *>(m_image.scanLine(dst.top() + y)) + dst.left();
-        for (int x = 0; x < dst.width(); ++x) {
-            QRgb s = in[x];
-            if (source.m_format == SurfaceFormat::Colour && m_format == SurfaceFormat::Monochrome)
-                s = (s & kRgbMask) == sourceKey ? kWhite : kBlack;
-            else if (source.m_format == SurfaceFormat::Monochrome &&
-                     m_format == SurfaceFormat::Colour)
-                s = (s & kRgbMask) == kRgbMask ? whiteAs : blackAs;
-            out[x] = combine(out[x], s, op);
-        }
-    }
-}
-
-void Surface::bitBltScaled(const QRect &dst, const Surface &source, QPoint sourceOrigin,
-                           RasterOp op)
-{
-    // Each device pixel of the target takes the source's device pixel under
-    // its centre: exact between surfaces of one ratio, and a plain enlargement
-    // of pictures kept at their own size. The copy of the source's image keeps
-    // overlapping blocks of the same surface right.
-    const QImage block = source.m_image;
-    const QRect target = deviceRect(dst).intersected(m_image.rect());
-    const QRgb sourceKey = source.m_back.rgb() & kRgbMask;
-    const QRgb whiteAs = m_back.rgb() | kAlpha;
-    const QRgb blackAs = m_fore.rgb() | kAlpha;
-    auto sourceIndex = [&source](double logical, int limit) {
-        return std::clamp(qFloor(logical * source.m_dpr), 0, limit - 1);
-    };
-    for (int y = target.top(); y <= target.bottom(); ++y) {
-        const double logicalY = sourceOrigin.y() + (y + 0.5) / m_dpr - dst.top();
-        const auto *in = reinterpret_cast<const QRgb *>(
-            block.constScanLine(sourceIndex(logicalY, block.height())));
-        auto *out = reinterpret_cast<QRgb *>(m_image.scanLine(y));
-        for (int x = target.left(); x <= target.right(); ++x) {
-            const double logicalX = sourceOrigin.x() + (x + 0.5) / m_dpr - dst.left();
-            QRgb s = in[sourceIndex(logicalX, block.width())];
-            if (source.m_format == SurfaceFormat::Colour && m_format == SurfaceFormat::Monochrome)
-                s = (s & kRgbMask) == sourceKey ? kWhite : kBlack;
-            else if (source.m_format == SurfaceFormat::Monochrome &&
-                     m_format == SurfaceFormat::Colour)
-                s = (s & kRgbMask) == kRgbMask ? whiteAs : blackAs;
-            out[x] = combine(out[x], s, op);
-        }
-    }
-}
-
-void Surface::stretchBlt(const QRect &destRect, const QImage &source, const QRect &sourceRect)
-{
-    if (m_image.isNull() || source.isNull() || destRect.isEmpty() || sourceRect.isEmpty())
-        return;
-    const QImage part = source.copy(sourceRect).convertToFormat(QImage::Format_RGB32);
-    QImage scaled = part.scaled(deviceRect(destRect).size(), Qt::IgnoreAspectRatio,
-                                m_stretchMode == StretchMode::Halftone ? Qt::SmoothTransformation
-                                                                       : Qt::FastTransformation);
-    scaled.setDevicePixelRatio(m_dpr);
-    QPainter painter(&m_image);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(destRect.topLeft(), scaled);
 }
 
 OleColour Surface::pixel(int x, int y) const
