@@ -33,6 +33,27 @@ QRgb combine(QRgb destination, QRgb source, RasterOp op)
     return destination;
 }
 
+// What a source pixel becomes on the target: colour turns monochrome by the
+// source's background colour (white) against all others (black); monochrome
+// turns colour in the target's background (white) and foreground (black).
+struct Translation
+{
+    SurfaceFormat from;
+    SurfaceFormat to;
+    QRgb sourceKey;
+    QRgb whiteAs;
+    QRgb blackAs;
+
+    QRgb operator()(QRgb s) const
+    {
+        if (from == SurfaceFormat::Colour && to == SurfaceFormat::Monochrome)
+            return (s & kRgbMask) == sourceKey ? kWhite : kBlack;
+        if (from == SurfaceFormat::Monochrome && to == SurfaceFormat::Colour)
+            return (s & kRgbMask) == kRgbMask ? whiteAs : blackAs;
+        return s;
+    }
+};
+
 } // namespace
 
 void Surface::bitBlt(QPoint destPoint, QSize blockSize, const Surface &source, QPoint sourcePoint,
@@ -58,20 +79,13 @@ void Surface::bitBlt(QPoint destPoint, QSize blockSize, const Surface &source, Q
 
     // A copy keeps overlapping blocks of the same surface right.
     const QImage block = source.m_image.copy(src);
-    const QRgb sourceKey = source.m_back.rgb() & kRgbMask;
-    const QRgb whiteAs = m_back.rgb() | kAlpha;
-    const QRgb blackAs = m_fore.rgb() | kAlpha;
+    const Translation translate{source.m_format, m_format, source.m_back.rgb() & kRgbMask,
+                                m_back.rgb() | kAlpha, m_fore.rgb() | kAlpha};
     for (int y = 0; y < dst.height(); ++y) {
         const auto *in = reinterpret_cast<const QRgb *>(block.constScanLine(y));
         auto *out = reinterpret_cast<QRgb *>(m_image.scanLine(dst.top() + y)) + dst.left();
         for (int x = 0; x < dst.width(); ++x) {
-            QRgb s = in[x];
-            if (source.m_format == SurfaceFormat::Colour && m_format == SurfaceFormat::Monochrome)
-                s = (s & kRgbMask) == sourceKey ? kWhite : kBlack;
-            else if (source.m_format == SurfaceFormat::Monochrome &&
-                     m_format == SurfaceFormat::Colour)
-                s = (s & kRgbMask) == kRgbMask ? whiteAs : blackAs;
-            out[x] = combine(out[x], s, op);
+            out[x] = combine(out[x], translate(in[x]), op);
         }
     }
 }
@@ -85,9 +99,8 @@ void Surface::bitBltScaled(const QRect &dst, const Surface &source, QPoint sourc
     // overlapping blocks of the same surface right.
     const QImage block = source.m_image;
     const QRect target = deviceRect(dst).intersected(m_image.rect());
-    const QRgb sourceKey = source.m_back.rgb() & kRgbMask;
-    const QRgb whiteAs = m_back.rgb() | kAlpha;
-    const QRgb blackAs = m_fore.rgb() | kAlpha;
+    const Translation translate{source.m_format, m_format, source.m_back.rgb() & kRgbMask,
+                                m_back.rgb() | kAlpha, m_fore.rgb() | kAlpha};
     auto sourceIndex = [&source](double logical, int limit) {
         return std::clamp(qFloor(logical * source.m_dpr), 0, limit - 1);
     };
@@ -98,13 +111,7 @@ void Surface::bitBltScaled(const QRect &dst, const Surface &source, QPoint sourc
         auto *out = reinterpret_cast<QRgb *>(m_image.scanLine(y));
         for (int x = target.left(); x <= target.right(); ++x) {
             const double logicalX = sourceOrigin.x() + (x + 0.5) / m_dpr - dst.left();
-            QRgb s = in[sourceIndex(logicalX, block.width())];
-            if (source.m_format == SurfaceFormat::Colour && m_format == SurfaceFormat::Monochrome)
-                s = (s & kRgbMask) == sourceKey ? kWhite : kBlack;
-            else if (source.m_format == SurfaceFormat::Monochrome &&
-                     m_format == SurfaceFormat::Colour)
-                s = (s & kRgbMask) == kRgbMask ? whiteAs : blackAs;
-            out[x] = combine(out[x], s, op);
+            out[x] = combine(out[x], translate(in[sourceIndex(logicalX, block.width())]), op);
         }
     }
 }
