@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace platform {
@@ -63,6 +64,17 @@ QImage logicalMask(const QImage &mask, QRgb key)
         }
     }
     return logical;
+}
+
+// Whether a box from (left, top) to (right, bottom), both exclusive, spans at
+// least `least` pixels each way and no more than a rectangle can hold: a dial
+// with a radius near the ends of its range asks for boxes of either kind.
+bool drawableBox(qint64 left, qint64 top, qint64 right, qint64 bottom, qint64 least)
+{
+    const qint64 width = right - left;
+    const qint64 height = bottom - top;
+    const qint64 most = std::numeric_limits<int>::max();
+    return width >= least && height >= least && width <= most && height <= most;
 }
 
 } // namespace
@@ -211,7 +223,7 @@ void Surface::centreOnPixels(QPainter &painter) const
 
 void Surface::ellipse(int left, int top, int right, int bottom)
 {
-    if (m_image.isNull() || right - left < 2 || bottom - top < 2)
+    if (m_image.isNull() || !drawableBox(left, top, right, bottom, 2))
         return;
     QPainter painter(&m_image);
     preparePainter(painter, m_fore, m_penWidth);
@@ -222,7 +234,7 @@ void Surface::ellipse(int left, int top, int right, int bottom)
 
 void Surface::rectangle(int left, int top, int right, int bottom)
 {
-    if (m_image.isNull() || right - left < 1 || bottom - top < 1)
+    if (m_image.isNull() || !drawableBox(left, top, right, bottom, 1))
         return;
     QPainter painter(&m_image);
     preparePainter(painter, m_fore, m_penWidth);
@@ -233,10 +245,10 @@ void Surface::rectangle(int left, int top, int right, int bottom)
 
 void Surface::arc(int left, int top, int right, int bottom, QPoint start, QPoint end)
 {
-    if (m_image.isNull() || right - left < 2 || bottom - top < 2)
+    if (m_image.isNull() || !drawableBox(left, top, right, bottom, 2))
         return;
     const QRect box(left, top, right - left - 1, bottom - top - 1);
-    const QPointF centre((left + right) / 2.0, (top + bottom) / 2.0);
+    const QPointF centre((double(left) + right) / 2.0, (double(top) + bottom) / 2.0);
     const double from = screenAngle(centre, start);
     double span = screenAngle(centre, end) - from;
     while (span <= 0)
