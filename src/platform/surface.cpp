@@ -1,26 +1,21 @@
 #include "platform/surface.h"
+#include "platform/surfacepixels.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QtMath>
 
+#include <algorithm>
 #include <cmath>
-#include <cstdlib>
+#include <limits>
 #include <vector>
 
 namespace platform {
 
+using namespace surfacepixels;
+
 namespace {
-
-constexpr QRgb kRgbMask = 0x00FFFFFF;
-constexpr QRgb kAlpha = 0xFF000000;
-constexpr QRgb kWhite = 0xFFFFFFFF;
-constexpr QRgb kBlack = 0xFF000000;
-
-// Round line ends up to this pen width are stamped from a cached disc; wider
-// (rare) pens go through the painter's own round caps.
-constexpr int kLargestStampedPen = 64;
 
 // Indices of the classic colour table used by edges and embossed text.
 constexpr int kWindow = 5;
@@ -38,35 +33,55 @@ QPalette currentPalette()
                : QPalette();
 }
 
-QRgb combine(QRgb destination, QRgb source, RasterOp op)
-{
-    const QRgb d = destination & kRgbMask;
-    const QRgb s = source & kRgbMask;
-    switch (op) {
-    case RasterOp::SrcCopy:
-        return s | kAlpha;
-    case RasterOp::SrcAnd:
-        return (d & s) | kAlpha;
-    case RasterOp::SrcInvert:
-        return (d ^ s) | kAlpha;
-    case RasterOp::SrcPaint:
-        return (d | s) | kAlpha;
-    case RasterOp::NotSrcCopy:
-        return (~s & kRgbMask) | kAlpha;
-    }
-    return destination;
-}
-
 // Degrees counter-clockwise from 3 o'clock (screen y grows downwards).
 double screenAngle(QPointF centre, QPoint point)
 {
     return qRadiansToDegrees(std::atan2(centre.y() - point.y(), point.x() - centre.x()));
 }
 
+// A window's shape is made of logical pixels. A mask taken from a surface at
+// device scale shows a logical pixel only where all of its device pixels
+// show, so that no fringe of the see-through colour is left on screen.
+QImage logicalMask(const QImage &mask, QRgb key)
+{
+    const qreal ratio = mask.devicePixelRatio();
+    if (ratio == 1.0)
+        return mask;
+    const QSize size = (QSizeF(mask.size()) / ratio).toSize();
+    QImage logical(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        const int top = qFloor(y * ratio);
+        const int bottom = std::clamp(qCeil((y + 1) * ratio), top + 1, mask.height());
+        for (int x = 0; x < size.width(); ++x) {
+            const int left = qFloor(x * ratio);
+            const int right = std::clamp(qCeil((x + 1) * ratio), left + 1, mask.width());
+            QRgb pixel = mask.pixel(left, top);
+            for (int dy = top; dy < bottom; ++dy)
+                for (int dx = left; dx < right; ++dx)
+                    if ((mask.pixel(dx, dy) & kRgbMask) == key)
+                        pixel = key | kAlpha;
+            logical.setPixel(x, y, pixel);
+        }
+    }
+    return logical;
+}
+
+// Whether a box from (left, top) to (right, bottom), both exclusive, spans at
+// least `least` pixels each way and no more than a rectangle can hold: a dial
+// with a radius near the ends of its range asks for boxes of either kind.
+bool drawableBox(qint64 left, qint64 top, qint64 right, qint64 bottom, qint64 least)
+{
+    const qint64 width = right - left;
+    const qint64 height = bottom - top;
+    const qint64 most = std::numeric_limits<int>::max();
+    return width >= least && height >= least && width <= most && height <= most;
+}
+
 } // namespace
 
-Surface::Surface(QSize size, SurfaceFormat format)
+Surface::Surface(QSize size, SurfaceFormat format, qreal devicePixelRatio)
     : m_format(format)
+    , m_dpr(devicePixelRatio > 0 ? devicePixelRatio : 1.0)
 {
     if (format == SurfaceFormat::Monochrome) {
         m_back = Qt::white;
@@ -89,8 +104,42 @@ QColor Surface::paletteColour(int index) const
 
 void Surface::resize(QSize size)
 {
-    m_image = QImage(size.expandedTo(QSize(0, 0)), QImage::Format_RGB32);
+    m_size = size.expandedTo(QSize(0, 0));
+    const QSize device = atDeviceScale()
+                             ? QSize(qCeil(m_size.width() * m_dpr), qCeil(m_size.height() * m_dpr))
+                             : m_size;
+    m_image = QImage(device, QImage::Format_RGB32);
+    m_image.setDevicePixelRatio(m_dpr);
     clear();
+}
+
+void Surface::setDevicePixelRatio(qreal ratio)
+{
+    if (ratio <= 0)
+        ratio = 1.0;
+    if (ratio == m_dpr)
+        return;
+    m_dpr = ratio;
+    resize(m_size);
+}
+
+QPoint Surface::devicePoint(int x, int y) const
+{
+    if (!atDeviceScale())
+        return QPoint(x, y);
+    return QPoint(qFloor(x * m_dpr), qFloor(y * m_dpr));
+}
+
+QRect Surface::deviceRect(const QRect &logical) const
+{
+    if (!atDeviceScale())
+        return logical;
+    auto edge = [this](int v) { return qFloor(v * m_dpr); };
+    const int left = edge(logical.left());
+    const int top = edge(logical.top());
+    const int right = std::max(edge(logical.left() + logical.width()), left + 1);
+    const int bottom = std::max(edge(logical.top() + logical.height()), top + 1);
+    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
 }
 
 void Surface::setBackgroundPicture(std::optional<QImage> picture)
@@ -113,8 +162,8 @@ QRegion Surface::visibleRegion() const
 
     // One rectangle per run of visible pixels, row by row: a banded list that
     // QRegion takes as it is.
-    const QImage mask = m_maskPicture->convertToFormat(QImage::Format_RGB32);
     const QRgb key = m_maskColour.rgb() & kRgbMask;
+    const QImage mask = logicalMask(m_maskPicture->convertToFormat(QImage::Format_RGB32), key);
     const int w = qMin(mask.width(), width());
     const int h = qMin(mask.height(), height());
     std::vector<QRect> runs;
@@ -156,142 +205,57 @@ void Surface::fillRect(const QRect &rect, const QColor &colour)
     painter.fillRect(rect, opaque(colour));
 }
 
-namespace {
-// Aliased drawing with the surface's pen: a one-pixel pen with flat ends
-// leaves out a line's end pixel; wider pens have round ends.
-void preparePainter(QPainter &painter, const QColor &colour, int width)
+void surfacepixels::preparePainter(QPainter &painter, const QColor &colour, int width)
 {
     painter.setRenderHint(QPainter::Antialiasing, false);
     QPen pen(colour, width, Qt::SolidLine, width > 1 ? Qt::RoundCap : Qt::FlatCap, Qt::RoundJoin);
     painter.setPen(pen);
 }
-} // namespace
 
-void Surface::lineTo(QPoint point)
+void Surface::centreOnPixels(QPainter &painter) const
 {
-    if (!m_image.isNull() && point != m_position) {
-        if (m_penWidth == 1) {
-            plotThinLine(m_position, point);
-        } else if (m_penWidth <= kLargestStampedPen) {
-            strokeWideLine(m_position, point);
-        } else {
-            QPainter painter(&m_image);
-            preparePainter(painter, m_fore, m_penWidth);
-            painter.drawLine(m_position, point);
-        }
-    }
-    m_position = point;
-}
-
-void Surface::strokeWideLine(QPoint from, QPoint to)
-{
-    // A round-capped stroke is a flat-capped body plus a disc of the pen's
-    // width at each end. Painting it that way is about twice as fast as the
-    // painter's round caps, which matters for dials that draw one wide line
-    // per degree.
-    {
-        QPainter painter(&m_image);
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.setPen(QPen(m_fore, m_penWidth, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
-        painter.drawLine(from, to);
-    }
-    if (m_discWidth != m_penWidth) {
-        // The disc's pixels as the painter fills a circle of that diameter,
-        // so that caps line up with what ellipses and bodies cover.
-        const int side = m_penWidth + 4;
-        const int c = side / 2;
-        QImage scratch(side, side, QImage::Format_RGB32);
-        scratch.fill(Qt::black);
-        {
-            QPainter painter(&scratch);
-            painter.setRenderHint(QPainter::Antialiasing, false);
-            painter.setPen(Qt::NoPen);
-            painter.setBrush(Qt::white);
-            painter.drawEllipse(QPointF(c, c), m_penWidth / 2.0, m_penWidth / 2.0);
-        }
-        m_disc.clear();
-        for (int y = 0; y < side; ++y)
-            for (int x = 0; x < side; ++x)
-                if ((scratch.pixel(x, y) & kRgbMask) != 0)
-                    m_disc.emplace_back(x - c, y - c);
-        m_discWidth = m_penWidth;
-    }
-    const QRgb colour = m_fore.rgb() | kAlpha;
-    const int w = width();
-    const int h = height();
-    const QRect reach(-m_penWidth, -m_penWidth, w + 2 * m_penWidth, h + 2 * m_penWidth);
-    for (const QPoint end : {from, to}) {
-        if (!reach.contains(end))
-            continue;
-        for (const QPoint offset : m_disc) {
-            const int x = end.x() + offset.x();
-            const int y = end.y() + offset.y();
-            if (x >= 0 && y >= 0 && x < w && y < h)
-                reinterpret_cast<QRgb *>(m_image.scanLine(y))[x] = colour;
-        }
-    }
-}
-
-void Surface::plotThinLine(QPoint from, QPoint to)
-{
-    // Stepped by hand because a painter leaves out the far end in screen terms
-    // (the larger coordinate), while a line must keep its start and leave out
-    // its end in whichever direction it runs.
-    const QRgb colour = m_fore.rgb() | kAlpha;
-    const int dx = std::abs(to.x() - from.x());
-    const int dy = -std::abs(to.y() - from.y());
-    const int sx = from.x() < to.x() ? 1 : -1;
-    const int sy = from.y() < to.y() ? 1 : -1;
-    int error = dx + dy;
-    int x = from.x();
-    int y = from.y();
-    while (x != to.x() || y != to.y()) {
-        if (m_image.valid(x, y))
-            m_image.setPixel(x, y, colour);
-        const int twice = 2 * error;
-        if (twice >= dy) {
-            error += dy;
-            x += sx;
-        }
-        if (twice <= dx) {
-            error += dx;
-            y += sy;
-        }
-    }
+    // At a ratio of 1 the painter's aliased outlines already land on the
+    // pixels the box rules name; at device scale the pen is centred on those
+    // logical pixels, so an outline covers left to right - 1 exactly.
+    if (atDeviceScale())
+        painter.translate(0.5, 0.5);
 }
 
 void Surface::ellipse(int left, int top, int right, int bottom)
 {
-    if (m_image.isNull() || right - left < 2 || bottom - top < 2)
+    if (m_image.isNull() || !drawableBox(left, top, right, bottom, 2))
         return;
     QPainter painter(&m_image);
     preparePainter(painter, m_fore, m_penWidth);
+    centreOnPixels(painter);
     painter.setBrush(m_fillStyle == FillStyle::Solid ? QBrush(m_fill) : QBrush(Qt::NoBrush));
     painter.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
 }
 
 void Surface::rectangle(int left, int top, int right, int bottom)
 {
-    if (m_image.isNull() || right - left < 1 || bottom - top < 1)
+    if (m_image.isNull() || !drawableBox(left, top, right, bottom, 1))
         return;
     QPainter painter(&m_image);
     preparePainter(painter, m_fore, m_penWidth);
+    centreOnPixels(painter);
     painter.setBrush(m_fillStyle == FillStyle::Solid ? QBrush(m_fill) : QBrush(Qt::NoBrush));
     painter.drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
 }
 
 void Surface::arc(int left, int top, int right, int bottom, QPoint start, QPoint end)
 {
-    if (m_image.isNull() || right - left < 2 || bottom - top < 2)
+    if (m_image.isNull() || !drawableBox(left, top, right, bottom, 2))
         return;
     const QRect box(left, top, right - left - 1, bottom - top - 1);
-    const QPointF centre((left + right) / 2.0, (top + bottom) / 2.0);
+    const QPointF centre((double(left) + right) / 2.0, (double(top) + bottom) / 2.0);
     const double from = screenAngle(centre, start);
     double span = screenAngle(centre, end) - from;
     while (span <= 0)
         span += 360.0;
     QPainter painter(&m_image);
     preparePainter(painter, m_fore, m_penWidth);
+    centreOnPixels(painter);
     painter.drawArc(box, qRound(from * 16), qRound(span * 16));
 }
 
@@ -408,8 +372,12 @@ void Surface::drawFocusRect(const QRect &rect)
     // rectangles line up; each outline pixel is visited once so corners are
     // not inverted twice.
     auto invert = [this](int x, int y) {
-        if (x >= 0 && y >= 0 && x < width() && y < height() && ((x + y) & 1) == 0)
-            m_image.setPixel(x, y, (m_image.pixel(x, y) ^ kRgbMask) | kAlpha);
+        if (x < 0 || y < 0 || x >= width() || y >= height() || ((x + y) & 1) != 0)
+            return;
+        const QRect block = deviceRect(QRect(x, y, 1, 1)).intersected(m_image.rect());
+        for (int dy = block.top(); dy <= block.bottom(); ++dy)
+            for (int dx = block.left(); dx <= block.right(); ++dx)
+                m_image.setPixel(dx, dy, (m_image.pixel(dx, dy) ^ kRgbMask) | kAlpha);
     };
     const int l = rect.left();
     const int t = rect.top();
@@ -427,67 +395,21 @@ void Surface::drawFocusRect(const QRect &rect)
     }
 }
 
-void Surface::bitBlt(QPoint destPoint, QSize blockSize, const Surface &source, QPoint sourcePoint,
-                     RasterOp op)
-{
-    if (m_image.isNull() || source.m_image.isNull())
-        return;
-    // Clip the block to both images, moving both corners together.
-    QRect src(sourcePoint, blockSize);
-    QRect dst(destPoint, blockSize);
-    const QRect srcClip = src.intersected(source.m_image.rect());
-    src = srcClip;
-    dst = QRect(destPoint + (srcClip.topLeft() - sourcePoint), srcClip.size());
-    const QRect dstClip = dst.intersected(m_image.rect());
-    src = QRect(src.topLeft() + (dstClip.topLeft() - dst.topLeft()), dstClip.size());
-    dst = dstClip;
-    if (dst.isEmpty())
-        return;
-
-    // A copy keeps overlapping blocks of the same surface right.
-    const QImage block = source.m_image.copy(src);
-    const QRgb sourceKey = source.m_back.rgb() & kRgbMask;
-    const QRgb whiteAs = m_back.rgb() | kAlpha;
-    const QRgb blackAs = m_fore.rgb() | kAlpha;
-    for (int y = 0; y < dst.height(); ++y) {
-        const auto *in = reinterpret_cast<const QRgb *>(block.constScanLine(y));
-        auto *out = reinterpret_cast<QRgb *>(m_image.scanLine(dst.top() + y)) + dst.left();
-        for (int x = 0; x < dst.width(); ++x) {
-            QRgb s = in[x];
-            if (source.m_format == SurfaceFormat::Colour && m_format == SurfaceFormat::Monochrome)
-                s = (s & kRgbMask) == sourceKey ? kWhite : kBlack;
-            else if (source.m_format == SurfaceFormat::Monochrome &&
-                     m_format == SurfaceFormat::Colour)
-                s = (s & kRgbMask) == kRgbMask ? whiteAs : blackAs;
-            out[x] = combine(out[x], s, op);
-        }
-    }
-}
-
-void Surface::stretchBlt(const QRect &destRect, const QImage &source, const QRect &sourceRect)
-{
-    if (m_image.isNull() || source.isNull() || destRect.isEmpty() || sourceRect.isEmpty())
-        return;
-    const QImage part = source.copy(sourceRect).convertToFormat(QImage::Format_RGB32);
-    const QImage scaled = part.scaled(
-        destRect.size(), Qt::IgnoreAspectRatio,
-        m_stretchMode == StretchMode::Halftone ? Qt::SmoothTransformation : Qt::FastTransformation);
-    QPainter painter(&m_image);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(destRect.topLeft(), scaled);
-}
-
 OleColour Surface::pixel(int x, int y) const
 {
-    if (!m_image.valid(x, y))
+    if (x < 0 || y < 0 || x >= width() || y >= height() || m_image.isNull())
         return 0xFFFFFFFFu;
-    return fromQColor(QColor::fromRgb(m_image.pixel(x, y)));
+    return fromQColor(QColor::fromRgb(m_image.pixel(devicePoint(x, y))));
 }
 
 void Surface::setPixel(int x, int y, const QColor &colour)
 {
-    if (m_image.valid(x, y))
-        m_image.setPixel(x, y, opaque(colour).rgb());
+    if (x < 0 || y < 0 || x >= width() || y >= height() || m_image.isNull())
+        return;
+    const QRect block = deviceRect(QRect(x, y, 1, 1)).intersected(m_image.rect());
+    for (int dy = block.top(); dy <= block.bottom(); ++dy)
+        for (int dx = block.left(); dx <= block.right(); ++dx)
+            m_image.setPixel(dx, dy, opaque(colour).rgb());
 }
 
 } // namespace platform

@@ -14,6 +14,8 @@
 #include <optional>
 #include <vector>
 
+class QPainter;
+
 namespace platform {
 
 // Edge kinds and flags for Surface::drawEdge, with the desktop's classic values
@@ -80,6 +82,13 @@ inline constexpr unsigned RightToLeft = 0x4;
 // have round ends. Lines and shapes are drawn without antialiasing; text is
 // drawn with the font's normal rendering.
 //
+// Coordinates and sizes are logical pixels throughout. The image itself holds
+// device pixels: at a device pixel ratio above 1 (a high-density screen) lines,
+// shapes, text and pictures are drawn at the screen's own resolution, while
+// everything a control computes from the surface (sizes, hit tests, shapes)
+// stays in logical pixels. At a ratio of 1 every pixel is exactly what the
+// rules above give.
+//
 // The surface also carries what makes a control see-through: a background
 // picture drawn unscaled at the top left on every clear, a mask picture, a
 // mask colour and a transparency switch. While transparent, the control shows
@@ -87,18 +96,26 @@ inline constexpr unsigned RightToLeft = 0x4;
 class Surface
 {
 public:
-    explicit Surface(QSize size = {}, SurfaceFormat format = SurfaceFormat::Colour);
+    explicit Surface(QSize size = {}, SurfaceFormat format = SurfaceFormat::Colour,
+                     qreal devicePixelRatio = 1.0);
 
     SurfaceFormat format() const { return m_format; }
-    QSize size() const { return m_image.size(); }
-    int width() const { return m_image.width(); }
-    int height() const { return m_image.height(); }
+    QSize size() const { return m_size; }
+    int width() const { return m_size.width(); }
+    int height() const { return m_size.height(); }
 
     // Changes the size; the new image starts cleared (background colour, then
     // the background picture).
     void resize(QSize size);
 
-    // The image as it stands, for painting the widget and for snapshots.
+    // Device pixels per logical pixel, fractions included. A change makes a
+    // new, cleared image of the same logical size.
+    void setDevicePixelRatio(qreal ratio);
+    qreal devicePixelRatio() const { return m_dpr; }
+
+    // The image as it stands, in device pixels (its own devicePixelRatio set,
+    // so that a painter draws it at its logical size), for painting the
+    // widget and for snapshots.
     const QImage &image() const { return m_image; }
 
     // --- drawing state -------------------------------------------------------
@@ -182,13 +199,22 @@ public:
     // Copies sourceRect of source onto destRect, scaled, smoothly in Halftone.
     void stretchBlt(const QRect &destRect, const QImage &source, const QRect &sourceRect);
 
-    // The colour at (x, y) as 0x00BBGGRR, or 0xFFFFFFFF outside the surface.
+    // The colour at logical (x, y) as 0x00BBGGRR (its top-left device pixel),
+    // or 0xFFFFFFFF outside the surface.
     OleColour pixel(int x, int y) const;
-    QRgb rgb(int x, int y) const { return m_image.pixel(x, y); }
+    QRgb rgb(int x, int y) const { return m_image.pixel(devicePoint(x, y)); }
+    // Paints every device pixel of logical (x, y).
     void setPixel(int x, int y, const QColor &colour);
 
 private:
     static QColor opaque(const QColor &colour);
+    bool atDeviceScale() const { return m_dpr != 1.0; }
+    QPoint devicePoint(int x, int y) const;
+    // The device pixels that cover a logical rectangle.
+    QRect deviceRect(const QRect &logical) const;
+    void strokeScaledLine(QPoint from, QPoint to);
+    void centreOnPixels(QPainter &painter) const;
+    void bitBltScaled(const QRect &dst, const Surface &source, QPoint sourceOrigin, RasterOp op);
     QColor paletteColour(int index) const;
     void plotThinLine(QPoint from, QPoint to);
     void strokeWideLine(QPoint from, QPoint to);
@@ -196,6 +222,8 @@ private:
                   unsigned flags);
 
     SurfaceFormat m_format;
+    qreal m_dpr = 1.0;
+    QSize m_size;
     QImage m_image;
     QColor m_back = Qt::white;
     QColor m_fore = Qt::black;

@@ -2,6 +2,7 @@
 
 #include "platform/surface.h"
 
+#include <QEvent>
 #include <QWidget>
 
 namespace platform {
@@ -20,6 +21,28 @@ void applySurfaceShape(QWidget &widget, const Surface &surface)
         region = QRegion(-1, -1, 1, 1);
     if (widget.mask() != region)
         widget.setMask(region);
+}
+
+bool followDevicePixelRatio(const QWidget &widget, std::initializer_list<Surface *> surfaces)
+{
+    const qreal ratio = widget.devicePixelRatioF();
+    bool changed = false;
+    for (Surface *surface : surfaces) {
+        if (surface->devicePixelRatio() != ratio) {
+            surface->setDevicePixelRatio(ratio);
+            changed = true;
+        }
+    }
+    return changed;
+}
+
+bool mayChangeDevicePixelRatio(const QEvent &event)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    if (event.type() == QEvent::DevicePixelRatioChange)
+        return true;
+#endif
+    return event.type() == QEvent::ScreenChangeInternal;
 }
 
 } // namespace platform

@@ -8,6 +8,9 @@
 #include <QWidget>
 #include <QtMath>
 
+#include <cstdint>
+#include <utility>
+
 using platform::Surface;
 using platform::SurfaceFormat;
 
@@ -109,6 +112,79 @@ private slots:
         QCOMPARE(wide.rgb(20, 19), kPen);
         QCOMPARE(wide.rgb(20, 21), kPen);
         QCOMPARE(wide.rgb(20, 23), kBack);
+    }
+
+    // The one-pixel line only visits the steps that land on the image; the
+    // pixels must be exactly those of stepping the whole line, in every
+    // direction and from or to any point off the image.
+    void thinLinesClipToTheImageExactly()
+    {
+        // Every step of the line's error, the end pixel left out.
+        auto stepped = [](QImage &image, QPoint from, QPoint to) {
+            const int dx = std::abs(to.x() - from.x());
+            const int dy = -std::abs(to.y() - from.y());
+            const int sx = from.x() < to.x() ? 1 : -1;
+            const int sy = from.y() < to.y() ? 1 : -1;
+            int error = dx + dy;
+            for (int x = from.x(), y = from.y(); x != to.x() || y != to.y();) {
+                if (image.valid(x, y))
+                    image.setPixel(x, y, kPen);
+                const int twice = 2 * error;
+                if (twice >= dy) {
+                    error += dy;
+                    x += sx;
+                }
+                if (twice <= dx) {
+                    error += dx;
+                    y += sy;
+                }
+            }
+        };
+        std::uint32_t seed = 7;
+        auto next = [&seed](int low, int high) {
+            seed = seed * 1664525u + 1013904223u;
+            return low + static_cast<int>((seed >> 8) % static_cast<std::uint32_t>(high - low));
+        };
+        for (int n = 0; n < 3000; ++n) {
+            const QPoint from(next(-70, 110), next(-70, 100));
+            const QPoint to(next(-70, 110), next(-70, 100));
+            Surface s = blank(40, 30);
+            s.line(from, to);
+            QImage expected(40, 30, QImage::Format_RGB32);
+            expected.fill(kBack);
+            stepped(expected, from, to);
+            if (s.image() != expected)
+                QFAIL(qPrintable(QStringLiteral("(%1, %2) to (%3, %4)")
+                                     .arg(from.x())
+                                     .arg(from.y())
+                                     .arg(to.x())
+                                     .arg(to.y())));
+        }
+
+        // Lines billions of pixels long, into and out of the image, cost no
+        // more than their visible part, and show the pixels of a short line
+        // of the same slope.
+        const int far = 1'000'000'000;
+        const QPoint inside(10, 12);
+        const std::pair<QPoint, QPoint> lines[] = {
+            {inside, inside + QPoint(2 * far, far)},
+            {inside - QPoint(2 * far, far), inside},
+            {inside, inside + QPoint(-far, 2 * far)},
+            {QPoint(-2 * far, 20), QPoint(2 * far, 20)},
+        };
+        for (const auto &[from, to] : lines) {
+            Surface longLine = blank(40, 30);
+            longLine.line(from, to);
+            Surface shortLine = blank(40, 30);
+            if (from == inside)
+                shortLine.line(from, from + (to - from) / (far / 50));
+            else if (to == inside)
+                shortLine.line(to - (to - from) / (far / 50), to);
+            else
+                shortLine.line(QPoint(-100, 20), QPoint(100, 20));
+            QCOMPARE(longLine.image(), shortLine.image());
+            QVERIFY(anyPixel(longLine, longLine.image().rect(), kPen));
+        }
     }
 
     // Wide lines are painted as a body and two end discs; the result must
@@ -463,6 +539,98 @@ private slots:
         QCOMPARE(s.pixel(1, 1), 0x00563412u);
         QCOMPARE(s.pixel(3, 1), 0xFFFFFFFFu);
         QCOMPARE(s.pixel(-1, 0), 0xFFFFFFFFu);
+    }
+
+    // At a device pixel ratio of 2 every operation keeps its logical extent,
+    // drawn in device pixels: the same box of the image, at twice the detail.
+    void deviceScaleKeepsLogicalExtents()
+    {
+        Surface s(QSize(20, 12), SurfaceFormat::Colour, 2.0);
+        s.setBackColour(Qt::white);
+        s.clear();
+        QCOMPARE(s.size(), QSize(20, 12));
+        QCOMPARE(s.image().size(), QSize(40, 24));
+        QCOMPARE(s.image().devicePixelRatio(), 2.0);
+        auto device = [&s](int x, int y) { return s.image().pixel(x, y); };
+
+        // Lines cover the logical pixels from the start to the end, left out,
+        // in either direction.
+        s.line({2, 5}, {8, 5});
+        QCOMPARE(device(4, 10), kPen);
+        QCOMPARE(device(15, 11), kPen);
+        QCOMPARE(device(16, 10), kBack);
+        QCOMPARE(device(4, 9), kBack);
+        QCOMPARE(device(4, 12), kBack);
+        s.line({12, 9}, {12, 3});
+        QCOMPARE(device(24, 18), kPen);
+        QCOMPARE(device(25, 8), kPen);
+        QCOMPARE(device(24, 6), kBack);
+        QCOMPARE(s.pixel(12, 9), 0u);
+
+        // Boxes, outline and fill, cover left..right - 1 exactly.
+        s.setFillStyle(platform::FillStyle::Solid);
+        s.setFillColour(Qt::red);
+        s.rectangle(14, 1, 19, 11);
+        QCOMPARE(device(28, 2), kPen);
+        QCOMPARE(device(37, 21), kPen);
+        QCOMPARE(device(38, 21), kBack);
+        QCOMPARE(device(30, 4), qRgb(255, 0, 0));
+
+        // Logical pixel reads and writes, the dotted focus rectangle.
+        s.setPixel(0, 0, Qt::blue);
+        QCOMPARE(device(1, 1), qRgb(0, 0, 255));
+        const QImage before = s.image();
+        s.drawFocusRect(QRect(QPoint(0, 0), QPoint(19, 11)));
+        QCOMPARE(device(0, 0), qRgb(255, 255, 0));
+        QCOMPARE(device(3, 1), kBack); // logical (1, 0): no dot
+        s.drawFocusRect(QRect(QPoint(0, 0), QPoint(19, 11)));
+        QCOMPARE(s.image(), before);
+
+        // A fractional ratio covers the logical size with whole pixels.
+        Surface odd(QSize(21, 7), SurfaceFormat::Colour, 1.5);
+        QCOMPARE(odd.image().size(), QSize(32, 11));
+        odd.setDevicePixelRatio(1.0);
+        QCOMPARE(odd.image().size(), QSize(21, 7));
+    }
+
+    void deviceScaleBlitsAndShapesInLogicalPixels()
+    {
+        // A picture at its own size lands on a 2x surface enlarged; blits
+        // between 2x surfaces copy device pixels one to one.
+        Surface picture = blank(4, 4);
+        picture.setPixel(1, 2, Qt::red);
+        Surface target(QSize(10, 10), SurfaceFormat::Colour, 2.0);
+        target.setBackColour(Qt::white);
+        target.clear();
+        target.bitBlt({5, 5}, {4, 4}, picture, {0, 0}, platform::RasterOp::SrcCopy);
+        for (const QPoint p : {QPoint(12, 14), QPoint(13, 15)})
+            QCOMPARE(target.image().pixel(p), qRgb(255, 0, 0));
+        QCOMPARE(target.image().pixel(14, 14), kBack);
+        Surface copy(QSize(10, 10), SurfaceFormat::Colour, 2.0);
+        copy.bitBlt({0, 0}, {10, 10}, target, {0, 0}, platform::RasterOp::SrcCopy);
+        QCOMPARE(copy.image(), target.image());
+
+        // A snapshot at device scale shapes the surface in logical pixels.
+        target.setTransparent(true);
+        target.setMaskColour(Qt::white);
+        target.setMaskPicture(target.image());
+        QCOMPARE(target.visibleRegion(), QRegion(6, 7, 1, 1));
+
+        // Text at 2x is drawn with the font at twice the size, not enlarged.
+        QFont font(QStringLiteral("Liberation Sans"));
+        font.setPixelSize(11);
+        Surface once = blank(30, 16);
+        Surface twice(QSize(30, 16), SurfaceFormat::Colour, 2.0);
+        twice.setBackColour(Qt::white);
+        twice.clear();
+        for (Surface *text : {&once, &twice}) {
+            text->setFont(font);
+            text->textOut({2, 2}, QStringLiteral("Ag"));
+        }
+        const QImage enlarged =
+            once.image().scaled(60, 32, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        QVERIFY(twice.image().convertToFormat(QImage::Format_RGB32) !=
+                enlarged.convertToFormat(QImage::Format_RGB32));
     }
 };
 

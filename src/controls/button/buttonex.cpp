@@ -87,41 +87,6 @@ void ButtonEx::repaintCurrent()
 
 // --- setters -------------------------------------------------------------------
 
-void ButtonEx::setAllowDefault(bool allow)
-{
-    m_p.allowDefault = allow;
-    repaintCurrent();
-    changed("AllowDefault");
-}
-
-void ButtonEx::setAllowFocus(bool allow)
-{
-    m_p.allowFocus = allow;
-    repaintCurrent();
-    changed("AllowFocus");
-}
-
-void ButtonEx::setAppearance(int appearance)
-{
-    m_p.appearance = appearance;
-    repaintCurrent();
-    changed("Appearance");
-}
-
-void ButtonEx::setBackColor(quint32 colour)
-{
-    m_p.backColor = colour;
-    repaintCurrent();
-    changed("BackColor");
-}
-
-void ButtonEx::setBorderStyle(int style)
-{
-    m_p.borderStyle = style;
-    repaintCurrent();
-    changed("BorderStyle");
-}
-
 void ButtonEx::setCaption(const QString &caption)
 {
     m_p.caption = caption;
@@ -131,20 +96,6 @@ void ButtonEx::setCaption(const QString &caption)
     }
     repaintCurrent();
     changed("Caption");
-}
-
-void ButtonEx::setCaptionOffsetX(int pixels)
-{
-    m_p.captionOffsetX = pixels;
-    repaintCurrent();
-    changed("CaptionOffsetX");
-}
-
-void ButtonEx::setCaptionOffsetY(int pixels)
-{
-    m_p.captionOffsetY = pixels;
-    repaintCurrent();
-    changed("CaptionOffsetY");
 }
 
 void ButtonEx::setControlEnabled(bool enabled)
@@ -157,13 +108,6 @@ void ButtonEx::setControlEnabled(bool enabled)
     changed("Enabled");
 }
 
-void ButtonEx::setForeColor(quint32 colour)
-{
-    m_p.foreColor = colour;
-    repaintCurrent();
-    changed("ForeColor");
-}
-
 void ButtonEx::setControlFont(const QFont &font)
 {
     m_p.font = font;
@@ -174,20 +118,6 @@ void ButtonEx::setControlFont(const QFont &font)
     QWidget::setFont(own);
     repaintCurrent();
     changed("Font");
-}
-
-void ButtonEx::setHighlightColor(quint32 colour)
-{
-    m_p.highlightColor = colour;
-    repaintCurrent();
-    changed("HighlightColor");
-}
-
-void ButtonEx::setHighlightPicture(bool highlight)
-{
-    m_p.highlightPicture = highlight;
-    repaintCurrent();
-    changed("HighlightPicture");
 }
 
 void ButtonEx::setMouseIcon(const Picture &icon)
@@ -204,106 +134,6 @@ void ButtonEx::setMousePointer(int pointer)
     changed("MousePointer");
 }
 
-void ButtonEx::setOleDropMode(int mode)
-{
-    m_p.oleDropMode = mode;
-    changed("OLEDropMode");
-}
-
-void ButtonEx::setPicture(const Picture &picture)
-{
-    m_p.picture = picture;
-    repaintCurrent();
-    changed("Picture");
-}
-
-void ButtonEx::setPictureDisabled(const Picture &picture)
-{
-    m_p.pictureDisabled = picture;
-    changed("PictureDisabled");
-}
-
-void ButtonEx::setPictureDown(const Picture &picture)
-{
-    m_p.pictureDown = picture;
-    changed("PictureDown");
-}
-
-void ButtonEx::setPictureFocus(const Picture &picture)
-{
-    m_p.pictureFocus = picture;
-    changed("PictureFocus");
-}
-
-void ButtonEx::setPictureOffsetX(int pixels)
-{
-    m_p.pictureOffsetX = pixels;
-    repaintCurrent();
-    changed("PictureOffsetX");
-}
-
-void ButtonEx::setPictureOffsetY(int pixels)
-{
-    m_p.pictureOffsetY = pixels;
-    repaintCurrent();
-    changed("PictureOffsetY");
-}
-
-void ButtonEx::setPictureOver(const Picture &picture)
-{
-    m_p.pictureOver = picture;
-    changed("PictureOver");
-}
-
-void ButtonEx::setRightToLeft(bool rightToLeft)
-{
-    m_p.rightToLeft = rightToLeft;
-    repaintCurrent();
-    changed("RightToLeft");
-}
-
-void ButtonEx::setSkinDisabled(const Picture &skin)
-{
-    m_p.skinDisabled = skin;
-    repaintCurrent();
-    changed("SkinDisabled");
-}
-
-void ButtonEx::setSkinDown(const Picture &skin)
-{
-    m_p.skinDown = skin;
-    repaintCurrent();
-    changed("SkinDown");
-}
-
-void ButtonEx::setSkinFocus(const Picture &skin)
-{
-    m_p.skinFocus = skin;
-    repaintCurrent();
-    changed("SkinFocus");
-}
-
-void ButtonEx::setSkinOver(const Picture &skin)
-{
-    m_p.skinOver = skin;
-    repaintCurrent();
-    changed("SkinOver");
-}
-
-void ButtonEx::setSkinUp(const Picture &skin)
-{
-    m_p.skinUp = skin;
-    repaintCurrent();
-    changed("SkinUp");
-}
-
-void ButtonEx::setButtonStyle(int style)
-{
-    m_p.style = style;
-    repaintCurrent();
-    changed("Style");
-}
-
 void ButtonEx::setToolTipText(const QString &text)
 {
     m_p.toolTipText = text;
@@ -312,24 +142,11 @@ void ButtonEx::setToolTipText(const QString &text)
     changed("ToolTipText");
 }
 
-void ButtonEx::setTransparentColor(quint32 colour)
-{
-    m_p.transparentColor = colour;
-    repaintCurrent();
-    changed("TransparentColor");
-}
-
 void ButtonEx::setValue(int value)
 {
     m_p.value = value;
     Redraw(value);
     changed("Value");
-}
-
-void ButtonEx::setWhatsThisHelpID(int id)
-{
-    m_p.whatsThisHelpID = id;
-    changed("WhatsThisHelpID");
 }
 
 void ButtonEx::applyCursor()
@@ -393,6 +210,7 @@ void ButtonEx::Redraw(int state)
     const bool pointerHasLeft = m_lastHoverEvent == QLatin1String("MouseExit");
     if (pointerHasLeft && state == State::Down)
         return;
+    platform::followDevicePixelRatio(*this, {&m_surface});
     if (m_surface.size() != size())
         m_surface.resize(size());
 
@@ -414,8 +232,11 @@ void ButtonEx::Redraw(int state)
 
 void ButtonEx::paintEvent(QPaintEvent *)
 {
+    // A ratio that changed without an event of its own still shows sharp.
+    if (platform::followDevicePixelRatio(*this, {&m_surface}))
+        repaintCurrent();
     QPainter painter(this);
-    painter.drawImage(0, 0, m_surface.image());
+    painter.drawImage(QPoint(0, 0), m_surface.image());
 }
 
 void ButtonEx::changeEvent(QEvent *event)
@@ -433,6 +254,7 @@ void ButtonEx::changeEvent(QEvent *event)
 
 void ButtonEx::resizeEvent(QResizeEvent *)
 {
+    platform::followDevicePixelRatio(*this, {&m_surface});
     m_surface.resize(size());
     Redraw(State::Up);
     RaiseNamedEvent(QStringLiteral("Resize"));

@@ -12,6 +12,8 @@
 #include <QVariantList>
 #include <QWidget>
 
+#include <type_traits>
+
 class QMimeData;
 
 // The self-drawn push button: a plain face with one of several edge styles or
@@ -141,70 +143,96 @@ public:
 
     // --- stored properties ---------------------------------------------------
     bool allowDefault() const { return m_p.allowDefault; }
-    void setAllowDefault(bool allow);
+    void setAllowDefault(bool allow) { store(&Props::allowDefault, allow, "AllowDefault"); }
     bool allowFocus() const { return m_p.allowFocus; }
-    void setAllowFocus(bool allow);
+    void setAllowFocus(bool allow) { store(&Props::allowFocus, allow, "AllowFocus"); }
     int appearance() const { return m_p.appearance; }
-    void setAppearance(int appearance);
+    void setAppearance(int appearance) { store(&Props::appearance, appearance, "Appearance"); }
     quint32 backColor() const { return m_p.backColor; }
-    void setBackColor(quint32 colour);
+    void setBackColor(quint32 colour) { store(&Props::backColor, colour, "BackColor"); }
     int borderStyle() const { return m_p.borderStyle; }
-    void setBorderStyle(int style);
+    void setBorderStyle(int style) { store(&Props::borderStyle, style, "BorderStyle"); }
     QString caption() const { return m_p.caption; }
     void setCaption(const QString &caption);
     int captionOffsetX() const { return m_p.captionOffsetX; }
-    void setCaptionOffsetX(int pixels);
+    void setCaptionOffsetX(int pixels) { store(&Props::captionOffsetX, pixels, "CaptionOffsetX"); }
     int captionOffsetY() const { return m_p.captionOffsetY; }
-    void setCaptionOffsetY(int pixels);
+    void setCaptionOffsetY(int pixels) { store(&Props::captionOffsetY, pixels, "CaptionOffsetY"); }
     // QWidget::setEnabled and QWidget::setFont on the button, as a form
     // compiled by uic calls them for Enabled and Font, set these too; a parent
     // being disabled, or its font, does not.
     bool controlEnabled() const { return m_p.enabled; }
     void setControlEnabled(bool enabled);
     quint32 foreColor() const { return m_p.foreColor; }
-    void setForeColor(quint32 colour);
+    void setForeColor(quint32 colour) { store(&Props::foreColor, colour, "ForeColor"); }
     QFont controlFont() const { return m_p.font; }
     void setControlFont(const QFont &font);
     quint32 highlightColor() const { return m_p.highlightColor; }
-    void setHighlightColor(quint32 colour);
+    void setHighlightColor(quint32 colour)
+    {
+        store(&Props::highlightColor, colour, "HighlightColor");
+    }
     bool highlightPicture() const { return m_p.highlightPicture; }
-    void setHighlightPicture(bool highlight);
+    void setHighlightPicture(bool highlight)
+    {
+        store(&Props::highlightPicture, highlight, "HighlightPicture");
+    }
     Picture mouseIcon() const { return m_p.mouseIcon; }
     void setMouseIcon(const Picture &icon);
     int mousePointer() const { return m_p.mousePointer; }
     void setMousePointer(int pointer);
     int oleDropMode() const { return m_p.oleDropMode; }
-    void setOleDropMode(int mode);
+    void setOleDropMode(int mode)
+    {
+        store(&Props::oleDropMode, mode, "OLEDropMode", Repaint::None);
+    }
     // The setter name a form compiled by uic calls for OLEDropMode.
     void setOLEDropMode(int mode) { setOleDropMode(mode); }
     Picture picture() const { return m_p.picture; }
-    void setPicture(const Picture &picture);
+    void setPicture(const Picture &picture) { store(&Props::picture, picture, "Picture"); }
+    // The state pictures are stored and reported only and show from the next
+    // repaint in their state; Picture itself repaints at once.
     Picture pictureDisabled() const { return m_p.pictureDisabled; }
-    void setPictureDisabled(const Picture &picture);
+    void setPictureDisabled(const Picture &picture)
+    {
+        store(&Props::pictureDisabled, picture, "PictureDisabled", Repaint::None);
+    }
     Picture pictureDown() const { return m_p.pictureDown; }
-    void setPictureDown(const Picture &picture);
+    void setPictureDown(const Picture &picture)
+    {
+        store(&Props::pictureDown, picture, "PictureDown", Repaint::None);
+    }
     Picture pictureFocus() const { return m_p.pictureFocus; }
-    void setPictureFocus(const Picture &picture);
+    void setPictureFocus(const Picture &picture)
+    {
+        store(&Props::pictureFocus, picture, "PictureFocus", Repaint::None);
+    }
     int pictureOffsetX() const { return m_p.pictureOffsetX; }
-    void setPictureOffsetX(int pixels);
+    void setPictureOffsetX(int pixels) { store(&Props::pictureOffsetX, pixels, "PictureOffsetX"); }
     int pictureOffsetY() const { return m_p.pictureOffsetY; }
-    void setPictureOffsetY(int pixels);
+    void setPictureOffsetY(int pixels) { store(&Props::pictureOffsetY, pixels, "PictureOffsetY"); }
     Picture pictureOver() const { return m_p.pictureOver; }
-    void setPictureOver(const Picture &picture);
+    void setPictureOver(const Picture &picture)
+    {
+        store(&Props::pictureOver, picture, "PictureOver", Repaint::None);
+    }
     bool rightToLeft() const { return m_p.rightToLeft; }
-    void setRightToLeft(bool rightToLeft);
+    void setRightToLeft(bool rightToLeft)
+    {
+        store(&Props::rightToLeft, rightToLeft, "RightToLeft");
+    }
     Picture skinDisabled() const { return m_p.skinDisabled; }
-    void setSkinDisabled(const Picture &skin);
+    void setSkinDisabled(const Picture &skin) { store(&Props::skinDisabled, skin, "SkinDisabled"); }
     Picture skinDown() const { return m_p.skinDown; }
-    void setSkinDown(const Picture &skin);
+    void setSkinDown(const Picture &skin) { store(&Props::skinDown, skin, "SkinDown"); }
     Picture skinFocus() const { return m_p.skinFocus; }
-    void setSkinFocus(const Picture &skin);
+    void setSkinFocus(const Picture &skin) { store(&Props::skinFocus, skin, "SkinFocus"); }
     Picture skinOver() const { return m_p.skinOver; }
-    void setSkinOver(const Picture &skin);
+    void setSkinOver(const Picture &skin) { store(&Props::skinOver, skin, "SkinOver"); }
     Picture skinUp() const { return m_p.skinUp; }
-    void setSkinUp(const Picture &skin);
+    void setSkinUp(const Picture &skin) { store(&Props::skinUp, skin, "SkinUp"); }
     int buttonStyle() const { return m_p.style; }
-    void setButtonStyle(int style);
+    void setButtonStyle(int style) { store(&Props::style, style, "Style"); }
     // What a form compiled by uic calls for Style; QWidget's setStyle(QStyle *)
     // stays in reach beside it.
     using QWidget::setStyle;
@@ -212,11 +240,17 @@ public:
     QString toolTipText() const { return m_p.toolTipText; }
     void setToolTipText(const QString &text);
     quint32 transparentColor() const { return m_p.transparentColor; }
-    void setTransparentColor(quint32 colour);
+    void setTransparentColor(quint32 colour)
+    {
+        store(&Props::transparentColor, colour, "TransparentColor");
+    }
     int value() const { return m_p.value; }
     void setValue(int value);
     int whatsThisHelpID() const { return m_p.whatsThisHelpID; }
-    void setWhatsThisHelpID(int id);
+    void setWhatsThisHelpID(int id)
+    {
+        store(&Props::whatsThisHelpID, id, "WhatsThisHelpID", Repaint::None);
+    }
 
     // --- read-only -------------------------------------------------------------
     const platform::Surface *hdc() const { return &m_surface; }
@@ -308,9 +342,23 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    using Props = button::ButtonProperties;
+    enum class Repaint { Current, None };
+
     void initProperties();
     void changed(const char *name);
     void repaintCurrent();
+    // A plain stored property: the new value, a repaint in the current state
+    // unless told otherwise, and the change reported under its stored name.
+    template <typename T>
+    void store(T Props::*field, const std::type_identity_t<T> &value, const char *name,
+               Repaint repaint = Repaint::Current)
+    {
+        m_p.*field = value;
+        if (repaint == Repaint::Current)
+            repaintCurrent();
+        changed(name);
+    }
     void applyCursor();
     void applyAccessKey();
     void pointerLeft();

@@ -4,6 +4,7 @@
 #include "controls/button/buttonex.h"
 
 #include "controls/button/inputcodes.h"
+#include "platform/surfaceshape.h"
 
 #include <QDrag>
 #include <QDropEvent>
@@ -74,7 +75,13 @@ bool ButtonEx::event(QEvent *event)
             return true;
         }
     }
-    return QWidget::event(event);
+    const bool handled = QWidget::event(event);
+    // On another screen, or at another scale, the face is drawn again at the
+    // new resolution.
+    if (platform::mayChangeDevicePixelRatio(*event) &&
+        platform::followDevicePixelRatio(*this, {&m_surface}))
+        repaintCurrent();
+    return handled;
 }
 
 // --- mouse -----------------------------------------------------------------------
@@ -90,7 +97,10 @@ void ButtonEx::mousePressEvent(QMouseEvent *event)
         changed("Value");
         Redraw(State::Down);
     }
-    m_leftPressedInside = event->button() == Qt::LeftButton;
+    // The button that starts a press decides its click: another button
+    // pressed and released meanwhile changes nothing.
+    if (event->buttons() == event->button())
+        m_leftPressedInside = event->button() == Qt::LeftButton;
     RaiseNamedEvent(QStringLiteral("mouseDown"), {button, shift, twipsX(at.x()), twipsY(at.y())});
 }
 

@@ -156,12 +156,17 @@ ButtonPainter::Result ButtonPainter::drawSkin(Surface &surface, const ButtonProp
         state = State::Focus;
     }
 
-    surface.setTransparent(true);
     const Picture &skin =
         statePicture(state, p.skinUp, p.skinDown, p.skinOver, p.skinDisabled, p.skinFocus);
-    if (!button::hasImage(skin))
+    if (!button::hasImage(skin)) {
+        // No skin to take a shape from (a new button's state skins are empty
+        // pictures): the plain rectangle, caption and picture still show and
+        // take clicks, rather than the whole button turning see-through.
+        surface.setTransparent(false);
         return result;
+    }
 
+    surface.setTransparent(true);
     surface.setBackgroundPicture(skin);
     surface.setMaskPicture(skin);
     if (p.transparentColor == KeyFromPicture)

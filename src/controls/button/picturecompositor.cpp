@@ -25,12 +25,15 @@ void blitTransparent(Surface &destination, Surface &source, QPoint destPoint, QP
     if (size.isEmpty())
         return;
     const QPoint origin(0, 0);
-    Surface mask(size, SurfaceFormat::Monochrome);
-    Surface inverse(size, SurfaceFormat::Monochrome);
+    // At the destination's resolution, so that what lies under the picture
+    // keeps it.
+    const qreal ratio = destination.devicePixelRatio();
+    Surface mask(size, SurfaceFormat::Monochrome, ratio);
+    Surface inverse(size, SurfaceFormat::Monochrome, ratio);
     // Fresh colour surfaces have a white background and black foreground, so
     // the monochrome masks expand to all-ones and all-zeros.
-    Surface result(size);
-    Surface work(size);
+    Surface result(size, SurfaceFormat::Colour, ratio);
+    Surface work(size, SurfaceFormat::Colour, ratio);
 
     makeMask(mask, source, sourcePoint, size, key);
     inverse.bitBlt(origin, size, mask, origin, RasterOp::NotSrcCopy);
@@ -50,7 +53,7 @@ void blitMaskOf(Surface &destination, Surface &source, QSize size, const QColor 
 {
     if (size.isEmpty())
         return;
-    Surface mask(size, SurfaceFormat::Monochrome);
+    Surface mask(size, SurfaceFormat::Monochrome, destination.devicePixelRatio());
     makeMask(mask, source, QPoint(0, 0), size, key);
     destination.bitBlt(QPoint(0, 0), size, mask, QPoint(0, 0), RasterOp::SrcCopy);
 }
@@ -65,13 +68,14 @@ void paintHighlightSilhouette(Surface &destination, Surface &picture, QPoint des
 {
     if (size.isEmpty())
         return;
-    Surface highlight(size);
+    const qreal ratio = destination.devicePixelRatio();
+    Surface highlight(size, SurfaceFormat::Colour, ratio);
     highlight.setBackColour(colour);
     highlight.clear();
 
     // White background, black foreground: the key becomes white and the
     // picture black, so the exclusive-or below leaves the picture in colour.
-    Surface silhouette(size);
+    Surface silhouette(size, SurfaceFormat::Colour, ratio);
     blitMaskOf(silhouette, picture, size, platform::toQColor(picture.pixel(0, 0)));
     blitPlain(highlight, silhouette, size, RasterOp::SrcInvert);
 

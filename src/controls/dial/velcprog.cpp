@@ -2,6 +2,7 @@
 
 #include "controls/dial/dialgeometry.h"
 #include "controls/dial/dialpainter.h"
+#include "platform/surfaceshape.h"
 
 #include <QEvent>
 #include <QMetaClassInfo>
@@ -76,6 +77,7 @@ void VelCProg::syncSize() const
 
 void VelCProg::handleResize(Refit refit)
 {
+    platform::followDevicePixelRatio(*this, {&m_surface, &m_picStretch});
     resizeSurfaces();
     if (m_p.autoSize && refit == Refit::WhenAutoSize)
         CenterAndSize();
@@ -90,8 +92,9 @@ void VelCProg::resizeSurfaces()
     m_surface.resize(client);
     m_picStretch.resize(client);
     if (m_inset && !size().isEmpty()) {
+        m_frame.setDevicePixelRatio(m_surface.devicePixelRatio());
         m_frame.resize(size());
-        QRect ring = m_frame.image().rect();
+        QRect ring(QPoint(0, 0), m_frame.size());
         m_frame.drawEdge(ring, platform::Edge::SunkenOuter, platform::EdgeFlag::Rect);
     } else {
         m_frame = platform::Surface();
@@ -196,6 +199,7 @@ void VelCProg::AutoSizeToPicture()
 void VelCProg::Repaint()
 {
     syncSize();
+    followDevicePixelRatio();
     // System colours are looked up afresh, so a palette change shows on the
     // next redraw.
     applySurfaceColours();
@@ -211,9 +215,29 @@ void VelCProg::RecheckColors()
     m_p.resolvedEndColor = platform::TranslateColor(m_p.endColor, palette());
 }
 
+void VelCProg::followDevicePixelRatio()
+{
+    // The surfaces start afresh at the new resolution: the frame and the
+    // stretched pictures are made again, then the dial is drawn (geometry
+    // stays as it is: it is in logical pixels).
+    if (!platform::followDevicePixelRatio(*this, {&m_surface, &m_picStretch}))
+        return;
+    handleResize(Refit::Never);
+}
+
+bool VelCProg::event(QEvent *event)
+{
+    const bool handled = QWidget::event(event);
+    if (platform::mayChangeDevicePixelRatio(*event))
+        followDevicePixelRatio();
+    return handled;
+}
+
 void VelCProg::paintEvent(QPaintEvent *event)
 {
-    // Only shows what the last redraw left; nothing is drawn here.
+    // Only shows what the last redraw left; nothing is drawn here, unless the
+    // ratio changed without an event of its own.
+    followDevicePixelRatio();
     QPainter painter(this);
     painter.setClipRegion(event->region());
     if (m_inset && !m_frame.image().isNull())
@@ -233,7 +257,9 @@ void VelCProg::changeEvent(QEvent *event)
 
 qulonglong VelCProg::hwnd() const
 {
-    return static_cast<qulonglong>(winId());
+    // The window the dial draws in; asking must not make the dial (and with
+    // it its siblings) a native window of its own.
+    return static_cast<qulonglong>(effectiveWinId());
 }
 
 const platform::Surface &VelCProg::surface() const

@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <optional>
+#include <type_traits>
 
 namespace platform {
 class PropertyBag;
@@ -159,7 +160,7 @@ public:
     int minimum() const { return m_p.min; }
     void setMinimum(int value);
     int maximum() const { return m_p.max; }
-    void setMaximum(int value);
+    void setMaximum(int value) { store(&Props::max, value, "Max"); }
     // The setter names a form compiled by uic calls for Min and Max.
     void setMin(int value) { setMinimum(value); }
     void setMax(int value) { setMaximum(value); }
@@ -170,43 +171,55 @@ public:
     int span() const { return m_p.span; }
     void setSpan(int degrees);
     bool clockwise() const { return m_p.clockwise; }
-    void setClockwise(bool on);
+    void setClockwise(bool on) { store(&Props::clockwise, on, "Clockwise"); }
     // The geometry follows a size change the dial has not handled yet.
     int xCenter() const { return (syncSize(), m_p.xCenter); }
-    void setXCenter(int pixels);
+    void setXCenter(int pixels) { store(&Props::xCenter, pixels, "XCenter"); }
     int yCenter() const { return (syncSize(), m_p.yCenter); }
-    void setYCenter(int pixels);
+    void setYCenter(int pixels) { store(&Props::yCenter, pixels, "YCenter"); }
     int radius() const { return (syncSize(), m_p.radius); }
-    void setRadius(int pixels);
+    void setRadius(int pixels) { store(&Props::radius, pixels, "Radius"); }
     bool autoSize() const { return m_p.autoSize; }
     void setAutoSize(bool on);
 
     bool showBorder() const { return m_p.showBorder; }
-    void setShowBorder(bool on);
+    void setShowBorder(bool on) { store(&Props::showBorder, on, "Border"); }
     qint16 borderWidth() const { return m_p.borderWidth; }
     void setBorderWidth(qint16 pixels);
     platform::OleColour borderColor() const { return m_p.borderColor; }
-    void setBorderColor(platform::OleColour colour);
+    void setBorderColor(platform::OleColour colour)
+    {
+        store(&Props::borderColor, colour, "BorderColor", m_p.showBorder);
+    }
 
     bool showArc() const { return m_p.showArc; }
     void setShowArc(bool on);
     bool showZeroLine() const { return m_p.showZeroLine; }
-    void setShowZeroLine(bool on);
+    void setShowZeroLine(bool on)
+    {
+        store(&Props::showZeroLine, on, "ShowZeroLine", m_p.value == m_p.min);
+    }
     bool showCircle() const { return m_p.showCircle; }
-    void setShowCircle(bool on);
+    void setShowCircle(bool on) { store(&Props::showCircle, on, "ShowCircle"); }
     platform::OleColour circleColor() const { return m_p.circleColor; }
-    void setCircleColor(platform::OleColour colour);
+    void setCircleColor(platform::OleColour colour)
+    {
+        store(&Props::circleColor, colour, "CircleColor", m_p.showCircle);
+    }
     bool showNeedle() const { return m_p.showNeedle; }
     void setShowNeedle(bool on);
     platform::OleColour needleColor() const { return m_p.needleColor; }
-    void setNeedleColor(platform::OleColour colour);
+    void setNeedleColor(platform::OleColour colour)
+    {
+        store(&Props::needleColor, colour, "NeedleColor", m_p.showNeedle);
+    }
 
     bool gradient() const { return m_p.gradient; }
-    void setGradient(bool on);
+    void setGradient(bool on) { store(&Props::gradient, on, "Gradient"); }
     bool fade() const { return m_p.fade; }
-    void setFade(bool on);
+    void setFade(bool on) { store(&Props::fade, on, "Fade"); }
     bool tricolor() const { return m_p.tricolor; }
-    void setTricolor(bool on);
+    void setTricolor(bool on) { store(&Props::tricolor, on, "Tricolor", m_p.fade || m_p.gradient); }
     platform::OleColour startColor() const { return m_p.startColor; }
     void setStartColor(platform::OleColour colour);
     platform::OleColour midColor() const { return m_p.midColor; }
@@ -217,36 +230,68 @@ public:
     void setBackColor(platform::OleColour colour);
 
     int tickStyle() const { return m_p.tickStyle; }
-    void setTickStyle(int style);
+    void setTickStyle(int style) { store(&Props::tickStyle, style, "TickStyle", true, Fit::Refit); }
     int tickPosition() const { return m_p.tickPosition; }
-    void setTickPosition(int position);
+    void setTickPosition(int position)
+    {
+        store(&Props::tickPosition, position, "TickPosition", m_p.tickStyle != 0, Fit::Refit);
+    }
     float tickFrequency() const { return m_p.tickFrequency; }
-    void setTickFrequency(float valueUnits);
+    void setTickFrequency(float valueUnits)
+    {
+        store(&Props::tickFrequency, valueUnits, "TickFrequency", m_p.tickStyle != 0);
+    }
     qint16 tickSize() const { return m_p.tickSize; }
-    void setTickSize(qint16 pixels);
+    void setTickSize(qint16 pixels)
+    {
+        store(&Props::tickSize, pixels, "TickSize", m_p.tickStyle != 0, Fit::Refit);
+    }
     qint16 tickWidth() const { return m_p.tickWidth; }
     void setTickWidth(qint16 pixels);
     platform::OleColour tickColor() const { return m_p.tickColor; }
-    void setTickColor(platform::OleColour colour);
+    void setTickColor(platform::OleColour colour)
+    {
+        store(&Props::tickColor, colour, "TickColor", m_p.tickStyle != 0);
+    }
 
     bool showValue() const { return m_p.showValue; }
-    void setShowValue(bool on);
+    void setShowValue(bool on) { store(&Props::showValue, on, "ShowValue"); }
     bool showValueAsPercent() const { return m_p.showValueAsPercent; }
     void setShowValueAsPercent(bool on);
     platform::OleColour textColor() const { return m_p.textColor; }
-    void setTextColor(platform::OleColour colour);
+    void setTextColor(platform::OleColour colour)
+    {
+        store(&Props::textColor, colour, "TextColor", m_p.showValue);
+    }
     int textOffsetX() const { return m_p.textOffsetX; }
-    void setTextOffsetX(int pixels);
+    void setTextOffsetX(int pixels)
+    {
+        store(&Props::textOffsetX, pixels, "TextOffsetX", m_p.showValue);
+    }
     int textOffsetY() const { return m_p.textOffsetY; }
-    void setTextOffsetY(int pixels);
+    void setTextOffsetY(int pixels)
+    {
+        store(&Props::textOffsetY, pixels, "TextOffsetY", m_p.showValue);
+    }
     bool textShadow() const { return m_p.textShadow; }
-    void setTextShadow(bool on);
+    void setTextShadow(bool on) { store(&Props::textShadow, on, "TextShadow", m_p.showValue); }
     platform::OleColour textShadowColor() const { return m_p.textShadowColor; }
-    void setTextShadowColor(platform::OleColour colour);
+    void setTextShadowColor(platform::OleColour colour)
+    {
+        store(&Props::textShadowColor, colour, "TextShadowColor", m_p.showValue && m_p.textShadow);
+    }
     qint16 textShadowXOffset() const { return m_p.textShadowXOffset; }
-    void setTextShadowXOffset(qint16 pixels);
+    void setTextShadowXOffset(qint16 pixels)
+    {
+        store(&Props::textShadowXOffset, pixels, "TextShadowXOffset",
+              m_p.showValue && m_p.textShadow);
+    }
     qint16 textShadowYOffset() const { return m_p.textShadowYOffset; }
-    void setTextShadowYOffset(qint16 pixels);
+    void setTextShadowYOffset(qint16 pixels)
+    {
+        store(&Props::textShadowYOffset, pixels, "TextShadowYOffset",
+              m_p.showValue && m_p.textShadow);
+    }
 
     // QWidget::setFont on the dial, as a form compiled by uic calls it for
     // Font, sets this font too; a font only inherited from the parent does not.
@@ -296,11 +341,14 @@ signals:
     void propertyChanged(const QString &name);
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
+    using Props = DialProperties;
+
     // What the window shape was last computed from.
     struct ShapeKey
     {
@@ -319,9 +367,26 @@ private:
     void refit();
     void StretchPictures();
     void resizeSurfaces();
+    void followDevicePixelRatio();
     void applySurfaceColours();
     void updateShape();
     void report(const char *name);
+    // A plain stored property: the new value, a refit when it shapes the
+    // dial's size, a redraw when the change can show, and the change reported
+    // under its stored name.
+    enum class Fit { Keep, Refit };
+    template <typename T>
+    void store(T Props::*field, const std::type_identity_t<T> &value, const char *name,
+               bool redraw = true, Fit fit = Fit::Keep)
+    {
+        syncSize();
+        m_p.*field = value;
+        if (fit == Fit::Refit)
+            refit();
+        if (redraw)
+            Repaint();
+        report(name);
+    }
     QRect clientRect() const;
     static bool holdsImage(const std::optional<QImage> &picture);
 

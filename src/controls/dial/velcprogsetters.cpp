@@ -1,6 +1,6 @@
-// The setters of the dial's value, angles, geometry, border, arc, needle,
-// circle and colours: each clamps or normalises its input, redraws when the
-// change can show, and reports the stored name last.
+// The dial's setters that do more than store a value (the plain ones go
+// through VelCProg::store): each clamps, normalises or passes on its input,
+// redraws when the change can show, and reports the stored name last.
 
 #include "controls/dial/velcprog.h"
 
@@ -13,14 +13,6 @@ void VelCProg::setMinimum(int value)
     m_p.min = value < 0 ? 0 : value;
     Repaint();
     report("Min");
-}
-
-void VelCProg::setMaximum(int value)
-{
-    syncSize();
-    m_p.max = value;
-    Repaint();
-    report("Max");
 }
 
 void VelCProg::setValue(int value)
@@ -62,38 +54,6 @@ void VelCProg::setSpan(int degrees)
     report("Span");
 }
 
-void VelCProg::setClockwise(bool on)
-{
-    syncSize();
-    m_p.clockwise = on;
-    Repaint();
-    report("Clockwise");
-}
-
-void VelCProg::setXCenter(int pixels)
-{
-    syncSize();
-    m_p.xCenter = pixels;
-    Repaint();
-    report("XCenter");
-}
-
-void VelCProg::setYCenter(int pixels)
-{
-    syncSize();
-    m_p.yCenter = pixels;
-    Repaint();
-    report("YCenter");
-}
-
-void VelCProg::setRadius(int pixels)
-{
-    syncSize();
-    m_p.radius = pixels;
-    Repaint();
-    report("Radius");
-}
-
 void VelCProg::setAutoSize(bool on)
 {
     syncSize();
@@ -103,14 +63,6 @@ void VelCProg::setAutoSize(bool on)
         Repaint();
     }
     report("AutoSize");
-}
-
-void VelCProg::setShowBorder(bool on)
-{
-    syncSize();
-    m_p.showBorder = on;
-    Repaint();
-    report("Border");
 }
 
 void VelCProg::setBorderWidth(qint16 pixels)
@@ -127,15 +79,6 @@ void VelCProg::setBorderWidth(qint16 pixels)
     if (m_p.showBorder)
         Repaint();
     report("BorderWidth");
-}
-
-void VelCProg::setBorderColor(platform::OleColour colour)
-{
-    syncSize();
-    m_p.borderColor = colour;
-    if (m_p.showBorder)
-        Repaint();
-    report("BorderColor");
 }
 
 void VelCProg::setShowArc(bool on)
@@ -161,93 +104,22 @@ void VelCProg::setShowNeedle(bool on)
     report("ShowNeedle");
 }
 
-void VelCProg::setShowZeroLine(bool on)
-{
-    syncSize();
-    m_p.showZeroLine = on;
-    if (m_p.value == m_p.min)
-        Repaint();
-    report("ShowZeroLine");
-}
-
-void VelCProg::setShowCircle(bool on)
-{
-    syncSize();
-    m_p.showCircle = on;
-    Repaint();
-    report("ShowCircle");
-}
-
-void VelCProg::setCircleColor(platform::OleColour colour)
-{
-    syncSize();
-    m_p.circleColor = colour;
-    if (m_p.showCircle)
-        Repaint();
-    report("CircleColor");
-}
-
-void VelCProg::setNeedleColor(platform::OleColour colour)
-{
-    syncSize();
-    m_p.needleColor = colour;
-    if (m_p.showNeedle)
-        Repaint();
-    report("NeedleColor");
-}
-
-void VelCProg::setGradient(bool on)
-{
-    syncSize();
-    m_p.gradient = on;
-    Repaint();
-    report("Gradient");
-}
-
-void VelCProg::setFade(bool on)
-{
-    syncSize();
-    m_p.fade = on;
-    Repaint();
-    report("Fade");
-}
-
-void VelCProg::setTricolor(bool on)
-{
-    syncSize();
-    m_p.tricolor = on;
-    if (m_p.fade || m_p.gradient)
-        Repaint();
-    report("Tricolor");
-}
-
 void VelCProg::setStartColor(platform::OleColour colour)
 {
-    syncSize();
-    m_p.startColor = colour;
     m_p.resolvedStartColor = platform::TranslateColor(colour, palette());
-    Repaint();
-    report("StartColor");
+    store(&Props::startColor, colour, "StartColor");
 }
 
 void VelCProg::setMidColor(platform::OleColour colour)
 {
-    syncSize();
-    m_p.midColor = colour;
     m_p.resolvedMidColor = platform::TranslateColor(colour, palette());
-    if (m_p.tricolor && (m_p.fade || m_p.gradient))
-        Repaint();
-    report("MidColor");
+    store(&Props::midColor, colour, "MidColor", m_p.tricolor && (m_p.fade || m_p.gradient));
 }
 
 void VelCProg::setEndColor(platform::OleColour colour)
 {
-    syncSize();
-    m_p.endColor = colour;
     m_p.resolvedEndColor = platform::TranslateColor(colour, palette());
-    if (m_p.gradient || m_p.fade)
-        Repaint();
-    report("EndColor");
+    store(&Props::endColor, colour, "EndColor", m_p.gradient || m_p.fade);
 }
 
 void VelCProg::setBackColor(platform::OleColour colour)
@@ -260,4 +132,113 @@ void VelCProg::setBackColor(platform::OleColour colour)
     applySurfaceColours();
     Repaint();
     report("BackColor");
+}
+
+void VelCProg::setTickWidth(qint16 pixels)
+{
+    syncSize();
+    m_p.tickWidth = pixels < 1 ? qint16(1) : pixels;
+    if (m_p.tickStyle != 0)
+        Repaint();
+    report("TickWidth");
+}
+
+void VelCProg::setShowValueAsPercent(bool on)
+{
+    syncSize();
+    m_p.showValueAsPercent = on;
+    if (on)
+        m_p.showValue = true;
+    if (m_p.showValue)
+        Repaint();
+    report("ShowValueAsPercent");
+}
+
+void VelCProg::setControlFont(const QFont &font)
+{
+    syncSize();
+    m_surface.setFont(font);
+    // Held whole, so that the parent's font never reaches the widget's and
+    // every later font change on it is one asked of the dial.
+    QFont own = font;
+    own.setResolveMask(QFont::AllPropertiesResolved);
+    QWidget::setFont(own);
+    Repaint();
+    report("Font");
+}
+
+void VelCProg::setPicture(std::optional<QImage> picture)
+{
+    syncSize();
+    m_picBack = std::move(picture);
+    if (holdsImage(m_picBack))
+        StretchPictures();
+    else
+        m_surface.setBackgroundPicture(std::nullopt);
+    Repaint();
+    report("Picture");
+}
+
+void VelCProg::setMaskPicture(std::optional<QImage> picture)
+{
+    syncSize();
+    m_picMask = std::move(picture);
+    if (holdsImage(m_picMask))
+        StretchPictures();
+    else
+        m_surface.setMaskPicture(std::nullopt);
+    Repaint();
+    report("MaskPicture");
+}
+
+void VelCProg::setPictureImage(const QImage &image)
+{
+    setPicture(image.isNull() ? std::nullopt : std::optional<QImage>(image));
+}
+
+void VelCProg::setMaskPictureImage(const QImage &image)
+{
+    setMaskPicture(image.isNull() ? std::nullopt : std::optional<QImage>(image));
+}
+
+void VelCProg::setMaskColor(platform::OleColour colour)
+{
+    syncSize();
+    m_p.maskColor = colour;
+    applySurfaceColours();
+    // No redraw, but the see-through parts follow at once.
+    updateShape();
+    report("MaskColor");
+}
+
+void VelCProg::setUseMask(bool on)
+{
+    syncSize();
+    m_surface.setTransparent(on || m_p.autoMask);
+    updateShape();
+    update();
+    report("UseMask");
+}
+
+void VelCProg::setAutoMask(bool on)
+{
+    syncSize();
+    m_p.autoMask = on;
+    if (on) {
+        m_p.maskColor = m_p.backColor;
+        applySurfaceColours();
+        m_surface.setTransparent(true);
+    }
+    Repaint();
+    report("AutoMask");
+}
+
+void VelCProg::setInset(bool on)
+{
+    syncSize();
+    m_inset = on;
+    // The client area changes size: the dial follows it like any resize.
+    syncSize();
+    update();
+    report("Inset");
 }

@@ -3,6 +3,7 @@
 #include "controls/tabstrip/captionstring.h"
 #include "controls/tabstrip/tabsurfacewidget.h"
 #include "platform/propertybag.h"
+#include "platform/surfaceshape.h"
 
 #include <QEvent>
 #include <QPaintEvent>
@@ -43,9 +44,9 @@ LightTab::LightTab(QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     TabStrip->setObjectName(QStringLiteral("TabStrip"));
     HighlightTab->setObjectName(QStringLiteral("HighlightTab"));
-    // The raised box only shows the active tab; clicks on it belong to the row
-    // below, so the whole visible width of every tab can be clicked.
-    HighlightTab->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // The raised box is the active tab as the user sees it, so it takes the
+    // clicks on it, also where it covers the edges of its neighbours: a click
+    // there is a click on the active tab, which changes nothing.
     HighlightTab->raise();
     connect(TabStrip, &TabSurfaceWidget::pressed, this, &LightTab::TabStrip_MouseDown);
     resize(sizeHint());
@@ -107,9 +108,10 @@ void LightTab::setAmbient(const platform::Ambient &ambient)
 {
     const bool fontChanged = ambient.resolvedFont() != m_ambient.resolvedFont();
     m_ambient = ambient;
-    // The captions are measured and printed in the ambient font; the other
-    // ambient values do not concern a tab strip.
-    if (fontChanged) {
+    // The captions are measured and printed in the ambient font unless the
+    // strip has a font of its own; the other ambient values do not concern a
+    // tab strip.
+    if (fontChanged && !testAttribute(Qt::WA_SetFont)) {
         ensureLaidOut();
         redrawTabs();
     }
@@ -173,10 +175,28 @@ QWidget *LightTab::highlightWidget() const
     return HighlightTab;
 }
 
+bool LightTab::event(QEvent *event)
+{
+    const bool handled = QWidget::event(event);
+    if (platform::mayChangeDevicePixelRatio(*event) && followDevicePixelRatio())
+        UserControl_Resize();
+    return handled;
+}
+
 void LightTab::paintEvent(QPaintEvent *event)
 {
+    // A ratio that changed without an event of its own still shows sharp.
+    if (followDevicePixelRatio())
+        UserControl_Resize();
     QPainter painter(this);
-    painter.drawImage(event->rect(), m_surface.image(), event->rect());
+    painter.setClipRect(event->rect());
+    painter.drawImage(QPoint(0, 0), m_surface.image());
+}
+
+bool LightTab::followDevicePixelRatio()
+{
+    return platform::followDevicePixelRatio(
+        *this, {&m_surface, &TabStrip->surface(), &HighlightTab->surface()});
 }
 
 void LightTab::resizeEvent(QResizeEvent *event)
@@ -191,10 +211,19 @@ void LightTab::changeEvent(QEvent *event)
     // The colour table holds a system colour and the faces follow the theme.
     if (event->type() == QEvent::PaletteChange)
         UserControl_Resize();
+    else if (event->type() == QEvent::FontChange && !m_surface.size().isEmpty())
+        redrawTabs();
+}
+
+QFont LightTab::controlFont() const
+{
+    // A font set on the strip itself wins over the host's ambient font.
+    return testAttribute(Qt::WA_SetFont) ? font() : m_ambient.resolvedFont();
 }
 
 void LightTab::UserControl_Resize()
 {
+    followDevicePixelRatio();
     m_surface.resize(size());
     TabStrip->place(QRect(kStripLeft, kStripTop, std::max(width(), 0), kStripHeight));
     m_colours = tabstrip::resolveColourTable(palette());

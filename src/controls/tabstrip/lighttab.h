@@ -96,6 +96,7 @@ signals:
     void propertyChanged(const QString &name);
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -107,9 +108,11 @@ private:
     void TabStrip_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPointF position);
     // Lays out again when the widget's size changed while it was hidden.
     void ensureLaidOut();
+    // True when the surfaces took a new device pixel ratio and need drawing.
+    bool followDevicePixelRatio();
     void redrawTabs();
     void moveHighlight(int index, TabChangeEvent event);
-    QFont controlFont() const { return m_ambient.resolvedFont(); }
+    QFont controlFont() const;
 
     QString m_caption;
     qint16 m_numberOfTabs = kDefaultNumberOfTabs;

@@ -20,7 +20,8 @@ void TabSurfaceWidget::place(const QRect &geometry)
 void TabSurfaceWidget::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    painter.drawImage(event->rect(), m_surface.image(), event->rect());
+    painter.setClipRect(event->rect());
+    painter.drawImage(QPoint(0, 0), m_surface.image());
 }
 
 void TabSurfaceWidget::mousePressEvent(QMouseEvent *event)

@@ -247,6 +247,20 @@ void TestButtonInput::rightButtonChangesNothing()
     QCOMPARE(b.drawState(), State::Up);
     QCOMPARE(b.surface().image(), before);
     QCOMPARE(r.take(), QStringList({"mouseDown 2 0 75 75", "MouseUp 2 0 75 75"}));
+
+    // Only the button that started the press decides the click: a right
+    // click inside a left press keeps its click, a left click inside a right
+    // press makes none.
+    mouse(b, QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
+    mouse(b, QEvent::MouseButtonPress, {5, 5}, Qt::RightButton, Qt::LeftButton | Qt::RightButton);
+    mouse(b, QEvent::MouseButtonRelease, {5, 5}, Qt::RightButton, Qt::LeftButton);
+    mouse(b, QEvent::MouseButtonRelease, {5, 5}, Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(r.take().count(QStringLiteral("Click")), 1);
+    mouse(b, QEvent::MouseButtonPress, {5, 5}, Qt::RightButton, Qt::RightButton);
+    mouse(b, QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton | Qt::RightButton);
+    mouse(b, QEvent::MouseButtonRelease, {5, 5}, Qt::LeftButton, Qt::RightButton);
+    mouse(b, QEvent::MouseButtonRelease, {5, 5}, Qt::RightButton, Qt::NoButton);
+    QCOMPARE(r.take().count(QStringLiteral("Click")), 0);
 }
 
 void TestButtonInput::toggleStyleLatches()

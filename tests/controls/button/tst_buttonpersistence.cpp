@@ -5,6 +5,7 @@
 #include "platform/propertybag.h"
 
 #include <QMetaMethod>
+#include <QMetaProperty>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QStyleFactory>
@@ -320,6 +321,26 @@ void TestButtonPersistence::settersReportAndRepaintAsTheyShould()
     QCOMPARE(b.toolTip(), QStringLiteral("Pick me"));
     QCOMPARE(changedNames(spy), QStringList({"PictureOver", "PictureDown", "OLEDropMode",
                                              "WhatsThisHelpID", "ToolTipText"}));
+
+    // Written back with its own value, every other property repaints (which
+    // removes the focus rectangle DrawHighlight leaves until then).
+    const QStringList quietOnes{"MouseIcon",       "MousePointer", "OLEDropMode",
+                                "PictureDisabled", "PictureDown",  "PictureFocus",
+                                "PictureOver",     "ToolTipText",  "WhatsThisHelpID"};
+    QStringList quiet;
+    const QMetaObject &meta = ButtonEx::staticMetaObject;
+    for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i) {
+        const QMetaProperty property = meta.property(i);
+        if (!property.isWritable())
+            continue;
+        b.ClearHighlight();
+        b.DrawHighlight();
+        const QRgb marked = b.surface().rgb(0, 0);
+        QVERIFY(property.write(&b, property.read(&b)));
+        if (b.surface().rgb(0, 0) == marked)
+            quiet << QString::fromLatin1(property.name());
+    }
+    QCOMPARE(quiet, quietOnes);
 
     // HighlightPicture repaints in the current state.
     b.Redraw(State::Over);

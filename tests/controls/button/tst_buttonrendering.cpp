@@ -58,6 +58,7 @@ private slots:
     void disabledLookIsEmbossedWithItsPicture();
     void skinShapesAndSizesTheControl();
     void skinPerStateAndFocus();
+    void emptySkinKeepsTheButtonWhole();
     void drawHighlightAndClear();
     void pointerGoneRefusesPressedLook();
 };
@@ -382,8 +383,7 @@ void TestButtonRendering::skinShapesAndSizesTheControl()
     auto *b = new ButtonEx(&window);
     b->move(10, 10);
     b->setAppearance(button::Appearance::Skinned);
-    // As loaded from stored data: only the resting skin. (A new control's
-    // empty state skins would each hide the face in their state.)
+    // As loaded from stored data: only the resting skin.
     for (auto setter : {&ButtonEx::setSkinDown, &ButtonEx::setSkinOver, &ButtonEx::setSkinFocus,
                         &ButtonEx::setSkinDisabled})
         (b->*setter)(std::nullopt);
@@ -426,8 +426,10 @@ void TestButtonRendering::skinPerStateAndFocus()
     QCOMPARE(at(b, 5, 5), QColor(Qt::green));
     b.Redraw(State::Over);
     QCOMPARE(at(b, 5, 5), QColor(Qt::red));
-    b.Redraw(State::Down); // SkinDown holds an empty picture: nothing shows
-    QVERIFY(b.mask().boundingRect().right() < 0);
+    b.Redraw(State::Down); // SkinDown holds an empty picture: no skin, no shape
+    QVERIFY(!b.surface().isTransparent());
+    QVERIFY(b.mask().isEmpty());
+    QCOMPARE(at(b, 5, 5), Face);
     b.setSkinDown(std::nullopt); // nothing: SkinUp stands in
     b.Redraw(State::Down);
     QCOMPARE(at(b, 5, 5), QColor(Qt::green));
@@ -438,6 +440,42 @@ void TestButtonRendering::skinPerStateAndFocus()
     b.setControlEnabled(false);
     QCOMPARE(at(b, 5, 5), QColor(Qt::gray));
     QCOMPARE(b.drawState(), State::Disabled);
+}
+
+void TestButtonRendering::emptySkinKeepsTheButtonWhole()
+{
+    // A new button's skins are all empty pictures: switched to the skinned
+    // look it keeps its caption, picture, rectangle and clicks.
+    QWidget window;
+    window.resize(200, 100);
+    auto *b = new ButtonEx(&window);
+    b->move(10, 10);
+    b->setControlFont(crispFont());
+    b->setPicture(framedPicture(8, Qt::red, Qt::blue));
+    b->setAppearance(button::Appearance::Skinned);
+    QVERIFY(!b->surface().isTransparent());
+    QVERIFY(b->mask().isEmpty());
+    QVERIFY(!inkBox(b->surface().image(), ButtonText).isEmpty());
+    QVERIFY(!inkBox(b->surface().image(), Qt::red).isEmpty());
+
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    int clicks = 0;
+    connect(b, &ButtonEx::Click, this, [&clicks] { ++clicks; });
+    QCOMPARE(window.childAt(12, 12), b);
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, QPoint(12, 12));
+    QCOMPARE(clicks, 1);
+
+    // Only the resting skin set: the other states, under the pointer
+    // included, still show the whole button.
+    b->clearFocus(); // the focus look would ask for the (empty) focus skin
+    b->setSkinUp(framedPicture(20, Qt::green, Qt::blue));
+    b->Redraw(State::Up);
+    QVERIFY(b->surface().isTransparent());
+    b->Redraw(State::Over);
+    QVERIFY(!b->surface().isTransparent());
+    QVERIFY(b->mask().isEmpty());
+    QVERIFY(!inkBox(b->surface().image(), ButtonText).isEmpty());
 }
 
 void TestButtonRendering::drawHighlightAndClear()

@@ -4,6 +4,7 @@
 
 #include "dialtesthelpers.h"
 
+#include <QElapsedTimer>
 #include <QTest>
 
 using namespace dialtest;
@@ -27,6 +28,7 @@ private slots:
     void needleTakesTheGradientOnlyWithoutTheArc();
     void shadowLiesUnderTheText();
     void emptyRangeAndZeroFrequencyDrawSafely();
+    void hugeRadiusDrawsOnlyWhatShows();
 };
 
 void TestDialRendering::gradientRunsFromStartThroughMiddleToEnd()
@@ -309,6 +311,24 @@ void TestDialRendering::emptyRangeAndZeroFrequencyDrawSafely()
     QCOMPARE(alongIndex(dial, 0), Green);
     QCOMPARE(alongIndex(dial, 90), Circle);
     QCOMPARE(alongIndex(dial, 0, 88), Green);
+}
+
+void TestDialRendering::hugeRadiusDrawsOnlyWhatShows()
+{
+    // A stored form may hold any radius; each redraw draws 361 lines to the
+    // circle, which must cost no more than the part of them on the surface.
+    VelCProg dial;
+    setUpPlain(dial);
+    dial.setGradient(false);
+    for (const int radius : {-143'000'000, -2'000'000'000}) {
+        QElapsedTimer timer;
+        timer.start();
+        dial.setRadius(radius);
+        dial.setValue(75);
+        QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(radius)));
+        QCOMPARE(dial.radius(), radius); // kept as set
+        QVERIFY(!boundsOf(dial, Red).isEmpty());
+    }
 }
 
 QTEST_MAIN(TestDialRendering)

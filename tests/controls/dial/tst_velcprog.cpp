@@ -25,12 +25,14 @@ private slots:
     void percentSwitchesTheValueTextOn();
     void autoMaskKeepsTheSurfaceTransparent();
     void everySetterReportsItsStoredName();
+    void settersRedrawOnlyWhenTheChangeCanShow();
     void helpTextsArePublished();
     void formSetterNamesReachMinAndMax();
     void fontSetOnTheWidgetIsTheDialFont();
     void recheckColorsFollowsTheSystemColours();
     void autoSizeRefitsOnResize();
     void autoSizeToPictureMatchesThePicture();
+    void windowHandleCreatesNoNativeWindow();
 };
 
 void TestVelCProg::initTestCase()
@@ -222,6 +224,57 @@ void TestVelCProg::everySetterReportsItsStoredName()
     QCOMPARE(checked, 49);
 }
 
+void TestVelCProg::settersRedrawOnlyWhenTheChangeCanShow()
+{
+    // Each property is written back with its own value; a redraw clears the
+    // marker pixel. The first dial is a new one; the others switch on, then
+    // off, what the conditional redraws depend on.
+    const QStringList never{"MaskColor", "UseMask", "Inset"};
+    const QStringList whenShown{"ShowZeroLine",    "NeedleColor",        "TickPosition",
+                                "TickSize",        "TickWidth",          "TickFrequency",
+                                "TickColor",       "ShowValueAsPercent", "TextColor",
+                                "TextOffsetX",     "TextOffsetY",        "TextShadow",
+                                "TextShadowColor", "TextShadowXOffset",  "TextShadowYOffset"};
+    const QStringList whenDecorated{"BorderWidth", "BorderColor", "CircleColor",
+                                    "Tricolor",    "MidColor",    "EndColor"};
+    for (int pass = 0; pass < 3; ++pass) {
+        VelCProg dial;
+        dial.resize(60, 60);
+        QStringList expected = never;
+        if (pass == 0) {
+            expected += whenShown;
+        } else if (pass == 1) {
+            dial.setValue(0);
+            dial.setShowNeedle(true);
+            dial.setTickStyle(1);
+            dial.setShowValue(true);
+            dial.setTextShadow(true);
+        } else {
+            dial.setShowBorder(false);
+            dial.setShowCircle(false);
+            dial.setGradient(false);
+            dial.setFade(false);
+            expected += whenDecorated;
+            expected += whenShown;
+        }
+        QStringList quiet;
+        const QMetaObject &meta = VelCProg::staticMetaObject;
+        for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i) {
+            const QMetaProperty property = meta.property(i);
+            if (!property.isWritable())
+                continue;
+            auto &surface = const_cast<platform::Surface &>(dial.surface());
+            surface.setPixel(0, 0, QColor(1, 2, 3));
+            QVERIFY(property.write(&dial, property.read(&dial)));
+            if (dial.surface().rgb(0, 0) == qRgb(1, 2, 3))
+                quiet << QString::fromLatin1(property.name());
+        }
+        expected.sort();
+        quiet.sort();
+        QCOMPARE(quiet, expected);
+    }
+}
+
 void TestVelCProg::helpTextsArePublished()
 {
     QCOMPARE(VelCProg::helpText(QStringLiteral("Min")), QStringLiteral("Lowest allowable value"));
@@ -352,6 +405,19 @@ void TestVelCProg::autoSizeToPictureMatchesThePicture()
     dial.resize(50, 50);
     dial.AutoSizeToPicture();
     QCOMPARE(dial.size(), QSize(50, 50));
+}
+
+void TestVelCProg::windowHandleCreatesNoNativeWindow()
+{
+    QWidget window;
+    auto *dial = new VelCProg(&window);
+    auto *sibling = new QWidget(&window);
+    QCOMPARE(dial->hwnd(), 0ull); // no window yet
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(dial->hwnd(), static_cast<qulonglong>(window.winId()));
+    QVERIFY(!dial->testAttribute(Qt::WA_NativeWindow));
+    QVERIFY(!sibling->testAttribute(Qt::WA_NativeWindow));
 }
 
 QTEST_MAIN(TestVelCProg)

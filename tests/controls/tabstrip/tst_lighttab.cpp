@@ -1,6 +1,7 @@
 #include "controls/tabstrip/lighttab.h"
 #include "platform/propertybag.h"
 
+#include <QFontMetrics>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -19,10 +20,10 @@ private slots:
     void activeTabWriteRaisesEvent();
     void clicksAroundTheBoundary_data();
     void clicksAroundTheBoundary();
-    void clickOnRaisedBoxPassesToRow();
+    void clickOnRaisedBoxBelongsToItsTab();
     void roundTripWithLowerCaseNames();
     void readMatchesNamesAnyCaseAndRefusesFaults();
-    void ambientFontMeasuresCaptions();
+    void captionsTakeTheStripFontOrTheAmbientOne();
 
 private:
     static QPoint stripPoint(int x) { return {x, 8}; }
@@ -220,20 +221,26 @@ void TestLightTab::clicksAroundTheBoundary()
     QCOMPARE(tab.highlightWidget()->x(), tab.tabRow().left(expected) - 1);
 }
 
-void TestLightTab::clickOnRaisedBoxPassesToRow()
+void TestLightTab::clickOnRaisedBoxBelongsToItsTab()
 {
-    // With tab 0 raised, its box covers the first pixels of tab 1, which stay
-    // clickable: the click reaches the row through the box.
+    // The raised box stands out over the edges of its neighbours; a click on
+    // it is a click on the active tab, not on the neighbour it covers.
     LightTab tab;
+    tab.setActiveTab(1);
     tab.show();
     QVERIFY(QTest::qWaitForWindowExposed(&tab));
     QSignalSpy events(&tab, &LightTab::AfterTabChange);
-    const QPoint onBox(LightTab::kStripLeft + tab.tabRow().left(1) + 1, 8);
-    QVERIFY(tab.highlightWidget()->geometry().contains(onBox));
-
-    QTest::mouseClick(tab.windowHandle(), Qt::LeftButton, {}, onBox);
+    const QRect box = tab.highlightWidget()->geometry();
+    for (const QPoint onBox : {QPoint(box.left(), 8), QPoint(box.right(), 8)}) {
+        QVERIFY(tab.childAt(onBox) == tab.highlightWidget());
+        QTest::mouseClick(tab.windowHandle(), Qt::LeftButton, {}, onBox);
+        QCOMPARE(events.count(), 0);
+        QCOMPARE(tab.activeTab(), qint16(1));
+    }
+    // Just beside it, the neighbour is still a click away.
+    QTest::mouseClick(tab.windowHandle(), Qt::LeftButton, {}, QPoint(box.left() - 1, 8));
     QCOMPARE(events.count(), 1);
-    QCOMPARE(tab.activeTab(), qint16(1));
+    QCOMPARE(tab.activeTab(), qint16(0));
 }
 
 void TestLightTab::roundTripWithLowerCaseNames()
@@ -287,7 +294,7 @@ void TestLightTab::readMatchesNamesAnyCaseAndRefusesFaults()
     QCOMPARE(tab.captionString(), QStringLiteral("A|B|"));
 }
 
-void TestLightTab::ambientFontMeasuresCaptions()
+void TestLightTab::captionsTakeTheStripFontOrTheAmbientOne()
 {
     LightTab tab;
     const int before = tab.tabRow().width(0);
@@ -298,6 +305,19 @@ void TestLightTab::ambientFontMeasuresCaptions()
     tab.setAmbient(ambient);
     QVERIFY(tab.tabRow().width(0) > before);
     QCOMPARE(tab.tabStripSurface().font(), big);
+
+    // A font set on the strip wins over the ambient one, in the row and in
+    // the raised box, and keeps winning when the ambient font changes.
+    QFont own = big;
+    own.setPixelSize(8);
+    tab.setFont(own);
+    QCOMPARE(tab.tabStripSurface().font(), own);
+    QCOMPARE(tab.highlightSurface().font(), own);
+    QCOMPARE(tab.tabRow().width(0), QFontMetrics(own).horizontalAdvance(tab.caption(0)) + 15);
+    big.setPixelSize(30);
+    ambient.font = big;
+    tab.setAmbient(ambient);
+    QCOMPARE(tab.tabStripSurface().font(), own);
 }
 
 QTEST_MAIN(TestLightTab)
