@@ -1,0 +1,183 @@
+#include "solver/subsetvalues.h"
+
+#include <algorithm>
+#include <bit>
+
+namespace solver {
+
+namespace {
+
+std::int64_t ceilDiv(std::int64_t a, std::int64_t b)
+{
+    return (a + b - 1) / b;
+}
+
+// Calls visit for every element of sorted in [lo, hi].
+template <typename Visit>
+void forRange(const std::vector<std::int32_t> &sorted, std::int64_t lo, std::int64_t hi,
+              Visit &&visit)
+{
+    if (lo > hi)
+        return;
+    auto it = std::lower_bound(sorted.begin(), sorted.end(), lo,
+                               [](std::int32_t v, std::int64_t x) { return v < x; });
+    for (; it != sorted.end() && *it <= hi; ++it)
+        visit(std::int64_t(*it));
+}
+
+} // namespace
+
+SubsetValues::SubsetValues(std::span<const std::int32_t> numbers)
+{
+    std::copy_n(numbers.begin(), kNumbers, numbers_.begin());
+    for (unsigned mask = 1; mask <= kFullMask; ++mask) {
+        std::vector<std::int32_t> held;
+        for (int i = 0; i < kNumbers; ++i) {
+            if (mask & (1u << i))
+                held.push_back(numbers_[std::size_t(i)]);
+        }
+        std::sort(held.begin(), held.end());
+        representative_[mask] = mask;
+        for (unsigned earlier = 1; earlier < mask; ++earlier) {
+            if (std::popcount(earlier) != std::popcount(mask) ||
+                representative_[earlier] != earlier)
+                continue;
+            std::vector<std::int32_t> other;
+            for (int i = 0; i < kNumbers; ++i) {
+                if (earlier & (1u << i))
+                    other.push_back(numbers_[std::size_t(i)]);
+            }
+            std::sort(other.begin(), other.end());
+            if (other == held) {
+                representative_[mask] = earlier;
+                break;
+            }
+        }
+    }
+    // Smaller subsets first: every split of a mask is then ready.
+    for (int size = 1; size < kNumbers; ++size) {
+        for (unsigned mask = 1; mask < kFullMask; ++mask) {
+            if (std::popcount(mask) != size)
+                continue;
+            if (representative_[mask] != mask)
+                values_[mask] = values_[representative_[mask]];
+            else
+                fill(mask);
+        }
+    }
+}
+
+void SubsetValues::fill(unsigned mask)
+{
+    std::vector<std::int32_t> &out = values_[mask];
+    if (std::has_single_bit(mask)) {
+        out.push_back(numbers_[std::size_t(std::countr_zero(mask))]);
+        return;
+    }
+    // Each split once: the part with the lowest position on the left. A step
+    // by 1 (times or divided) is left out: it reaches nothing new.
+    const unsigned low = mask & (~mask + 1);
+    for (unsigned left = (mask - 1) & mask; left; left = (left - 1) & mask) {
+        if (!(left & low))
+            continue;
+        for (const std::int64_t a : values_[left]) {
+            for (const std::int64_t b : values_[mask ^ left]) {
+                out.push_back(std::int32_t(a + b));
+                if (a != b)
+                    out.push_back(std::int32_t(a > b ? a - b : b - a));
+                if (a != 1 && b != 1) {
+                    out.push_back(std::int32_t(a * b));
+                    if (a % b == 0)
+                        out.push_back(std::int32_t(a / b));
+                    else if (b % a == 0)
+                        out.push_back(std::int32_t(b / a));
+                }
+            }
+        }
+    }
+    std::sort(out.begin(), out.end());
+    out.erase(std::unique(out.begin(), out.end()), out.end());
+}
+
+bool SubsetValues::reaches(unsigned mask, std::int64_t value) const
+{
+    const std::vector<std::int32_t> &v = values_[mask];
+    return value > 0 && value <= INT32_MAX && std::binary_search(v.begin(), v.end(), value);
+}
+
+// Calls visit for each value of the full set within best of the target that
+// is found, best shrinking as visit lowers it. Every split is scanned from its
+// smaller side: for each value a there, the values of the other side that can
+// land within reach form one range per operation.
+template <typename Visit>
+void SubsetValues::scanFull(std::int64_t target, std::int64_t &best, Visit visit) const
+{
+    const unsigned low = 1;
+    for (unsigned left = kFullMask - 1; left; left = (left - 1) & kFullMask) {
+        if (!(left & low))
+            continue;
+        const std::vector<std::int32_t> *small = &values_[left];
+        const std::vector<std::int32_t> *large = &values_[kFullMask ^ left];
+        if (small->size() > large->size())
+            std::swap(small, large);
+        for (const std::int64_t a : *small) {
+            const std::int64_t lo = std::max<std::int64_t>(1, target - best);
+            const std::int64_t hi = target + best;
+            forRange(*large, lo - a, hi - a, [&](std::int64_t b) { visit(a + b); });
+            forRange(*large, a - hi, a - lo, [&](std::int64_t b) { visit(a - b); });
+            forRange(*large, lo + a, hi + a, [&](std::int64_t b) { visit(b - a); });
+            if (a == 1)
+                continue;
+            forRange(*large, std::max<std::int64_t>(2, ceilDiv(lo, a)), hi / a,
+                     [&](std::int64_t b) { visit(a * b); });
+            forRange(*large, std::max<std::int64_t>(2, ceilDiv(a, hi)), a / lo,
+                     [&](std::int64_t b) {
+                         if (a % b == 0)
+                             visit(a / b);
+                     });
+            forRange(*large, lo * a, hi * a, [&](std::int64_t b) {
+                if (b % a == 0)
+                    visit(b / a);
+            });
+        }
+    }
+}
+
+SubsetValues::Nearest SubsetValues::nearest(std::int64_t target) const
+{
+    std::int64_t best = INT64_MAX / 4;
+    bool below = false;
+    bool above = false;
+    const auto visit = [&](std::int64_t value) {
+        const std::int64_t distance = value > target ? value - target : target - value;
+        if (distance > best)
+            return;
+        if (distance < best) {
+            best = distance;
+            below = above = false;
+        }
+        (value < target ? below : above) = true;
+    };
+    for (unsigned mask = 1; mask < kFullMask; ++mask) {
+        if (representative_[mask] != mask)
+            continue;
+        const std::vector<std::int32_t> &v = values_[mask];
+        auto it = std::lower_bound(v.begin(), v.end(), target,
+                                   [](std::int32_t x, std::int64_t t) { return x < t; });
+        if (it != v.end())
+            visit(*it);
+        if (it != v.begin())
+            visit(*std::prev(it));
+    }
+    scanFull(target, best, visit);
+
+    Nearest result;
+    result.distance = best;
+    if (below)
+        result.values.push_back(target - best);
+    if (above)
+        result.values.push_back(target + best);
+    return result;
+}
+
+} // namespace solver
