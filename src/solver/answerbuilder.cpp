@@ -90,7 +90,7 @@ AnswerBuilder::AnswerBuilder(const SubsetValues &values)
 
 bool AnswerBuilder::reaches(unsigned mask, std::int64_t value) const
 {
-    return mask == SubsetValues::kFullMask || values_.reaches(mask, value);
+    return values_.reaches(mask, value);
 }
 
 std::vector<CanonicalExpr> AnswerBuilder::build(unsigned mask, std::int64_t value)
@@ -112,14 +112,17 @@ std::vector<CanonicalExpr> AnswerBuilder::build(unsigned mask, std::int64_t valu
 }
 
 // Calls visit(a, b) for every value a of maskA and b of maskB with b =
-// toB(a) (and a = toA(b)), walking the smaller of the two value sets.
+// toB(a) (and a = toA(b)), walking the smaller of the two value sets (one of
+// them is always stored: the masks are disjoint parts of six).
 template <typename ToB, typename ToA, typename Visit>
 static void forMatchingPairs(const SubsetValues &values, unsigned maskA, unsigned maskB, ToB toB,
                              ToA toA, Visit visit)
 {
     const std::vector<std::int32_t> &a = values.values(maskA);
     const std::vector<std::int32_t> &b = values.values(maskB);
-    if (a.size() <= b.size()) {
+    const bool walkA =
+        SubsetValues::stored(maskA) && (!SubsetValues::stored(maskB) || a.size() <= b.size());
+    if (walkA) {
         for (const std::int64_t x : a) {
             if (const std::optional<std::int64_t> y = toB(x); y && values.reaches(maskB, *y))
                 visit(x, *y);

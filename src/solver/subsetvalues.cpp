@@ -55,7 +55,7 @@ SubsetValues::SubsetValues(std::span<const std::int32_t> numbers)
         }
     }
     // Smaller subsets first: every split of a mask is then ready.
-    for (int size = 1; size < kNumbers; ++size) {
+    for (int size = 1; size <= kLargestStored; ++size) {
         for (unsigned mask = 1; mask < kFullMask; ++mask) {
             if (std::popcount(mask) != size)
                 continue;
@@ -101,46 +101,80 @@ void SubsetValues::fill(unsigned mask)
 
 bool SubsetValues::reaches(unsigned mask, std::int64_t value) const
 {
-    const std::vector<std::int32_t> &v = values_[mask];
-    return value > 0 && value <= INT32_MAX && std::binary_search(v.begin(), v.end(), value);
+    if (stored(mask)) {
+        const std::vector<std::int32_t> &v = values_[mask];
+        return value > 0 && value <= INT32_MAX && std::binary_search(v.begin(), v.end(), value);
+    }
+    bool found = false;
+    scan(mask, value, value, [&found](std::int64_t) { found = true; });
+    return found;
 }
 
-// Calls visit for each value of the full set within best of the target that
-// is found, best shrinking as visit lowers it. Every split is scanned from its
-// smaller side: for each value a there, the values of the other side that can
-// land within reach form one range per operation.
-template <typename Visit>
-void SubsetValues::scanFull(std::int64_t target, std::int64_t &best, Visit visit) const
+bool SubsetValues::stored(unsigned mask)
 {
-    const unsigned low = 1;
-    for (unsigned left = kFullMask - 1; left; left = (left - 1) & kFullMask) {
+    return std::popcount(mask) <= kLargestStored;
+}
+
+// Calls visit(a op b) for every value of mask in [lo, hi] that some split of
+// mask gives (a value may come more than once). Each split is walked from a
+// stored side, the smaller one where both are: for each value a there, the
+// values b of the other side that land in [lo, hi] form one range per
+// operation, which scanLarge walks.
+template <typename Visit, typename ScanLarge>
+void SubsetValues::scanSplits(unsigned mask, std::int64_t lo, std::int64_t hi, Visit &&visit,
+                              ScanLarge &&scanLarge) const
+{
+    lo = std::max<std::int64_t>(lo, 1);
+    if (lo > hi)
+        return;
+    const unsigned low = mask & (~mask + 1);
+    for (unsigned left = (mask - 1) & mask; left; left = (left - 1) & mask) {
         if (!(left & low))
             continue;
-        const std::vector<std::int32_t> *small = &values_[left];
-        const std::vector<std::int32_t> *large = &values_[kFullMask ^ left];
-        if (small->size() > large->size())
+        unsigned small = left;
+        unsigned large = mask ^ left;
+        if (!stored(small) || (stored(large) && values_[large].size() < values_[small].size()))
             std::swap(small, large);
-        for (const std::int64_t a : *small) {
-            const std::int64_t lo = std::max<std::int64_t>(1, target - best);
-            const std::int64_t hi = target + best;
-            forRange(*large, lo - a, hi - a, [&](std::int64_t b) { visit(a + b); });
-            forRange(*large, a - hi, a - lo, [&](std::int64_t b) { visit(a - b); });
-            forRange(*large, lo + a, hi + a, [&](std::int64_t b) { visit(b - a); });
+        for (const std::int64_t a : values_[small]) {
+            scanLarge(large, lo - a, hi - a, [&](std::int64_t b) { visit(a + b); });
+            scanLarge(large, a - hi, a - lo, [&](std::int64_t b) { visit(a - b); });
+            scanLarge(large, lo + a, hi + a, [&](std::int64_t b) { visit(b - a); });
             if (a == 1)
                 continue;
-            forRange(*large, std::max<std::int64_t>(2, ceilDiv(lo, a)), hi / a,
-                     [&](std::int64_t b) { visit(a * b); });
-            forRange(*large, std::max<std::int64_t>(2, ceilDiv(a, hi)), a / lo,
-                     [&](std::int64_t b) {
-                         if (a % b == 0)
-                             visit(a / b);
-                     });
-            forRange(*large, lo * a, hi * a, [&](std::int64_t b) {
+            scanLarge(large, std::max<std::int64_t>(2, ceilDiv(lo, a)), hi / a,
+                      [&](std::int64_t b) { visit(a * b); });
+            scanLarge(large, std::max<std::int64_t>(2, ceilDiv(a, hi)), a / lo,
+                      [&](std::int64_t b) {
+                          if (a % b == 0)
+                              visit(a / b);
+                      });
+            scanLarge(large, lo * a, hi * a, [&](std::int64_t b) {
                 if (b % a == 0)
                     visit(b / a);
             });
         }
     }
+}
+
+// Calls visit for the values of mask in [lo, hi], each at least once.
+template <typename Visit>
+void SubsetValues::scan(unsigned mask, std::int64_t lo, std::int64_t hi, Visit &&visit) const
+{
+    const auto scanStored = [this](unsigned m, std::int64_t l, std::int64_t h, auto &&v) {
+        forRange(values_[m], l, h, v);
+    };
+    if (stored(mask)) {
+        scanStored(mask, lo, hi, visit);
+        return;
+    }
+    // Five numbers split into stored parts only; six may leave five on one side.
+    scanSplits(mask, lo, hi, visit,
+               [this, &scanStored](unsigned m, std::int64_t l, std::int64_t h, auto &&v) {
+                   if (stored(m))
+                       scanStored(m, l, h, v);
+                   else
+                       scanSplits(m, l, h, v, scanStored);
+               });
 }
 
 SubsetValues::Nearest SubsetValues::nearest(std::int64_t target) const
@@ -159,7 +193,7 @@ SubsetValues::Nearest SubsetValues::nearest(std::int64_t target) const
         (value < target ? below : above) = true;
     };
     for (unsigned mask = 1; mask < kFullMask; ++mask) {
-        if (representative_[mask] != mask)
+        if (representative_[mask] != mask || !stored(mask))
             continue;
         const std::vector<std::int32_t> &v = values_[mask];
         auto it = std::lower_bound(v.begin(), v.end(), target,
@@ -169,7 +203,12 @@ SubsetValues::Nearest SubsetValues::nearest(std::int64_t target) const
         if (it != v.begin())
             visit(*std::prev(it));
     }
-    scanFull(target, best, visit);
+    // The window only narrows from here, so the larger subsets are scanned
+    // within it, and hardly anything lies inside.
+    for (unsigned mask = 1; mask <= kFullMask; ++mask) {
+        if (representative_[mask] == mask && !stored(mask))
+            scan(mask, target - best, target + best, visit);
+    }
 
     Nearest result;
     result.distance = best;

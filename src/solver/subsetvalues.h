@@ -9,9 +9,10 @@ namespace solver {
 
 // Every whole number each subset of six numbers reaches with +, -, x and
 // exact division, every step positive and whole: the ground the complete
-// search stands on. The subsets are bit masks over the six positions. The
-// values of the full set are not stored (it is the largest and only ever
-// asked about near one target); its nearness is scanned from its halves.
+// search stands on. The subsets are bit masks over the six positions. Only
+// the subsets of up to four numbers keep their values: those of five and six
+// numbers are many, and are only ever asked about near one value, which a scan
+// of their two parts answers at once.
 class SubsetValues
 {
 public:
@@ -23,10 +24,11 @@ public:
     explicit SubsetValues(std::span<const std::int32_t> numbers);
 
     std::int32_t number(int position) const { return numbers_[std::size_t(position)]; }
-    // Sorted and distinct; empty for the full mask.
+    static constexpr int kLargestStored = 4;
+    static bool stored(unsigned mask);
+    // Sorted and distinct for a stored subset; empty for the others.
     const std::vector<std::int32_t> &values(unsigned mask) const { return values_[mask]; }
-    // Whether the numbers of mask, all of them, make value (never asked of the
-    // full mask).
+    // Whether the numbers of mask, all of them, make value.
     bool reaches(unsigned mask, std::int64_t value) const;
     // The first mask that holds the same numbers (equal numbers dealt twice
     // make masks that differ only in which copy they take).
@@ -43,7 +45,10 @@ public:
 private:
     void fill(unsigned mask);
     template <typename Visit>
-    void scanFull(std::int64_t target, std::int64_t &best, Visit visit) const;
+    void scan(unsigned mask, std::int64_t lo, std::int64_t hi, Visit &&visit) const;
+    template <typename Visit, typename ScanLarge>
+    void scanSplits(unsigned mask, std::int64_t lo, std::int64_t hi, Visit &&visit,
+                    ScanLarge &&scanLarge) const;
 
     std::array<std::int32_t, kNumbers> numbers_{};
     std::array<unsigned, kFullMask + 1> representative_{};
