@@ -10,13 +10,44 @@ namespace solver {
 
 namespace {
 
-CompleteResult nearestOf(const SubsetValues &values, std::int64_t target)
+enum class Ways { All, AnyOne };
+
+// The values are those of every expression, pointless steps included: a value
+// that only a pointless step reaches (such as 550+(3/3), where 3/3 cancels)
+// counts only once an answer without one is found, so each candidate is built
+// before it is taken, the next nearest tried when none of its answers stands.
+CompleteResult search(std::span<const std::int32_t> numbers, std::int64_t target, Ways ways)
 {
-    const SubsetValues::Nearest nearest = values.nearest(target);
+    const SubsetValues values(numbers);
+    AnswerBuilder builder(values);
+    std::vector<std::int64_t> excluded;
     CompleteResult result;
-    result.exact = nearest.distance == 0;
-    result.distance = nearest.distance;
-    result.nearest = nearest.values;
+    while (result.nearest.empty()) {
+        const SubsetValues::Nearest nearest = values.nearest(target, excluded);
+        result.distance = nearest.distance;
+        for (const std::int64_t value : nearest.values) {
+            bool found = false;
+            // One mask per set of numbers: another copy of an equal number
+            // gives the same answers again.
+            for (unsigned mask = 1; mask <= SubsetValues::kFullMask; ++mask) {
+                if (values.representative(mask) != mask || (found && ways == Ways::AnyOne))
+                    continue;
+                for (CanonicalExpr &expr : builder.build(mask, value)) {
+                    found = true;
+                    if (ways == Ways::All) {
+                        result.answers.push_back(
+                            {std::move(expr.text), expr.value, std::popcount(expr.mask)});
+                    }
+                }
+            }
+            if (found) {
+                result.nearest.push_back(value);
+            } else {
+                excluded.insert(std::upper_bound(excluded.begin(), excluded.end(), value), value);
+            }
+        }
+    }
+    result.exact = result.distance == 0;
     return result;
 }
 
@@ -24,26 +55,12 @@ CompleteResult nearestOf(const SubsetValues &values, std::int64_t target)
 
 CompleteResult nearestReach(std::span<const std::int32_t> numbers, std::int64_t target)
 {
-    return nearestOf(SubsetValues(numbers), target);
+    return search(numbers, target, Ways::AnyOne);
 }
 
 CompleteResult completeSearch(std::span<const std::int32_t> numbers, std::int64_t target)
 {
-    const SubsetValues values(numbers);
-    CompleteResult result = nearestOf(values, target);
-    AnswerBuilder builder(values);
-    for (const std::int64_t value : result.nearest) {
-        // One mask per set of numbers: another copy of an equal number gives
-        // the same answers again.
-        for (unsigned mask = 1; mask <= SubsetValues::kFullMask; ++mask) {
-            if (values.representative(mask) != mask)
-                continue;
-            for (CanonicalExpr &expr : builder.build(mask, value)) {
-                result.answers.push_back(
-                    {std::move(expr.text), expr.value, std::popcount(expr.mask)});
-            }
-        }
-    }
+    CompleteResult result = search(numbers, target, Ways::All);
     std::sort(result.answers.begin(), result.answers.end(),
               [](const CompleteAnswer &a, const CompleteAnswer &b) {
                   if (a.numbersUsed != b.numbersUsed)

@@ -177,12 +177,18 @@ void SubsetValues::scan(unsigned mask, std::int64_t lo, std::int64_t hi, Visit &
                });
 }
 
-SubsetValues::Nearest SubsetValues::nearest(std::int64_t target) const
+SubsetValues::Nearest SubsetValues::nearest(std::int64_t target,
+                                            const std::vector<std::int64_t> &excluded) const
 {
     std::int64_t best = INT64_MAX / 4;
     bool below = false;
     bool above = false;
+    const auto isExcluded = [&excluded](std::int64_t value) {
+        return std::binary_search(excluded.begin(), excluded.end(), value);
+    };
     const auto visit = [&](std::int64_t value) {
+        if (isExcluded(value))
+            return;
         const std::int64_t distance = value > target ? value - target : target - value;
         if (distance > best)
             return;
@@ -196,12 +202,18 @@ SubsetValues::Nearest SubsetValues::nearest(std::int64_t target) const
         if (representative_[mask] != mask || !stored(mask))
             continue;
         const std::vector<std::int32_t> &v = values_[mask];
-        auto it = std::lower_bound(v.begin(), v.end(), target,
-                                   [](std::int32_t x, std::int64_t t) { return x < t; });
-        if (it != v.end())
-            visit(*it);
-        if (it != v.begin())
-            visit(*std::prev(it));
+        const auto at = std::lower_bound(v.begin(), v.end(), target,
+                                         [](std::int32_t x, std::int64_t t) { return x < t; });
+        auto up = at;
+        while (up != v.end() && isExcluded(*up))
+            ++up;
+        if (up != v.end())
+            visit(*up);
+        auto down = at;
+        while (down != v.begin() && isExcluded(*std::prev(down)))
+            --down;
+        if (down != v.begin())
+            visit(*std::prev(down));
     }
     // The window only narrows from here, so the larger subsets are scanned
     // within it, and hardly anything lies inside.

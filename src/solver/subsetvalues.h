@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -39,8 +40,10 @@ public:
         std::int64_t distance = 0;
         std::vector<std::int64_t> values; // one, or the one below and the one above
     };
-    // The reachable value(s) nearest the target over every subset.
-    Nearest nearest(std::int64_t target) const;
+    // The value(s) nearest the target over every subset, leaving out the
+    // excluded ones (sorted): values that only a pointless step reaches,
+    // which the caller finds out.
+    Nearest nearest(std::int64_t target, const std::vector<std::int64_t> &excluded = {}) const;
 
 private:
     void fill(unsigned mask);
