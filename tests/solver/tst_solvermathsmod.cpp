@@ -1,6 +1,8 @@
 #include "solver/mathsmod.h"
 
 #include "app/globalbas.h"
+#include "solver/completelisting.h"
+#include "solver/completesearch.h"
 
 #include <QElapsedTimer>
 #include <QEvent>
@@ -79,6 +81,7 @@ private slots:
     void completeSearchWhenNothingFound_data();
     void completeSearchWhenNothingFound();
     void stoppedSearchShowsNoCompleteSearch();
+    void completeListingKeepsTheSimplest100();
     void labelAndButtonDuringSearch();
     void stopThroughNestedClick();
     void restartAfterStopKeepsAnswers();
@@ -227,6 +230,18 @@ void TestSolverMathsMod::stoppedSearchShowsNoCompleteSearch()
     QVERIFY(label_->text().startsWith("Search Stopped at combination "));
     QVERIFY(label_->text().endsWith("\n0 answers found."));
     QCOMPARE(list_->count(), 0);
+}
+
+void TestSolverMathsMod::completeListingKeepsTheSimplest100()
+{
+    const std::array<std::int32_t, 6> numbers{10, 9, 8, 7, 6, 5};
+    const solver::CompleteResult result = solver::completeSearch(numbers, 150);
+    const QStringList lines = CompleteListing::Lines(result);
+    QCOMPARE(lines.size(), 100);
+    for (int i : {0, 99})
+        QCOMPARE(lines.at(i), QString::fromStdString(result.answers.at(std::size_t(i)).text));
+    QCOMPARE(CompleteListing::Summary(result),
+             QStringLiteral("A complete search found 126 answers."));
 }
 
 void TestSolverMathsMod::labelAndButtonDuringSearch()
