@@ -213,6 +213,9 @@ void TestSolverMathsMod::completeSearchWhenNothingFound()
     QCOMPARE(button_->text(), QStringLiteral("Search Finished"));
     QCOMPARE(items(*list_).mid(0, static_cast<int>(answers.size())), answers);
     QCOMPARE(list_->count(), count);
+    // A third line gets its room, short of the answers list.
+    QVERIFY(label_->height() >= label_->sizeHint().height());
+    QVERIFY(label_->geometry().bottom() < list_->geometry().top());
 }
 
 void TestSolverMathsMod::stoppedSearchShowsNoCompleteSearch()
