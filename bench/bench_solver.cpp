@@ -1,7 +1,9 @@
 // The core's whole search, without a window: the three boards the game's
-// figures are checked on.
+// figures are checked on; and the complete search beside it, on the 523
+// board and on a board that cannot reach its target.
 
 #include "solver/answerlist.h"
+#include "solver/completesearch.h"
 #include "solver/solvercore.h"
 
 #include <benchmark/benchmark.h>
@@ -25,6 +27,14 @@ constexpr std::array<Board, 3> kBoards{{
     {"952", {100, 75, 50, 25, 6, 3}, 952},
 }};
 
+// The complete search's boards: one reachable in many ways, one unreachable
+// whose nearest value takes most of the six numbers, and one far out of reach.
+constexpr std::array<Board, 3> kCompleteBoards{{
+    {"523", {100, 75, 8, 5, 3, 2}, 523},
+    {"877 unreachable", {100, 7, 7, 4, 1, 1}, 877},
+    {"999 unreachable", {3, 3, 2, 2, 1, 1}, 999},
+}};
+
 void BM_FullSearch(benchmark::State &state)
 {
     const Board &board = kBoards[static_cast<std::size_t>(state.range(0))];
@@ -45,6 +55,35 @@ void BM_FullSearch(benchmark::State &state)
     state.counters["answers"] = static_cast<double>(answers.size());
 }
 
+// Every distinct answer (or every way to the nearest value), listed.
+void BM_CompleteSearch(benchmark::State &state)
+{
+    const Board &board = kCompleteBoards[static_cast<std::size_t>(state.range(0))];
+    state.SetLabel(board.name);
+    solver::CompleteResult result;
+    for (auto _ : state) {
+        result = solver::completeSearch(board.numbers, board.target);
+        benchmark::DoNotOptimize(result.answers.data());
+    }
+    state.counters["answers"] = static_cast<double>(result.answers.size());
+    state.counters["distance"] = static_cast<double>(result.distance);
+}
+
+// The nearest value(s) and distance alone, without the ways.
+void BM_CompleteNearest(benchmark::State &state)
+{
+    const Board &board = kCompleteBoards[static_cast<std::size_t>(state.range(0))];
+    state.SetLabel(board.name);
+    solver::CompleteResult result;
+    for (auto _ : state) {
+        result = solver::nearestReach(board.numbers, board.target);
+        benchmark::DoNotOptimize(result.distance);
+    }
+    state.counters["distance"] = static_cast<double>(result.distance);
+}
+
 } // namespace
 
 BENCHMARK(BM_FullSearch)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CompleteSearch)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CompleteNearest)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);

@@ -9,6 +9,7 @@ platform::Bool16 NoSounds = platform::BoolFalse;
 qint16 LowestTarget = FirstRunLowestTarget;
 qint16 HighestTarget = FirstRunHighestTarget;
 qint16 TimerInterval = FirstRunTimerInterval;
+bool CompleteSearch = false;
 QList<qint32> ChosenNumbers{0};
 platform::Bool16 ManualSetupReady = platform::BoolFalse;
 Variant LastRegValue;
@@ -43,6 +44,7 @@ void ResetProcessValues()
     LowestTarget = FirstRunLowestTarget;
     HighestTarget = FirstRunHighestTarget;
     TimerInterval = FirstRunTimerInterval;
+    CompleteSearch = false;
     ChosenNumbers = {0};
     ManualSetupReady = platform::BoolFalse;
     LastRegValue = Variant();
@@ -95,6 +97,12 @@ qint16 ReadTimerInterval(const Variant &stored)
     return *n;
 }
 
+bool ReadCompleteSearch(const Variant &stored)
+{
+    const auto n = stored.toNumber();
+    return n && *n != 0;
+}
+
 void LoadSettings()
 {
     // The key's unnamed value is never written; asking for it only tells
@@ -106,8 +114,10 @@ void LoadSettings()
         LowestTarget = FirstRunLowestTarget;
         HighestTarget = FirstRunHighestTarget;
         NoSounds = platform::BoolFalse;
+        CompleteSearch = false;
         return;
     }
+    CompleteSearch = ReadCompleteSearch(fetch(QStringLiteral("CompleteSearch")));
     TimeAllowed = ReadTimeAllowed(fetch(QStringLiteral("TimeAllowed")));
     NoSounds = ReadNoSounds(fetch(QStringLiteral("NoSounds")));
     LowestTarget = ReadLowestTarget(fetch(QStringLiteral("LowestTarget")));

@@ -27,6 +27,9 @@ extern platform::Bool16 NoSounds; // the clock music is muted
 extern qint16 LowestTarget;       // smallest target the draw may give
 extern qint16 HighestTarget;      // largest target the draw may give
 extern qint16 TimerInterval;      // one clock tick, in milliseconds
+// With no answer from a finished search, the complete search lists every way
+// there is, or the nearest one can get ("CompleteSearch", off by default).
+extern bool CompleteSearch;
 extern QList<qint32> ChosenNumbers;
 extern platform::Bool16 ManualSetupReady;
 extern Variant LastRegValue; // the value the settings store last handed back
@@ -50,5 +53,6 @@ platform::Bool16 ReadNoSounds(const Variant &stored);
 qint16 ReadLowestTarget(const Variant &stored);
 qint16 ReadHighestTarget(const Variant &stored, qint16 lowestTarget);
 qint16 ReadTimerInterval(const Variant &stored);
+bool ReadCompleteSearch(const Variant &stored);
 
 } // namespace GLOBALbas

@@ -150,9 +150,9 @@ void SettingFrm::LightTab1_AfterTabChange(qint16 index)
         Frame1[k]->setFrameStyle(QFrame::NoFrame);
     }
     // The focus follows to the page shown rather than wandering to the
-    // buttons; the empty page leaves it on OK.
+    // buttons.
     if (focusOnOtherPage) {
-        const std::array<QWidget *, 3> firstControl{Text1[0], Combo1, ButtonEx1[OkButton]};
+        const std::array<QWidget *, 3> firstControl{Text1[0], Combo1, Check3};
         firstControl[index]->setFocus(Qt::OtherFocusReason);
     }
 }
@@ -270,6 +270,8 @@ void SettingFrm::Acquire_Settings()
         Text1[1]->setText(settingsrules::HighestDefaultText);
     else
         Text1[1]->setText(QString::number(*highest));
+
+    Check3->setChecked(GLOBALbas::ReadCompleteSearch(fetch(QStringLiteral("CompleteSearch"))));
 }
 
 void SettingFrm::Apply_Difficulty()
@@ -301,5 +303,6 @@ void SettingFrm::Apply_Timing()
 
 void SettingFrm::Apply_General()
 {
-    // The page holds no settings yet.
+    store(QStringLiteral("CompleteSearch"), checkState(Check3));
+    GLOBALbas::CompleteSearch = Check3->isChecked();
 }

@@ -20,7 +20,8 @@ class QTimer;
 class VelCProg;
 
 // The settings window: the target range, the time allowed, the clock's tick
-// period, the music switch and the show-seconds switch, one tab at a time.
+// period, the music switch, the show-seconds switch and the complete-search
+// switch, one tab at a time.
 // It loads the controls from the settings store and writes back only the
 // shown tab's values on "OK" or "Apply".
 class SettingFrm : public QDialog
@@ -80,6 +81,7 @@ public:
     QLabel *Label4 = nullptr;
     QLabel *Label5 = nullptr;
     QLabel *Label2 = nullptr;
+    QCheckBox *Check3 = nullptr; // General: the complete search when no answer is found
     std::array<ButtonEx *, 3> ButtonEx1{};
 
 protected:
@@ -94,6 +96,7 @@ private:
     void createControls();
     void createDifficultyTab();
     void createTimingTab();
+    void createGeneralTab();
     void createButtons();
     void connectEvents();
     void loadPreviewDesign();

@@ -11,6 +11,7 @@
 #include "settings/lefttextcheckbox.h"
 #include "settings/settingfrm.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -75,7 +76,7 @@ void SettingFrm::createControls()
     }
     createDifficultyTab();
     createTimingTab();
-    // The " General " page has nothing on it yet.
+    createGeneralTab();
     createButtons();
 }
 
@@ -157,6 +158,13 @@ void SettingFrm::createTimingTab()
                                      "during the last 30 seconds of the Tallyfold."),
                       QRect(180, 2760, 5220, 450));
     Label2->setWordWrap(true);
+}
+
+void SettingFrm::createGeneralTab()
+{
+    Check3 = new QCheckBox(QStringLiteral("Search every way when no answer is found"), Frame1[2]);
+    Check3->setObjectName(QStringLiteral("Check3"));
+    Check3->setGeometry(twips(180, 180, 5220, 300));
 }
 
 void SettingFrm::createButtons()

@@ -1,9 +1,11 @@
 #include "solver/mathsmod.h"
 
+#include "app/globalbas.h"
 #include "platform/random.h"
 #include "platform/yield.h"
 #include "solver/answerlist.h"
 #include "solver/boardselection.h"
+#include "solver/completelisting.h"
 #include "solver/searchdisplay.h"
 #include "solver/solvercore.h"
 
@@ -154,6 +156,10 @@ void StartSearch(std::span<const std::int32_t> numbers, std::int32_t target)
         controls.label->setText(QStringLiteral("Searched ") + QString::number(CombinationCount) +
                                 QStringLiteral(" combinations: \n") + answers);
         controls.button->setText(QStringLiteral("Search Finished"));
+        // Only a finished search that found nothing: the game's own answers
+        // and a stopped search show exactly what they always did.
+        if (GLOBALbas::CompleteSearch && controls.list->count() == 0)
+            CompleteListing::Show(numbers, target, *controls.list, *controls.label);
     } else {
         controls.label->setText(QStringLiteral("Search Stopped at combination ") +
                                 QString::number(CombinationCount) + QLatin1Char('\n') + answers);

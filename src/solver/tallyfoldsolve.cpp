@@ -1,11 +1,13 @@
 // tallyfold-solve: the game's search from the command line, for six numbers of
-// the board and a target of one's own.
+// the board and a target of one's own, or with --complete the complete search.
 
 #include "solver/answerlist.h"
 #include "solver/boardselection.h"
 #include "solver/bubblesort.h"
+#include "solver/completesearch.h"
 #include "solver/solvercore.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <iostream>
@@ -19,6 +21,7 @@ namespace {
 constexpr int kUsageError = 2;
 
 const char kUsage[] = "Usage: tallyfold-solve [--json] N1 N2 N3 N4 N5 N6 TARGET\n"
+                      "       tallyfold-solve --complete [--json] [--limit N] N1..N6 TARGET\n"
                       "\n"
                       "Lists every answer the Tallyfold game's search finds for six numbers of\n"
                       "the board and a target, in the order the game lists them, then the\n"
@@ -31,6 +34,11 @@ const char kUsage[] = "Usage: tallyfold-solve [--json] N1 N2 N3 N4 N5 N6 TARGET\
                       "Options:\n"
                       "  --json   print one JSON object instead: numbers (largest first),\n"
                       "           target, combinations, answers and message\n"
+                      "  --complete  every distinct answer instead, simplest first; when\n"
+                      "           the target cannot be reached, every way to the nearest\n"
+                      "           value(s), as 'expression = value'; then a summary line\n"
+                      "  --limit N   list at most N answers of --complete (default 500);\n"
+                      "           the summary still counts them all\n"
                       "  --help   show this help and exit\n"
                       "\n"
                       "Exit status: 0 after a search, 2 for bad input.\n";
@@ -40,7 +48,11 @@ struct Request
     std::array<std::int32_t, 6> numbers{};
     std::int32_t target = 0;
     bool json = false;
+    bool complete = false;
+    std::optional<std::int64_t> limit;
 };
+
+constexpr std::int64_t kDefaultLimit = 500;
 
 // Whole decimal numbers only; anything beyond the 64-bit range saturates,
 // which is far enough outside every range checked below.
@@ -67,14 +79,29 @@ std::optional<std::int64_t> parseWhole(std::string_view text)
 std::string parseArguments(const std::vector<std::string_view> &arguments, Request &request)
 {
     std::vector<std::string_view> values;
-    for (const std::string_view argument : arguments) {
-        if (argument == "--json")
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string_view argument = arguments[i];
+        if (argument == "--json") {
             request.json = true;
-        else if (argument.size() > 1 && argument.front() == '-' && !parseWhole(argument))
+        } else if (argument == "--complete") {
+            request.complete = true;
+        } else if (argument == "--limit") {
+            if (i + 1 == arguments.size())
+                return "--limit needs a number (see --help)";
+            const std::optional<std::int64_t> limit = parseWhole(arguments[++i]);
+            if (!limit || *limit < 0 || *limit > INT32_MAX) {
+                return "--limit '" + std::string(arguments[i]) + "' is not a number from 0 to " +
+                       std::to_string(INT32_MAX);
+            }
+            request.limit = limit;
+        } else if (argument.size() > 1 && argument.front() == '-' && !parseWhole(argument)) {
             return "unknown option '" + std::string(argument) + "' (see --help)";
-        else
+        } else {
             values.push_back(argument);
+        }
     }
+    if (request.limit && !request.complete)
+        return "--limit works only with --complete (see --help)";
     if (values.size() != 7) {
         return "expected six numbers and a target (7 values), got " +
                std::to_string(values.size()) + " (see --help)";
@@ -134,6 +161,44 @@ std::string jsonString(std::string_view text)
     return out;
 }
 
+// The complete search's answers (at most limit of them) and its summary line,
+// or the same as one JSON object.
+std::string completeOutput(const Request &request)
+{
+    const solver::CompleteResult result = solver::completeSearch(request.numbers, request.target);
+    const std::size_t shown = std::min<std::size_t>(
+        result.answers.size(), static_cast<std::size_t>(request.limit.value_or(kDefaultLimit)));
+    std::string out;
+    if (!request.json) {
+        for (std::size_t i = 0; i < shown; ++i) {
+            const solver::CompleteAnswer &answer = result.answers[i];
+            out += answer.text;
+            if (!result.exact)
+                out += " = " + std::to_string(answer.value);
+            out += '\n';
+        }
+        return out + solver::completeSummary(result) + '\n';
+    }
+    out = "{\"numbers\": [";
+    for (std::size_t i = 0; i < 6; ++i)
+        out += (i ? ", " : "") + std::to_string(request.numbers[i]);
+    out += "], \"target\": " + std::to_string(request.target);
+    out += ", \"mode\": \"complete\", \"exact\": ";
+    out += result.exact ? "true" : "false";
+    out += ", \"nearest\": [";
+    for (std::size_t i = 0; i < result.nearest.size(); ++i)
+        out += (i ? ", " : "") + std::to_string(result.nearest[i]);
+    out += "], \"distance\": " + std::to_string(result.distance);
+    out += ", \"count\": " + std::to_string(result.answers.size()) + ", \"answers\": [";
+    for (std::size_t i = 0; i < shown; ++i) {
+        const solver::CompleteAnswer &answer = result.answers[i];
+        out += (i ? ", " : "") + std::string("{\"text\": ") + jsonString(answer.text) +
+               ", \"value\": " + std::to_string(answer.value) +
+               ", \"numbers_used\": " + std::to_string(answer.numbersUsed) + "}";
+    }
+    return out + "]}\n";
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -152,6 +217,10 @@ int main(int argc, char **argv)
     }
 
     solver::BubbleSort(request.numbers);
+    if (request.complete) {
+        std::cout << completeOutput(request);
+        return std::cout.good() ? 0 : 1;
+    }
     solver::AnswerList answers;
     solver::SearchHooks hooks;
     hooks.hit = [&answers](std::string &expression) { answers.add(expression); };

@@ -29,8 +29,8 @@
 namespace {
 
 const QString Key = GLOBALbas::SettingsKeyPath;
-const QStringList StoredNames{"LowestTarget", "HighestTarget", "TimeAllowed",
-                              "NoSounds",     "TimerInterval", "ShowSeconds"};
+const QStringList StoredNames{"LowestTarget",  "HighestTarget", "TimeAllowed",   "NoSounds",
+                              "TimerInterval", "ShowSeconds",   "CompleteSearch"};
 
 void storeDword(const QString &name, qint32 value)
 {
@@ -204,8 +204,10 @@ void TestSettingFrm::storedValuesFillTheControls()
     storeDword("TimerInterval", 1200);
     storeDword("LowestTarget", 200);
     storeDword("HighestTarget", 800);
+    storeDword("CompleteSearch", 1);
 
     auto w = newWindow();
+    QVERIFY(w->Check3->isChecked());
     QVERIFY(w->Check1->isChecked());
     QVERIFY(w->cptest->showValue()); // checking the box on load raised its click
     QCOMPARE(w->Combo1->currentText(), QStringLiteral("45"));
@@ -332,8 +334,10 @@ void TestSettingFrm::exactlyOneFrameIsShown()
     w->LightTab1_AfterTabChange(3);
     w->LightTab1_AfterTabChange(-1);
     QCOMPARE(shown(), QList<int>{2});
-    // The General page is empty.
-    QVERIFY(w->Frame1[2]->children().isEmpty());
+    // The General page holds the complete-search switch, off with nothing stored.
+    QCOMPARE(w->Frame1[2]->children(), QObjectList{w->Check3});
+    QCOMPARE(w->Check3->text(), QStringLiteral("Search every way when no answer is found"));
+    QVERIFY(!w->Check3->isChecked());
 }
 
 void TestSettingFrm::clickOnATabShowsItsPage()
@@ -354,7 +358,7 @@ void TestSettingFrm::clickOnATabShowsItsPage()
     QCOMPARE(QApplication::focusWidget(), w->Text1[0]);
     QTest::mouseClick(w->LightTab1->tabStripWidget(), Qt::LeftButton, {},
                       QPoint(row.left(2) + row.width(2) / 2, 8));
-    QCOMPARE(QApplication::focusWidget(), w->ButtonEx1[1]);
+    QCOMPARE(QApplication::focusWidget(), w->Check3);
 }
 
 // --- Target boxes ---------------------------------------------------------------
@@ -632,6 +636,7 @@ void TestSettingFrm::okOnDifficultyWritesOnlyTheTargets()
     w->Combo1->setCurrentIndex(5);
     w->Check1->setChecked(true);
     w->HS1->setValue(1400);
+    w->Check3->setChecked(true);
     w->LightTab1->setActiveTab(0);
     w->Text1[0]->setText("150");
     w->Text1[1]->setText("850");
@@ -646,8 +651,9 @@ void TestSettingFrm::okOnDifficultyWritesOnlyTheTargets()
     QCOMPARE(GLOBALbas::HighestTarget, qint16(850));
     // The Timing page was not the one shown: none of it is written.
     QCOMPARE(stored("TimeAllowed"), Variant(2));
-    for (const char *name : {"ShowSeconds", "NoSounds", "TimerInterval"})
+    for (const char *name : {"ShowSeconds", "NoSounds", "TimerInterval", "CompleteSearch"})
         QVERIFY2(stored(name).isEmpty(), name);
+    QVERIFY(!GLOBALbas::CompleteSearch);
     QCOMPARE(m_timer.interval(), 1000);
 }
 
@@ -685,14 +691,22 @@ void TestSettingFrm::applyOnTimingWritesItsFourValues()
     QCOMPARE(m_getSettingsCalls, 2);
     QVERIFY(!m_showSecondsSeenByGetSettings);
 
-    // Apply on the General page writes nothing, but still lets the main
-    // window re-read its switch.
+    // Apply on the General page writes its one switch and nothing of the
+    // other pages, and still lets the main window re-read its switch.
+    QVERIFY(stored("CompleteSearch").isEmpty());
     w->LightTab1->setActiveTab(2);
     w->HS1->setValue(1800);
+    w->Check3->setChecked(true);
     w->ButtonEx1_Click(2);
     QCOMPARE(m_getSettingsCalls, 3);
+    QCOMPARE(stored("CompleteSearch"), Variant(1));
+    QVERIFY(GLOBALbas::CompleteSearch);
     QCOMPARE(stored("TimerInterval"), Variant(1500));
     QCOMPARE(m_timer.interval(), 1500);
+    w->Check3->setChecked(false);
+    w->ButtonEx1_Click(2);
+    QCOMPARE(stored("CompleteSearch"), Variant(0));
+    QVERIFY(!GLOBALbas::CompleteSearch);
 }
 
 void TestSettingFrm::cancelAndCloseBoxWriteNothing()
@@ -705,6 +719,7 @@ void TestSettingFrm::cancelAndCloseBoxWriteNothing()
         w->Check1->setChecked(true);
         w->Combo1->setCurrentIndex(6);
         w->HS1->setValue(1900);
+        w->Check3->setChecked(true);
         if (closeBox)
             QVERIFY(w->close());
         else
@@ -733,11 +748,16 @@ void TestSettingFrm::appliedValuesSurviveARestart()
     w->Check2->setChecked(true);
     // The quickest clock the slider offers must still be what a restart reads.
     w->HS1->setValue(w->HS1->minimum());
+    w->ButtonEx1_Click(2);
+    w->LightTab1->setActiveTab(2);
+    w->Check3->setChecked(true);
     w->ButtonEx1_Click(1);
     QVERIFY(!w->isVisible());
 
     GLOBALbas::ResetProcessValues();
+    QVERIFY(!GLOBALbas::CompleteSearch);
     GLOBALbas::LoadSettings();
+    QVERIFY(GLOBALbas::CompleteSearch);
     QCOMPARE(GLOBALbas::LowestTarget, qint16(250));
     QCOMPARE(GLOBALbas::HighestTarget, qint16(750));
     QCOMPARE(GLOBALbas::TimeAllowed, qint16(60));
@@ -753,6 +773,7 @@ void TestSettingFrm::appliedValuesSurviveARestart()
     QCOMPARE(w->cptest->value(), 60);
     QVERIFY(w->Check2->isChecked());
     QCOMPARE(w->HS1->value(), w->HS1->minimum());
+    QVERIFY(w->Check3->isChecked());
 }
 
 QTEST_MAIN(TestSettingFrm)

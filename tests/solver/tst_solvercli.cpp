@@ -40,6 +40,9 @@ private slots:
     void numbersInAnyOrder();
     void noAnswers();
     void json();
+    void complete_data();
+    void complete();
+    void completeJson();
     void refusals_data();
     void refusals();
     void help();
@@ -114,6 +117,79 @@ void TestSolverCli::json()
              QStringLiteral("Searched 56885 combinations: \n0 answers found."));
 }
 
+void TestSolverCli::complete_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("out");
+    QTest::newRow("beyond the game's search")
+        << QStringList{"--complete", "25", "50", "75", "100", "6", "3", "742"}
+        << "(((75x3)-50)x(100+6))/25\n(((75x6)-100)x(50+3))/25\n2 distinct answers.\n";
+    QTest::newRow("unreachable")
+        << QStringList{"3", "3", "2", "2", "1", "1", "999", "--complete"}
+        << "(((2+1)x(2+1))x3)x3 = 81\nNo exact answer: the nearest is 81 (918 away), 1 ways.\n";
+    // All use six numbers and are as long: the text's order decides.
+    QTest::newRow("two nearest, simplest first")
+        << QStringList{"--complete", "4", "3", "2", "2", "1", "1", "102"}
+        << "((((2+1)+1)x4)x3)x2 = 96\n(((2+2)x4)x3)x(1+1) = 96\n"
+           "(((3+1)x4)x(2+1))x2 = 96\n(((4x3)x(1+1))x2)x2 = 96\n"
+           "((4x(2+1))x(2+1))x3 = 108\n"
+           "No exact answer: the nearest is 96 or 108 (6 away), 5 ways.\n";
+    QTest::newRow("limit counts all")
+        << QStringList{"--limit", "2", "--complete", "100", "75", "8", "5", "3", "2", "523"}
+        << "((100+3)x5)+8\n((100+75)x3)-2\n27 distinct answers.\n";
+    QTest::newRow("limit 0") << QStringList{"--complete", "--limit", "0", "100", "75",
+                                            "8",          "5",       "3", "2",   "523"}
+                             << "27 distinct answers.\n";
+}
+
+void TestSolverCli::complete()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, out);
+    const Result result = solve(arguments);
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.err, QString());
+    QCOMPARE(result.out, out);
+}
+
+void TestSolverCli::completeJson()
+{
+    const Result text = solve({"--complete", "8", "2", "100", "3", "75", "5", "523"});
+    const Result result =
+        solve({"--complete", "--json", "--limit", "3", "8", "2", "100", "3", "75", "5", "523"});
+    QCOMPARE(result.exitCode, 0);
+    QJsonParseError error;
+    const QJsonObject object = QJsonDocument::fromJson(result.out.toUtf8(), &error).object();
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QCOMPARE(object.keys(), (QStringList{"answers", "count", "distance", "exact", "mode", "nearest",
+                                         "numbers", "target"}));
+    QCOMPARE(object.value("numbers").toArray(), (QJsonArray{100, 75, 8, 5, 3, 2}));
+    QCOMPARE(object.value("target").toInt(), 523);
+    QCOMPARE(object.value("mode").toString(), QStringLiteral("complete"));
+    QCOMPARE(object.value("exact").toBool(), true);
+    QCOMPARE(object.value("nearest").toArray(), (QJsonArray{523}));
+    QCOMPARE(object.value("distance").toInt(), 0);
+    QCOMPARE(object.value("count").toInt(), 27);
+    const QJsonArray answers = object.value("answers").toArray();
+    QCOMPARE(answers.size(), 3);
+    const QStringList lines = text.out.split('\n');
+    for (int i = 0; i < 3; ++i) {
+        const QJsonObject answer = answers.at(i).toObject();
+        QCOMPARE(answer.value("text").toString(), lines.at(i));
+        QCOMPARE(answer.value("value").toInt(), 523);
+    }
+    QCOMPARE(answers.at(0).toObject().value("numbers_used").toInt(), 4);
+    QCOMPARE(answers.at(2).toObject().value("numbers_used").toInt(), 5);
+
+    const Result two = solve({"--complete", "--json", "4", "3", "2", "2", "1", "1", "102"});
+    const QJsonObject near = QJsonDocument::fromJson(two.out.toUtf8()).object();
+    QCOMPARE(near.value("exact").toBool(true), false);
+    QCOMPARE(near.value("nearest").toArray(), (QJsonArray{96, 108}));
+    QCOMPARE(near.value("distance").toInt(), 6);
+    QCOMPARE(near.value("count").toInt(), 5);
+    QCOMPARE(near.value("answers").toArray().at(4).toObject().value("value").toInt(), 108);
+}
+
 void TestSolverCli::refusals_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -144,6 +220,21 @@ void TestSolverCli::refusals_data()
         << QStringList{"1", "2", "3", "4", "5", "6", "99999999999999999999999"} << "is outside";
     QTest::newRow("unknown option")
         << QStringList{"--fast", "1", "2", "3", "4", "5", "6", "500"} << "unknown option '--fast'";
+    QTest::newRow("limit without complete")
+        << QStringList{"--limit", "3", "1", "2", "3", "4", "5", "6", "500"}
+        << "--limit works only with --complete";
+    QTest::newRow("limit without number")
+        << QStringList{"--complete", "1", "2", "3", "4", "5", "6", "500", "--limit"}
+        << "--limit needs a number";
+    QTest::newRow("negative limit")
+        << QStringList{"--complete", "--limit", "-1", "1", "2", "3", "4", "5", "6", "500"}
+        << "--limit '-1' is not a number from 0 to 2147483647";
+    QTest::newRow("limit a word") << QStringList{"--complete", "--limit", "all", "1", "2",
+                                                 "3",          "4",       "5",   "6", "500"}
+                                  << "--limit 'all' is not a number";
+    QTest::newRow("complete, a third 5")
+        << QStringList{"--complete", "5", "5", "5", "4", "3", "2", "500"}
+        << "5 is chosen more often than the board has it (twice)";
 }
 
 void TestSolverCli::refusals()

@@ -1,5 +1,9 @@
 #include "solver/mathsmod.h"
 
+#include "app/globalbas.h"
+#include "solver/completelisting.h"
+#include "solver/completesearch.h"
+
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QLabel>
@@ -14,7 +18,8 @@
 
 namespace {
 
-const std::array<std::int32_t, 7> kBoard523{100, 75, 8, 5, 3, 2, 0};
+using Numbers = std::array<std::int32_t, 7>;
+const Numbers kBoard523{100, 75, 8, 5, 3, 2, 0};
 
 // Runs a function at every yield of the search: an event re-posted each time
 // it is delivered reaches it once per pass over the queue.
@@ -73,6 +78,10 @@ private slots:
     void cleanup();
     void finishedSearch();
     void finishedWithoutAnswers();
+    void completeSearchWhenNothingFound_data();
+    void completeSearchWhenNothingFound();
+    void stoppedSearchShowsNoCompleteSearch();
+    void completeListingKeepsTheSimplest100();
     void labelAndButtonDuringSearch();
     void stopThroughNestedClick();
     void restartAfterStopKeepsAnswers();
@@ -118,6 +127,7 @@ void TestSolverMathsMod::cleanup()
 {
     window_.reset();
     MathsMod::BindControls({});
+    GLOBALbas::CompleteSearch = false;
 }
 
 void TestSolverMathsMod::answerClicked()
@@ -161,6 +171,80 @@ void TestSolverMathsMod::finishedWithoutAnswers()
     QCOMPARE(label_->text(), QStringLiteral("Searched 56885 combinations: \n0 answers found."));
     QCOMPARE(button_->text(), QStringLiteral("Search Finished"));
     QCOMPARE(list_->count(), 0);
+}
+
+void TestSolverMathsMod::completeSearchWhenNothingFound_data()
+{
+    QTest::addColumn<Numbers>("numbers");
+    QTest::addColumn<std::int32_t>("target");
+    QTest::addColumn<bool>("on");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QStringList>("answers"); // the first few
+    QTest::addColumn<int>("count");
+    const QString none999 = QStringLiteral("Searched 56885 combinations: \n0 answers found.");
+    const QString none742 = QStringLiteral("Searched 219056 combinations: \n0 answers found.");
+    QTest::newRow("unreachable") << Numbers{3, 3, 2, 2, 1, 1, 0} << 999 << true
+                                 << none999 + "\nNo exact answer: the nearest is 81 (918 away)."
+                                 << QStringList{"(((2+1)x(2+1))x3)x3 = 81"} << 1;
+    QTest::newRow("beyond the game's search")
+        << Numbers{100, 75, 50, 25, 6, 3, 0} << 742 << true
+        << none742 + "\nA complete search found 2 answers."
+        << QStringList{"(((75x3)-50)x(100+6))/25", "(((75x6)-100)x(50+3))/25"} << 2;
+    QTest::newRow("switched off") << Numbers{100, 75, 50, 25, 6, 3, 0} << 742 << false << none742
+                                  << QStringList{} << 0;
+    // The game's own answers stand alone.
+    const QStringList game523 = QStringList{"((100+75)x3)-2", "(((100+75)+2)x3)-8"};
+    QTest::newRow("the game found answers")
+        << kBoard523 << 523 << true
+        << QStringLiteral("Searched 210492 combinations: \n32 answers found.") << game523 << 32;
+}
+
+void TestSolverMathsMod::completeSearchWhenNothingFound()
+{
+    QFETCH(Numbers, numbers);
+    QFETCH(std::int32_t, target);
+    QFETCH(bool, on);
+    QFETCH(QString, label);
+    QFETCH(QStringList, answers);
+    QFETCH(int, count);
+    GLOBALbas::CompleteSearch = on;
+    search(numbers, target);
+    QCOMPARE(label_->text(), label);
+    QCOMPARE(button_->text(), QStringLiteral("Search Finished"));
+    QCOMPARE(items(*list_).mid(0, static_cast<int>(answers.size())), answers);
+    QCOMPARE(list_->count(), count);
+    // A third line gets its room, short of the answers list.
+    QVERIFY(label_->height() >= label_->sizeHint().height());
+    QVERIFY(label_->geometry().bottom() < list_->geometry().top());
+}
+
+void TestSolverMathsMod::stoppedSearchShowsNoCompleteSearch()
+{
+    GLOBALbas::CompleteSearch = true;
+    bool clicked = false;
+    YieldProbe probe([&] {
+        if (!clicked && MathsMod::IsSearching() && MathsMod::CombinationCount > 0) {
+            clicked = true;
+            QTest::mouseClick(button_, Qt::LeftButton);
+        }
+    });
+    search({3, 3, 2, 2, 1, 1, 0}, 999);
+    QVERIFY(clicked);
+    QVERIFY(label_->text().startsWith("Search Stopped at combination "));
+    QVERIFY(label_->text().endsWith("\n0 answers found."));
+    QCOMPARE(list_->count(), 0);
+}
+
+void TestSolverMathsMod::completeListingKeepsTheSimplest100()
+{
+    const std::array<std::int32_t, 6> numbers{10, 9, 8, 7, 6, 5};
+    const solver::CompleteResult result = solver::completeSearch(numbers, 150);
+    const QStringList lines = CompleteListing::Lines(result);
+    QCOMPARE(lines.size(), 100);
+    for (int i : {0, 99})
+        QCOMPARE(lines.at(i), QString::fromStdString(result.answers.at(std::size_t(i)).text));
+    QCOMPARE(CompleteListing::Summary(result),
+             QStringLiteral("A complete search found 126 answers."));
 }
 
 void TestSolverMathsMod::labelAndButtonDuringSearch()

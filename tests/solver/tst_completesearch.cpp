@@ -1,0 +1,404 @@
+// The complete search against a deliberately plain reference: the values any
+// board reaches by combining two numbers at a time, and, on a few boards,
+// every expression there is, each reduced to its canonical form here.
+
+#include "randomboard.h"
+
+#include "solver/completesearch.h"
+
+#include <QTest>
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+// An expression reduced to its canonical form: a run of + and - (or of x and
+// /) flattened into its added and subtracted terms, each list sorted.
+struct Expr
+{
+    struct Term
+    {
+        std::int64_t value;
+        std::string key;
+        bool operator<(const Term &other) const { return key < other.key; }
+    };
+    std::int64_t value = 0;
+    char kind = 'n'; // 'n' a number, '+' a sum run, 'x' a product run
+    std::vector<Term> plus, minus;
+    std::string key;
+    bool pointless = false;
+    std::vector<std::int64_t> numbers;
+};
+
+Expr number(std::int64_t n)
+{
+    return {n, 'n', {}, {}, std::to_string(n), false, {n}};
+}
+
+// a op b under the rules: every result positive and whole. With valuesOnly
+// a term that is not a number is keyed by its value alone.
+std::optional<Expr> combine(const Expr &a, char op, const Expr &b, bool valuesOnly = false)
+{
+    Expr r;
+    r.kind = op == '+' || op == '-' ? '+' : 'x';
+    if (op == '+')
+        r.value = a.value + b.value;
+    else if (op == '-' && a.value > b.value)
+        r.value = a.value - b.value;
+    else if (op == 'x')
+        r.value = a.value * b.value;
+    else if (op == '/' && a.value % b.value == 0)
+        r.value = a.value / b.value;
+    else
+        return std::nullopt;
+    const auto add = [&r, valuesOnly](const Expr &e, bool inverted) {
+        std::vector<Expr::Term> &same = inverted ? r.minus : r.plus;
+        std::vector<Expr::Term> &other = inverted ? r.plus : r.minus;
+        if (e.kind != r.kind) {
+            same.push_back({e.value, valuesOnly ? std::to_string(e.value) : e.key});
+            return;
+        }
+        same.insert(same.end(), e.plus.begin(), e.plus.end());
+        other.insert(other.end(), e.minus.begin(), e.minus.end());
+    };
+    add(a, false);
+    add(b, op == '-' || op == '/');
+    std::sort(r.plus.begin(), r.plus.end());
+    std::sort(r.minus.begin(), r.minus.end());
+    r.key = std::string(1, r.kind) + '[';
+    for (const Expr::Term &t : r.plus)
+        r.key += t.key + ',';
+    r.key += '|';
+    for (const Expr::Term &t : r.minus) {
+        r.key += t.key + ',';
+        for (const Expr::Term &p : r.plus)
+            r.pointless = r.pointless || p.value == t.value; // cancels
+    }
+    r.key += ']';
+    for (const std::vector<Expr::Term> *terms : {&r.plus, &r.minus}) {
+        for (const Expr::Term &t : *terms)
+            r.pointless = r.pointless || (r.kind == 'x' && t.value == 1);
+    }
+    r.pointless = r.pointless || a.pointless || b.pointless;
+    r.numbers = a.numbers;
+    r.numbers.insert(r.numbers.end(), b.numbers.begin(), b.numbers.end());
+    return r;
+}
+
+// Reads the game's notation strictly: one pair of parentheses around every
+// operation but the outermost, nothing else; nullopt for anything else or a
+// step the rules refuse.
+class Reader
+{
+public:
+    explicit Reader(const std::string &text)
+        : text_(text)
+    {}
+    std::optional<Expr> read()
+    {
+        std::optional<Expr> e = operand();
+        if (e && pos_ < text_.size())
+            e = step(*e);
+        return pos_ == text_.size() ? e : std::nullopt;
+    }
+
+private:
+    std::optional<Expr> step(const Expr &left)
+    {
+        const char op = pos_ < text_.size() ? text_[pos_++] : '\0';
+        const std::optional<Expr> right = operand();
+        if (!right || std::string("+-x/").find(op) == std::string::npos || op == '\0')
+            return std::nullopt;
+        return combine(left, op, *right);
+    }
+    std::optional<Expr> operand()
+    {
+        if (pos_ < text_.size() && text_[pos_] == '(') {
+            ++pos_;
+            const std::optional<Expr> left = operand();
+            std::optional<Expr> e = left ? step(*left) : std::nullopt;
+            if (pos_ >= text_.size() || text_[pos_++] != ')')
+                return std::nullopt;
+            return e;
+        }
+        std::size_t end = pos_;
+        while (end < text_.size() && std::isdigit(static_cast<unsigned char>(text_[end])))
+            ++end;
+        if (end == pos_ || text_[pos_] == '0')
+            return std::nullopt;
+        const std::int64_t n = std::stoll(text_.substr(pos_, end - pos_));
+        pos_ = end;
+        return number(n);
+    }
+    std::string text_;
+    std::size_t pos_ = 0;
+};
+
+// The exact reference: take any two values of the board, put one result of
+// them back, again and again; every value met is reachable, with the fewest
+// numbers it was met with. Each value keeps what a later step needs to tell a
+// pointless one (its run's kind and terms), and the pointless are left out:
+// by value alone (Values), or in full (Answers, which then also lists every
+// answer by its canonical key).
+class PlainReach
+{
+public:
+    enum class Detail { Values, Answers };
+    PlainReach(const std::vector<std::int32_t> &numbers, Detail detail)
+        : detail_(detail)
+    {
+        std::vector<Expr> state;
+        for (const std::int32_t n : numbers)
+            state.push_back(number(n));
+        visit(state);
+    }
+    std::map<std::int64_t, int> fewest;
+    std::map<std::int64_t, std::set<std::string>> keys;
+
+private:
+    void visit(std::vector<Expr> state)
+    {
+        std::sort(state.begin(), state.end(), [](const Expr &a, const Expr &b) {
+            return std::tie(a.key, a.value) < std::tie(b.key, b.value);
+        });
+        std::string id;
+        for (const Expr &e : state)
+            id += e.key + '=' + std::to_string(e.value) + '#' + std::to_string(e.numbers.size());
+        if (!seen_.insert(id).second)
+            return;
+        for (const Expr &e : state) {
+            const auto [at, added] = fewest.emplace(e.value, int(e.numbers.size()));
+            at->second = std::min(at->second, int(e.numbers.size()));
+            if (detail_ == Detail::Answers)
+                keys[e.value].insert(e.key);
+        }
+        for (std::size_t i = 0; i < state.size(); ++i) {
+            for (std::size_t j = 0; j < state.size(); ++j) {
+                std::vector<Expr> rest;
+                for (std::size_t k = 0; k < state.size(); ++k) {
+                    if (k != i && k != j)
+                        rest.push_back(state[k]);
+                }
+                for (const char op : std::string("+-x/")) {
+                    std::optional<Expr> e =
+                        i == j ? std::nullopt
+                               : combine(state[i], op, state[j], detail_ == Detail::Values);
+                    if (!e || e->pointless)
+                        continue; // anything built on it would be pointless too
+                    rest.push_back(std::move(*e));
+                    visit(rest);
+                    rest.pop_back();
+                }
+            }
+        }
+    }
+    Detail detail_;
+    std::set<std::string> seen_;
+};
+
+// What a search must find, from a reference's fewest numbers by value.
+struct Reach
+{
+    std::int64_t distance = INT64_MAX;
+    std::vector<std::int64_t> nearest;
+    int fewest = 7;
+    bool operator==(const Reach &) const = default;
+};
+
+Reach reachOf(const std::map<std::int64_t, int> &fewest, std::int64_t target)
+{
+    Reach reach;
+    for (const auto &[value, used] : fewest) {
+        const std::int64_t d = std::abs(value - target);
+        if (d < reach.distance) {
+            reach = {d, {}, 7};
+        }
+        if (d == reach.distance) {
+            reach.nearest.push_back(value);
+            reach.fewest = std::min(reach.fewest, used);
+        }
+    }
+    return reach;
+}
+
+// The plain reference: the values each subset of the board reaches, from
+// every split of it into two smaller ones, pointless steps included, so it
+// may see a value, or a way with fewer numbers, that the rules leave out.
+// The whole board's values only count where they are as near as any other.
+Reach plainReach(const std::vector<std::int32_t> &numbers, std::int64_t target)
+{
+    std::array<std::vector<std::int64_t>, 64> values;
+    std::map<std::int64_t, int> nearest; // value -> fewest numbers
+    std::int64_t distance = INT64_MAX;
+    for (unsigned mask = 1; mask < 64; ++mask) {
+        const int size = std::popcount(mask);
+        std::vector<std::int64_t> &reached = values[mask];
+        const auto add = [&](std::int64_t value) {
+            if (size < 6)
+                reached.push_back(value);
+            else if (std::abs(value - target) <= distance)
+                nearest.emplace(value, size);
+        };
+        if (size == 1)
+            add(numbers[std::size_t(std::countr_zero(mask))]);
+        for (unsigned part = (mask - 1) & mask; part; part = (part - 1) & mask) {
+            for (const std::int64_t a : values[part]) {
+                for (const std::int64_t b : values[mask ^ part]) {
+                    add(a + b);
+                    add(a * b);
+                    if (a > b)
+                        add(a - b);
+                    if (a % b == 0)
+                        add(a / b);
+                }
+            }
+        }
+        std::sort(reached.begin(), reached.end());
+        reached.erase(std::unique(reached.begin(), reached.end()), reached.end());
+        // The values around the target are the only ones that can be nearest.
+        const auto above = std::lower_bound(reached.begin(), reached.end(), target);
+        for (auto at : {above, above == reached.begin() ? above : std::prev(above)}) {
+            if (at == reached.end())
+                continue;
+            distance = std::min(distance, std::abs(*at - target));
+            const auto [entry, added] = nearest.emplace(*at, size);
+            entry->second = std::min(entry->second, size);
+        }
+    }
+    return reachOf(nearest, target);
+}
+
+bool sameNumbersIn(std::vector<std::int64_t> used, const std::vector<std::int32_t> &deal)
+{
+    std::vector<std::int64_t> pool(deal.begin(), deal.end());
+    for (const std::int64_t n : used) {
+        const auto at = std::find(pool.begin(), pool.end(), n);
+        if (at == pool.end())
+            return false;
+        pool.erase(at);
+    }
+    return true;
+}
+
+// What every result must satisfy on its own: each answer reads back under
+// the rules, comes to a nearest value, uses numbers of the deal and counts
+// them right, has no pointless step, and is listed once and in order.
+// Gathers the canonical keys of the answers.
+void checkAnswers(const std::vector<std::int32_t> &deal, const solver::CompleteResult &result,
+                  const QByteArray &what, std::set<std::string> &keys)
+{
+    for (std::size_t i = 0; i < result.answers.size(); ++i) {
+        const solver::CompleteAnswer &answer = result.answers[i];
+        const QByteArray where = what + " answer " + QByteArray::fromStdString(answer.text);
+        const std::optional<Expr> e = Reader(answer.text).read();
+        QVERIFY2(e, where.constData());
+        QVERIFY2(e->value == answer.value, where.constData());
+        QVERIFY2(std::count(result.nearest.begin(), result.nearest.end(), e->value) == 1,
+                 where.constData());
+        QVERIFY2(!e->pointless, where.constData());
+        QVERIFY2(sameNumbersIn(e->numbers, deal), where.constData());
+        QVERIFY2(int(e->numbers.size()) == answer.numbersUsed, where.constData());
+        QVERIFY2(keys.insert(e->key).second, where.constData()); // listed once
+        if (i == 0)
+            continue;
+        const solver::CompleteAnswer &before = result.answers[i - 1];
+        QVERIFY2(std::tuple(before.numbersUsed, before.text.size(), before.text) <
+                     std::tuple(answer.numbersUsed, answer.text.size(), answer.text),
+                 where.constData());
+    }
+}
+
+} // namespace
+
+class TestCompleteSearch : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void randomDealsAgreeWithPlainValues();
+    void everyAnswerOfABoard_data();
+    void everyAnswerOfABoard();
+};
+
+void TestCompleteSearch::randomDealsAgreeWithPlainValues()
+{
+    QRandomGenerator random(19742);
+    constexpr int kDeals = 300;
+    int exact = 0;
+    int exactChecks = 0;
+    for (int deal = 0; deal < kDeals; ++deal) {
+        const std::vector<std::int32_t> numbers = drawBoard(random);
+        // Now and then a target beyond the game's range, or one far out of reach.
+        const std::int64_t target =
+            deal % 10 == 0 ? random.bounded(1, 100000) : random.bounded(101, 1000);
+        const QByteArray what = describe(numbers, target).toUtf8();
+        const solver::CompleteResult result = solver::completeSearch(numbers, target);
+        std::set<std::string> keys;
+        checkAnswers(numbers, result, what, keys);
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY2(!result.answers.empty(), what.constData());
+        const solver::CompleteResult alone = solver::nearestReach(numbers, target);
+        QVERIFY2(alone.nearest == result.nearest && alone.distance == result.distance,
+                 what.constData());
+
+        // Every answer stands under the rules (checked above), so agreeing with
+        // the plain values, which can only be nearer or shorter, settles it;
+        // where they differ, a pointless step may be why, and the exact walk
+        // decides.
+        const Reach found{result.distance, result.nearest, result.answers.front().numbersUsed};
+        Reach expected = plainReach(numbers, target);
+        if (!(found == expected)) {
+            expected = reachOf(PlainReach(numbers, PlainReach::Detail::Values).fewest, target);
+            ++exactChecks;
+        }
+        QVERIFY2(result.exact == (expected.distance == 0), what.constData());
+        QVERIFY2(found.distance == expected.distance, what.constData());
+        QVERIFY2(found.nearest == expected.nearest, what.constData());
+        QVERIFY2(found.fewest == expected.fewest, what.constData());
+        exact += result.exact;
+    }
+    // Both kinds of result are well represented.
+    QVERIFY(exact > kDeals / 2 && exact < kDeals);
+    qInfo("%d of %d deals needed the exact walk", exactChecks, kDeals);
+}
+
+void TestCompleteSearch::everyAnswerOfABoard_data()
+{
+    QTest::addColumn<std::vector<std::int32_t>>("numbers");
+    QTest::addColumn<std::int64_t>("target");
+    QTest::newRow("many answers") << std::vector<std::int32_t>{100, 75, 8, 5, 3, 2}
+                                  << std::int64_t(523);
+    QTest::newRow("unreachable, equal numbers")
+        << std::vector<std::int32_t>{3, 3, 2, 2, 1, 1} << std::int64_t(999);
+    QTest::newRow("unreachable, two nearest")
+        << std::vector<std::int32_t>{4, 3, 2, 2, 1, 1} << std::int64_t(102);
+    QTest::newRow("small, equal numbers")
+        << std::vector<std::int32_t>{5, 5, 4, 4, 3, 1} << std::int64_t(120);
+}
+
+void TestCompleteSearch::everyAnswerOfABoard()
+{
+    QFETCH(std::vector<std::int32_t>, numbers);
+    QFETCH(std::int64_t, target);
+    const QByteArray what = describe(numbers, target).toUtf8();
+    const solver::CompleteResult result = solver::completeSearch(numbers, target);
+    std::set<std::string> listed;
+    checkAnswers(numbers, result, what, listed);
+    const PlainReach plain(numbers, PlainReach::Detail::Answers);
+    std::set<std::string> expected;
+    QVERIFY(!result.answers.empty());
+    for (const std::int64_t value : result.nearest)
+        expected.insert(plain.keys.at(value).begin(), plain.keys.at(value).end());
+    QVERIFY2(listed == expected, what.constData());
+}
+
+QTEST_APPLESS_MAIN(TestCompleteSearch)
+#include "tst_completesearch.moc"
