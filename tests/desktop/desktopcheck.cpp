@@ -189,14 +189,16 @@ void TestDesktop::dialogsOpenOverTheMainWindow()
             auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
             if (!dialog)
                 return;
-            QTest::qWaitForWindowExposed(dialog);
-            problem.clear();
             // A transient child, so that compositors keep it over its parent.
-            if (dialog->windowHandle()->transientParent() != window->windowHandle())
+            if (!QTest::qWaitForWindowExposed(dialog))
+                problem = QStringLiteral("never shown");
+            else if (dialog->windowHandle()->transientParent() != window->windowHandle())
                 problem = QStringLiteral("not a transient child of the main window");
             else if (GraphicsBas::CanPlaceWindows() &&
                      !dialog->screen()->availableGeometry().contains(dialog->frameGeometry()))
                 problem = "placed at " + describe(dialog->frameGeometry());
+            else
+                problem.clear();
             dialog->reject();
         });
         command->trigger(); // returns when the dialog has closed
