@@ -8,6 +8,7 @@
 #include "platform/twips.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -68,6 +69,12 @@ QRectF labelPlace(int index)
     return QRectF(LabelLeft + LabelStep * column, RowTops[row], LabelWidth, LabelHeight);
 }
 
+bool isEnter(const QEvent &keyPress)
+{
+    const int key = static_cast<const QKeyEvent &>(keyPress).key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
 } // namespace
 
 ManualFrm::ManualFrm(const MainWindow &main, QWidget *parent)
@@ -97,6 +104,9 @@ void ManualFrm::createControls()
         label->setAlignment(Qt::AlignCenter);
         label->setFont(labelFont);
         label->setAutoFillBackground(true);
+        // Tab and the arrows reach every number; a click does not take the
+        // focus from the target box, whose check runs when it loses it.
+        label->setFocusPolicy(Qt::TabFocus);
         label->installEventFilter(this);
         l1[i] = label;
         setLabelColours(i, FreeBack, FreeFore);
@@ -115,6 +125,8 @@ void ManualFrm::createControls()
     // A refused check also drops the click whose press moved the focus, so a
     // click on "Find Answers" never goes on with the "101" put back.
     platform::installValidateOnFocusLeave(Text1, [this](bool &cancel) { Text1_Validate(cancel); });
+    // Seen before the box's digit filter, which would swallow Enter.
+    Text1->installEventFilter(this);
 
     Command1 = new QPushButton(QStringLiteral("Find Answers"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
@@ -232,16 +244,34 @@ void ManualFrm::Command1_Click()
 
 bool ManualFrm::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == Text1 && event->type() == QEvent::KeyPress && isEnter(*event)) {
+        Command1->click();
+        return true;
+    }
     const int index = labelIndex(watched);
     if (index < 0)
         return QDialog::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick: // a quick second click toggles back
         if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
             m_pressedLabel = index;
             return true;
         }
+        break;
+    case QEvent::MouseButtonDblClick:
+        // The second press of a double-click: the first click has toggled
+        // the number already, and a double-click is one click on it.
+        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+            return true;
+        break;
+    case QEvent::KeyPress:
+        return numberKey(index, static_cast<QKeyEvent *>(event)->key());
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        // The focus ring: a frame round the number that has the keyboard.
+        l1[index]->setFrameStyle(event->type() == QEvent::FocusIn ? QFrame::Box | QFrame::Plain
+                                                                  : QFrame::NoFrame);
+        l1[index]->setLineWidth(2);
         break;
     case QEvent::MouseButtonRelease: {
         const auto *mouse = static_cast<QMouseEvent *>(event);
@@ -257,4 +287,44 @@ bool ManualFrm::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     return QDialog::eventFilter(watched, event);
+}
+
+bool ManualFrm::numberKey(int index, int key)
+{
+    // The numbers lie in rows of 10, 10 and 4, as on the main window's board.
+    const int column = index % 10;
+    const int row = index / 10;
+    int to = -1;
+    switch (key) {
+    case Qt::Key_Space:
+        l1_Click(static_cast<qint16>(index));
+        return true;
+    case Qt::Key_Left:
+        to = column > 0 ? index - 1 : -1;
+        break;
+    case Qt::Key_Right:
+        to = column < 9 && index + 1 < LabelCount ? index + 1 : -1;
+        break;
+    case Qt::Key_Up:
+        to = row > 0 ? index - 10 : -1;
+        break;
+    case Qt::Key_Down:
+        to = index + 10 < LabelCount ? index + 10 : -1;
+        break;
+    default:
+        return false; // Enter and the rest go on to the window
+    }
+    if (to >= 0)
+        l1[to]->setFocus(Qt::TabFocusReason);
+    return true;
+}
+
+void ManualFrm::keyPressEvent(QKeyEvent *event)
+{
+    // Enter, in the target box or anywhere else, presses "Find Answers".
+    if (isEnter(*event)) {
+        Command1->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }

@@ -50,6 +50,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void createControls();
@@ -57,6 +58,8 @@ private:
     void setLabelColours(int index, platform::OleColour back, platform::OleColour fore);
     bool isSelected(int index) const;
     int labelIndex(const QObject *object) const;
+    // A key on a number: Space toggles it, the arrows move the focus.
+    bool numberKey(int index, int key);
 
     MainWindow m_main;
     qint16 m_selectionCount = 0;

@@ -77,6 +77,7 @@ private slots:
     void confirmingChecksTheTargetFirst();
     void confirmationWritesTheMainWindow();
     void closingWithoutConfirmingChangesNothing();
+    void keyboardAlone();
 
 private:
     void click(int index) { QTest::mouseClick(m_frm->l1[index], Qt::LeftButton); }
@@ -410,6 +411,39 @@ void TestManualFrm::closingWithoutConfirmingChangesNothing()
     for (int k = 0; k < 6; ++k)
         QCOMPARE(m_outputs.Label2[k]->text(), QStringLiteral("old%1").arg(k));
     QCOMPARE(m_outputs.lbTarget->text(), QStringLiteral("old target"));
+}
+
+// Numbers chosen and the target confirmed with keys alone; a double-click
+// on a number is one click.
+void TestManualFrm::keyboardAlone()
+{
+    m_frm->show();
+    m_frm->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_frm.get()));
+    // What a double-click brings: a click, then a second press as a
+    // double-click, and its release.
+    click(3);
+    QTest::mouseDClick(m_frm->l1[3], Qt::LeftButton);
+    QTest::mouseRelease(m_frm->l1[3], Qt::LeftButton);
+    QCOMPARE(m_frm->SelectionCount(), qint16(1));
+
+    QCOMPARE(m_frm->focusWidget(), m_frm->l1[0]);
+    const auto press = [this](Qt::Key key) { QTest::keyClick(m_frm->focusWidget(), key); };
+    // Space picks, the arrows walk the rows of 10, 10 and 4 (staying put at
+    // an edge): 0, 11, 21, 20 and 10 are picked.
+    const QList<std::pair<Qt::Key, int>> moves{
+        {Qt::Key_Space, 0},  {Qt::Key_Right, 1}, {Qt::Key_Down, 11},  {Qt::Key_Space, 11},
+        {Qt::Key_Down, 21},  {Qt::Key_Down, 21}, {Qt::Key_Space, 21}, {Qt::Key_Left, 20},
+        {Qt::Key_Space, 20}, {Qt::Key_Left, 20}, {Qt::Key_Up, 10},    {Qt::Key_Space, 10},
+        {Qt::Key_Up, 0},     {Qt::Key_Up, 0}};
+    for (const auto &[key, focusAfter] : moves) {
+        press(key);
+        QCOMPARE(m_frm->focusWidget(), m_frm->l1[focusAfter]);
+    }
+    QCOMPARE(m_frm->SelectionCount(), qint16(6));
+    QTest::keyClick(m_frm->Text1, Qt::Key_Return);
+    QCOMPARE(m_frm->result(), int(QDialog::Accepted));
+    QCOMPARE(GLOBALbas::ChosenNumbers, (QList<qint32>{1, 4, 1, 2, 25, 50, 0}));
 }
 
 QTEST_MAIN(TestManualFrm)
