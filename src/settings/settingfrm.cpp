@@ -40,7 +40,6 @@ qint32 checkState(const QCheckBox *box)
     return box->isChecked() ? 1 : 0;
 }
 
-enum ButtonIndex : qint16 { CancelButton = 0, OkButton = 1, ApplyButton = 2 };
 enum TabIndex : qint16 { DifficultyTab = 0, TimingTab = 1, GeneralTab = 2 };
 
 } // namespace
@@ -54,6 +53,7 @@ SettingFrm::SettingFrm(MainWindow main, QWidget *parent)
     // The design shows the first page; the handler makes it so.
     LightTab1_AfterTabChange(LightTab1->activeTab());
     connectEvents();
+    setUpKeyboard();
     Form_Load();
 }
 
@@ -108,6 +108,8 @@ bool SettingFrm::event(QEvent *event)
 
 bool SettingFrm::eventFilter(QObject *watched, QEvent *event)
 {
+    if (enterPressed(watched, event))
+        return true;
     const bool press =
         event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
     if (watched == LightTab1->tabStripWidget() && press && !validateFocusedBox())

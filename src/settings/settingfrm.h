@@ -36,6 +36,9 @@ public:
         std::function<void()> GetSettings; // runs after OK/Apply
     };
 
+    // ButtonEx1's buttons, as drawn: OK, Cancel, Apply.
+    enum ButtonIndex : qint16 { CancelButton = 0, OkButton = 1, ApplyButton = 2 };
+
     // Builds the controls and loads the window (Form_Load).
     explicit SettingFrm(MainWindow main, QWidget *parent = nullptr);
     ~SettingFrm() override;
@@ -87,6 +90,7 @@ public:
 protected:
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 public slots:
@@ -100,6 +104,11 @@ private:
     void createButtons();
     void connectEvents();
     void loadPreviewDesign();
+    void setUpKeyboard();
+    // The page `step` tabs on (round the strip), as a click on its tab.
+    void switchPage(int step);
+    // Enter in a target box: OK.
+    bool enterPressed(QObject *watched, QEvent *event);
     // Runs the check of the target box that has the focus, as leaving it for
     // another control would; false when the box keeps the focus, and the
     // click that asked is then dropped.

@@ -95,6 +95,9 @@ private slots:
     void cancelAndCloseBoxWriteNothing();
     void appliedValuesSurviveARestart();
 
+    // Keyboard
+    void keyboardAlone();
+
 private:
     std::unique_ptr<SettingFrm> newWindow();
     void showAndActivate(SettingFrm &window);
@@ -774,6 +777,74 @@ void TestSettingFrm::appliedValuesSurviveARestart()
     QVERIFY(w->Check2->isChecked());
     QCOMPARE(w->HS1->value(), w->HS1->minimum());
     QVERIFY(w->Check3->isChecked());
+}
+
+// Keys go to whatever has the focus, as a player's would.
+void TestSettingFrm::keyboardAlone()
+{
+    auto window = newWindow();
+    showAndActivate(*window);
+    const auto focused = [&] { return window->focusWidget(); };
+    const auto press = [&](Qt::Key key, Qt::KeyboardModifiers mods = {}) {
+        QTest::keyClick(focused(), key, mods);
+    };
+    const auto page = [&] { return int(window->LightTab1->activeTab()); };
+
+    // The page's boxes, then OK, Cancel, Apply as drawn.
+    QCOMPARE(focused(), window->Text1[0]);
+    const QList<QWidget *> order{window->Text1[1], window->ButtonEx1[SettingFrm::OkButton],
+                                 window->ButtonEx1[SettingFrm::CancelButton],
+                                 window->ButtonEx1[SettingFrm::ApplyButton], window->Text1[0]};
+    for (QWidget *next : order) {
+        press(Qt::Key_Tab);
+        QCOMPARE(focused(), next);
+    }
+    // The page keys, from a box, a list and the slider alike; the frame shown follows.
+    const QList<std::tuple<Qt::Key, Qt::KeyboardModifiers, int>> pages{
+        {Qt::Key_Tab, Qt::ControlModifier, 1},
+        {Qt::Key_PageDown, Qt::ControlModifier, 2},
+        {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 1},
+        {Qt::Key_PageUp, Qt::ControlModifier, 0},
+        {Qt::Key_PageUp, Qt::ControlModifier, 2},
+        {Qt::Key_PageDown, Qt::ControlModifier, 0},
+        {Qt::Key_Tab, Qt::ControlModifier, 1}};
+    for (const auto &[key, mods, shown] : pages) {
+        press(key, mods);
+        QCOMPARE(page(), shown);
+        QVERIFY(window->Frame1[shown]->isVisible());
+    }
+    window->HS1->setFocus();
+    press(Qt::Key_PageDown, Qt::ControlModifier);
+    QCOMPARE(page(), 2);
+    press(Qt::Key_PageUp, Qt::ControlModifier);
+    QCOMPARE(page(), 1);
+
+    // Space on a focused button presses it (Apply writes and stays open);
+    // Enter anywhere else is OK.
+    window->Check2->setFocus();
+    press(Qt::Key_Space);
+    window->ButtonEx1[SettingFrm::ApplyButton]->setFocus();
+    press(Qt::Key_Space);
+    QCOMPARE(stored("NoSounds"), Variant(1));
+    QVERIFY(window->isVisible());
+    window->Check2->setFocus();
+    press(Qt::Key_Space);
+    press(Qt::Key_Return);
+    QCOMPARE(stored("NoSounds"), Variant(0));
+    QCOMPARE(window->result(), int(QDialog::Accepted));
+
+    // Enter in a target box is OK too; Escape cancels and writes nothing.
+    window = newWindow();
+    showAndActivate(*window);
+    window->Text1[0]->setText(QStringLiteral("150"));
+    QTest::keyClick(window->Text1[0], Qt::Key_Enter);
+    QCOMPARE(stored("LowestTarget"), Variant(150));
+    window = newWindow();
+    showAndActivate(*window);
+    window->Text1[0]->setText(QStringLiteral("170"));
+    QTest::keyClick(window->Text1[0], Qt::Key_Escape);
+    QCOMPARE(window->result(), int(QDialog::Rejected));
+    QCOMPARE(stored("LowestTarget"), Variant(150));
 }
 
 QTEST_MAIN(TestSettingFrm)
