@@ -5,6 +5,7 @@
 // tests/desktop/run starts the sessions and runs this in each.
 
 #include "app/globalbas.h"
+#include "app/regbas.h"
 #include "app/screenshotstage.h"
 #include "game/gamefrm.h"
 #include "game/gamewindow.h"
@@ -16,8 +17,11 @@
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QProcess>
+#include <QLabel>
+#include <QListWidget>
 #include <QPointer>
+#include <QProcess>
+#include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -101,6 +105,7 @@ private slots:
     void everyControlWholeInEveryState_data();
     void everyControlWholeInEveryState();
     void dialogsOpenOverTheMainWindow();
+    void wholeGameWithKeysAlone();
 
 private:
     void checkWindowFits(const GameFrm &window);
@@ -171,8 +176,9 @@ void TestDesktop::everyControlWholeInEveryState()
 
     const QString shots = qEnvironmentVariable("TALLYFOLD_DESKTOP_SHOTS");
     if (!shots.isEmpty())
-        savePicture(*window, QStringLiteral("%1/%2-%3.png")
-                                 .arg(shots, qEnvironmentVariable("TALLYFOLD_DESKTOP_NAME"), state));
+        savePicture(*window,
+                    QStringLiteral("%1/%2-%3.png")
+                        .arg(shots, qEnvironmentVariable("TALLYFOLD_DESKTOP_NAME"), state));
     window->close();
     QTRY_VERIFY(window.isNull());
 }
@@ -204,6 +210,52 @@ void TestDesktop::dialogsOpenOverTheMainWindow()
         command->trigger(); // returns when the dialog has closed
         QVERIFY2(problem.isEmpty(), qPrintable(command->text() + ": " + problem));
     }
+    window->close();
+    QTRY_VERIFY(window.isNull());
+}
+
+// Real key presses through the display server (xdotool, so X11 only): a
+// whole game, then a setting changed, with no mouse at all.
+void TestDesktop::wholeGameWithKeysAlone()
+{
+    GLOBALbas::LowestTarget = 523;
+    GLOBALbas::HighestTarget = 523;
+    GLOBALbas::TimerInterval = 50;
+    const QPointer<GameFrm> window = createGameWindow();
+    // The first six tiles in reading order hide 100 75 8 5 3 2.
+    const QList<int> values{100, 75, 8, 5, 3, 2};
+    for (int tile = 0; tile < values.size(); ++tile)
+        window->flow().board().setTag(tile, QString::number(values[tile]));
+    showGameWindow(*window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    settle(*window);
+
+    QProcess keys;
+    const auto type = [&keys](const QString &sequence) {
+        keys.waitForFinished(); // the keys typed before, to their last
+        keys.start(QStringLiteral("xdotool"),
+                   QStringList{"key", "--delay", "60"} + sequence.split(QLatin1Char(' ')));
+        return keys.waitForStarted();
+    };
+    QVERIFY(type("space space space space space space"));
+    QTRY_COMPARE(window->Label2[5]->text(), QStringLiteral("2"));
+    QTRY_COMPARE(window->focusWidget(), window->Command1);
+    QVERIFY(type("Return"));
+    QTRY_COMPARE(window->lbTarget->text(), QStringLiteral("523"));
+    QTRY_VERIFY(!window->flow().isRolling());
+    QVERIFY(type("space Tab Return"));
+    QTRY_COMPARE(window->cmdAnswer->text(), QStringLiteral("Search Finished"));
+    QCOMPARE(window->List1->count(), 32);
+
+    // The menu's access key, the Timing page, the music switch, OK.
+    QVERIFY(type("alt+s ctrl+Tab Tab Tab space Return"));
+    QTRY_VERIFY(REGbas::FetchSetting(REGbas::HkeyCurrentUser, GLOBALbas::SettingsKeyPath,
+                                     QStringLiteral("NoSounds")) == 0 &&
+                GLOBALbas::LastRegValue == Variant(1));
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+    QTRY_VERIFY(window->isActiveWindow()); // the keyboard is back with the game
+    keys.waitForFinished();
+    QCOMPARE(keys.exitCode(), 0);
     window->close();
     QTRY_VERIFY(window.isNull());
 }
