@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
 #include <span>
 
 QString GameFrm::command1Caption() const
@@ -64,6 +65,9 @@ void GameFrm::setTimerEnabled(bool enabled)
 void GameFrm::setDialValue(int value)
 {
     cp1->setValue(value);
+    // The dial counts the seconds gone; a listener wants the seconds left.
+    cp1->setAccessibleName(
+        QStringLiteral("Clock: %1 seconds left").arg(std::max(0, GLOBALbas::TimeAllowed - value)));
 }
 
 QString GameFrm::targetCaption() const
