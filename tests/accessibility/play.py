@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 """Plays a whole game and changes a setting through the accessibility bus
 alone: every control is found by its role and name, read through its
 interfaces and pressed through its actions, as a screen reader would.
@@ -45,7 +45,7 @@ def find(root, role, name=None, showing=True):
     """The first node of `role` whose name matches `name` (a string or a
     compiled pattern), among those on screen unless told otherwise."""
     for node, _ in walk(root):
-        if node.getRole() != role:
+        if role is not None and node.getRole() != role:
             continue
         if name is not None:
             text = node.name or ""
@@ -178,10 +178,12 @@ timing = poll("the Timing tab", lambda: find(settings, pyatspi.ROLE_PAGE_TAB, "T
 press(timing)
 poll("the Timing tab to be selected",
      lambda: timing.getState().contains(pyatspi.STATE_SELECTED))
-poll("the Timing page to show", lambda: find(settings, pyatspi.ROLE_FILLER, "Timing") or
-     find(settings, pyatspi.ROLE_PANEL, "Timing"))
+page = poll("the Timing page to show", lambda: next(
+    node for node, _ in walk(settings)
+    if node.name == "Timing" and node.getRole() != pyatspi.ROLE_PAGE_TAB
+    and node.getState().contains(pyatspi.STATE_SHOWING)))
 sounds = poll("the sounds check box",
-              lambda: find(settings, pyatspi.ROLE_CHECK_BOX, "Turn off sounds:"))
+              lambda: find(page, pyatspi.ROLE_CHECK_BOX, "Turn off sounds:"))
 was_checked = sounds.getState().contains(pyatspi.STATE_CHECKED)
 press(sounds)
 poll("the check box to change",
