@@ -10,6 +10,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 DEADLINE = time.monotonic() + 50
 
@@ -19,10 +20,34 @@ def fail(message):
     sys.exit(1)
 
 
+# What a listener hears: new names (Qt sends the object, not the name, with
+# each) and the clock's values.
+heard = {"names": 0, "clock": 0}
+
+
+def listen(event):
+    if event.type.startswith("object:property-change:accessible-name"):
+        heard["names"] += 1
+    elif event.type.startswith("object:property-change:accessible-value"):
+        heard["clock"] += 1
+
+
+pyatspi.Registry.registerEventListener(
+    listen, "object:property-change:accessible-name", "object:property-change:accessible-value")
+
+
+def pump():
+    """Delivers the events that have arrived."""
+    context = GLib.MainContext.default()
+    while context.pending():
+        context.iteration(False)
+
+
 def poll(what, probe, seconds=10.0):
     """Calls probe until it returns something true; fails naming `what`."""
     end = min(time.monotonic() + seconds, DEADLINE)
     while time.monotonic() < end:
+        pump()
         try:
             result = probe()
         except Exception:  # the tree changes under us while a window opens
@@ -141,15 +166,27 @@ if not match:
     fail(f"the clock is named {clock.name!r}")
 print(f"accessibility: clock at {value.currentValue:g} of {value.maximumValue:g}, "
       f"named {clock.name!r}")
+poll("the clock's value to be announced", lambda: heard["clock"] >= 1, 3)
 
 press(game_button)
 poll("PLAY AGAIN", lambda: game_button.name == "PLAY AGAIN")
 answer_button = poll("Show Answer(s)",
                      lambda: find(window, pyatspi.ROLE_PUSH_BUTTON, "Show Answer(s)"))
+search_started = time.monotonic()
+names_before = heard["names"]
 press(answer_button)
 finished = re.compile(r"Searched (\d+) combinations: \n(\d+) answers found\.")
 progress = poll("the search to finish", lambda: find(window, pyatspi.ROLE_LABEL, finished), 30)
+search_seconds = time.monotonic() - search_started
+time.sleep(0.2)
+pump()
 combinations, count = map(int, finished.fullmatch(progress.name).groups())
+# The progress label's name changes once a display frame at most (60 a
+# second), never once a report; a few more for the button and the list.
+names = heard["names"] - names_before
+if names > 60 * search_seconds + 10:
+    fail(f"{names} names changed during a {search_seconds:.2f} s search")
+print(f"accessibility: {names} names changed during a {search_seconds:.2f} s search")
 answers = find(window, pyatspi.ROLE_LIST, "Answers")
 if not answers:
     fail("no list named Answers")
