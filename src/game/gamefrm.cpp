@@ -193,7 +193,6 @@ void GameFrm::createGameControls()
 
     cp1 = new VelCProg(m_client);
     cp1->setObjectName(QStringLiteral("cp1"));
-    setDialValue(cp1->value()); // names the clock
     loadClockFace(*cp1);
     cp1->hide(); // shown once the layout has fitted it
 
@@ -232,6 +231,7 @@ void GameFrm::Form_Load()
     ResizeControls();
     setUpKeyboard();
     GetSettings();
+    nameClock();
     Timer1->setInterval(GLOBALbas::TimerInterval); // stays disabled until a game starts
     ScrambleNos();
 

@@ -91,8 +91,8 @@ void TestControlAccessibility::interfaces_data()
         ButtonEx *b = newButton(h, QString());
         b->setAccessibleName(QStringLiteral("Face-down tile 3, row 1"));
         return b;
-    }) << int(QAccessible::Button)
-                                           << "Face-down tile 3, row 1" << press << false << false;
+    }) << int(QAccessible::Button) << "Face-down tile 3, row 1"
+                                           << press << false << false;
     QTest::newRow("toggle, down is checked") << Build([](QWidget *h) {
         ButtonEx *b = newButton(h, QStringLiteral("Mute"), button::Style::Toggle);
         b->setValue(button::State::Down);
@@ -103,8 +103,8 @@ void TestControlAccessibility::interfaces_data()
         ButtonEx *b = newButton(h, QStringLiteral("Mute"), button::Style::Toggle);
         b->setValue(button::State::Up);
         return b;
-    }) << int(QAccessible::CheckBox) << "Mute"
-                                               << toggle << false << false;
+    }) << int(QAccessible::CheckBox) << "Mute" << toggle
+                                               << false << false;
     QTest::newRow("disabled: no press") << Build([](QWidget *h) {
         ButtonEx *b = newButton(h, QStringLiteral("OK"));
         b->setControlEnabled(false);
@@ -112,8 +112,7 @@ void TestControlAccessibility::interfaces_data()
     }) << int(QAccessible::Button) << "OK"
                                         << QStringList{} << false << true;
     QTest::newRow("dial") << Build([](QWidget *h) { return new VelCProg(h); })
-                          << int(QAccessible::Dial) << QString() << QStringList{} << false
-                          << false;
+                          << int(QAccessible::Dial) << QString() << QStringList{} << false << false;
     QTest::newRow("tab strip") << Build([](QWidget *h) { return new LightTab(h); })
                                << int(QAccessible::PageTabList) << QString() << QStringList{}
                                << false << false;
@@ -180,8 +179,8 @@ void TestControlAccessibility::tabPressSelectsAsAClick()
     m_host->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_host.get()));
     QSignalSpy changes(strip, &LightTab::AfterTabChange);
-    QSignalSpy presses(strip->tabStripWidget(), SIGNAL(pressed(Qt::MouseButton,
-                                                              Qt::KeyboardModifiers, QPointF)));
+    QSignalSpy presses(strip->tabStripWidget(),
+                       SIGNAL(pressed(Qt::MouseButton, Qt::KeyboardModifiers, QPointF)));
 
     QAccessibleInterface *iface = accessible(strip);
     QCOMPARE(iface->childCount(), 3);

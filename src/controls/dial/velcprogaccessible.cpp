@@ -31,6 +31,13 @@ VelCProg *VelCProgAccessible::dial() const
     return static_cast<VelCProg *>(widget());
 }
 
+QAccessible::State VelCProgAccessible::state() const
+{
+    QAccessible::State s = QAccessibleWidget::state();
+    s.readOnly = true;
+    return s;
+}
+
 void *VelCProgAccessible::interface_cast(QAccessible::InterfaceType type)
 {
     if (type == QAccessible::ValueInterface)

@@ -15,6 +15,7 @@ public:
     // Installs the interface's factory once; every VelCProg calls it.
     static void installFactory();
 
+    QAccessible::State state() const override;
     void *interface_cast(QAccessible::InterfaceType type) override;
 
     QVariant currentValue() const override;

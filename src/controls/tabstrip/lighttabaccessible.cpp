@@ -62,8 +62,9 @@ public:
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {
-        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface *>(this)
-                                                    : nullptr;
+        return type == QAccessible::ActionInterface
+                   ? static_cast<QAccessibleActionInterface *>(this)
+                   : nullptr;
     }
     QStringList actionNames() const override
     {
@@ -76,8 +77,8 @@ public:
         // A click in the middle of the tab, where the mouse would select it.
         const TabRow &row = m_strip->tabRow();
         QWidget *strip = m_strip->tabStripWidget();
-        platform::clickAt(*strip, QPointF(row.left(m_index) + row.width(m_index) / 2.0,
-                                          strip->height() / 2.0));
+        platform::clickAt(
+            *strip, QPointF(row.left(m_index) + row.width(m_index) / 2.0, strip->height() / 2.0));
     }
     QStringList keyBindingsForAction(const QString &) const override { return {}; }
 
