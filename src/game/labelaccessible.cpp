@@ -1,5 +1,7 @@
 #include "game/labelaccessible.h"
 
+#include "platform/accessibility.h"
+
 #include <QAccessibleWidget>
 #include <QLabel>
 
@@ -39,10 +41,6 @@ QAccessibleInterface *titledLabelFactory(const QString &className, QObject *obje
 
 void setAccessibleTitle(QLabel &label, const QString &title)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(titledLabelFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    platform::installAccessibleFactory(titledLabelFactory);
     label.setProperty(TitleProperty, title);
 }

@@ -1,6 +1,6 @@
 #include "game/menucommandaccessible.h"
 
-#include "platform/accessibleclick.h"
+#include "platform/accessibility.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -111,10 +111,6 @@ QAccessibleInterface *menuCommandFactory(const QString &className, QObject *obje
 
 void queueAccessiblePresses(QMenuBar &bar)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(menuCommandFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    platform::installAccessibleFactory(menuCommandFactory);
     bar.setProperty(QueuedProperty, true);
 }

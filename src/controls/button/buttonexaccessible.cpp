@@ -2,7 +2,7 @@
 
 #include "controls/button/buttonex.h"
 #include "controls/button/buttonstate.h"
-#include "platform/accessibleclick.h"
+#include "platform/accessibility.h"
 
 namespace {
 
@@ -21,11 +21,7 @@ ButtonExAccessible::ButtonExAccessible(QWidget *widget)
 
 void ButtonExAccessible::installFactory()
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(buttonFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    platform::installAccessibleFactory(buttonFactory);
 }
 
 ButtonEx *ButtonExAccessible::button() const

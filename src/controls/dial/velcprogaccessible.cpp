@@ -1,6 +1,7 @@
 #include "controls/dial/velcprogaccessible.h"
 
 #include "controls/dial/velcprog.h"
+#include "platform/accessibility.h"
 
 namespace {
 
@@ -19,11 +20,7 @@ VelCProgAccessible::VelCProgAccessible(QWidget *widget)
 
 void VelCProgAccessible::installFactory()
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(dialFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    platform::installAccessibleFactory(dialFactory);
 }
 
 VelCProg *VelCProgAccessible::dial() const

@@ -1,7 +1,7 @@
 #include "controls/tabstrip/lighttabaccessible.h"
 
 #include "controls/tabstrip/lighttab.h"
-#include "platform/accessibleclick.h"
+#include "platform/accessibility.h"
 
 #include <QPointer>
 
@@ -110,11 +110,7 @@ LightTabAccessible::~LightTabAccessible()
 
 void LightTabAccessible::installFactory()
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(tabStripFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    platform::installAccessibleFactory(tabStripFactory);
 }
 
 LightTab *LightTabAccessible::strip() const

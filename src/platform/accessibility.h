@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QPointF>
 #include <QString>
 
@@ -15,5 +16,10 @@ void clickAt(QWidget &widget, QPointF at);
 
 // A caption without its access-key markers: "&OK" reads "OK", "&&" one "&".
 QString withoutAccessKey(const QString &caption);
+
+// Installs an accessibility interface factory the first time it is given;
+// the controls call it from their constructors, so any host gets their
+// interfaces without registering anything itself.
+void installAccessibleFactory(QAccessible::InterfaceFactory factory);
 
 } // namespace platform

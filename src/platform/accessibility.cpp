@@ -1,11 +1,24 @@
-#include "platform/accessibleclick.h"
+#include "platform/accessibility.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QWidget>
 
+#include <algorithm>
+#include <vector>
+
 namespace platform {
+
+void installAccessibleFactory(QAccessible::InterfaceFactory factory)
+{
+    // Only ever touched from the user-interface thread, like the widgets.
+    static std::vector<QAccessible::InterfaceFactory> installed;
+    if (std::find(installed.begin(), installed.end(), factory) != installed.end())
+        return;
+    installed.push_back(factory);
+    QAccessible::installFactory(factory);
+}
 
 void clickAt(QWidget &widget, QPointF at)
 {
