@@ -77,6 +77,7 @@ void AboutFrm::createControls()
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setScaledContents(true);
     Image1->setPixmap(QPixmap(LogoResource));
+    Image1->setAccessibleName(QStringLiteral("The Tallyfold Numbers Game logo"));
 
     Label1 = createLabel("Label1", QStringLiteral("The Tallyfold Numbers Game"));
     Label1->setFont(underlined(designFont(DesignFace, 9.75, QFont::Bold)));

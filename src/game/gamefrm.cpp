@@ -5,6 +5,8 @@
 #include "controls/dial/velcprog.h"
 #include "game/designfont.h"
 #include "game/gradientpanel.h"
+#include "game/labelaccessible.h"
+#include "game/menucommandaccessible.h"
 #include "game/targetlabel.h"
 #include "platform/colour.h"
 #include "platform/propertybag.h"
@@ -105,6 +107,7 @@ void GameFrm::createMenus()
     connect(mnuSettings, &QAction::triggered, this, &GameFrm::mnuSettings_Click);
     connect(mnuSetup, &QAction::triggered, this, &GameFrm::mnuSetup_Click);
     connect(mnuAbout, &QAction::triggered, this, &GameFrm::mnuAbout_Click);
+    queueAccessiblePresses(*bar);
 }
 
 void GameFrm::createControls()
@@ -143,6 +146,7 @@ void GameFrm::createPanels()
         label->setAlignment(Qt::AlignCenter);
         label->setFrameStyle(QFrame::Box | QFrame::Plain);
         label->setLineWidth(1);
+        setAccessibleTitle(*label, QStringLiteral("Chosen number %1").arg(i + 1));
         setColours(label, rgbColour(255, 255, 255), rgbColour(6, 120, 255), Background::Filled);
         Label2[i] = label;
     }
@@ -157,6 +161,7 @@ void GameFrm::createPanels()
     setColours(Picture2, rgbColour(0, 0, 0), rgbColour(0, 0, 0), Background::Filled);
     lbTarget = new TargetLabel(Picture2);
     lbTarget->setObjectName(QStringLiteral("lbTarget"));
+    setAccessibleTitle(*lbTarget, QStringLiteral("Target"));
     lbTarget->setContentsMargins(0, 0, 0, 0);
     lbTarget->setAlignment(Qt::AlignCenter);
     setColours(lbTarget, rgbColour(0, 255, 0), rgbColour(0, 0, 0), Background::Filled);
@@ -183,6 +188,7 @@ void GameFrm::createGameControls()
 
     List1 = new QListWidget(m_client);
     List1->setObjectName(QStringLiteral("List1"));
+    List1->setAccessibleName(QStringLiteral("Answers"));
     List1->hide();
 
     cp1 = new VelCProg(m_client);
@@ -207,6 +213,9 @@ ButtonEx *GameFrm::createTile(int index)
 {
     auto *tile = new ButtonEx(m_client);
     tile->setObjectName(QStringLiteral("btnPick_%1").arg(index));
+    // Rows of ten, ten and four, as the layout places them.
+    tile->setAccessibleName(
+        QStringLiteral("Face-down tile %1, row %2").arg(index % 10 + 1).arg(index / 10 + 1));
     connect(tile, &ButtonEx::Click, this, [this, index] { btnPick_Click(qint16(index)); });
     connect(tile, &ButtonEx::KeyDown, this,
             [this, index](short keyCode, short) { btnPick_KeyDown(qint16(index), keyCode); });
@@ -222,6 +231,7 @@ void GameFrm::Form_Load()
     ResizeControls();
     setUpKeyboard();
     GetSettings();
+    nameClock();
     Timer1->setInterval(GLOBALbas::TimerInterval); // stays disabled until a game starts
     ScrambleNos();
 

@@ -125,6 +125,8 @@ private:
 
     void setUpKeyboard();
     void takeBackFocus();
+    // The clock's accessible name: the seconds left, which the dial does not show.
+    void nameClock();
     void moveTileFocus(int column, int row, int dx, int dy);
     void focusFaceDownTile(int from, int step);
     bool pressedWithEnter(QObject *watched, QEvent *event);

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
 #include <span>
 
 QString GameFrm::command1Caption() const
@@ -64,6 +65,14 @@ void GameFrm::setTimerEnabled(bool enabled)
 void GameFrm::setDialValue(int value)
 {
     cp1->setValue(value);
+    nameClock();
+}
+
+void GameFrm::nameClock()
+{
+    // The dial counts the seconds gone; a listener wants the seconds left.
+    const int left = std::max(0, GLOBALbas::TimeAllowed - cp1->value());
+    cp1->setAccessibleName(QStringLiteral("Clock: %1 seconds left").arg(left));
 }
 
 QString GameFrm::targetCaption() const

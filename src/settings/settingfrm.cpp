@@ -88,6 +88,9 @@ void SettingFrm::Form_Load()
     LightTab1->setCaption(DifficultyTab, QStringLiteral(" Difficulty "));
     LightTab1->setCaption(TimingTab, QStringLiteral(" Timing "));
     LightTab1->setCaption(GeneralTab, QStringLiteral(" General "));
+    // Each page is read out under the name of its tab.
+    for (int k = 0; k < int(Frame1.size()); ++k)
+        Frame1[k]->setAccessibleName(LightTab1->caption(k).trimmed());
     Combo1->clear();
     for (int position = 0; position < settingsrules::TimeAllowedPositions; ++position)
         Combo1->addItem(QString::number(settingsrules::secondsAtPosition(position)));

@@ -60,6 +60,8 @@ void SettingFrm::createControls()
 {
     setObjectName(QStringLiteral("SettingFrm"));
     setWindowTitle(QStringLiteral(" "));
+    // The caption shows nothing; assistive technologies need a name.
+    setAccessibleName(QStringLiteral("Settings"));
     setFont(designFont(QStringLiteral("MS Sans Serif"), 8.25));
     setFixedSize(twips(0, 0, ClientTwips.width(), ClientTwips.height()).size());
 
@@ -111,6 +113,7 @@ void SettingFrm::createTimingTab()
     // Selection only: a typed text would name no list position to store.
     Combo1 = new QComboBox(page);
     Combo1->setObjectName(QStringLiteral("Combo1"));
+    Label1->setBuddy(Combo1); // names the list for assistive technologies
     Combo1->setEditable(false);
     Combo1->setGeometry(twips(1500, 180, 1050, 360));
 
@@ -139,6 +142,7 @@ void SettingFrm::createTimingTab()
     HS1->setPageStep(SliderLargeStep);
     HS1->setValue(SliderDesignValue);
     HS1->setGeometry(twips(180, 2250, 4260, 330));
+    Label5->setBuddy(HS1); // names the slider for assistive technologies
 
     Label4 = newLabel(page, QStringLiteral("Label4"), QString::number(SliderDesignValue),
                       QRect(4560, 2250, 840, 330));

@@ -120,6 +120,7 @@ void ManualFrm::createControls()
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(toPixels(Text1Place));
     Text1->setAlignment(Qt::AlignCenter);
+    Label1->setBuddy(Text1); // names the box for assistive technologies
     Text1->setFont(designFont(SansSerif, 24));
     platform::installDigitKeyFilter(Text1);
     // A refused check also drops the click whose press moved the focus, so a

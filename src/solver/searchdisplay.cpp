@@ -18,8 +18,12 @@ SearchDisplay::SearchDisplay(QListWidget *list, QLabel *label)
 SearchDisplay::~SearchDisplay()
 {
     flushAnswers();
-    if (label_)
+    if (label_) {
         label_->setUpdatesEnabled(true);
+        // Its name is its text again, told at every change.
+        if (heldName_)
+            label_->setAccessibleName(QString());
+    }
 }
 
 void SearchDisplay::showProgress(std::int32_t count)
@@ -30,6 +34,12 @@ void SearchDisplay::showProgress(std::int32_t count)
     // next one, setting the text only records it.
     if (label_->updatesEnabled())
         label_->setUpdatesEnabled(false);
+    // A label without a name of its own tells assistive technologies of every
+    // new text; held as its name, the text reaches them once a frame instead.
+    if (!heldName_) {
+        heldName_ = true;
+        label_->setAccessibleName(label_->text());
+    }
     label_->setText(QStringLiteral("Searching... ") + QString::number(count));
 }
 
@@ -47,8 +57,11 @@ void SearchDisplay::beforeYield()
         return;
     frame_.restart();
     flushAnswers();
-    if (label_)
+    if (label_) {
         label_->setUpdatesEnabled(true); // repaints it during this yield
+        if (heldName_ && label_->accessibleName() != label_->text())
+            label_->setAccessibleName(label_->text());
+    }
 }
 
 void SearchDisplay::flushAnswers()

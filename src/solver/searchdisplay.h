@@ -16,6 +16,7 @@ class QListWidget;
 // report and new answers are taken at once, but both reach the screen at
 // most once a frame: thousands of reports and hundreds of answers would
 // otherwise each cost a repaint, and each new line a relayout of the list.
+// The label's accessibility notifications follow its repaints.
 class SearchDisplay
 {
 public:
@@ -41,4 +42,5 @@ private:
     QSet<QString> listed_;
     QStringList pending_;
     QElapsedTimer frame_;
+    bool heldName_ = false;
 };

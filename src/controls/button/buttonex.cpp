@@ -1,10 +1,12 @@
 #include "controls/button/buttonex.h"
 
 #include "controls/button/accesskey.h"
+#include "controls/button/buttonexaccessible.h"
 #include "controls/button/inputcodes.h"
 #include "platform/surfaceshape.h"
 #include "platform/twips.h"
 
+#include <QAccessible>
 #include <QKeySequence>
 #include <QPainter>
 
@@ -20,6 +22,7 @@ ButtonEx::ButtonEx(QWidget *parent)
     : QWidget(parent)
     , m_hover(new HoverTracker(this))
 {
+    ButtonExAccessible::installFactory();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     // Moves with no button held are what start the hover tracking.
@@ -77,6 +80,16 @@ void ButtonEx::initProperties()
 
 void ButtonEx::changed(const char *name)
 {
+    // A screen reader hears a new caption, and a toggle's new state.
+    if (qstrcmp(name, "Caption") == 0) {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    } else if (qstrcmp(name, "Value") == 0 && m_p.style == button::Style::Toggle) {
+        QAccessible::State checked;
+        checked.checked = true;
+        QAccessibleStateChangeEvent event(this, checked);
+        QAccessible::updateAccessibility(&event);
+    }
     emit propertyChanged(QString::fromLatin1(name));
 }
 

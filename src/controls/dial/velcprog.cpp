@@ -2,6 +2,7 @@
 
 #include "controls/dial/dialgeometry.h"
 #include "controls/dial/dialpainter.h"
+#include "controls/dial/velcprogaccessible.h"
 #include "platform/surfaceshape.h"
 
 #include <QEvent>
@@ -19,6 +20,7 @@ VelCProg::VelCProg(const platform::Ambient &ambient, QWidget *parent)
     : QWidget(parent)
     , m_ambient(ambient)
 {
+    VelCProgAccessible::installFactory();
     // Every pixel comes from the surface image, so Qt need not clear first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     initProperties();

@@ -4,6 +4,8 @@
 
 #include "controls/dial/velcprog.h"
 
+#include <QAccessible>
+
 #include <algorithm>
 #include <limits>
 
@@ -25,6 +27,9 @@ void VelCProg::setValue(int value)
     else
         m_p.value = value;
     Repaint();
+    // What a screen reader announces as the dial moves.
+    QAccessibleValueChangeEvent event(this, m_p.value);
+    QAccessible::updateAccessibility(&event);
     report("Value");
 }
 

@@ -1,10 +1,12 @@
 #include "controls/tabstrip/lighttab.h"
 
 #include "controls/tabstrip/captionstring.h"
+#include "controls/tabstrip/lighttabaccessible.h"
 #include "controls/tabstrip/tabsurfacewidget.h"
 #include "platform/propertybag.h"
 #include "platform/surfaceshape.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -41,6 +43,7 @@ LightTab::LightTab(QWidget *parent)
     , TabStrip(new TabSurfaceWidget(this))
     , HighlightTab(new TabSurfaceWidget(this))
 {
+    LightTabAccessible::installFactory();
     setAttribute(Qt::WA_OpaquePaintEvent);
     TabStrip->setObjectName(QStringLiteral("TabStrip"));
     HighlightTab->setObjectName(QStringLiteral("HighlightTab"));
@@ -284,8 +287,13 @@ void LightTab::moveHighlight(int index, TabChangeEvent event)
         // No tab of that index is drawn, so none is raised.
         HighlightTab->hide();
     }
-    if (event == TabChangeEvent::Raise)
+    if (event == TabChangeEvent::Raise) {
+        // A screen reader hears which tab is now the selected one.
+        QAccessibleEvent selected(this, QAccessible::Selection);
+        selected.setChild(index);
+        QAccessible::updateAccessibility(&selected);
         emit AfterTabChange(static_cast<qint16>(index));
+    }
 }
 
 void LightTab::TabStrip_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPointF position)

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QAccessible>
+#include <QPointF>
+#include <QString>
+
+class QWidget;
+
+namespace platform {
+
+// A left-button press and release delivered to the widget at a point of its
+// own, as the mouse would deliver them: what an assistive technology's
+// "press" does on a self-drawn control, so the control and its host see
+// exactly the events of a click and nothing else.
+void clickAt(QWidget &widget, QPointF at);
+
+// A caption without its access-key markers: "&OK" reads "OK", "&&" one "&".
+QString withoutAccessKey(const QString &caption);
+
+// Installs an accessibility interface factory the first time it is given;
+// the controls call it from their constructors, so any host gets their
+// interfaces without registering anything itself.
+void installAccessibleFactory(QAccessible::InterfaceFactory factory);
+
+} // namespace platform

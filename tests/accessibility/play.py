@@ -1,0 +1,240 @@
+#!/usr/bin/python3
+"""Plays a whole game and changes a setting through the accessibility bus
+alone: every control is found by its role and name, read through its
+interfaces and pressed through its actions, as a screen reader would.
+Prints the main window's tree in the answers state. Exits non-zero on the
+first thing that does not work, naming it."""
+import os
+import re
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+DEADLINE = time.monotonic() + 50
+
+
+def fail(message):
+    print("accessibility: FAIL: " + message, file=sys.stderr)
+    sys.exit(1)
+
+
+# What a listener hears: new names (Qt sends the object, not the name, with
+# each) and the clock's values.
+heard = {"names": 0, "clock": 0}
+
+
+def listen(event):
+    if event.type.startswith("object:property-change:accessible-name"):
+        heard["names"] += 1
+    elif event.type.startswith("object:property-change:accessible-value"):
+        heard["clock"] += 1
+
+
+pyatspi.Registry.registerEventListener(
+    listen, "object:property-change:accessible-name", "object:property-change:accessible-value")
+
+
+def pump():
+    """Delivers the events that have arrived."""
+    context = GLib.MainContext.default()
+    while context.pending():
+        context.iteration(False)
+
+
+def poll(what, probe, seconds=10.0):
+    """Calls probe until it returns something true; fails naming `what`."""
+    end = min(time.monotonic() + seconds, DEADLINE)
+    while time.monotonic() < end:
+        pump()
+        try:
+            result = probe()
+        except Exception:  # the tree changes under us while a window opens
+            result = None
+        if result:
+            return result
+        time.sleep(0.05)
+    fail("timed out waiting for " + what)
+
+
+def walk(node, depth=0):
+    yield node, depth
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child is not None:
+            yield from walk(child, depth + 1)
+
+
+def find(root, role, name=None, showing=True):
+    """The first node of `role` whose name matches `name` (a string or a
+    compiled pattern), among those on screen unless told otherwise."""
+    for node, _ in walk(root):
+        if role is not None and node.getRole() != role:
+            continue
+        if name is not None:
+            text = node.name or ""
+            if isinstance(name, str) and text != name:
+                continue
+            if not isinstance(name, str) and not name.fullmatch(text):
+                continue
+        if showing and not node.getState().contains(pyatspi.STATE_SHOWING):
+            continue
+        return node
+    return None
+
+
+def press(node):
+    action = node.queryAction()
+    names = [action.getName(i).lower() for i in range(action.nActions)]
+    for wanted in ("press", "toggle"):
+        if wanted in names:
+            if not action.doAction(names.index(wanted)):
+                fail(f"the {wanted} action of {node.name!r} failed")
+            return
+    fail(f"{node.name!r} ({node.getRoleName()}) has no press action, only {names}")
+
+
+def dump(root):
+    lines = []
+    for node, depth in walk(root):
+        states = node.getState()
+        if not states.contains(pyatspi.STATE_SHOWING):
+            continue
+        line = "  " * depth + f"[{node.getRoleName()}] {node.name!r}"
+        try:
+            value = node.queryValue()
+            line += f" value={value.currentValue:g} ({value.minimumValue:g}..{value.maximumValue:g})"
+        except NotImplementedError:
+            pass
+        try:
+            action = node.queryAction()
+            names = [action.getName(i) for i in range(action.nActions)]
+            if names:
+                line += " actions=" + ",".join(names)
+        except NotImplementedError:
+            pass
+        lines.append(line)
+    return "\n".join(lines)
+
+
+def application():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        if app is not None and (app.name or "").lower() == "tallyfold":
+            return app
+    return None
+
+
+app = poll("the game on the bus", application, 20)
+window = poll("the main window", lambda: find(app, pyatspi.ROLE_FRAME, "The Numbers Game"), 20)
+
+# Six face-down tiles, found by name, pressed through the bus.
+for position in range(1, 7):
+    name = f"Face-down tile {position}, row 1"
+    tile = poll(name, lambda: find(window, pyatspi.ROLE_PUSH_BUTTON, name))
+    press(tile)
+    poll(f"{name} to be picked", lambda: not find(window, pyatspi.ROLE_PUSH_BUTTON, name))
+chosen = []
+for label in range(1, 7):
+    pattern = re.compile(f"Chosen number {label}: (\\d+)")
+    node = poll(f"chosen number {label}", lambda: find(window, pyatspi.ROLE_LABEL, pattern))
+    chosen.append(int(pattern.fullmatch(node.name).group(1)))
+print(f"accessibility: picked {chosen}")
+
+game_button = poll("START", lambda: find(window, pyatspi.ROLE_PUSH_BUTTON, "START"))
+poll("START to be enabled",
+     lambda: game_button.getState().contains(pyatspi.STATE_ENABLED))
+press(game_button)
+poll("the clock to start", lambda: game_button.name == "STOP", 20)
+target_label = find(window, pyatspi.ROLE_LABEL, re.compile(r"Target: \d+"))
+if not target_label:
+    fail("no label reads the target")
+target = int(target_label.name.split(": ")[1])
+if not 101 <= target <= 999:
+    fail(f"the target {target} is out of range")
+print(f"accessibility: target {target}")
+
+clock = find(window, pyatspi.ROLE_DIAL)
+if not clock:
+    fail("no dial on the main window")
+value = clock.queryValue()
+poll("the clock to tick", lambda: value.currentValue >= 1, 5)
+match = re.fullmatch(r"Clock: (\d+) seconds left", clock.name or "")
+if not match:
+    fail(f"the clock is named {clock.name!r}")
+print(f"accessibility: clock at {value.currentValue:g} of {value.maximumValue:g}, "
+      f"named {clock.name!r}")
+poll("the clock's value to be announced", lambda: heard["clock"] >= 1, 3)
+
+press(game_button)
+poll("PLAY AGAIN", lambda: game_button.name == "PLAY AGAIN")
+answer_button = poll("Show Answer(s)",
+                     lambda: find(window, pyatspi.ROLE_PUSH_BUTTON, "Show Answer(s)"))
+search_started = time.monotonic()
+names_before = heard["names"]
+press(answer_button)
+finished = re.compile(r"Searched (\d+) combinations: \n(\d+) answers found\.")
+progress = poll("the search to finish", lambda: find(window, pyatspi.ROLE_LABEL, finished), 30)
+search_seconds = time.monotonic() - search_started
+time.sleep(0.2)
+pump()
+combinations, count = map(int, finished.fullmatch(progress.name).groups())
+# The progress label's name changes once a display frame at most (60 a
+# second), never once a report; a few more for the button and the list.
+names = heard["names"] - names_before
+if names > 60 * search_seconds + 10:
+    fail(f"{names} names changed during a {search_seconds:.2f} s search")
+print(f"accessibility: {names} names changed during a {search_seconds:.2f} s search")
+answers = find(window, pyatspi.ROLE_LIST, "Answers")
+if not answers:
+    fail("no list named Answers")
+listed = [answers.getChildAtIndex(i).name for i in range(answers.childCount)]
+if len(listed) != count:
+    fail(f"the label counts {count} answers, the list holds {len(listed)}")
+print(f"accessibility: {combinations} combinations searched, {count} answers, "
+      f"first {listed[:3]}")
+print("accessibility: the main window with the answers:")
+print(dump(window))
+
+press(game_button)
+poll("a new board", lambda: find(window, pyatspi.ROLE_PUSH_BUTTON, "Face-down tile 1, row 1"))
+
+# The settings window, through the menu command, which returns at once.
+menu = find(window, pyatspi.ROLE_MENU_ITEM, "Setting")
+if not menu:
+    fail("no menu command named Setting")
+started = time.monotonic()
+press(menu)
+if time.monotonic() - started > 2:
+    fail("pressing Setting did not return at once")
+settings = poll("the settings window",
+                lambda: find(app, pyatspi.ROLE_DIALOG, "Settings"), 10)
+timing = poll("the Timing tab", lambda: find(settings, pyatspi.ROLE_PAGE_TAB, "Timing"))
+press(timing)
+poll("the Timing tab to be selected",
+     lambda: timing.getState().contains(pyatspi.STATE_SELECTED))
+page = poll("the Timing page to show", lambda: next(
+    node for node, _ in walk(settings)
+    if node.name == "Timing" and node.getRole() != pyatspi.ROLE_PAGE_TAB
+    and node.getState().contains(pyatspi.STATE_SHOWING)))
+sounds = poll("the sounds check box",
+              lambda: find(page, pyatspi.ROLE_CHECK_BOX, "Turn off sounds:"))
+was_checked = sounds.getState().contains(pyatspi.STATE_CHECKED)
+press(sounds)
+poll("the check box to change",
+     lambda: sounds.getState().contains(pyatspi.STATE_CHECKED) != was_checked)
+ok = poll("OK", lambda: find(settings, pyatspi.ROLE_PUSH_BUTTON, "OK"))
+press(ok)
+store = os.path.join(os.environ["XDG_CONFIG_HOME"], "Vantor", "Tallyfold.conf")
+wanted = f"NoSounds=dword:{0 if was_checked else 1}"
+
+
+def stored():
+    with open(store, encoding="latin-1") as f:
+        return wanted in f.read().splitlines()
+
+
+poll(f"{wanted} in the settings file", stored, 5)
+print(f"accessibility: the settings window stored {wanted}")
