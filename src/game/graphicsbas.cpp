@@ -146,8 +146,8 @@ bool CanPlaceWindows()
 
 void CenterOnScreen(QWidget &window)
 {
-    // Where a move does nothing, the dialog is left to the compositor, which
-    // places it over its parent window.
+    // Where a move does nothing, the compositor places the dialog itself;
+    // as the main window's transient child, it is kept above that window.
     if (!CanPlaceWindows())
         return;
     const QScreen *screen = screenOf(&window);
