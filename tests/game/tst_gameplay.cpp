@@ -385,19 +385,19 @@ void TestGamePlay::closingDuringTheRollOrASearch()
 {
     QFETCH(bool, duringSearch);
     QFETCH(int, delayMs);
+    // Declared first: they outlive the window, whichever way the test ends.
+    bool running = false;
+    bool closedWhileRunning = false;
+    bool deletedWhileRunning = false;
     GameWindowHolder holder = openWindow();
     QVERIFY(holder);
     QPointer<GameFrm> window = holder.get();
     pickBoard(*window);
     if (duringSearch) {
-        GLOBALbas::TimerInterval = 1;
         click(window->Command1);
         QTRY_VERIFY(window->cmdAnswer->isVisible());
     }
 
-    bool running = false;
-    bool closedWhileRunning = false;
-    bool deletedWhileRunning = false;
     connect(window, &QObject::destroyed, this, [&] { deletedWhileRunning = running; });
     QTimer::singleShot(delayMs, window, [&] {
         closedWhileRunning = window->flow().isBusy();
