@@ -1,10 +1,10 @@
-#include "designer/controlcatalog.h"
+#include "controlcatalog.h"
 
-#include "controls/button/buttonex.h"
-#include "controls/dial/velcprog.h"
-#include "controls/tabstrip/lighttab.h"
-#include "designer/controlicons.h"
-#include "platform/twips.h"
+#include "buttonex.h"
+#include "controlicons.h"
+#include "lighttab.h"
+#include "twips.h"
+#include "velcprog.h"
 
 namespace controlcatalog {
 
@@ -13,7 +13,7 @@ ControlDescription dial()
     ControlDescription d;
     d.name = QStringLiteral("VelCProg");
     d.objectName = QStringLiteral("VelCProg1");
-    d.includeFile = QStringLiteral("controls/dial/velcprog.h");
+    d.includeFile = QStringLiteral("velcprog.h");
     d.toolTip = QStringLiteral("Circular progress dial");
     d.whatsThis = QStringLiteral(
         "Shows a value between Min and Max as a coloured sweep over a full or part circle, "
@@ -34,7 +34,7 @@ ControlDescription button()
     ControlDescription d;
     d.name = QStringLiteral("ButtonEx");
     d.objectName = QStringLiteral("ButtonEx1");
-    d.includeFile = QStringLiteral("controls/button/buttonex.h");
+    d.includeFile = QStringLiteral("buttonex.h");
     d.toolTip = QStringLiteral("Self-drawn push button");
     d.whatsThis = QStringLiteral(
         "A push button with edge styles or a shaped skin, a picture per state, a highlighted "
@@ -57,7 +57,7 @@ ControlDescription tabStrip()
     ControlDescription d;
     d.name = QStringLiteral("LightTab");
     d.objectName = QStringLiteral("LightTab1");
-    d.includeFile = QStringLiteral("controls/tabstrip/lighttab.h");
+    d.includeFile = QStringLiteral("lighttab.h");
     d.toolTip = QStringLiteral("Light tab strip");
     d.whatsThis = QStringLiteral(
         "One row of tabs captioned from a bar-separated string. It draws the tabs and reports "

@@ -1,17 +1,18 @@
-#include "game/gamefrm.h"
+#include "gamefrm.h"
+#include "gamelog.h"
 
-#include "app/globalbas.h"
-#include "controls/button/buttonex.h"
-#include "controls/dial/velcprog.h"
-#include "game/designfont.h"
-#include "game/gradientpanel.h"
-#include "game/labelaccessible.h"
-#include "game/menucommandaccessible.h"
-#include "game/targetlabel.h"
-#include "platform/colour.h"
-#include "platform/propertybag.h"
-#include "platform/soundplayer.h"
-#include "solver/mathsmod.h"
+#include "buttonex.h"
+#include "colour.h"
+#include "designfont.h"
+#include "globalbas.h"
+#include "gradientpanel.h"
+#include "labelaccessible.h"
+#include "mathsmod.h"
+#include "menucommandaccessible.h"
+#include "propertybag.h"
+#include "soundplayer.h"
+#include "targetlabel.h"
+#include "velcprog.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -28,7 +29,6 @@
 using platform::rgbColour;
 
 namespace {
-GameFrm *g_gameFrm = nullptr;
 
 // The clock music and the clock face's stored design, built into the program.
 const QString MusicResource = QStringLiteral(":/sounds/Count30.wav");
@@ -66,7 +66,7 @@ void loadClockFace(VelCProg &dial)
     if (!bag)
         return;
     if (const auto error = dial.readProperties(bag.value()))
-        qWarning("clock face design: %s", qPrintable(error->message));
+        qCWarning(lcGame, "clock face design: %s", qPrintable(error->message));
 }
 } // namespace
 
@@ -75,21 +75,11 @@ GameFrm::GameFrm(QWidget *parent)
                               Qt::WindowCloseButtonHint)
     , m_flow(*this, GLOBALbas::ChosenNumbers)
 {
-    g_gameFrm = this;
     createControls();
     Form_Load();
 }
 
-GameFrm::~GameFrm()
-{
-    if (g_gameFrm == this)
-        g_gameFrm = nullptr;
-}
-
-GameFrm *GameFrm::instance()
-{
-    return g_gameFrm;
-}
+GameFrm::~GameFrm() = default;
 
 void GameFrm::createMenus()
 {
@@ -255,11 +245,6 @@ void GameFrm::ScrambleNos()
     m_flow.ScrambleNos();
 }
 
-void GameFrm::BubbleSort(QList<qint32> &values)
-{
-    GameFlow::BubbleSort(values);
-}
-
 GameFrm::Running::Running(GameFrm &window)
     : m_window(window)
 {
@@ -308,15 +293,12 @@ void GameFrm::mnuExit_Click()
 void GameFrm::closeEvent(QCloseEvent *event)
 {
     // Closing is never refused: the music and the clock stop, a running
-    // search is told to stop, an open dialog is cancelled, and the window
-    // lets go of the process-wide reference.
+    // search is told to stop, an open dialog is cancelled.
     m_flow.Form_Unload();
     for (QDialog *dialog : findChildren<QDialog *>(Qt::FindDirectChildrenOnly)) {
         if (dialog->isVisible())
             dialog->reject();
     }
-    if (g_gameFrm == this)
-        g_gameFrm = nullptr;
     // A roll, a search or a dialog may still be on the stack below this
     // event, about to touch the window again when the yield that delivered
     // the close returns: the deletion waits for the last of them.

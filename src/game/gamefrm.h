@@ -1,8 +1,8 @@
 #pragma once
 
-#include "game/gameflow.h"
-#include "game/gamelayout.h"
-#include "game/gameview.h"
+#include "gameflow.h"
+#include "gamelayout.h"
+#include "gameview.h"
 
 #include <QByteArray>
 #include <QMainWindow>
@@ -23,12 +23,38 @@ namespace platform {
 class SoundPlayer;
 }
 
-// The main window: the board, the clock and everything the player does. One
-// instance lives for the whole process and is reachable through instance(),
-// so the other windows and the solver can reach its controls. The rules of
-// the game live in GameFlow; the window holds the controls, lays them out
-// and forwards their events.
-class GameFrm : public QMainWindow, private GameView
+// The main window's controls by their names, and what it loaded at start.
+// The window owns them; the tests and the tools that play the window reach
+// them read-only through GameFrm::controls().
+struct GameFrmControls
+{
+    VelCProg *cp1 = nullptr;
+    GradientPanel *Picture3 = nullptr;
+    QWidget *Picture2 = nullptr;
+    QLabel *lbTarget = nullptr;
+    GradientPanel *Picture4 = nullptr;
+    std::array<QLabel *, NumberBoard::LabelCount> Label2{};
+    std::array<ButtonEx *, NumberBoard::TileCount> btnPick{};
+    QLabel *lbinst = nullptr;
+    QPushButton *Command1 = nullptr;
+    QPushButton *cmdAnswer = nullptr;
+    QLabel *LBa = nullptr;
+    QListWidget *List1 = nullptr;
+    QTimer *Timer1 = nullptr;
+    QAction *mnuExit = nullptr;
+    QAction *mnuSettings = nullptr;
+    QAction *mnuSetup = nullptr;
+    QAction *mnuAbout = nullptr;
+    QByteArray SoundData;
+    int ScreenWidthPx = 0;
+    int ScreenHeightPx = 0;
+};
+
+// The main window: the board, the clock and everything the player does. The
+// rules of the game live in GameFlow; the window holds the controls, lays
+// them out and forwards their events. The other windows get what they need
+// from it as arguments; they never reach into it.
+class GameFrm : public QMainWindow, private GameView, private GameFrmControls
 {
     Q_OBJECT
 
@@ -36,17 +62,12 @@ public:
     explicit GameFrm(QWidget *parent = nullptr);
     ~GameFrm() override;
 
-    // The process-wide reference; null before the window exists and after it
-    // has begun to close.
-    static GameFrm *instance();
-
     // Re-reads the "ShowSeconds" switch and shows or hides the dial's count.
     void GetSettings();
     bool showSeconds() const;
 
     // A new deal (the tiles and labels are left as they are).
     void ScrambleNos();
-    static void BubbleSort(QList<qint32> &values);
 
     // Places every control for the screen; the first step of loading.
     void ResizeControls();
@@ -69,28 +90,8 @@ public:
     qint16 ElapsedSeconds() const { return m_flow.ElapsedSeconds(); }
     GameFlow &flow() { return m_flow; }
     platform::SoundPlayer &sound() { return *m_sound; }
-
-    // Controls and state the other windows and the solver reach directly.
-    VelCProg *cp1 = nullptr;
-    GradientPanel *Picture3 = nullptr;
-    QWidget *Picture2 = nullptr;
-    QLabel *lbTarget = nullptr;
-    GradientPanel *Picture4 = nullptr;
-    std::array<QLabel *, NumberBoard::LabelCount> Label2{};
-    std::array<ButtonEx *, NumberBoard::TileCount> btnPick{};
-    QLabel *lbinst = nullptr;
-    QPushButton *Command1 = nullptr;
-    QPushButton *cmdAnswer = nullptr;
-    QLabel *LBa = nullptr;
-    QListWidget *List1 = nullptr;
-    QTimer *Timer1 = nullptr;
-    QAction *mnuExit = nullptr;
-    QAction *mnuSettings = nullptr;
-    QAction *mnuSetup = nullptr;
-    QAction *mnuAbout = nullptr;
-    QByteArray SoundData;
-    int ScreenWidthPx = 0;
-    int ScreenHeightPx = 0;
+    // For the tests and the tools that play the window as a player would.
+    const GameFrmControls &controls() const { return *this; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;

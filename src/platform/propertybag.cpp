@@ -1,4 +1,5 @@
-#include "platform/propertybag.h"
+#include "propertybag.h"
+#include "platformlog.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -63,7 +64,7 @@ QJsonValue pictureToJson(const std::optional<QImage> &picture)
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     if (!picture->save(&buffer, "PNG"))
-        qWarning("PropertyBag: a picture could not be encoded as PNG");
+        qCWarning(lcPlatform, "PropertyBag: a picture could not be encoded as PNG");
     return QString::fromLatin1(png.toBase64());
 }
 
@@ -357,12 +358,12 @@ std::optional<PropertyBag> PropertyBag::fromDesignFile(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        qWarning("design values missing: %s", qPrintable(path));
+        qCWarning(lcPlatform, "design values missing: %s", qPrintable(path));
         return std::nullopt;
     }
     auto bag = fromJson(file.readAll());
     if (!bag) {
-        qWarning("design values in %s: %s", qPrintable(path), qPrintable(bag.error()));
+        qCWarning(lcPlatform, "design values in %s: %s", qPrintable(path), qPrintable(bag.error()));
         return std::nullopt;
     }
     return std::move(bag.value());

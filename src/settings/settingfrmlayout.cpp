@@ -1,15 +1,16 @@
 // The settings window's controls and where they stand. Positions are in
 // twips, so the window grows with the screen's text size as its fonts do.
 
-#include "controls/button/buttonex.h"
-#include "controls/dial/velcprog.h"
-#include "controls/tabstrip/lighttab.h"
-#include "game/designfont.h"
-#include "platform/colour.h"
-#include "platform/propertybag.h"
-#include "platform/twips.h"
-#include "settings/lefttextcheckbox.h"
-#include "settings/settingfrm.h"
+#include "buttonex.h"
+#include "colour.h"
+#include "designfont.h"
+#include "lefttextcheckbox.h"
+#include "lighttab.h"
+#include "propertybag.h"
+#include "settingfrm.h"
+#include "settingslog.h"
+#include "twips.h"
+#include "velcprog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -193,5 +194,5 @@ void SettingFrm::loadPreviewDesign()
     if (!bag)
         return;
     if (const auto error = cptest->readProperties(bag.value()))
-        qWarning("preview dial design: %s", qPrintable(error->message));
+        qCWarning(lcSettings, "preview dial design: %s", qPrintable(error->message));
 }

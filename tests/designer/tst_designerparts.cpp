@@ -1,12 +1,12 @@
-#include "controls/button/buttonex.h"
-#include "controls/dial/velcprog.h"
-#include "controls/tabstrip/lighttab.h"
-#include "controls/tabstrip/lighttabdialog.h"
-#include "controls/tabstrip/propertypage1.h"
-#include "designer/controlcatalog.h"
-#include "designer/controlinterface.h"
-#include "designer/tabpagelink.h"
+#include "buttonex.h"
+#include "controlcatalog.h"
+#include "controlinterface.h"
+#include "lighttab.h"
+#include "lighttabdialog.h"
+#include "propertypage1.h"
 #include "recordingwriter.h"
+#include "tabpagelink.h"
+#include "velcprog.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

@@ -197,7 +197,7 @@ void TestDesignerPlugin::offersThreeControlsInOneGroup()
         // Designer has initialised it: what it makes from now on is designed.
         QVERIFY(c->isInitialized());
     }
-    QCOMPARE(control("LightTab")->includeFile(), QStringLiteral("controls/tabstrip/lighttab.h"));
+    QCOMPARE(control("LightTab")->includeFile(), QStringLiteral("lighttab.h"));
 
     // Designer took all three into its widget box.
     QDesignerWidgetBoxInterface *box = m_core->widgetBox();

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "game/gamefrm.h"
-#include "game/gamewindow.h"
+#include "gamefrm.h"
+#include "gamewindow.h"
 
 #include <QPointer>
 

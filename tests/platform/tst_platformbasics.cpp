@@ -1,8 +1,8 @@
 // Colour values (plain and system), the twips conversions and URL opening.
 
-#include "platform/colour.h"
-#include "platform/shell.h"
-#include "platform/twips.h"
+#include "colour.h"
+#include "shell.h"
+#include "twips.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -77,8 +77,8 @@ void TestPlatformBasics::mailLinkReachesTheMailProgram()
     MailCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &catcher, "open");
     // The subject holds plain spaces, and one "%20" of its own.
-    QVERIFY(platform::openUrl(
-        QStringLiteral("mailto:author@example.org?subject=The Tallyfold Numbers Game: 1.0%20&body=")));
+    QVERIFY(platform::openUrl(QStringLiteral(
+        "mailto:author@example.org?subject=The Tallyfold Numbers Game: 1.0%20&body=")));
     QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
 
     QCOMPARE(catcher.opened.size(), 1);

@@ -7,9 +7,9 @@
 // and simple envelopes, so that no audio file lives in the sources and the
 // build makes the same bytes every time. It is in A minor at 120 beats a
 // minute: a two-beat pickup, fourteen two-second bars that climb towards a
-// four-beat countdown, and a final A major chord at 29 s (where a 30-tick game
-// clock runs out) that rings away to silence by the end of the file. A clock
-// tick-tock on every beat keeps the countdown in the player's ear.
+// closing figure of four detached notes, and a final A major chord at 29 s (where
+// a 30-tick game clock runs out) that rings away to silence by the end of the
+// file. A tick-tock on every beat keeps the pulse under the tune.
 
 #include <algorithm>
 #include <array>
@@ -172,7 +172,7 @@ const std::array<Chord, BarCount> Chords{{
     {D3, {A3, D4, F4}},  // 11 the climb
     {E2, {B3, E4, Gs4}}, // 12
     {F2, {A3, C4, F4}},  // 13
-    {E2, {B3, D4, Gs4}}, // 14 countdown on E7
+    {E2, {B3, D4, Gs4}}, // 14 closing figure on E7
 }};
 
 // The melody, bar by bar from bar 3; each bar holds four beats.
@@ -197,14 +197,14 @@ void writeMelody(Mixer &mix)
 {
     for (int bar = 1; bar <= BarCount; ++bar) {
         double at = barStart(bar);
-        const bool countdown = bar == BarCount;
+        const bool closingFigure = bar == BarCount;
         for (const Note &note : Melody[std::size_t(bar - 1)]) {
             const double length = note.beats * Beat;
             if (note.pitch != Rest) {
-                // The countdown notes are struck harder and held shorter.
-                const double gain = countdown ? 0.20 : 0.15;
-                mix.tone(at, length * (countdown ? 0.7 : 0.92), midiToHz(note.pitch), gain,
-                         LeadPartials, 0.012, countdown ? 0.5 : 1.4, 0.06, 0.004);
+                // The closing figure's notes are struck harder and held shorter.
+                const double gain = closingFigure ? 0.20 : 0.15;
+                mix.tone(at, length * (closingFigure ? 0.7 : 0.92), midiToHz(note.pitch), gain,
+                         LeadPartials, 0.012, closingFigure ? 0.5 : 1.4, 0.06, 0.004);
             }
             at += length;
         }
@@ -254,12 +254,12 @@ void writeDrums(Mixer &mix)
         for (int beat = 0; beat < 4; ++beat) {
             const double at = start + beat * Beat;
             mix.tick(at, beat % 2 == 0, 0.2);
-            const bool countdown = bar == BarCount;
-            if (bar >= 3 && (beat % 2 == 0 || countdown))
+            const bool closingFigure = bar == BarCount;
+            if (bar >= 3 && (beat % 2 == 0 || closingFigure))
                 mix.drum(at, 140.0, 48.0, 0.55, 0.0, 0.09, 0.01, 0.0); // kick
-            if ((bar >= 11 && beat % 2 == 1) || countdown)
+            if ((bar >= 11 && beat % 2 == 1) || closingFigure)
                 mix.drum(at, 240.0, 190.0, 0.12, 0.16, 0.05, 0.07, 0.3); // snare
-            if (bar >= 7 && !countdown)
+            if (bar >= 7 && !closingFigure)
                 mix.drum(at + Beat / 2, 0.0, 0.0, 0.0, 0.07, 0.01, 0.025, 0.9); // hat
         }
         // Sixteenth hats in the climb make the clock feel faster.

@@ -1,5 +1,5 @@
+#include "buttonex.h"
 #include "buttontesthelpers.h"
-#include "controls/button/buttonex.h"
 
 #include <QAction>
 #include <QMimeData>

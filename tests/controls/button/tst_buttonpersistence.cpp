@@ -1,8 +1,8 @@
+#include "buttonex.h"
+#include "buttonexstore.h"
 #include "buttontesthelpers.h"
-#include "controls/button/buttonex.h"
-#include "controls/button/buttonexstore.h"
-#include "controls/button/skinsize.h"
-#include "platform/propertybag.h"
+#include "propertybag.h"
+#include "skinsize.h"
 
 #include <QMetaMethod>
 #include <QMetaProperty>

@@ -1,0 +1,3 @@
+#include "gamelog.h"
+
+Q_LOGGING_CATEGORY(lcGame, "tallyfold.game")

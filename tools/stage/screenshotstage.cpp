@@ -1,0 +1,124 @@
+#include "screenshotstage.h"
+
+#include "aboutfrm.h"
+#include "gameflow.h"
+#include "gamefrm.h"
+#include "globalbas.h"
+#include "lighttab.h"
+#include "manualfrm.h"
+#include "settingfrm.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+// 100 75 8 5 3 2 reach 523 in 32 ways: enough to fill the answers list.
+constexpr int Tiles[] = {20, 21, 2, 3, 12, 13};
+constexpr int Values[] = {100, 75, 8, 5, 3, 2};
+
+void pick(GameFrm &window, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        window.flow().board().setTag(Tiles[i], QString::number(Values[i]));
+        window.btnPick_Click(qint16(Tiles[i]));
+    }
+}
+
+// The other windows are shown without waiting on them, so the picture can
+// be taken while they are open; they go when the main window closes.
+template <typename Window> Window *openBeside(Window *dialog)
+{
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+    return dialog;
+}
+
+// A manual setup confirmed with the labels given and the target, then
+// searched as the menu command does once the window has closed.
+void manualSearch(GameFrm &window, std::initializer_list<int> labels, const QString &target)
+{
+    {
+        ManualFrm manual({window.controls().Label2, window.controls().lbTarget}, &window);
+        for (int label : labels)
+            manual.l1_Click(qint16(label));
+        manual.Text1->setText(target);
+        manual.Command1_Click();
+    }
+    window.flow().ManualSetupClosed();
+}
+
+QWidget *stageOtherWindow(GameFrm &window, const QString &state)
+{
+    if (state == QLatin1String("manual")) {
+        auto *manual = openBeside(
+            new ManualFrm({window.controls().Label2, window.controls().lbTarget}, &window));
+        for (int label : {4, 9, 13, 20, 22, 23}) // 5 10 4 25 75 100
+            manual->l1_Click(qint16(label));
+        manual->Text1->setText(QStringLiteral("813"));
+        return manual;
+    }
+    if (state.startsWith(QLatin1String("settings-"))) {
+        auto *settings = openBeside(new SettingFrm(
+            {window.controls().Timer1, [&window] { window.GetSettings(); }}, &window));
+        const qint16 tab = state == QLatin1String("settings-timing") ? 1 : 0;
+        settings->LightTab1->setActiveTab(tab);
+        settings->LightTab1_AfterTabChange(tab);
+        return settings;
+    }
+    if (state == QLatin1String("about"))
+        return openBeside(new AboutFrm(&window));
+    return nullptr;
+}
+
+} // namespace
+
+QWidget *stageWindow(GameFrm &window, const QString &state)
+{
+    if (state == QLatin1String("picking")) {
+        pick(window, 3);
+        return &window;
+    }
+    if (state == QLatin1String("running")) {
+        pick(window, 6);
+        window.Command1_Click(); // START: the target rolls
+        for (int tick = 0; tick < GLOBALbas::TimeAllowed / 2; ++tick)
+            window.Timer1_Timer();
+        return &window;
+    }
+    // The last step of these two is queued, so that it starts as soon as
+    // the caller returns to the event loop.
+    if (state == QLatin1String("rolling")) {
+        pick(window, 6);
+        QTimer::singleShot(0, &window, [&window] { window.Command1_Click(); }); // START
+        return &window;
+    }
+    if (state == QLatin1String("searching")) {
+        pick(window, 6);
+        window.Command1_Click(); // START: the target rolls
+        window.Command1_Click(); // STOP
+        QTimer::singleShot(0, &window, [&window] { window.cmdAnswer_Click(); });
+        return &window;
+    }
+    if (state == QLatin1String("answers")) {
+        GLOBALbas::LowestTarget = 523;
+        GLOBALbas::HighestTarget = 523;
+        pick(window, 6);
+        window.Command1_Click(); // START
+        for (int tick = 0; tick < 21; ++tick)
+            window.Timer1_Timer();
+        window.Command1_Click();  // STOP
+        window.cmdAnswer_Click(); // returns when the search has finished
+        return &window;
+    }
+    // The complete search where the game's finds nothing (with the switch
+    // on in the settings): the nearest one can get to an unreachable target.
+    if (state == QLatin1String("complete-nearest")) {
+        manualSearch(window, {0, 10, 1, 11, 2, 12}, QStringLiteral("999")); // 1 1 2 2 3 3
+        return &window;
+    }
+    return stageOtherWindow(window, state);
+}
