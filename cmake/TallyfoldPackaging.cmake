@@ -3,7 +3,8 @@
 #
 # Install components:
 #   game      the game, tallyfold-solve, the desktop entry, the icons, the
-#             AppStream data and the README: everything a player needs
+#             AppStream data, the README and (on Linux) the manual pages, the
+#             copyright file and the changelog: everything a player needs
 #   designer  the controls' Qt Designer plugin (src/designer), a developer tool
 #             installed into Qt's own plugin folder; never packaged
 #
@@ -32,6 +33,39 @@ if(UNIX AND NOT APPLE)
             RENAME ${TALLYFOLD_APP_ID}.png
             COMPONENT game)
     endforeach()
+
+    # What Debian's policy asks of every package beside the programs: a
+    # manual page for each program (both are games, so section 6), the
+    # copyright notice in the machine-readable format, and the changelog.
+    # The pages and the changelog are installed compressed with gzip -9n (no
+    # name or time stamp in the header, so every build gives the same bytes),
+    # compressed by the build (target tallyfold_docs, part of all) from the
+    # texts in docs/man and packaging/.
+    find_program(TALLYFOLD_GZIP gzip REQUIRED)
+    set(tallyfold_docs_dir ${PROJECT_BINARY_DIR}/docs-compressed)
+    file(MAKE_DIRECTORY ${tallyfold_docs_dir})
+    set(tallyfold_compressed)
+    foreach(text IN ITEMS docs/man/tallyfold.6 docs/man/tallyfold-solve.6 packaging/changelog)
+        get_filename_component(name ${text} NAME)
+        add_custom_command(OUTPUT ${tallyfold_docs_dir}/${name}.gz
+            COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/${text} ${tallyfold_docs_dir}/${name}
+            COMMAND ${TALLYFOLD_GZIP} -9nf ${tallyfold_docs_dir}/${name}
+            DEPENDS ${PROJECT_SOURCE_DIR}/${text}
+            COMMENT "Compressing ${text}"
+            VERBATIM)
+        list(APPEND tallyfold_compressed ${tallyfold_docs_dir}/${name}.gz)
+    endforeach()
+    add_custom_target(tallyfold_docs ALL DEPENDS ${tallyfold_compressed})
+
+    install(FILES ${tallyfold_docs_dir}/tallyfold.6.gz ${tallyfold_docs_dir}/tallyfold-solve.6.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man6
+        COMPONENT game)
+    # The package's version has no Debian revision (1.0.0, not 1.0.0-1): it
+    # is a native package, whose one changelog is changelog.gz (a package
+    # made from another project's release would have changelog.Debian.gz).
+    install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${tallyfold_docs_dir}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/tallyfold
+        COMPONENT game)
 endif()
 
 if(WIN32)
@@ -65,6 +99,10 @@ if(WIN32)
 else()
     set(CPACK_GENERATOR DEB)
     set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+    # CPack makes the summary the Debian package's synopsis, the line a
+    # package list shows beside the name: Debian wants a short phrase there,
+    # without a leading article, which the project's description has.
+    set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "numbers game: six tiles, a target and a clock")
 endif()
 
 set(CPACK_DEB_COMPONENT_INSTALL ON)
