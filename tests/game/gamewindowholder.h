@@ -4,6 +4,7 @@
 #include "game/gamewindow.h"
 
 #include <QPointer>
+#include <QTest>
 
 #include <utility>
 
@@ -22,6 +23,17 @@ public:
     GameWindowHolder(const GameWindowHolder &) = delete;
     GameWindowHolder &operator=(const GameWindowHolder &) = delete;
     GameWindowHolder &operator=(GameWindowHolder &&) = delete;
+
+    // A window shown as the program shows it and exposed; an empty holder
+    // when it never got exposed.
+    static GameWindowHolder shown()
+    {
+        GameWindowHolder window;
+        showGameWindow(*window);
+        if (!QTest::qWaitForWindowExposed(window.get()))
+            window.reset();
+        return window;
+    }
 
     GameFrm *get() const { return m_window.data(); }
     GameFrm *operator->() const { return get(); }

@@ -12,9 +12,9 @@
 #include "game/gamefrm.h"
 #include "gamewindowholder.h"
 #include "platform/messagebox.h"
-#include "platform/settingsstore.h"
 #include "platform/shell.h"
 #include "settings/settingfrm.h"
+#include "settingssandbox.h"
 #include "solver/manualfrm.h"
 #include "solver/mathsmod.h"
 
@@ -29,12 +29,12 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSlider>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -101,22 +101,17 @@ private slots:
     void aboutLinkAndOk();
 
 private:
-    GameWindowHolder openWindow();
     // In the manual setup window: 2 5 8 3 75 100 and the target 523, which
     // these numbers reach in 32 ways.
     static void chooseBoard(ManualFrm &manual);
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::optional<SettingsSandbox> m_settings;
     QStringList m_messages;
 };
 
 void TestGameMenus::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    platform::setSettingsFolderForTesting(m_dir->path());
-    GLOBALbas::ResetProcessValues();
-    GLOBALbas::LoadSettings();
+    m_settings.emplace(SettingsSandbox::Values::Loaded);
     GLOBALbas::NoSounds = platform::BoolTrue;
     m_messages.clear();
     platform::setMessageSinkForTesting(
@@ -127,17 +122,7 @@ void TestGameMenus::cleanup()
 {
     platform::setMessageSinkForTesting({});
     platform::setUrlOpenerForTesting({});
-    platform::setSettingsFolderForTesting(QString());
-    m_dir.reset();
-}
-
-GameWindowHolder TestGameMenus::openWindow()
-{
-    GameWindowHolder window;
-    showGameWindow(*window);
-    if (!QTest::qWaitForWindowExposed(window.get()))
-        window.reset();
-    return window;
+    m_settings.reset();
 }
 
 void TestGameMenus::chooseBoard(ManualFrm &manual)
@@ -151,7 +136,7 @@ void TestGameMenus::chooseBoard(ManualFrm &manual)
 
 void TestGameMenus::everyMenuOpensItsWindowModallyAndCentred()
 {
-    const auto window = openWindow();
+    const auto window = GameWindowHolder::shown();
     QVERIFY(window);
     const QPoint screenCentre = window->screen()->geometry().center();
     struct Menu
@@ -189,7 +174,7 @@ void TestGameMenus::everyMenuOpensItsWindowModallyAndCentred()
 
 void TestGameMenus::manualSetupIsSearchedOnTheMainWindow()
 {
-    const auto window = openWindow();
+    const auto window = GameWindowHolder::shown();
     QVERIFY(window);
     window->btnPick_Click(0); // a game half picked is replaced
     window->List1->addItem(QStringLiteral("an answer of the last game"));
@@ -228,7 +213,7 @@ void TestGameMenus::manualSetupIsSearchedOnTheMainWindow()
 
 void TestGameMenus::manualSetupReplacesARunningGame()
 {
-    const auto window = openWindow();
+    const auto window = GameWindowHolder::shown();
     QVERIFY(window);
     GLOBALbas::LowestTarget = 300;
     GLOBALbas::HighestTarget = 300;
@@ -262,7 +247,7 @@ void TestGameMenus::manualSetupReplacesARunningGame()
 
 void TestGameMenus::settingsReachTheRunningGameAndTheStore()
 {
-    const auto window = openWindow();
+    const auto window = GameWindowHolder::shown();
     QVERIFY(window);
     QVERIFY(!window->cp1->property("ShowValue").toBool());
     whenOpen<SettingFrm>(window.get(), [&](SettingFrm &settings) {
@@ -297,7 +282,7 @@ void TestGameMenus::settingsReachTheRunningGameAndTheStore()
 
 void TestGameMenus::aboutLinkAndOk()
 {
-    const auto window = openWindow();
+    const auto window = GameWindowHolder::shown();
     QVERIFY(window);
     QStringList opened;
     platform::setUrlOpenerForTesting([&](const QString &url) {

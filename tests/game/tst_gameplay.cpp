@@ -8,7 +8,7 @@
 #include "game/gamefrm.h"
 #include "gamewindowholder.h"
 #include "platform/random.h"
-#include "platform/settingsstore.h"
+#include "settingssandbox.h"
 #include "solver/mathsmod.h"
 
 #include <QAction>
@@ -16,12 +16,12 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -85,20 +85,15 @@ private slots:
     void closingDuringTheRollOrASearch();
 
 private:
-    GameWindowHolder openWindow();
     void pickBoard(GameFrm &window);
     void playClockOut(GameFrm &window);
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::optional<SettingsSandbox> m_settings;
 };
 
 void TestGamePlay::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    platform::setSettingsFolderForTesting(m_dir->path());
-    GLOBALbas::ResetProcessValues();
-    GLOBALbas::LoadSettings();
+    m_settings.emplace(SettingsSandbox::Values::Loaded);
     // A fast clock and a fixed target keep the games short and the search known.
     GLOBALbas::TimerInterval = 5;
     GLOBALbas::LowestTarget = 523;
@@ -108,17 +103,7 @@ void TestGamePlay::init()
 
 void TestGamePlay::cleanup()
 {
-    platform::setSettingsFolderForTesting(QString());
-    m_dir.reset();
-}
-
-GameWindowHolder TestGamePlay::openWindow()
-{
-    GameWindowHolder window;
-    showGameWindow(*window);
-    if (!QTest::qWaitForWindowExposed(window.get()))
-        window.reset();
-    return window;
+    m_settings.reset();
 }
 
 void TestGamePlay::pickBoard(GameFrm &window)
@@ -140,7 +125,7 @@ void TestGamePlay::playClockOut(GameFrm &window)
 
 void TestGamePlay::wholeGameWithFinishedSearch()
 {
-    const auto window = openWindow();
+    const auto window = GameWindowHolder::shown();
     QVERIFY(window);
     QCOMPARE(window->Command1->text(), QStringLiteral("START"));
     QCOMPARE(visibleTiles(*window), 24);
@@ -210,7 +195,7 @@ void TestGamePlay::wholeGameWithFinishedSearch()
 
 void TestGamePlay::stopAtTickTwelveThenPlayAgain()
 {
-    const auto window = openWindow();
+    const auto window = GameWindowHolder::shown();
     QVERIFY(window);
     pickBoard(*window);
     // Clicked from the twelfth tick itself, so no further tick can slip in.
@@ -236,7 +221,7 @@ void TestGamePlay::stopAtTickTwelveThenPlayAgain()
 
 void TestGamePlay::stoppedSearchRunsAgainFromTheStart()
 {
-    const auto window = openWindow();
+    const auto window = GameWindowHolder::shown();
     QVERIFY(window);
     pickBoard(*window);
     playClockOut(*window);
@@ -266,7 +251,7 @@ void TestGamePlay::gameButtonWaitsForTheRoll()
     GLOBALbas::LowestTarget = 101;
     GLOBALbas::HighestTarget = 999;
     platform::seedRandomForTesting(7);
-    const auto window = openWindow();
+    const auto window = GameWindowHolder::shown();
     QVERIFY(window);
     pickBoard(*window);
 
@@ -300,7 +285,7 @@ void TestGamePlay::gameButtonWaitsForTheRoll()
 // Keys go to whatever has the focus, as a player's would.
 void TestGamePlay::wholeGameWithTheKeyboard()
 {
-    const auto window = openWindow();
+    const auto window = GameWindowHolder::shown();
     QVERIFY(window);
     for (int i = 0; i < BoardTiles.size(); ++i)
         window->flow().board().setTag(BoardTiles.at(i), QString::number(BoardValues.at(i)));
@@ -348,7 +333,7 @@ void TestGamePlay::wholeGameWithTheKeyboard()
 
 void TestGamePlay::closingMidSearchEndsTheSearchFirst()
 {
-    GameWindowHolder holder = openWindow();
+    GameWindowHolder holder = GameWindowHolder::shown();
     QVERIFY(holder);
     GameFrm *window = holder.get();
     QPointer<GameFrm> guard(window);
@@ -389,7 +374,7 @@ void TestGamePlay::closingDuringTheRollOrASearch()
     bool running = false;
     bool closedWhileRunning = false;
     bool deletedWhileRunning = false;
-    GameWindowHolder holder = openWindow();
+    GameWindowHolder holder = GameWindowHolder::shown();
     QVERIFY(holder);
     QPointer<GameFrm> window = holder.get();
     pickBoard(*window);
