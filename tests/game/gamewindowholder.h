@@ -1,11 +1,14 @@
 #pragma once
 
+#include "controls/button/buttonex.h"
 #include "game/gamefrm.h"
 #include "game/gamewindow.h"
 
+#include <QLabel>
 #include <QPointer>
 #include <QTest>
 
+#include <algorithm>
 #include <utility>
 
 // The main window as the program makes it (deleted when it closes); a window
@@ -44,3 +47,27 @@ public:
 private:
     QPointer<GameFrm> m_window;
 };
+
+// A player's click in the middle of a control they can see and use.
+inline void click(QWidget *widget)
+{
+    QVERIFY(widget->isVisible());
+    QVERIFY(widget->isEnabled());
+    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+}
+
+// The tiles still face down on the board.
+inline int visibleTiles(const GameFrm &window)
+{
+    return int(std::count_if(window.btnPick.begin(), window.btnPick.end(),
+                             [](const ButtonEx *tile) { return tile->isVisible(); }));
+}
+
+// The six number labels' texts, left to right.
+inline QStringList labelTexts(const GameFrm &window)
+{
+    QStringList texts;
+    for (const QLabel *label : window.Label2)
+        texts << label->text();
+    return texts;
+}

@@ -38,13 +38,6 @@
 
 namespace {
 
-void click(QWidget *widget)
-{
-    QVERIFY(widget->isVisible());
-    QVERIFY(widget->isEnabled());
-    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-}
-
 // Runs `action` on the modal window of type Window as soon as it is open,
 // from inside its modal loop; whatever the action leaves open is closed
 // afterwards, so a failed check never leaves the test waiting on a window.
@@ -62,20 +55,6 @@ template <typename Window> void whenOpen(QObject *context, std::function<void(Wi
             window->reject();
     });
     poll->start(10);
-}
-
-int visibleTiles(const GameFrm &window)
-{
-    return int(std::count_if(window.btnPick.begin(), window.btnPick.end(),
-                             [](const ButtonEx *tile) { return tile->isVisible(); }));
-}
-
-QStringList labelTexts(const GameFrm &window)
-{
-    QStringList texts;
-    for (const QLabel *label : window.Label2)
-        texts << label->text();
-    return texts;
 }
 
 qint32 storedNumber(const QString &name)

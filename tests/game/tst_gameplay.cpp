@@ -29,27 +29,6 @@ namespace {
 const QList<int> BoardTiles{20, 21, 2, 3, 12, 13};
 const QList<int> BoardValues{100, 75, 8, 5, 3, 2};
 
-void click(QWidget *widget)
-{
-    QVERIFY(widget->isVisible());
-    QVERIFY(widget->isEnabled());
-    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-}
-
-QStringList labelTexts(const GameFrm &window)
-{
-    QStringList texts;
-    for (const QLabel *label : window.Label2)
-        texts << label->text();
-    return texts;
-}
-
-int visibleTiles(const GameFrm &window)
-{
-    return int(std::count_if(window.btnPick.begin(), window.btnPick.end(),
-                             [](const ButtonEx *tile) { return tile->isVisible(); }));
-}
-
 // Runs `action` once, from inside the search's yields, as soon as the search
 // has begun.
 void whenSearching(QObject *context, std::function<void()> action)

@@ -431,18 +431,14 @@ void TestGameScreens::afterAGameControlsStayApart()
     QVERIFY(window);
 
     // Six picks, START, and the fast clock runs out.
-    for (ButtonEx *tile : std::span(window->btnPick).first(6)) {
-        QVERIFY(tile->isVisible());
-        QTest::mouseClick(tile, Qt::LeftButton, {}, tile->rect().center());
-    }
-    QVERIFY(window->Command1->isEnabled());
-    QTest::mouseClick(window->Command1, Qt::LeftButton, {}, window->Command1->rect().center());
+    for (ButtonEx *tile : std::span(window->btnPick).first(6))
+        click(tile);
+    click(window->Command1);
     QTRY_COMPARE_WITH_TIMEOUT(window->Command1->text(), QStringLiteral("PLAY AGAIN"), 10000);
-    QVERIFY(window->cmdAnswer->isVisible());
 
     // The answers and the status line appear once a search is asked for; the
     // click returns when the search has finished.
-    QTest::mouseClick(window->cmdAnswer, Qt::LeftButton, {}, window->cmdAnswer->rect().center());
+    click(window->cmdAnswer);
     QTRY_COMPARE_WITH_TIMEOUT(window->cmdAnswer->text(), QStringLiteral("Search Finished"), 20000);
 
     const QList<Named> shown{{"Picture3", window->Picture3},
