@@ -1,6 +1,6 @@
 // How long one repaint of a 100 x 30 button with the standard face and a
 // caption takes. Build in Release to quote the figure.
-#include "controls/button/buttonex.h"
+#include "buttonex.h"
 
 #include <QApplication>
 

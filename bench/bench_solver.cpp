@@ -2,9 +2,9 @@
 // figures are checked on; and the complete search beside it, on the 523
 // board and on a board that cannot reach its target.
 
-#include "solver/answerlist.h"
-#include "solver/completesearch.h"
-#include "solver/solvercore.h"
+#include "answerlist.h"
+#include "completesearch.h"
+#include "solvercore.h"
 
 #include <benchmark/benchmark.h>
 

@@ -5,11 +5,11 @@
 //
 // Usage: game_round [runs]      (default 11; the board is 100 75 8 5 3 2, 523)
 
-#include "app/globalbas.h"
-#include "game/gamefrm.h"
-#include "game/gamewindow.h"
-#include "platform/fonts.h"
-#include "platform/settingsstore.h"
+#include "globalbas.h"
+#include "gamefrm.h"
+#include "gamewindow.h"
+#include "fonts.h"
+#include "settingsstore.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -69,20 +69,20 @@ int main(int argc, char *argv[])
             window.flow().board().setTag(Tiles[i], QString::number(Values[i]));
             window.btnPick_Click(qint16(Tiles[i]));
         }
-        window.Command1->click(); // START: rolls the target
-        window.Command1->click(); // STOP
+        window.controls().Command1->click(); // START: rolls the target
+        window.controls().Command1->click(); // STOP
         QApplication::processEvents();
 
         QElapsedTimer clock;
         clock.start();
-        window.cmdAnswer->click(); // returns when the search has finished
+        window.controls().cmdAnswer->click(); // returns when the search has finished
         ms.push_back(double(clock.nsecsElapsed()) / 1e6);
-        if (window.cmdAnswer->text() != QStringLiteral("Search Finished")) {
+        if (window.controls().cmdAnswer->text() != QStringLiteral("Search Finished")) {
             std::fprintf(stderr, "run %d ended with \"%s\"\n", run + 1,
-                         qPrintable(window.cmdAnswer->text()));
+                         qPrintable(window.controls().cmdAnswer->text()));
             return 1;
         }
-        window.Command1->click(); // PLAY AGAIN
+        window.controls().Command1->click(); // PLAY AGAIN
         QApplication::processEvents();
     }
 

@@ -6,7 +6,7 @@
 // (offscreen unless QT_QPA_PLATFORM says otherwise; the board defaults to
 // 100 75 8 5 3 2 and 523, and must be given largest first)
 
-#include "solver/mathsmod.h"
+#include "mathsmod.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

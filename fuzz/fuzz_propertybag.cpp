@@ -2,7 +2,7 @@
 // an equal bag, and the saved text must be the same the second time round.
 
 #include "fuzzcheck.h"
-#include "platform/propertybag.h"
+#include "propertybag.h"
 
 #include <QGuiApplication>
 

@@ -2,7 +2,7 @@
 // unchanged through the writer, with names unique without regard to case.
 
 #include "fuzzcheck.h"
-#include "platform/settingsfile.h"
+#include "settingsfile.h"
 
 #include <cstddef>
 #include <cstdint>

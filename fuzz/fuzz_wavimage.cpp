@@ -2,7 +2,7 @@
 // it, in whole frames of a format an audio sink can open.
 
 #include "fuzzcheck.h"
-#include "platform/wavimage.h"
+#include "wavimage.h"
 
 #include <QByteArray>
 

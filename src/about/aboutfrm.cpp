@@ -1,10 +1,10 @@
-#include "about/aboutfrm.h"
+#include "aboutfrm.h"
 
-#include "controls/button/buttonex.h"
-#include "controls/button/inputcodes.h"
-#include "game/designfont.h"
-#include "game/graphicsbas.h"
-#include "platform/twips.h"
+#include "buttonex.h"
+#include "inputcodes.h"
+#include "designfont.h"
+#include "graphicsbas.h"
+#include "twips.h"
 
 #include <QEvent>
 #include <QKeyEvent>

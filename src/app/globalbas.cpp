@@ -1,6 +1,6 @@
-#include "app/globalbas.h"
+#include "globalbas.h"
 
-#include "app/regbas.h"
+#include "regbas.h"
 
 namespace GLOBALbas {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/variant.h"
-#include "platform/bool16.h"
+#include "variant.h"
+#include "bool16.h"
 
 #include <QList>
 #include <QString>

@@ -1,12 +1,12 @@
-#include "app/screenshotstage.h"
+#include "screenshotstage.h"
 
-#include "about/aboutfrm.h"
-#include "app/globalbas.h"
-#include "controls/tabstrip/lighttab.h"
-#include "game/gameflow.h"
-#include "game/gamefrm.h"
-#include "settings/settingfrm.h"
-#include "solver/manualfrm.h"
+#include "aboutfrm.h"
+#include "globalbas.h"
+#include "lighttab.h"
+#include "gameflow.h"
+#include "gamefrm.h"
+#include "settingfrm.h"
+#include "manualfrm.h"
 
 #include <QLineEdit>
 #include <QPushButton>

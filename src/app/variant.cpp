@@ -1,4 +1,4 @@
-#include "app/variant.h"
+#include "variant.h"
 
 #include <cmath>
 #include <limits>

@@ -1,10 +1,10 @@
-#include "designer/controlcatalog.h"
+#include "controlcatalog.h"
 
-#include "controls/button/buttonex.h"
-#include "controls/dial/velcprog.h"
-#include "controls/tabstrip/lighttab.h"
-#include "designer/controlicons.h"
-#include "platform/twips.h"
+#include "buttonex.h"
+#include "velcprog.h"
+#include "lighttab.h"
+#include "controlicons.h"
+#include "twips.h"
 
 namespace controlcatalog {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "designer/controldescription.h"
+#include "controldescription.h"
 
 // The three controls the plugin offers, in the order of the widget box.
 namespace controlcatalog {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ambient.h"
+#include "ambient.h"
 
 #include <QIcon>
 #include <QSize>

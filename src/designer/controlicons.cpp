@@ -1,4 +1,4 @@
-#include "designer/controlicons.h"
+#include "controlicons.h"
 
 #include <QConicalGradient>
 #include <QPainter>

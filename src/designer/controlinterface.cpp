@@ -1,6 +1,6 @@
-#include "designer/controlinterface.h"
+#include "controlinterface.h"
 
-#include "designer/domxml.h"
+#include "domxml.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "designer/controldescription.h"
+#include "controldescription.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "designer/designpropertysheet.h"
+#include "designpropertysheet.h"
 
 #include <QMetaProperty>
 #include <QWidget>

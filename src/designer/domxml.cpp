@@ -1,6 +1,6 @@
-#include "designer/domxml.h"
+#include "domxml.h"
 
-#include "designer/controldescription.h"
+#include "controldescription.h"
 
 #include <QMetaClassInfo>
 #include <QMetaObject>

@@ -1,10 +1,10 @@
-#include "designer/extensionfactory.h"
+#include "extensionfactory.h"
 
-#include "controls/button/buttonex.h"
-#include "controls/dial/velcprog.h"
-#include "controls/tabstrip/lighttab.h"
-#include "designer/designpropertysheet.h"
-#include "designer/lighttabtaskmenu.h"
+#include "buttonex.h"
+#include "velcprog.h"
+#include "lighttab.h"
+#include "designpropertysheet.h"
+#include "lighttabtaskmenu.h"
 
 #include <QScopedValueRollback>
 #include <QtDesigner/QDesignerTaskMenuExtension>

@@ -1,4 +1,4 @@
-#include "designer/formwindowwriter.h"
+#include "formwindowwriter.h"
 
 #include <QWidget>
 #include <QtDesigner/QDesignerFormWindowCursorInterface>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "designer/propertywriter.h"
+#include "propertywriter.h"
 
 #include <QPointer>
 

@@ -1,9 +1,9 @@
-#include "designer/lighttabtaskmenu.h"
+#include "lighttabtaskmenu.h"
 
-#include "controls/tabstrip/lighttab.h"
-#include "controls/tabstrip/lighttabdialog.h"
-#include "designer/formwindowwriter.h"
-#include "designer/tabpagelink.h"
+#include "lighttab.h"
+#include "lighttabdialog.h"
+#include "formwindowwriter.h"
+#include "tabpagelink.h"
 
 #include <QAction>
 #include <QtDesigner/QDesignerFormWindowInterface>

@@ -1,7 +1,7 @@
-#include "designer/tabpagelink.h"
+#include "tabpagelink.h"
 
-#include "controls/tabstrip/lighttab.h"
-#include "designer/propertywriter.h"
+#include "lighttab.h"
+#include "propertywriter.h"
 
 TabPageLink::TabPageLink(LightTab *control, PropertyWriter *writer)
     : m_control(control)

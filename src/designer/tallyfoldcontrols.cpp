@@ -1,8 +1,8 @@
-#include "designer/tallyfoldcontrols.h"
+#include "tallyfoldcontrols.h"
 
-#include "designer/controlcatalog.h"
-#include "designer/controlinterface.h"
-#include "designer/extensionfactory.h"
+#include "controlcatalog.h"
+#include "controlinterface.h"
+#include "extensionfactory.h"
 
 #include <QtDesigner/QDesignerFormEditorInterface>
 #include <QtDesigner/QExtensionManager>

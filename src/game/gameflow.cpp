@@ -1,8 +1,8 @@
-#include "game/gameflow.h"
+#include "gameflow.h"
 
-#include "app/globalbas.h"
-#include "game/gameview.h"
-#include "solver/bubblesort.h"
+#include "globalbas.h"
+#include "gameview.h"
+#include "bubblesort.h"
 
 #include <span>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/numberboard.h"
+#include "numberboard.h"
 
 #include <QList>
 #include <QString>

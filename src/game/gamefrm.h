@@ -1,8 +1,8 @@
 #pragma once
 
-#include "game/gameflow.h"
-#include "game/gamelayout.h"
-#include "game/gameview.h"
+#include "gameflow.h"
+#include "gamelayout.h"
+#include "gameview.h"
 
 #include <QByteArray>
 #include <QMainWindow>

@@ -3,8 +3,8 @@
 // picks the focused tile and presses the game and answer buttons. A tile
 // never presses itself on a key: the window acts on the key events it raises.
 
-#include "controls/button/buttonex.h"
-#include "game/gamefrm.h"
+#include "buttonex.h"
+#include "gamefrm.h"
 
 #include <QKeyEvent>
 #include <QListWidget>

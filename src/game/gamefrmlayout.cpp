@@ -1,13 +1,13 @@
 // The main window's layout: where the controls go on this screen.
 
-#include "controls/button/buttonex.h"
-#include "controls/dial/velcprog.h"
-#include "game/designfont.h"
-#include "game/gamefrm.h"
-#include "game/gradientpanel.h"
-#include "game/graphicsbas.h"
-#include "platform/propertybag.h"
-#include "platform/twips.h"
+#include "buttonex.h"
+#include "velcprog.h"
+#include "designfont.h"
+#include "gamefrm.h"
+#include "gradientpanel.h"
+#include "graphicsbas.h"
+#include "propertybag.h"
+#include "twips.h"
 
 #include <QLabel>
 #include <QListWidget>

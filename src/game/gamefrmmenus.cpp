@@ -1,9 +1,9 @@
 // The main window's menu commands that open the other windows.
 
-#include "about/aboutfrm.h"
-#include "game/gamefrm.h"
-#include "settings/settingfrm.h"
-#include "solver/manualfrm.h"
+#include "aboutfrm.h"
+#include "gamefrm.h"
+#include "settingfrm.h"
+#include "manualfrm.h"
 
 void GameFrm::mnuSettings_Click()
 {

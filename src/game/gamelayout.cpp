@@ -1,4 +1,4 @@
-#include "game/gamelayout.h"
+#include "gamelayout.h"
 
 #include <algorithm>
 #include <cmath>

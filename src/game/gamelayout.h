@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/twips.h"
+#include "twips.h"
 
 #include <QRectF>
 #include <QSize>

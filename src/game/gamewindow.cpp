@@ -1,6 +1,6 @@
-#include "game/gamewindow.h"
+#include "gamewindow.h"
 
-#include "game/gamefrm.h"
+#include "gamefrm.h"
 
 GameFrm *createGameWindow()
 {

@@ -1,6 +1,6 @@
-#include "game/gradientpanel.h"
+#include "gradientpanel.h"
 
-#include "game/graphicsbas.h"
+#include "graphicsbas.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
-#include "game/graphicsbas.h"
+#include "graphicsbas.h"
 
-#include "platform/twips.h"
+#include "twips.h"
 
 #include <QBrush>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/variant.h"
-#include "platform/colour.h"
+#include "variant.h"
+#include "colour.h"
 
 #include <QSize>
 

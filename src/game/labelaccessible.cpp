@@ -1,6 +1,6 @@
-#include "game/labelaccessible.h"
+#include "labelaccessible.h"
 
-#include "platform/accessibility.h"
+#include "accessibility.h"
 
 #include <QAccessibleWidget>
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "game/menucommandaccessible.h"
+#include "menucommandaccessible.h"
 
-#include "platform/accessibility.h"
+#include "accessibility.h"
 
 #include <QAccessible>
 #include <QAction>

@@ -1,6 +1,6 @@
-#include "game/numberboard.h"
+#include "numberboard.h"
 
-#include "platform/random.h"
+#include "random.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 // The mail link: a "mailto:" URL handed to the user's mail program.
 
-#include "game/graphicsbas.h"
-#include "platform/shell.h"
+#include "graphicsbas.h"
+#include "shell.h"
 
 namespace GraphicsBas {
 

@@ -1,4 +1,4 @@
-#include "game/targetlabel.h"
+#include "targetlabel.h"
 
 #include <QImage>
 #include <QPainter>

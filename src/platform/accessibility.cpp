@@ -1,4 +1,4 @@
-#include "platform/accessibility.h"
+#include "accessibility.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "platform/colour.h"
+#include "colour.h"
 
 #include <QGuiApplication>
 

@@ -1,4 +1,4 @@
-#include "platform/fonts.h"
+#include "fonts.h"
 
 #include <QFont>
 #include <QFontDatabase>

@@ -1,4 +1,4 @@
-#include "platform/messagebox.h"
+#include "messagebox.h"
 
 #include <QMessageBox>
 

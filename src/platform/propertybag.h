@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/propertyvalue.h"
+#include "propertyvalue.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

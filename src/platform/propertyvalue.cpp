@@ -1,4 +1,4 @@
-#include "platform/propertyvalue.h"
+#include "propertyvalue.h"
 
 #include <cfloat>
 #include <cmath>

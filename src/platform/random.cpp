@@ -1,4 +1,4 @@
-#include "platform/random.h"
+#include "random.h"
 
 #include <QTime>
 

@@ -1,4 +1,4 @@
-#include "platform/settingsfile.h"
+#include "settingsfile.h"
 
 #include <QSet>
 #include <QtEndian>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/settingsstore.h"
+#include "settingsstore.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

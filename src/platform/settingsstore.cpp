@@ -1,9 +1,9 @@
-#include "platform/settingsstore.h"
+#include "settingsstore.h"
 
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
 #else
-#include "platform/settingsfile.h"
+#include "settingsfile.h"
 
 #include <QDir>
 #include <QFile>

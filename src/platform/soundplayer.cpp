@@ -1,6 +1,6 @@
-#include "platform/soundplayer.h"
+#include "soundplayer.h"
 
-#include "platform/wavimage.h"
+#include "wavimage.h"
 
 #include <QAudioDevice>
 #include <QAudioSink>

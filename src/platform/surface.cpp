@@ -1,5 +1,5 @@
-#include "platform/surface.h"
-#include "platform/surfacepixels.h"
+#include "surface.h"
+#include "surfacepixels.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 // The surface's block transfers: copies with raster operations between
 // colour and monochrome surfaces, and stretched copies of pictures.
-#include "platform/surface.h"
-#include "platform/surfacepixels.h"
+#include "surface.h"
+#include "surfacepixels.h"
 
 #include <QPainter>
 #include <QtMath>

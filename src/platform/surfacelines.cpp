@@ -1,7 +1,7 @@
 // The surface's lines: stepped pixel by pixel at a ratio of 1, so that they
 // follow the classic pixel path, and stroked by a painter at device scale.
-#include "platform/surface.h"
-#include "platform/surfacepixels.h"
+#include "surface.h"
+#include "surfacepixels.h"
 
 #include <QPainter>
 #include <QtMath>

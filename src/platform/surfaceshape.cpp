@@ -1,6 +1,6 @@
-#include "platform/surfaceshape.h"
+#include "surfaceshape.h"
 
-#include "platform/surface.h"
+#include "surface.h"
 
 #include <QEvent>
 #include <QWidget>

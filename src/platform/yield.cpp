@@ -1,4 +1,4 @@
-#include "platform/yield.h"
+#include "yield.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "settings/lefttextcheckbox.h"
+#include "lefttextcheckbox.h"
 
 #include <QStyleOptionButton>
 

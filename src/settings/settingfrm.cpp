@@ -1,14 +1,14 @@
-#include "settings/settingfrm.h"
+#include "settingfrm.h"
 
-#include "app/globalbas.h"
-#include "app/regbas.h"
-#include "controls/button/buttonex.h"
-#include "controls/dial/velcprog.h"
-#include "controls/tabstrip/lighttab.h"
-#include "game/graphicsbas.h"
-#include "platform/messagebox.h"
-#include "platform/numericbox.h"
-#include "settings/settingsrules.h"
+#include "globalbas.h"
+#include "regbas.h"
+#include "buttonex.h"
+#include "velcprog.h"
+#include "lighttab.h"
+#include "graphicsbas.h"
+#include "messagebox.h"
+#include "numericbox.h"
+#include "settingsrules.h"
 
 #include <QCheckBox>
 #include <QComboBox>

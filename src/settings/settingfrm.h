@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/bool16.h"
+#include "bool16.h"
 
 #include <QDialog>
 

@@ -4,9 +4,9 @@
 // focused OK, Cancel or Apply presses it. The buttons never press themselves
 // on a key: the window acts on the key events they raise.
 
-#include "controls/button/buttonex.h"
-#include "controls/tabstrip/lighttab.h"
-#include "settings/settingfrm.h"
+#include "buttonex.h"
+#include "lighttab.h"
+#include "settingfrm.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,15 +1,15 @@
 // The settings window's controls and where they stand. Positions are in
 // twips, so the window grows with the screen's text size as its fonts do.
 
-#include "controls/button/buttonex.h"
-#include "controls/dial/velcprog.h"
-#include "controls/tabstrip/lighttab.h"
-#include "game/designfont.h"
-#include "platform/colour.h"
-#include "platform/propertybag.h"
-#include "platform/twips.h"
-#include "settings/lefttextcheckbox.h"
-#include "settings/settingfrm.h"
+#include "buttonex.h"
+#include "velcprog.h"
+#include "lighttab.h"
+#include "designfont.h"
+#include "colour.h"
+#include "propertybag.h"
+#include "twips.h"
+#include "lefttextcheckbox.h"
+#include "settingfrm.h"
 
 #include <QCheckBox>
 #include <QComboBox>

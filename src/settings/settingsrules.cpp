@@ -1,6 +1,6 @@
-#include "settings/settingsrules.h"
+#include "settingsrules.h"
 
-#include "platform/numericbox.h"
+#include "numericbox.h"
 
 namespace settingsrules {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/variant.h"
+#include "variant.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "solver/answerbuilder.h"
+#include "answerbuilder.h"
 
 #include <algorithm>
 #include <bit>

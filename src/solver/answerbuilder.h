@@ -1,6 +1,6 @@
 #pragma once
 
-#include "solver/subsetvalues.h"
+#include "subsetvalues.h"
 
 #include <cstdint>
 #include <string>

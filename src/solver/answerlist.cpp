@@ -1,4 +1,4 @@
-#include "solver/answerlist.h"
+#include "answerlist.h"
 
 namespace solver {
 

@@ -1,4 +1,4 @@
-#include "solver/boardselection.h"
+#include "boardselection.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "solver/bubblesort.h"
+#include "bubblesort.h"
 
 #include <utility>
 

@@ -1,6 +1,6 @@
-#include "solver/chainfamily.h"
+#include "chainfamily.h"
 
-#include "solver/lastlevel.h"
+#include "lastlevel.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "solver/completelisting.h"
+#include "completelisting.h"
 
-#include "solver/completesearch.h"
+#include "completesearch.h"
 
 #include <QLabel>
 #include <QListWidget>

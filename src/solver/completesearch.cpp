@@ -1,7 +1,7 @@
-#include "solver/completesearch.h"
+#include "completesearch.h"
 
-#include "solver/answerbuilder.h"
-#include "solver/subsetvalues.h"
+#include "answerbuilder.h"
+#include "subsetvalues.h"
 
 #include <algorithm>
 #include <bit>

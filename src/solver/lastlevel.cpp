@@ -1,6 +1,6 @@
-#include "solver/lastlevel.h"
+#include "lastlevel.h"
 
-#include "solver/operation.h"
+#include "operation.h"
 
 #if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
 #include <emmintrin.h>

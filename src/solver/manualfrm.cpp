@@ -1,11 +1,11 @@
-#include "solver/manualfrm.h"
+#include "manualfrm.h"
 
-#include "app/globalbas.h"
-#include "game/designfont.h"
-#include "game/graphicsbas.h"
-#include "platform/messagebox.h"
-#include "platform/numericbox.h"
-#include "platform/twips.h"
+#include "globalbas.h"
+#include "designfont.h"
+#include "graphicsbas.h"
+#include "messagebox.h"
+#include "numericbox.h"
+#include "twips.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>

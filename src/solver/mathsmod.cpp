@@ -1,13 +1,13 @@
-#include "solver/mathsmod.h"
+#include "mathsmod.h"
 
-#include "app/globalbas.h"
-#include "platform/random.h"
-#include "platform/yield.h"
-#include "solver/answerlist.h"
-#include "solver/boardselection.h"
-#include "solver/completelisting.h"
-#include "solver/searchdisplay.h"
-#include "solver/solvercore.h"
+#include "globalbas.h"
+#include "random.h"
+#include "yield.h"
+#include "answerlist.h"
+#include "boardselection.h"
+#include "completelisting.h"
+#include "searchdisplay.h"
+#include "solvercore.h"
 
 #include <QLabel>
 #include <QListWidget>

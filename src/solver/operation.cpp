@@ -1,4 +1,4 @@
-#include "solver/operation.h"
+#include "operation.h"
 
 namespace solver {
 

@@ -1,4 +1,4 @@
-#include "solver/pairfamily.h"
+#include "pairfamily.h"
 
 namespace solver {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "solver/operation.h"
-#include "solver/searchcontext.h"
+#include "operation.h"
+#include "searchcontext.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "solver/searchhooks.h"
+#include "searchhooks.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "solver/searchdisplay.h"
+#include "searchdisplay.h"
 
 #include <QLabel>
 #include <QListWidget>

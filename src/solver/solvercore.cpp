@@ -1,7 +1,7 @@
-#include "solver/solvercore.h"
+#include "solvercore.h"
 
-#include "solver/arrangementorder.h"
-#include "solver/boardselection.h"
+#include "arrangementorder.h"
+#include "boardselection.h"
 
 namespace solver {
 

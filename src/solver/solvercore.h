@@ -1,8 +1,8 @@
 #pragma once
 
-#include "solver/chainfamily.h"
-#include "solver/pairfamily.h"
-#include "solver/searchhooks.h"
+#include "chainfamily.h"
+#include "pairfamily.h"
+#include "searchhooks.h"
 
 #include <cstdint>
 #include <span>

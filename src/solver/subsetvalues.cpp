@@ -1,4 +1,4 @@
-#include "solver/subsetvalues.h"
+#include "subsetvalues.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,11 +1,11 @@
 // tallyfold-solve: the game's search from the command line, for six numbers of
 // the board and a target of one's own, or with --complete the complete search.
 
-#include "solver/answerlist.h"
-#include "solver/boardselection.h"
-#include "solver/bubblesort.h"
-#include "solver/completesearch.h"
-#include "solver/solvercore.h"
+#include "answerlist.h"
+#include "boardselection.h"
+#include "bubblesort.h"
+#include "completesearch.h"
+#include "solvercore.h"
 
 #include <algorithm>
 #include <array>

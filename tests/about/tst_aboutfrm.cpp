@@ -2,13 +2,13 @@
 // mail program), the link's hover colour under real pointer moves, closing,
 // its design (texts, fonts, boxes) and its logo.
 
-#include "about/aboutfrm.h"
-#include "controls/button/buttonex.h"
-#include "game/graphicsbas.h"
-#include "platform/colour.h"
-#include "platform/fonts.h"
-#include "platform/messagebox.h"
-#include "platform/shell.h"
+#include "aboutfrm.h"
+#include "buttonex.h"
+#include "graphicsbas.h"
+#include "colour.h"
+#include "fonts.h"
+#include "messagebox.h"
+#include "shell.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,9 +1,9 @@
 // The settings store's five operations on a real store in a private folder:
 // statuses, value types and sizes, and what a damaged store reads as.
 
-#include "app/globalbas.h"
-#include "app/regbas.h"
-#include "platform/settingsstore.h"
+#include "globalbas.h"
+#include "regbas.h"
+#include "settingsstore.h"
 #include "settingssandbox.h"
 
 #include <QDir>

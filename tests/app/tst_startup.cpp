@@ -1,9 +1,9 @@
 // The settings part of the start-up: first run, later runs, and the reading
 // rule of every stored value, against a real store in a private folder.
 
-#include "app/globalbas.h"
-#include "app/regbas.h"
-#include "platform/settingsstore.h"
+#include "globalbas.h"
+#include "regbas.h"
+#include "settingsstore.h"
 #include "settingssandbox.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "settingssandbox.h"
 
-#include "app/globalbas.h"
-#include "platform/settingsstore.h"
+#include "globalbas.h"
+#include "settingsstore.h"
 
 #include <QtGlobal>
 

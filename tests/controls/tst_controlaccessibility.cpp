@@ -3,10 +3,10 @@
 // a click for the control and its host. (The offscreen platform delivers no
 // accessibility events; the run on the real bus hears those.)
 
-#include "controls/button/buttonex.h"
-#include "controls/button/buttonstate.h"
-#include "controls/dial/velcprog.h"
-#include "controls/tabstrip/lighttab.h"
+#include "buttonex.h"
+#include "buttonstate.h"
+#include "velcprog.h"
+#include "lighttab.h"
 
 #include <QAccessibleActionInterface>
 #include <QAccessibleValueInterface>

@@ -2,11 +2,11 @@
 // (not a pixel-doubled copy of their 1x picture), with every size, position
 // and shape still in logical pixels.
 
-#include "controls/button/buttonex.h"
-#include "controls/dial/dialpainter.h"
-#include "controls/dial/velcprog.h"
-#include "controls/tabstrip/lighttab.h"
-#include "platform/surface.h"
+#include "buttonex.h"
+#include "dialpainter.h"
+#include "velcprog.h"
+#include "lighttab.h"
+#include "surface.h"
 
 #include <QApplication>
 #include <QFontMetrics>

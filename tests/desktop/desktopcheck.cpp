@@ -4,12 +4,12 @@
 // the window, the window keeps its size, and the dialogs open over it.
 // tests/desktop/run starts the sessions and runs this in each.
 
-#include "app/globalbas.h"
-#include "app/regbas.h"
-#include "app/screenshotstage.h"
-#include "game/gamefrm.h"
-#include "game/gamewindow.h"
-#include "game/graphicsbas.h"
+#include "globalbas.h"
+#include "regbas.h"
+#include "screenshotstage.h"
+#include "gamefrm.h"
+#include "gamewindow.h"
+#include "graphicsbas.h"
 #include "settingssandbox.h"
 
 #include <QAction>
@@ -184,7 +184,7 @@ void TestDesktop::dialogsOpenOverTheMainWindow()
     showGameWindow(*window);
     QVERIFY(QTest::qWaitForWindowExposed(window));
     settle(*window);
-    for (QAction *command : {window->mnuSettings, window->mnuSetup, window->mnuAbout}) {
+    for (QAction *command : {window->controls().mnuSettings, window->controls().mnuSetup, window->controls().mnuAbout}) {
         QString problem = QStringLiteral("never opened");
         QTimer::singleShot(300, window, [&] {
             auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
@@ -233,14 +233,14 @@ void TestDesktop::wholeGameWithKeysAlone()
         return keys.waitForStarted();
     };
     QVERIFY(type("space space space space space space"));
-    QTRY_COMPARE(window->Label2[5]->text(), QStringLiteral("2"));
-    QTRY_COMPARE(window->focusWidget(), window->Command1);
+    QTRY_COMPARE(window->controls().Label2[5]->text(), QStringLiteral("2"));
+    QTRY_COMPARE(window->focusWidget(), window->controls().Command1);
     QVERIFY(type("Return"));
-    QTRY_COMPARE(window->lbTarget->text(), QStringLiteral("523"));
+    QTRY_COMPARE(window->controls().lbTarget->text(), QStringLiteral("523"));
     QTRY_VERIFY(!window->flow().isRolling());
     QVERIFY(type("space Tab Return"));
-    QTRY_COMPARE(window->cmdAnswer->text(), QStringLiteral("Search Finished"));
-    QCOMPARE(window->List1->count(), 32);
+    QTRY_COMPARE(window->controls().cmdAnswer->text(), QStringLiteral("Search Finished"));
+    QCOMPARE(window->controls().List1->count(), 32);
 
     // The menu's access key, the Timing page, the music switch, OK.
     QVERIFY(type("alt+s ctrl+Tab Tab Tab space Return"));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/gameview.h"
+#include "gameview.h"
 
 #include <QStringList>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "controls/button/buttonex.h"
-#include "game/gamefrm.h"
-#include "game/gamewindow.h"
+#include "buttonex.h"
+#include "gamefrm.h"
+#include "gamewindow.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -59,7 +59,7 @@ inline void click(QWidget *widget)
 // The tiles still face down on the board.
 inline int visibleTiles(const GameFrm &window)
 {
-    return int(std::count_if(window.btnPick.begin(), window.btnPick.end(),
+    return int(std::count_if(window.controls().btnPick.begin(), window.controls().btnPick.end(),
                              [](const ButtonEx *tile) { return tile->isVisible(); }));
 }
 
@@ -67,7 +67,7 @@ inline int visibleTiles(const GameFrm &window)
 inline QStringList labelTexts(const GameFrm &window)
 {
     QStringList texts;
-    for (const QLabel *label : window.Label2)
+    for (const QLabel *label : window.controls().Label2)
         texts << label->text();
     return texts;
 }

@@ -1,13 +1,13 @@
 #include "monkeyinvariants.h"
 
-#include "about/aboutfrm.h"
-#include "app/globalbas.h"
-#include "controls/button/buttonex.h"
-#include "game/gameflow.h"
-#include "game/gamefrm.h"
-#include "settings/settingfrm.h"
-#include "solver/manualfrm.h"
-#include "solver/mathsmod.h"
+#include "aboutfrm.h"
+#include "globalbas.h"
+#include "buttonex.h"
+#include "gameflow.h"
+#include "gamefrm.h"
+#include "settingfrm.h"
+#include "manualfrm.h"
+#include "mathsmod.h"
 
 #include <QAction>
 #include <QApplication>
@@ -44,26 +44,26 @@ QString checkBoard(const GameFrm &window, int filled)
             .arg(filled)
             .arg(chosen.size() - 1);
     }
-    const auto visibleTiles = std::count_if(window.btnPick.begin(), window.btnPick.end(), &shown);
+    const auto visibleTiles = std::count_if(window.controls().btnPick.begin(), window.controls().btnPick.end(), &shown);
     if (filled < NumberBoard::LabelCount) {
         if (visibleTiles != NumberBoard::TileCount - filled) {
             return QStringLiteral("%1 tiles shown with %2 numbers picked")
                 .arg(visibleTiles)
                 .arg(filled);
         }
-        if (!shown(window.lbinst))
+        if (!shown(window.controls().lbinst))
             return QStringLiteral("instructions hidden while picking");
         return {};
     }
     if (visibleTiles != 0)
         return QStringLiteral("%1 tiles shown with six numbers chosen").arg(visibleTiles);
-    if (shown(window.lbinst))
+    if (shown(window.controls().lbinst))
         return QStringLiteral("instructions shown with six numbers chosen");
     for (int l = 0; l < NumberBoard::LabelCount; ++l) {
-        if (window.Label2[l]->text() != QString::number(chosen.at(l))) {
+        if (window.controls().Label2[l]->text() != QString::number(chosen.at(l))) {
             return QStringLiteral("label %1 reads \"%2\" but the chosen number is %3")
                 .arg(l)
-                .arg(window.Label2[l]->text())
+                .arg(window.controls().Label2[l]->text())
                 .arg(chosen.at(l));
         }
         if (l > 0 && chosen.at(l) > chosen.at(l - 1))
@@ -77,16 +77,16 @@ QString checkBoard(const GameFrm &window, int filled)
 // After the clock: one of Over, Searching or Searched.
 QString checkAfterClock(GameFrm &window)
 {
-    const QString answer = window.cmdAnswer->text();
+    const QString answer = window.controls().cmdAnswer->text();
     const bool busy = window.flow().isBusy();
-    const bool listShown = shown(window.List1);
-    if (!shown(window.cmdAnswer))
+    const bool listShown = shown(window.controls().List1);
+    if (!shown(window.controls().cmdAnswer))
         return QStringLiteral("answer button hidden after the clock");
     bool targetIsNumber = false;
-    window.lbTarget->text().toInt(&targetIsNumber);
+    window.controls().lbTarget->text().toInt(&targetIsNumber);
     if (!targetIsNumber)
-        return QStringLiteral("target \"%1\" is no number").arg(window.lbTarget->text());
-    if (listShown != shown(window.LBa))
+        return QStringLiteral("target \"%1\" is no number").arg(window.controls().lbTarget->text());
+    if (listShown != shown(window.controls().LBa))
         return QStringLiteral("answers list and status shown apart");
 
     if (answer == GameFlow::StopSearch) {
@@ -94,9 +94,9 @@ QString checkAfterClock(GameFrm &window)
             return QStringLiteral("\"Stop Search\" with no search under way");
         // A stop request enables "PLAY AGAIN" at once; the search itself
         // returns at its next check.
-        if (window.Command1->isEnabled() && MathsMod::SearchRunning)
+        if (window.controls().Command1->isEnabled() && MathsMod::SearchRunning)
             return QStringLiteral("game button enabled during a search");
-        if (!window.cmdAnswer->isEnabled())
+        if (!window.controls().cmdAnswer->isEnabled())
             return QStringLiteral("\"Stop Search\" disabled");
         if (!listShown)
             return QStringLiteral("answers hidden during a search");
@@ -104,17 +104,17 @@ QString checkAfterClock(GameFrm &window)
     }
     if (busy || MathsMod::IsSearching())
         return QStringLiteral("a search runs under \"%1\"").arg(answer);
-    if (!window.Command1->isEnabled())
+    if (!window.controls().Command1->isEnabled())
         return QStringLiteral("\"PLAY AGAIN\" disabled with no search running");
     if (answer == GameFlow::ShowAnswers) {
         // Over (nothing listed yet) offers the search; after a stop the list
         // stays and the button may offer it again.
-        if (!listShown && !window.cmdAnswer->isEnabled())
+        if (!listShown && !window.controls().cmdAnswer->isEnabled())
             return QStringLiteral("\"Show Answer(s)\" disabled before any search");
         return {};
     }
     // "Search Finished"
-    if (window.cmdAnswer->isEnabled())
+    if (window.controls().cmdAnswer->isEnabled())
         return QStringLiteral("\"Search Finished\" still enabled");
     if (!listShown)
         return QStringLiteral("answers hidden after a finished search");
@@ -125,8 +125,8 @@ QString checkAfterClock(GameFrm &window)
 
 QString checkMainWindow(GameFrm &window)
 {
-    const QString game = window.Command1->text();
-    const QString answer = window.cmdAnswer->text();
+    const QString game = window.controls().Command1->text();
+    const QString answer = window.controls().cmdAnswer->text();
     if (game != GameFlow::Start && game != GameFlow::Stop && game != GameFlow::PlayAgain)
         return QStringLiteral("game button reads \"%1\"").arg(game);
     if (answer != GameFlow::ShowAnswers && answer != GameFlow::StopSearch &&
@@ -136,15 +136,15 @@ QString checkMainWindow(GameFrm &window)
 
     const bool busy = window.flow().isBusy();
     const bool searching = MathsMod::IsSearching();
-    const bool timerOn = window.Timer1->isActive();
+    const bool timerOn = window.controls().Timer1->isActive();
     if (searching && !busy)
         return QStringLiteral("a search runs that the game did not start");
-    if (window.mnuSetup->isEnabled() && (searching || (busy && game == GameFlow::Stop)))
+    if (window.controls().mnuSetup->isEnabled() && (searching || (busy && game == GameFlow::Stop)))
         return QStringLiteral("manual setup offered while a roll or a search runs");
     if (timerOn && game != GameFlow::Stop)
         return QStringLiteral("clock on under \"%1\"").arg(game);
 
-    const auto filled = std::count_if(window.Label2.begin(), window.Label2.end(),
+    const auto filled = std::count_if(window.controls().Label2.begin(), window.controls().Label2.end(),
                                       [](const QLabel *label) { return !label->text().isEmpty(); });
     if (const QString board = checkBoard(window, int(filled)); !board.isEmpty())
         return board;
@@ -152,13 +152,13 @@ QString checkMainWindow(GameFrm &window)
     if (game == GameFlow::Start) {
         if (busy)
             return QStringLiteral("busy before the game started");
-        if (window.Command1->isEnabled() != (filled == NumberBoard::LabelCount))
+        if (window.controls().Command1->isEnabled() != (filled == NumberBoard::LabelCount))
             return QStringLiteral("\"START\" %1 with %2 numbers")
-                .arg(window.Command1->isEnabled() ? "enabled" : "disabled")
+                .arg(window.controls().Command1->isEnabled() ? "enabled" : "disabled")
                 .arg(filled);
-        if (shown(window.cmdAnswer) || shown(window.List1) || shown(window.LBa))
+        if (shown(window.controls().cmdAnswer) || shown(window.controls().List1) || shown(window.controls().LBa))
             return QStringLiteral("answers shown before the game started");
-        if (!window.lbTarget->text().isEmpty())
+        if (!window.controls().lbTarget->text().isEmpty())
             return QStringLiteral("a target before the game started");
         if (window.ElapsedSeconds() != 0)
             return QStringLiteral("clock at %1 before the game started")
@@ -172,9 +172,9 @@ QString checkMainWindow(GameFrm &window)
         if (timerOn == busy)
             return QStringLiteral("clock %1 while %2")
                 .arg(onOff(timerOn), busy ? "rolling" : "running");
-        if (!window.Command1->isEnabled())
+        if (!window.controls().Command1->isEnabled())
             return QStringLiteral("\"STOP\" disabled");
-        if (shown(window.cmdAnswer) || shown(window.List1) || shown(window.LBa))
+        if (shown(window.controls().cmdAnswer) || shown(window.controls().List1) || shown(window.controls().LBa))
             return QStringLiteral("answers shown while the clock runs");
         return {};
     }
@@ -183,14 +183,14 @@ QString checkMainWindow(GameFrm &window)
 
 QString stateName(GameFrm &window)
 {
-    const QString game = window.Command1->text();
+    const QString game = window.controls().Command1->text();
     if (game == GameFlow::Start)
-        return window.Command1->isEnabled() ? QStringLiteral("Ready") : QStringLiteral("Picking");
+        return window.controls().Command1->isEnabled() ? QStringLiteral("Ready") : QStringLiteral("Picking");
     if (game == GameFlow::Stop)
         return window.flow().isBusy() ? QStringLiteral("Rolling") : QStringLiteral("Running");
-    if (window.cmdAnswer->text() == GameFlow::StopSearch)
+    if (window.controls().cmdAnswer->text() == GameFlow::StopSearch)
         return QStringLiteral("Searching");
-    return window.List1->isHidden() ? QStringLiteral("Over") : QStringLiteral("Searched");
+    return window.controls().List1->isHidden() ? QStringLiteral("Over") : QStringLiteral("Searched");
 }
 
 QString checkSecondaryWindows()
@@ -213,8 +213,8 @@ QString checkSecondaryWindows()
 QString checkAnswersUnique(const GameFrm &window)
 {
     QSet<QString> seen;
-    for (int i = 0; i < window.List1->count(); ++i) {
-        const QString text = window.List1->item(i)->text();
+    for (int i = 0; i < window.controls().List1->count(); ++i) {
+        const QString text = window.controls().List1->item(i)->text();
         if (seen.contains(text))
             return QStringLiteral("answer \"%1\" listed twice").arg(text);
         seen.insert(text);

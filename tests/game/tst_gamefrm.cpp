@@ -1,12 +1,12 @@
 // The main window's shell: caption, menu, clock settings, the music it loads,
 // and closing (which stops the music and lets go of the window).
 
-#include "app/globalbas.h"
-#include "app/regbas.h"
-#include "game/gamefrm.h"
+#include "globalbas.h"
+#include "regbas.h"
+#include "gamefrm.h"
 #include "gamewindowholder.h"
-#include "platform/soundplayer.h"
-#include "platform/wavimage.h"
+#include "soundplayer.h"
+#include "wavimage.h"
 #include "pulseserver.h"
 #include "settingssandbox.h"
 
@@ -73,10 +73,10 @@ void TestGameFrm::captionAndMenu()
         QVERIFY(!a->menu());
     }
     QCOMPARE(captions, (QStringList{"E&xit", "&Setting", "&Manual setup", "&About"}));
-    QCOMPARE(actions.value(0), window.mnuExit);
-    QCOMPARE(actions.value(1), window.mnuSettings);
-    QCOMPARE(actions.value(2), window.mnuSetup);
-    QCOMPARE(actions.value(3), window.mnuAbout);
+    QCOMPARE(actions.value(0), window.controls().mnuExit);
+    QCOMPARE(actions.value(1), window.controls().mnuSettings);
+    QCOMPARE(actions.value(2), window.controls().mnuSetup);
+    QCOMPARE(actions.value(3), window.controls().mnuAbout);
 }
 
 void TestGameFrm::loadTakesClockPeriodAndMusic()
@@ -84,12 +84,12 @@ void TestGameFrm::loadTakesClockPeriodAndMusic()
     GLOBALbas::TimerInterval = 1234;
     GameWindowHolder holder;
     GameFrm &window = *holder;
-    QCOMPARE(window.Timer1->interval(), 1234);
-    QVERIFY(!window.Timer1->isActive()); // the clock waits for a game
+    QCOMPARE(window.controls().Timer1->interval(), 1234);
+    QVERIFY(!window.controls().Timer1->isActive()); // the clock waits for a game
     QCOMPARE(window.ElapsedSeconds(), qint16(0));
 
     // The music is in memory, whole, and about half a minute long.
-    const platform::WavImage music = platform::WavImage::parse(window.SoundData);
+    const platform::WavImage music = platform::WavImage::parse(window.controls().SoundData);
     QVERIFY(music.isValid());
     QVERIFY(qAbs(music.durationUs() - 30'500'000) < 300'000);
 }
@@ -114,7 +114,7 @@ void TestGameFrm::exitClosesAndReleasesTheWindow()
     QPointer<GameFrm> window = createGameWindow();
     showGameWindow(*window);
     QVERIFY(QTest::qWaitForWindowExposed(window));
-    window->mnuExit->trigger();
+    window->controls().mnuExit->trigger();
     QCOMPARE(GameFrm::instance(), nullptr);
     QTRY_VERIFY(window.isNull()); // deleted: nothing outlives the closed window
 }
@@ -126,12 +126,12 @@ void TestGameFrm::closingStopsTheMusic()
     GameWindowHolder holder;
     GameFrm &window = *holder;
     showGameWindow(window);
-    QVERIFY(window.sound().play(window.SoundData));
+    QVERIFY(window.sound().play(window.controls().SoundData));
     QTRY_COMPARE_WITH_TIMEOUT(PulseServer::sinkInputCount(), 1, 5000);
 
     // The window object lives on after the close: the music stops because
     // the window closed, not because its player went away.
-    window.mnuExit->trigger();
+    window.controls().mnuExit->trigger();
     QVERIFY(!window.isVisible());
     QVERIFY(!window.sound().isPlaying());
     QTRY_COMPARE_WITH_TIMEOUT(PulseServer::sinkInputCount(), 0, 5000);
@@ -167,13 +167,13 @@ void TestGameFrm::musicPlaysOverTheLastThirtyTicks()
     // Whether the music plays, seen right after each tick; the game button
     // is clicked ("STOP") five ticks after the music should have started.
     QList<bool> playing;
-    connect(window.Timer1, &QTimer::timeout, &window, [&] {
+    connect(window.controls().Timer1, &QTimer::timeout, &window, [&] {
         playing << window.sound().isPlaying();
         if (playing.size() == std::max(firstTickWithMusic, 1) + 5)
             window.Command1_Click();
     });
     window.Command1_Click();
-    QTRY_COMPARE_WITH_TIMEOUT(window.Command1->text(), QStringLiteral("PLAY AGAIN"), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(window.controls().Command1->text(), QStringLiteral("PLAY AGAIN"), 5000);
     for (int tick = 1; tick <= playing.size(); ++tick)
         QCOMPARE(playing.at(tick - 1), firstTickWithMusic != 0 && tick >= firstTickWithMusic);
     // "STOP" purged it.

@@ -2,7 +2,7 @@
 // the scaled layout of every other screen, and that on any common screen the
 // controls visible together neither overlap nor leave the screen.
 
-#include "game/gamelayout.h"
+#include "gamelayout.h"
 
 #include <QTest>
 

@@ -3,20 +3,20 @@
 // does there reaches the game (a hand-set board searched, settings applied
 // to the running clock and the store).
 
-#include "about/aboutfrm.h"
-#include "app/globalbas.h"
-#include "app/regbas.h"
-#include "controls/button/buttonex.h"
-#include "controls/dial/velcprog.h"
-#include "controls/tabstrip/lighttab.h"
-#include "game/gamefrm.h"
+#include "aboutfrm.h"
+#include "globalbas.h"
+#include "regbas.h"
+#include "buttonex.h"
+#include "velcprog.h"
+#include "lighttab.h"
+#include "gamefrm.h"
 #include "gamewindowholder.h"
-#include "platform/messagebox.h"
-#include "platform/shell.h"
-#include "settings/settingfrm.h"
+#include "messagebox.h"
+#include "shell.h"
+#include "settingfrm.h"
 #include "settingssandbox.h"
-#include "solver/manualfrm.h"
-#include "solver/mathsmod.h"
+#include "manualfrm.h"
+#include "mathsmod.h"
 
 #include <QAction>
 #include <QApplication>
@@ -124,8 +124,8 @@ void TestGameMenus::everyMenuOpensItsWindowModallyAndCentred()
         const char *className;
     };
     for (const Menu &menu :
-         {Menu{window->mnuSettings, "SettingFrm"}, Menu{window->mnuSetup, "ManualFrm"},
-          Menu{window->mnuAbout, "AboutFrm"}}) {
+         {Menu{window->controls().mnuSettings, "SettingFrm"}, Menu{window->controls().mnuSetup, "ManualFrm"},
+          Menu{window->controls().mnuAbout, "AboutFrm"}}) {
         QPointer<QDialog> opened;
         whenOpen<QDialog>(window.get(), [&](QDialog &dialog) {
             opened = &dialog;
@@ -145,10 +145,10 @@ void TestGameMenus::everyMenuOpensItsWindowModallyAndCentred()
     }
     // Closing the manual setup without confirming changed nothing.
     QCOMPARE(visibleTiles(*window), 24);
-    QVERIFY(window->lbinst->isVisible());
-    QCOMPARE(window->Command1->text(), QStringLiteral("START"));
-    QVERIFY(window->lbTarget->text().isEmpty());
-    QVERIFY(!window->List1->isVisible());
+    QVERIFY(window->controls().lbinst->isVisible());
+    QCOMPARE(window->controls().Command1->text(), QStringLiteral("START"));
+    QVERIFY(window->controls().lbTarget->text().isEmpty());
+    QVERIFY(!window->controls().List1->isVisible());
 }
 
 void TestGameMenus::manualSetupIsSearchedOnTheMainWindow()
@@ -156,7 +156,7 @@ void TestGameMenus::manualSetupIsSearchedOnTheMainWindow()
     const auto window = GameWindowHolder::shown();
     QVERIFY(window);
     window->btnPick_Click(0); // a game half picked is replaced
-    window->List1->addItem(QStringLiteral("an answer of the last game"));
+    window->controls().List1->addItem(QStringLiteral("an answer of the last game"));
 
     bool confirmed = false;
     whenOpen<ManualFrm>(window.get(), [&](ManualFrm &manual) {
@@ -164,30 +164,30 @@ void TestGameMenus::manualSetupIsSearchedOnTheMainWindow()
         click(manual.Command1);
         confirmed = manual.result() == QDialog::Accepted;
     });
-    window->mnuSetup->trigger(); // returns when the search has finished
+    window->controls().mnuSetup->trigger(); // returns when the search has finished
     QVERIFY(confirmed);
     QVERIFY(m_messages.isEmpty());
 
     QCOMPARE(labelTexts(*window), (QStringList{"100", "75", "8", "5", "3", "2"}));
     QCOMPARE(GLOBALbas::ChosenNumbers, (QList<qint32>{100, 75, 8, 5, 3, 2, 0}));
-    QCOMPARE(window->lbTarget->text(), QStringLiteral("523"));
+    QCOMPARE(window->controls().lbTarget->text(), QStringLiteral("523"));
     QVERIFY(!GLOBALbas::ManualSetupReady);
     QCOMPARE(visibleTiles(*window), 0);
-    QVERIFY(!window->lbinst->isVisible());
-    QCOMPARE(window->List1->count(), 32);
-    QVERIFY(window->List1->isVisible());
-    QVERIFY(window->LBa->isVisible());
-    QCOMPARE(window->cmdAnswer->text(), QStringLiteral("Search Finished"));
-    QVERIFY(window->cmdAnswer->isVisible());
-    QVERIFY(!window->cmdAnswer->isEnabled());
-    QCOMPARE(window->Command1->text(), QStringLiteral("PLAY AGAIN"));
-    QVERIFY(window->Command1->isEnabled());
-    QVERIFY(window->mnuSetup->isEnabled());
+    QVERIFY(!window->controls().lbinst->isVisible());
+    QCOMPARE(window->controls().List1->count(), 32);
+    QVERIFY(window->controls().List1->isVisible());
+    QVERIFY(window->controls().LBa->isVisible());
+    QCOMPARE(window->controls().cmdAnswer->text(), QStringLiteral("Search Finished"));
+    QVERIFY(window->controls().cmdAnswer->isVisible());
+    QVERIFY(!window->controls().cmdAnswer->isEnabled());
+    QCOMPARE(window->controls().Command1->text(), QStringLiteral("PLAY AGAIN"));
+    QVERIFY(window->controls().Command1->isEnabled());
+    QVERIFY(window->controls().mnuSetup->isEnabled());
 
-    click(window->Command1); // PLAY AGAIN deals a fresh board
+    click(window->controls().Command1); // PLAY AGAIN deals a fresh board
     QCOMPARE(visibleTiles(*window), 24);
-    QCOMPARE(window->Command1->text(), QStringLiteral("START"));
-    QVERIFY(!window->Command1->isEnabled());
+    QCOMPARE(window->controls().Command1->text(), QStringLiteral("START"));
+    QVERIFY(!window->controls().Command1->isEnabled());
 }
 
 void TestGameMenus::manualSetupReplacesARunningGame()
@@ -196,39 +196,39 @@ void TestGameMenus::manualSetupReplacesARunningGame()
     QVERIFY(window);
     GLOBALbas::LowestTarget = 300;
     GLOBALbas::HighestTarget = 300;
-    window->Timer1->setInterval(1000);
+    window->controls().Timer1->setInterval(1000);
     for (int tile : {0, 1, 2, 10, 20, 21})
         window->btnPick_Click(qint16(tile));
-    click(window->Command1); // START: the target rolls, the clock runs
-    QVERIFY(window->Timer1->isActive());
+    click(window->controls().Command1); // START: the target rolls, the clock runs
+    QVERIFY(window->controls().Timer1->isActive());
 
     bool sawStopSearch = false;
     whenOpen<ManualFrm>(window.get(), [&](ManualFrm &manual) {
         // The clock keeps ticking behind the window until a board is confirmed.
-        QVERIFY(window->Timer1->isActive());
+        QVERIFY(window->controls().Timer1->isActive());
         chooseBoard(manual);
         click(manual.Command1);
     });
     auto *searchWatch = new QTimer(window.get());
     connect(searchWatch, &QTimer::timeout, window.get(), [&] {
-        if (MathsMod::IsSearching() && window->cmdAnswer->text() == QStringLiteral("Stop Search"))
-            sawStopSearch = !window->Timer1->isActive() && !window->mnuSetup->isEnabled();
+        if (MathsMod::IsSearching() && window->controls().cmdAnswer->text() == QStringLiteral("Stop Search"))
+            sawStopSearch = !window->controls().Timer1->isActive() && !window->controls().mnuSetup->isEnabled();
     });
     searchWatch->start(0);
-    window->mnuSetup->trigger();
+    window->controls().mnuSetup->trigger();
     searchWatch->stop();
     QVERIFY(sawStopSearch);
-    QVERIFY(!window->Timer1->isActive());
-    QCOMPARE(window->lbTarget->text(), QStringLiteral("523"));
-    QCOMPARE(window->List1->count(), 32);
-    QCOMPARE(window->Command1->text(), QStringLiteral("PLAY AGAIN"));
+    QVERIFY(!window->controls().Timer1->isActive());
+    QCOMPARE(window->controls().lbTarget->text(), QStringLiteral("523"));
+    QCOMPARE(window->controls().List1->count(), 32);
+    QCOMPARE(window->controls().Command1->text(), QStringLiteral("PLAY AGAIN"));
 }
 
 void TestGameMenus::settingsReachTheRunningGameAndTheStore()
 {
     const auto window = GameWindowHolder::shown();
     QVERIFY(window);
-    QVERIFY(!window->cp1->property("ShowValue").toBool());
+    QVERIFY(!window->controls().cp1->property("ShowValue").toBool());
     whenOpen<SettingFrm>(window.get(), [&](SettingFrm &settings) {
         settings.LightTab1->setActiveTab(1);
         settings.LightTab1_AfterTabChange(1);
@@ -239,15 +239,15 @@ void TestGameMenus::settingsReachTheRunningGameAndTheStore()
         click(settings.ButtonEx1[2]);        // Apply
         QVERIFY(settings.isVisible());
         // The clock's period changes at once; the count is switched on.
-        QCOMPARE(window->Timer1->interval(), 1200);
-        QVERIFY(window->cp1->property("ShowValue").toBool());
+        QCOMPARE(window->controls().Timer1->interval(), 1200);
+        QVERIFY(window->controls().cp1->property("ShowValue").toBool());
         QCOMPARE(GLOBALbas::TimeAllowed, qint16(45));
 
         settings.HS1->setValue(1500);
         click(settings.ButtonEx1[0]); // Cancel writes nothing more
     });
-    window->mnuSettings->trigger();
-    QCOMPARE(window->Timer1->interval(), 1200);
+    window->controls().mnuSettings->trigger();
+    QCOMPARE(window->controls().Timer1->interval(), 1200);
     QCOMPARE(storedNumber(QStringLiteral("TimerInterval")), 1200);
     QCOMPARE(storedNumber(QStringLiteral("ShowSeconds")), 1);
     QCOMPARE(storedNumber(QStringLiteral("TimeAllowed")), 3);
@@ -274,7 +274,7 @@ void TestGameMenus::aboutLinkAndOk()
         stayedOpen = about.isVisible();
         click(about.ButtonEx1);
     });
-    window->mnuAbout->trigger();
+    window->controls().mnuAbout->trigger();
     QVERIFY(stayedOpen);
     QCOMPARE(opened, QStringList{QStringLiteral(
                          "mailto:robin.vantor@tallyfold.example?subject=The Tallyfold "

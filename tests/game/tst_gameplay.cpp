@@ -2,14 +2,14 @@
 // rolled, the clock ticking on a real timer, the solver run and stopped, and
 // the window closed in the middle of it all.
 
-#include "app/globalbas.h"
-#include "controls/button/buttonex.h"
-#include "controls/dial/velcprog.h"
-#include "game/gamefrm.h"
+#include "globalbas.h"
+#include "buttonex.h"
+#include "velcprog.h"
+#include "gamefrm.h"
 #include "gamewindowholder.h"
-#include "platform/random.h"
+#include "random.h"
 #include "settingssandbox.h"
-#include "solver/mathsmod.h"
+#include "mathsmod.h"
 
 #include <QAction>
 #include <QLabel>
@@ -90,86 +90,86 @@ void TestGamePlay::pickBoard(GameFrm &window)
     for (int i = 0; i < BoardTiles.size(); ++i)
         window.flow().board().setTag(BoardTiles.at(i), QString::number(BoardValues.at(i)));
     for (int i = 0; i < BoardTiles.size(); ++i) {
-        QVERIFY(!window.Command1->isEnabled());
-        click(window.btnPick[BoardTiles.at(i)]);
-        QVERIFY(!window.btnPick[BoardTiles.at(i)]->isVisible() || i == 5);
+        QVERIFY(!window.controls().Command1->isEnabled());
+        click(window.controls().btnPick[BoardTiles.at(i)]);
+        QVERIFY(!window.controls().btnPick[BoardTiles.at(i)]->isVisible() || i == 5);
     }
 }
 
 void TestGamePlay::playClockOut(GameFrm &window)
 {
-    click(window.Command1);
-    QTRY_COMPARE_WITH_TIMEOUT(window.Command1->text(), QStringLiteral("PLAY AGAIN"), 10000);
+    click(window.controls().Command1);
+    QTRY_COMPARE_WITH_TIMEOUT(window.controls().Command1->text(), QStringLiteral("PLAY AGAIN"), 10000);
 }
 
 void TestGamePlay::wholeGameWithFinishedSearch()
 {
     const auto window = GameWindowHolder::shown();
     QVERIFY(window);
-    QCOMPARE(window->Command1->text(), QStringLiteral("START"));
+    QCOMPARE(window->controls().Command1->text(), QStringLiteral("START"));
     QCOMPARE(visibleTiles(*window), 24);
-    QVERIFY(window->lbinst->isVisible());
-    QVERIFY(window->lbTarget->text().isEmpty());
+    QVERIFY(window->controls().lbinst->isVisible());
+    QVERIFY(window->controls().lbTarget->text().isEmpty());
 
     pickBoard(*window);
     QCOMPARE(labelTexts(*window), (QStringList{"100", "75", "8", "5", "3", "2"}));
     QCOMPARE(GLOBALbas::ChosenNumbers, (QList<qint32>{100, 75, 8, 5, 3, 2, 0}));
     QCOMPARE(visibleTiles(*window), 0);
-    QVERIFY(!window->lbinst->isVisible());
-    QVERIFY(window->Command1->isEnabled());
+    QVERIFY(!window->controls().lbinst->isVisible());
+    QVERIFY(window->controls().Command1->isEnabled());
 
     // The clock runs its 30 ticks on the real timer; the dial follows them.
     QList<int> dialValues;
-    connect(window->Timer1, &QTimer::timeout, window.get(),
-            [&] { dialValues << window->cp1->value(); });
+    connect(window->controls().Timer1, &QTimer::timeout, window.get(),
+            [&] { dialValues << window->controls().cp1->value(); });
     playClockOut(*window);
-    QCOMPARE(window->lbTarget->text(), QStringLiteral("523"));
+    QCOMPARE(window->controls().lbTarget->text(), QStringLiteral("523"));
     QCOMPARE(dialValues.size(), 30);
     for (int i = 0; i < dialValues.size(); ++i)
         QCOMPARE(dialValues.at(i), i + 1);
-    QVERIFY(!window->Timer1->isActive());
+    QVERIFY(!window->controls().Timer1->isActive());
     QCOMPARE(window->ElapsedSeconds(), 0);
-    QVERIFY(window->cmdAnswer->isVisible());
-    QVERIFY(!window->List1->isVisible());
+    QVERIFY(window->controls().cmdAnswer->isVisible());
+    QVERIFY(!window->controls().List1->isVisible());
 
     // Searching: the menu command that would start another search is off.
     bool menuOffDuringSearch = false;
     whenSearching(window.get(), [&] {
-        menuOffDuringSearch = !window->mnuSetup->isEnabled() && !window->Command1->isEnabled();
+        menuOffDuringSearch = !window->controls().mnuSetup->isEnabled() && !window->controls().Command1->isEnabled();
     });
-    click(window->cmdAnswer);
+    click(window->controls().cmdAnswer);
     QVERIFY(menuOffDuringSearch);
-    QVERIFY(window->mnuSetup->isEnabled());
-    QCOMPARE(window->cmdAnswer->text(), QStringLiteral("Search Finished"));
-    QVERIFY(!window->cmdAnswer->isEnabled());
-    QCOMPARE(window->LBa->text(),
+    QVERIFY(window->controls().mnuSetup->isEnabled());
+    QCOMPARE(window->controls().cmdAnswer->text(), QStringLiteral("Search Finished"));
+    QVERIFY(!window->controls().cmdAnswer->isEnabled());
+    QCOMPARE(window->controls().LBa->text(),
              QStringLiteral("Searched 210492 combinations: \n32 answers found."));
-    QVERIFY(window->LBa->isVisible());
-    QVERIFY(window->List1->isVisible());
-    QCOMPARE(window->List1->count(), 32);
-    QVERIFY(window->Command1->isEnabled());
-    QCOMPARE(window->Command1->text(), QStringLiteral("PLAY AGAIN"));
+    QVERIFY(window->controls().LBa->isVisible());
+    QVERIFY(window->controls().List1->isVisible());
+    QCOMPARE(window->controls().List1->count(), 32);
+    QVERIFY(window->controls().Command1->isEnabled());
+    QCOMPARE(window->controls().Command1->text(), QStringLiteral("PLAY AGAIN"));
 
     // A new board; the answers wait in the hidden list until the next roll.
-    click(window->Command1);
-    QCOMPARE(window->Command1->text(), QStringLiteral("START"));
-    QVERIFY(!window->Command1->isEnabled());
+    click(window->controls().Command1);
+    QCOMPARE(window->controls().Command1->text(), QStringLiteral("START"));
+    QVERIFY(!window->controls().Command1->isEnabled());
     QCOMPARE(visibleTiles(*window), 24);
-    QVERIFY(window->lbinst->isVisible());
+    QVERIFY(window->controls().lbinst->isVisible());
     QCOMPARE(labelTexts(*window), QStringList(6, QString()));
-    QVERIFY(window->lbTarget->text().isEmpty());
-    QCOMPARE(window->cp1->value(), 0);
-    QVERIFY(!window->cmdAnswer->isVisible());
-    QCOMPARE(window->cmdAnswer->text(), QStringLiteral("Show Answer(s)"));
-    QVERIFY(!window->List1->isVisible());
-    QVERIFY(!window->LBa->isVisible());
-    QCOMPARE(window->List1->count(), 32);
+    QVERIFY(window->controls().lbTarget->text().isEmpty());
+    QCOMPARE(window->controls().cp1->value(), 0);
+    QVERIFY(!window->controls().cmdAnswer->isVisible());
+    QCOMPARE(window->controls().cmdAnswer->text(), QStringLiteral("Show Answer(s)"));
+    QVERIFY(!window->controls().List1->isVisible());
+    QVERIFY(!window->controls().LBa->isVisible());
+    QCOMPARE(window->controls().List1->count(), 32);
     QCOMPARE(GLOBALbas::ChosenNumbers, QList<qint32>{0});
 
     pickBoard(*window);
-    click(window->Command1);
-    QCOMPARE(window->List1->count(), 0);
-    QVERIFY(window->Timer1->isActive());
+    click(window->controls().Command1);
+    QCOMPARE(window->controls().List1->count(), 0);
+    QVERIFY(window->controls().Timer1->isActive());
 }
 
 void TestGamePlay::stopAtTickTwelveThenPlayAgain()
@@ -178,24 +178,24 @@ void TestGamePlay::stopAtTickTwelveThenPlayAgain()
     QVERIFY(window);
     pickBoard(*window);
     // Clicked from the twelfth tick itself, so no further tick can slip in.
-    connect(window->Timer1, &QTimer::timeout, window.get(), [&] {
+    connect(window->controls().Timer1, &QTimer::timeout, window.get(), [&] {
         if (window->ElapsedSeconds() == 12)
-            window->Command1->click();
+            window->controls().Command1->click();
     });
-    click(window->Command1);
-    QTRY_COMPARE_WITH_TIMEOUT(window->Command1->text(), QStringLiteral("PLAY AGAIN"), 5000);
-    QVERIFY(!window->Timer1->isActive());
+    click(window->controls().Command1);
+    QTRY_COMPARE_WITH_TIMEOUT(window->controls().Command1->text(), QStringLiteral("PLAY AGAIN"), 5000);
+    QVERIFY(!window->controls().Timer1->isActive());
     QCOMPARE(window->ElapsedSeconds(), 12);
-    QCOMPARE(window->cp1->value(), 12);
-    QVERIFY(window->cmdAnswer->isVisible());
-    QVERIFY(window->cmdAnswer->isEnabled());
+    QCOMPARE(window->controls().cp1->value(), 12);
+    QVERIFY(window->controls().cmdAnswer->isVisible());
+    QVERIFY(window->controls().cmdAnswer->isEnabled());
     QTest::qWait(50); // the clock really has stopped
-    QCOMPARE(window->cp1->value(), 12);
+    QCOMPARE(window->controls().cp1->value(), 12);
 
-    click(window->Command1);
+    click(window->controls().Command1);
     QCOMPARE(window->ElapsedSeconds(), 0);
-    QCOMPARE(window->cp1->value(), 0);
-    QCOMPARE(window->Command1->text(), QStringLiteral("START"));
+    QCOMPARE(window->controls().cp1->value(), 0);
+    QCOMPARE(window->controls().Command1->text(), QStringLiteral("START"));
 }
 
 void TestGamePlay::stoppedSearchRunsAgainFromTheStart()
@@ -207,22 +207,22 @@ void TestGamePlay::stoppedSearchRunsAgainFromTheStart()
 
     // "Stop Search" arrives through the search's own yields.
     whenSearching(window.get(), [&] {
-        QCOMPARE(window->cmdAnswer->text(), QStringLiteral("Stop Search"));
-        window->cmdAnswer->click();
+        QCOMPARE(window->controls().cmdAnswer->text(), QStringLiteral("Stop Search"));
+        window->controls().cmdAnswer->click();
     });
-    click(window->cmdAnswer);
-    QCOMPARE(window->cmdAnswer->text(), QStringLiteral("Show Answer(s)"));
-    QVERIFY(window->cmdAnswer->isEnabled());
-    QVERIFY(window->Command1->isEnabled());
-    QCOMPARE(window->Command1->text(), QStringLiteral("PLAY AGAIN"));
-    QVERIFY(window->LBa->text().startsWith(QStringLiteral("Search Stopped at combination ")));
-    const int kept = window->List1->count();
+    click(window->controls().cmdAnswer);
+    QCOMPARE(window->controls().cmdAnswer->text(), QStringLiteral("Show Answer(s)"));
+    QVERIFY(window->controls().cmdAnswer->isEnabled());
+    QVERIFY(window->controls().Command1->isEnabled());
+    QCOMPARE(window->controls().Command1->text(), QStringLiteral("PLAY AGAIN"));
+    QVERIFY(window->controls().LBa->text().startsWith(QStringLiteral("Search Stopped at combination ")));
+    const int kept = window->controls().List1->count();
     QVERIFY(kept < 32);
 
-    click(window->cmdAnswer);
-    QCOMPARE(window->cmdAnswer->text(), QStringLiteral("Search Finished"));
-    QVERIFY(!window->cmdAnswer->isEnabled());
-    QCOMPARE(window->List1->count(), 32); // nothing listed twice
+    click(window->controls().cmdAnswer);
+    QCOMPARE(window->controls().cmdAnswer->text(), QStringLiteral("Search Finished"));
+    QVERIFY(!window->controls().cmdAnswer->isEnabled());
+    QCOMPARE(window->controls().List1->count(), 32); // nothing listed twice
 }
 
 void TestGamePlay::gameButtonWaitsForTheRoll()
@@ -239,25 +239,25 @@ void TestGamePlay::gameButtonWaitsForTheRoll()
     bool menuOff = false;
     QTimer roller;
     connect(&roller, &QTimer::timeout, window.get(), [&] {
-        if (!window->lbTarget->text().isEmpty() && !rolled.contains(window->lbTarget->text()))
-            rolled << window->lbTarget->text();
-        if (window->Command1->text() == QStringLiteral("STOP") && !window->Timer1->isActive()) {
-            menuOff = !window->mnuSetup->isEnabled();
-            window->Command1->click();
+        if (!window->controls().lbTarget->text().isEmpty() && !rolled.contains(window->controls().lbTarget->text()))
+            rolled << window->controls().lbTarget->text();
+        if (window->controls().Command1->text() == QStringLiteral("STOP") && !window->controls().Timer1->isActive()) {
+            menuOff = !window->controls().mnuSetup->isEnabled();
+            window->controls().Command1->click();
         }
     });
     roller.start(20);
-    click(window->Command1);
+    click(window->controls().Command1);
     roller.stop();
     platform::resetRandomForTesting();
 
     QVERIFY(menuOff);
     QVERIFY(rolled.size() > 5); // the player sees it spin
-    QCOMPARE(window->Command1->text(), QStringLiteral("STOP"));
-    QVERIFY(window->Timer1->isActive());
-    QVERIFY(!window->cmdAnswer->isVisible());
-    QVERIFY(window->mnuSetup->isEnabled());
-    const int target = window->lbTarget->text().toInt();
+    QCOMPARE(window->controls().Command1->text(), QStringLiteral("STOP"));
+    QVERIFY(window->controls().Timer1->isActive());
+    QVERIFY(!window->controls().cmdAnswer->isVisible());
+    QVERIFY(window->controls().mnuSetup->isEnabled());
+    const int target = window->controls().lbTarget->text().toInt();
     QVERIFY(target >= 101 && target <= 999);
 }
 
@@ -270,7 +270,7 @@ void TestGamePlay::wholeGameWithTheKeyboard()
         window->flow().board().setTag(BoardTiles.at(i), QString::number(BoardValues.at(i)));
     const auto focused = [&] { return window->focusWidget(); };
     const auto press = [&](Qt::Key key) { QTest::keyClick(focused(), key); };
-    QCOMPARE(focused(), window->btnPick[0]);
+    QCOMPARE(focused(), window->controls().btnPick[0]);
 
     // Tiles 2 and 3 of the first row, 12 and 13 of the second, 20 and 21 of
     // the third; a pick moves on to the next face-down tile.
@@ -282,32 +282,32 @@ void TestGamePlay::wholeGameWithTheKeyboard()
         {Qt::Key_Return, 21}};
     for (const auto &[key, focusAfter] : moves) {
         press(key);
-        QCOMPARE(focused(), window->btnPick[focusAfter]);
+        QCOMPARE(focused(), window->controls().btnPick[focusAfter]);
     }
     press(Qt::Key_Space); // the sixth pick: on to the game button
     QCOMPARE(labelTexts(*window), (QStringList{"100", "75", "8", "5", "3", "2"}));
-    QCOMPARE(focused(), window->Command1);
+    QCOMPARE(focused(), window->controls().Command1);
 
     press(Qt::Key_Return); // START: returns once the target has rolled
-    QCOMPARE(window->Command1->text(), QStringLiteral("STOP"));
+    QCOMPARE(window->controls().Command1->text(), QStringLiteral("STOP"));
     press(Qt::Key_Space);
-    QCOMPARE(window->Command1->text(), QStringLiteral("PLAY AGAIN"));
+    QCOMPARE(window->controls().Command1->text(), QStringLiteral("PLAY AGAIN"));
     press(Qt::Key_Tab);
-    QCOMPARE(focused(), window->cmdAnswer);
+    QCOMPARE(focused(), window->controls().cmdAnswer);
     press(Qt::Key_Enter); // returns when the search has finished
-    QCOMPARE(window->cmdAnswer->text(), QStringLiteral("Search Finished"));
-    QCOMPARE(window->List1->count(), 32);
+    QCOMPARE(window->controls().cmdAnswer->text(), QStringLiteral("Search Finished"));
+    QCOMPARE(window->controls().List1->count(), 32);
     // The answers list is next, and scrolls with the arrows.
-    QCOMPARE(focused(), window->List1);
+    QCOMPARE(focused(), window->controls().List1);
     press(Qt::Key_Down);
-    const int row = window->List1->currentRow();
+    const int row = window->controls().List1->currentRow();
     press(Qt::Key_Down);
-    QCOMPARE(window->List1->currentRow(), row + 1);
+    QCOMPARE(window->controls().List1->currentRow(), row + 1);
 
-    window->Command1->setFocus();
+    window->controls().Command1->setFocus();
     press(Qt::Key_Space); // PLAY AGAIN: back to the board's first tile
     QCOMPARE(visibleTiles(*window), 24);
-    QCOMPARE(focused(), window->btnPick[0]);
+    QCOMPARE(focused(), window->controls().btnPick[0]);
 }
 
 void TestGamePlay::closingMidSearchEndsTheSearchFirst()
@@ -322,9 +322,9 @@ void TestGamePlay::closingMidSearchEndsTheSearchFirst()
     bool closedMidSearch = false;
     whenSearching(window, [&] {
         closedMidSearch = true;
-        window->mnuExit->trigger();
+        window->controls().mnuExit->trigger();
     });
-    window->cmdAnswer->click(); // returns once the search has ended
+    window->controls().cmdAnswer->click(); // returns once the search has ended
     QVERIFY(closedMidSearch);
     QVERIFY(!MathsMod::IsSearching());
     QVERIFY(!MathsMod::SearchRunning);
@@ -358,8 +358,8 @@ void TestGamePlay::closingDuringTheRollOrASearch()
     QPointer<GameFrm> window = holder.get();
     pickBoard(*window);
     if (duringSearch) {
-        click(window->Command1);
-        QTRY_VERIFY(window->cmdAnswer->isVisible());
+        click(window->controls().Command1);
+        QTRY_VERIFY(window->controls().cmdAnswer->isVisible());
     }
 
     connect(window, &QObject::destroyed, this, [&] { deletedWhileRunning = running; });
@@ -368,7 +368,7 @@ void TestGamePlay::closingDuringTheRollOrASearch()
         window->close();
     });
     running = true;
-    click(duringSearch ? window->cmdAnswer : window->Command1); // returns after the roll or search
+    click(duringSearch ? window->controls().cmdAnswer : window->controls().Command1); // returns after the roll or search
     running = false;
 
     QVERIFY(closedWhileRunning);

@@ -3,13 +3,13 @@
 // rules, and on every size that the controls shown together stay apart and
 // inside the window, that their texts fit, and that the gradients show.
 
-#include "app/globalbas.h"
-#include "controls/button/buttonex.h"
-#include "controls/dial/velcprog.h"
-#include "game/gamefrm.h"
-#include "game/gradientpanel.h"
-#include "game/graphicsbas.h"
-#include "game/targetlabel.h"
+#include "globalbas.h"
+#include "buttonex.h"
+#include "velcprog.h"
+#include "gamefrm.h"
+#include "gradientpanel.h"
+#include "graphicsbas.h"
+#include "targetlabel.h"
 #include "gamewindowholder.h"
 #include "settingssandbox.h"
 
@@ -194,8 +194,8 @@ void TestGameScreens::figuresInPixels()
     QCOMPARE(screen->size(), g_screen);
     const auto window = GameWindowHolder::shown();
     QVERIFY(window);
-    QCOMPARE(window->ScreenWidthPx, g_screen.width());
-    QCOMPARE(window->ScreenHeightPx, g_screen.height());
+    QCOMPARE(window->controls().ScreenWidthPx, g_screen.width());
+    QCOMPARE(window->controls().ScreenHeightPx, g_screen.height());
     // The window, frame and all, takes the screen's room (the offscreen
     // platform draws a 2-pixel frame), and keeps its size.
     QCOMPARE(window->frameGeometry().size(), screen->availableGeometry().size());
@@ -203,11 +203,11 @@ void TestGameScreens::figuresInPixels()
     QCOMPARE(window->maximumSize(), window->size());
 
     // On any screen the dial's radius is fitted to its smaller side.
-    const QSize dial = window->cp1->size();
+    const QSize dial = window->controls().cp1->size();
     const double fitted = (std::min(dial.width(), dial.height()) - 20) / 2.0;
-    QVERIFY2(std::abs(window->cp1->radius() - fitted) <= 1.0,
-             qPrintable(QString::number(window->cp1->radius()) + " in " +
-                        describe(window->cp1->geometry())));
+    QVERIFY2(std::abs(window->controls().cp1->radius() - fitted) <= 1.0,
+             qPrintable(QString::number(window->controls().cp1->radius()) + " in " +
+                        describe(window->controls().cp1->geometry())));
 
     if (g_screen.width() == 800 || g_screen.width() == 1024)
         checkFixedFigures(*window);
@@ -218,8 +218,8 @@ void TestGameScreens::checkFixedFigures(const GameFrm &window)
 {
     const bool small = g_screen.width() == 800;
     const QWidget *central = window.centralWidget();
-    QCOMPARE(window.Picture4->geometry(), small ? QRect(7, 13, 787, 300) : QRect(7, 13, 1011, 321));
-    QCOMPARE(window.Picture3->geometry(),
+    QCOMPARE(window.controls().Picture4->geometry(), small ? QRect(7, 13, 787, 300) : QRect(7, 13, 1011, 321));
+    QCOMPARE(window.controls().Picture3->geometry(),
              small ? QRect(224, 7, 338, 210) : QRect(336, 7, 338, 210));
 
     // Labels 1290 twips high at 800 and 1605 at 1024, (SW - 430) / 6 wide,
@@ -227,31 +227,31 @@ void TestGameScreens::checkFixedFigures(const GameFrm &window)
     const QList<int> lefts =
         small ? QList<int>{2, 133, 263, 394, 524, 655} : QList<int>{2, 170, 338, 506, 674, 841};
     for (int i = 0; i < 6; ++i) {
-        const QLabel *label = window.Label2[i];
-        QCOMPARE(label->parentWidget(), window.Picture4);
+        const QLabel *label = window.controls().Label2[i];
+        QCOMPARE(label->parentWidget(), window.controls().Picture4);
         QCOMPARE(label->geometry(), QRect(lefts.at(i), 210, small ? 129 : 166, small ? 86 : 107));
         QCOMPARE(label->font().pointSizeF(), small ? 55.0 : 72.0);
     }
 
     // Tiles 672 x 745.5 twips at 800, 960 x 1065 at 1024; tile 0 at 5963.5 or
     // 7525 down the client area, 345 across.
-    QCOMPARE(window.btnPick[0]->parentWidget(), central);
-    QCOMPARE(window.btnPick[0]->geometry(),
+    QCOMPARE(window.controls().btnPick[0]->parentWidget(), central);
+    QCOMPARE(window.controls().btnPick[0]->geometry(),
              small ? QRect(23, 398, 45, 50) : QRect(23, 502, 64, 71));
-    QCOMPARE(window.btnPick[9]->pos(), small ? QPoint(444, 398) : QPoint(617, 502));
-    QCOMPARE(window.btnPick[10]->pos(), small ? QPoint(23, 449) : QPoint(23, 575));
-    QCOMPARE(window.btnPick[23]->pos(), small ? QPoint(163, 501) : QPoint(221, 648));
-    QCOMPARE(window.Command1->geometry(),
+    QCOMPARE(window.controls().btnPick[9]->pos(), small ? QPoint(444, 398) : QPoint(617, 502));
+    QCOMPARE(window.controls().btnPick[10]->pos(), small ? QPoint(23, 449) : QPoint(23, 575));
+    QCOMPARE(window.controls().btnPick[23]->pos(), small ? QPoint(163, 501) : QPoint(221, 648));
+    QCOMPARE(window.controls().Command1->geometry(),
              small ? QRect(228, 501, 261, 50) : QRect(305, 648, 376, 71));
 
     // The dial: 4465 x 3560 twips at 7435, 4700 (800); 4945 x 5765 at
     // 10315, 5015 (1024); the radius from the smaller side.
-    QCOMPARE(window.cp1->geometry(), small ? QRect(496, 313, 298, 237) : QRect(688, 334, 330, 384));
-    QCOMPARE(window.cp1->radius(), small ? 109 : 155);
+    QCOMPARE(window.controls().cp1->geometry(), small ? QRect(496, 313, 298, 237) : QRect(688, 334, 330, 384));
+    QCOMPARE(window.controls().cp1->radius(), small ? 109 : 155);
 
-    QCOMPARE(window.List1->font().pointSizeF(), small ? 14.0 : 18.0);
-    QCOMPARE(window.lbinst->font().pointSizeF(), small ? 12.0 : 18.0);
-    QCOMPARE(window.LBa->font().pointSizeF(), small ? 10.0 : 12.0);
+    QCOMPARE(window.controls().List1->font().pointSizeF(), small ? 14.0 : 18.0);
+    QCOMPARE(window.controls().lbinst->font().pointSizeF(), small ? 12.0 : 18.0);
+    QCOMPARE(window.controls().LBa->font().pointSizeF(), small ? 10.0 : 12.0);
 }
 
 void TestGameScreens::pickingControlsStayApart()
@@ -259,10 +259,10 @@ void TestGameScreens::pickingControlsStayApart()
     const auto window = GameWindowHolder::shown();
     QVERIFY(window);
     QList<Named> shown{
-        {"Picture3", window->Picture3}, {"Picture4", window->Picture4}, {"lbinst", window->lbinst}};
+        {"Picture3", window->controls().Picture3}, {"Picture4", window->controls().Picture4}, {"lbinst", window->controls().lbinst}};
     for (int i = 0; i < 24; ++i)
-        shown.append({QStringLiteral("btnPick%1").arg(i), window->btnPick[i]});
-    shown.append({{"Command1", window->Command1}, {"cp1", window->cp1}});
+        shown.append({QStringLiteral("btnPick%1").arg(i), window->controls().btnPick[i]});
+    shown.append({{"Command1", window->controls().Command1}, {"cp1", window->controls().cp1}});
 
     // The target panel is meant to lie over the top of the number panel.
     QStringList excused{"Picture3/Picture4"};
@@ -277,9 +277,9 @@ void TestGameScreens::pickingControlsStayApart()
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
     problems = misplaced(shown, window->centralWidget());
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
-    QVERIFY(!window->cmdAnswer->isVisible());
-    QVERIFY(!window->List1->isVisible());
-    QVERIFY(!window->LBa->isVisible());
+    QVERIFY(!window->controls().cmdAnswer->isVisible());
+    QVERIFY(!window->controls().List1->isVisible());
+    QVERIFY(!window->controls().LBa->isVisible());
     checkTarget(*window);
 }
 
@@ -287,20 +287,20 @@ void TestGameScreens::pickingControlsStayApart()
 // its frame, which holds the target.
 void TestGameScreens::checkTarget(const GameFrm &window)
 {
-    const QRect panel = inWindow(window.Picture3);
-    for (const QLabel *label : window.Label2) {
+    const QRect panel = inWindow(window.controls().Picture3);
+    for (const QLabel *label : window.controls().Label2) {
         QVERIFY2(!panel.adjusted(-1, -1, 1, 1).intersects(inWindow(label)),
                  qPrintable(label->objectName() + " " + describe(inWindow(label)) +
                             " touches Picture3 " + describe(panel)));
     }
-    const QList<Named> inside{{"Picture2", window.Picture2},
-                              {"lbTarget", window.lbTarget},
-                              {"Label2_0", window.Label2[0]},
-                              {"Label2_5", window.Label2[5]}};
+    const QList<Named> inside{{"Picture2", window.controls().Picture2},
+                              {"lbTarget", window.controls().lbTarget},
+                              {"Label2_0", window.controls().Label2[0]},
+                              {"Label2_5", window.controls().Label2[5]}};
     const QStringList problems = misplaced(inside, window.centralWidget());
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
-    QVERIFY(panel.contains(inWindow(window.Picture2)));
-    QVERIFY(inWindow(window.Picture2).contains(inWindow(window.lbTarget)));
+    QVERIFY(panel.contains(inWindow(window.controls().Picture2)));
+    QVERIFY(inWindow(window.controls().Picture2).contains(inWindow(window.controls().lbTarget)));
 }
 
 void TestGameScreens::textsFitTheirControls()
@@ -314,11 +314,11 @@ void TestGameScreens::textsFitTheirControls()
                           describe(control->contentsRect());
     };
 
-    const QLabel *inst = window->lbinst;
+    const QLabel *inst = window->controls().lbinst;
     const int needed = inst->heightForWidth(inst->width());
     check(needed <= inst->height(), QStringLiteral("instructions %1 px high").arg(needed), inst);
 
-    for (const QLabel *label : window->Label2) {
+    for (const QLabel *label : window->controls().Label2) {
         const int advance = QFontMetrics(label->font()).horizontalAdvance(QStringLiteral("100"));
         check(advance <= label->contentsRect().width(),
               QStringLiteral("\"100\" %1 px").arg(advance), label);
@@ -330,7 +330,7 @@ void TestGameScreens::textsFitTheirControls()
     // label's edges, and a number cut at the sides is narrower for its height
     // than its digits are (a few pixels are hinting at another size); its
     // height is whole while background stays above and below it.
-    QLabel *target = window->lbTarget;
+    QLabel *target = window->controls().lbTarget;
     const QRect box = target->contentsRect();
     for (const QString &number : {QStringLiteral("999"), QStringLiteral("32767")}) {
         const QRect ink = inkOf(target, number);
@@ -343,12 +343,12 @@ void TestGameScreens::textsFitTheirControls()
               target);
     }
     // The design face itself where the design fits it.
-    if (window->ScreenWidthPx == 1024 || window->ScreenWidthPx == 800)
+    if (window->controls().ScreenWidthPx == 1024 || window->controls().ScreenWidthPx == 800)
         QCOMPARE(TargetLabel::fittedFont(target->font(), "999", box.size()), target->font());
 
     // The status label's longest messages, with six-digit counts, wrapped
     // where the label is narrow.
-    const QLabel *lba = window->LBa;
+    const QLabel *lba = window->controls().LBa;
     const QFontMetrics status(lba->font());
     for (const QString &text : {QStringLiteral("Search Stopped at combination 123456\n"
                                                "123 answers found."),
@@ -388,8 +388,8 @@ void TestGameScreens::checkGradients(const QImage &image, const GameFrm &window)
 
     // Points of the panels that no child covers: the number panel's left and
     // bottom margins, the target panel's corners outside its frame.
-    const GradientPanel *numbers = window.Picture4;
-    const GradientPanel *target = window.Picture3;
+    const GradientPanel *numbers = window.controls().Picture4;
+    const GradientPanel *target = window.controls().Picture3;
     QStringList problems{
         checkPanelPixel(image, numbers, QPoint(1, numbers->height() - 1), peach, brown),
         checkPanelPixel(image, numbers, QPoint(numbers->width() / 2, numbers->height() - 2), peach,
@@ -415,8 +415,8 @@ void TestGameScreens::gradientsAreOnScreen()
 
     // Drawn again on their own, the panels still show their gradients: in a
     // fresh rendering and in what the screen holds for the window.
-    window->Picture4->update();
-    window->Picture3->update();
+    window->controls().Picture4->update();
+    window->controls().Picture3->update();
     QCoreApplication::processEvents();
     checkGradients(window->grab().toImage(), *window);
     if (QTest::currentTestFailed())
@@ -432,39 +432,39 @@ void TestGameScreens::afterAGameControlsStayApart()
     QVERIFY(window);
 
     // Six picks, START, and the fast clock runs out.
-    for (ButtonEx *tile : std::span(window->btnPick).first(6))
+    for (ButtonEx *tile : std::span(window->controls().btnPick).first(6))
         click(tile);
-    click(window->Command1);
-    QTRY_COMPARE_WITH_TIMEOUT(window->Command1->text(), QStringLiteral("PLAY AGAIN"), 10000);
+    click(window->controls().Command1);
+    QTRY_COMPARE_WITH_TIMEOUT(window->controls().Command1->text(), QStringLiteral("PLAY AGAIN"), 10000);
 
     // The answers and the status line appear once a search is asked for; the
     // click returns when the search has finished.
-    click(window->cmdAnswer);
-    QTRY_COMPARE_WITH_TIMEOUT(window->cmdAnswer->text(), QStringLiteral("Search Finished"), 20000);
+    click(window->controls().cmdAnswer);
+    QTRY_COMPARE_WITH_TIMEOUT(window->controls().cmdAnswer->text(), QStringLiteral("Search Finished"), 20000);
 
-    const QList<Named> shown{{"Picture3", window->Picture3},
-                             {"Picture4", window->Picture4},
-                             {"cmdAnswer", window->cmdAnswer},
-                             {"LBa", window->LBa},
-                             {"List1", window->List1},
-                             {"Command1", window->Command1},
-                             {"cp1", window->cp1}};
+    const QList<Named> shown{{"Picture3", window->controls().Picture3},
+                             {"Picture4", window->controls().Picture4},
+                             {"cmdAnswer", window->controls().cmdAnswer},
+                             {"LBa", window->controls().LBa},
+                             {"List1", window->controls().List1},
+                             {"Command1", window->controls().Command1},
+                             {"cp1", window->controls().cp1}};
     QStringList problems = overlappingPairs(shown, {"Picture3/Picture4"});
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
     problems = misplaced(shown, window->centralWidget());
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
-    QVERIFY(!window->lbinst->isVisible());
-    for (const ButtonEx *tile : window->btnPick)
+    QVERIFY(!window->controls().lbinst->isVisible());
+    for (const ButtonEx *tile : window->controls().btnPick)
         QVERIFY(!tile->isVisible());
     checkTarget(*window);
 
     // The summary the search left is two lines, and both fit the label's
     // height (their widths are checked with the longest counts above).
-    const QStringList lines = window->LBa->text().split(QLatin1Char('\n'));
+    const QStringList lines = window->controls().LBa->text().split(QLatin1Char('\n'));
     QCOMPARE(lines.size(), 2);
     QVERIFY(lines.first().startsWith(QStringLiteral("Searched ")));
-    QVERIFY(2 * QFontMetrics(window->LBa->font()).lineSpacing() <=
-            window->LBa->contentsRect().height());
+    QVERIFY(2 * QFontMetrics(window->controls().LBa->font()).lineSpacing() <=
+            window->controls().LBa->contentsRect().height());
 }
 
 // Shown, the window lays out again for the room it got (here inside the
@@ -479,7 +479,7 @@ void TestGameScreens::layingOutForTheRoomGotKeepsTheBoard()
     QTRY_COMPARE(window->minimumSize(), window->size()); // laid out and kept at that size
     for (int tile = 0; tile < 24; ++tile) {
         const bool picked = tile == 0 || tile == 11 || tile == 23;
-        QVERIFY2(window->btnPick[tile]->isVisible() != picked, qPrintable(QString::number(tile)));
+        QVERIFY2(window->controls().btnPick[tile]->isVisible() != picked, qPrintable(QString::number(tile)));
     }
 }
 

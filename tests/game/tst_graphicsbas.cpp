@@ -2,7 +2,7 @@
 // the hexadecimal digit reader, the screen size and centring a window on a
 // screen of a known size.
 
-#include "game/graphicsbas.h"
+#include "graphicsbas.h"
 
 #include <QApplication>
 #include <QFile>

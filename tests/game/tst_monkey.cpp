@@ -9,18 +9,18 @@
 #include "monkeyinvariants.h"
 #include "settingssandbox.h"
 
-#include "about/aboutfrm.h"
-#include "app/globalbas.h"
-#include "controls/button/buttonex.h"
-#include "game/gamefrm.h"
-#include "game/gamewindow.h"
-#include "platform/messagebox.h"
-#include "platform/random.h"
-#include "platform/settingsstore.h"
-#include "platform/shell.h"
-#include "settings/settingfrm.h"
-#include "solver/manualfrm.h"
-#include "solver/mathsmod.h"
+#include "aboutfrm.h"
+#include "globalbas.h"
+#include "buttonex.h"
+#include "gamefrm.h"
+#include "gamewindow.h"
+#include "messagebox.h"
+#include "random.h"
+#include "settingsstore.h"
+#include "shell.h"
+#include "settingfrm.h"
+#include "manualfrm.h"
+#include "mathsmod.h"
 
 #include <QAction>
 #include <QApplication>
@@ -183,8 +183,8 @@ void Monkey::step()
         // Unwind whatever is open: dialogs first, then a running search.
         if (auto *dialog = qobject_cast<QDialog *>(modal))
             dialog->reject();
-        else if (!closed && m_window->cmdAnswer->text() == GameFlow::StopSearch)
-            clickAt(m_window->cmdAnswer, m_window->cmdAnswer->rect().center());
+        else if (!closed && m_window->controls().cmdAnswer->text() == GameFlow::StopSearch)
+            clickAt(m_window->controls().cmdAnswer, m_window->controls().cmdAnswer->rect().center());
         else
             QThread::msleep(1);
     } else if (closed && m_depth == 1 && !modal) {
@@ -239,7 +239,7 @@ void Monkey::act()
 void Monkey::tick()
 {
     // A tick arrives only while the clock runs, modal windows or not.
-    if (m_window && GameFrm::instance() == m_window.data() && m_window->Timer1->isActive()) {
+    if (m_window && GameFrm::instance() == m_window.data() && m_window->controls().Timer1->isActive()) {
         log(QStringLiteral("tick"));
         m_window->Timer1_Timer();
     }
@@ -274,17 +274,17 @@ void Monkey::actOnMainWindow()
     GameFrm &w = *m_window;
     const int roll = pick(1000);
     if (roll < 220) {
-        const int tile = pick(int(w.btnPick.size()));
+        const int tile = pick(int(w.controls().btnPick.size()));
         log(QStringLiteral("click tile %1%2")
                 .arg(tile)
-                .arg(w.btnPick[tile]->isHidden() ? " (hidden)" : ""));
-        clickAt(w.btnPick[tile], w.btnPick[tile]->rect().center());
+                .arg(w.controls().btnPick[tile]->isHidden() ? " (hidden)" : ""));
+        clickAt(w.controls().btnPick[tile], w.controls().btnPick[tile]->rect().center());
     } else if (roll < 330) {
-        log(QStringLiteral("click \"%1\"").arg(w.Command1->text()));
-        clickAt(w.Command1, w.Command1->rect().center());
+        log(QStringLiteral("click \"%1\"").arg(w.controls().Command1->text()));
+        clickAt(w.controls().Command1, w.controls().Command1->rect().center());
     } else if (roll < 430) {
-        log(QStringLiteral("click \"%1\"").arg(w.cmdAnswer->text()));
-        clickAt(w.cmdAnswer, w.cmdAnswer->rect().center());
+        log(QStringLiteral("click \"%1\"").arg(w.controls().cmdAnswer->text()));
+        clickAt(w.controls().cmdAnswer, w.controls().cmdAnswer->rect().center());
     } else if (roll < 520) {
         // Anywhere on the window: whatever lies under the point gets it.
         const QPoint at = pointIn(&w);
@@ -305,7 +305,7 @@ void Monkey::actOnMainWindow()
         QCoreApplication::processEvents();
     } else if (roll < 997) {
         // The menu commands, as far as the menu offers them.
-        QAction *actions[] = {w.mnuSettings, w.mnuSetup, w.mnuAbout};
+        QAction *actions[] = {w.controls().mnuSettings, w.controls().mnuSetup, w.controls().mnuAbout};
         QAction *action = actions[pick(3)];
         log(QStringLiteral("menu %1%2")
                 .arg(action->text())
@@ -318,7 +318,7 @@ void Monkey::actOnMainWindow()
             ++m_closedMidSearch;
         log(exitCommand ? QStringLiteral("menu Exit") : QStringLiteral("close box"));
         if (exitCommand)
-            w.mnuExit->trigger();
+            w.controls().mnuExit->trigger();
         else
             w.close();
     }

@@ -1,8 +1,8 @@
 // The deal and the pick rule, without a window.
 
 #include "fakegameview.h"
-#include "game/gameflow.h"
-#include "game/numberboard.h"
+#include "gameflow.h"
+#include "numberboard.h"
 
 #include <QTest>
 

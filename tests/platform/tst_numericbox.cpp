@@ -1,4 +1,4 @@
-#include "platform/numericbox.h"
+#include "numericbox.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>

@@ -1,8 +1,8 @@
 // Colour values (plain and system), the twips conversions and URL opening.
 
-#include "platform/colour.h"
-#include "platform/shell.h"
-#include "platform/twips.h"
+#include "colour.h"
+#include "shell.h"
+#include "twips.h"
 
 #include <QApplication>
 #include <QDesktopServices>

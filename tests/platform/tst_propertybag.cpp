@@ -1,4 +1,4 @@
-#include "platform/propertybag.h"
+#include "propertybag.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -2,7 +2,7 @@
 // refuses, and that it reads back everything it writes; and that the store
 // never writes a file too big to be read back.
 
-#include "platform/settingsfile.h"
+#include "settingsfile.h"
 #include "settingssandbox.h"
 
 #include <QFileInfo>

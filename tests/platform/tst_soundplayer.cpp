@@ -1,4 +1,4 @@
-#include "platform/soundplayer.h"
+#include "soundplayer.h"
 #include "pulseserver.h"
 
 #include <QElapsedTimer>

@@ -1,5 +1,5 @@
-#include "platform/surface.h"
-#include "platform/surfaceshape.h"
+#include "surface.h"
+#include "surfaceshape.h"
 
 #include <QApplication>
 #include <QPainter>

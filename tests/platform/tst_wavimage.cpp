@@ -1,4 +1,4 @@
-#include "platform/wavimage.h"
+#include "wavimage.h"
 
 #include <QFile>
 #include <QRandomGenerator>

@@ -2,16 +2,16 @@
 // private configuration folder): loading, the target boxes' checks, the tab
 // pages, and what OK, Apply, Cancel and the close box write.
 
-#include "app/globalbas.h"
-#include "app/regbas.h"
-#include "controls/button/buttonex.h"
-#include "controls/dial/velcprog.h"
-#include "controls/tabstrip/lighttab.h"
-#include "platform/fonts.h"
-#include "platform/messagebox.h"
-#include "platform/propertybag.h"
-#include "platform/settingsstore.h"
-#include "settings/settingfrm.h"
+#include "globalbas.h"
+#include "regbas.h"
+#include "buttonex.h"
+#include "velcprog.h"
+#include "lighttab.h"
+#include "fonts.h"
+#include "messagebox.h"
+#include "propertybag.h"
+#include "settingsstore.h"
+#include "settingfrm.h"
 
 #include <QApplication>
 #include <QCheckBox>

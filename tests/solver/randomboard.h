@@ -2,7 +2,7 @@
 
 // Random boards for the tests that compare a search with a plain one.
 
-#include "solver/bubblesort.h"
+#include "bubblesort.h"
 
 #include <QRandomGenerator>
 #include <QString>

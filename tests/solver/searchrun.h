@@ -3,8 +3,8 @@
 // Runs the core once and records what a host would see: the progress counts,
 // the yields, the raw hits and the answers as listed.
 
-#include "solver/answerlist.h"
-#include "solver/solvercore.h"
+#include "answerlist.h"
+#include "solvercore.h"
 
 #include <QStringList>
 

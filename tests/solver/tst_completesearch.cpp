@@ -4,7 +4,7 @@
 
 #include "randomboard.h"
 
-#include "solver/completesearch.h"
+#include "completesearch.h"
 
 #include <QTest>
 

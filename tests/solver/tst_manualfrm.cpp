@@ -2,12 +2,12 @@
 // the target box's keys and check, the two messages, and what confirming
 // hands to the main window's labels and the process-wide values.
 
-#include "app/globalbas.h"
-#include "platform/colour.h"
-#include "platform/fonts.h"
-#include "platform/messagebox.h"
-#include "platform/twips.h"
-#include "solver/manualfrm.h"
+#include "globalbas.h"
+#include "colour.h"
+#include "fonts.h"
+#include "messagebox.h"
+#include "twips.h"
+#include "manualfrm.h"
 
 #include <QGroupBox>
 #include <QLabel>

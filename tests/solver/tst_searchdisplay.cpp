@@ -3,7 +3,7 @@
 // the search is over. (The offscreen platform delivers no accessibility
 // events; the run on the real bus counts those.)
 
-#include "solver/searchdisplay.h"
+#include "searchdisplay.h"
 
 #include <QAccessible>
 #include <QLabel>

@@ -3,7 +3,7 @@
 
 #include "searchrun.h"
 
-#include "solver/solvercore.h"
+#include "solvercore.h"
 
 #include <QSet>
 #include <QStringList>

@@ -1,8 +1,8 @@
-#include "solver/mathsmod.h"
+#include "mathsmod.h"
 
-#include "app/globalbas.h"
-#include "solver/completelisting.h"
-#include "solver/completesearch.h"
+#include "globalbas.h"
+#include "completelisting.h"
+#include "completesearch.h"
 
 #include <QElapsedTimer>
 #include <QEvent>

@@ -4,12 +4,12 @@
 
 #include "searchrun.h"
 
-#include "solver/answerlist.h"
-#include "solver/arrangementorder.h"
-#include "solver/boardselection.h"
-#include "solver/bubblesort.h"
-#include "solver/lastlevel.h"
-#include "solver/operation.h"
+#include "answerlist.h"
+#include "arrangementorder.h"
+#include "boardselection.h"
+#include "bubblesort.h"
+#include "lastlevel.h"
+#include "operation.h"
 
 #include <QRandomGenerator>
 #include <QStringList>

@@ -2,7 +2,7 @@
 // flat and disabled looks, pictures and a shaped skin, for looking at it.
 // With --screenshot FILE it saves a grab of the window after the first paint
 // and exits.
-#include "controls/button/buttonex.h"
+#include "buttonex.h"
 
 #include <QApplication>
 #include <QGridLayout>

@@ -1,4 +1,4 @@
-#include "controls/button/accesskey.h"
+#include "accesskey.h"
 
 namespace button {
 

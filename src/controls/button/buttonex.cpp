@@ -1,10 +1,10 @@
-#include "controls/button/buttonex.h"
+#include "buttonex.h"
 
-#include "controls/button/accesskey.h"
-#include "controls/button/buttonexaccessible.h"
-#include "controls/button/inputcodes.h"
-#include "platform/surfaceshape.h"
-#include "platform/twips.h"
+#include "accesskey.h"
+#include "buttonexaccessible.h"
+#include "inputcodes.h"
+#include "surfaceshape.h"
+#include "twips.h"
 
 #include <QAccessible>
 #include <QKeySequence>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "controls/button/buttonpainter.h"
-#include "controls/button/buttonproperties.h"
-#include "controls/button/hovertracker.h"
-#include "platform/ambient.h"
-#include "platform/propertyvalue.h"
-#include "platform/surface.h"
+#include "buttonpainter.h"
+#include "buttonproperties.h"
+#include "hovertracker.h"
+#include "ambient.h"
+#include "propertyvalue.h"
+#include "surface.h"
 
 #include <QPointer>
 #include <QString>

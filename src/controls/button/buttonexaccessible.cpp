@@ -1,8 +1,8 @@
-#include "controls/button/buttonexaccessible.h"
+#include "buttonexaccessible.h"
 
-#include "controls/button/buttonex.h"
-#include "controls/button/buttonstate.h"
-#include "platform/accessibility.h"
+#include "buttonex.h"
+#include "buttonstate.h"
+#include "accessibility.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // ButtonEx's input side: mouse, keys, focus, the access key, the hover poll,
 // drag and drop and the event dispatcher. The properties and the repaint are
 // in buttonex.cpp.
-#include "controls/button/buttonex.h"
+#include "buttonex.h"
 
-#include "controls/button/inputcodes.h"
-#include "platform/surfaceshape.h"
+#include "inputcodes.h"
+#include "surfaceshape.h"
 
 #include <QDrag>
 #include <QDropEvent>

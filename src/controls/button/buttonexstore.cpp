@@ -1,6 +1,6 @@
-#include "controls/button/buttonexstore.h"
+#include "buttonexstore.h"
 
-#include "controls/button/buttonex.h"
+#include "buttonex.h"
 
 namespace button {
 

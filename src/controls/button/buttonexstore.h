@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/propertybag.h"
+#include "propertybag.h"
 
 #include <optional>
 

@@ -1,8 +1,8 @@
-#include "controls/button/buttonpainter.h"
+#include "buttonpainter.h"
 
-#include "controls/button/accesskey.h"
-#include "controls/button/picturecompositor.h"
-#include "controls/button/skinsize.h"
+#include "accesskey.h"
+#include "picturecompositor.h"
+#include "skinsize.h"
 
 using button::ButtonProperties;
 using button::Picture;

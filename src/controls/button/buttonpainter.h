@@ -1,8 +1,8 @@
 #pragma once
 
-#include "controls/button/buttonproperties.h"
-#include "platform/surface.h"
-#include "platform/twips.h"
+#include "buttonproperties.h"
+#include "surface.h"
+#include "twips.h"
 
 #include <QPalette>
 #include <QPoint>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "controls/button/buttonstate.h"
-#include "platform/colour.h"
+#include "buttonstate.h"
+#include "colour.h"
 
 #include <QFont>
 #include <QImage>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/surface.h"
+#include "surface.h"
 
 // The small codes the push button shares between its properties, its drawing
 // and its input handling, and the edges each border style draws.

@@ -1,4 +1,4 @@
-#include "controls/button/hovertracker.h"
+#include "hovertracker.h"
 
 #include <QCursor>
 #include <QWidget>

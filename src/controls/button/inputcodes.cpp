@@ -1,4 +1,4 @@
-#include "controls/button/inputcodes.h"
+#include "inputcodes.h"
 
 #include <QPixmap>
 

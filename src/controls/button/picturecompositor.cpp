@@ -1,4 +1,4 @@
-#include "controls/button/picturecompositor.h"
+#include "picturecompositor.h"
 
 namespace button {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/surface.h"
+#include "surface.h"
 
 #include <QColor>
 #include <QPoint>

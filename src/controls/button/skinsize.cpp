@@ -1,4 +1,4 @@
-#include "controls/button/skinsize.h"
+#include "skinsize.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "controls/dial/dialgeometry.h"
+#include "dialgeometry.h"
 
 #include <QSet>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/colour.h"
-#include "platform/twips.h"
+#include "colour.h"
+#include "twips.h"
 
 #include <QList>
 #include <QPoint>

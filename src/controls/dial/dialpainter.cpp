@@ -1,6 +1,6 @@
-#include "controls/dial/dialpainter.h"
+#include "dialpainter.h"
 
-#include "platform/surface.h"
+#include "surface.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "controls/dial/dialgeometry.h"
-#include "controls/dial/dialproperties.h"
-#include "platform/twips.h"
+#include "dialgeometry.h"
+#include "dialproperties.h"
+#include "twips.h"
 
 #include <QPalette>
 

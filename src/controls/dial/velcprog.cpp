@@ -1,9 +1,9 @@
-#include "controls/dial/velcprog.h"
+#include "velcprog.h"
 
-#include "controls/dial/dialgeometry.h"
-#include "controls/dial/dialpainter.h"
-#include "controls/dial/velcprogaccessible.h"
-#include "platform/surfaceshape.h"
+#include "dialgeometry.h"
+#include "dialpainter.h"
+#include "velcprogaccessible.h"
+#include "surfaceshape.h"
 
 #include <QEvent>
 #include <QMetaClassInfo>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "controls/dial/dialproperties.h"
-#include "platform/ambient.h"
-#include "platform/propertyvalue.h"
-#include "platform/surface.h"
-#include "platform/twips.h"
+#include "dialproperties.h"
+#include "ambient.h"
+#include "propertyvalue.h"
+#include "surface.h"
+#include "twips.h"
 
 #include <QFont>
 #include <QImage>

@@ -1,7 +1,7 @@
-#include "controls/dial/velcprogaccessible.h"
+#include "velcprogaccessible.h"
 
-#include "controls/dial/velcprog.h"
-#include "platform/accessibility.h"
+#include "velcprog.h"
+#include "accessibility.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // through VelCProg::store): each clamps, normalises or passes on its input,
 // redraws when the change can show, and reports the stored name last.
 
-#include "controls/dial/velcprog.h"
+#include "velcprog.h"
 
 #include <QAccessible>
 

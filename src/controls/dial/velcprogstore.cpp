@@ -1,9 +1,9 @@
 // The dial's design-time values in the host's property store: the fixed load
 // order, values stored as read, and lengths kept in twips.
 
-#include "controls/dial/dialgeometry.h"
-#include "controls/dial/velcprog.h"
-#include "platform/propertybag.h"
+#include "dialgeometry.h"
+#include "velcprog.h"
+#include "propertybag.h"
 
 #include <limits>
 

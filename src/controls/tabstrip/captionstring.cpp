@@ -1,4 +1,4 @@
-#include "controls/tabstrip/captionstring.h"
+#include "captionstring.h"
 
 namespace tabstrip {
 

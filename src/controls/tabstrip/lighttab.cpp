@@ -1,10 +1,10 @@
-#include "controls/tabstrip/lighttab.h"
+#include "lighttab.h"
 
-#include "controls/tabstrip/captionstring.h"
-#include "controls/tabstrip/lighttabaccessible.h"
-#include "controls/tabstrip/tabsurfacewidget.h"
-#include "platform/propertybag.h"
-#include "platform/surfaceshape.h"
+#include "captionstring.h"
+#include "lighttabaccessible.h"
+#include "tabsurfacewidget.h"
+#include "propertybag.h"
+#include "surfaceshape.h"
 
 #include <QAccessible>
 #include <QEvent>

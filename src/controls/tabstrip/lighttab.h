@@ -1,10 +1,10 @@
 #pragma once
 
-#include "controls/tabstrip/tabdrawing.h"
-#include "controls/tabstrip/tabrow.h"
-#include "platform/ambient.h"
-#include "platform/propertyvalue.h"
-#include "platform/surface.h"
+#include "tabdrawing.h"
+#include "tabrow.h"
+#include "ambient.h"
+#include "propertyvalue.h"
+#include "surface.h"
 
 #include <QString>
 #include <QWidget>

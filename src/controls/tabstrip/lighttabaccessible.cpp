@@ -1,7 +1,7 @@
-#include "controls/tabstrip/lighttabaccessible.h"
+#include "lighttabaccessible.h"
 
-#include "controls/tabstrip/lighttab.h"
-#include "platform/accessibility.h"
+#include "lighttab.h"
+#include "accessibility.h"
 
 #include <QPointer>
 

@@ -1,7 +1,7 @@
-#include "controls/tabstrip/lighttabdialog.h"
+#include "lighttabdialog.h"
 
-#include "controls/tabstrip/lighttab.h"
-#include "controls/tabstrip/propertypage1.h"
+#include "lighttab.h"
+#include "propertypage1.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

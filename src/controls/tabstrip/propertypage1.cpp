@@ -1,7 +1,7 @@
-#include "controls/tabstrip/propertypage1.h"
+#include "propertypage1.h"
 
-#include "controls/tabstrip/captionstring.h"
-#include "controls/tabstrip/lighttab.h"
+#include "captionstring.h"
+#include "lighttab.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "controls/tabstrip/tabdrawing.h"
+#include "tabdrawing.h"
 
-#include "platform/surface.h"
+#include "surface.h"
 
 namespace tabstrip {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/colour.h"
+#include "colour.h"
 
 #include <QColor>
 #include <QPalette>

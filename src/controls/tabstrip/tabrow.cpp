@@ -1,4 +1,4 @@
-#include "controls/tabstrip/tabrow.h"
+#include "tabrow.h"
 
 void TabRow::clear()
 {

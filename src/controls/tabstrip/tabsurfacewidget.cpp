@@ -1,4 +1,4 @@
-#include "controls/tabstrip/tabsurfacewidget.h"
+#include "tabsurfacewidget.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/surface.h"
+#include "surface.h"
 
 #include <QPointF>
 #include <QWidget>

@@ -1,5 +1,5 @@
 #include "buttontesthelpers.h"
-#include "controls/button/buttonex.h"
+#include "buttonex.h"
 
 #include <QAction>
 #include <QMimeData>

@@ -1,8 +1,8 @@
 #include "buttontesthelpers.h"
-#include "controls/button/buttonex.h"
-#include "controls/button/buttonexstore.h"
-#include "controls/button/skinsize.h"
-#include "platform/propertybag.h"
+#include "buttonex.h"
+#include "buttonexstore.h"
+#include "skinsize.h"
+#include "propertybag.h"
 
 #include <QMetaMethod>
 #include <QMetaProperty>

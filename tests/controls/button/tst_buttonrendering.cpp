@@ -1,6 +1,6 @@
 #include "buttontesthelpers.h"
-#include "controls/button/accesskey.h"
-#include "controls/button/buttonex.h"
+#include "accesskey.h"
+#include "buttonex.h"
 
 #include <QTest>
 #include <QWidget>

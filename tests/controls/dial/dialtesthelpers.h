@@ -2,8 +2,8 @@
 
 // Shared by the dial's pixel tests: a plain dial set-up and pixel reads.
 
-#include "controls/dial/dialgeometry.h"
-#include "controls/dial/velcprog.h"
+#include "dialgeometry.h"
+#include "velcprog.h"
 
 #include <QApplication>
 #include <QPalette>

@@ -2,7 +2,7 @@
 // the value fraction and its rounding, the automatic centre and radius, tick
 // places and the stored-length rule.
 
-#include "controls/dial/dialgeometry.h"
+#include "dialgeometry.h"
 
 #include <QTest>
 

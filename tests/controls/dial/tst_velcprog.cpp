@@ -1,7 +1,7 @@
 // The dial's properties: setter clamps and side effects, change reports,
 // published help texts and the size handling.
 
-#include "controls/dial/velcprog.h"
+#include "velcprog.h"
 
 #include <QMetaClassInfo>
 #include <QMetaProperty>

@@ -1,5 +1,5 @@
-#include "controls/tabstrip/lighttab.h"
-#include "platform/propertybag.h"
+#include "lighttab.h"
+#include "propertybag.h"
 
 #include <QFontMetrics>
 #include <QSignalSpy>

@@ -1,6 +1,6 @@
-#include "controls/tabstrip/lighttab.h"
-#include "controls/tabstrip/lighttabdialog.h"
-#include "controls/tabstrip/propertypage1.h"
+#include "lighttab.h"
+#include "lighttabdialog.h"
+#include "propertypage1.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

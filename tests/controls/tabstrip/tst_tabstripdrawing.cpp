@@ -1,6 +1,6 @@
-#include "controls/tabstrip/lighttab.h"
-#include "controls/tabstrip/tabdrawing.h"
-#include "platform/surface.h"
+#include "lighttab.h"
+#include "tabdrawing.h"
+#include "surface.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
-#include "controls/tabstrip/captionstring.h"
-#include "controls/tabstrip/tabrow.h"
+#include "captionstring.h"
+#include "tabrow.h"
 
 #include <QTest>
 
