@@ -5,10 +5,10 @@
 //
 // Usage: game_round [runs]      (default 11; the board is 100 75 8 5 3 2, 523)
 
-#include "globalbas.h"
+#include "fonts.h"
 #include "gamefrm.h"
 #include "gamewindow.h"
-#include "fonts.h"
+#include "globalbas.h"
 #include "settingsstore.h"
 
 #include <QApplication>

@@ -2,10 +2,10 @@
 // checks built on it, and the digit key filter, which must keep anything but
 // '0'-'9' out of a box whatever keys arrive.
 
-#include "variant.h"
 #include "fuzzcheck.h"
 #include "numericbox.h"
 #include "settingsrules.h"
+#include "variant.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>

@@ -1,9 +1,9 @@
 #include "aboutfrm.h"
 
 #include "buttonex.h"
-#include "inputcodes.h"
 #include "designfont.h"
 #include "graphicsbas.h"
+#include "inputcodes.h"
 #include "twips.h"
 
 #include <QEvent>

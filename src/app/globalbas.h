@@ -1,7 +1,7 @@
 #pragma once
 
-#include "variant.h"
 #include "bool16.h"
+#include "variant.h"
 
 #include <QList>
 #include <QString>

@@ -1,11 +1,11 @@
 // The start-up routine: load the settings, then show the main window. The
 // process lives as long as that window.
 
-#include "globalbas.h"
-#include "screenshotstage.h"
+#include "fonts.h"
 #include "gamefrm.h"
 #include "gamewindow.h"
-#include "fonts.h"
+#include "globalbas.h"
+#include "screenshotstage.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,12 +1,12 @@
 #include "screenshotstage.h"
 
 #include "aboutfrm.h"
-#include "globalbas.h"
-#include "lighttab.h"
 #include "gameflow.h"
 #include "gamefrm.h"
-#include "settingfrm.h"
+#include "globalbas.h"
+#include "lighttab.h"
 #include "manualfrm.h"
+#include "settingfrm.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,10 +1,10 @@
 #include "controlcatalog.h"
 
 #include "buttonex.h"
-#include "velcprog.h"
-#include "lighttab.h"
 #include "controlicons.h"
+#include "lighttab.h"
 #include "twips.h"
+#include "velcprog.h"
 
 namespace controlcatalog {
 

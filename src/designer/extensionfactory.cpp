@@ -1,10 +1,10 @@
 #include "extensionfactory.h"
 
 #include "buttonex.h"
-#include "velcprog.h"
-#include "lighttab.h"
 #include "designpropertysheet.h"
+#include "lighttab.h"
 #include "lighttabtaskmenu.h"
+#include "velcprog.h"
 
 #include <QScopedValueRollback>
 #include <QtDesigner/QDesignerTaskMenuExtension>

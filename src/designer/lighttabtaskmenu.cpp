@@ -1,8 +1,8 @@
 #include "lighttabtaskmenu.h"
 
+#include "formwindowwriter.h"
 #include "lighttab.h"
 #include "lighttabdialog.h"
-#include "formwindowwriter.h"
 #include "tabpagelink.h"
 
 #include <QAction>

@@ -1,8 +1,8 @@
 #include "gameflow.h"
 
-#include "globalbas.h"
-#include "gameview.h"
 #include "bubblesort.h"
+#include "gameview.h"
+#include "globalbas.h"
 
 #include <span>
 

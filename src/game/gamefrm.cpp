@@ -1,17 +1,17 @@
 #include "gamefrm.h"
 
-#include "globalbas.h"
 #include "buttonex.h"
-#include "velcprog.h"
+#include "colour.h"
 #include "designfont.h"
+#include "globalbas.h"
 #include "gradientpanel.h"
 #include "labelaccessible.h"
+#include "mathsmod.h"
 #include "menucommandaccessible.h"
-#include "targetlabel.h"
-#include "colour.h"
 #include "propertybag.h"
 #include "soundplayer.h"
-#include "mathsmod.h"
+#include "targetlabel.h"
+#include "velcprog.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -1,13 +1,13 @@
 // The main window's layout: where the controls go on this screen.
 
 #include "buttonex.h"
-#include "velcprog.h"
 #include "designfont.h"
 #include "gamefrm.h"
 #include "gradientpanel.h"
 #include "graphicsbas.h"
 #include "propertybag.h"
 #include "twips.h"
+#include "velcprog.h"
 
 #include <QLabel>
 #include <QListWidget>

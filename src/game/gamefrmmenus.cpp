@@ -2,8 +2,8 @@
 
 #include "aboutfrm.h"
 #include "gamefrm.h"
-#include "settingfrm.h"
 #include "manualfrm.h"
+#include "settingfrm.h"
 
 void GameFrm::mnuSettings_Click()
 {

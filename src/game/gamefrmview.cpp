@@ -1,13 +1,13 @@
 // The main window as the game's rules see it: its controls read and written
 // the way the player sees them, and the long operations that yield to it.
 
-#include "globalbas.h"
 #include "buttonex.h"
-#include "velcprog.h"
 #include "gamefrm.h"
-#include "soundplayer.h"
-#include "yield.h"
+#include "globalbas.h"
 #include "mathsmod.h"
+#include "soundplayer.h"
+#include "velcprog.h"
+#include "yield.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "variant.h"
 #include "colour.h"
+#include "variant.h"
 
 #include <QSize>
 

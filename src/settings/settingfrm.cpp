@@ -1,14 +1,14 @@
 #include "settingfrm.h"
 
-#include "globalbas.h"
-#include "regbas.h"
 #include "buttonex.h"
-#include "velcprog.h"
-#include "lighttab.h"
+#include "globalbas.h"
 #include "graphicsbas.h"
+#include "lighttab.h"
 #include "messagebox.h"
 #include "numericbox.h"
+#include "regbas.h"
 #include "settingsrules.h"
+#include "velcprog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,14 +2,14 @@
 // twips, so the window grows with the screen's text size as its fonts do.
 
 #include "buttonex.h"
-#include "velcprog.h"
-#include "lighttab.h"
-#include "designfont.h"
 #include "colour.h"
-#include "propertybag.h"
-#include "twips.h"
+#include "designfont.h"
 #include "lefttextcheckbox.h"
+#include "lighttab.h"
+#include "propertybag.h"
 #include "settingfrm.h"
+#include "twips.h"
+#include "velcprog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #include "manualfrm.h"
 
-#include "globalbas.h"
 #include "designfont.h"
+#include "globalbas.h"
 #include "graphicsbas.h"
 #include "messagebox.h"
 #include "numericbox.h"

@@ -1,13 +1,13 @@
 #include "mathsmod.h"
 
-#include "globalbas.h"
-#include "random.h"
-#include "yield.h"
 #include "answerlist.h"
 #include "boardselection.h"
 #include "completelisting.h"
+#include "globalbas.h"
+#include "random.h"
 #include "searchdisplay.h"
 #include "solvercore.h"
+#include "yield.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -4,9 +4,9 @@
 
 #include "aboutfrm.h"
 #include "buttonex.h"
-#include "graphicsbas.h"
 #include "colour.h"
 #include "fonts.h"
+#include "graphicsbas.h"
 #include "messagebox.h"
 #include "shell.h"
 

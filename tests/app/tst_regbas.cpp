@@ -3,8 +3,8 @@
 
 #include "globalbas.h"
 #include "regbas.h"
-#include "settingsstore.h"
 #include "settingssandbox.h"
+#include "settingsstore.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,8 +5,8 @@
 
 #include "buttonex.h"
 #include "buttonstate.h"
-#include "velcprog.h"
 #include "lighttab.h"
+#include "velcprog.h"
 
 #include <QAccessibleActionInterface>
 #include <QAccessibleValueInterface>

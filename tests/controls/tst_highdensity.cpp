@@ -4,9 +4,9 @@
 
 #include "buttonex.h"
 #include "dialpainter.h"
-#include "velcprog.h"
 #include "lighttab.h"
 #include "surface.h"
+#include "velcprog.h"
 
 #include <QApplication>
 #include <QFontMetrics>

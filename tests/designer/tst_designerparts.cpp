@@ -1,12 +1,12 @@
 #include "buttonex.h"
-#include "velcprog.h"
+#include "controlcatalog.h"
+#include "controlinterface.h"
 #include "lighttab.h"
 #include "lighttabdialog.h"
 #include "propertypage1.h"
-#include "controlcatalog.h"
-#include "controlinterface.h"
-#include "tabpagelink.h"
 #include "recordingwriter.h"
+#include "tabpagelink.h"
+#include "velcprog.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

@@ -4,12 +4,12 @@
 // the window, the window keeps its size, and the dialogs open over it.
 // tests/desktop/run starts the sessions and runs this in each.
 
-#include "globalbas.h"
-#include "regbas.h"
-#include "screenshotstage.h"
 #include "gamefrm.h"
 #include "gamewindow.h"
+#include "globalbas.h"
 #include "graphicsbas.h"
+#include "regbas.h"
+#include "screenshotstage.h"
 #include "settingssandbox.h"
 
 #include <QAction>
@@ -184,7 +184,8 @@ void TestDesktop::dialogsOpenOverTheMainWindow()
     showGameWindow(*window);
     QVERIFY(QTest::qWaitForWindowExposed(window));
     settle(*window);
-    for (QAction *command : {window->controls().mnuSettings, window->controls().mnuSetup, window->controls().mnuAbout}) {
+    for (QAction *command : {window->controls().mnuSettings, window->controls().mnuSetup,
+                             window->controls().mnuAbout}) {
         QString problem = QStringLiteral("never opened");
         QTimer::singleShot(300, window, [&] {
             auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());

@@ -1,13 +1,13 @@
 #include "monkeyinvariants.h"
 
 #include "aboutfrm.h"
-#include "globalbas.h"
 #include "buttonex.h"
 #include "gameflow.h"
 #include "gamefrm.h"
-#include "settingfrm.h"
+#include "globalbas.h"
 #include "manualfrm.h"
 #include "mathsmod.h"
+#include "settingfrm.h"
 
 #include <QAction>
 #include <QApplication>
@@ -44,7 +44,8 @@ QString checkBoard(const GameFrm &window, int filled)
             .arg(filled)
             .arg(chosen.size() - 1);
     }
-    const auto visibleTiles = std::count_if(window.controls().btnPick.begin(), window.controls().btnPick.end(), &shown);
+    const auto visibleTiles =
+        std::count_if(window.controls().btnPick.begin(), window.controls().btnPick.end(), &shown);
     if (filled < NumberBoard::LabelCount) {
         if (visibleTiles != NumberBoard::TileCount - filled) {
             return QStringLiteral("%1 tiles shown with %2 numbers picked")
@@ -144,8 +145,9 @@ QString checkMainWindow(GameFrm &window)
     if (timerOn && game != GameFlow::Stop)
         return QStringLiteral("clock on under \"%1\"").arg(game);
 
-    const auto filled = std::count_if(window.controls().Label2.begin(), window.controls().Label2.end(),
-                                      [](const QLabel *label) { return !label->text().isEmpty(); });
+    const auto filled =
+        std::count_if(window.controls().Label2.begin(), window.controls().Label2.end(),
+                      [](const QLabel *label) { return !label->text().isEmpty(); });
     if (const QString board = checkBoard(window, int(filled)); !board.isEmpty())
         return board;
 
@@ -156,7 +158,8 @@ QString checkMainWindow(GameFrm &window)
             return QStringLiteral("\"START\" %1 with %2 numbers")
                 .arg(window.controls().Command1->isEnabled() ? "enabled" : "disabled")
                 .arg(filled);
-        if (shown(window.controls().cmdAnswer) || shown(window.controls().List1) || shown(window.controls().LBa))
+        if (shown(window.controls().cmdAnswer) || shown(window.controls().List1) ||
+            shown(window.controls().LBa))
             return QStringLiteral("answers shown before the game started");
         if (!window.controls().lbTarget->text().isEmpty())
             return QStringLiteral("a target before the game started");
@@ -174,7 +177,8 @@ QString checkMainWindow(GameFrm &window)
                 .arg(onOff(timerOn), busy ? "rolling" : "running");
         if (!window.controls().Command1->isEnabled())
             return QStringLiteral("\"STOP\" disabled");
-        if (shown(window.controls().cmdAnswer) || shown(window.controls().List1) || shown(window.controls().LBa))
+        if (shown(window.controls().cmdAnswer) || shown(window.controls().List1) ||
+            shown(window.controls().LBa))
             return QStringLiteral("answers shown while the clock runs");
         return {};
     }
@@ -185,12 +189,14 @@ QString stateName(GameFrm &window)
 {
     const QString game = window.controls().Command1->text();
     if (game == GameFlow::Start)
-        return window.controls().Command1->isEnabled() ? QStringLiteral("Ready") : QStringLiteral("Picking");
+        return window.controls().Command1->isEnabled() ? QStringLiteral("Ready")
+                                                       : QStringLiteral("Picking");
     if (game == GameFlow::Stop)
         return window.flow().isBusy() ? QStringLiteral("Rolling") : QStringLiteral("Running");
     if (window.controls().cmdAnswer->text() == GameFlow::StopSearch)
         return QStringLiteral("Searching");
-    return window.controls().List1->isHidden() ? QStringLiteral("Over") : QStringLiteral("Searched");
+    return window.controls().List1->isHidden() ? QStringLiteral("Over")
+                                               : QStringLiteral("Searched");
 }
 
 QString checkSecondaryWindows()

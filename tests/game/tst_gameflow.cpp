@@ -2,9 +2,9 @@
 // states the window shows, the clock and its music, the search and the
 // guards against starting things inside one another.
 
-#include "globalbas.h"
 #include "fakegameview.h"
 #include "gameflow.h"
+#include "globalbas.h"
 
 #include <QTest>
 

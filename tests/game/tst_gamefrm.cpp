@@ -1,14 +1,14 @@
 // The main window's shell: caption, menu, clock settings, the music it loads,
 // and closing (which stops the music and lets go of the window).
 
-#include "globalbas.h"
-#include "regbas.h"
 #include "gamefrm.h"
 #include "gamewindowholder.h"
+#include "globalbas.h"
+#include "pulseserver.h"
+#include "regbas.h"
+#include "settingssandbox.h"
 #include "soundplayer.h"
 #include "wavimage.h"
-#include "pulseserver.h"
-#include "settingssandbox.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -173,7 +173,8 @@ void TestGameFrm::musicPlaysOverTheLastThirtyTicks()
             window.Command1_Click();
     });
     window.Command1_Click();
-    QTRY_COMPARE_WITH_TIMEOUT(window.controls().Command1->text(), QStringLiteral("PLAY AGAIN"), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(window.controls().Command1->text(), QStringLiteral("PLAY AGAIN"),
+                              5000);
     for (int tick = 1; tick <= playing.size(); ++tick)
         QCOMPARE(playing.at(tick - 1), firstTickWithMusic != 0 && tick >= firstTickWithMusic);
     // "STOP" purged it.

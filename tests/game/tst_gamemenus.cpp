@@ -4,19 +4,19 @@
 // to the running clock and the store).
 
 #include "aboutfrm.h"
-#include "globalbas.h"
-#include "regbas.h"
 #include "buttonex.h"
-#include "velcprog.h"
-#include "lighttab.h"
 #include "gamefrm.h"
 #include "gamewindowholder.h"
-#include "messagebox.h"
-#include "shell.h"
-#include "settingfrm.h"
-#include "settingssandbox.h"
+#include "globalbas.h"
+#include "lighttab.h"
 #include "manualfrm.h"
 #include "mathsmod.h"
+#include "messagebox.h"
+#include "regbas.h"
+#include "settingfrm.h"
+#include "settingssandbox.h"
+#include "shell.h"
+#include "velcprog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -123,9 +123,9 @@ void TestGameMenus::everyMenuOpensItsWindowModallyAndCentred()
         QAction *action;
         const char *className;
     };
-    for (const Menu &menu :
-         {Menu{window->controls().mnuSettings, "SettingFrm"}, Menu{window->controls().mnuSetup, "ManualFrm"},
-          Menu{window->controls().mnuAbout, "AboutFrm"}}) {
+    for (const Menu &menu : {Menu{window->controls().mnuSettings, "SettingFrm"},
+                             Menu{window->controls().mnuSetup, "ManualFrm"},
+                             Menu{window->controls().mnuAbout, "AboutFrm"}}) {
         QPointer<QDialog> opened;
         whenOpen<QDialog>(window.get(), [&](QDialog &dialog) {
             opened = &dialog;
@@ -211,8 +211,10 @@ void TestGameMenus::manualSetupReplacesARunningGame()
     });
     auto *searchWatch = new QTimer(window.get());
     connect(searchWatch, &QTimer::timeout, window.get(), [&] {
-        if (MathsMod::IsSearching() && window->controls().cmdAnswer->text() == QStringLiteral("Stop Search"))
-            sawStopSearch = !window->controls().Timer1->isActive() && !window->controls().mnuSetup->isEnabled();
+        if (MathsMod::IsSearching() &&
+            window->controls().cmdAnswer->text() == QStringLiteral("Stop Search"))
+            sawStopSearch =
+                !window->controls().Timer1->isActive() && !window->controls().mnuSetup->isEnabled();
     });
     searchWatch->start(0);
     window->controls().mnuSetup->trigger();

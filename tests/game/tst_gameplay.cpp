@@ -2,14 +2,14 @@
 // rolled, the clock ticking on a real timer, the solver run and stopped, and
 // the window closed in the middle of it all.
 
-#include "globalbas.h"
 #include "buttonex.h"
-#include "velcprog.h"
 #include "gamefrm.h"
 #include "gamewindowholder.h"
+#include "globalbas.h"
+#include "mathsmod.h"
 #include "random.h"
 #include "settingssandbox.h"
-#include "mathsmod.h"
+#include "velcprog.h"
 
 #include <QAction>
 #include <QLabel>
@@ -99,7 +99,8 @@ void TestGamePlay::pickBoard(GameFrm &window)
 void TestGamePlay::playClockOut(GameFrm &window)
 {
     click(window.controls().Command1);
-    QTRY_COMPARE_WITH_TIMEOUT(window.controls().Command1->text(), QStringLiteral("PLAY AGAIN"), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(window.controls().Command1->text(), QStringLiteral("PLAY AGAIN"),
+                              10000);
 }
 
 void TestGamePlay::wholeGameWithFinishedSearch()
@@ -135,7 +136,8 @@ void TestGamePlay::wholeGameWithFinishedSearch()
     // Searching: the menu command that would start another search is off.
     bool menuOffDuringSearch = false;
     whenSearching(window.get(), [&] {
-        menuOffDuringSearch = !window->controls().mnuSetup->isEnabled() && !window->controls().Command1->isEnabled();
+        menuOffDuringSearch =
+            !window->controls().mnuSetup->isEnabled() && !window->controls().Command1->isEnabled();
     });
     click(window->controls().cmdAnswer);
     QVERIFY(menuOffDuringSearch);
@@ -183,7 +185,8 @@ void TestGamePlay::stopAtTickTwelveThenPlayAgain()
             window->controls().Command1->click();
     });
     click(window->controls().Command1);
-    QTRY_COMPARE_WITH_TIMEOUT(window->controls().Command1->text(), QStringLiteral("PLAY AGAIN"), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(window->controls().Command1->text(), QStringLiteral("PLAY AGAIN"),
+                              5000);
     QVERIFY(!window->controls().Timer1->isActive());
     QCOMPARE(window->ElapsedSeconds(), 12);
     QCOMPARE(window->controls().cp1->value(), 12);
@@ -215,7 +218,8 @@ void TestGamePlay::stoppedSearchRunsAgainFromTheStart()
     QVERIFY(window->controls().cmdAnswer->isEnabled());
     QVERIFY(window->controls().Command1->isEnabled());
     QCOMPARE(window->controls().Command1->text(), QStringLiteral("PLAY AGAIN"));
-    QVERIFY(window->controls().LBa->text().startsWith(QStringLiteral("Search Stopped at combination ")));
+    QVERIFY(window->controls().LBa->text().startsWith(
+        QStringLiteral("Search Stopped at combination ")));
     const int kept = window->controls().List1->count();
     QVERIFY(kept < 32);
 
@@ -239,9 +243,11 @@ void TestGamePlay::gameButtonWaitsForTheRoll()
     bool menuOff = false;
     QTimer roller;
     connect(&roller, &QTimer::timeout, window.get(), [&] {
-        if (!window->controls().lbTarget->text().isEmpty() && !rolled.contains(window->controls().lbTarget->text()))
+        if (!window->controls().lbTarget->text().isEmpty() &&
+            !rolled.contains(window->controls().lbTarget->text()))
             rolled << window->controls().lbTarget->text();
-        if (window->controls().Command1->text() == QStringLiteral("STOP") && !window->controls().Timer1->isActive()) {
+        if (window->controls().Command1->text() == QStringLiteral("STOP") &&
+            !window->controls().Timer1->isActive()) {
             menuOff = !window->controls().mnuSetup->isEnabled();
             window->controls().Command1->click();
         }
@@ -368,7 +374,8 @@ void TestGamePlay::closingDuringTheRollOrASearch()
         window->close();
     });
     running = true;
-    click(duringSearch ? window->controls().cmdAnswer : window->controls().Command1); // returns after the roll or search
+    click(duringSearch ? window->controls().cmdAnswer
+                       : window->controls().Command1); // returns after the roll or search
     running = false;
 
     QVERIFY(closedWhileRunning);

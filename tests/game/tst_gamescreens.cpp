@@ -3,15 +3,15 @@
 // rules, and on every size that the controls shown together stay apart and
 // inside the window, that their texts fit, and that the gradients show.
 
-#include "globalbas.h"
 #include "buttonex.h"
-#include "velcprog.h"
 #include "gamefrm.h"
+#include "gamewindowholder.h"
+#include "globalbas.h"
 #include "gradientpanel.h"
 #include "graphicsbas.h"
-#include "targetlabel.h"
-#include "gamewindowholder.h"
 #include "settingssandbox.h"
+#include "targetlabel.h"
+#include "velcprog.h"
 
 #include <QApplication>
 #include <QFile>
@@ -218,7 +218,8 @@ void TestGameScreens::checkFixedFigures(const GameFrm &window)
 {
     const bool small = g_screen.width() == 800;
     const QWidget *central = window.centralWidget();
-    QCOMPARE(window.controls().Picture4->geometry(), small ? QRect(7, 13, 787, 300) : QRect(7, 13, 1011, 321));
+    QCOMPARE(window.controls().Picture4->geometry(),
+             small ? QRect(7, 13, 787, 300) : QRect(7, 13, 1011, 321));
     QCOMPARE(window.controls().Picture3->geometry(),
              small ? QRect(224, 7, 338, 210) : QRect(336, 7, 338, 210));
 
@@ -246,7 +247,8 @@ void TestGameScreens::checkFixedFigures(const GameFrm &window)
 
     // The dial: 4465 x 3560 twips at 7435, 4700 (800); 4945 x 5765 at
     // 10315, 5015 (1024); the radius from the smaller side.
-    QCOMPARE(window.controls().cp1->geometry(), small ? QRect(496, 313, 298, 237) : QRect(688, 334, 330, 384));
+    QCOMPARE(window.controls().cp1->geometry(),
+             small ? QRect(496, 313, 298, 237) : QRect(688, 334, 330, 384));
     QCOMPARE(window.controls().cp1->radius(), small ? 109 : 155);
 
     QCOMPARE(window.controls().List1->font().pointSizeF(), small ? 14.0 : 18.0);
@@ -258,8 +260,9 @@ void TestGameScreens::pickingControlsStayApart()
 {
     const auto window = GameWindowHolder::shown();
     QVERIFY(window);
-    QList<Named> shown{
-        {"Picture3", window->controls().Picture3}, {"Picture4", window->controls().Picture4}, {"lbinst", window->controls().lbinst}};
+    QList<Named> shown{{"Picture3", window->controls().Picture3},
+                       {"Picture4", window->controls().Picture4},
+                       {"lbinst", window->controls().lbinst}};
     for (int i = 0; i < 24; ++i)
         shown.append({QStringLiteral("btnPick%1").arg(i), window->controls().btnPick[i]});
     shown.append({{"Command1", window->controls().Command1}, {"cp1", window->controls().cp1}});
@@ -435,12 +438,14 @@ void TestGameScreens::afterAGameControlsStayApart()
     for (ButtonEx *tile : std::span(window->controls().btnPick).first(6))
         click(tile);
     click(window->controls().Command1);
-    QTRY_COMPARE_WITH_TIMEOUT(window->controls().Command1->text(), QStringLiteral("PLAY AGAIN"), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(window->controls().Command1->text(), QStringLiteral("PLAY AGAIN"),
+                              10000);
 
     // The answers and the status line appear once a search is asked for; the
     // click returns when the search has finished.
     click(window->controls().cmdAnswer);
-    QTRY_COMPARE_WITH_TIMEOUT(window->controls().cmdAnswer->text(), QStringLiteral("Search Finished"), 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(window->controls().cmdAnswer->text(),
+                              QStringLiteral("Search Finished"), 20000);
 
     const QList<Named> shown{{"Picture3", window->controls().Picture3},
                              {"Picture4", window->controls().Picture4},
@@ -479,7 +484,8 @@ void TestGameScreens::layingOutForTheRoomGotKeepsTheBoard()
     QTRY_COMPARE(window->minimumSize(), window->size()); // laid out and kept at that size
     for (int tile = 0; tile < 24; ++tile) {
         const bool picked = tile == 0 || tile == 11 || tile == 23;
-        QVERIFY2(window->controls().btnPick[tile]->isVisible() != picked, qPrintable(QString::number(tile)));
+        QVERIFY2(window->controls().btnPick[tile]->isVisible() != picked,
+                 qPrintable(QString::number(tile)));
     }
 }
 

@@ -10,17 +10,17 @@
 #include "settingssandbox.h"
 
 #include "aboutfrm.h"
-#include "globalbas.h"
 #include "buttonex.h"
 #include "gamefrm.h"
 #include "gamewindow.h"
-#include "messagebox.h"
-#include "random.h"
-#include "settingsstore.h"
-#include "shell.h"
-#include "settingfrm.h"
+#include "globalbas.h"
 #include "manualfrm.h"
 #include "mathsmod.h"
+#include "messagebox.h"
+#include "random.h"
+#include "settingfrm.h"
+#include "settingsstore.h"
+#include "shell.h"
 
 #include <QAction>
 #include <QApplication>
@@ -184,7 +184,8 @@ void Monkey::step()
         if (auto *dialog = qobject_cast<QDialog *>(modal))
             dialog->reject();
         else if (!closed && m_window->controls().cmdAnswer->text() == GameFlow::StopSearch)
-            clickAt(m_window->controls().cmdAnswer, m_window->controls().cmdAnswer->rect().center());
+            clickAt(m_window->controls().cmdAnswer,
+                    m_window->controls().cmdAnswer->rect().center());
         else
             QThread::msleep(1);
     } else if (closed && m_depth == 1 && !modal) {
@@ -239,7 +240,8 @@ void Monkey::act()
 void Monkey::tick()
 {
     // A tick arrives only while the clock runs, modal windows or not.
-    if (m_window && GameFrm::instance() == m_window.data() && m_window->controls().Timer1->isActive()) {
+    if (m_window && GameFrm::instance() == m_window.data() &&
+        m_window->controls().Timer1->isActive()) {
         log(QStringLiteral("tick"));
         m_window->Timer1_Timer();
     }
@@ -305,7 +307,8 @@ void Monkey::actOnMainWindow()
         QCoreApplication::processEvents();
     } else if (roll < 997) {
         // The menu commands, as far as the menu offers them.
-        QAction *actions[] = {w.controls().mnuSettings, w.controls().mnuSetup, w.controls().mnuAbout};
+        QAction *actions[] = {w.controls().mnuSettings, w.controls().mnuSetup,
+                              w.controls().mnuAbout};
         QAction *action = actions[pick(3)];
         log(QStringLiteral("menu %1%2")
                 .arg(action->text())

@@ -77,8 +77,8 @@ void TestPlatformBasics::mailLinkReachesTheMailProgram()
     MailCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &catcher, "open");
     // The subject holds plain spaces, and one "%20" of its own.
-    QVERIFY(platform::openUrl(
-        QStringLiteral("mailto:author@example.org?subject=The Tallyfold Numbers Game: 1.0%20&body=")));
+    QVERIFY(platform::openUrl(QStringLiteral(
+        "mailto:author@example.org?subject=The Tallyfold Numbers Game: 1.0%20&body=")));
     QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
 
     QCOMPARE(catcher.opened.size(), 1);

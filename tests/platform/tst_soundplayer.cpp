@@ -1,5 +1,5 @@
-#include "soundplayer.h"
 #include "pulseserver.h"
+#include "soundplayer.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -2,16 +2,16 @@
 // private configuration folder): loading, the target boxes' checks, the tab
 // pages, and what OK, Apply, Cancel and the close box write.
 
-#include "globalbas.h"
-#include "regbas.h"
 #include "buttonex.h"
-#include "velcprog.h"
-#include "lighttab.h"
 #include "fonts.h"
+#include "globalbas.h"
+#include "lighttab.h"
 #include "messagebox.h"
 #include "propertybag.h"
-#include "settingsstore.h"
+#include "regbas.h"
 #include "settingfrm.h"
+#include "settingsstore.h"
+#include "velcprog.h"
 
 #include <QApplication>
 #include <QCheckBox>

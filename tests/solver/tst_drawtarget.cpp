@@ -1,8 +1,8 @@
 // The target roll: its range, the 50 values the player sees spin past, the
 // pause between them, and the answers list it clears.
 
-#include "random.h"
 #include "mathsmod.h"
+#include "random.h"
 
 #include <QElapsedTimer>
 #include <QLabel>

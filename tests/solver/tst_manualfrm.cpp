@@ -2,12 +2,12 @@
 // the target box's keys and check, the two messages, and what confirming
 // hands to the main window's labels and the process-wide values.
 
-#include "globalbas.h"
 #include "colour.h"
 #include "fonts.h"
+#include "globalbas.h"
+#include "manualfrm.h"
 #include "messagebox.h"
 #include "twips.h"
-#include "manualfrm.h"
 
 #include <QGroupBox>
 #include <QLabel>

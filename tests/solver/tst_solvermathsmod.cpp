@@ -1,8 +1,8 @@
 #include "mathsmod.h"
 
-#include "globalbas.h"
 #include "completelisting.h"
 #include "completesearch.h"
+#include "globalbas.h"
 
 #include <QElapsedTimer>
 #include <QEvent>

@@ -5,9 +5,9 @@
 // its first paint and quits; --bench-repaint N times N redraws of a clock
 // face and prints the median.
 
-#include "velcprog.h"
 #include "fonts.h"
 #include "propertybag.h"
+#include "velcprog.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,9 +1,9 @@
 // The tab strip with the settings window's three tabs and, beside it, its
 // property page editing it. With --screenshot FILE it saves a picture of the
 // window once it has been painted, and exits.
+#include "fonts.h"
 #include "lighttab.h"
 #include "propertypage1.h"
-#include "fonts.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

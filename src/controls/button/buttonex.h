@@ -1,9 +1,9 @@
 #pragma once
 
+#include "ambient.h"
 #include "buttonpainter.h"
 #include "buttonproperties.h"
 #include "hovertracker.h"
-#include "ambient.h"
 #include "propertyvalue.h"
 #include "surface.h"
 

@@ -1,8 +1,8 @@
 #include "buttonexaccessible.h"
 
+#include "accessibility.h"
 #include "buttonex.h"
 #include "buttonstate.h"
-#include "accessibility.h"
 
 namespace {
 

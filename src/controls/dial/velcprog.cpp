@@ -2,8 +2,8 @@
 
 #include "dialgeometry.h"
 #include "dialpainter.h"
-#include "velcprogaccessible.h"
 #include "surfaceshape.h"
+#include "velcprogaccessible.h"
 
 #include <QEvent>
 #include <QMetaClassInfo>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dialproperties.h"
 #include "ambient.h"
+#include "dialproperties.h"
 #include "propertyvalue.h"
 #include "surface.h"
 #include "twips.h"

@@ -1,7 +1,7 @@
 #include "velcprogaccessible.h"
 
-#include "velcprog.h"
 #include "accessibility.h"
+#include "velcprog.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // order, values stored as read, and lengths kept in twips.
 
 #include "dialgeometry.h"
-#include "velcprog.h"
 #include "propertybag.h"
+#include "velcprog.h"
 
 #include <limits>
 

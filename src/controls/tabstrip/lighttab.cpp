@@ -2,9 +2,9 @@
 
 #include "captionstring.h"
 #include "lighttabaccessible.h"
-#include "tabsurfacewidget.h"
 #include "propertybag.h"
 #include "surfaceshape.h"
+#include "tabsurfacewidget.h"
 
 #include <QAccessible>
 #include <QEvent>

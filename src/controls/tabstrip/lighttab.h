@@ -1,10 +1,10 @@
 #pragma once
 
-#include "tabdrawing.h"
-#include "tabrow.h"
 #include "ambient.h"
 #include "propertyvalue.h"
 #include "surface.h"
+#include "tabdrawing.h"
+#include "tabrow.h"
 
 #include <QString>
 #include <QWidget>

@@ -1,7 +1,7 @@
 #include "lighttabaccessible.h"
 
-#include "lighttab.h"
 #include "accessibility.h"
+#include "lighttab.h"
 
 #include <QPointer>
 

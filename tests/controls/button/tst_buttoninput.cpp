@@ -1,5 +1,5 @@
-#include "buttontesthelpers.h"
 #include "buttonex.h"
+#include "buttontesthelpers.h"
 
 #include <QAction>
 #include <QMimeData>

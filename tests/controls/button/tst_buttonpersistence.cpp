@@ -1,8 +1,8 @@
-#include "buttontesthelpers.h"
 #include "buttonex.h"
 #include "buttonexstore.h"
-#include "skinsize.h"
+#include "buttontesthelpers.h"
 #include "propertybag.h"
+#include "skinsize.h"
 
 #include <QMetaMethod>
 #include <QMetaProperty>

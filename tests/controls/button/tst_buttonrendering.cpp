@@ -1,6 +1,6 @@
-#include "buttontesthelpers.h"
 #include "accesskey.h"
 #include "buttonex.h"
+#include "buttontesthelpers.h"
 
 #include <QTest>
 #include <QWidget>

@@ -2,8 +2,8 @@
 // the defaults a load takes and a save leaves out, lengths in twips, and a
 // load that stops at a value of the wrong type.
 
-#include "velcprog.h"
 #include "propertybag.h"
+#include "velcprog.h"
 
 #include <QApplication>
 #include <QSignalSpy>

@@ -1,6 +1,6 @@
 #include "lighttab.h"
-#include "tabdrawing.h"
 #include "surface.h"
+#include "tabdrawing.h"
 
 #include <QTest>
 
