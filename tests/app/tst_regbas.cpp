@@ -3,12 +3,14 @@
 
 #include "globalbas.h"
 #include "regbas.h"
+#include "settingssandbox.h"
 #include "settingsstore.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
+
+#include <optional>
 
 namespace {
 const QString Key = GLOBALbas::SettingsKeyPath;
@@ -60,24 +62,21 @@ private slots:
     void writeReplacesFileAtomically();
 
 private:
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::optional<SettingsSandbox> m_settings;
     QString m_file;
 };
 
 void TestRegbas::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    platform::setSettingsFolderForTesting(m_dir->path());
+    m_settings.emplace();
     m_file = platform::settingsFileForKey(Key);
-    QCOMPARE(m_file, m_dir->path() + "/Vantor/Tallyfold.conf");
+    QCOMPARE(m_file, m_settings->path() + "/Vantor/Tallyfold.conf");
     GLOBALbas::LastRegValue = Variant(QStringLiteral("stale"));
 }
 
 void TestRegbas::cleanup()
 {
-    platform::setSettingsFolderForTesting(QString());
-    m_dir.reset();
+    m_settings.reset();
 }
 
 void TestRegbas::missingKey()
@@ -282,7 +281,7 @@ void TestRegbas::writeReplacesFileAtomically()
     QVERIFY(!old.contains("HighestTarget"));
     QVERIFY(readFile(m_file).contains("HighestTarget=dword:999"));
     // Nothing is left behind but the store itself.
-    const QStringList files = QDir(m_dir->path() + "/Vantor").entryList(QDir::Files);
+    const QStringList files = QDir(m_settings->path() + "/Vantor").entryList(QDir::Files);
     QCOMPARE(files, QStringList{"Tallyfold.conf"});
 }
 

@@ -3,11 +3,13 @@
 
 #include "globalbas.h"
 #include "regbas.h"
+#include "settingssandbox.h"
 #include "settingsstore.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
+
+#include <optional>
 
 namespace {
 const QString Key = GLOBALbas::SettingsKeyPath;
@@ -37,21 +39,17 @@ private slots:
     void showSeconds();
 
 private:
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::optional<SettingsSandbox> m_settings;
 };
 
 void TestStartup::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    platform::setSettingsFolderForTesting(m_dir->path());
-    GLOBALbas::ResetProcessValues();
+    m_settings.emplace(SettingsSandbox::Values::Reset);
 }
 
 void TestStartup::cleanup()
 {
-    platform::setSettingsFolderForTesting(QString());
-    m_dir.reset();
+    m_settings.reset();
 }
 
 void TestStartup::firstRunCreatesEmptyKeyAndUsesBuiltInValues()

@@ -10,6 +10,7 @@
 #include "graphicsbas.h"
 #include "regbas.h"
 #include "screenshotstage.h"
+#include "settingssandbox.h"
 #include "settingsstore.h"
 
 #include <QAction>
@@ -29,7 +30,7 @@
 #include <QTimer>
 #include <QWindow>
 
-#include <memory>
+#include <optional>
 
 namespace {
 
@@ -110,23 +111,18 @@ private slots:
 private:
     void checkWindowFits(const GameFrm &window);
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::optional<SettingsSandbox> m_settings;
 };
 
 void TestDesktop::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    platform::setSettingsFolderForTesting(m_dir->path());
-    GLOBALbas::ResetProcessValues();
-    GLOBALbas::LoadSettings();
+    m_settings.emplace(SettingsSandbox::Values::Loaded);
     GLOBALbas::NoSounds = platform::BoolTrue;
 }
 
 void TestDesktop::cleanup()
 {
-    platform::setSettingsFolderForTesting(QString());
-    m_dir.reset();
+    m_settings.reset();
 }
 
 void TestDesktop::checkWindowFits(const GameFrm &window)

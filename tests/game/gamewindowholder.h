@@ -1,10 +1,14 @@
 #pragma once
 
+#include "buttonex.h"
 #include "gamefrm.h"
 #include "gamewindow.h"
 
+#include <QLabel>
 #include <QPointer>
+#include <QTest>
 
+#include <algorithm>
 #include <utility>
 
 // The main window as the program makes it (deleted when it closes); a window
@@ -23,6 +27,17 @@ public:
     GameWindowHolder &operator=(const GameWindowHolder &) = delete;
     GameWindowHolder &operator=(GameWindowHolder &&) = delete;
 
+    // A window shown as the program shows it and exposed; an empty holder
+    // when it never got exposed.
+    static GameWindowHolder shown()
+    {
+        GameWindowHolder window;
+        showGameWindow(*window);
+        if (!QTest::qWaitForWindowExposed(window.get()))
+            window.reset();
+        return window;
+    }
+
     GameFrm *get() const { return m_window.data(); }
     GameFrm *operator->() const { return get(); }
     GameFrm &operator*() const { return *get(); }
@@ -32,3 +47,27 @@ public:
 private:
     QPointer<GameFrm> m_window;
 };
+
+// A player's click in the middle of a control they can see and use.
+inline void click(QWidget *widget)
+{
+    QVERIFY(widget->isVisible());
+    QVERIFY(widget->isEnabled());
+    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+}
+
+// The tiles still face down on the board.
+inline int visibleTiles(const GameFrm &window)
+{
+    return int(std::count_if(window.controls().btnPick.begin(), window.controls().btnPick.end(),
+                             [](const ButtonEx *tile) { return tile->isVisible(); }));
+}
+
+// The six number labels' texts, left to right.
+inline QStringList labelTexts(const GameFrm &window)
+{
+    QStringList texts;
+    for (const QLabel *label : window.controls().Label2)
+        texts << label->text();
+    return texts;
+}

@@ -6,6 +6,7 @@
 #include "globalbas.h"
 #include "pulseserver.h"
 #include "regbas.h"
+#include "settingssandbox.h"
 #include "settingsstore.h"
 #include "soundplayer.h"
 #include "wavimage.h"
@@ -14,9 +15,10 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <optional>
 
 class TestGameFrm : public QObject
 {
@@ -38,7 +40,7 @@ private slots:
 private:
     PulseServer m_server;
     bool m_serverUp = false;
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::optional<SettingsSandbox> m_settings;
 };
 
 void TestGameFrm::initTestCase()
@@ -49,17 +51,12 @@ void TestGameFrm::initTestCase()
 
 void TestGameFrm::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    platform::setSettingsFolderForTesting(m_dir->path());
-    GLOBALbas::ResetProcessValues();
-    GLOBALbas::LoadSettings();
+    m_settings.emplace(SettingsSandbox::Values::Loaded);
 }
 
 void TestGameFrm::cleanup()
 {
-    platform::setSettingsFolderForTesting(QString());
-    m_dir.reset();
+    m_settings.reset();
 }
 
 void TestGameFrm::captionAndMenu()

@@ -14,6 +14,7 @@
 #include "messagebox.h"
 #include "regbas.h"
 #include "settingfrm.h"
+#include "settingssandbox.h"
 #include "settingsstore.h"
 #include "shell.h"
 #include "velcprog.h"
@@ -29,21 +30,14 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSlider>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace {
-
-void click(QWidget *widget)
-{
-    QVERIFY(widget->isVisible());
-    QVERIFY(widget->isEnabled());
-    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-}
 
 // Runs `action` on the modal window of type Window as soon as it is open,
 // from inside its modal loop; whatever the action leaves open is closed
@@ -62,20 +56,6 @@ template <typename Window> void whenOpen(QObject *context, std::function<void(Wi
             window->reject();
     });
     poll->start(10);
-}
-
-int visibleTiles(const GameFrm &window)
-{
-    return int(std::count_if(window.controls().btnPick.begin(), window.controls().btnPick.end(),
-                             [](const ButtonEx *tile) { return tile->isVisible(); }));
-}
-
-QStringList labelTexts(const GameFrm &window)
-{
-    QStringList texts;
-    for (const QLabel *label : window.controls().Label2)
-        texts << label->text();
-    return texts;
 }
 
 qint32 storedNumber(const QString &name)
@@ -101,22 +81,17 @@ private slots:
     void aboutLinkAndOk();
 
 private:
-    GameWindowHolder openWindow();
     // In the manual setup window: 2 5 8 3 75 100 and the target 523, which
     // these numbers reach in 32 ways.
     static void chooseBoard(ManualFrm &manual);
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::optional<SettingsSandbox> m_settings;
     QStringList m_messages;
 };
 
 void TestGameMenus::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    platform::setSettingsFolderForTesting(m_dir->path());
-    GLOBALbas::ResetProcessValues();
-    GLOBALbas::LoadSettings();
+    m_settings.emplace(SettingsSandbox::Values::Loaded);
     GLOBALbas::NoSounds = platform::BoolTrue;
     m_messages.clear();
     platform::setMessageSinkForTesting(
@@ -127,17 +102,7 @@ void TestGameMenus::cleanup()
 {
     platform::setMessageSinkForTesting({});
     platform::setUrlOpenerForTesting({});
-    platform::setSettingsFolderForTesting(QString());
-    m_dir.reset();
-}
-
-GameWindowHolder TestGameMenus::openWindow()
-{
-    GameWindowHolder window;
-    showGameWindow(*window);
-    if (!QTest::qWaitForWindowExposed(window.get()))
-        window.reset();
-    return window;
+    m_settings.reset();
 }
 
 void TestGameMenus::chooseBoard(ManualFrm &manual)
@@ -151,7 +116,7 @@ void TestGameMenus::chooseBoard(ManualFrm &manual)
 
 void TestGameMenus::everyMenuOpensItsWindowModallyAndCentred()
 {
-    const auto window = openWindow();
+    const auto window = GameWindowHolder::shown();
     QVERIFY(window);
     const QPoint screenCentre = window->screen()->geometry().center();
     struct Menu
@@ -189,7 +154,7 @@ void TestGameMenus::everyMenuOpensItsWindowModallyAndCentred()
 
 void TestGameMenus::manualSetupIsSearchedOnTheMainWindow()
 {
-    const auto window = openWindow();
+    const auto window = GameWindowHolder::shown();
     QVERIFY(window);
     window->btnPick_Click(0); // a game half picked is replaced
     window->controls().List1->addItem(QStringLiteral("an answer of the last game"));
@@ -228,7 +193,7 @@ void TestGameMenus::manualSetupIsSearchedOnTheMainWindow()
 
 void TestGameMenus::manualSetupReplacesARunningGame()
 {
-    const auto window = openWindow();
+    const auto window = GameWindowHolder::shown();
     QVERIFY(window);
     GLOBALbas::LowestTarget = 300;
     GLOBALbas::HighestTarget = 300;
@@ -264,7 +229,7 @@ void TestGameMenus::manualSetupReplacesARunningGame()
 
 void TestGameMenus::settingsReachTheRunningGameAndTheStore()
 {
-    const auto window = openWindow();
+    const auto window = GameWindowHolder::shown();
     QVERIFY(window);
     QVERIFY(!window->controls().cp1->property("ShowValue").toBool());
     whenOpen<SettingFrm>(window.get(), [&](SettingFrm &settings) {
@@ -299,7 +264,7 @@ void TestGameMenus::settingsReachTheRunningGameAndTheStore()
 
 void TestGameMenus::aboutLinkAndOk()
 {
-    const auto window = openWindow();
+    const auto window = GameWindowHolder::shown();
     QVERIFY(window);
     QStringList opened;
     platform::setUrlOpenerForTesting([&](const QString &url) {

@@ -8,6 +8,7 @@
 #include "globalbas.h"
 #include "mathsmod.h"
 #include "random.h"
+#include "settingssandbox.h"
 #include "settingsstore.h"
 #include "velcprog.h"
 
@@ -16,39 +17,18 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace {
 
 // 100 75 8 5 3 2 make 523 in 32 ways among 210492 combinations.
 const QList<int> BoardTiles{20, 21, 2, 3, 12, 13};
 const QList<int> BoardValues{100, 75, 8, 5, 3, 2};
-
-void click(QWidget *widget)
-{
-    QVERIFY(widget->isVisible());
-    QVERIFY(widget->isEnabled());
-    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-}
-
-QStringList labelTexts(const GameFrm &window)
-{
-    QStringList texts;
-    for (const QLabel *label : window.controls().Label2)
-        texts << label->text();
-    return texts;
-}
-
-int visibleTiles(const GameFrm &window)
-{
-    return int(std::count_if(window.controls().btnPick.begin(), window.controls().btnPick.end(),
-                             [](const ButtonEx *tile) { return tile->isVisible(); }));
-}
 
 // Runs `action` once, from inside the search's yields, as soon as the search
 // has begun.
@@ -85,20 +65,15 @@ private slots:
     void closingDuringTheRollOrASearch();
 
 private:
-    GameWindowHolder openWindow();
     void pickBoard(GameFrm &window);
     void playClockOut(GameFrm &window);
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::optional<SettingsSandbox> m_settings;
 };
 
 void TestGamePlay::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    platform::setSettingsFolderForTesting(m_dir->path());
-    GLOBALbas::ResetProcessValues();
-    GLOBALbas::LoadSettings();
+    m_settings.emplace(SettingsSandbox::Values::Loaded);
     // A fast clock and a fixed target keep the games short and the search known.
     GLOBALbas::TimerInterval = 5;
     GLOBALbas::LowestTarget = 523;
@@ -108,17 +83,7 @@ void TestGamePlay::init()
 
 void TestGamePlay::cleanup()
 {
-    platform::setSettingsFolderForTesting(QString());
-    m_dir.reset();
-}
-
-GameWindowHolder TestGamePlay::openWindow()
-{
-    GameWindowHolder window;
-    showGameWindow(*window);
-    if (!QTest::qWaitForWindowExposed(window.get()))
-        window.reset();
-    return window;
+    m_settings.reset();
 }
 
 void TestGamePlay::pickBoard(GameFrm &window)
@@ -141,7 +106,7 @@ void TestGamePlay::playClockOut(GameFrm &window)
 
 void TestGamePlay::wholeGameWithFinishedSearch()
 {
-    const auto window = openWindow();
+    const auto window = GameWindowHolder::shown();
     QVERIFY(window);
     QCOMPARE(window->controls().Command1->text(), QStringLiteral("START"));
     QCOMPARE(visibleTiles(*window), 24);
@@ -212,7 +177,7 @@ void TestGamePlay::wholeGameWithFinishedSearch()
 
 void TestGamePlay::stopAtTickTwelveThenPlayAgain()
 {
-    const auto window = openWindow();
+    const auto window = GameWindowHolder::shown();
     QVERIFY(window);
     pickBoard(*window);
     // Clicked from the twelfth tick itself, so no further tick can slip in.
@@ -239,7 +204,7 @@ void TestGamePlay::stopAtTickTwelveThenPlayAgain()
 
 void TestGamePlay::stoppedSearchRunsAgainFromTheStart()
 {
-    const auto window = openWindow();
+    const auto window = GameWindowHolder::shown();
     QVERIFY(window);
     pickBoard(*window);
     playClockOut(*window);
@@ -270,7 +235,7 @@ void TestGamePlay::gameButtonWaitsForTheRoll()
     GLOBALbas::LowestTarget = 101;
     GLOBALbas::HighestTarget = 999;
     platform::seedRandomForTesting(7);
-    const auto window = openWindow();
+    const auto window = GameWindowHolder::shown();
     QVERIFY(window);
     pickBoard(*window);
 
@@ -306,7 +271,7 @@ void TestGamePlay::gameButtonWaitsForTheRoll()
 // Keys go to whatever has the focus, as a player's would.
 void TestGamePlay::wholeGameWithTheKeyboard()
 {
-    const auto window = openWindow();
+    const auto window = GameWindowHolder::shown();
     QVERIFY(window);
     for (int i = 0; i < BoardTiles.size(); ++i)
         window->flow().board().setTag(BoardTiles.at(i), QString::number(BoardValues.at(i)));
@@ -354,7 +319,7 @@ void TestGamePlay::wholeGameWithTheKeyboard()
 
 void TestGamePlay::closingMidSearchEndsTheSearchFirst()
 {
-    GameWindowHolder holder = openWindow();
+    GameWindowHolder holder = GameWindowHolder::shown();
     QVERIFY(holder);
     GameFrm *window = holder.get();
     QPointer<GameFrm> guard(window);
@@ -395,7 +360,7 @@ void TestGamePlay::closingDuringTheRollOrASearch()
     bool running = false;
     bool closedWhileRunning = false;
     bool deletedWhileRunning = false;
-    GameWindowHolder holder = openWindow();
+    GameWindowHolder holder = GameWindowHolder::shown();
     QVERIFY(holder);
     QPointer<GameFrm> window = holder.get();
     pickBoard(*window);

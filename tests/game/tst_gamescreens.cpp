@@ -9,6 +9,7 @@
 #include "globalbas.h"
 #include "gradientpanel.h"
 #include "graphicsbas.h"
+#include "settingssandbox.h"
 #include "settingsstore.h"
 #include "targetlabel.h"
 #include "velcprog.h"
@@ -25,7 +26,7 @@
 #include <QTest>
 
 #include <cmath>
-#include <memory>
+#include <optional>
 #include <span>
 
 namespace {
@@ -110,27 +111,44 @@ QString checkPanelPixel(const QImage &image, const QWidget *panel, QPoint at, co
         .arg(seen.name(), expected.name());
 }
 
-// The pixels `text` inks when drawn centred in a box of `box` pixels the way
-// a label draws it, in the box's coordinates; it may reach outside the box.
-QRect inkOf(const QString &text, const QFont &font, QSize box)
+// The box of the pixels in which two images of one size differ.
+QRect differing(const QImage &a, const QImage &b)
 {
-    const int pad = box.width() / 2;
-    QImage image(box + QSize(2 * pad, 2 * pad), QImage::Format_RGB32);
-    image.fill(Qt::black);
-    {
-        QPainter painter(&image);
-        painter.setFont(font);
-        painter.setPen(Qt::white);
-        painter.drawText(QRect(QPoint(pad, pad), box), Qt::AlignCenter | Qt::TextDontClip, text);
-    }
-    QRect ink;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (qGray(image.pixel(x, y)) > 0)
-                ink |= QRect(x - pad, y - pad, 1, 1);
+    QRect box;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            if (a.pixel(x, y) != b.pixel(x, y))
+                box |= QRect(x, y, 1, 1);
         }
     }
-    return ink;
+    return box;
+}
+
+// Where `label` inks `text`, read from grabs of the label as the window
+// draws it, with the text and without: in the label's coordinates.
+QRect inkOf(QLabel *label, const QString &text)
+{
+    const QString shown = label->text();
+    label->setText(QString());
+    const QImage blank = label->grab().toImage();
+    label->setText(text);
+    const QImage drawn = label->grab().toImage();
+    label->setText(shown);
+    return differing(blank, drawn);
+}
+
+// The ink of `text` drawn in `font` with room to spare all round: the
+// proportions of the whole number.
+QSize wholeInk(const QString &text, const QFont &font)
+{
+    QImage blank(QSize(2400, 1200), QImage::Format_RGB32);
+    blank.fill(Qt::white);
+    QImage drawn = blank;
+    QPainter painter(&drawn);
+    painter.setFont(font);
+    painter.drawText(drawn.rect(), Qt::AlignCenter, text);
+    painter.end();
+    return differing(blank, drawn).size();
 }
 
 } // namespace
@@ -151,21 +169,16 @@ private slots:
     void layingOutForTheRoomGotKeepsTheBoard();
 
 private:
-    GameWindowHolder openWindow();
     void checkFixedFigures(const GameFrm &window);
     void checkTarget(const GameFrm &window);
     void checkGradients(const QImage &image, const GameFrm &window);
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::optional<SettingsSandbox> m_settings;
 };
 
 void TestGameScreens::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    platform::setSettingsFolderForTesting(m_dir->path());
-    GLOBALbas::ResetProcessValues();
-    GLOBALbas::LoadSettings();
+    m_settings.emplace(SettingsSandbox::Values::Loaded);
     // A fast clock and no music: a whole game takes well under a second.
     GLOBALbas::TimerInterval = 10;
     GLOBALbas::NoSounds = platform::BoolTrue;
@@ -173,24 +186,14 @@ void TestGameScreens::init()
 
 void TestGameScreens::cleanup()
 {
-    platform::setSettingsFolderForTesting(QString());
-    m_dir.reset();
-}
-
-GameWindowHolder TestGameScreens::openWindow()
-{
-    GameWindowHolder window;
-    showGameWindow(*window);
-    if (!QTest::qWaitForWindowExposed(window.get()))
-        window.reset();
-    return window;
+    m_settings.reset();
 }
 
 void TestGameScreens::figuresInPixels()
 {
     QScreen *screen = QGuiApplication::primaryScreen();
     QCOMPARE(screen->size(), g_screen);
-    const auto window = openWindow();
+    const auto window = GameWindowHolder::shown();
     QVERIFY(window);
     QCOMPARE(window->controls().ScreenWidthPx, g_screen.width());
     QCOMPARE(window->controls().ScreenHeightPx, g_screen.height());
@@ -256,7 +259,7 @@ void TestGameScreens::checkFixedFigures(const GameFrm &window)
 
 void TestGameScreens::pickingControlsStayApart()
 {
-    const auto window = openWindow();
+    const auto window = GameWindowHolder::shown();
     QVERIFY(window);
     QList<Named> shown{{"Picture3", window->controls().Picture3},
                        {"Picture4", window->controls().Picture4},
@@ -306,7 +309,7 @@ void TestGameScreens::checkTarget(const GameFrm &window)
 
 void TestGameScreens::textsFitTheirControls()
 {
-    const auto window = openWindow();
+    const auto window = GameWindowHolder::shown();
     QVERIFY(window);
     QStringList tooBig;
     const auto check = [&tooBig](bool fits, const QString &what, const QWidget *control) {
@@ -325,22 +328,22 @@ void TestGameScreens::textsFitTheirControls()
               QStringLiteral("\"100\" %1 px").arg(advance), label);
     }
 
-    // The widest target is wider by its advance than its label; what must
-    // stay inside is its ink, drawn at the size the label draws it. The
-    // font's tight bounds round each glyph's box out to whole pixels (254 px
-    // for 252 px of ink at 120 pt), so the ink is measured where it is drawn:
-    // centred as the label centres it, unclipped. Targets of five digits can
-    // come from the settings.
-    const QLabel *target = window->controls().lbTarget;
+    // The widest target is wider by its advance than its label, and targets
+    // of five digits can come from the settings: the label shrinks them to
+    // fit. What it draws must be the whole number: the grab ends at the
+    // label's edges, and a number cut at the sides is narrower for its height
+    // than its digits are (a few pixels are hinting at another size); its
+    // height is whole while background stays above and below it.
+    QLabel *target = window->controls().lbTarget;
     const QRect box = target->contentsRect();
     for (const QString &number : {QStringLiteral("999"), QStringLiteral("32767")}) {
-        const QFont face = TargetLabel::fittedFont(target->font(), number, box.size());
-        const QRect ink = inkOf(number, face, box.size());
-        check(QRect(QPoint(0, 0), box.size()).contains(ink),
-              QStringLiteral("\"%1\" at %2 pt inking %3")
-                  .arg(number)
-                  .arg(face.pointSizeF())
-                  .arg(describe(ink)),
+        const QRect ink = inkOf(target, number);
+        const QSize whole = wholeInk(number, target->font());
+        const int width = int(ink.height() * double(whole.width()) / std::max(1, whole.height()));
+        check(!ink.isEmpty() && box.adjusted(0, 1, 0, -1).contains(ink) && ink.width() >= width - 2,
+              QStringLiteral("\"%1\" inking %2, %3 px wide when whole")
+                  .arg(number, describe(ink))
+                  .arg(width),
               target);
     }
     // The design face itself where the design fits it.
@@ -406,7 +409,7 @@ void TestGameScreens::checkGradients(const QImage &image, const GameFrm &window)
 
 void TestGameScreens::gradientsAreOnScreen()
 {
-    const auto window = openWindow();
+    const auto window = GameWindowHolder::shown();
     QVERIFY(window);
     const QImage first = window->grab().toImage();
     QCOMPARE(first.size(), window->size());
@@ -429,25 +432,19 @@ void TestGameScreens::gradientsAreOnScreen()
 
 void TestGameScreens::afterAGameControlsStayApart()
 {
-    const auto window = openWindow();
+    const auto window = GameWindowHolder::shown();
     QVERIFY(window);
 
     // Six picks, START, and the fast clock runs out.
-    for (ButtonEx *tile : std::span(window->controls().btnPick).first(6)) {
-        QVERIFY(tile->isVisible());
-        QTest::mouseClick(tile, Qt::LeftButton, {}, tile->rect().center());
-    }
-    QVERIFY(window->controls().Command1->isEnabled());
-    QTest::mouseClick(window->controls().Command1, Qt::LeftButton, {},
-                      window->controls().Command1->rect().center());
+    for (ButtonEx *tile : std::span(window->controls().btnPick).first(6))
+        click(tile);
+    click(window->controls().Command1);
     QTRY_COMPARE_WITH_TIMEOUT(window->controls().Command1->text(), QStringLiteral("PLAY AGAIN"),
                               10000);
-    QVERIFY(window->controls().cmdAnswer->isVisible());
 
     // The answers and the status line appear once a search is asked for; the
     // click returns when the search has finished.
-    QTest::mouseClick(window->controls().cmdAnswer, Qt::LeftButton, {},
-                      window->controls().cmdAnswer->rect().center());
+    click(window->controls().cmdAnswer);
     QTRY_COMPARE_WITH_TIMEOUT(window->controls().cmdAnswer->text(),
                               QStringLiteral("Search Finished"), 20000);
 

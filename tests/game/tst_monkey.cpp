@@ -7,6 +7,7 @@
 // and TALLYFOLD_MONKEY_SEED the seed, so any failure replays exactly.
 
 #include "monkeyinvariants.h"
+#include "settingssandbox.h"
 
 #include "aboutfrm.h"
 #include "buttonex.h"
@@ -32,13 +33,12 @@
 #include <QMap>
 #include <QPointer>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
 
 #include <deque>
-#include <memory>
+#include <optional>
 #include <random>
 
 namespace {
@@ -389,18 +389,14 @@ private slots:
     void randomPlayKeepsTheStateTable();
 
 private:
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::optional<SettingsSandbox> m_settings;
     int m_messages = 0;
     int m_links = 0;
 };
 
 void TestMonkey::initTestCase()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    platform::setSettingsFolderForTesting(m_dir->path());
-    GLOBALbas::ResetProcessValues();
-    GLOBALbas::LoadSettings();
+    m_settings.emplace(SettingsSandbox::Values::Loaded);
     // Closing the last window must not end the run.
     QApplication::setQuitOnLastWindowClosed(false);
     platform::setMessageSinkForTesting([this](const QString &, const QString &) { ++m_messages; });
@@ -415,7 +411,7 @@ void TestMonkey::cleanupTestCase()
     platform::setMessageSinkForTesting({});
     platform::setUrlOpenerForTesting({});
     platform::resetRandomForTesting();
-    platform::setSettingsFolderForTesting(QString());
+    m_settings.reset();
 }
 
 void TestMonkey::randomPlayKeepsTheStateTable()

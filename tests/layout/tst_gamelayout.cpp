@@ -38,6 +38,15 @@ QString firstOverlap(const std::vector<Placed> &controls, const QStringList &all
     return {};
 }
 
+// The six labels share one row and one size.
+void checkOneRowOfLabels(const GameLayout &l)
+{
+    for (const QRectF &label : l.Label2) {
+        QCOMPARE(label.top(), l.Label2[0].top());
+        QCOMPARE(label.size(), l.Label2[0].size());
+    }
+}
+
 } // namespace
 
 class TestGameLayout : public QObject
@@ -63,16 +72,13 @@ void TestGameLayout::screen1024()
 
     // Picture4: 1605 + 3150 + 60 = 4815 high, so it ends at 5015.
     QCOMPARE(l.Picture4, QRectF(100, 200, 15160, 4815));
-    // Label 0's top: Picture3's top 100 + its height 3150 - 100.
-    const double labelWidth = (15360.0 - 430) / 6; // 2488.33
-    for (int i = 0; i < 6; ++i) {
-        QCOMPARE(l.Label2[i].top(), 3150.0);
-        QCOMPARE(l.Label2[i].height(), 1605.0);
-        QCOMPARE(l.Label2[i].width(), labelWidth);
-        QCOMPARE(l.Label2[i].left(), (labelWidth + 30) * i + 30);
-    }
+    // Label 0's top: Picture3's top 100 + its height 3150 - 100. The labels
+    // are (15360 - 430) / 6 = 2488.33 wide and 30 apart, from 30.
+    QCOMPARE(l.Label2[0], QRectF(30, 3150, 2488.0 + 1.0 / 3, 1605));
     QCOMPARE(l.Label2[1].left(), 2548.0 + 1.0 / 3);
     QCOMPARE(l.Label2[2].left(), 5066.0 + 2.0 / 3);
+    QCOMPARE(l.Label2[5].left(), 12621.0 + 2.0 / 3);
+    checkOneRowOfLabels(l);
     QCOMPARE(l.label2Font, 72.0);
 
     // Centred over the number panel's width: (15160 - 5070) / 2.
@@ -123,9 +129,11 @@ void TestGameLayout::screen800()
     QCOMPARE(l.scale, 1.0);
 
     QCOMPARE(l.Picture4, QRectF(100, 200, 11800, 4500)); // 1290 + 3150 + 60
-    const double labelWidth = (12000.0 - 430) / 6;
-    for (int i = 0; i < 6; ++i)
-        QCOMPARE(l.Label2[i], QRectF((labelWidth + 30) * i + 30, 3150, labelWidth, 1290));
+    // (12000 - 430) / 6 = 1928.33 wide, 30 apart, from 30.
+    QCOMPARE(l.Label2[0], QRectF(30, 3150, 1928.0 + 1.0 / 3, 1290));
+    QCOMPARE(l.Label2[1].left(), 1988.0 + 1.0 / 3);
+    QCOMPARE(l.Label2[5].left(), 9821.0 + 2.0 / 3);
+    checkOneRowOfLabels(l);
     QCOMPARE(l.label2Font, 55.0);
     QCOMPARE(l.Picture3, QRectF(3365, 100, 5070, 3150));
 

@@ -3,9 +3,9 @@
 // never writes a file too big to be read back.
 
 #include "settingsfile.h"
+#include "settingssandbox.h"
 
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <QTest>
 
 using platform::StoredValue;
@@ -175,9 +175,7 @@ void TestSettingsFile::bigFileOfDistinctNamesReadsWhole()
 
 void TestSettingsFile::storeNeverWritesAFileItCannotRead()
 {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    platform::setSettingsFolderForTesting(dir.path());
+    const SettingsSandbox sandbox;
     const QString key = QStringLiteral("Software\\Test\\Big\\");
     QVERIFY(platform::SettingsKey::create(key));
     const auto opened = platform::SettingsKey::open(key);
@@ -199,7 +197,6 @@ void TestSettingsFile::storeNeverWritesAFileItCannotRead()
     QCOMPARE(opened->query(QStringLiteral("Big"), &read), platform::RegStatus::Success);
     QCOMPARE(read.data, big.data);
     QCOMPARE(opened->query(QStringLiteral("More"), &read), platform::RegStatus::FileNotFound);
-    platform::setSettingsFolderForTesting(QString());
 }
 
 QTEST_GUILESS_MAIN(TestSettingsFile)

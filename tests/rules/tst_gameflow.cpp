@@ -8,6 +8,8 @@
 
 #include <QTest>
 
+#include <optional>
+
 class TestGameFlow : public QObject
 {
     Q_OBJECT
@@ -33,43 +35,50 @@ private slots:
 
 private:
     // A dealt board with six numbers picked: 100 75 9 7 2 1.
-    void pickSix(GameFlow &flow);
-    void runClockOut(GameFlow &flow, FakeGameView &view);
+    void pickSix();
+    void runClockOut();
     // What the manual setup window leaves behind when the player confirms:
     // 1 7 7 10 25 100 in label order, and the target.
-    void confirmManualSetup(FakeGameView &view, QList<qint32> &chosen, const QString &target);
+    void confirmManualSetup(const QString &target);
+
+    // Each test's own game: the fake window, the chosen numbers the search
+    // reads, and the rules over both, made afresh by init().
+    FakeGameView view;
+    QList<qint32> chosen;
+    std::optional<GameFlow> flow;
 };
 
 void TestGameFlow::init()
 {
     GLOBALbas::ResetProcessValues();
+    flow.reset();
+    view = FakeGameView();
+    chosen.clear();
+    flow.emplace(view, chosen);
 }
 
-void TestGameFlow::pickSix(GameFlow &flow)
+void TestGameFlow::pickSix()
 {
-    flow.ScrambleNos();
+    flow->ScrambleNos();
     const QList<int> tiles{20, 21, 3, 4, 13, 14};
     const QList<int> values{100, 75, 9, 7, 2, 1};
     for (int i = 0; i < 6; ++i) {
-        flow.board().setTag(tiles.at(i), QString::number(values.at(i)));
-        flow.btnPick_Click(qint16(tiles.at(i)));
+        flow->board().setTag(tiles.at(i), QString::number(values.at(i)));
+        flow->btnPick_Click(qint16(tiles.at(i)));
     }
 }
 
-void TestGameFlow::runClockOut(GameFlow &flow, FakeGameView &view)
+void TestGameFlow::runClockOut()
 {
-    flow.Command1_Click();
+    flow->Command1_Click();
     for (int tick = 0; tick < GLOBALbas::TimeAllowed; ++tick)
-        flow.Timer1_Timer();
+        flow->Timer1_Timer();
     QCOMPARE(view.command1, QStringLiteral("PLAY AGAIN"));
 }
 
 void TestGameFlow::startRollsTheTargetAndStartsTheClock()
 {
-    FakeGameView view;
-    QList<qint32> chosen;
-    GameFlow flow(view, chosen);
-    pickSix(flow);
+    pickSix();
     view.nextTarget = 812;
     QString captionDuringRoll;
     bool timerDuringRoll = true;
@@ -77,7 +86,7 @@ void TestGameFlow::startRollsTheTargetAndStartsTheClock()
         captionDuringRoll = view.command1;
         timerDuringRoll = view.timerEnabled;
     };
-    flow.Command1_Click();
+    flow->Command1_Click();
     QCOMPARE(view.draws, 1);
     QCOMPARE(captionDuringRoll, QStringLiteral("STOP"));
     QVERIFY(!timerDuringRoll); // the clock starts only once the target stands
@@ -86,7 +95,7 @@ void TestGameFlow::startRollsTheTargetAndStartsTheClock()
     QCOMPARE(view.command1, QStringLiteral("STOP"));
     QVERIFY(view.command1Enabled);
     QVERIFY(!view.cmdAnswerVisible);
-    QCOMPARE(flow.ElapsedSeconds(), 0);
+    QCOMPARE(flow->ElapsedSeconds(), 0);
 }
 
 void TestGameFlow::clockRunsOutWithMusicOverTheLastThirtyTicks_data()
@@ -108,21 +117,18 @@ void TestGameFlow::clockRunsOutWithMusicOverTheLastThirtyTicks()
     GLOBALbas::TimeAllowed = qint16(timeAllowed);
     GLOBALbas::NoSounds = muted ? platform::BoolTrue : platform::BoolFalse;
 
-    FakeGameView view;
-    QList<qint32> chosen;
-    GameFlow flow(view, chosen);
-    pickSix(flow);
-    flow.Command1_Click();
+    pickSix();
+    flow->Command1_Click();
     int startedAt = 0;
     for (int tick = 1; tick <= timeAllowed; ++tick) {
         const int before = view.musicStarts;
         QVERIFY(view.timerEnabled);
-        flow.Timer1_Timer();
+        flow->Timer1_Timer();
         if (view.musicStarts != before)
             startedAt = tick;
         QCOMPARE(view.dial, tick);
         if (tick < timeAllowed) {
-            QCOMPARE(flow.ElapsedSeconds(), tick);
+            QCOMPARE(flow->ElapsedSeconds(), tick);
             QCOMPARE(view.command1, QStringLiteral("STOP"));
         }
     }
@@ -136,33 +142,30 @@ void TestGameFlow::clockRunsOutWithMusicOverTheLastThirtyTicks()
     QVERIFY(view.cmdAnswerEnabled);
     QCOMPARE(view.cmdAnswer, QStringLiteral("Show Answer(s)"));
     QCOMPARE(view.dial, timeAllowed);
-    QCOMPARE(flow.ElapsedSeconds(), 0);
+    QCOMPARE(flow->ElapsedSeconds(), 0);
     QVERIFY(!view.statusVisible);
     QVERIFY(!view.answersVisible);
 }
 
 void TestGameFlow::stopAtTickTwelveThenPlayAgain()
 {
-    FakeGameView view;
-    QList<qint32> chosen;
-    GameFlow flow(view, chosen);
-    pickSix(flow);
-    flow.Command1_Click();
+    pickSix();
+    flow->Command1_Click();
     for (int tick = 0; tick < 12; ++tick)
-        flow.Timer1_Timer();
-    flow.Command1_Click();
+        flow->Timer1_Timer();
+    flow->Command1_Click();
     QCOMPARE(view.purges, 1);
     QVERIFY(!view.timerEnabled);
     QCOMPARE(view.command1, QStringLiteral("PLAY AGAIN"));
     QVERIFY(view.cmdAnswerVisible);
     QVERIFY(view.cmdAnswerEnabled);
     QCOMPARE(view.dial, 12);
-    QCOMPARE(flow.ElapsedSeconds(), 12);
+    QCOMPARE(flow->ElapsedSeconds(), 12);
 
     view.status = QStringLiteral("old status");
-    flow.Command1_Click(); // PLAY AGAIN
+    flow->Command1_Click(); // PLAY AGAIN
     QCOMPARE(view.dial, 0);
-    QCOMPARE(flow.ElapsedSeconds(), 0);
+    QCOMPARE(flow->ElapsedSeconds(), 0);
     QVERIFY(view.target.isEmpty());
     QCOMPARE(chosen, QList<qint32>{0});
     for (const QString &label : view.labels)
@@ -179,42 +182,36 @@ void TestGameFlow::stopAtTickTwelveThenPlayAgain()
     QCOMPARE(view.purges, 1); // music still playing is left alone
 
     // A disabled START cannot be reached by a click, and the new board plays.
-    pickSix(flow);
+    pickSix();
     QVERIFY(view.command1Enabled);
-    flow.Command1_Click();
+    flow->Command1_Click();
     QCOMPARE(view.command1, QStringLiteral("STOP"));
-    flow.Timer1_Timer();
+    flow->Timer1_Timer();
     QCOMPARE(view.dial, 1);
 }
 
 void TestGameFlow::settingsChangedMidClockTakeEffectAtTheNextTick()
 {
     GLOBALbas::TimeAllowed = 60;
-    FakeGameView view;
-    QList<qint32> chosen;
-    GameFlow flow(view, chosen);
-    pickSix(flow);
-    flow.Command1_Click();
+    pickSix();
+    flow->Command1_Click();
     for (int tick = 0; tick < 10; ++tick)
-        flow.Timer1_Timer();
+        flow->Timer1_Timer();
     QCOMPARE(view.musicStarts, 0);
     GLOBALbas::TimeAllowed = 40; // music is due when 10 ticks have passed
-    flow.Timer1_Timer();
+    flow->Timer1_Timer();
     QCOMPARE(view.musicStarts, 1);
     for (int tick = 11; tick < 40; ++tick)
-        flow.Timer1_Timer();
+        flow->Timer1_Timer();
     QCOMPARE(view.command1, QStringLiteral("PLAY AGAIN"));
     QCOMPARE(view.dial, 40);
 }
 
 void TestGameFlow::finishedSearch()
 {
-    FakeGameView view;
-    QList<qint32> chosen;
-    GameFlow flow(view, chosen);
-    pickSix(flow);
+    pickSix();
     view.nextTarget = 523;
-    runClockOut(flow, view);
+    runClockOut();
 
     bool checked = false;
     view.duringSearch = [&] {
@@ -225,7 +222,7 @@ void TestGameFlow::finishedSearch()
         QVERIFY(view.answersVisible);
         checked = true;
     };
-    flow.cmdAnswer_Click();
+    flow->cmdAnswer_Click();
     QVERIFY(checked);
     QCOMPARE(view.searches, 1);
     QCOMPARE(view.searchedNumbers, (QList<qint32>{100, 75, 9, 7, 2, 1, 0}));
@@ -235,10 +232,10 @@ void TestGameFlow::finishedSearch()
     QVERIFY(view.command1Enabled);
     QCOMPARE(view.command1, QStringLiteral("PLAY AGAIN"));
 
-    flow.cmdAnswer_Click(); // "Search Finished" starts nothing
+    flow->cmdAnswer_Click(); // "Search Finished" starts nothing
     QCOMPARE(view.searches, 1);
 
-    flow.Command1_Click(); // PLAY AGAIN
+    flow->Command1_Click(); // PLAY AGAIN
     QCOMPARE(view.cmdAnswer, QStringLiteral("Show Answer(s)"));
     QVERIFY(view.cmdAnswerEnabled);
     QVERIFY(!view.cmdAnswerVisible);
@@ -246,30 +243,27 @@ void TestGameFlow::finishedSearch()
 
 void TestGameFlow::stoppedSearchCanBeRunAgain()
 {
-    FakeGameView view;
-    QList<qint32> chosen;
-    GameFlow flow(view, chosen);
-    pickSix(flow);
-    runClockOut(flow, view);
+    pickSix();
+    runClockOut();
 
     view.duringSearch = [&] {
-        flow.cmdAnswer_Click(); // "Stop Search", arriving through a yield
+        flow->cmdAnswer_Click(); // "Stop Search", arriving through a yield
         QVERIFY(!view.running);
         QVERIFY(view.command1Enabled);
         QCOMPARE(view.command1, QStringLiteral("PLAY AGAIN"));
         // The game button does nothing until the search has returned.
-        flow.Command1_Click();
+        flow->Command1_Click();
         QCOMPARE(view.command1, QStringLiteral("PLAY AGAIN"));
         QCOMPARE(view.draws, 1);
     };
-    flow.cmdAnswer_Click();
+    flow->cmdAnswer_Click();
     QCOMPARE(view.cmdAnswer, QStringLiteral("Show Answer(s)"));
     QVERIFY(view.cmdAnswerEnabled);
     QVERIFY(view.command1Enabled);
     QCOMPARE(view.command1, QStringLiteral("PLAY AGAIN"));
 
     view.duringSearch = nullptr;
-    flow.cmdAnswer_Click();
+    flow->cmdAnswer_Click();
     QCOMPARE(view.searches, 2);
     QCOMPARE(view.cmdAnswer, QStringLiteral("Search Finished"));
     QVERIFY(!view.cmdAnswerEnabled);
@@ -277,17 +271,14 @@ void TestGameFlow::stoppedSearchCanBeRunAgain()
 
 void TestGameFlow::gameButtonIgnoredWhileTheTargetRolls()
 {
-    FakeGameView view;
-    QList<qint32> chosen;
-    GameFlow flow(view, chosen);
-    pickSix(flow);
+    pickSix();
     view.duringDraw = [&] {
-        QVERIFY(flow.isBusy());
-        flow.Command1_Click(); // reads "STOP" but the roll is not over
-        flow.Command1_Click();
+        QVERIFY(flow->isBusy());
+        flow->Command1_Click(); // reads "STOP" but the roll is not over
+        flow->Command1_Click();
     };
-    flow.Command1_Click();
-    QVERIFY(!flow.isBusy());
+    flow->Command1_Click();
+    QVERIFY(!flow->isBusy());
     QCOMPARE(view.draws, 1);
     QCOMPARE(view.purges, 0);
     QCOMPARE(view.command1, QStringLiteral("STOP"));
@@ -297,68 +288,58 @@ void TestGameFlow::gameButtonIgnoredWhileTheTargetRolls()
 
 void TestGameFlow::nothingStartsASearchInsideAnother()
 {
-    FakeGameView view;
-    QList<qint32> chosen;
-    GameFlow flow(view, chosen);
-    pickSix(flow);
-    runClockOut(flow, view);
+    pickSix();
+    runClockOut();
 
     // A "Stop Search" click in the moment before the search begins is
     // ignored, and a click on a button reading "Show Answer(s)" while a search
     // runs starts no second one.
     view.duringYield = [&] {
         view.duringYield = nullptr;
-        flow.cmdAnswer_Click();
+        flow->cmdAnswer_Click();
     };
     view.duringSearch = [&] {
-        QVERIFY(flow.isBusy());
+        QVERIFY(flow->isBusy());
         view.cmdAnswer = QStringLiteral("Show Answer(s)");
-        flow.cmdAnswer_Click();
+        flow->cmdAnswer_Click();
         view.cmdAnswer = QStringLiteral("Stop Search");
     };
-    flow.cmdAnswer_Click();
+    flow->cmdAnswer_Click();
     QVERIFY(!view.nestedSearch);
     QCOMPARE(view.searches, 1);
     QCOMPARE(view.cmdAnswer, QStringLiteral("Search Finished"));
-    QVERIFY(!flow.isBusy());
+    QVERIFY(!flow->isBusy());
 }
 
 void TestGameFlow::closingMidSearchStopsItAndStartsNothing()
 {
-    FakeGameView view;
-    QList<qint32> chosen;
-    GameFlow flow(view, chosen);
-    pickSix(flow);
-    runClockOut(flow, view);
+    pickSix();
+    runClockOut();
     const int purgesBefore = view.purges;
-    view.duringSearch = [&] { flow.Form_Unload(); };
-    flow.cmdAnswer_Click();
+    view.duringSearch = [&] { flow->Form_Unload(); };
+    flow->cmdAnswer_Click();
     QVERIFY(!view.running); // the search was told to stop
     QCOMPARE(view.purges, purgesBefore + 1);
     QVERIFY(!view.timerEnabled);
     // After the close nothing reacts any more.
     const QString caption = view.command1;
-    flow.Command1_Click();
-    flow.cmdAnswer_Click();
-    flow.Timer1_Timer();
+    flow->Command1_Click();
+    flow->cmdAnswer_Click();
+    flow->Timer1_Timer();
     QCOMPARE(view.command1, caption);
     QCOMPARE(view.searches, 1);
 }
 
 void TestGameFlow::closingWhileTheTargetRollsLeavesTheClockOff()
 {
-    FakeGameView view;
-    QList<qint32> chosen;
-    GameFlow flow(view, chosen);
-    pickSix(flow);
-    view.duringDraw = [&] { flow.Form_Unload(); };
-    flow.Command1_Click();
+    pickSix();
+    view.duringDraw = [&] { flow->Form_Unload(); };
+    flow->Command1_Click();
     QVERIFY(!view.timerEnabled);
     QVERIFY(view.target.isEmpty());
 }
 
-void TestGameFlow::confirmManualSetup(FakeGameView &view, QList<qint32> &chosen,
-                                      const QString &target)
+void TestGameFlow::confirmManualSetup(const QString &target)
 {
     chosen = {1, 7, 7, 10, 25, 100, 0};
     for (int l = 0; l < 6; ++l)
@@ -369,12 +350,9 @@ void TestGameFlow::confirmManualSetup(FakeGameView &view, QList<qint32> &chosen,
 
 void TestGameFlow::manualSetupIsSearchedAtOnce()
 {
-    FakeGameView view;
-    QList<qint32> chosen;
-    GameFlow flow(view, chosen);
-    flow.ScrambleNos();
-    flow.btnPick_Click(4); // a game half picked is replaced
-    confirmManualSetup(view, chosen, QStringLiteral("1500"));
+    flow->ScrambleNos();
+    flow->btnPick_Click(4); // a game half picked is replaced
+    confirmManualSetup(QStringLiteral("1500"));
 
     bool checked = false;
     view.duringSearch = [&] {
@@ -390,10 +368,10 @@ void TestGameFlow::manualSetupIsSearchedAtOnce()
         QCOMPARE(view.answerClears, 1);
         QCOMPARE(view.command1, QStringLiteral("PLAY AGAIN"));
         QVERIFY(!view.command1Enabled);
-        QVERIFY(flow.isBusy());
+        QVERIFY(flow->isBusy());
         checked = true;
     };
-    flow.ManualSetupClosed();
+    flow->ManualSetupClosed();
     QVERIFY(checked);
     QVERIFY(!GLOBALbas::ManualSetupReady);
     QCOMPARE(view.searches, 1);
@@ -404,10 +382,10 @@ void TestGameFlow::manualSetupIsSearchedAtOnce()
     QCOMPARE(view.cmdAnswer, QStringLiteral("Search Finished"));
 
     // Closing the menu's window again without confirming starts nothing.
-    flow.ManualSetupClosed();
+    flow->ManualSetupClosed();
     QCOMPARE(view.searches, 1);
 
-    flow.Command1_Click(); // PLAY AGAIN: a fresh board
+    flow->Command1_Click(); // PLAY AGAIN: a fresh board
     QCOMPARE(view.visibleTiles(), 24);
     QCOMPARE(view.command1, QStringLiteral("START"));
     QVERIFY(!view.command1Enabled);
@@ -416,13 +394,10 @@ void TestGameFlow::manualSetupIsSearchedAtOnce()
 
 void TestGameFlow::manualSetupSearchStopped()
 {
-    FakeGameView view;
-    QList<qint32> chosen;
-    GameFlow flow(view, chosen);
-    flow.ScrambleNos();
-    confirmManualSetup(view, chosen, QStringLiteral("101"));
-    view.duringSearch = [&] { flow.cmdAnswer_Click(); }; // "Stop Search"
-    flow.ManualSetupClosed();
+    flow->ScrambleNos();
+    confirmManualSetup(QStringLiteral("101"));
+    view.duringSearch = [&] { flow->cmdAnswer_Click(); }; // "Stop Search"
+    flow->ManualSetupClosed();
     QVERIFY(!view.running);
     QCOMPARE(view.cmdAnswer, QStringLiteral("Show Answer(s)"));
     // Unlike a stopped game search, the hand-set one is not run again from
@@ -434,23 +409,20 @@ void TestGameFlow::manualSetupSearchStopped()
 
 void TestGameFlow::manualSetupStopsARunningClock()
 {
-    FakeGameView view;
-    QList<qint32> chosen;
-    GameFlow flow(view, chosen);
-    pickSix(flow);
+    pickSix();
     GLOBALbas::TimeAllowed = 30;
-    flow.Command1_Click(); // START
-    flow.Timer1_Timer();   // the music starts on the first of 30 ticks
+    flow->Command1_Click(); // START
+    flow->Timer1_Timer();   // the music starts on the first of 30 ticks
     QCOMPARE(view.musicStarts, 1);
     QVERIFY(view.timerEnabled);
     const int purges = view.purges;
 
-    confirmManualSetup(view, chosen, QStringLiteral("250"));
+    confirmManualSetup(QStringLiteral("250"));
     view.duringSearch = [&] {
         QVERIFY(!view.timerEnabled);
         QCOMPARE(view.purges, purges + 1);
     };
-    flow.ManualSetupClosed();
+    flow->ManualSetupClosed();
     QCOMPARE(view.searches, 1);
     QCOMPARE(view.searchedTarget, 250);
     QVERIFY(!view.timerEnabled);
@@ -459,31 +431,28 @@ void TestGameFlow::manualSetupStopsARunningClock()
 
 void TestGameFlow::manualSetupNotConfirmedOrInsideASearch()
 {
-    FakeGameView view;
-    QList<qint32> chosen;
-    GameFlow flow(view, chosen);
-    pickSix(flow);
-    flow.ManualSetupClosed(); // closed without confirming
+    pickSix();
+    flow->ManualSetupClosed(); // closed without confirming
     QCOMPARE(view.searches, 0);
     QCOMPARE(view.command1, QStringLiteral("START"));
     QVERIFY(view.command1Enabled);
 
     // Confirmed while a game search runs: not searched inside it, and the
     // flag does not linger to start a search later.
-    runClockOut(flow, view);
+    runClockOut();
     view.duringSearch = [&] {
         GLOBALbas::ManualSetupReady = true;
-        flow.ManualSetupClosed();
+        flow->ManualSetupClosed();
     };
-    flow.cmdAnswer_Click();
+    flow->cmdAnswer_Click();
     QVERIFY(!view.nestedSearch);
     QCOMPARE(view.searches, 1);
     QVERIFY(!GLOBALbas::ManualSetupReady);
 
     // After the window has closed, nothing starts.
-    flow.Form_Unload();
-    confirmManualSetup(view, chosen, QStringLiteral("300"));
-    flow.ManualSetupClosed();
+    flow->Form_Unload();
+    confirmManualSetup(QStringLiteral("300"));
+    flow->ManualSetupClosed();
     QCOMPARE(view.searches, 1);
 }
 
