@@ -23,30 +23,63 @@ QIcon windowIcon()
     return icon;
 }
 
+void nameTheApplication()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Vantor"));
+    QCoreApplication::setApplicationName(QStringLiteral("Tallyfold"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TALLYFOLD_VERSION));
+}
+
+// The command line's options: the game's own, then the tool's.
+void addOptions(QCommandLineParser &parser, const QCommandLineOption &quitAfterShow,
+                const StartupExtras &extras)
+{
+    parser.addOption(quitAfterShow);
+    if (extras.addOptions)
+        extras.addOptions(parser);
+    parser.addHelpOption();
+    parser.addVersionOption();
+}
+
+// --help and --version answer without a display, where the window system
+// could not even be reached.
+bool asksOnlyForText(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "-h" || arg == "--help" || arg == "-v" || arg == "--version")
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int runGame(int &argc, char **argv, const StartupExtras &extras)
 {
+    // For measuring the start-up from scripts (tools/measure-startup): it
+    // changes nothing the player sees, only when the program quits.
+    const QCommandLineOption quitAfterShow(
+        QStringLiteral("quit-after-show"),
+        QStringLiteral("Quit as soon as the main window is shown and painted."));
+    if (asksOnlyForText(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        nameTheApplication();
+        QCommandLineParser parser;
+        addOptions(parser, quitAfterShow, extras);
+        parser.process(app); // prints and exits
+        return 0;
+    }
+
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Vantor"));
-    QApplication::setApplicationName(QStringLiteral("Tallyfold"));
-    QApplication::setApplicationVersion(QStringLiteral(TALLYFOLD_VERSION));
+    nameTheApplication();
     // Matches the installed desktop entry, so a Wayland compositor can pair
     // the window with its entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.tallyfold.Tallyfold"));
     QApplication::setWindowIcon(windowIcon());
 
     QCommandLineParser parser;
-    // For measuring the start-up from scripts (tools/measure-startup): it
-    // changes nothing the player sees, only when the program quits.
-    const QCommandLineOption quitAfterShow(
-        QStringLiteral("quit-after-show"),
-        QStringLiteral("Quit as soon as the main window is shown and painted."));
-    parser.addOption(quitAfterShow);
-    if (extras.addOptions)
-        extras.addOptions(parser);
-    parser.addHelpOption();
-    parser.addVersionOption();
+    addOptions(parser, quitAfterShow, extras);
     parser.process(app);
 
     platform::registerFontSubstitutions();
