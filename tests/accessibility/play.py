@@ -166,7 +166,7 @@ if not match:
     fail(f"the clock is named {clock.name!r}")
 print(f"accessibility: clock at {value.currentValue:g} of {value.maximumValue:g}, "
       f"named {clock.name!r}")
-poll("the clock's value to be announced", lambda: heard["clock"] >= 1, 3)
+poll("the clock's value to be announced", lambda: heard["clock"] >= 1)
 
 press(game_button)
 poll("PLAY AGAIN", lambda: game_button.name == "PLAY AGAIN")

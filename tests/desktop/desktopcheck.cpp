@@ -35,7 +35,9 @@
 namespace {
 
 // Lets the window manager finish placing and sizing the window: returns once
-// its frame has kept still for half a second (or after ten seconds).
+// its frame has kept still for a second (or after ten seconds): on a busy
+// machine the window manager can take more than half a second between the
+// steps of a maximize.
 void settle(const QWidget &window)
 {
     QElapsedTimer still;
@@ -43,7 +45,7 @@ void settle(const QWidget &window)
     still.start();
     total.start();
     QRect last = window.frameGeometry();
-    while (still.elapsed() < 500 && total.elapsed() < 10000) {
+    while (still.elapsed() < 1000 && total.elapsed() < 10000) {
         QTest::qWait(20);
         if (window.frameGeometry() != last) {
             last = window.frameGeometry();
