@@ -23,6 +23,7 @@ QIcon windowIcon()
     return icon;
 }
 
+// The names the settings, --version and the window system know the program by.
 void nameTheApplication()
 {
     QCoreApplication::setOrganizationName(QStringLiteral("Vantor"));
