@@ -259,7 +259,7 @@ private slots:
         s.setFillStyle(platform::FillStyle::Solid);
         s.setFillColour(Qt::red);
         s.ellipse(10, 10, 21, 21);
-        QCOMPARE(s.rgb(15, 15), qRgb(255, 0, 0));
+        QCOMPARE(s.rgb(15, 15), kRed);
 
         Surface r = blank();
         r.rectangle(2, 2, 8, 6);
@@ -269,7 +269,7 @@ private slots:
         r.setFillStyle(platform::FillStyle::Solid);
         r.setFillColour(Qt::blue);
         r.rectangle(2, 2, 8, 6);
-        QCOMPARE(wrongPixels(r, {{4, 4, qRgb(0, 0, 255)}, {7, 5, kPen}}), QString());
+        QCOMPARE(wrongPixels(r, {{4, 4, kBlue}, {7, 5, kPen}}), QString());
     }
 
     void arcsRunCounterClockwise()
@@ -297,8 +297,7 @@ private slots:
         s.setBackColour(Qt::blue);
         s.setBackgroundPicture(picture);
         s.clear();
-        QCOMPARE(wrongPixels(s, {{4, 3, qRgb(0, 255, 0)}, {5, 3, kBlue}, {4, 4, kBlue}}),
-                 QString());
+        QCOMPARE(wrongPixels(s, {{4, 3, kGreen}, {5, 3, kBlue}, {4, 4, kBlue}}), QString());
 
         // An empty picture draws nothing; resizing starts from a clear.
         s.setBackgroundPicture(QImage());
