@@ -22,6 +22,7 @@
 
 namespace {
 
+// The subject's own spaces stay; the one encoded space is the added one.
 const QString WindowLink = QStringLiteral("mailto:robin.vantor@tallyfold.example"
                                           "?subject=The Tallyfold Numbers Game: 1.0%20&body=");
 constexpr platform::OleColour Blue = platform::rgbColour(0, 0, 255);
@@ -109,9 +110,6 @@ void TestAboutFrm::linkClickLaunchesTheWindowsMessage()
     showWindow();
     QTest::mouseClick(m_frm->Label4, Qt::LeftButton);
     QCOMPARE(m_opened, QStringList{WindowLink});
-    // The subject's own spaces stay; the one encoded space is the added one.
-    QCOMPARE(m_opened.first().count(QStringLiteral("%20")), 1);
-    QVERIFY(m_opened.first().endsWith(QStringLiteral("&body=")));
 }
 
 void TestAboutFrm::messagePartIsBuiltUnescaped_data()
@@ -121,11 +119,6 @@ void TestAboutFrm::messagePartIsBuiltUnescaped_data()
     QTest::addColumn<QString>("body");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("window's subject, empty body")
-        << QStringLiteral("robin.vantor@tallyfold.example")
-        << QStringLiteral("The Tallyfold Numbers Game: 1.0") << QString()
-        << QStringLiteral("robin.vantor@tallyfold.example?subject=The Tallyfold Numbers Game: "
-                          "1.0%20&body=");
     QTest::newRow("body with spaces")
         << QStringLiteral("a@b.example") << QStringLiteral("Hi") << QStringLiteral("two words")
         << QStringLiteral("a@b.example?subject=Hi%20&body=two words");
