@@ -16,7 +16,6 @@ class tst_NumericBox : public QObject
     Q_OBJECT
 
 private slots:
-    void keptKeys();
     void parse_data();
     void parse();
     void typingKeepsDigitsOnly();
@@ -25,14 +24,6 @@ private slots:
     void cancelledCheckDropsTheClick();
     void leavingTheWindowIsNoCheck();
 };
-
-void tst_NumericBox::keptKeys()
-{
-    for (int code = 0; code < 256; ++code) {
-        const bool expected = (code >= 48 && code <= 57) || code == 8 || code == 9;
-        QCOMPARE(platform::isDigitBoxKey(code), expected);
-    }
-}
 
 void tst_NumericBox::parse_data()
 {
@@ -77,7 +68,8 @@ void tst_NumericBox::typingKeepsDigitsOnly()
 {
     QLineEdit edit;
     platform::installDigitKeyFilter(&edit);
-    QTest::keyClicks(&edit, "a1b2 -3.x");
+    // '/' and ':' stand either side of the digits.
+    QTest::keyClicks(&edit, "a1b2 -3.x/:");
     QCOMPARE(edit.text(), QStringLiteral("123"));
     QTest::keyClick(&edit, Qt::Key_Backspace);
     QCOMPARE(edit.text(), QStringLiteral("12"));
@@ -147,7 +139,6 @@ struct Form
 void tst_NumericBox::focusLeaveRunsTheCheck()
 {
     Form form;
-    QVERIFY(QTest::qWaitForWindowActive(&form.window));
     QTRY_COMPARE(QApplication::focusWidget(), form.edit);
 
     form.edit->setText(QStringLiteral("5"));
@@ -167,7 +158,6 @@ void tst_NumericBox::focusLeaveRunsTheCheck()
 void tst_NumericBox::cancelledCheckDropsTheClick()
 {
     Form form;
-    QVERIFY(QTest::qWaitForWindowActive(&form.window));
     QTRY_COMPARE(QApplication::focusWidget(), form.edit);
     QSignalSpy clicked(form.button, &QPushButton::clicked);
 
@@ -190,7 +180,6 @@ void tst_NumericBox::cancelledCheckDropsTheClick()
 void tst_NumericBox::leavingTheWindowIsNoCheck()
 {
     Form form;
-    QVERIFY(QTest::qWaitForWindowActive(&form.window));
     QTRY_COMPARE(QApplication::focusWidget(), form.edit);
     form.edit->clear();
 

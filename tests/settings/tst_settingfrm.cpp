@@ -45,6 +45,23 @@ Variant stored(const QString &name)
     return GLOBALbas::LastRegValue;
 }
 
+// A click in the middle of a tab's caption.
+void clickTab(SettingFrm &w, int tab)
+{
+    const TabRow &row = w.LightTab1->tabRow();
+    QTest::mouseClick(w.LightTab1->tabStripWidget(), Qt::LeftButton, {},
+                      QPoint(row.left(tab) + row.width(tab) / 2, 8));
+}
+
+// OK or Apply pressed with the mouse, or only its click event raised.
+void pressButton(SettingFrm &w, int button, bool realClick)
+{
+    if (realClick)
+        QTest::mouseClick(w.ButtonEx1[button], Qt::LeftButton);
+    else
+        w.ButtonEx1_Click(qint16(button));
+}
+
 struct Message
 {
     QString text;
@@ -77,11 +94,11 @@ private slots:
     // Target boxes
     void targetBoxCheck_data();
     void targetBoxCheck();
+    void leavingABoxRunsItsCheck_data();
     void leavingABoxRunsItsCheck();
     void typedKeysAreFiltered();
     void badBoxStopsOkAndApply_data();
     void badBoxStopsOkAndApply();
-    void badBoxStopsATabClick();
 
     // Timing page
     void listChangesCountOnlyAfterActivation();
@@ -100,6 +117,7 @@ private slots:
 
 private:
     std::unique_ptr<SettingFrm> newWindow();
+    std::unique_ptr<SettingFrm> shownWindow(qint16 page = 0);
     void showAndActivate(SettingFrm &window);
 
     QTimer m_timer;
@@ -154,6 +172,15 @@ void TestSettingFrm::showAndActivate(SettingFrm &window)
     QVERIFY(QTest::qWaitForWindowActive(&window));
 }
 
+std::unique_ptr<SettingFrm> TestSettingFrm::shownWindow(qint16 page)
+{
+    auto w = newWindow();
+    if (page != 0)
+        w->LightTab1->setActiveTab(page);
+    showAndActivate(*w);
+    return w;
+}
+
 // --- Loading ---------------------------------------------------------------------
 
 void TestSettingFrm::emptyStoreShowsDefaults()
@@ -184,15 +211,13 @@ void TestSettingFrm::emptyStoreShowsDefaults()
     QCOMPARE(GLOBALbas::TimerInterval, qint16(950));
 
     // The texts as the player reads them.
-    QCOMPARE(w->Frame2->title(), QStringLiteral("Target Number Properties:"));
-    QCOMPARE(w->Label3[0]->text(), QStringLiteral("Lowest Value:"));
-    QCOMPARE(w->Label3[1]->text(), QStringLiteral("Highest Value:"));
-    QCOMPARE(w->Label1->text(), QStringLiteral("Time allowed:"));
-    QCOMPARE(w->Check1->text(), QStringLiteral("Show Tallyfold Seconds "));
-    QCOMPARE(w->Check2->text(), QStringLiteral("Turn off sounds:"));
-    QCOMPARE(w->ButtonEx1[0]->caption(), QStringLiteral("Cancel"));
-    QCOMPARE(w->ButtonEx1[1]->caption(), QStringLiteral("OK"));
-    QCOMPARE(w->ButtonEx1[2]->caption(), QStringLiteral("Apply"));
+    QCOMPARE((QStringList{w->Frame2->title(), w->Label3[0]->text(), w->Label3[1]->text(),
+                          w->Label1->text(), w->Check1->text(), w->Check2->text(),
+                          w->ButtonEx1[0]->caption(), w->ButtonEx1[1]->caption(),
+                          w->ButtonEx1[2]->caption()}),
+             (QStringList{"Target Number Properties:", "Lowest Value:", "Highest Value:",
+                          "Time allowed:", "Show Tallyfold Seconds ", "Turn off sounds:", "Cancel",
+                          "OK", "Apply"}));
 
     // Loading reads; it never writes.
     for (const QString &name : StoredNames)
@@ -345,22 +370,17 @@ void TestSettingFrm::exactlyOneFrameIsShown()
 
 void TestSettingFrm::clickOnATabShowsItsPage()
 {
-    auto w = newWindow();
-    showAndActivate(*w);
-    const TabRow &row = w->LightTab1->tabRow();
-    QTest::mouseClick(w->LightTab1->tabStripWidget(), Qt::LeftButton, {},
-                      QPoint(row.left(1) + row.width(1) / 2, 8));
+    auto w = shownWindow();
+    clickTab(*w, 1);
     QCOMPARE(w->LightTab1->activeTab(), qint16(1));
     QVERIFY(w->Frame1[1]->isVisible());
     QVERIFY(!w->Frame1[0]->isVisible());
 
     // The focus goes along to the page shown, not to a hidden box or a button.
     QCOMPARE(QApplication::focusWidget(), w->Combo1);
-    QTest::mouseClick(w->LightTab1->tabStripWidget(), Qt::LeftButton, {},
-                      QPoint(row.left(0) + row.width(0) / 2, 8));
+    clickTab(*w, 0);
     QCOMPARE(QApplication::focusWidget(), w->Text1[0]);
-    QTest::mouseClick(w->LightTab1->tabStripWidget(), Qt::LeftButton, {},
-                      QPoint(row.left(2) + row.width(2) / 2, 8));
+    clickTab(*w, 2);
     QCOMPARE(QApplication::focusWidget(), w->Check3);
 }
 
@@ -375,31 +395,23 @@ void TestSettingFrm::targetBoxCheck_data()
     QTest::addColumn<QString>("textAfter");
     QTest::addColumn<bool>("message");
 
-    QTest::newRow("lowest empty") << 0 << ""
-                                  << "999" << true << "101" << false;
-    QTest::newRow("lowest number") << 0 << "350"
-                                   << "999" << false << "350" << false;
-    QTest::newRow("lowest above highest is its box's business")
-        << 0 << "1200"
-        << "999" << false << "1200" << false;
-    QTest::newRow("lowest overlong") << 0 << "99999999999"
-                                     << "999" << true << "101" << false;
-    QTest::newRow("lowest just too large") << 0 << "32768"
-                                           << "999" << true << "101" << false;
-    QTest::newRow("lowest pasted junk") << 0 << "12ab"
-                                        << "999" << true << "101" << false;
-    QTest::newRow("highest empty") << 1 << "101"
-                                   << "" << true << "999" << false;
-    QTest::newRow("highest below lowest") << 1 << "600"
-                                          << "500" << true << "999" << true;
-    QTest::newRow("highest equal to lowest") << 1 << "600"
-                                             << "600" << false << "600" << false;
-    QTest::newRow("highest above lowest") << 1 << "600"
-                                          << "601" << false << "601" << false;
-    QTest::newRow("highest overlong") << 1 << "101"
-                                      << "99999999999" << true << "999" << false;
-    QTest::newRow("highest pasted junk") << 1 << "101"
-                                         << "9 9" << true << "999" << false;
+    const auto row = [](const char *tag, int index, const char *lowest, const char *highest,
+                        bool cancel, const char *textAfter, bool message) {
+        QTest::newRow(tag) << index << QString(lowest) << QString(highest) << cancel
+                           << QString(textAfter) << message;
+    };
+    row("lowest empty", 0, "", "999", true, "101", false);
+    row("lowest number", 0, "350", "999", false, "350", false);
+    row("lowest above highest is its box's business", 0, "1200", "999", false, "1200", false);
+    row("lowest overlong", 0, "99999999999", "999", true, "101", false);
+    row("lowest just too large", 0, "32768", "999", true, "101", false);
+    row("lowest pasted junk", 0, "12ab", "999", true, "101", false);
+    row("highest empty", 1, "101", "", true, "999", false);
+    row("highest below lowest", 1, "600", "500", true, "999", true);
+    row("highest equal to lowest", 1, "600", "600", false, "600", false);
+    row("highest above lowest", 1, "600", "601", false, "601", false);
+    row("highest overlong", 1, "101", "99999999999", true, "999", false);
+    row("highest pasted junk", 1, "101", "9 9", true, "999", false);
 }
 
 void TestSettingFrm::targetBoxCheck()
@@ -427,23 +439,42 @@ void TestSettingFrm::targetBoxCheck()
     }
 }
 
+void TestSettingFrm::leavingABoxRunsItsCheck_data()
+{
+    QTest::addColumn<bool>("byTabClick"); // else Shift+Tab back to the lowest box
+    QTest::newRow("Shift+Tab") << false;
+    QTest::newRow("click on the Timing tab") << true;
+}
+
 void TestSettingFrm::leavingABoxRunsItsCheck()
 {
-    auto w = newWindow();
-    showAndActivate(*w);
+    QFETCH(bool, byTabClick);
+    auto w = shownWindow();
     w->Text1[0]->setText("600");
     w->Text1[1]->setFocus();
     w->Text1[1]->setText("500");
-
-    QTest::keyClick(w->Text1[1], Qt::Key_Tab, Qt::ShiftModifier); // back to the lowest box
+    const auto leave = [&] {
+        if (byTabClick)
+            clickTab(*w, 1);
+        else
+            QTest::keyClick(w->Text1[1], Qt::Key_Tab, Qt::ShiftModifier);
+    };
+    leave();
     QCOMPARE(m_messages.size(), 1);
     QCOMPARE(w->Text1[1]->text(), QStringLiteral("999"));
     QCOMPARE(QApplication::focusWidget(), w->Text1[1]);
+    QCOMPARE(w->LightTab1->activeTab(), qint16(0));
+    QVERIFY(w->Frame1[0]->isVisible());
 
     // Now it passes, and the focus moves on.
-    QTest::keyClick(w->Text1[1], Qt::Key_Tab, Qt::ShiftModifier);
+    leave();
     QCOMPARE(m_messages.size(), 1);
-    QCOMPARE(QApplication::focusWidget(), w->Text1[0]);
+    QCOMPARE(QApplication::focusWidget(),
+             byTabClick ? static_cast<QWidget *>(w->Combo1) : w->Text1[0]);
+    QCOMPARE(w->LightTab1->activeTab(), qint16(byTabClick ? 1 : 0));
+    QCOMPARE(w->Frame1[1]->isVisible(), byTabClick);
+    if (byTabClick)
+        return;
 
     // An emptied lowest box is put back and keeps the focus, without a message.
     w->Text1[0]->clear();
@@ -455,8 +486,7 @@ void TestSettingFrm::leavingABoxRunsItsCheck()
 
 void TestSettingFrm::typedKeysAreFiltered()
 {
-    auto w = newWindow();
-    showAndActivate(*w);
+    auto w = shownWindow();
     QLineEdit *box = w->Text1[0];
     box->setFocus();
     box->selectAll();
@@ -497,14 +527,10 @@ void TestSettingFrm::badBoxStopsOkAndApply()
     QFETCH(bool, realClick);
     QFETCH(QString, textAfter);
 
-    auto w = newWindow();
-    showAndActivate(*w);
+    auto w = shownWindow();
     w->Text1[box]->setFocus();
     w->Text1[box]->setText(text);
-    if (realClick)
-        QTest::mouseClick(w->ButtonEx1[button], Qt::LeftButton);
-    else
-        w->ButtonEx1_Click(qint16(button));
+    pressButton(*w, button, realClick);
 
     // The click was dropped: nothing written, nothing applied, still open,
     // the box put back and still being typed in.
@@ -518,38 +544,11 @@ void TestSettingFrm::badBoxStopsOkAndApply()
     QCOMPARE(GLOBALbas::HighestTarget, qint16(999));
 
     // With the box put right, the next click goes through.
-    if (realClick)
-        QTest::mouseClick(w->ButtonEx1[button], Qt::LeftButton);
-    else
-        w->ButtonEx1_Click(qint16(button));
+    pressButton(*w, button, realClick);
     QCOMPARE(m_getSettingsCalls, 1);
     QCOMPARE(stored("LowestTarget"), Variant(101));
     QCOMPARE(stored("HighestTarget"), Variant(999));
     QCOMPARE(w->isVisible(), button == 2);
-}
-
-void TestSettingFrm::badBoxStopsATabClick()
-{
-    auto w = newWindow();
-    showAndActivate(*w);
-    w->Text1[0]->setText("600");
-    w->Text1[1]->setFocus();
-    w->Text1[1]->setText("500");
-    const TabRow &row = w->LightTab1->tabRow();
-    const QPoint timingTab(row.left(1) + row.width(1) / 2, 8);
-
-    QTest::mouseClick(w->LightTab1->tabStripWidget(), Qt::LeftButton, {}, timingTab);
-    QCOMPARE(m_messages.size(), 1);
-    QCOMPARE(w->LightTab1->activeTab(), qint16(0));
-    QVERIFY(w->Frame1[0]->isVisible());
-    QCOMPARE(QApplication::focusWidget(), w->Text1[1]);
-
-    // Typed right, the same click turns the page.
-    w->Text1[1]->setText("700");
-    QTest::mouseClick(w->LightTab1->tabStripWidget(), Qt::LeftButton, {}, timingTab);
-    QCOMPARE(w->LightTab1->activeTab(), qint16(1));
-    QVERIFY(w->Frame1[1]->isVisible());
-    QCOMPARE(m_messages.size(), 1);
 }
 
 // --- Timing page ----------------------------------------------------------------
@@ -590,9 +589,7 @@ void TestSettingFrm::modalWindowIsActivated()
 
 void TestSettingFrm::showSecondsTogglesThePreviewAtOnce()
 {
-    auto w = newWindow();
-    w->LightTab1->setActiveTab(1);
-    showAndActivate(*w);
+    auto w = shownWindow(1);
     QVERIFY(!w->cptest->showValue());
     QTest::mouseClick(w->Check1, Qt::LeftButton, {}, w->Check1->rect().center());
     QVERIFY(w->Check1->isChecked());
@@ -605,9 +602,7 @@ void TestSettingFrm::showSecondsTogglesThePreviewAtOnce()
 
 void TestSettingFrm::sliderDrivesItsLabel()
 {
-    auto w = newWindow();
-    w->LightTab1->setActiveTab(1);
-    showAndActivate(*w);
+    auto w = shownWindow(1);
     w->HS1->setFocus();
     QTest::keyClick(w->HS1, Qt::Key_Right);
     QCOMPARE(w->Label4->text(), QStringLiteral("960"));
@@ -633,9 +628,7 @@ void TestSettingFrm::sliderDrivesItsLabel()
 void TestSettingFrm::okOnDifficultyWritesOnlyTheTargets()
 {
     storeDword("TimeAllowed", 2);
-    auto w = newWindow();
-    showAndActivate(*w);
-    w->LightTab1->setActiveTab(1);
+    auto w = shownWindow(1);
     w->Combo1->setCurrentIndex(5);
     w->Check1->setChecked(true);
     w->HS1->setValue(1400);
@@ -662,9 +655,7 @@ void TestSettingFrm::okOnDifficultyWritesOnlyTheTargets()
 
 void TestSettingFrm::applyOnTimingWritesItsFourValues()
 {
-    auto w = newWindow();
-    showAndActivate(*w);
-    w->LightTab1->setActiveTab(1);
+    auto w = shownWindow(1);
     w->Check1->setChecked(true);
     w->Combo1->setCurrentIndex(4);
     w->Check2->setChecked(true);
@@ -715,8 +706,7 @@ void TestSettingFrm::applyOnTimingWritesItsFourValues()
 void TestSettingFrm::cancelAndCloseBoxWriteNothing()
 {
     for (bool closeBox : {false, true}) {
-        auto w = newWindow();
-        showAndActivate(*w);
+        auto w = shownWindow();
         w->Text1[0]->setText("300");
         w->LightTab1->setActiveTab(1);
         w->Check1->setChecked(true);
@@ -741,8 +731,7 @@ void TestSettingFrm::cancelAndCloseBoxWriteNothing()
 
 void TestSettingFrm::appliedValuesSurviveARestart()
 {
-    auto w = newWindow();
-    showAndActivate(*w);
+    auto w = shownWindow();
     w->Text1[0]->setText("250");
     w->Text1[1]->setText("750");
     w->ButtonEx1_Click(2);
@@ -782,8 +771,7 @@ void TestSettingFrm::appliedValuesSurviveARestart()
 // Keys go to whatever has the focus, as a player's would.
 void TestSettingFrm::keyboardAlone()
 {
-    auto window = newWindow();
-    showAndActivate(*window);
+    auto window = shownWindow();
     const auto focused = [&] { return window->focusWidget(); };
     const auto press = [&](Qt::Key key, Qt::KeyboardModifiers mods = {}) {
         QTest::keyClick(focused(), key, mods);
@@ -834,13 +822,11 @@ void TestSettingFrm::keyboardAlone()
     QCOMPARE(window->result(), int(QDialog::Accepted));
 
     // Enter in a target box is OK too; Escape cancels and writes nothing.
-    window = newWindow();
-    showAndActivate(*window);
+    window = shownWindow();
     window->Text1[0]->setText(QStringLiteral("150"));
     QTest::keyClick(window->Text1[0], Qt::Key_Enter);
     QCOMPARE(stored("LowestTarget"), Variant(150));
-    window = newWindow();
-    showAndActivate(*window);
+    window = shownWindow();
     window->Text1[0]->setText(QStringLiteral("170"));
     QTest::keyClick(window->Text1[0], Qt::Key_Escape);
     QCOMPARE(window->result(), int(QDialog::Rejected));
