@@ -37,7 +37,7 @@ Pixel px(int x, int y, const QColor &colour)
 void expectPixels(const ButtonEx &b, std::initializer_list<Pixel> pixels)
 {
     for (const auto &[p, colour] : pixels) {
-        const QString where = QStringLiteral("(%1, %2) ").arg(p.x()).arg(p.y());
+        const QString where = QStringLiteral("(%1, %2) is ").arg(p.x()).arg(p.y());
         QVERIFY2(at(b, p.x(), p.y()) == colour, qPrintable(where + at(b, p.x(), p.y()).name()));
     }
 }

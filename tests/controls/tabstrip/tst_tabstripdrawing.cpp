@@ -2,6 +2,7 @@
 #include "surface.h"
 #include "tabdrawing.h"
 
+#include <QApplication>
 #include <QTest>
 
 #include <initializer_list>
@@ -19,9 +20,6 @@ private slots:
     void raisedBoxOverLaterTab();
     void rowOutlinesCutTheirCorners();
     void captionsArePrinted();
-
-private:
-    QPalette m_palette;
 };
 
 namespace {
@@ -69,14 +67,15 @@ bool hasInk(const platform::Surface &surface, const QRect &area)
 
 void TestTabStripDrawing::initTestCase()
 {
-    m_palette.setColor(QPalette::Button, QColor(kFace));
-    m_palette.setColor(QPalette::Mid, QColor(kWork)); // the application workspace
+    QPalette palette;
+    palette.setColor(QPalette::Button, QColor(kFace));
+    palette.setColor(QPalette::Mid, QColor(kWork)); // the application workspace
+    QApplication::setPalette(palette);
 }
 
 void TestTabStripDrawing::pageBorderHasTwoRings()
 {
     LightTab tab;
-    tab.setPalette(m_palette);
     tab.resize(200, 100);
     tab.show();
     QVERIFY(QTest::qWaitForWindowExposed(&tab));
@@ -106,7 +105,6 @@ void TestTabStripDrawing::pageBorderHasTwoRings()
 void TestTabStripDrawing::raisedBoxOverFirstTab()
 {
     LightTab tab;
-    tab.setPalette(m_palette);
     const int r = tab.tabRow().width(0) + 6;
     QCOMPARE(tab.highlightSurface().size(), QSize(r, 21));
 
@@ -131,7 +129,6 @@ void TestTabStripDrawing::raisedBoxOverFirstTab()
 void TestTabStripDrawing::raisedBoxOverLaterTab()
 {
     LightTab tab;
-    tab.setPalette(m_palette);
     tab.setActiveTab(2);
     const int r = tab.tabRow().width(2) + 6;
     QCOMPARE(tab.highlightSurface().size(), QSize(r, 21));
@@ -149,7 +146,6 @@ void TestTabStripDrawing::raisedBoxOverLaterTab()
 void TestTabStripDrawing::rowOutlinesCutTheirCorners()
 {
     LightTab tab;
-    tab.setPalette(m_palette);
     QCOMPARE(tab.tabStripSurface().height(), 17);
     const int left = tab.tabRow().left(1);
     const int right = left + tab.tabRow().width(1);
@@ -175,7 +171,6 @@ void TestTabStripDrawing::rowOutlinesCutTheirCorners()
 void TestTabStripDrawing::captionsArePrinted()
 {
     LightTab tab;
-    tab.setPalette(m_palette);
     const platform::Surface &strip = tab.tabStripSurface();
     for (int k = 0; k < 4; ++k) {
         const QSize text = strip.textSize(tab.caption(k));
