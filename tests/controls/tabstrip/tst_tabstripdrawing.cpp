@@ -2,7 +2,6 @@
 #include "surface.h"
 #include "tabdrawing.h"
 
-#include <QApplication>
 #include <QTest>
 
 #include <initializer_list>
@@ -20,6 +19,9 @@ private slots:
     void raisedBoxOverLaterTab();
     void rowOutlinesCutTheirCorners();
     void captionsArePrinted();
+
+private:
+    QPalette m_palette;
 };
 
 namespace {
@@ -67,15 +69,14 @@ bool hasInk(const platform::Surface &surface, const QRect &area)
 
 void TestTabStripDrawing::initTestCase()
 {
-    QPalette palette;
-    palette.setColor(QPalette::Button, QColor(kFace));
-    palette.setColor(QPalette::Mid, QColor(kWork)); // the application workspace
-    QApplication::setPalette(palette);
+    m_palette.setColor(QPalette::Button, QColor(kFace));
+    m_palette.setColor(QPalette::Mid, QColor(kWork)); // the application workspace
 }
 
 void TestTabStripDrawing::pageBorderHasTwoRings()
 {
     LightTab tab;
+    tab.setPalette(m_palette);
     tab.resize(200, 100);
     tab.show();
     QVERIFY(QTest::qWaitForWindowExposed(&tab));
@@ -105,6 +106,7 @@ void TestTabStripDrawing::pageBorderHasTwoRings()
 void TestTabStripDrawing::raisedBoxOverFirstTab()
 {
     LightTab tab;
+    tab.setPalette(m_palette);
     const int r = tab.tabRow().width(0) + 6;
     QCOMPARE(tab.highlightSurface().size(), QSize(r, 21));
 
@@ -129,6 +131,7 @@ void TestTabStripDrawing::raisedBoxOverFirstTab()
 void TestTabStripDrawing::raisedBoxOverLaterTab()
 {
     LightTab tab;
+    tab.setPalette(m_palette);
     tab.setActiveTab(2);
     const int r = tab.tabRow().width(2) + 6;
     QCOMPARE(tab.highlightSurface().size(), QSize(r, 21));
@@ -146,6 +149,7 @@ void TestTabStripDrawing::raisedBoxOverLaterTab()
 void TestTabStripDrawing::rowOutlinesCutTheirCorners()
 {
     LightTab tab;
+    tab.setPalette(m_palette);
     QCOMPARE(tab.tabStripSurface().height(), 17);
     const int left = tab.tabRow().left(1);
     const int right = left + tab.tabRow().width(1);
@@ -171,6 +175,7 @@ void TestTabStripDrawing::rowOutlinesCutTheirCorners()
 void TestTabStripDrawing::captionsArePrinted()
 {
     LightTab tab;
+    tab.setPalette(m_palette);
     const platform::Surface &strip = tab.tabStripSurface();
     for (int k = 0; k < 4; ++k) {
         const QSize text = strip.textSize(tab.caption(k));
