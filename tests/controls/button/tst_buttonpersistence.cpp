@@ -42,7 +42,12 @@ PropertyBag saved(const ButtonEx &b)
 // Puts every stored property away from its default; returns what it saves.
 PropertyBag changeEverything(ButtonEx &b)
 {
-    const QImage picture = buttontest::framedPicture(8, Qt::green, Qt::blue);
+    for (auto setter :
+         {&ButtonEx::setMouseIcon, &ButtonEx::setPicture, &ButtonEx::setPictureDisabled,
+          &ButtonEx::setPictureDown, &ButtonEx::setPictureFocus, &ButtonEx::setPictureOver,
+          &ButtonEx::setSkinDisabled, &ButtonEx::setSkinDown, &ButtonEx::setSkinFocus,
+          &ButtonEx::setSkinOver, &ButtonEx::setSkinUp})
+        (b.*setter)(buttontest::framedPicture(8, Qt::green, Qt::blue));
     b.setAllowDefault(false);
     b.setAllowFocus(false);
     b.setAppearance(0);
@@ -56,22 +61,11 @@ PropertyBag changeEverything(ButtonEx &b)
     b.setControlFont(QFont(QStringLiteral("Liberation Serif"), 11, QFont::Bold, true));
     b.setHighlightColor(0x000000FF);
     b.setHighlightPicture(true);
-    b.setMouseIcon(picture);
     b.setMousePointer(99);
     b.setOleDropMode(1);
-    b.setPicture(picture);
-    b.setPictureDisabled(picture);
-    b.setPictureDown(picture);
-    b.setPictureFocus(picture);
     b.setPictureOffsetX(3);
     b.setPictureOffsetY(4);
-    b.setPictureOver(picture);
     b.setRightToLeft(true);
-    b.setSkinDisabled(picture);
-    b.setSkinDown(picture);
-    b.setSkinFocus(picture);
-    b.setSkinOver(picture);
-    b.setSkinUp(picture);
     b.setButtonStyle(1);
     b.setToolTipText(QStringLiteral("tip"));
     b.setTransparentColor(0x0000FF00);

@@ -20,13 +20,11 @@ private slots:
     void valueIsClampedBetweenMinAndMax();
     void settersClampOrNormalise_data();
     void settersClampOrNormalise();
-    void arcAndNeedleKeepEachOtherOn();
-    void percentSwitchesTheValueTextOn();
+    void flagsSwitchOnWhatTheyNeed();
     void autoMaskKeepsTheSurfaceTransparent();
     void everySetterReportsItsStoredName();
     void settersRedrawOnlyWhenTheChangeCanShow();
     void helpTextsArePublished();
-    void formSetterNamesReachMinAndMax();
     void fontSetOnTheWidgetIsTheDialFont();
     void recheckColorsFollowsTheSystemColours();
     void autoSizeRefitsOnResize();
@@ -80,6 +78,17 @@ void TestVelCProg::valueIsClampedBetweenMinAndMax()
     QCOMPARE(dial.value(), 40);
     dial.setMinimum(45); // nor does a higher minimum move it
     QCOMPARE(dial.value(), 40);
+
+    // The names a form compiled by uic calls.
+    VelCProg fromForm;
+    QSignalSpy reports(&fromForm, &VelCProg::propertyChanged);
+    fromForm.setMax(30);
+    fromForm.setMin(-5);
+    QCOMPARE(fromForm.maximum(), 30);
+    QCOMPARE(fromForm.minimum(), 0); // held at 0, like setMinimum
+    QCOMPARE(reports.size(), 2);
+    QCOMPARE(reports.at(0).at(0).toString(), QStringLiteral("Max"));
+    QCOMPARE(reports.at(1).at(0).toString(), QStringLiteral("Min"));
 }
 
 void TestVelCProg::settersClampOrNormalise_data()
@@ -129,7 +138,7 @@ void TestVelCProg::settersClampOrNormalise()
     QCOMPARE(actual, stored);
 }
 
-void TestVelCProg::arcAndNeedleKeepEachOtherOn()
+void TestVelCProg::flagsSwitchOnWhatTheyNeed()
 {
     VelCProg dial;
     QSignalSpy reports(&dial, &VelCProg::propertyChanged);
@@ -146,12 +155,9 @@ void TestVelCProg::arcAndNeedleKeepEachOtherOn()
     QVERIFY(!dial.showNeedle());
     dial.setShowArc(true);
     QVERIFY(!dial.showNeedle()); // switching one on leaves the other alone
-}
 
-void TestVelCProg::percentSwitchesTheValueTextOn()
-{
-    VelCProg dial;
-    QSignalSpy reports(&dial, &VelCProg::propertyChanged);
+    // Percent needs the value text, so it switches it on.
+    reports.clear();
     dial.setShowValueAsPercent(true);
     QVERIFY(dial.showValue());
     QCOMPARE(reports.size(), 1); // no report of its own for ShowValue
@@ -276,19 +282,6 @@ void TestVelCProg::helpTextsArePublished()
             QVERIFY2(!VelCProg::helpText(QString::fromLatin1(property.name())).isEmpty(),
                      property.name());
     }
-}
-
-void TestVelCProg::formSetterNamesReachMinAndMax()
-{
-    VelCProg dial;
-    QSignalSpy reports(&dial, &VelCProg::propertyChanged);
-    dial.setMax(30);
-    dial.setMin(-5);
-    QCOMPARE(dial.maximum(), 30);
-    QCOMPARE(dial.minimum(), 0); // held at 0, like setMinimum
-    QCOMPARE(reports.size(), 2);
-    QCOMPARE(reports.at(0).at(0).toString(), QStringLiteral("Max"));
-    QCOMPARE(reports.at(1).at(0).toString(), QStringLiteral("Min"));
 }
 
 void TestVelCProg::fontSetOnTheWidgetIsTheDialFont()
