@@ -116,6 +116,7 @@ void TestVelCProg::settersClampOrNormalise_data()
     row("border 0", "BorderWidth", 0, 1);
     row("border 50", "BorderWidth", 50, 39);
     row("border 39", "BorderWidth", 39, 39);
+    row("border 40", "BorderWidth", 40, 39);
     row("tick width 0", "TickWidth", 0, 1);
     row("tick width -3", "TickWidth", -3, 1);
     row("tick size 0", "TickSize", 0, 0);
