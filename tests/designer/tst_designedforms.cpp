@@ -99,11 +99,7 @@ QString mismatch(const QWidget &control, const FormProperty &p)
         const QRect rect = actual.toRect();
         same = rect == QRect(p.parts.value("x").toInt(), p.parts.value("y").toInt(),
                              p.parts.value("width").toInt(), p.parts.value("height").toInt());
-        seen = QStringLiteral("%1,%2 %3x%4")
-                   .arg(rect.x())
-                   .arg(rect.y())
-                   .arg(rect.width())
-                   .arg(rect.height());
+        seen = QString::asprintf("%d,%d %dx%d", rect.x(), rect.y(), rect.width(), rect.height());
     } else if (p.type == QLatin1String("font")) {
         const QFont font = actual.value<QFont>();
         seen = font.toString();
@@ -155,8 +151,7 @@ class TestDesignedForms : public QObject
 
 private slots:
     void demoFormSetsWhatItHolds();
-    void everyPropertyFormSetsWhatItHolds();
-    void compiledFormRunsInUserMode();
+    void everyPropertyFormSetsWhatItHoldsAndRuns();
 };
 
 void TestDesignedForms::demoFormSetsWhatItHolds()
@@ -173,7 +168,7 @@ void TestDesignedForms::demoFormSetsWhatItHolds()
     QCOMPARE(ui.Command1->borderStyle(), 1);
 }
 
-void TestDesignedForms::everyPropertyFormSetsWhatItHolds()
+void TestDesignedForms::everyPropertyFormSetsWhatItHoldsAndRuns()
 {
     QWidget form;
     Ui::EveryProperty ui;
@@ -188,15 +183,9 @@ void TestDesignedForms::everyPropertyFormSetsWhatItHolds()
     // The widget follows the properties uic set through QWidget's own setters.
     QVERIFY(!ui.ButtonEx1->isEnabled());
     QCOMPARE(ui.ButtonEx1->surface().font().pointSize(), 11);
-}
 
-void TestDesignedForms::compiledFormRunsInUserMode()
-{
     // Built by the application itself, no form designer about: the button's
-    // access key works.
-    QWidget form;
-    Ui::EveryProperty ui;
-    ui.setupUi(&form);
+    // access key works once the button is enabled.
     ui.ButtonEx1->setControlEnabled(true);
     int clicks = 0;
     connect(ui.ButtonEx1, &ButtonEx::Click, this, [&clicks] { ++clicks; });

@@ -26,12 +26,34 @@ struct Rings
     QColor outerTopLeft, outerBottomRight, innerTopLeft, innerBottomRight;
 };
 
+using Pixel = std::pair<QPoint, QColor>;
+
+Pixel px(int x, int y, const QColor &colour)
+{
+    return {QPoint(x, y), colour};
+}
+
+// The listed pixels, each named with its place where it differs.
+void expectPixels(const ButtonEx &b, std::initializer_list<Pixel> pixels)
+{
+    for (const auto &[p, colour] : pixels) {
+        const QString where = QStringLiteral("(%1, %2) is ").arg(p.x()).arg(p.y());
+        QVERIFY2(at(b, p.x(), p.y()) == colour, qPrintable(where + at(b, p.x(), p.y()).name()));
+    }
+}
+
 Rings ringsOf(const ButtonEx &b)
 {
     const int r = b.width() - 1;
     const int bottom = b.height() - 1;
     return {at(b, 0, 0), at(b, r, bottom), at(b, 1, 1), at(b, r - 1, bottom - 1)};
 }
+
+// Without a caption, so that nothing covers the pixels read.
+struct Captionless : ButtonEx
+{
+    Captionless() { setCaption(QString()); }
+};
 
 } // namespace
 
@@ -48,7 +70,6 @@ private slots:
     void flatGreyFrameAndGreyCaption();
     void defaultFrameAndFocusRectangle();
     void flatFaceShowsFocusOnlyUnderThePointer();
-    void designModeShowsNoFocusLook();
     void captionCentredAndMovedByPressAndOffsets();
     void captionUnderlinesOnlyTheAccessKey();
     void highlightColourUnderPointerAndPressed();
@@ -70,12 +91,8 @@ void TestButtonRendering::newControlLooksLikeAPlainButton()
     QCOMPARE(b.caption(), QStringLiteral("ButtonEx1"));
     QCOMPARE(b.controlFont(), QApplication::font());
     QCOMPARE(b.drawState(), State::Up);
-    const Rings rings = ringsOf(b);
-    QCOMPARE(rings.outerTopLeft, Midlight);
-    QCOMPARE(rings.outerBottomRight, Shadow);
-    QCOMPARE(rings.innerTopLeft, Light);
-    QCOMPARE(rings.innerBottomRight, Dark);
-    QCOMPARE(at(b, 3, 3), Face);
+    expectPixels(b, {px(0, 0, Midlight), px(79, 23, Shadow), px(1, 1, Light), px(78, 22, Dark),
+                     px(3, 3, Face)});
     QVERIFY(!inkBox(b.surface().image(), ButtonText).isEmpty());
 }
 
@@ -127,8 +144,7 @@ void TestButtonRendering::edgesPerBorderStyleAndState()
 {
     QFETCH(int, borderStyle);
     QFETCH(int, state);
-    ButtonEx b;
-    b.setCaption(QString());
+    Captionless b;
     b.setBorderStyle(borderStyle);
     b.Redraw(state);
     QCOMPARE(b.drawState(), state);
@@ -161,71 +177,49 @@ void TestButtonRendering::flatGreyFrameAndGreyCaption()
     QVERIFY(inkBox(b.surface().image(), Qt::red).isEmpty());
 
     b.Redraw(State::Over); // thin raised edge, caption in the highlight colour
-    QCOMPARE(at(b, 0, 0), Light);
-    QCOMPARE(at(b, r, bottom), Dark);
+    expectPixels(b, {px(0, 0, Light), px(r, bottom, Dark)});
     QVERIFY(!inkBox(b.surface().image(), Qt::red).isEmpty());
     b.Redraw(State::Down); // thin sunken edge
-    QCOMPARE(at(b, 0, 0), Dark);
-    QCOMPARE(at(b, r, bottom), Light);
+    expectPixels(b, {px(0, 0, Dark), px(r, bottom, Light)});
     QVERIFY(!inkBox(b.surface().image(), Qt::red).isEmpty());
 }
 
 void TestButtonRendering::defaultFrameAndFocusRectangle()
 {
-    ButtonEx b;
-    b.setCaption(QString());
+    Captionless b;
     b.setAmbient({true, std::nullopt, true});
     QVERIFY(b.focusLook());
     const int r = b.width() - 1;
     const int bottom = b.height() - 1;
     // Dark frame, the raised edge inside it, dots four pixels in.
-    QCOMPARE(at(b, 0, 0), Shadow);
-    QCOMPARE(at(b, r, bottom), Shadow);
-    QCOMPARE(at(b, 1, 1), Midlight);
-    QCOMPARE(at(b, r - 1, bottom - 1), Shadow);
-    QCOMPARE(at(b, 2, 2), Light);
-    QCOMPARE(at(b, 4, 4), inverted(Face));
-    QCOMPARE(at(b, 5, 4), Face);
-    QCOMPARE(at(b, 3, 3), Face);
-
+    expectPixels(b, {px(0, 0, Shadow), px(r, bottom, Shadow), px(1, 1, Midlight),
+                     px(r - 1, bottom - 1, Shadow), px(2, 2, Light), px(4, 4, inverted(Face)),
+                     px(5, 4, Face), px(3, 3, Face)});
     b.Redraw(State::Down); // dark frame and a flat shadow frame inside
-    QCOMPARE(at(b, 0, 0), Shadow);
-    QCOMPARE(at(b, 1, 1), Dark);
-    QCOMPARE(at(b, r - 1, bottom - 1), Dark);
-    QCOMPARE(at(b, 2, 2), Face);
-    QCOMPARE(at(b, 4, 4), inverted(Face));
-
+    expectPixels(b, {px(0, 0, Shadow), px(1, 1, Dark), px(r - 1, bottom - 1, Dark), px(2, 2, Face),
+                     px(4, 4, inverted(Face))});
     b.setAllowDefault(false); // no frame, the plain sunken edge, still the dots
     b.Redraw(State::Down);
-    QCOMPARE(at(b, 0, 0), Dark);
-    QCOMPARE(at(b, 1, 1), Shadow);
-    QCOMPARE(at(b, 4, 4), inverted(Face));
+    expectPixels(b, {px(0, 0, Dark), px(1, 1, Shadow), px(4, 4, inverted(Face))});
     b.setAllowFocus(false);
     QCOMPARE(at(b, 4, 4), Face);
+
+    // On a form being designed, focus shows no look.
+    Captionless designed;
+    designed.setAmbient({false, std::nullopt, true});
+    QVERIFY(designed.focusLook());
+    designed.Redraw(State::Up);
+    expectPixels(designed, {px(0, 0, Midlight), px(4, 4, Face)});
 }
 
 void TestButtonRendering::flatFaceShowsFocusOnlyUnderThePointer()
 {
-    ButtonEx b;
-    b.setCaption(QString());
+    Captionless b;
     b.setAppearance(button::Appearance::Flat);
     b.setAmbient({true, std::nullopt, true});
-    QCOMPARE(at(b, 0, 0), Face);
-    QCOMPARE(at(b, 4, 4), Face);
+    expectPixels(b, {px(0, 0, Face), px(4, 4, Face)});
     b.Redraw(State::Over);
-    QCOMPARE(at(b, 0, 0), Shadow);
-    QCOMPARE(at(b, 4, 4), inverted(Face));
-}
-
-void TestButtonRendering::designModeShowsNoFocusLook()
-{
-    ButtonEx b;
-    b.setCaption(QString());
-    b.setAmbient({false, std::nullopt, true});
-    QVERIFY(b.focusLook());
-    b.Redraw(State::Up);
-    QCOMPARE(at(b, 0, 0), Midlight);
-    QCOMPARE(at(b, 4, 4), Face);
+    expectPixels(b, {px(0, 0, Shadow), px(4, 4, inverted(Face))});
 }
 
 void TestButtonRendering::captionCentredAndMovedByPressAndOffsets()
@@ -280,21 +274,17 @@ void TestButtonRendering::highlightColourUnderPointerAndPressed()
 
 void TestButtonRendering::pictureSixteenInTwentyFour()
 {
-    ButtonEx b;
-    b.setCaption(QString());
+    Captionless b;
     QCOMPARE(b.height(), 24);
     b.setPictureDown(std::nullopt); // as loaded: no pressed picture of its own
     // Blue frame (the default key colour) around a green body.
     b.setPicture(framedPicture(16, Qt::green, Qt::blue));
     QCOMPARE(b.painter().pictureOrigin(), QPoint(6, 6));
-    QCOMPARE(at(b, 7, 7), QColor(Qt::green));
-    QCOMPARE(at(b, 6, 6), Face);   // keyed out
-    QCOMPARE(at(b, 21, 21), Face); // keyed out
-    QCOMPARE(at(b, 20, 20), QColor(Qt::green));
+    // The frame keyed out, the body drawn.
+    expectPixels(b, {px(7, 7, Qt::green), px(6, 6, Face), px(21, 21, Face), px(20, 20, Qt::green)});
     b.Redraw(State::Down);
     QCOMPARE(b.painter().pictureOrigin(), QPoint(7, 7));
-    QCOMPARE(at(b, 7, 7), Face);
-    QCOMPARE(at(b, 8, 8), QColor(Qt::green));
+    expectPixels(b, {px(7, 7, Face), px(8, 8, Qt::green)});
     b.setPictureOffsetX(3);
     b.setPictureOffsetY(-2);
     b.Redraw(State::Up);
@@ -302,14 +292,12 @@ void TestButtonRendering::pictureSixteenInTwentyFour()
 
     // Another key colour lets the frame through.
     b.setTransparentColor(ole(Qt::green));
-    QCOMPARE(at(b, 9, 4), QColor(Qt::blue));
-    QCOMPARE(at(b, 10, 5), Face);
+    expectPixels(b, {px(9, 4, Qt::blue), px(10, 5, Face)});
 }
 
 void TestButtonRendering::statePicturesAndEmptyOnes()
 {
-    ButtonEx b;
-    b.setCaption(QString());
+    Captionless b;
     b.setPicture(framedPicture(10, Qt::green, Qt::blue));
     b.setPictureOver(framedPicture(10, Qt::red, Qt::blue));
     // Stored, but not shown until the next repaint.
@@ -327,8 +315,7 @@ void TestButtonRendering::statePicturesAndEmptyOnes()
 
 void TestButtonRendering::highlightSilhouette()
 {
-    ButtonEx b;
-    b.setCaption(QString());
+    Captionless b;
     // The key of the silhouette is the picture's own corner, not TransparentColor.
     QImage picture = framedPicture(12, Qt::green, Qt::yellow);
     picture.setPixelColor(5, 5, Qt::blue);
@@ -337,14 +324,12 @@ void TestButtonRendering::highlightSilhouette()
     b.setHighlightColor(ole(Qt::red));
     b.setHighlightPicture(true);
     const QPoint o = b.painter().pictureOrigin();
-    QCOMPARE(at(b, o.x() + 3, o.y() + 3), QColor(Qt::green)); // at rest: the picture
-    QCOMPARE(at(b, o.x(), o.y()), QColor(Qt::yellow));
-    QCOMPARE(at(b, o.x() + 5, o.y() + 5), Face); // blue keyed out by TransparentColor
+    // At rest the picture, its blue keyed out by TransparentColor.
+    expectPixels(b, {Pixel(o + QPoint(3, 3), Qt::green), Pixel(o, Qt::yellow),
+                     Pixel(o + QPoint(5, 5), Face)});
     b.Redraw(State::Over);
-    QCOMPARE(at(b, o.x() + 3, o.y() + 3), QColor(Qt::red));
-    QCOMPARE(at(b, o.x() + 5, o.y() + 5), QColor(Qt::red));
-    QCOMPARE(at(b, o.x(), o.y()), Face);
-    QCOMPARE(at(b, o.x() + 11, o.y() + 11), Face);
+    expectPixels(b, {Pixel(o + QPoint(3, 3), Qt::red), Pixel(o + QPoint(5, 5), Qt::red),
+                     Pixel(o, Face), Pixel(o + QPoint(11, 11), Face)});
 }
 
 void TestButtonRendering::disabledLookIsEmbossedWithItsPicture()
@@ -480,22 +465,19 @@ void TestButtonRendering::emptySkinKeepsTheButtonWhole()
 
 void TestButtonRendering::drawHighlightAndClear()
 {
-    ButtonEx b;
-    b.setCaption(QString());
+    Captionless b;
     b.setBorderStyle(0);
     b.DrawHighlight();
-    QCOMPARE(at(b, 0, 0), inverted(Face));
-    QCOMPARE(at(b, 1, 0), Face);
-    QCOMPARE(at(b, 79, 23), inverted(Face)); // (79 + 23) is even: a dot
-    QCOMPARE(at(b, 79, 22), Face);
+    // Dots where x + y is even, (79, 23) included.
+    expectPixels(b, {px(0, 0, inverted(Face)), px(1, 0, Face), px(79, 23, inverted(Face)),
+                     px(79, 22, Face)});
     b.ClearHighlight();
     QCOMPARE(at(b, 0, 0), Face);
 }
 
 void TestButtonRendering::pointerGoneRefusesPressedLook()
 {
-    ButtonEx b;
-    b.setCaption(QString());
+    Captionless b;
     b.RaiseNamedEvent(QStringLiteral("MouseExit"));
     b.Redraw(State::Over);
     const QImage before = b.surface().image();

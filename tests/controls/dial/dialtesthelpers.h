@@ -34,6 +34,12 @@ inline void setUpPlain(VelCProg &dial)
     dial.setEndColor(Blue);
 }
 
+// Set up plain from the start, for the tests that need nothing else first.
+struct PlainDial : VelCProg
+{
+    PlainDial() { setUpPlain(*this); }
+};
+
 inline platform::OleColour at(const VelCProg &dial, QPoint point)
 {
     return dial.surface().pixel(point.x(), point.y());

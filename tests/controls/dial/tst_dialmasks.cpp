@@ -21,8 +21,7 @@ private slots:
 
 void TestDialMasks::pictureIsStretchedOnceNotPerRedraw()
 {
-    VelCProg dial;
-    setUpPlain(dial);
+    PlainDial dial;
     dial.resize(200, 200);
     dial.setShowCircle(false);
     dial.setShowArc(false);
@@ -55,8 +54,7 @@ void TestDialMasks::pictureIsStretchedOnceNotPerRedraw()
 
 void TestDialMasks::autoMaskMakesTheCornersSeeThrough()
 {
-    VelCProg dial;
-    setUpPlain(dial);
+    PlainDial dial;
     dial.setAutoMask(true);
     QVERIFY(!dial.mask().isEmpty());
     QVERIFY(!dial.mask().contains(QPoint(2, 2)));
@@ -81,8 +79,7 @@ void TestDialMasks::autoMaskMakesTheCornersSeeThrough()
 
 void TestDialMasks::maskPictureCutsTheWindowShape()
 {
-    VelCProg dial;
-    setUpPlain(dial);
+    PlainDial dial;
     dial.resize(100, 100);
     QImage mask(50, 50, QImage::Format_RGB32);
     mask.fill(Qt::white);

@@ -33,8 +33,7 @@ private slots:
 
 void TestDialRendering::gradientRunsFromStartThroughMiddleToEnd()
 {
-    VelCProg dial;
-    setUpPlain(dial);
+    PlainDial dial;
     // At the minimum with the zero line on, only index 0 is drawn: the start.
     dial.setShowZeroLine(true);
     dial.setValue(0);
@@ -61,8 +60,7 @@ void TestDialRendering::gradientRunsFromStartThroughMiddleToEnd()
 
 void TestDialRendering::directionDecidesTheSide()
 {
-    VelCProg dial;
-    setUpPlain(dial);
+    PlainDial dial;
     dial.setGradient(false);
     dial.setValue(25); // a quarter: indexes 0 to 90
     const QPoint right(145, 80);
@@ -84,8 +82,7 @@ void TestDialRendering::directionDecidesTheSide()
 
 void TestDialRendering::valueAtMinimumDrawsOnlyTheZeroLine()
 {
-    VelCProg dial;
-    setUpPlain(dial);
+    PlainDial dial;
     dial.setGradient(false);
     dial.setValue(0);
     QCOMPARE(alongIndex(dial, 0), Circle);
@@ -96,8 +93,7 @@ void TestDialRendering::valueAtMinimumDrawsOnlyTheZeroLine()
 
 void TestDialRendering::fadeGivesTheWholeSweepOneColour()
 {
-    VelCProg dial;
-    setUpPlain(dial);
+    PlainDial dial;
     dial.setGradient(false);
     dial.setFade(true);
     dial.setTricolor(false);
@@ -111,8 +107,7 @@ void TestDialRendering::fadeGivesTheWholeSweepOneColour()
 
 void TestDialRendering::partCircleFillsTheSpanAboveTheValue()
 {
-    VelCProg dial;
-    setUpPlain(dial);
+    PlainDial dial;
     dial.setGradient(false);
     dial.setSpan(270);
     dial.setValue(50); // index 135
@@ -133,8 +128,7 @@ void TestDialRendering::circleMatchingTheBackColourIsNotDrawn()
     yellow.fill(QColor(255, 255, 0));
     const platform::OleColour pictureColour = platform::rgbColour(255, 255, 0);
     for (int span : {360, 270}) {
-        VelCProg dial;
-        setUpPlain(dial);
+        PlainDial dial;
         dial.setPicture(yellow);
         dial.setSpan(span);
         dial.setValue(0);
@@ -151,8 +145,7 @@ void TestDialRendering::circleMatchingTheBackColourIsNotDrawn()
 
 void TestDialRendering::borderShrinksTheSweep()
 {
-    VelCProg dial;
-    setUpPlain(dial);
+    PlainDial dial;
     dial.setGradient(false);
     dial.setBorderColor(Blue);
     dial.setBorderWidth(3);
@@ -169,8 +162,7 @@ void TestDialRendering::borderShrinksTheSweep()
 
 void TestDialRendering::lineTicksSitAtTheirIndexes()
 {
-    VelCProg dial;
-    setUpPlain(dial);
+    PlainDial dial;
     dial.setShowArc(false); // the needle alone, at index 0
     dial.setMaximum(60);
     dial.setValue(0);
@@ -214,8 +206,7 @@ void TestDialRendering::outsideTicksReachBeyondTheBorder()
 
 void TestDialRendering::filledTicksCoverHollowOnesDoNot()
 {
-    VelCProg dial;
-    setUpPlain(dial);
+    PlainDial dial;
     dial.setMaximum(60);
     dial.setValue(0);
     dial.setTickColor(Blue);
@@ -236,8 +227,7 @@ void TestDialRendering::filledTicksCoverHollowOnesDoNot()
 
 void TestDialRendering::needleTakesTheGradientOnlyWithoutTheArc()
 {
-    VelCProg dial;
-    setUpPlain(dial);
+    PlainDial dial;
     dial.setNeedleColor(Blue);
     dial.setValue(50);
     dial.setShowNeedle(true);
@@ -253,8 +243,7 @@ void TestDialRendering::shadowLiesUnderTheText()
     // Colours no blend of the sweep's red, green and blue can make.
     const platform::OleColour magenta = 0x00FF00FF;
     const platform::OleColour yellow = 0x0000FFFF;
-    VelCProg dial;
-    setUpPlain(dial);
+    PlainDial dial;
     QFont font(QStringLiteral("Liberation Sans"), 28);
     font.setBold(true);
     font.setStyleStrategy(QFont::NoAntialias); // whole pixels of either colour
@@ -293,8 +282,7 @@ void TestDialRendering::shadowLiesUnderTheText()
 
 void TestDialRendering::emptyRangeAndZeroFrequencyDrawSafely()
 {
-    VelCProg dial;
-    setUpPlain(dial);
+    PlainDial dial;
     dial.setGradient(false);
     dial.setTickStyle(1);
     dial.setTickColor(Blue);
@@ -317,8 +305,7 @@ void TestDialRendering::hugeRadiusDrawsOnlyWhatShows()
 {
     // A stored form may hold any radius; each redraw draws 361 lines to the
     // circle, which must cost no more than the part of them on the surface.
-    VelCProg dial;
-    setUpPlain(dial);
+    PlainDial dial;
     dial.setGradient(false);
     for (const int radius : {-143'000'000, -2'000'000'000}) {
         QElapsedTimer timer;

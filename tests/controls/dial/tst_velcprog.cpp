@@ -1,7 +1,7 @@
 // The dial's properties: setter clamps and side effects, change reports,
 // published help texts and the size handling.
 
-#include "velcprog.h"
+#include "dialtesthelpers.h"
 
 #include <QMetaClassInfo>
 #include <QMetaProperty>
@@ -15,33 +15,22 @@ class TestVelCProg : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase() { dialtest::useFixedPalette(); }
     void newDialHasItsTableValues();
     void valueIsClampedBetweenMinAndMax();
-    void anglesAndSpanAreNormalised_data();
-    void anglesAndSpanAreNormalised();
-    void widthsAreClampedSizesAreNot();
-    void arcAndNeedleKeepEachOtherOn();
-    void percentSwitchesTheValueTextOn();
+    void settersClampOrNormalise_data();
+    void settersClampOrNormalise();
+    void flagsSwitchOnWhatTheyNeed();
     void autoMaskKeepsTheSurfaceTransparent();
     void everySetterReportsItsStoredName();
     void settersRedrawOnlyWhenTheChangeCanShow();
     void helpTextsArePublished();
-    void formSetterNamesReachMinAndMax();
     void fontSetOnTheWidgetIsTheDialFont();
     void recheckColorsFollowsTheSystemColours();
     void autoSizeRefitsOnResize();
     void autoSizeToPictureMatchesThePicture();
     void windowHandleCreatesNoNativeWindow();
 };
-
-void TestVelCProg::initTestCase()
-{
-    QPalette palette;
-    palette.setColor(QPalette::Button, QColor(240, 240, 240));
-    palette.setColor(QPalette::ButtonText, QColor(0, 0, 0));
-    QApplication::setPalette(palette);
-}
 
 void TestVelCProg::newDialHasItsTableValues()
 {
@@ -89,63 +78,68 @@ void TestVelCProg::valueIsClampedBetweenMinAndMax()
     QCOMPARE(dial.value(), 40);
     dial.setMinimum(45); // nor does a higher minimum move it
     QCOMPARE(dial.value(), 40);
+
+    // The names a form compiled by uic calls.
+    VelCProg fromForm;
+    QSignalSpy reports(&fromForm, &VelCProg::propertyChanged);
+    fromForm.setMax(30);
+    fromForm.setMin(-5);
+    QCOMPARE(fromForm.maximum(), 30);
+    QCOMPARE(fromForm.minimum(), 0); // held at 0, like setMinimum
+    QCOMPARE(reports.size(), 2);
+    QCOMPARE(reports.at(0).at(0).toString(), QStringLiteral("Max"));
+    QCOMPARE(reports.at(1).at(0).toString(), QStringLiteral("Min"));
 }
 
-void TestVelCProg::anglesAndSpanAreNormalised_data()
+void TestVelCProg::settersClampOrNormalise_data()
 {
     QTest::addColumn<QByteArray>("property");
-    QTest::addColumn<int>("input");
-    QTest::addColumn<int>("stored");
-    QTest::newRow("offset 370") << QByteArray("OffsetAngle") << 370 << 10;
-    QTest::newRow("offset -90") << QByteArray("OffsetAngle") << -90 << 270;
-    QTest::newRow("offset 720") << QByteArray("OffsetAngle") << 720 << 0;
-    QTest::newRow("offset -720") << QByteArray("OffsetAngle") << -720 << 0;
-    QTest::newRow("offset 359") << QByteArray("OffsetAngle") << 359 << 359;
-    QTest::newRow("span 0") << QByteArray("Span") << 0 << 45;
-    QTest::newRow("span 400") << QByteArray("Span") << 400 << 45;
-    QTest::newRow("span -30") << QByteArray("Span") << -30 << 330;
-    QTest::newRow("span 720") << QByteArray("Span") << 720 << 360;
-    QTest::newRow("span 360") << QByteArray("Span") << 360 << 360;
-    QTest::newRow("span 44") << QByteArray("Span") << 44 << 45;
-    QTest::newRow("span -360") << QByteArray("Span") << -360 << 45;
+    QTest::addColumn<QVariant>("input");
+    QTest::addColumn<QVariant>("stored");
+    const auto row = [](const char *name, const char *property, QVariant input, QVariant stored) {
+        QTest::newRow(name) << QByteArray(property) << input << stored;
+    };
+    row("offset 370", "OffsetAngle", 370, 10);
+    row("offset -90", "OffsetAngle", -90, 270);
+    row("offset 720", "OffsetAngle", 720, 0);
+    row("offset -720", "OffsetAngle", -720, 0);
+    row("offset 359", "OffsetAngle", 359, 359);
+    row("span 0", "Span", 0, 45);
+    row("span 400", "Span", 400, 45);
+    row("span -30", "Span", -30, 330);
+    row("span 720", "Span", 720, 360);
+    row("span 360", "Span", 360, 360);
+    row("span 44", "Span", 44, 45);
+    row("span -360", "Span", -360, 45);
+    // Widths are held between 1 and the radius (40) less one; sizes and
+    // frequencies are kept as given, zero and negative ones included.
+    row("border 0", "BorderWidth", 0, 1);
+    row("border 50", "BorderWidth", 50, 39);
+    row("border 39", "BorderWidth", 39, 39);
+    row("border 40", "BorderWidth", 40, 39);
+    row("tick width 0", "TickWidth", 0, 1);
+    row("tick width -3", "TickWidth", -3, 1);
+    row("tick size 0", "TickSize", 0, 0);
+    row("tick size -4", "TickSize", -4, -4);
+    row("frequency -2.5", "TickFrequency", -2.5f, -2.5f);
+    row("frequency 0", "TickFrequency", 0.0f, 0.0f);
 }
 
-void TestVelCProg::anglesAndSpanAreNormalised()
+void TestVelCProg::settersClampOrNormalise()
 {
     QFETCH(QByteArray, property);
-    QFETCH(int, input);
-    QFETCH(int, stored);
-    VelCProg dial;
-    QVERIFY(dial.setProperty(property.constData(), input));
-    QCOMPARE(dial.property(property.constData()).toInt(), stored);
-}
-
-void TestVelCProg::widthsAreClampedSizesAreNot()
-{
+    QFETCH(QVariant, input);
+    QFETCH(QVariant, stored);
     VelCProg dial;
     dial.setAutoSize(false);
     dial.setRadius(40);
-    dial.setBorderWidth(0);
-    QCOMPARE(dial.borderWidth(), 1);
-    dial.setBorderWidth(50);
-    QCOMPARE(dial.borderWidth(), 39);
-    dial.setBorderWidth(39);
-    QCOMPARE(dial.borderWidth(), 39);
-    dial.setTickWidth(0);
-    QCOMPARE(dial.tickWidth(), 1);
-    dial.setTickWidth(-3);
-    QCOMPARE(dial.tickWidth(), 1);
-    dial.setTickSize(0);
-    QCOMPARE(dial.tickSize(), 0);
-    dial.setTickSize(-4);
-    QCOMPARE(dial.tickSize(), -4);
-    dial.setTickFrequency(-2.5f);
-    QCOMPARE(dial.tickFrequency(), -2.5f);
-    dial.setTickFrequency(0.0f);
-    QCOMPARE(dial.tickFrequency(), 0.0f);
+    QVERIFY(dial.setProperty(property.constData(), input));
+    QVariant actual = dial.property(property.constData());
+    QVERIFY(actual.convert(stored.metaType()));
+    QCOMPARE(actual, stored);
 }
 
-void TestVelCProg::arcAndNeedleKeepEachOtherOn()
+void TestVelCProg::flagsSwitchOnWhatTheyNeed()
 {
     VelCProg dial;
     QSignalSpy reports(&dial, &VelCProg::propertyChanged);
@@ -162,12 +156,9 @@ void TestVelCProg::arcAndNeedleKeepEachOtherOn()
     QVERIFY(!dial.showNeedle());
     dial.setShowArc(true);
     QVERIFY(!dial.showNeedle()); // switching one on leaves the other alone
-}
 
-void TestVelCProg::percentSwitchesTheValueTextOn()
-{
-    VelCProg dial;
-    QSignalSpy reports(&dial, &VelCProg::propertyChanged);
+    // Percent needs the value text, so it switches it on.
+    reports.clear();
     dial.setShowValueAsPercent(true);
     QVERIFY(dial.showValue());
     QCOMPARE(reports.size(), 1); // no report of its own for ShowValue
@@ -292,19 +283,6 @@ void TestVelCProg::helpTextsArePublished()
             QVERIFY2(!VelCProg::helpText(QString::fromLatin1(property.name())).isEmpty(),
                      property.name());
     }
-}
-
-void TestVelCProg::formSetterNamesReachMinAndMax()
-{
-    VelCProg dial;
-    QSignalSpy reports(&dial, &VelCProg::propertyChanged);
-    dial.setMax(30);
-    dial.setMin(-5);
-    QCOMPARE(dial.maximum(), 30);
-    QCOMPARE(dial.minimum(), 0); // held at 0, like setMinimum
-    QCOMPARE(reports.size(), 2);
-    QCOMPARE(reports.at(0).at(0).toString(), QStringLiteral("Max"));
-    QCOMPARE(reports.at(1).at(0).toString(), QStringLiteral("Min"));
 }
 
 void TestVelCProg::fontSetOnTheWidgetIsTheDialFont()

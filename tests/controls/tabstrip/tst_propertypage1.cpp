@@ -139,16 +139,11 @@ void TestPropertyPage1::badNumbersAreRefused_data()
     QTest::addColumn<QString>("activeTab");
     QTest::addColumn<QString>("numberOfTabs");
 
-    QTest::newRow("letters in ActiveTab") << "two"
-                                          << "4";
-    QTest::newRow("letters in Tabs") << "1"
-                                     << "4x";
-    QTest::newRow("empty Tabs") << "1"
-                                << "";
-    QTest::newRow("beyond 16 bits") << "70000"
-                                    << "4";
-    QTest::newRow("fraction") << "1"
-                              << "2.5";
+    QTest::newRow("letters in ActiveTab") << QString("two") << QString("4");
+    QTest::newRow("letters in Tabs") << QString("1") << QString("4x");
+    QTest::newRow("empty Tabs") << QString("1") << QString("");
+    QTest::newRow("beyond 16 bits") << QString("70000") << QString("4");
+    QTest::newRow("fraction") << QString("1") << QString("2.5");
 }
 
 void TestPropertyPage1::badNumbersAreRefused()

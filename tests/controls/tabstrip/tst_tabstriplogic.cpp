@@ -73,27 +73,22 @@ void TestTabStripLogic::replacesOnePiece_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("result");
 
-    QTest::newRow("index 1 of the default")
-        << kDefault << 1 << "Other"
-        << "Tab0|Other|Tab2|Tab3|Tab4|Tab5|Tab6|Tab7|Tab8|Tab9|";
-    QTest::newRow("first") << kDefault << 0 << " Difficulty "
-                           << " Difficulty |Tab1|Tab2|Tab3|Tab4|Tab5|Tab6|Tab7|Tab8|Tab9|";
-    QTest::newRow("last") << kDefault << 9 << "Z"
-                          << "Tab0|Tab1|Tab2|Tab3|Tab4|Tab5|Tab6|Tab7|Tab8|Z|";
-    QTest::newRow("to empty") << "A|B|C|" << 1 << ""
-                              << "A||C|";
-    QTest::newRow("open tail gets its bar") << "A|B" << 1 << "X"
-                                            << "A|X|";
-    QTest::newRow("just after the last bar") << "A|B|" << 2 << "C"
-                                             << "A|B|C|";
-    QTest::newRow("past the end pads") << "A|B|" << 4 << "E"
-                                       << "A|B|||E|";
-    QTest::newRow("past an open tail") << "A|B" << 3 << "D"
-                                       << "A|B||D|";
-    QTest::newRow("into nothing") << "" << 0 << "A"
-                                  << "A|";
-    QTest::newRow("negative index") << "A|B|" << -1 << "X"
-                                    << "A|B|";
+    const auto row = [](const char *name, const QString &captions, int index, const char *text,
+                        const char *result) {
+        QTest::newRow(name) << captions << index << QString(text) << QString(result);
+    };
+    row("index 1 of the default", kDefault, 1, "Other",
+        "Tab0|Other|Tab2|Tab3|Tab4|Tab5|Tab6|Tab7|Tab8|Tab9|");
+    row("first", kDefault, 0, " Difficulty ",
+        " Difficulty |Tab1|Tab2|Tab3|Tab4|Tab5|Tab6|Tab7|Tab8|Tab9|");
+    row("last", kDefault, 9, "Z", "Tab0|Tab1|Tab2|Tab3|Tab4|Tab5|Tab6|Tab7|Tab8|Z|");
+    row("to empty", "A|B|C|", 1, "", "A||C|");
+    row("open tail gets its bar", "A|B", 1, "X", "A|X|");
+    row("just after the last bar", "A|B|", 2, "C", "A|B|C|");
+    row("past the end pads", "A|B|", 4, "E", "A|B|||E|");
+    row("past an open tail", "A|B", 3, "D", "A|B||D|");
+    row("into nothing", "", 0, "A", "A|");
+    row("negative index", "A|B|", -1, "X", "A|B|");
 }
 
 void TestTabStripLogic::replacesOnePiece()
