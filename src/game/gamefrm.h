@@ -123,6 +123,9 @@ private:
     // Once the window manager has placed the window: lays out for the room
     // the window really got and keeps the window at that size.
     void fitToScreen();
+    // How long a window manager takes, after a change of state, to give the
+    // window its new frame.
+    static constexpr int FrameSettleMs = 250;
 
     void setUpKeyboard();
     void takeBackFocus();

@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 #include <cmath>
@@ -225,8 +226,15 @@ bool GameFrm::eventFilter(QObject *watched, QEvent *event)
 void GameFrm::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange)
-        fitToScreen();
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    fitToScreen();
+    // A window manager that drops the maximized state may leave the window
+    // where it was and only then give it the borders of a normal window
+    // (openbox does), which tells the window nothing: fit again once the new
+    // frame has come, or the window keeps the maximized size with its
+    // borders off the free area.
+    QTimer::singleShot(FrameSettleMs, this, &GameFrm::fitToScreen);
 }
 
 void GameFrm::moveEvent(QMoveEvent *event)
