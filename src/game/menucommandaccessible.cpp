@@ -12,7 +12,7 @@ namespace {
 
 const char QueuedProperty[] = "tallyfoldQueuedAccessiblePress";
 
-class MenuCommandAccessible : public QAccessibleInterface, public QAccessibleActionInterface
+class MenuCommandAccessible : public QAccessibleInterface, public platform::PressAction
 {
 public:
     MenuCommandAccessible(QMenuBar *bar, QAction *action)
@@ -72,20 +72,14 @@ public:
                    ? static_cast<QAccessibleActionInterface *>(this)
                    : nullptr;
     }
-    QStringList actionNames() const override
+    bool canPress() const override { return isValid() && m_action->isEnabled(); }
+    void press() override
     {
-        return isValid() && m_action->isEnabled() ? QStringList{pressAction()} : QStringList{};
-    }
-    void doAction(const QString &actionName) override
-    {
-        if (actionName != pressAction() || !isValid() || !m_action->isEnabled())
-            return;
         QTimer::singleShot(0, m_action.data(), [action = m_action] {
             if (action)
                 action->trigger();
         });
     }
-    QStringList keyBindingsForAction(const QString &) const override { return {}; }
 
 private:
     QPointer<QMenuBar> m_bar;

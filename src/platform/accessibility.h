@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QPointF>
 #include <QString>
 
@@ -21,5 +22,27 @@ QString withoutAccessKey(const QString &caption);
 // the controls call it from their constructors, so any host gets their
 // interfaces without registering anything itself.
 void installAccessibleFactory(QAccessible::InterfaceFactory factory);
+
+// The one action of an element an assistive technology can press: "Press",
+// offered and carried out only while canPress() holds. The element says
+// what pressing does.
+class PressAction : public QAccessibleActionInterface
+{
+public:
+    QStringList actionNames() const override
+    {
+        return canPress() ? QStringList{pressAction()} : QStringList{};
+    }
+    void doAction(const QString &actionName) override
+    {
+        if (actionName == pressAction() && canPress())
+            press();
+    }
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
+
+protected:
+    virtual bool canPress() const = 0;
+    virtual void press() = 0;
+};
 
 } // namespace platform

@@ -8,7 +8,7 @@
 namespace {
 
 // One tab of the strip.
-class LightTabPageAccessible : public QAccessibleInterface, public QAccessibleActionInterface
+class LightTabPageAccessible : public QAccessibleInterface, public platform::PressAction
 {
 public:
     LightTabPageAccessible(LightTab *strip, int index)
@@ -66,21 +66,15 @@ public:
                    ? static_cast<QAccessibleActionInterface *>(this)
                    : nullptr;
     }
-    QStringList actionNames() const override
+    bool canPress() const override { return isValid() && m_strip->isEnabled(); }
+    void press() override
     {
-        return isValid() && m_strip->isEnabled() ? QStringList{pressAction()} : QStringList{};
-    }
-    void doAction(const QString &actionName) override
-    {
-        if (actionName != pressAction() || !isValid() || !m_strip->isEnabled())
-            return;
         // A click in the middle of the tab, where the mouse would select it.
         const TabRow &row = m_strip->tabRow();
         QWidget *strip = m_strip->tabStripWidget();
         platform::clickAt(
             *strip, QPointF(row.left(m_index) + row.width(m_index) / 2.0, strip->height() / 2.0));
     }
-    QStringList keyBindingsForAction(const QString &) const override { return {}; }
 
     int index() const { return m_index; }
 
