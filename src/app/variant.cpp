@@ -26,8 +26,13 @@ std::optional<double> Variant::toNumber() const
     if (const auto *n = std::get_if<qint32>(&v))
         return *n;
     if (const auto *t = std::get_if<QString>(&v)) {
+        // Text read from the registry keeps its terminating zero, and the
+        // system's conversions read text only up to the first zero: so does
+        // this one, or a number typed into the registry as text would never
+        // read as a number.
+        const qsizetype end = t->indexOf(QChar(0));
         bool ok = false;
-        const double d = t->trimmed().toDouble(&ok);
+        const double d = (end < 0 ? *t : t->first(end)).trimmed().toDouble(&ok);
         if (ok && std::isfinite(d))
             return d;
     }

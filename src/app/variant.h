@@ -29,8 +29,9 @@ public:
     // the settings use for "nothing stored".
     bool equalsEmpty() const;
 
-    // The value as a number: a number as it is, a text only when all of it is
-    // a number (spaces around it allowed); nothing otherwise.
+    // The value as a number: a number as it is, a text only when all of it up
+    // to its first zero, if any, is a number (spaces around it allowed);
+    // nothing otherwise.
     std::optional<double> toNumber() const;
 
     bool operator==(const Variant &other) const = default;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storekey.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -7,27 +9,7 @@
 
 namespace platform {
 
-// Value types and status codes of the per-user settings store. They are the
-// registry's own numbers so that the settings module above can report them
-// unchanged on every platform.
-namespace RegType {
-inline constexpr quint32 Sz = 1;
-inline constexpr quint32 Binary = 3;
-inline constexpr quint32 Dword = 4;
-} // namespace RegType
-
-namespace RegStatus {
-inline constexpr qint32 Success = 0;
-inline constexpr qint32 FileNotFound = 2;
-inline constexpr qint32 AccessDenied = 5;
-inline constexpr qint32 InvalidHandle = 6;
-inline constexpr qint32 InvalidData = 13;
-inline constexpr qint32 WriteFault = 29;
-inline constexpr qint32 MoreData = 234;
-inline constexpr qint32 BadKey = 1010;
-} // namespace RegStatus
-
-// One stored value: its type and its raw bytes, exactly as written.
+// One stored value: its type and its raw bytes, exactly as read or written.
 struct StoredValue
 {
     quint32 type = 0;
@@ -36,15 +18,9 @@ struct StoredValue
     friend bool operator==(const StoredValue &, const StoredValue &) = default;
 };
 
-// An open key of the current user's settings store, named by a registry-style
-// path such as "Software\\Vantor\\Tallyfold\\". On Windows this is the key under
-// HKEY_CURRENT_USER; elsewhere it is one small text file per key in the user's
-// configuration folder ("Vantor/Tallyfold.conf"), which keeps every value's
-// type and bytes, matches names without regard to case, and is replaced
-// atomically on every write so that a crash never loses the previous settings.
-// A file that cannot be parsed reads as a key without values; it is only
-// replaced when a value is written, and then kept beside it as "<file>.bad".
-// A write that would take the file past its size limit fails instead.
+// An open key of the current user's settings store (storekey.h says where it
+// lives and which rules it follows), with Qt's text and bytes. Names and
+// paths cross to the store in the platform's narrow encoding.
 class SettingsKey
 {
 public:
@@ -67,9 +43,8 @@ public:
     qint32 set(const QString &name, const StoredValue &value);
 
 private:
-    struct Private;
-    explicit SettingsKey(std::unique_ptr<Private> d);
-    std::unique_ptr<Private> d;
+    explicit SettingsKey(std::unique_ptr<StoreKey> key);
+    std::unique_ptr<StoreKey> m_key;
 };
 
 // Tests point the user's part of the store at a folder of their own. An empty

@@ -51,7 +51,7 @@ private slots:
     void missingKey();
     void createdKeyHoldsNoValues();
     void dwordRoundTrip();
-    void textIsWrittenWithoutTerminatingZero();
+    void textIsWrittenAsItsCharacters();
     void storedTerminatingZeroBecomesPartOfText();
     void wrongSizedDwordIsAFailedRead_data();
     void wrongSizedDwordIsAFailedRead();
@@ -143,22 +143,29 @@ void TestRegbas::dwordRoundTrip()
     QCOMPARE(key->query("Bad", &raw), 2);
 }
 
-void TestRegbas::textIsWrittenWithoutTerminatingZero()
+void TestRegbas::textIsWrittenAsItsCharacters()
 {
     REGbas::CreateSettingsKey(REGbas::HkeyCurrentUser, Key);
     auto key = platform::SettingsKey::open(Key);
     QVERIFY(key);
+    // The write counts the characters alone; the store, like the registry,
+    // keeps the text with a terminating zero, which reads back as part of it.
     QCOMPARE(REGbas::WriteValueData(key.get(), "Name", REGbas::RegSz, QStringLiteral("abc")), 0);
     platform::StoredValue raw;
     QCOMPARE(key->query("Name", &raw), 0);
     QCOMPARE(raw.type, platform::RegType::Sz);
-    QCOMPARE(raw.data, QByteArray("abc"));
+    QCOMPARE(raw.data, QByteArray("abc", 4));
 
-    // A number written as text is its decimal digits.
+    // A number written as text is its decimal digits; Latin-1 text stays
+    // one byte a character.
     QCOMPARE(REGbas::WriteValueData(key.get(), "Number", REGbas::RegSz, 42), 0);
+    QCOMPARE(REGbas::WriteValueData(key.get(), "Latin", REGbas::RegSz, QStringLiteral("caf\u00e9")),
+             0);
     Variant v;
     QCOMPARE(REGbas::ReadValueData(key.get(), "Number", v), 0);
-    QCOMPARE(v, Variant(QStringLiteral("42")));
+    QCOMPARE(v, Variant(QString::fromLatin1("42", 3)));
+    QCOMPARE(REGbas::ReadValueData(key.get(), "Latin", v), 0);
+    QCOMPARE(v, Variant(QString::fromLatin1("caf\xe9", 5)));
 }
 
 void TestRegbas::storedTerminatingZeroBecomesPartOfText()

@@ -161,6 +161,10 @@ void TestStartup::textValuesAreReadAsNumbers_data()
     QTest::newRow("interval not a number") << "TimerInterval" << QByteArray("fast") << 950;
     QTest::newRow("sounds not a number") << "NoSounds" << QByteArray("yes") << 0;
     QTest::newRow("sounds as text") << "NoSounds" << QByteArray("1") << -1;
+    // The text ends at its first zero, as the system's conversions read it.
+    QTest::newRow("text ending at an inner zero")
+        << "TimerInterval" << QByteArray("1200\0fast", 9) << 1200;
+    QTest::newRow("text that is only a zero") << "TimerInterval" << QByteArray("\0", 1) << 950;
 }
 
 void TestStartup::textValuesAreReadAsNumbers()

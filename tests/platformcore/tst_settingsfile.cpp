@@ -4,19 +4,21 @@
 
 #include "settingsfile.h"
 #include "settingssandbox.h"
+#include "settingsstore.h"
 
 #include <QFileInfo>
 #include <QTest>
 
 using platform::StoredValue;
+using platform::StoreValue;
 using platform::settingsfile::Entries;
 using platform::settingsfile::ParseResult;
 
 namespace {
 
-StoredValue dword(quint32 v)
+StoreValue dword(quint32 v)
 {
-    StoredValue value{platform::RegType::Dword, QByteArray(4, '\0')};
+    StoreValue value{platform::RegType::Dword, std::string(4, '\0')};
     for (int i = 0; i < 4; ++i)
         value.data[i] = char(v >> (8 * i));
     return value;
@@ -50,8 +52,8 @@ void TestSettingsFile::writtenTextIsTheKnownFormat()
 {
     // Existing users' files are in this form; it must not drift.
     const Entries entries = {{QStringLiteral("LowestTarget"), dword(101)},
-                             {QStringLiteral("Blob"), {3, QByteArray("\x04\x03\x02\x01", 4)}},
-                             {QStringLiteral("Short"), {4, QByteArray("\x01\x02", 2)}}};
+                             {QStringLiteral("Blob"), {3, std::string("\x04\x03\x02\x01", 4)}},
+                             {QStringLiteral("Short"), {4, std::string("\x01\x02", 2)}}};
     const QByteArrayList lines = platform::settingsfile::format(entries).split('\n');
     QCOMPARE(lines.size(), 5);
     QVERIFY(lines[0].startsWith('#'));
@@ -66,9 +68,9 @@ void TestSettingsFile::readsBackWhatItWrites()
     const Entries entries = {
         {QStringLiteral("TimeAllowed"), dword(3)},
         {QStringLiteral("Negative"), dword(0xFFFFFFFFu)},
-        {QStringLiteral("Text"), {1, QByteArray("abc\0", 4)}},
-        {QStringLiteral("Empty"), {1, QByteArray()}},
-        {QStringLiteral("Odd type"), {0xFFFFFFFFu, QByteArray("\x00\xff", 2)}},
+        {QStringLiteral("Text"), {1, std::string("abc\0", 4)}},
+        {QStringLiteral("Empty"), {1, std::string()}},
+        {QStringLiteral("Odd type"), {0xFFFFFFFFu, std::string("\x00\xff", 2)}},
         {QString(), dword(0)},
         {QStringLiteral("a=b#c%d\r\n e"), dword(7)},
         {QString::fromUtf8("Stra\u00dfe \U00010400"), dword(8)},
@@ -85,7 +87,7 @@ void TestSettingsFile::skipsCommentsAndBlankLines()
         parse("# a comment\r\n\r\n \t\nTimeAllowed=dword:3\r\n#Other=dword:1\nX=hex(3):", &read),
         ParseResult::Ok);
     QVERIFY(read == (Entries{{QStringLiteral("TimeAllowed"), dword(3)},
-                             {QStringLiteral("X"), {3, QByteArray()}}}));
+                             {QStringLiteral("X"), {3, std::string()}}}));
     QCOMPARE(parse(QByteArray(), &read), ParseResult::Ok);
     QVERIFY(read.empty());
 }

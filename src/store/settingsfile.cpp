@@ -27,7 +27,7 @@ bool isHexDigit(char c)
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
 
-bool parseLine(QByteArrayView line, QString *name, StoredValue *value)
+bool parseLine(QByteArrayView line, QString *name, StoreValue *value)
 {
     const qsizetype eq = line.indexOf('=');
     if (eq < 0)
@@ -39,7 +39,7 @@ bool parseLine(QByteArrayView line, QString *name, StoredValue *value)
         if (!v || *v > 0xFFFFFFFFull)
             return false;
         value->type = RegType::Dword;
-        value->data = QByteArray(4, '\0');
+        value->data.assign(4, '\0');
         qToLittleEndian(static_cast<quint32>(*v), value->data.data());
         return true;
     }
@@ -59,7 +59,7 @@ bool parseLine(QByteArrayView line, QString *name, StoredValue *value)
             return false;
     }
     value->type = static_cast<quint32>(*type);
-    value->data = QByteArray::fromHex(hex.toByteArray());
+    value->data = QByteArray::fromHex(hex.toByteArray()).toStdString();
     return true;
 }
 
@@ -88,7 +88,7 @@ ParseResult parse(QByteArrayView content, Entries *entries)
         if (line.trimmed().isEmpty() || line.startsWith('#'))
             continue;
         QString name;
-        StoredValue value;
+        StoreValue value;
         if (!parseLine(line, &name, &value)) {
             entries->clear();
             return ParseResult::Corrupt;
@@ -110,10 +110,10 @@ QByteArray format(const Entries &entries)
     for (const auto &[name, value] : entries) {
         out += name.toUtf8().toPercentEncoding();
         if (value.type == RegType::Dword && value.data.size() == 4) {
-            out +=
-                "=dword:" + QByteArray::number(qFromLittleEndian<quint32>(value.data.constData()));
+            out += "=dword:" + QByteArray::number(qFromLittleEndian<quint32>(value.data.data()));
         } else {
-            out += "=hex(" + QByteArray::number(value.type) + "):" + value.data.toHex();
+            out += "=hex(" + QByteArray::number(value.type) +
+                   "):" + QByteArray::fromStdString(value.data).toHex();
         }
         out += '\n';
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settingsstore.h"
+#include "storekey.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -23,7 +23,7 @@ namespace platform::settingsfile {
 // Far beyond a handful of values; a bigger file is not ours.
 inline constexpr qsizetype MaxFileSize = 1 << 20;
 
-using Entries = std::vector<std::pair<QString, StoredValue>>;
+using Entries = std::vector<std::pair<QString, StoreValue>>;
 
 enum class ParseResult { Ok, Corrupt };
 

@@ -1,0 +1,216 @@
+// The store where there is no registry: one text file per key, in the form
+// settingsfile.h describes; this part only reads and replaces the file, under
+// a lock, with the registry's statuses.
+
+#include "settingsfile.h"
+#include "storekey.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QStringList>
+
+#include <utility>
+
+namespace platform {
+
+namespace {
+
+using settingsfile::Entries;
+
+QString &folderOverride()
+{
+    static QString folder;
+    return folder;
+}
+
+QString fromNarrow(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString fileForKey(std::string_view path)
+{
+    QStringList parts = fromNarrow(path).split(QLatin1Char('\\'), Qt::SkipEmptyParts);
+    if (!parts.isEmpty() &&
+        parts.first().compare(QLatin1String("Software"), Qt::CaseInsensitive) == 0)
+        parts.removeFirst();
+    if (parts.isEmpty())
+        return {};
+    for (const QString &part : std::as_const(parts)) {
+        // A key name never leaves the store's folder.
+        if (part == QLatin1String(".") || part == QLatin1String("..") ||
+            part.contains(QLatin1Char('/')))
+            return {};
+    }
+    const QString base =
+        folderOverride().isEmpty()
+            ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+            : folderOverride();
+    return base + QLatin1Char('/') + parts.join(QLatin1Char('/')) + QLatin1String(".conf");
+}
+
+enum class ReadResult { Ok, Missing, Corrupt, Unreadable };
+
+ReadResult readEntries(const QString &fileName, Entries *entries)
+{
+    entries->clear();
+    QFile file(fileName);
+    if (!file.exists())
+        return ReadResult::Missing;
+    if (!file.open(QIODevice::ReadOnly))
+        return ReadResult::Unreadable;
+    if (file.size() > settingsfile::MaxFileSize)
+        return ReadResult::Corrupt;
+    const QByteArray content = file.read(settingsfile::MaxFileSize + 1);
+    return settingsfile::parse(content, entries) == settingsfile::ParseResult::Ok
+               ? ReadResult::Ok
+               : ReadResult::Corrupt;
+}
+
+bool writeEntries(const QString &fileName, const Entries &entries)
+{
+    const QByteArray content = settingsfile::format(entries);
+    // A file over the limit would read back as damaged: better to refuse the
+    // one write than to lose every value at the next start.
+    if (content.size() > settingsfile::MaxFileSize)
+        return false;
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(content) != content.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool isText(std::uint32_t type)
+{
+    return type == RegType::Sz || type == RegType::ExpandSz || type == RegType::MultiSz;
+}
+
+} // namespace
+
+struct StoreKey::Private
+{
+    QString fileName;
+};
+
+StoreKey::StoreKey(std::unique_ptr<Private> p)
+    : d(std::move(p))
+{}
+
+StoreKey::~StoreKey() = default;
+
+std::string storeFileForKey(std::string_view path)
+{
+    return fileForKey(path).toStdString();
+}
+
+void setStoreFolderForTesting(std::string folder)
+{
+    folderOverride() = QString::fromStdString(folder);
+}
+
+std::unique_ptr<StoreKey> StoreKey::open(std::string_view path)
+{
+    const QString fileName = fileForKey(path);
+    if (fileName.isEmpty())
+        return nullptr;
+    const QFileInfo info(fileName);
+    if (!info.isFile() || !info.isReadable() || !info.isWritable())
+        return nullptr;
+    auto p = std::make_unique<Private>();
+    p->fileName = fileName;
+    return std::unique_ptr<StoreKey>(new StoreKey(std::move(p)));
+}
+
+bool StoreKey::create(std::string_view path)
+{
+    const QString fileName = fileForKey(path);
+    if (fileName.isEmpty())
+        return false;
+    if (QFileInfo::exists(fileName))
+        return QFileInfo(fileName).isFile();
+    if (!QDir().mkpath(QFileInfo(fileName).absolutePath()))
+        return false;
+    QLockFile lock(fileName + QLatin1String(".lock"));
+    if (!lock.tryLock(2000))
+        return false;
+    if (QFileInfo::exists(fileName)) // created by another instance meanwhile
+        return true;
+    return writeEntries(fileName, {});
+}
+
+std::int32_t StoreKey::query(std::string_view name, StoreValue *value) const
+{
+    Entries entries;
+    switch (readEntries(d->fileName, &entries)) {
+    case ReadResult::Missing: // the key went away after it was opened
+        return RegStatus::KeyDeleted;
+    case ReadResult::Unreadable:
+        return RegStatus::AccessDenied;
+    case ReadResult::Corrupt: // reads as a key without values
+        return RegStatus::FileNotFound;
+    case ReadResult::Ok:
+        break;
+    }
+    const QString wanted = fromNarrow(name);
+    for (const auto &[n, v] : entries) {
+        if (n.compare(wanted, Qt::CaseInsensitive) == 0) {
+            *value = v;
+            return RegStatus::Success;
+        }
+    }
+    return RegStatus::FileNotFound;
+}
+
+std::int32_t StoreKey::set(std::string_view name, const StoreValue &value)
+{
+    QLockFile lock(d->fileName + QLatin1String(".lock"));
+    if (!lock.tryLock(2000))
+        return RegStatus::AccessDenied;
+    Entries entries;
+    switch (readEntries(d->fileName, &entries)) {
+    case ReadResult::Missing:
+        return RegStatus::KeyDeleted;
+    case ReadResult::Unreadable:
+        return RegStatus::AccessDenied;
+    case ReadResult::Corrupt: {
+        // The user is writing settings over a file we cannot read: keep the
+        // old one for inspection rather than losing it without a trace.
+        const QString keep = d->fileName + QLatin1String(".bad");
+        QFile::remove(keep);
+        if (!QFile::copy(d->fileName, keep))
+            return RegStatus::WriteFault;
+        entries.clear();
+        break;
+    }
+    case ReadResult::Ok:
+        break;
+    }
+    StoreValue stored = value;
+    // The registry counts a text value's terminating zero in when the
+    // caller's count leaves it out; so does the file, so that a value reads
+    // back alike on every platform.
+    if (isText(stored.type) && !stored.data.empty() && stored.data.back() != '\0')
+        stored.data.push_back('\0');
+    const QString wanted = fromNarrow(name);
+    bool replaced = false;
+    for (auto &[n, v] : entries) {
+        if (n.compare(wanted, Qt::CaseInsensitive) == 0) {
+            v = std::move(stored); // the name keeps the spelling it was first written with
+            replaced = true;
+            break;
+        }
+    }
+    if (!replaced)
+        entries.emplace_back(wanted, std::move(stored));
+    return writeEntries(d->fileName, entries) ? RegStatus::Success : RegStatus::WriteFault;
+}
+
+} // namespace platform
