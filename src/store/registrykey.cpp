@@ -90,7 +90,8 @@ std::int32_t StoreKey::query(std::string_view name, StoreValue *value) const
 
 std::int32_t StoreKey::set(std::string_view name, const StoreValue &value)
 {
-    if (value.data.size() > std::numeric_limits<DWORD>::max())
+    // Parenthesised: windows.h defines max() as a macro for MSVC.
+    if (value.data.size() > (std::numeric_limits<DWORD>::max)())
         return RegStatus::InvalidData;
     // The bytes are passed with the zero that std::string keeps after them,
     // so the registry adds a text value's missing terminator from it.
