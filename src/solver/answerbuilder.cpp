@@ -178,8 +178,11 @@ void AnswerBuilder::addNodes(Kind kind, unsigned positive, std::int64_t p, unsig
     for (const Terms &plus : positives) {
         for (const Terms &minus : negatives) {
             // A value both added and subtracted (or multiplied and divided)
-            // cancels: that answer is the same one without both.
-            if (!shareAValue(plus, minus))
+            // in a longer run cancels: that answer is the same one without
+            // both. A run of the pair alone is no such step: n/n is the only
+            // way to make the 1 that, say, 450+(4/4) needs.
+            const bool pairAlone = plus.size() == 1 && minus.size() == 1;
+            if (pairAlone || !shareAValue(plus, minus))
                 out.push_back(makeNode(kind, plus, minus));
         }
     }

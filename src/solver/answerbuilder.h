@@ -29,7 +29,7 @@ struct CanonicalExpr
 // multiplied and divided), each part into terms, and a split is followed only
 // where both sides can reach their values. Answers with a pointless step (a
 // term of 1 in x and /, a value both added and subtracted or both multiplied
-// and divided in one run) are never built. Nodes found once are kept for the
+// and divided in a run of more than those two) are never built. Nodes found once are kept for the
 // builder's lifetime, so build one per search.
 class AnswerBuilder
 {
