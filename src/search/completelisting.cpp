@@ -24,8 +24,9 @@ QStringList Lines(const solver::CompleteResult &result)
 QString Summary(const solver::CompleteResult &result)
 {
     if (result.exact) {
-        return QStringLiteral("A complete search found ") +
-               QString::number(qsizetype(result.answers.size())) + QStringLiteral(" answers.");
+        const qsizetype count = qsizetype(result.answers.size());
+        return QStringLiteral("A complete search found ") + QString::number(count) +
+               (count == 1 ? QStringLiteral(" answer.") : QStringLiteral(" answers."));
     }
     return QStringLiteral("No exact answer: the nearest is ") +
            QString::fromStdString(solver::nearestText(result)) + QStringLiteral(" (") +

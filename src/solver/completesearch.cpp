@@ -13,9 +13,10 @@ namespace {
 enum class Ways { All, AnyOne };
 
 // The values are those of every expression, pointless steps included: a value
-// that only a pointless step reaches (such as 550+(3/3), where 3/3 cancels)
 // counts only once an answer without one is found, so each candidate is built
 // before it is taken, the next nearest tried when none of its answers stands.
+// (Leaving out a pointless step reaches the same value with fewer numbers, so
+// this is a safeguard: no value should ever be passed over.)
 CompleteResult search(std::span<const std::int32_t> numbers, std::int64_t target, Ways ways)
 {
     const SubsetValues values(numbers);
@@ -82,11 +83,13 @@ std::string nearestText(const CompleteResult &result)
 
 std::string completeSummary(const CompleteResult &result)
 {
-    const std::string count = std::to_string(result.answers.size());
+    const std::size_t count = result.answers.size();
+    const std::string counted = std::to_string(count);
     if (result.exact)
-        return count + " distinct answers.";
+        return counted + (count == 1 ? " distinct answer." : " distinct answers.");
     return "No exact answer: the nearest is " + nearestText(result) + " (" +
-           std::to_string(result.distance) + " away), " + count + " ways.";
+           std::to_string(result.distance) + " away), " + counted +
+           (count == 1 ? " way." : " ways.");
 }
 
 } // namespace solver

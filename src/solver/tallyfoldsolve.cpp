@@ -41,7 +41,8 @@ const char kUsage[] = "Usage: tallyfold-solve [--json] N1 N2 N3 N4 N5 N6 TARGET\
                       "           the summary still counts them all\n"
                       "  --help   show this help and exit\n"
                       "\n"
-                      "Exit status: 0 after a search, 2 for bad input.\n";
+                      "Exit status: 0 after a search, 1 when the output cannot be\n"
+                      "written, 2 for bad input.\n";
 
 struct Request
 {
@@ -113,15 +114,15 @@ std::string parseArguments(const std::vector<std::string_view> &arguments, Reque
             return what + " '" + std::string(values[i]) + "' is not a whole number";
         if (i == 6) {
             if (*value < 1 || *value > INT32_MAX) {
-                return "target " + std::string(values[i]) + " is outside 1 to " +
+                return "target '" + std::string(values[i]) + "' is outside 1 to " +
                        std::to_string(INT32_MAX);
             }
             request.target = static_cast<std::int32_t>(*value);
         } else {
             if (*value < 1 || *value > 100 ||
                 solver::boardTilesWith(static_cast<std::int32_t>(*value)) == 0) {
-                return what + " " + std::string(values[i]) +
-                       " is not a number of the board (it has 1 to 10, 25, 50, 75 and 100)";
+                return what + " '" + std::string(values[i]) +
+                       "' is not a number of the board (it has 1 to 10, 25, 50, 75 and 100)";
             }
             request.numbers[i] = static_cast<std::int32_t>(*value);
         }
@@ -199,6 +200,17 @@ std::string completeOutput(const Request &request)
     return out + "]}\n";
 }
 
+// The output is buffered: only a flush shows whether it could be written
+// (to a full disk, a closed pipe or a closed standard output).
+int finish()
+{
+    std::cout.flush();
+    if (std::cout.good())
+        return 0;
+    std::cerr << "tallyfold-solve: cannot write the output\n";
+    return 1;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -219,7 +231,7 @@ int main(int argc, char **argv)
     solver::BubbleSort(request.numbers);
     if (request.complete) {
         std::cout << completeOutput(request);
-        return std::cout.good() ? 0 : 1;
+        return finish();
     }
     solver::AnswerList answers;
     solver::SearchHooks hooks;
@@ -229,9 +241,10 @@ int main(int argc, char **argv)
     std::int32_t combinations = 0;
     core.search(request.numbers, request.target, running, combinations, hooks);
 
-    // The two lines the game's status label shows when a search finishes.
-    const std::string message = "Searched " + std::to_string(combinations) + " combinations: \n" +
-                                std::to_string(answers.size()) + " answers found.";
+    // The two lines the game's status label shows when a search finishes; its
+    // first line ends in a space there, which a JSON value has no use for.
+    const std::string counted = std::to_string(answers.size()) + " answers found.";
+    const std::string searched = "Searched " + std::to_string(combinations) + " combinations:";
     if (request.json) {
         std::string out = "{\"numbers\":[";
         for (std::size_t i = 0; i < 6; ++i)
@@ -240,12 +253,12 @@ int main(int argc, char **argv)
         out += ",\"combinations\":" + std::to_string(combinations) + ",\"answers\":[";
         for (std::size_t i = 0; i < answers.size(); ++i)
             out += (i ? "," : "") + jsonString(answers.items()[i]);
-        out += "],\"message\":" + jsonString(message) + "}\n";
+        out += "],\"message\":" + jsonString(searched + '\n' + counted) + "}\n";
         std::cout << out;
     } else {
         for (const std::string &answer : answers.items())
             std::cout << answer << '\n';
-        std::cout << message << '\n';
+        std::cout << searched << " \n" << counted << '\n';
     }
-    return std::cout.good() ? 0 : 1;
+    return finish();
 }

@@ -13,9 +13,12 @@ struct Result
     QString err;
 };
 
-Result solve(const QStringList &arguments)
+// output: where the program's standard output goes, when not to the test.
+Result solve(const QStringList &arguments, const QString &output = {})
 {
     QProcess process;
+    if (!output.isEmpty())
+        process.setStandardOutputFile(output);
     process.start(QStringLiteral(TALLYFOLD_SOLVE_PATH), arguments);
     Result result;
     if (!process.waitForFinished(30000)) {
@@ -45,6 +48,8 @@ private slots:
     void completeJson();
     void refusals_data();
     void refusals();
+    void writeFailure_data();
+    void writeFailure();
     void help();
 };
 
@@ -106,15 +111,16 @@ void TestSolverCli::json()
         answers << answer.toString();
     const QStringList lines = plain.out.chopped(1).split('\n');
     QCOMPARE(answers, lines.mid(0, 32));
+    // The label's line ends in a space; the message has no use for it.
     QCOMPARE(object.value("message").toString(),
-             QStringLiteral("Searched 210492 combinations: \n32 answers found."));
+             QStringLiteral("Searched 210492 combinations:\n32 answers found."));
 
     const Result none = solve({"3", "3", "2", "2", "1", "1", "999", "--json"});
     const QJsonObject empty = QJsonDocument::fromJson(none.out.toUtf8()).object();
     QVERIFY(empty.value("answers").isArray());
     QVERIFY(empty.value("answers").toArray().isEmpty());
     QCOMPARE(empty.value("message").toString(),
-             QStringLiteral("Searched 56885 combinations: \n0 answers found."));
+             QStringLiteral("Searched 56885 combinations:\n0 answers found."));
 }
 
 void TestSolverCli::complete_data()
@@ -126,7 +132,7 @@ void TestSolverCli::complete_data()
         << "(((75x3)-50)x(100+6))/25\n(((75x6)-100)x(50+3))/25\n2 distinct answers.\n";
     QTest::newRow("unreachable")
         << QStringList{"3", "3", "2", "2", "1", "1", "999", "--complete"}
-        << "(((2+1)x(2+1))x3)x3 = 81\nNo exact answer: the nearest is 81 (918 away), 1 ways.\n";
+        << "(((2+1)x(2+1))x3)x3 = 81\nNo exact answer: the nearest is 81 (918 away), 1 way.\n";
     // All use six numbers and are as long: the text's order decides.
     QTest::newRow("two nearest, simplest first")
         << QStringList{"--complete", "4", "3", "2", "2", "1", "1", "102"}
@@ -203,19 +209,19 @@ void TestSolverCli::refusals_data()
     QTest::newRow("a fraction") << QStringList{"1", "2", "3", "4", "5", "6", "500.5"}
                                 << "target '500.5' is not a whole number";
     QTest::newRow("11") << QStringList{"11", "2", "3", "4", "5", "6", "500"}
-                        << "number 1 11 is not a number of the board";
+                        << "number 1 '11' is not a number of the board";
     QTest::newRow("0") << QStringList{"1", "2", "3", "4", "5", "0", "500"}
-                       << "number 6 0 is not a number of the board";
+                       << "number 6 '0' is not a number of the board";
     QTest::newRow("a third 5") << QStringList{"5", "5", "5", "4", "3", "2", "500"}
                                << "5 is chosen more often than the board has it (twice)";
     QTest::newRow("two 100s") << QStringList{"100", "100", "5", "4", "3", "2", "500"}
                               << "100 is chosen more often than the board has it (once)";
     QTest::newRow("target 0") << QStringList{"1", "2", "3", "4", "5", "6", "0"}
-                              << "target 0 is outside 1 to 2147483647";
+                              << "target '0' is outside 1 to 2147483647";
     QTest::newRow("negative target") << QStringList{"1", "2", "3", "4", "5", "6", "-5"}
-                                     << "target -5 is outside 1 to 2147483647";
+                                     << "target '-5' is outside 1 to 2147483647";
     QTest::newRow("target too large") << QStringList{"1", "2", "3", "4", "5", "6", "2147483648"}
-                                      << "target 2147483648 is outside";
+                                      << "target '2147483648' is outside";
     QTest::newRow("target far too large")
         << QStringList{"1", "2", "3", "4", "5", "6", "99999999999999999999999"} << "is outside";
     QTest::newRow("unknown option")
@@ -248,6 +254,23 @@ void TestSolverCli::refusals()
     QVERIFY(result.err.startsWith("tallyfold-solve: "));
     QCOMPARE(result.err.count('\n'), 1);
     QVERIFY(result.err.endsWith('\n'));
+}
+
+void TestSolverCli::writeFailure_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("answers") << QStringList{"100", "75", "8", "5", "3", "2", "523"};
+    QTest::newRow("json") << QStringList{"--json", "100", "75", "8", "5", "3", "2", "523"};
+    QTest::newRow("complete") << QStringList{"--complete", "3", "3", "2", "2", "1", "1", "999"};
+}
+
+// A full disk takes nothing, and says so only when the buffer is flushed.
+void TestSolverCli::writeFailure()
+{
+    QFETCH(QStringList, arguments);
+    const Result result = solve(arguments, QStringLiteral("/dev/full"));
+    QCOMPARE(result.exitCode, 1);
+    QCOMPARE(result.err, QStringLiteral("tallyfold-solve: cannot write the output\n"));
 }
 
 void TestSolverCli::help()
