@@ -245,6 +245,9 @@ void TestSolverMathsMod::completeListingKeepsTheSimplest100()
         QCOMPARE(lines.at(i), QString::fromStdString(result.answers.at(std::size_t(i)).text));
     QCOMPARE(CompleteListing::Summary(result),
              QStringLiteral("A complete search found 126 answers."));
+    solver::CompleteResult one = result;
+    one.answers.resize(1);
+    QCOMPARE(CompleteListing::Summary(one), QStringLiteral("A complete search found 1 answer."));
 }
 
 void TestSolverMathsMod::labelAndButtonDuringSearch()
