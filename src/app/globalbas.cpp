@@ -74,7 +74,10 @@ qint16 ReadLowestTarget(const Variant &stored)
 {
     if (stored.equalsEmpty())
         return FirstRunLowestTarget;
-    return storedInt16(stored).value_or(FirstRunLowestTarget);
+    const auto n = storedInt16(stored);
+    if (!n || *n < SmallestTargetBound)
+        return FirstRunLowestTarget;
+    return *n;
 }
 
 qint16 ReadHighestTarget(const Variant &stored, qint16 lowestTarget)
@@ -82,7 +85,7 @@ qint16 ReadHighestTarget(const Variant &stored, qint16 lowestTarget)
     if (stored.equalsEmpty())
         return FirstRunHighestTarget;
     const auto n = storedInt16(stored);
-    if (!n || *n < lowestTarget)
+    if (!n || *n < SmallestTargetBound || *n < lowestTarget)
         return FirstRunHighestTarget;
     return *n;
 }

@@ -19,6 +19,10 @@ inline constexpr qint16 FirstRunLowestTarget = 101;
 inline constexpr qint16 FirstRunHighestTarget = 999;
 inline constexpr qint16 FirstRunTimerInterval = 1000;
 
+// The smallest target bound the settings window takes: a stored bound below
+// it (0 reads as nothing stored) falls back to its default.
+inline constexpr qint16 SmallestTargetBound = 1;
+
 // The value a later run falls back to for a missing or unusable tick period.
 inline constexpr qint16 SlowestTimerIntervalDefault = 950;
 

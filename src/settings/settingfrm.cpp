@@ -266,10 +266,10 @@ void SettingFrm::Acquire_Settings()
     GLOBALbas::TimerInterval = interval.value_or(GLOBALbas::SlowestTimerIntervalDefault);
     HS1->setValue(GLOBALbas::TimerInterval);
 
-    const auto lowest = settingsrules::storedNumber(fetch(QStringLiteral("LowestTarget")));
+    const auto lowest = settingsrules::storedTargetBound(fetch(QStringLiteral("LowestTarget")));
     Text1[0]->setText(lowest ? QString::number(*lowest) : settingsrules::LowestDefaultText);
 
-    const auto highest = settingsrules::storedNumber(fetch(QStringLiteral("HighestTarget")));
+    const auto highest = settingsrules::storedTargetBound(fetch(QStringLiteral("HighestTarget")));
     const auto lowestShown = platform::parseInt16(Text1[0]->text());
     if (!highest || (lowestShown && *lowestShown > *highest))
         Text1[1]->setText(settingsrules::HighestDefaultText);

@@ -1,5 +1,6 @@
 #include "settingsrules.h"
 
+#include "globalbas.h"
 #include "numericbox.h"
 
 namespace settingsrules {
@@ -11,9 +12,12 @@ qint16 secondsAtPosition(int position)
 
 BoxCheck checkLowestBox(const QString &lowest)
 {
-    if (platform::parseInt16(lowest))
-        return {};
-    return {true, LowestDefaultText, false};
+    const auto low = platform::parseInt16(lowest);
+    if (!low)
+        return {true, LowestDefaultText, false};
+    if (*low < GLOBALbas::SmallestTargetBound)
+        return {true, LowestDefaultText, true};
+    return {};
 }
 
 BoxCheck checkHighestBox(const QString &lowest, const QString &highest)
@@ -21,6 +25,8 @@ BoxCheck checkHighestBox(const QString &lowest, const QString &highest)
     const auto high = platform::parseInt16(highest);
     if (!high)
         return {true, HighestDefaultText, false};
+    if (*high < GLOBALbas::SmallestTargetBound)
+        return {true, HighestDefaultText, true};
     const auto low = platform::parseInt16(lowest);
     if (low && *high < *low)
         return {true, HighestDefaultText, true};
@@ -35,6 +41,14 @@ std::optional<qint16> storedNumber(const Variant &stored)
     if (!number)
         return std::nullopt;
     return roundToInt16(*number);
+}
+
+std::optional<qint16> storedTargetBound(const Variant &stored)
+{
+    const auto bound = storedNumber(stored);
+    if (!bound || *bound < GLOBALbas::SmallestTargetBound)
+        return std::nullopt;
+    return bound;
 }
 
 std::optional<int> storedTimeAllowedPosition(const Variant &stored)

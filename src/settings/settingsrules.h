@@ -30,8 +30,10 @@ struct BoxCheck
     bool showRangeMessage = false;      // tell the player why
 };
 
-// The lowest box takes any 16-bit number; an empty text, or one that is no
-// such number (overlong digits, pasted junk), is put back to the default.
+// The lowest box takes a 16-bit number of at least 1; an empty text, or one
+// that is no such number (overlong digits, pasted junk), is put back to the
+// default, and so is 0 or less, with the range message: the store could not
+// keep it (a stored 0 reads as nothing stored).
 BoxCheck checkLowestBox(const QString &lowest);
 
 // The highest box likewise, and it must not be below the lowest box (equal is
@@ -43,6 +45,9 @@ BoxCheck checkHighestBox(const QString &lowest, const QString &highest);
 // value (the store's one test for "nothing stored"), and also for a value
 // that is no 16-bit number, which only a damaged store can hold.
 std::optional<qint16> storedNumber(const Variant &stored);
+
+// A stored target bound, or nothing where the boxes would refuse it.
+std::optional<qint16> storedTargetBound(const Variant &stored);
 
 // A stored list position of the time-allowed list, or nothing when there is
 // none or it names no item of the list.

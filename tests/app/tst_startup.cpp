@@ -126,6 +126,10 @@ void TestStartup::readingRules_data()
     QTest::newRow("highest below lowest") << "HighestTarget" << 100 << 30 << 101 << 999 << 950;
     QTest::newRow("highest equal lowest") << "HighestTarget" << 101 << 30 << 101 << 101 << 950;
     QTest::newRow("highest beyond 16 bits") << "HighestTarget" << 70000 << 30 << 101 << 999 << 950;
+    // A DWORD of 4294967295 reads as -1: no target the settings window takes.
+    QTest::newRow("lowest -1") << "LowestTarget" << -1 << 30 << 101 << 999 << 950;
+    QTest::newRow("lowest 1") << "LowestTarget" << 1 << 30 << 1 << 999 << 950;
+    QTest::newRow("highest -1") << "HighestTarget" << -1 << 30 << 101 << 999 << 950;
     QTest::newRow("interval 0") << "TimerInterval" << 0 << 30 << 101 << 999 << 950;
     QTest::newRow("interval 949") << "TimerInterval" << 949 << 30 << 101 << 999 << 950;
     QTest::newRow("interval 950") << "TimerInterval" << 950 << 30 << 101 << 999 << 950;

@@ -270,8 +270,8 @@ void TestSettingFrm::unusableStoredValuesReadAsAbsent()
     // Only a damaged or hand-edited store holds these; the window must come
     // up with usable values rather than an empty list or an unreadable box.
     storeDword("TimeAllowed", 9);
-    storeDword("LowestTarget", 100000);
-    storeDword("HighestTarget", -70000);
+    storeDword("LowestTarget", -1); // 4294967295 as a DWORD
+    storeDword("HighestTarget", 100000);
     REGbas::StoreSetting(REGbas::HkeyCurrentUser, Key, "TimerInterval", QStringLiteral("fast"),
                          REGbas::RegSz);
     auto w = newWindow();
@@ -406,6 +406,11 @@ void TestSettingFrm::targetBoxCheck_data()
     row("lowest overlong", 0, "99999999999", "999", true, "101", false);
     row("lowest just too large", 0, "32768", "999", true, "101", false);
     row("lowest pasted junk", 0, "12ab", "999", true, "101", false);
+    // A stored 0 reads back as nothing stored, so the store cannot keep it.
+    row("lowest 0", 0, "0", "0", true, "101", true);
+    row("lowest pasted negative", 0, "-5", "999", true, "101", true);
+    row("lowest 1", 0, "1", "999", false, "1", false);
+    row("highest 0", 1, "0", "0", true, "999", true);
     row("highest empty", 1, "101", "", true, "999", false);
     row("highest below lowest", 1, "600", "500", true, "999", true);
     row("highest equal to lowest", 1, "600", "600", false, "600", false);
