@@ -1,6 +1,7 @@
 #include "numericbox.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -45,6 +46,16 @@ std::optional<qint16> parseInt16(const QString &text)
 
 namespace {
 
+QString digitsOf(const QString &text)
+{
+    QString digits;
+    for (const QChar c : text) {
+        if (c >= u'0' && c <= u'9')
+            digits += c;
+    }
+    return digits;
+}
+
 class DigitKeyFilter : public QObject
 {
 public:
@@ -58,10 +69,19 @@ protected:
         if (event->type() != QEvent::KeyPress)
             return QObject::eventFilter(watched, event);
         const auto *key = static_cast<QKeyEvent *>(event);
+        // A paste by key puts in the digits of the clipboard's text alone.
+        if (key->matches(QKeySequence::Paste)) {
+            if (auto *edit = qobject_cast<QLineEdit *>(watched); edit && !edit->isReadOnly())
+                edit->insert(digitsOf(QGuiApplication::clipboard()->text()));
+            return true;
+        }
         const QString text = key->text();
         // Keys that type nothing (arrows, Delete, Home...) move about the
-        // box as usual; Escape is left to the window, which closes.
-        if (text.isEmpty() || key->key() == Qt::Key_Escape)
+        // box as usual, and so do the editing shortcuts (select all, copy,
+        // cut, undo), whose text is a control character; Escape is left to
+        // the window, which closes.
+        const bool shortcut = key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
+        if (text.isEmpty() || shortcut || key->key() == Qt::Key_Escape)
             return false;
         const bool keep = text.size() == 1 && isDigitBoxKey(text.at(0).unicode());
         return !keep;
@@ -74,11 +94,7 @@ private:
     static bool filterInputMethod(QObject *watched, QInputMethodEvent *event)
     {
         const QString commit = event->commitString();
-        QString digits;
-        for (const QChar c : commit) {
-            if (c >= u'0' && c <= u'9')
-                digits += c;
-        }
+        const QString digits = digitsOf(commit);
         if (digits.size() == commit.size())
             return false;
         QInputMethodEvent kept(event->preeditString(), event->attributes());

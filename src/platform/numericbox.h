@@ -25,9 +25,10 @@ std::optional<qint16> parseInt16(const QString &text);
 
 // Makes `edit` swallow every typed character whose code is not kept by
 // isDigitBoxKey, and every character but '0'-'9' that an input method
-// commits. Keys that type nothing (arrows, Delete, Home...) still work;
-// so does pasting from the context menu, which is why the text still has to
-// be checked.
+// commits or a paste by key brings. Keys that type nothing (arrows, Delete,
+// Home...) and the editing shortcuts (select all, copy, cut, undo) still
+// work; so does pasting from the context menu, which is why the text still
+// has to be checked.
 void installDigitKeyFilter(QLineEdit *edit);
 
 // Runs `validate` when the focus leaves `edit` for another control of the same

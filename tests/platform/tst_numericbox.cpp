@@ -1,6 +1,8 @@
 #include "numericbox.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -78,8 +80,16 @@ void tst_NumericBox::typingKeepsDigitsOnly()
     QTest::keyClick(&edit, Qt::Key_Delete);
     QCOMPARE(edit.text(), QStringLiteral("2"));
     QTest::keyClick(&edit, Qt::Key_Return);
-    QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(edit.text(), QStringLiteral("2"));
+    // The editing shortcuts work; a paste brings only its digits.
+    QGuiApplication::clipboard()->setText(QStringLiteral(" 7a-8\n"));
+    QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(edit.text(), QStringLiteral("782"));
+    QTest::keyClick(&edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(&edit, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("782"));
+    QTest::keyClicks(&edit, "5");
+    QCOMPARE(edit.text(), QStringLiteral("5"));
 }
 
 void tst_NumericBox::inputMethodKeepsDigitsOnly()
