@@ -4,6 +4,7 @@
 #include "designfont.h"
 #include "graphicsbas.h"
 #include "inputcodes.h"
+#include "labelaction.h"
 #include "twips.h"
 
 #include <QEvent>
@@ -97,6 +98,10 @@ void AboutFrm::createControls()
     Label4->setCursor(Qt::PointingHandCursor); // it reads as a link, so it points like one
     Label4->setFocusPolicy(Qt::StrongFocus);   // and, like a link, takes the keyboard
     Label4->installEventFilter(this);
+    platform::setLabelAction(*Label4, {QAccessible::Link,
+                                       QAccessibleActionInterface::pressAction(),
+                                       [this] { Label4_Click(); },
+                                       {}});
 
     ButtonEx1 = new ButtonEx(this);
     ButtonEx1->setObjectName(QStringLiteral("ButtonEx1_0"));

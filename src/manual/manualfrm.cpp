@@ -3,6 +3,7 @@
 #include "designfont.h"
 #include "globalbas.h"
 #include "graphicsbas.h"
+#include "labelaction.h"
 #include "messagebox.h"
 #include "numericbox.h"
 #include "twips.h"
@@ -16,6 +17,7 @@
 #include <QRectF>
 
 #include <algorithm>
+#include <limits>
 
 using platform::rgbColour;
 
@@ -69,6 +71,12 @@ QRectF labelPlace(int index)
     return QRectF(LabelLeft + LabelStep * column, RowTops[row], LabelWidth, LabelHeight);
 }
 
+bool isDigits(const QString &text)
+{
+    return !text.isEmpty() &&
+           std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
 bool isEnter(const QEvent &keyPress)
 {
     const int key = static_cast<const QKeyEvent &>(keyPress).key();
@@ -108,6 +116,10 @@ void ManualFrm::createControls()
         // focus from the target box, whose check runs when it loses it.
         label->setFocusPolicy(Qt::TabFocus);
         label->installEventFilter(this);
+        // A check box to a screen reader, chosen and freed by its action.
+        platform::setLabelAction(
+            *label, {QAccessible::CheckBox, QAccessibleActionInterface::toggleAction(),
+                     [this, i] { l1_Click(qint16(i)); }, [this, i] { return isChosen(i); }});
         l1[i] = label;
         setLabelColours(i, FreeBack, FreeFore);
     }
@@ -121,6 +133,13 @@ void ManualFrm::createControls()
     Text1->setGeometry(toPixels(Text1Place));
     Text1->setAlignment(Qt::AlignCenter);
     Label1->setBuddy(Text1); // names the box for assistive technologies
+    // The caption gives the game's own range; any target up to the largest
+    // the search takes is accepted.
+    const QString range = QStringLiteral("A target from %1 to %2")
+                              .arg(LowestTarget)
+                              .arg(std::numeric_limits<qint16>::max());
+    Text1->setToolTip(range);
+    Text1->setAccessibleDescription(range);
     Text1->setFont(designFont(SansSerif, 24));
     platform::installDigitKeyFilter(Text1);
     // A refused check also drops the click whose press moved the focus, so a
@@ -152,12 +171,12 @@ void ManualFrm::setLabelColours(int index, platform::OleColour back, platform::O
     l1[index]->setPalette(colours);
 }
 
-bool ManualFrm::isSelected(int index) const
+bool ManualFrm::isChosen(int index) const
 {
-    return m_labelBack[index] == SelectedBack;
+    return index >= 0 && index < LabelCount && m_labelBack[index] == SelectedBack;
 }
 
-int ManualFrm::labelIndex(const QObject *object) const
+int ManualFrm::numberIndex(const QObject *object) const
 {
     const auto found = std::find(l1.begin(), l1.end(), object);
     return found == l1.end() ? -1 : static_cast<int>(found - l1.begin());
@@ -169,14 +188,15 @@ void ManualFrm::l1_Click(qint16 index)
         return;
     if (m_labelBack[index] == FreeBack) {
         // A seventh choice is simply not taken.
-        if (m_selectionCount < NumbersToChoose) {
-            setLabelColours(index, SelectedBack, SelectedFore);
-            ++m_selectionCount;
-        }
+        if (m_selectionCount >= NumbersToChoose)
+            return;
+        setLabelColours(index, SelectedBack, SelectedFore);
+        ++m_selectionCount;
     } else {
         setLabelColours(index, FreeBack, FreeFore);
         --m_selectionCount;
     }
+    platform::announceCheckedChange(*l1[index]);
 }
 
 void ManualFrm::Text1_KeyPress(qint16 &keyAscii)
@@ -193,11 +213,15 @@ void ManualFrm::Text1_Validate(bool &cancel)
         cancel = true;
         return;
     }
-    // Pasted text may be no number at all or too large for 16 bits; both are
-    // refused like a target that is too small.
+    // Pasted text may be no number at all, refused like a target that is too
+    // small; a number too large for 16 bits is told so.
     const std::optional<qint16> target = platform::parseInt16(text);
     if (!target || *target < LowestTarget) {
-        platform::showInformation(this, QStringLiteral("The target must be more than 101"),
+        const bool tooLarge = !target && isDigits(text.trimmed());
+        platform::showInformation(this,
+                                  tooLarge ? QStringLiteral("The target must be %1 or less")
+                                                 .arg(std::numeric_limits<qint16>::max())
+                                           : QStringLiteral("The target must be more than 101"),
                                   QStringLiteral("Invalid Target."));
         Text1->setText(DefaultTarget);
         cancel = true;
@@ -229,7 +253,7 @@ void ManualFrm::Command1_Click()
     GLOBALbas::ChosenNumbers = QList<qint32>(NumbersToChoose + 1, 0);
     int k = 0;
     for (int i = 0; i < LabelCount && k < NumbersToChoose; ++i) {
-        if (!isSelected(i))
+        if (!isChosen(i))
             continue;
         const QString caption = l1[i]->text();
         if (m_main.Label2[k])
@@ -249,7 +273,7 @@ bool ManualFrm::eventFilter(QObject *watched, QEvent *event)
         Command1->click();
         return true;
     }
-    const int index = labelIndex(watched);
+    const int index = numberIndex(watched);
     if (index < 0)
         return QDialog::eventFilter(watched, event);
     switch (event->type()) {

@@ -41,6 +41,9 @@ public:
 
     // How many number labels are selected (0 to 6).
     qint16 SelectionCount() const { return m_selectionCount; }
+    // Whether number label `index` is chosen, and which label object is.
+    bool isChosen(int index) const;
+    int numberIndex(const QObject *object) const;
 
     QGroupBox *Frame1 = nullptr;
     std::array<QLabel *, LabelCount> l1{};
@@ -56,8 +59,6 @@ private:
     void createControls();
     void Form_Load();
     void setLabelColours(int index, platform::OleColour back, platform::OleColour fore);
-    bool isSelected(int index) const;
-    int labelIndex(const QObject *object) const;
     // A key on a number: Space toggles it, the arrows move the focus.
     bool numberKey(int index, int key);
 

@@ -9,6 +9,7 @@
 #include "messagebox.h"
 #include "twips.h"
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -206,6 +207,18 @@ void TestManualFrm::choosingNumbers()
     QVERIFY(looksFree(m_frm->l1[0]));
     QVERIFY(m_messages.isEmpty());
 
+    // To a screen reader each is a check box named by its number, checked
+    // while chosen, and its toggle action is a click.
+    QAccessibleInterface *seven = QAccessible::queryAccessibleInterface(m_frm->l1[SecondSeven]);
+    QCOMPARE(seven->role(), QAccessible::CheckBox);
+    QCOMPARE(seven->text(QAccessible::Name), QStringLiteral("7"));
+    QVERIFY(seven->state().checkable && seven->state().checked);
+    seven->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    QVERIFY(!seven->state().checked);
+    QVERIFY(looksFree(m_frm->l1[SecondSeven]));
+    seven->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    QVERIFY(seven->state().checked);
+
     // Freeing one makes room for another; then the freed one cannot come back.
     click(SecondSeven);
     QCOMPARE(m_frm->SelectionCount(), 5);
@@ -280,30 +293,32 @@ void TestManualFrm::targetCheck_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("accepted");
-    QTest::addColumn<bool>("message");
+    QTest::addColumn<QString>("message"); // empty for none
     QTest::addColumn<QString>("after");
 
-    QTest::newRow("100") << "100" << false << true << "101";
-    QTest::newRow("0") << "0" << false << true << "101";
-    QTest::newRow("negative") << "-500" << false << true << "101";
-    QTest::newRow("empty") << "" << false << false << "101";
-    QTest::newRow("101") << "101" << true << false << "101";
-    QTest::newRow("1500") << "1500" << true << false << "1500";
-    QTest::newRow("16-bit top") << "32767" << true << false << "32767";
-    QTest::newRow("pasted letters") << "12ab" << false << true << "101";
-    QTest::newRow("pasted word") << "abc" << false << true << "101";
-    QTest::newRow("pasted blank") << " " << false << true << "101";
-    QTest::newRow("past 16 bits") << "40000" << false << true << "101";
-    QTest::newRow("huge") << "99999999999999999999" << false << true << "101";
-    QTest::newRow("pasted with blanks") << " 250 " << true << false << "250";
-    QTest::newRow("leading zeros") << "0200" << true << false << "200";
+    const QString tooLarge = QStringLiteral("The target must be 32767 or less");
+    QTest::newRow("100") << "100" << false << TooSmall << "101";
+    QTest::newRow("0") << "0" << false << TooSmall << "101";
+    QTest::newRow("negative") << "-500" << false << TooSmall << "101";
+    QTest::newRow("empty") << "" << false << QString() << "101";
+    QTest::newRow("101") << "101" << true << QString() << "101";
+    QTest::newRow("1500") << "1500" << true << QString() << "1500";
+    QTest::newRow("16-bit top") << "32767" << true << QString() << "32767";
+    QTest::newRow("pasted letters") << "12ab" << false << TooSmall << "101";
+    QTest::newRow("pasted word") << "abc" << false << TooSmall << "101";
+    QTest::newRow("pasted blank") << " " << false << TooSmall << "101";
+    QTest::newRow("just past 16 bits") << "32768" << false << tooLarge << "101";
+    QTest::newRow("past 16 bits") << "40000" << false << tooLarge << "101";
+    QTest::newRow("huge") << "99999999999999999999" << false << tooLarge << "101";
+    QTest::newRow("pasted with blanks") << " 250 " << true << QString() << "250";
+    QTest::newRow("leading zeros") << "0200" << true << QString() << "200";
 }
 
 void TestManualFrm::targetCheck()
 {
     QFETCH(QString, text);
     QFETCH(bool, accepted);
-    QFETCH(bool, message);
+    QFETCH(QString, message);
     QFETCH(QString, after);
 
     m_frm->Text1->setText(text);
@@ -311,9 +326,9 @@ void TestManualFrm::targetCheck()
     m_frm->Text1_Validate(cancel);
     QCOMPARE(cancel, !accepted);
     QCOMPARE(m_frm->Text1->text(), after);
-    QCOMPARE(m_messages.size(), message ? 1 : 0);
-    if (message) {
-        QCOMPARE(m_messages[0].text, TooSmall);
+    QCOMPARE(m_messages.size(), message.isEmpty() ? 0 : 1);
+    if (!message.isEmpty()) {
+        QCOMPARE(m_messages[0].text, message);
         QCOMPARE(m_messages[0].title, TooSmallTitle);
     }
 }
@@ -358,7 +373,7 @@ void TestManualFrm::confirmingChecksTheTargetFirst()
     typeTarget(QStringLiteral("99999"));
     m_frm->Command1->click();
     QCOMPARE(m_messages.size(), 2);
-    QCOMPARE(m_messages[1].text, TooSmall);
+    QCOMPARE(m_messages[1].text, QStringLiteral("The target must be 32767 or less"));
     QVERIFY(m_frm->Text1->hasFocus());
     QVERIFY(m_frm->isVisible());
     QCOMPARE(GLOBALbas::ManualSetupReady, platform::BoolFalse);
