@@ -172,6 +172,9 @@ void GameFrm::createGameControls()
 
     LBa = newLabel(m_client, QStringLiteral("LBa"));
     LBa->setText(QStringLiteral("lba"));
+    // Its design caption is never shown; until a search speaks through it,
+    // a listener hears what it is for. Each status sets its own name again.
+    LBa->setAccessibleName(QStringLiteral("Search status"));
     LBa->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setColours(LBa, rgbColour(128, 128, 128), rgbColour(255, 255, 255), Background::Filled);
     LBa->hide();

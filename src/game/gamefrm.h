@@ -154,6 +154,7 @@ private:
     void setCmdAnswerCaption(const QString &caption) override;
     void setCmdAnswerEnabled(bool enabled) override;
     void setCmdAnswerVisible(bool visible) override;
+    void clockStopped(ClockStop how) override;
     void setTimerEnabled(bool enabled) override;
     void setDialValue(int value) override;
     QString targetCaption() const override;

@@ -41,6 +41,8 @@ QString GameFrm::cmdAnswerCaption() const
 void GameFrm::setCmdAnswerCaption(const QString &caption)
 {
     cmdAnswer->setText(caption);
+    // Told once, when the button takes the focus as the time runs out.
+    cmdAnswer->setAccessibleDescription(QString());
 }
 
 void GameFrm::setCmdAnswerEnabled(bool enabled)
@@ -51,6 +53,16 @@ void GameFrm::setCmdAnswerEnabled(bool enabled)
 void GameFrm::setCmdAnswerVisible(bool visible)
 {
     cmdAnswer->setVisible(visible);
+}
+
+void GameFrm::clockStopped(ClockStop how)
+{
+    // A screen reader reads the description with the button that takes the
+    // focus, so the player hears why the clock went quiet.
+    cmdAnswer->setAccessibleDescription(how == ClockStop::TimeUp ? QStringLiteral("Time is up.")
+                                                                 : QString());
+    // Enter must not deal a new board before the answers were seen.
+    cmdAnswer->setFocus(Qt::OtherFocusReason);
 }
 
 void GameFrm::setTimerEnabled(bool enabled)
@@ -97,6 +109,11 @@ void GameFrm::setLabelCaption(int label, const QString &caption)
 
 void GameFrm::setTileVisible(int tile, bool visible)
 {
+    // Hiding the focused tile would pass the focus on to the next one, and on
+    // the sixth pick through every tile going: it goes to the game button at
+    // once when that is ready.
+    if (!visible && btnPick.at(tile)->hasFocus() && Command1->isEnabled())
+        Command1->setFocus(Qt::TabFocusReason);
     btnPick.at(tile)->setVisible(visible);
 }
 
@@ -107,6 +124,7 @@ void GameFrm::setInstructionsVisible(bool visible)
 
 void GameFrm::setStatusCaption(const QString &caption)
 {
+    LBa->setAccessibleName(QString()); // named by its text, told at each change
     LBa->setText(caption);
 }
 

@@ -1,9 +1,14 @@
 #include "gamewindow.h"
 
+#include "focusring.h"
 #include "gamefrm.h"
+#include "outsideclose.h"
 
 GameFrm *createGameWindow()
 {
+    // Every window of the game shows where the keyboard is, plainly.
+    platform::showKeyboardFocus();
+    platform::closeWindowsDestroyedOutside();
     auto *window = new GameFrm;
     // Deleted when it closes; GameFrm holds the deletion back while any of
     // the game is still running on it (a roll, a search, a dialog).

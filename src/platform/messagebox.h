@@ -12,6 +12,10 @@ namespace platform {
 // text, a title and an OK button. It returns when the user has closed it.
 void showInformation(QWidget *parent, const QString &text, const QString &title);
 
+// The least width of such a box with `title`, so that its frame shows the
+// title whole.
+int messageBoxWidthForTitle(const QString &title);
+
 // Tests route messages here instead of a modal box so that nothing waits on a
 // dialog; pass an empty function to restore the real box.
 using MessageSink = std::function<void(const QString &text, const QString &title)>;

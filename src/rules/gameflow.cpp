@@ -28,20 +28,23 @@ void GameFlow::btnPick_Click(qint16 index)
         return;
     const int label = NumberBoard::labelForPick(
         index, [this](int l) { return m_view.labelCaption(l).isEmpty(); });
+    m_chosenNumbers.append(m_board.value(index));
+    const bool sixth = m_chosenNumbers.size() - 1 == NumberBoard::LabelCount;
+    // The game button is ready before any tile goes, so that the keyboard
+    // can move straight to it rather than through the tiles being hidden.
+    if (sixth)
+        m_view.setCommand1Enabled(true);
     if (label >= 0) {
         m_view.setLabelCaption(label, m_board.Tag(index));
         m_view.setTileVisible(index, false);
     }
-    m_chosenNumbers.append(m_board.value(index));
-
-    if (m_chosenNumbers.size() - 1 != NumberBoard::LabelCount)
+    if (!sixth)
         return;
     // The sixth pick: the board goes away and the numbers line up, largest first.
     for (int tile = 0; tile < NumberBoard::TileCount; ++tile)
         m_view.setTileVisible(tile, false);
     m_view.setInstructionsVisible(false);
     BubbleSort(m_chosenNumbers);
-    m_view.setCommand1Enabled(true);
     for (int l = 0; l < NumberBoard::LabelCount; ++l)
         m_view.setLabelCaption(l, QString::number(m_chosenNumbers.at(l)));
 }
@@ -80,6 +83,7 @@ void GameFlow::stopClock()
     m_view.setCommand1Caption(PlayAgain);
     m_view.setCmdAnswerVisible(true);
     m_view.setCmdAnswerEnabled(true);
+    m_view.clockStopped(GameView::ClockStop::ByPlayer);
 }
 
 void GameFlow::playAgain()
@@ -120,6 +124,7 @@ void GameFlow::Timer1_Timer()
         m_view.setTimerEnabled(false);
         m_view.setCmdAnswerVisible(true);
         m_elapsedSeconds = 0;
+        m_view.clockStopped(GameView::ClockStop::TimeUp);
     }
 }
 

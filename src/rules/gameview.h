@@ -23,6 +23,12 @@ public:
     virtual void setCmdAnswerEnabled(bool enabled) = 0;
     virtual void setCmdAnswerVisible(bool visible) = 0;
 
+    // The clock has stopped and the answers can be shown: the player stopped
+    // it, or the time ran out. The window puts the keyboard on "Show
+    // Answer(s)", so that Enter shows the answers rather than dealing anew.
+    enum class ClockStop { ByPlayer, TimeUp };
+    virtual void clockStopped(ClockStop how) = 0;
+
     virtual void setTimerEnabled(bool enabled) = 0;
     virtual void setDialValue(int value) = 0;
 

@@ -120,6 +120,7 @@ void SettingFrm::createTimingTab()
 
     cptest = new VelCProg(page);
     cptest->setObjectName(QStringLiteral("cptest"));
+    cptest->setAccessibleName(QStringLiteral("Preview of the clock"));
     cptest->setGeometry(twips(3870, 90, 1560, 1560));
     loadPreviewDesign();
 

@@ -1,9 +1,10 @@
 #!/usr/bin/python3
-"""Plays a whole game and changes a setting through the accessibility bus
-alone: every control is found by its role and name, read through its
-interfaces and pressed through its actions, as a screen reader would.
-Prints the main window's tree in the answers state. Exits non-zero on the
-first thing that does not work, naming it."""
+"""Plays a whole game to the end of its clock, changes a setting and sets up
+a board by hand through the accessibility bus alone: every control is found
+by its role and name, read through its interfaces and pressed or toggled
+through its actions, as a screen reader would. Prints the main window's tree
+in the answers state. Exits non-zero on the first thing that does not work,
+naming it."""
 import os
 import re
 import sys
@@ -12,7 +13,7 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-DEADLINE = time.monotonic() + 50
+DEADLINE = time.monotonic() + 100
 
 
 def fail(message):
@@ -21,19 +22,22 @@ def fail(message):
 
 
 # What a listener hears: new names (Qt sends the object, not the name, with
-# each) and the clock's values.
-heard = {"names": 0, "clock": 0}
+# each), the dials' descriptions (their values) and changed states.
+heard = {"names": 0, "clock": 0, "checked": 0}
 
 
 def listen(event):
     if event.type.startswith("object:property-change:accessible-name"):
         heard["names"] += 1
-    elif event.type.startswith("object:property-change:accessible-value"):
+    elif event.type.startswith("object:property-change:accessible-description"):
         heard["clock"] += 1
+    elif event.type.startswith("object:state-changed:checked"):
+        heard["checked"] += 1
 
 
 pyatspi.Registry.registerEventListener(
-    listen, "object:property-change:accessible-name", "object:property-change:accessible-value")
+    listen, "object:property-change:accessible-name",
+    "object:property-change:accessible-description", "object:state-changed:checked")
 
 
 def pump():
@@ -159,19 +163,27 @@ print(f"accessibility: target {target}")
 clock = find(window, pyatspi.ROLE_DIAL)
 if not clock:
     fail("no dial on the main window")
-value = clock.queryValue()
-poll("the clock to tick", lambda: value.currentValue >= 1, 5)
-match = re.fullmatch(r"Clock: (\d+) seconds left", clock.name or "")
-if not match:
-    fail(f"the clock is named {clock.name!r}")
-print(f"accessibility: clock at {value.currentValue:g} of {value.maximumValue:g}, "
-      f"named {clock.name!r}")
+seconds_left = re.compile(r"Clock: (\d+) seconds left")
+poll("the clock to tick", lambda: seconds_left.fullmatch(clock.name or "")
+     and int(seconds_left.fullmatch(clock.name).group(1)) < 30, 5)
+print(f"accessibility: the clock is named {clock.name!r}, described {clock.description!r}")
 poll("the clock's value to be announced", lambda: heard["clock"] >= 1)
+try:
+    actions = clock.queryAction()
+    if actions.nActions:
+        fail(f"the clock offers actions: {[actions.getName(i) for i in range(actions.nActions)]}")
+except NotImplementedError:
+    pass
 
-press(game_button)
-poll("PLAY AGAIN", lambda: game_button.name == "PLAY AGAIN")
+# The time runs out: the keyboard goes to Show Answer(s), which says why.
+poll("the time to run out", lambda: game_button.name == "PLAY AGAIN", 40)
 answer_button = poll("Show Answer(s)",
                      lambda: find(window, pyatspi.ROLE_PUSH_BUTTON, "Show Answer(s)"))
+poll("the focus on Show Answer(s)",
+     lambda: answer_button.getState().contains(pyatspi.STATE_FOCUSED))
+if answer_button.description != "Time is up.":
+    fail(f"Show Answer(s) is described {answer_button.description!r}")
+print("accessibility: time up, the focus on Show Answer(s): " + answer_button.description)
 search_started = time.monotonic()
 names_before = heard["names"]
 press(answer_button)
@@ -238,3 +250,24 @@ def stored():
 
 poll(f"{wanted} in the settings file", stored, 5)
 print(f"accessibility: the settings window stored {wanted}")
+
+# A board set up by hand: the numbers are check boxes toggled through the bus.
+menu = find(window, pyatspi.ROLE_MENU_ITEM, "Manual setup")
+if not menu:
+    fail("no menu command named Manual setup")
+press(menu)
+manual = poll("the manual setup window",
+              lambda: find(app, pyatspi.ROLE_DIALOG, "Manual Overide"), 10)
+checked_before = heard["checked"]
+wanted_numbers = ["100", "75", "8", "5", "3", "2"]
+for number in wanted_numbers:
+    box = poll(f"the number {number}", lambda: find(manual, pyatspi.ROLE_CHECK_BOX, number))
+    press(box)
+    poll(f"{number} to be chosen", lambda: box.getState().contains(pyatspi.STATE_CHECKED))
+poll("the choices to be announced", lambda: heard["checked"] - checked_before >= 6)
+target_box = poll("the target box", lambda: find(manual, pyatspi.ROLE_TEXT))
+target_box.queryEditableText().setTextContents("523")
+press(poll("Find Answers", lambda: find(manual, pyatspi.ROLE_PUSH_BUTTON, "Find Answers")))
+poll("the manual setup's search to finish", lambda: find(
+    window, pyatspi.ROLE_LABEL, re.compile(r"Searched 210492 combinations: \n32 answers found\.")), 30)
+print("accessibility: a board set up by hand through the bus was searched")

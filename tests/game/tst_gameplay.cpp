@@ -17,6 +17,7 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -133,6 +134,9 @@ void TestGamePlay::wholeGameWithFinishedSearch()
     QCOMPARE(window->ElapsedSeconds(), 0);
     QVERIFY(window->controls().cmdAnswer->isVisible());
     QVERIFY(!window->controls().List1->isVisible());
+    // Enter now shows the answers, and a screen reader hears why.
+    QCOMPARE(window->focusWidget(), window->controls().cmdAnswer);
+    QCOMPARE(window->controls().cmdAnswer->accessibleDescription(), QStringLiteral("Time is up."));
 
     // Searching: the menu command that would start another search is off.
     bool menuOffDuringSearch = false;
@@ -291,16 +295,18 @@ void TestGamePlay::wholeGameWithTheKeyboard()
         press(key);
         QCOMPARE(focused(), window->controls().btnPick[focusAfter]);
     }
-    press(Qt::Key_Space); // the sixth pick: on to the game button
+    QSignalSpy focusMoves(qApp, &QApplication::focusChanged);
+    press(Qt::Key_Space); // the sixth pick: straight on to the game button
     QCOMPARE(labelTexts(*window), (QStringList{"100", "75", "8", "5", "3", "2"}));
     QCOMPARE(focused(), window->controls().Command1);
+    QCOMPARE(focusMoves.count(), 1);
 
     press(Qt::Key_Return); // START: returns once the target has rolled
     QCOMPARE(window->controls().Command1->text(), QStringLiteral("STOP"));
     press(Qt::Key_Space);
     QCOMPARE(window->controls().Command1->text(), QStringLiteral("PLAY AGAIN"));
-    press(Qt::Key_Tab);
-    QCOMPARE(focused(), window->controls().cmdAnswer);
+    QCOMPARE(focused(), window->controls().cmdAnswer); // not on PLAY AGAIN
+    QVERIFY(window->controls().cmdAnswer->accessibleDescription().isEmpty());
     press(Qt::Key_Enter); // returns when the search has finished
     QCOMPARE(window->controls().cmdAnswer->text(), QStringLiteral("Search Finished"));
     QCOMPARE(window->controls().List1->count(), 32);

@@ -1,13 +1,20 @@
-// Colour values (plain and system), the twips conversions and URL opening.
+// Colour values (plain and system), the twips conversions, URL opening, the
+// keyboard's focus ring and the message box's width.
 
 #include "colour.h"
+#include "focusring.h"
+#include "messagebox.h"
 #include "shell.h"
 #include "twips.h"
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 
 class TestPlatformBasics : public QObject
 {
@@ -18,6 +25,8 @@ private slots:
     void systemColoursFollowThePalette();
     void twipsAtNinetySixDpi();
     void mailLinkReachesTheMailProgram();
+    void focusRingFollowsTheKeyboard();
+    void messageBoxIsWideEnoughForItsTitle();
 };
 
 // Stands in for the user's mail program.
@@ -87,6 +96,59 @@ void TestPlatformBasics::mailLinkReachesTheMailProgram()
     QCOMPARE(url.path(), QStringLiteral("author@example.org"));
     QCOMPARE(url.query(QUrl::FullyDecoded),
              QStringLiteral("subject=The Tallyfold Numbers Game: 1.0 &body="));
+}
+
+void TestPlatformBasics::focusRingFollowsTheKeyboard()
+{
+    platform::showKeyboardFocus();
+    QWidget window;
+    auto *layout = new QHBoxLayout(&window);
+    auto *first = new QLineEdit(&window);
+    auto *second = new QLineEdit(&window);
+    layout->addWidget(first);
+    layout->addWidget(second);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    first->setFocus();
+    QCOMPARE(platform::keyboardFocusRingTarget(), nullptr); // no key pressed yet
+
+    QTest::keyClick(first, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), second);
+    QCOMPARE(platform::keyboardFocusRingTarget(), second);
+    // The ring lies round the control, outside it, and above it.
+    const QWidget *ring = nullptr;
+    for (const QWidget *child : window.findChildren<QWidget *>()) {
+        if (child != first && child != second && child->isVisible())
+            ring = child;
+    }
+    QVERIFY(ring);
+    QCOMPARE(ring->geometry(), second->geometry().adjusted(-3, -3, 3, 3));
+    QVERIFY(!ring->mask().contains(ring->rect().center()));
+
+    QTest::mouseClick(first, Qt::LeftButton);
+    QCOMPARE(platform::keyboardFocusRingTarget(), nullptr);
+    QTest::keyClick(first, Qt::Key_End);
+    QCOMPARE(platform::keyboardFocusRingTarget(), first);
+    first->hide(); // the focus goes on, and the ring with it
+    QCOMPARE(platform::keyboardFocusRingTarget(), second);
+    QCOMPARE(ring->geometry(), second->geometry().adjusted(-3, -3, 3, 3));
+}
+
+void TestPlatformBasics::messageBoxIsWideEnoughForItsTitle()
+{
+    const QString title = QStringLiteral("A title much longer than the text of the box");
+    int width = 0;
+    QTimer::singleShot(0, [&width] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            width = box->width();
+            box->accept();
+        }
+    });
+    platform::showInformation(nullptr, QStringLiteral("Short."), title);
+    QVERIFY(width >= platform::messageBoxWidthForTitle(title));
+    QVERIFY(platform::messageBoxWidthForTitle(title) >
+            QFontMetrics(QApplication::font()).horizontalAdvance(title));
 }
 
 QTEST_MAIN(TestPlatformBasics)

@@ -28,6 +28,7 @@ struct FakeGameView : GameView
     bool statusVisible = false;
     bool answersVisible = false;
     int answerClears = 0;
+    QList<ClockStop> clockStops;
 
     int musicStarts = 0;
     int purges = 0;
@@ -52,6 +53,7 @@ struct FakeGameView : GameView
     void setCmdAnswerCaption(const QString &c) override { cmdAnswer = c; }
     void setCmdAnswerEnabled(bool e) override { cmdAnswerEnabled = e; }
     void setCmdAnswerVisible(bool v) override { cmdAnswerVisible = v; }
+    void clockStopped(ClockStop how) override { clockStops.append(how); }
     void setTimerEnabled(bool e) override { timerEnabled = e; }
     void setDialValue(int v) override { dial = v; }
     QString targetCaption() const override { return target; }

@@ -145,6 +145,7 @@ void TestGameFlow::clockRunsOutWithMusicOverTheLastThirtyTicks()
     QCOMPARE(flow->ElapsedSeconds(), 0);
     QVERIFY(!view.statusVisible);
     QVERIFY(!view.answersVisible);
+    QCOMPARE(view.clockStops, QList{GameView::ClockStop::TimeUp});
 }
 
 void TestGameFlow::stopAtTickTwelveThenPlayAgain()
@@ -161,6 +162,7 @@ void TestGameFlow::stopAtTickTwelveThenPlayAgain()
     QVERIFY(view.cmdAnswerEnabled);
     QCOMPARE(view.dial, 12);
     QCOMPARE(flow->ElapsedSeconds(), 12);
+    QCOMPARE(view.clockStops, QList{GameView::ClockStop::ByPlayer});
 
     view.status = QStringLiteral("old status");
     flow->Command1_Click(); // PLAY AGAIN

@@ -35,34 +35,9 @@ QAccessible::State VelCProgAccessible::state() const
     return s;
 }
 
-void *VelCProgAccessible::interface_cast(QAccessible::InterfaceType type)
+QString VelCProgAccessible::text(QAccessible::Text t) const
 {
-    if (type == QAccessible::ValueInterface)
-        return static_cast<QAccessibleValueInterface *>(this);
-    return QAccessibleWidget::interface_cast(type);
-}
-
-QVariant VelCProgAccessible::currentValue() const
-{
-    return dial()->value();
-}
-
-void VelCProgAccessible::setCurrentValue(const QVariant &)
-{
-    // Read only: the host drives the dial (the game's clock is its own).
-}
-
-QVariant VelCProgAccessible::maximumValue() const
-{
-    return dial()->maximum();
-}
-
-QVariant VelCProgAccessible::minimumValue() const
-{
-    return dial()->minimum();
-}
-
-QVariant VelCProgAccessible::minimumStepSize() const
-{
-    return 1;
+    if (t == QAccessible::Description && widget()->accessibleDescription().isEmpty())
+        return QStringLiteral("%1 of %2").arg(dial()->value()).arg(dial()->maximum());
+    return QAccessibleWidget::text(t);
 }

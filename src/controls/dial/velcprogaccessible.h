@@ -1,13 +1,14 @@
 #pragma once
 
-#include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
 
 class VelCProg;
 
-// What assistive technologies see of a VelCProg: a dial whose value, minimum
-// and maximum can be read. The dial shows a value; it is not set from outside.
-class VelCProgAccessible : public QAccessibleWidget, public QAccessibleValueInterface
+// What assistive technologies see of a VelCProg: a dial whose name is the
+// host's and whose description tells the value ("25 of 60") unless the host
+// gives one. The dial shows a value and is never set from outside, so it
+// offers no value to set: that would bring actions that do nothing.
+class VelCProgAccessible : public QAccessibleWidget
 {
 public:
     explicit VelCProgAccessible(QWidget *widget);
@@ -16,13 +17,7 @@ public:
     static void installFactory();
 
     QAccessible::State state() const override;
-    void *interface_cast(QAccessible::InterfaceType type) override;
-
-    QVariant currentValue() const override;
-    void setCurrentValue(const QVariant &value) override;
-    QVariant maximumValue() const override;
-    QVariant minimumValue() const override;
-    QVariant minimumStepSize() const override;
+    QString text(QAccessible::Text t) const override;
 
 private:
     VelCProg *dial() const;

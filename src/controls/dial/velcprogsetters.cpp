@@ -27,8 +27,8 @@ void VelCProg::setValue(int value)
     else
         m_p.value = value;
     Repaint();
-    // What a screen reader announces as the dial moves.
-    QAccessibleValueChangeEvent event(this, m_p.value);
+    // What a screen reader announces as the dial moves: its description.
+    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&event);
     report("Value");
 }
