@@ -7,11 +7,17 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QIcon>
 #include <QPointer>
 #include <QTimer>
 
+#include <cstdio>
+#include <optional>
+
 namespace {
+
+constexpr int UsageError = 2;
 
 // The program's icon for every window's frame and the task bar, in the sizes
 // compiled into the resources.
@@ -40,6 +46,42 @@ void addOptions(QCommandLineParser &parser, const QCommandLineOption &quitAfterS
         extras.addOptions(parser);
     parser.addHelpOption();
     parser.addVersionOption();
+    // -platform and the toolkit's other options are single-dash words.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+}
+
+// The toolkit's own options, which QApplication takes off the command line
+// itself: known here so that they are no unknown options before it has.
+void addToolkitOptions(QCommandLineParser &parser)
+{
+    const auto add = [&parser](const QStringList &names, const QString &valueName) {
+        QCommandLineOption option(names, QString(), valueName);
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    };
+    const QString value = QStringLiteral("value");
+    for (const char *name :
+         {"platform", "platformpluginpath", "platformtheme", "plugin", "qmljsdebugger",
+          "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "display", "geometry",
+          "style", "stylesheet", "name", "title", "visual"})
+        add({QString::fromLatin1(name)}, value);
+    for (const char *name : {"reverse", "widgetcount", "nograb", "dograb", "sync"})
+        add({QString::fromLatin1(name)}, QString());
+}
+
+// An unknown option or a missing value is a usage error, told in one line
+// before anything needs a display. Returns the exit status, or nothing to go on.
+std::optional<int> refuseBadOptions(const QString &program, QCommandLineParser &parser, int argc,
+                                    char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (parser.parse(arguments))
+        return std::nullopt;
+    std::fprintf(stderr, "%s: %s (see --help)\n", qPrintable(program),
+                 qPrintable(parser.errorText()));
+    return UsageError;
 }
 
 // --help and --version answer without a display, where the window system
@@ -63,6 +105,14 @@ int runGame(int &argc, char **argv, const StartupExtras &extras)
     const QCommandLineOption quitAfterShow(
         QStringLiteral("quit-after-show"),
         QStringLiteral("Quit as soon as the main window is shown and painted."));
+    {
+        QCommandLineParser early;
+        addOptions(early, quitAfterShow, extras);
+        addToolkitOptions(early);
+        const QString program = QFileInfo(QString::fromLocal8Bit(argv[0])).fileName();
+        if (const std::optional<int> status = refuseBadOptions(program, early, argc, argv))
+            return *status;
+    }
     if (asksOnlyForText(argc, argv)) {
         QCoreApplication app(argc, argv);
         nameTheApplication();

@@ -5,10 +5,15 @@
 #include <QAudioDevice>
 #include <QAudioSink>
 #include <QBuffer>
+#include <QFileInfo>
 #include <QMediaDevices>
 
 #include <algorithm>
 #include <limits>
+
+#if defined(Q_OS_LINUX)
+#include <unistd.h>
+#endif
 
 namespace platform {
 
@@ -19,6 +24,39 @@ namespace {
 constexpr int WatchdogSlackMs = 10000;
 // Added to the output's buffered time once every sample has been handed over.
 constexpr int DrainSlackMs = 250;
+
+// Qt's audio on Linux goes through a PulseAudio server (PipeWire's stands in
+// for it), and without one it says so on the console at every try. The
+// server listens on a socket, so look for that first and stay quiet without.
+bool soundServerPresent()
+{
+#if defined(Q_OS_LINUX)
+    const QString servers = qEnvironmentVariable("PULSE_SERVER");
+    if (!servers.isEmpty()) {
+        // Addresses "unix:/path", "/path" or one over the network, which
+        // cannot be checked without connecting: that one is trusted.
+        for (QString server : servers.split(u' ', Qt::SkipEmptyParts)) {
+            if (server.startsWith(QLatin1String("unix:")))
+                server.remove(0, 5);
+            if (!server.startsWith(u'/') || QFileInfo::exists(server))
+                return true;
+        }
+        return false;
+    }
+    QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (runtime.isEmpty())
+        runtime = QStringLiteral("/run/user/%1").arg(::getuid());
+    for (const QString &socket :
+         {runtime + QStringLiteral("/pulse/native"), QStringLiteral("/run/pulse/native"),
+          QStringLiteral("/var/run/pulse/native")}) {
+        if (QFileInfo::exists(socket))
+            return true;
+    }
+    return false;
+#else
+    return true;
+#endif
+}
 
 } // namespace
 
@@ -45,6 +83,8 @@ bool SoundPlayer::play(const QByteArray &image)
 
     const WavImage wav = WavImage::parse(image);
     if (!wav.isValid())
+        return false;
+    if (!soundServerPresent())
         return false;
     const QAudioFormat format = wav.format();
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
