@@ -15,8 +15,9 @@ MessageSink &sink()
     return instance;
 }
 
-// Room for the frame's buttons and edges beside a title, in logical pixels.
-constexpr int FrameRoom = 120;
+// Room for the frame's buttons and edges beside a title, in logical pixels:
+// a frame that centres its title keeps as much free on the other side too.
+constexpr int FrameRoom = 200;
 } // namespace
 
 int messageBoxWidthForTitle(const QString &title)
