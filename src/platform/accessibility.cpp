@@ -20,6 +20,12 @@ void installAccessibleFactory(QAccessible::InterfaceFactory factory)
     QAccessible::installFactory(factory);
 }
 
+void forgetAccessibleInterface(QObject &object)
+{
+    if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(&object))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+}
+
 void clickAt(QWidget &widget, QPointF at)
 {
     const QPointF global = widget.mapToGlobal(at);

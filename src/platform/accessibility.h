@@ -23,6 +23,12 @@ QString withoutAccessKey(const QString &caption);
 // interfaces without registering anything itself.
 void installAccessibleFactory(QAccessible::InterfaceFactory factory);
 
+// Drops the interface assistive technologies may already have been given for
+// `object`, made before it was dressed for its own factory (a label's
+// constructor announces its text, which makes one), so that the next one
+// asked for is made by that factory.
+void forgetAccessibleInterface(QObject &object);
+
 // The one action of an element an assistive technology can press: "Press",
 // offered and carried out only while canPress() holds. The element says
 // what pressing does.

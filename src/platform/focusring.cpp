@@ -1,5 +1,8 @@
 #include "focusring.h"
 
+#include "accessibility.h"
+
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QEvent>
 #include <QPainter>
@@ -22,9 +25,14 @@ constexpr int RingWidth = OuterWidth + InnerWidth;
 class FocusRing : public QWidget
 {
 public:
+    static constexpr QLatin1StringView Name{"tallyfoldFocusRing"};
+
     explicit FocusRing(QWidget *parent)
         : QWidget(parent)
     {
+        setObjectName(Name);
+        installAccessibleFactory(hiddenFromAssistiveTechnologies);
+        forgetAccessibleInterface(*this);
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setAttribute(Qt::WA_NoSystemBackground);
         setFocusPolicy(Qt::NoFocus);
@@ -82,6 +90,29 @@ protected:
     }
 
 private:
+    // The ring only shows what the focused control already tells a screen
+    // reader: to it, the ring is not there.
+    class Hidden : public QAccessibleWidget
+    {
+    public:
+        explicit Hidden(QWidget *ring)
+            : QAccessibleWidget(ring)
+        {}
+        QAccessible::State state() const override
+        {
+            QAccessible::State s = QAccessibleWidget::state();
+            s.invisible = true;
+            return s;
+        }
+    };
+    static QAccessibleInterface *hiddenFromAssistiveTechnologies(const QString &className,
+                                                                 QObject *object)
+    {
+        if (className == QLatin1String("QWidget") && object && object->objectName() == Name)
+            return new Hidden(static_cast<QWidget *>(object));
+        return nullptr;
+    }
+
     void fit()
     {
         QWidget *target = m_target;

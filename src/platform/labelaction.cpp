@@ -92,11 +92,7 @@ void setLabelAction(QLabel &label, LabelAction action)
 {
     installAccessibleFactory(labelActionFactory);
     new LabelActionHolder(label, std::move(action));
-    // The label's construction may already have made and kept a plain
-    // label's interface: drop whatever is kept, so that the next one asked
-    // for is made with the action.
-    if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(&label))
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    forgetAccessibleInterface(label);
 }
 
 void announceCheckedChange(QLabel &label)
