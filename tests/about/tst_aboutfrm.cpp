@@ -15,6 +15,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QSet>
+#include <QAccessible>
 #include <QTest>
 #include <QTimer>
 
@@ -110,6 +111,11 @@ void TestAboutFrm::linkClickLaunchesTheWindowsMessage()
     showWindow();
     QTest::mouseClick(m_frm->Label4, Qt::LeftButton);
     QCOMPARE(m_opened, QStringList{WindowLink});
+    // A screen reader's Press on the link is the same click.
+    QAccessibleInterface *link = QAccessible::queryAccessibleInterface(m_frm->Label4);
+    QCOMPARE(link->role(), QAccessible::Link);
+    link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(m_opened, (QStringList{WindowLink, WindowLink}));
 }
 
 void TestAboutFrm::messagePartIsBuiltUnescaped_data()
