@@ -66,18 +66,20 @@ void checkSettingsRules(const QString &lowest, const QString &highest)
     const auto low = referenceInt16(lowest);
     const auto high = referenceInt16(highest);
 
+    // A bound below 1 is told with the range message: the store cannot keep it.
     const settingsrules::BoxCheck lowCheck = settingsrules::checkLowestBox(lowest);
-    FUZZ_CHECK(lowCheck.cancel == !low);
+    const bool lowTooSmall = low && *low < 1;
+    FUZZ_CHECK(lowCheck.cancel == (!low || lowTooSmall));
     FUZZ_CHECK(lowCheck.replacement ==
-               (low ? std::nullopt : std::optional<QString>(QStringLiteral("101"))));
-    FUZZ_CHECK(!lowCheck.showRangeMessage);
+               (lowCheck.cancel ? std::optional<QString>(QStringLiteral("101")) : std::nullopt));
+    FUZZ_CHECK(lowCheck.showRangeMessage == lowTooSmall);
 
     const settingsrules::BoxCheck highCheck = settingsrules::checkHighestBox(lowest, highest);
-    const bool belowLowest = high && low && *high < *low;
-    FUZZ_CHECK(highCheck.cancel == (!high || belowLowest));
+    const bool badHigh = high && (*high < 1 || (low && *high < *low));
+    FUZZ_CHECK(highCheck.cancel == (!high || badHigh));
     FUZZ_CHECK(highCheck.replacement ==
                (highCheck.cancel ? std::optional<QString>(QStringLiteral("999")) : std::nullopt));
-    FUZZ_CHECK(highCheck.showRangeMessage == belowLowest);
+    FUZZ_CHECK(highCheck.showRangeMessage == badHigh);
 
     // A stored text that is a plain 16-bit number reads as that number
     // (only the empty text counts as nothing stored, as the number 0 does).
@@ -88,6 +90,9 @@ void checkSettingsRules(const QString &lowest, const QString &highest)
         FUZZ_CHECK(stored.has_value());
         FUZZ_CHECK(*stored == *low);
     }
+    // A target bound is such a number of at least 1.
+    const std::optional<qint16> bound = settingsrules::storedTargetBound(Variant(lowest));
+    FUZZ_CHECK(bound == (stored && *stored >= 1 ? stored : std::nullopt));
     const std::optional<int> position = settingsrules::storedTimeAllowedPosition(Variant(lowest));
     FUZZ_CHECK(position.has_value() == (stored && *stored >= 0 && *stored < 7));
     if (position)
