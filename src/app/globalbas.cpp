@@ -10,8 +10,6 @@ qint16 LowestTarget = FirstRunLowestTarget;
 qint16 HighestTarget = FirstRunHighestTarget;
 qint16 TimerInterval = FirstRunTimerInterval;
 bool CompleteSearch = false;
-QList<qint32> ChosenNumbers{0};
-platform::Bool16 ManualSetupReady = platform::BoolFalse;
 Variant LastRegValue;
 
 namespace {
@@ -45,8 +43,6 @@ void ResetProcessValues()
     HighestTarget = FirstRunHighestTarget;
     TimerInterval = FirstRunTimerInterval;
     CompleteSearch = false;
-    ChosenNumbers = {0};
-    ManualSetupReady = platform::BoolFalse;
     LastRegValue = Variant();
 }
 

@@ -34,8 +34,6 @@ extern qint16 TimerInterval;      // one clock tick, in milliseconds
 // With no answer from a finished search, the complete search lists every way
 // there is, or the nearest one can get ("CompleteSearch", off by default).
 extern bool CompleteSearch;
-extern QList<qint32> ChosenNumbers;
-extern platform::Bool16 ManualSetupReady;
 extern Variant LastRegValue; // the value the settings store last handed back
 
 // Puts every value back to how a fresh process starts (before the settings

@@ -7,7 +7,6 @@
 #include "globalbas.h"
 #include "gradientpanel.h"
 #include "labelaccessible.h"
-#include "mathsmod.h"
 #include "menucommandaccessible.h"
 #include "propertybag.h"
 #include "soundplayer.h"
@@ -73,7 +72,6 @@ void loadClockFace(VelCProg &dial)
 GameFrm::GameFrm(QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowCloseButtonHint)
-    , m_flow(*this, GLOBALbas::ChosenNumbers)
 {
     createControls();
     Form_Load();
@@ -122,7 +120,17 @@ void GameFrm::createControls()
 
     createPanels();
     createGameControls();
-    MathsMod::BindControls({List1, LBa, cmdAnswer, lbTarget});
+
+    connect(&m_flow, &GameFlow::changed, this, &GameFrm::present);
+    connect(&m_flow, &GameFlow::clockStopped, this, &GameFrm::showClockStopped);
+    connect(&m_flow, &GameFlow::answersCleared, List1, &QListWidget::clear);
+    connect(&m_flow, &GameFlow::answersAdded, this, &GameFrm::addAnswers);
+    connect(&m_flow, &GameFlow::searchEnded, this, &GameFrm::showSearchEnd);
+    connect(&m_flow, &GameFlow::musicStarted, this, [this] {
+        if (!SoundData.isEmpty())
+            m_sound->play(SoundData);
+    });
+    connect(&m_flow, &GameFlow::musicStopped, m_sound, &platform::SoundPlayer::purge);
 }
 
 void GameFrm::createPanels()
@@ -165,7 +173,7 @@ void GameFrm::createGameControls()
     lbinst->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setColours(lbinst, rgbColour(128, 128, 128), rgbColour(255, 224, 192), Background::SeeThrough);
 
-    cmdAnswer = new QPushButton(GameFlow::ShowAnswers, m_client);
+    cmdAnswer = new QPushButton(GameCaptions::ShowAnswers, m_client);
     cmdAnswer->setObjectName(QStringLiteral("cmdAnswer"));
     cmdAnswer->hide();
     connect(cmdAnswer, &QPushButton::clicked, this, &GameFrm::cmdAnswer_Click);
@@ -189,7 +197,7 @@ void GameFrm::createGameControls()
     loadClockFace(*cp1);
     cp1->hide(); // shown once the layout has fitted it
 
-    Command1 = new QPushButton(GameFlow::Start, m_client);
+    Command1 = new QPushButton(GameCaptions::Start, m_client);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setEnabled(false);
     connect(Command1, &QPushButton::clicked, this, &GameFrm::Command1_Click);
@@ -246,45 +254,30 @@ bool GameFrm::showSeconds() const
 void GameFrm::ScrambleNos()
 {
     m_flow.ScrambleNos();
-}
-
-GameFrm::Running::Running(GameFrm &window)
-    : m_window(window)
-{
-    ++m_window.m_running;
-}
-
-GameFrm::Running::~Running()
-{
-    if (--m_window.m_running == 0 && m_window.m_deleteWhenIdle)
-        m_window.deleteLater();
+    present();
 }
 
 void GameFrm::btnPick_Click(qint16 index)
 {
-    const Running running(*this);
     m_flow.btnPick_Click(index);
 }
 
 void GameFrm::Command1_Click()
 {
-    const Running running(*this);
     m_flow.Command1_Click();
     // After PLAY AGAIN the board is back and the game button disabled: the
     // keyboard starts again at the first tile.
-    if (btnPick[0]->isVisible() && !Command1->isEnabled())
+    if (m_flow.state() == GameFlow::State::Picking && m_flow.picks().isEmpty())
         btnPick[0]->setFocus(Qt::OtherFocusReason);
 }
 
 void GameFrm::Timer1_Timer()
 {
-    const Running running(*this);
     m_flow.Timer1_Timer();
 }
 
 void GameFrm::cmdAnswer_Click()
 {
-    const Running running(*this);
     m_flow.cmdAnswer_Click();
 }
 
@@ -295,19 +288,12 @@ void GameFrm::mnuExit_Click()
 
 void GameFrm::closeEvent(QCloseEvent *event)
 {
-    // Closing is never refused: the music and the clock stop, a running
-    // search is told to stop, an open dialog is cancelled.
+    // Closing is never refused: the roll, the music and the clock stop, a
+    // running search is stopped and waited for, an open dialog is cancelled.
     m_flow.Form_Unload();
     for (QDialog *dialog : findChildren<QDialog *>(Qt::FindDirectChildrenOnly)) {
         if (dialog->isVisible())
             dialog->reject();
-    }
-    // A roll, a search or a dialog may still be on the stack below this
-    // event, about to touch the window again when the yield that delivered
-    // the close returns: the deletion waits for the last of them.
-    if (m_running > 0 && testAttribute(Qt::WA_DeleteOnClose)) {
-        setAttribute(Qt::WA_DeleteOnClose, false);
-        m_deleteWhenIdle = true;
     }
     event->accept();
 }

@@ -2,7 +2,7 @@
 
 #include "gameflow.h"
 #include "gamelayout.h"
-#include "gameview.h"
+#include "gamepresentation.h"
 
 #include <QByteArray>
 #include <QMainWindow>
@@ -51,10 +51,10 @@ struct GameFrmControls
 };
 
 // The main window: the board, the clock and everything the player does. The
-// rules of the game live in GameFlow; the window holds the controls, lays
-// them out and forwards their events. The other windows get what they need
+// game itself lives in GameFlow; the window holds the controls, lays them
+// out, forwards their events and shows the game after every change. The other windows get what they need
 // from it as arguments; they never reach into it.
-class GameFrm : public QMainWindow, private GameView, private GameFrmControls
+class GameFrm : public QMainWindow, private GameFrmControls
 {
     Q_OBJECT
 
@@ -101,22 +101,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // Marks one of the game's handlers as running on this window for as
-    // long as it lives. A roll, a search and the dialogs yield to the event
-    // loop, where the window may be closed; it is deleted only once the last
-    // of them has returned.
-    class Running
-    {
-    public:
-        explicit Running(GameFrm &window);
-        ~Running();
-        Running(const Running &) = delete;
-        Running &operator=(const Running &) = delete;
-
-    private:
-        GameFrm &m_window;
-    };
-
     // Lays the controls out for an inside of `insidePx`, creating the tiles
     // the first time.
     void layOutFor(QSize insidePx);
@@ -144,37 +128,12 @@ private:
     void placeControls();
     void fitDial();
     void placeStatus();
-    void setBusy(bool busy);
 
-    // GameView
-    QString command1Caption() const override;
-    void setCommand1Caption(const QString &caption) override;
-    void setCommand1Enabled(bool enabled) override;
-    QString cmdAnswerCaption() const override;
-    void setCmdAnswerCaption(const QString &caption) override;
-    void setCmdAnswerEnabled(bool enabled) override;
-    void setCmdAnswerVisible(bool visible) override;
-    void clockStopped(ClockStop how) override;
-    void setTimerEnabled(bool enabled) override;
-    void setDialValue(int value) override;
-    QString targetCaption() const override;
-    void setTargetCaption(const QString &caption) override;
-    QString labelCaption(int label) const override;
-    void setLabelCaption(int label, const QString &caption) override;
-    void setTileVisible(int tile, bool visible) override;
-    void setInstructionsVisible(bool visible) override;
-    void setStatusCaption(const QString &caption) override;
-    void setStatusVisible(bool visible) override;
-    void setAnswersVisible(bool visible) override;
-    void clearAnswers() override;
-    void playMusic() override;
-    void purgeMusic() override;
-    qint16 drawTarget() override;
-    void startSearch(const QList<qint32> &numbers, qint32 target) override;
-    bool searchRunning() const override;
-    void setSearchRunning(bool running) override;
-    void resetCombinationCount() override;
-    void yield() override;
+    // Shows the game as it now stands.
+    void present();
+    void showClockStopped(GameFlow::ClockStop how);
+    void addAnswers(const QStringList &answers);
+    void showSearchEnd();
 
     GameFlow m_flow;
     GameLayout m_layout;
@@ -182,8 +141,6 @@ private:
     bool m_exposed = false; // the window manager has shown the window
     bool m_watchingWindow = false;
     QMetaObject::Connection m_screenWatch;
-    int m_running = 0; // the game's handlers running on this window's stack
-    bool m_deleteWhenIdle = false;
     QWidget *m_client = nullptr;
     platform::SoundPlayer *m_sound = nullptr;
 };

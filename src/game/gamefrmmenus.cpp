@@ -7,7 +7,6 @@
 
 void GameFrm::mnuSettings_Click()
 {
-    const Running running(*this);
     SettingFrm window({Timer1, [this] { GetSettings(); }}, this);
     window.exec();
     takeBackFocus();
@@ -15,22 +14,25 @@ void GameFrm::mnuSettings_Click()
 
 void GameFrm::mnuSetup_Click()
 {
-    const Running running(*this);
-    // The window writes straight into the number labels and the target, so
-    // it never opens while a roll or a search still reads them.
+    // Its search would replace the one running, or the target being rolled.
     if (m_flow.isBusy())
         return;
+    QList<qint32> numbers;
+    qint32 target = 0;
     {
-        ManualFrm window({Label2, lbTarget}, this);
-        window.exec();
+        ManualFrm window(this);
+        if (window.exec() == QDialog::Accepted) {
+            numbers = window.chosenNumbers();
+            target = window.target();
+        }
     }
     takeBackFocus();
-    m_flow.ManualSetupClosed();
+    if (!numbers.isEmpty())
+        m_flow.setUpBoard(numbers, target);
 }
 
 void GameFrm::mnuAbout_Click()
 {
-    const Running running(*this);
     AboutFrm window(this);
     window.exec();
     takeBackFocus();

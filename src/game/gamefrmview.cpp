@@ -1,13 +1,10 @@
-// The main window as the game's rules see it: its controls read and written
-// the way the player sees them, and the long operations that yield to it.
+// The main window showing the game: every control set from the game's state
+// after each change, and the answers list fed as the search reports.
 
 #include "buttonex.h"
 #include "gamefrm.h"
 #include "globalbas.h"
-#include "mathsmod.h"
-#include "soundplayer.h"
 #include "velcprog.h"
-#include "yield.h"
 
 #include <QAction>
 #include <QLabel>
@@ -16,68 +13,109 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <span>
 
-QString GameFrm::command1Caption() const
+namespace {
+
+// The layout gives the status label room for the two lines of a finish
+// message; a third (the complete search's) gets its room by growing the
+// label about its centre, no further down than the answers list below it.
+void makeRoom(QLabel &label, const QListWidget &list)
 {
-    return Command1->text();
+    const int needed =
+        label.hasHeightForWidth() ? label.heightForWidth(label.width()) : label.sizeHint().height();
+    QRect room = label.geometry();
+    if (needed <= room.height())
+        return;
+    room.setTop(room.center().y() - needed / 2);
+    room.setHeight(needed);
+    QWidget *parent = label.parentWidget();
+    if (parent && parent->isAncestorOf(&list)) {
+        const int listTop = list.mapTo(parent, QPoint(0, 0)).y();
+        if (room.bottom() >= listTop - 1 && listTop > room.top())
+            room.moveBottom(listTop - 2);
+    }
+    label.setGeometry(room);
 }
 
-void GameFrm::setCommand1Caption(const QString &caption)
+} // namespace
+
+void GameFrm::present()
 {
-    Command1->setText(caption);
+    const GamePresentation shown = presentGame(m_flow);
+
+    if (shown.command1 != Command1->text())
+        Command1->setText(shown.command1);
+    // Enabled before any tile hides, so that the focus can go straight to it.
+    Command1->setEnabled(shown.command1Enabled);
+    if (shown.cmdAnswer != cmdAnswer->text()) {
+        cmdAnswer->setText(shown.cmdAnswer);
+        // Told once, when the button takes the focus as the time runs out.
+        cmdAnswer->setAccessibleDescription(QString());
+    }
+    cmdAnswer->setEnabled(shown.cmdAnswerEnabled);
+    cmdAnswer->setVisible(shown.cmdAnswerVisible);
+
+    // Starting a running timer would restart its period: leave it alone.
+    if (shown.clockOn && !Timer1->isActive())
+        Timer1->start();
+    else if (!shown.clockOn)
+        Timer1->stop();
+    if (cp1->value() != shown.dial) {
+        cp1->setValue(shown.dial);
+        nameClock();
+    }
+
+    if (lbTarget->text() != shown.target)
+        lbTarget->setText(shown.target);
+    for (int l = 0; l < NumberBoard::LabelCount; ++l) {
+        if (Label2.at(l)->text() != shown.labels.at(l))
+            Label2.at(l)->setText(shown.labels.at(l));
+    }
+    for (int tile = 0; tile < NumberBoard::TileCount; ++tile) {
+        ButtonEx *button = btnPick.at(tile);
+        if (!button || button->isVisibleTo(this) == shown.tiles.at(tile))
+            continue;
+        // Hiding the focused tile would pass the focus on to the next one,
+        // and on the sixth pick through every tile going: it goes to the
+        // game button at once when that is ready.
+        if (!shown.tiles.at(tile) && button->hasFocus() && Command1->isEnabled())
+            Command1->setFocus(Qt::TabFocusReason);
+        button->setVisible(shown.tiles.at(tile));
+    }
+    lbinst->setVisible(shown.instructions);
+
+    if (LBa->text() != shown.status && !shown.status.isEmpty()) {
+        LBa->setAccessibleName(QString()); // named by its text, told at each change
+        LBa->setText(shown.status);
+    }
+    LBa->setVisible(shown.statusVisible);
+    List1->setVisible(shown.answersVisible);
+    mnuSetup->setEnabled(shown.manualSetupEnabled);
 }
 
-void GameFrm::setCommand1Enabled(bool enabled)
-{
-    Command1->setEnabled(enabled);
-}
-
-QString GameFrm::cmdAnswerCaption() const
-{
-    return cmdAnswer->text();
-}
-
-void GameFrm::setCmdAnswerCaption(const QString &caption)
-{
-    cmdAnswer->setText(caption);
-    // Told once, when the button takes the focus as the time runs out.
-    cmdAnswer->setAccessibleDescription(QString());
-}
-
-void GameFrm::setCmdAnswerEnabled(bool enabled)
-{
-    cmdAnswer->setEnabled(enabled);
-}
-
-void GameFrm::setCmdAnswerVisible(bool visible)
-{
-    cmdAnswer->setVisible(visible);
-}
-
-void GameFrm::clockStopped(ClockStop how)
+void GameFrm::showClockStopped(GameFlow::ClockStop how)
 {
     // A screen reader reads the description with the button that takes the
     // focus, so the player hears why the clock went quiet.
-    cmdAnswer->setAccessibleDescription(how == ClockStop::TimeUp ? QStringLiteral("Time is up.")
-                                                                 : QString());
+    cmdAnswer->setAccessibleDescription(
+        how == GameFlow::ClockStop::TimeUp ? QStringLiteral("Time is up.") : QString());
     // Enter must not deal a new board before the answers were seen.
     cmdAnswer->setFocus(Qt::OtherFocusReason);
 }
 
-void GameFrm::setTimerEnabled(bool enabled)
+void GameFrm::addAnswers(const QStringList &answers)
 {
-    // Starting a running timer would restart its period: leave it alone.
-    if (enabled && !Timer1->isActive())
-        Timer1->start();
-    else if (!enabled)
-        Timer1->stop();
+    List1->addItems(answers);
 }
 
-void GameFrm::setDialValue(int value)
+void GameFrm::showSearchEnd()
 {
-    cp1->setValue(value);
-    nameClock();
+    // Only after a finished search with no answer, when the player asked for
+    // the complete search: its answers follow, and its line under the message.
+    if (const auto &complete = m_flow.outcome().complete) {
+        List1->addItems(completeLines(*complete));
+        makeRoom(*LBa, *List1);
+    }
 }
 
 void GameFrm::nameClock()
@@ -89,114 +127,4 @@ void GameFrm::nameClock()
     // the time this game allows.
     cp1->setAccessibleDescription(
         QStringLiteral("%1 of %2 seconds").arg(cp1->value()).arg(GLOBALbas::TimeAllowed));
-}
-
-QString GameFrm::targetCaption() const
-{
-    return lbTarget->text();
-}
-
-void GameFrm::setTargetCaption(const QString &caption)
-{
-    lbTarget->setText(caption);
-}
-
-QString GameFrm::labelCaption(int label) const
-{
-    return Label2.at(label)->text();
-}
-
-void GameFrm::setLabelCaption(int label, const QString &caption)
-{
-    Label2.at(label)->setText(caption);
-}
-
-void GameFrm::setTileVisible(int tile, bool visible)
-{
-    // Hiding the focused tile would pass the focus on to the next one, and on
-    // the sixth pick through every tile going: it goes to the game button at
-    // once when that is ready.
-    if (!visible && btnPick.at(tile)->hasFocus() && Command1->isEnabled())
-        Command1->setFocus(Qt::TabFocusReason);
-    btnPick.at(tile)->setVisible(visible);
-}
-
-void GameFrm::setInstructionsVisible(bool visible)
-{
-    lbinst->setVisible(visible);
-}
-
-void GameFrm::setStatusCaption(const QString &caption)
-{
-    LBa->setAccessibleName(QString()); // named by its text, told at each change
-    LBa->setText(caption);
-}
-
-void GameFrm::setStatusVisible(bool visible)
-{
-    LBa->setVisible(visible);
-}
-
-void GameFrm::setAnswersVisible(bool visible)
-{
-    List1->setVisible(visible);
-}
-
-void GameFrm::clearAnswers()
-{
-    List1->clear();
-}
-
-void GameFrm::playMusic()
-{
-    if (!SoundData.isEmpty())
-        m_sound->play(SoundData);
-}
-
-void GameFrm::purgeMusic()
-{
-    m_sound->purge();
-}
-
-void GameFrm::setBusy(bool busy)
-{
-    // A manual setup starts a search of its own: never inside a roll or a
-    // search that is still running.
-    mnuSetup->setEnabled(!busy);
-}
-
-qint16 GameFrm::drawTarget()
-{
-    setBusy(true);
-    const qint16 target = MathsMod::DrawTarget(GLOBALbas::HighestTarget, GLOBALbas::LowestTarget,
-                                               GLOBALbas::ChosenNumbers);
-    setBusy(false);
-    return target;
-}
-
-void GameFrm::startSearch(const QList<qint32> &numbers, qint32 target)
-{
-    setBusy(true);
-    MathsMod::StartSearch(std::span<const qint32>(numbers.data(), size_t(numbers.size())), target);
-    setBusy(false);
-}
-
-bool GameFrm::searchRunning() const
-{
-    return MathsMod::SearchRunning;
-}
-
-void GameFrm::setSearchRunning(bool running)
-{
-    MathsMod::SearchRunning = running;
-}
-
-void GameFrm::resetCombinationCount()
-{
-    MathsMod::CombinationCount = 0;
-}
-
-void GameFrm::yield()
-{
-    platform::yield();
 }

@@ -1,7 +1,6 @@
 #include "manualfrm.h"
 
 #include "designfont.h"
-#include "globalbas.h"
 #include "graphicsbas.h"
 #include "labelaction.h"
 #include "messagebox.h"
@@ -85,10 +84,9 @@ bool isEnter(const QEvent &keyPress)
 
 } // namespace
 
-ManualFrm::ManualFrm(const MainWindow &main, QWidget *parent)
+ManualFrm::ManualFrm(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint)
-    , m_main(main)
 {
     createControls();
     Form_Load();
@@ -250,20 +248,12 @@ void ManualFrm::Command1_Click()
         return;
     }
 
-    GLOBALbas::ChosenNumbers = QList<qint32>(NumbersToChoose + 1, 0);
-    int k = 0;
-    for (int i = 0; i < LabelCount && k < NumbersToChoose; ++i) {
-        if (!isChosen(i))
-            continue;
-        const QString caption = l1[i]->text();
-        if (m_main.Label2[k])
-            m_main.Label2[k]->setText(caption);
-        GLOBALbas::ChosenNumbers[k] = caption.toInt();
-        ++k;
+    m_chosenNumbers.clear();
+    for (int i = 0; i < LabelCount; ++i) {
+        if (isChosen(i))
+            m_chosenNumbers.append(l1[i]->text().toInt());
     }
-    GLOBALbas::ManualSetupReady = platform::BoolTrue;
-    if (m_main.lbTarget)
-        m_main.lbTarget->setText(Text1->text());
+    m_target = Text1->text().toInt();
     accept();
 }
 

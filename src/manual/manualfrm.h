@@ -3,6 +3,7 @@
 #include "colour.h"
 
 #include <QDialog>
+#include <QList>
 
 #include <array>
 
@@ -12,26 +13,21 @@ class QLineEdit;
 class QPushButton;
 
 // The manual setup window: the player picks any six numbers of the board and
-// types a target of their own. Confirming writes them into the main window's
-// number labels and target label and into the process-wide numbers, and
-// closes the window; the main window then runs the search.
+// types a target of their own. Confirming keeps them and closes the window;
+// the main window then hands them to the game, which searches them.
 class ManualFrm : public QDialog
 {
     Q_OBJECT
 
 public:
-    // Where confirmation writes, besides GLOBALbas::ChosenNumbers and
-    // GLOBALbas::ManualSetupReady.
-    struct MainWindow
-    {
-        std::array<QLabel *, 6> Label2{};
-        QLabel *lbTarget = nullptr;
-    };
-
     static constexpr int LabelCount = 24;
     static constexpr qint16 NumbersToChoose = 6;
 
-    explicit ManualFrm(const MainWindow &main, QWidget *parent = nullptr);
+    explicit ManualFrm(QWidget *parent = nullptr);
+
+    // Once confirmed: the six numbers chosen, in the window's order, and the target.
+    const QList<qint32> &chosenNumbers() const { return m_chosenNumbers; }
+    qint32 target() const { return m_target; }
 
     // The controls' events, public so that they can be driven directly.
     void l1_Click(qint16 index);
@@ -62,7 +58,8 @@ private:
     // A key on a number: Space toggles it, the arrows move the focus.
     bool numberKey(int index, int key);
 
-    MainWindow m_main;
+    QList<qint32> m_chosenNumbers;
+    qint32 m_target = 0;
     qint16 m_selectionCount = 0;
     // A label's background is its selection state, as the window shows it.
     std::array<platform::OleColour, LabelCount> m_labelBack{};

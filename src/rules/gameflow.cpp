@@ -1,229 +1,240 @@
 #include "gameflow.h"
 
+#include "boardselection.h"
 #include "bubblesort.h"
-#include "gameview.h"
+#include "completesearch.h"
 #include "globalbas.h"
+#include "random.h"
 
+#include <algorithm>
+#include <cmath>
 #include <span>
 
-GameFlow::GameFlow(GameView &view, QList<qint32> &chosenNumbers)
-    : m_view(view)
-    , m_chosenNumbers(chosenNumbers)
-{}
+GameFlow::GameFlow(QObject *parent)
+    : QObject(parent)
+{
+    m_roll.setTimerType(Qt::PreciseTimer);
+    m_roll.setInterval(RollStepMs);
+    connect(&m_roll, &QTimer::timeout, this, &GameFlow::rollStep);
+    connect(&m_search, &SearchRun::progressed, this, &GameFlow::searchProgressed);
+    connect(&m_search, &SearchRun::ended, this, &GameFlow::searchFinished);
+}
+
+GameFlow::~GameFlow() = default;
+
+void GameFlow::setState(State state)
+{
+    m_state = state;
+    emit changed();
+}
 
 void GameFlow::ScrambleNos()
 {
-    m_chosenNumbers = {0};
+    m_picks.clear();
+    m_places.fill(0);
+    m_tilePicked.fill(false);
     m_board.ScrambleNos();
 }
 
-void GameFlow::BubbleSort(QList<qint32> &values)
+qint16 GameFlow::TargetFromRandom(double r, qint16 highest, qint16 lowest)
 {
-    solver::BubbleSort(std::span<qint32>(values.data(), static_cast<size_t>(values.size())));
+    const int span = int(highest) - int(lowest) + 1;
+    const auto t = static_cast<int>(std::floor(r * span + lowest));
+    // r just below 1 plus a large bound can round up to the next whole
+    // number: keep the result between the bounds it was drawn from.
+    return static_cast<qint16>(
+        std::clamp(t, std::min<int>(lowest, highest), std::max<int>(lowest, highest)));
 }
 
 void GameFlow::btnPick_Click(qint16 index)
 {
-    if (m_closed || index < 0 || index >= NumberBoard::TileCount)
+    if (m_closed || m_state != State::Picking || index < 0 || index >= NumberBoard::TileCount ||
+        m_tilePicked.at(index))
         return;
-    const int label = NumberBoard::labelForPick(
-        index, [this](int l) { return m_view.labelCaption(l).isEmpty(); });
-    m_chosenNumbers.append(m_board.value(index));
-    const bool sixth = m_chosenNumbers.size() - 1 == NumberBoard::LabelCount;
-    // The game button is ready before any tile goes, so that the keyboard
-    // can move straight to it rather than through the tiles being hidden.
-    if (sixth)
-        m_view.setCommand1Enabled(true);
-    if (label >= 0) {
-        m_view.setLabelCaption(label, m_board.Tag(index));
-        m_view.setTileVisible(index, false);
+    const int place = NumberBoard::labelForPick(index, [this](int p) { return m_places.at(p) == 0; });
+    if (place < 0)
+        return;
+    m_tilePicked.at(index) = true;
+    m_picks.append(m_board.value(index));
+    m_places.at(place) = m_board.value(index);
+    if (m_picks.size() == NumberBoard::LabelCount) {
+        // The board goes away and the numbers line up, largest first.
+        solver::BubbleSort(std::span<qint32>(m_picks.data(), size_t(m_picks.size())));
+        std::copy(m_picks.begin(), m_picks.end(), m_places.begin());
+        m_tilePicked.fill(true);
+        setState(State::Ready);
+        return;
     }
-    if (!sixth)
-        return;
-    // The sixth pick: the board goes away and the numbers line up, largest first.
-    for (int tile = 0; tile < NumberBoard::TileCount; ++tile)
-        m_view.setTileVisible(tile, false);
-    m_view.setInstructionsVisible(false);
-    BubbleSort(m_chosenNumbers);
-    for (int l = 0; l < NumberBoard::LabelCount; ++l)
-        m_view.setLabelCaption(l, QString::number(m_chosenNumbers.at(l)));
+    emit changed();
 }
 
 void GameFlow::Command1_Click()
 {
-    // Clicks while the target rolls or a search runs are ignored: the button
-    // acts again once the long operation has returned.
-    if (m_closed || isBusy())
+    if (m_closed)
         return;
-    const QString caption = m_view.command1Caption();
-    if (caption == Start)
+    switch (m_state) {
+    case State::Ready:
         startGame();
-    else if (caption == Stop)
+        return;
+    case State::Running:
         stopClock();
-    else if (caption == PlayAgain)
+        return;
+    case State::Over:
+    case State::Searched:
         playAgain();
+        return;
+    default:
+        // Rolling and Searching among them: the button acts again once the
+        // roll or the search has ended.
+        return;
+    }
 }
 
 void GameFlow::startGame()
 {
-    m_view.setCommand1Caption(Stop);
-    m_rolling = true;
-    const qint16 target = m_view.drawTarget();
-    m_rolling = false;
-    if (m_closed)
+    clearAnswers();
+    platform::randomize();
+    m_rollStep = 0;
+    setState(State::Rolling);
+    rollStep();
+    m_roll.start();
+}
+
+void GameFlow::rollStep()
+{
+    // Each value stands for one step; the clock starts one step after the last.
+    if (m_rollStep == RollSteps) {
+        m_roll.stop();
+        m_target = m_rollValue;
+        setState(State::Running);
         return;
-    m_view.setTargetCaption(QString::number(target));
-    m_view.setTimerEnabled(true);
+    }
+    ++m_rollStep;
+    m_rollValue = TargetFromRandom(platform::rnd(), GLOBALbas::HighestTarget,
+                                   GLOBALbas::LowestTarget);
+    emit changed();
 }
 
 void GameFlow::stopClock()
 {
-    m_view.purgeMusic();
-    m_view.setTimerEnabled(false);
-    m_view.setCommand1Caption(PlayAgain);
-    m_view.setCmdAnswerVisible(true);
-    m_view.setCmdAnswerEnabled(true);
-    m_view.clockStopped(GameView::ClockStop::ByPlayer);
+    emit musicStopped();
+    setState(State::Over);
+    emit clockStopped(ClockStop::ByPlayer);
 }
 
 void GameFlow::playAgain()
 {
-    m_view.setTimerEnabled(false);
     m_elapsedSeconds = 0;
-    m_view.setDialValue(0);
-    m_view.setTargetCaption(QString());
+    m_dial = 0;
+    m_target = 0;
+    m_manual = false;
+    // The answers stay (hidden) until the next target rolls.
+    m_outcome = {};
     ScrambleNos();
-    for (int l = 0; l < NumberBoard::LabelCount; ++l)
-        m_view.setLabelCaption(l, QString());
-    for (int tile = 0; tile < NumberBoard::TileCount; ++tile)
-        m_view.setTileVisible(tile, true);
-    m_view.setInstructionsVisible(true);
-    m_view.setCommand1Caption(Start);
-    m_view.setCommand1Enabled(false);
-    m_view.setCmdAnswerVisible(false);
-    m_view.setCmdAnswerEnabled(true);
-    m_view.setCmdAnswerCaption(ShowAnswers);
-    // The answers stay in the hidden list until the next target is drawn.
-    m_view.setStatusVisible(false);
-    m_view.setAnswersVisible(false);
+    setState(State::Picking);
 }
 
 void GameFlow::Timer1_Timer()
 {
-    if (m_closed)
+    if (m_closed || m_state != State::Running)
         return;
     // Both settings are read afresh at every tick, so a change in the
     // settings window takes effect on the running clock.
     const int timeAllowed = GLOBALbas::TimeAllowed;
     if (m_elapsedSeconds == timeAllowed - 30 && !GLOBALbas::NoSounds)
-        m_view.playMusic();
+        emit musicStarted();
     m_elapsedSeconds = static_cast<qint16>((m_elapsedSeconds + 1) % std::max(1, timeAllowed + 1));
-    m_view.setDialValue(m_elapsedSeconds);
-    if (m_elapsedSeconds == timeAllowed) {
-        m_view.setCommand1Caption(PlayAgain);
-        m_view.setTimerEnabled(false);
-        m_view.setCmdAnswerVisible(true);
-        m_elapsedSeconds = 0;
-        m_view.clockStopped(GameView::ClockStop::TimeUp);
+    m_dial = m_elapsedSeconds;
+    if (m_elapsedSeconds != timeAllowed) {
+        emit changed();
+        return;
     }
+    // The dial stays full; the count starts again for the next game.
+    m_elapsedSeconds = 0;
+    setState(State::Over);
+    emit clockStopped(ClockStop::TimeUp);
 }
 
 void GameFlow::cmdAnswer_Click()
 {
     if (m_closed)
         return;
-    const QString caption = m_view.cmdAnswerCaption();
-    if (caption == ShowAnswers) {
-        if (m_searching)
-            return;
-        showAnswers();
-    } else if (caption == StopSearch) {
-        // Only a search that has begun can be stopped; a click in the moment
-        // before it begins is ignored rather than lost inside the search.
-        if (!m_searchStarted)
-            return;
-        m_view.setSearchRunning(false);
-    }
-    if (!m_closed)
-        afterAnswerClick();
+    if (m_state == State::Over)
+        search();
+    else if (m_state == State::Searching)
+        m_search.requestStop(); // it ends at its next check and reports that
 }
 
-void GameFlow::showAnswers()
+void GameFlow::clearAnswers()
 {
-    m_view.resetCombinationCount();
-    m_view.setCmdAnswerCaption(StopSearch);
-    m_view.setCommand1Enabled(false);
-    m_view.setStatusCaption(Searching);
-    m_view.setStatusVisible(true);
-    m_view.setAnswersVisible(true);
-
-    runSearch();
+    m_answers.clear();
+    m_outcome = {};
+    emit answersCleared();
 }
 
-void GameFlow::runSearch()
+void GameFlow::search()
 {
-    m_searching = true;
-    m_view.yield();
-    if (!m_closed) {
-        const qint32 target = m_view.targetCaption().toInt();
-        m_searchStarted = true;
-        m_view.startSearch(m_chosenNumbers, target);
-        m_searchStarted = false;
-    }
-    m_searching = false;
-}
-
-void GameFlow::afterAnswerClick()
-{
-    if (m_view.searchRunning())
-        m_view.setCmdAnswerEnabled(false);
-    m_view.setCommand1Enabled(true);
-    m_view.setCommand1Caption(PlayAgain);
-}
-
-void GameFlow::ManualSetupClosed()
-{
-    if (!GLOBALbas::ManualSetupReady)
+    SearchRun::Request request;
+    std::copy_n(m_places.begin(), request.numbers.size(), request.numbers.begin());
+    request.target = m_target;
+    request.listed = m_answers;
+    request.completeWhenEmpty = GLOBALbas::CompleteSearch;
+    if (!m_search.start(request))
         return;
-    GLOBALbas::ManualSetupReady = false;
-    // The window only opens when no roll or search is under way; should it
-    // ever close inside one, its numbers are not searched inside another.
-    if (m_closed || isBusy())
+    m_combinations = 0;
+    m_outcome = {};
+    setState(State::Searching);
+}
+
+void GameFlow::searchProgressed(const QStringList &answers, std::int32_t combinations)
+{
+    m_combinations = combinations;
+    if (!answers.isEmpty()) {
+        m_answers += answers;
+        emit answersAdded(answers);
+    }
+    emit changed();
+}
+
+void GameFlow::searchFinished(const SearchRun::End &end)
+{
+    m_combinations = end.combinations;
+    if (!end.newAnswers.isEmpty()) {
+        m_answers += end.newAnswers;
+        emit answersAdded(end.newAnswers);
+    }
+    m_outcome = {true, end.finished, end.combinations, end.complete};
+    // A stopped game can be searched again; a finished one, or a board set
+    // up by hand, cannot.
+    setState(end.finished || m_manual ? State::Searched : State::Over);
+    emit searchEnded();
+}
+
+void GameFlow::setUpBoard(const QList<qint32> &numbers, qint32 target)
+{
+    if (m_closed || isBusy() || numbers.size() != NumberBoard::LabelCount)
+        return;
+    QList<qint32> sorted = numbers;
+    solver::BubbleSort(std::span<qint32>(sorted.data(), size_t(sorted.size())));
+    if (!solver::isBoardSelection(std::span<const qint32>(sorted.data(), size_t(sorted.size()))))
         return;
     // A game set up by hand replaces whatever was on the clock: its music
     // and ticks would otherwise carry on over the search.
-    m_view.purgeMusic();
-    m_view.setTimerEnabled(false);
-
-    BubbleSort(m_chosenNumbers);
-    for (int l = 0; l < NumberBoard::LabelCount; ++l)
-        m_view.setLabelCaption(l, QString::number(m_chosenNumbers.value(l)));
-    m_view.resetCombinationCount();
-    m_view.setInstructionsVisible(false);
-    for (int tile = 0; tile < NumberBoard::TileCount; ++tile)
-        m_view.setTileVisible(tile, false);
-    m_view.setCmdAnswerEnabled(true);
-    m_view.setCmdAnswerCaption(StopSearch);
-    m_view.setCmdAnswerVisible(true);
-    m_view.setStatusCaption(Searching);
-    m_view.setStatusVisible(true);
-    m_view.clearAnswers();
-    m_view.setAnswersVisible(true);
-    m_view.setCommand1Enabled(false);
-    m_view.setCommand1Caption(PlayAgain);
-
-    runSearch();
-    if (m_closed)
-        return;
-    m_view.setCommand1Enabled(true);
-    m_view.setCmdAnswerEnabled(false);
+    emit musicStopped();
+    m_picks = sorted;
+    std::copy(m_picks.begin(), m_picks.end(), m_places.begin());
+    m_tilePicked.fill(true);
+    m_target = target;
+    m_manual = true;
+    clearAnswers();
+    search();
 }
 
 void GameFlow::Form_Unload()
 {
     m_closed = true;
-    m_view.purgeMusic();
-    m_view.setTimerEnabled(false);
-    if (m_searchStarted)
-        m_view.setSearchRunning(false);
+    m_roll.stop();
+    emit musicStopped();
+    m_search.stopAndWait();
+    emit changed();
 }

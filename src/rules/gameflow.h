@@ -1,73 +1,153 @@
 #pragma once
 
 #include "numberboard.h"
+#include "searchrun.h"
 
 #include <QList>
-#include <QString>
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
 
-class GameView;
+#include <array>
+#include <memory>
 
-// The rules of one game, from the picks to the search, with no window: what a
-// tile click, the game button, the answer button and a clock tick do. The
-// captions of the two buttons are the game's state, read back from the view
-// each time, so whatever the window shows is what the next click acts on.
-class GameFlow
+namespace solver {
+struct CompleteResult;
+}
+
+// One game, from the picks to the search, with no window. It owns the game's
+// state, the picked numbers, the target, the clock's ticks and the last
+// search's outcome; the window shows them and forwards the player's clicks
+// and the clock's ticks. The target rolls on a timer and the search runs on
+// a thread of its own, so nothing here ever waits on the window's thread.
+class GameFlow : public QObject
 {
+    Q_OBJECT
+
 public:
-    static inline const QString Start = QStringLiteral("START");
-    static inline const QString Stop = QStringLiteral("STOP");
-    static inline const QString PlayAgain = QStringLiteral("PLAY AGAIN");
-    static inline const QString ShowAnswers = QStringLiteral("Show Answer(s)");
-    static inline const QString StopSearch = QStringLiteral("Stop Search");
-    static inline const QString Searching = QStringLiteral("Searching...");
+    enum class State {
+        Picking,   // fewer than six numbers picked
+        Ready,     // six picked: the game can start
+        Rolling,   // the target rolls; the clock starts when it stands
+        Running,   // the clock runs
+        Over,      // the clock has stopped: the answers can be searched
+        Searching, // a search runs
+        Searched   // the search has ended and cannot be run again
+    };
+    Q_ENUM(State)
 
-    // `chosenNumbers` is the process-wide list the search reads.
-    GameFlow(GameView &view, QList<qint32> &chosenNumbers);
+    enum class ClockStop { ByPlayer, TimeUp };
 
-    // A new deal: the chosen numbers go back to the single 0 and every tile
-    // gets a new hidden value. Tiles and labels are left as they are.
+    // What the last search came to; `ran` is false until a search has ended
+    // since the answers were last cleared.
+    struct Outcome
+    {
+        bool ran = false;
+        bool finished = false; // false: stopped
+        std::int32_t combinations = 0;
+        std::shared_ptr<const solver::CompleteResult> complete;
+    };
+
+    // The target rolls through this many values, one every RollStepMs.
+    static constexpr int RollSteps = 50;
+    static constexpr int RollStepMs = 10;
+
+    explicit GameFlow(QObject *parent = nullptr);
+    ~GameFlow() override;
+
+    // A new deal: nothing picked and every tile gets a new hidden value.
     void ScrambleNos();
 
+    // The player's moves. Each does nothing in a state where it means nothing
+    // (the game button during the roll and the search among them).
     void btnPick_Click(qint16 index);
     void Command1_Click();
     void Timer1_Timer();
     void cmdAnswer_Click();
 
-    // The manual setup window has closed. If it placed six numbers (in
-    // chosenNumbers and the labels) and a target, they are searched at once;
-    // returns when that search has finished or been stopped.
-    void ManualSetupClosed();
+    // A board set up by hand (six numbers the board can give, and a target):
+    // whatever was on the clock stops and the numbers are searched at once.
+    // Ignored while the target rolls or a search runs.
+    void setUpBoard(const QList<qint32> &numbers, qint32 target);
 
-    // The window is closing: the music and the clock stop, a running search
-    // is told to stop, and nothing new starts from here on.
+    // The window is closing: the roll, the clock and the music stop, a running
+    // search is stopped and waited for, and nothing new starts from here on.
     void Form_Unload();
 
+    State state() const { return m_state; }
+    bool isClosed() const { return m_closed; }
+    bool isBusy() const { return m_state == State::Rolling || m_state == State::Searching; }
+    bool isRolling() const { return m_state == State::Rolling; }
+    bool isSearching() const { return m_state == State::Searching; }
+
+    // The picked numbers in the order picked; largest first once all six are.
+    const QList<qint32> &picks() const { return m_picks; }
+    // What each of the six number places shows; 0 for a free one.
+    const std::array<qint32, NumberBoard::LabelCount> &places() const { return m_places; }
+    bool isTilePicked(int tile) const { return m_tilePicked.at(tile); }
+
+    // The target once it stands (0 before), and the value the roll shows now.
+    qint32 target() const { return m_target; }
+    qint32 targetShown() const { return m_state == State::Rolling ? m_rollValue : m_target; }
+
     qint16 ElapsedSeconds() const { return m_elapsedSeconds; }
+    int dialValue() const { return m_dial; }
+
+    // The answers listed since they were last cleared (the roll of a new
+    // target or a board set up by hand), in the order found.
+    const QStringList &answers() const { return m_answers; }
+    // Combinations tried so far by the running search, as last reported.
+    std::int32_t combinations() const { return m_combinations; }
+    const Outcome &outcome() const { return m_outcome; }
+    // The search came from a board set up by hand.
+    bool isManualBoard() const { return m_manual; }
+
     NumberBoard &board() { return m_board; }
     const NumberBoard &board() const { return m_board; }
 
-    // True while the target rolls or a search runs: the window keeps the
-    // commands that could start another search disabled meanwhile.
-    bool isBusy() const { return m_rolling || m_searching; }
-    bool isRolling() const { return m_rolling; }
-    bool isSearching() const { return m_searching; }
+    // One roll: Int(r * (highest - lowest + 1) + lowest) for 0 <= r < 1. The
+    // span is worked out in 32 bits, so stored bounds far apart cannot
+    // overflow it.
+    static qint16 TargetFromRandom(double r, qint16 highest, qint16 lowest);
 
-    static void BubbleSort(QList<qint32> &values);
+signals:
+    // Anything the window shows of the game has changed.
+    void changed();
+    void clockStopped(GameFlow::ClockStop how);
+    void musicStarted();
+    void musicStopped();
+    void answersCleared();
+    void answersAdded(const QStringList &answers);
+    void searchEnded();
 
 private:
+    void setState(State state);
     void startGame();
+    void rollStep();
     void stopClock();
     void playAgain();
-    void showAnswers();
-    void afterAnswerClick();
-    void runSearch();
+    void clearAnswers();
+    void search();
+    void searchProgressed(const QStringList &answers, std::int32_t combinations);
+    void searchFinished(const SearchRun::End &end);
 
-    GameView &m_view;
-    QList<qint32> &m_chosenNumbers;
     NumberBoard m_board;
+    State m_state = State::Picking;
+    QList<qint32> m_picks;
+    std::array<qint32, NumberBoard::LabelCount> m_places{};
+    std::array<bool, NumberBoard::TileCount> m_tilePicked{};
+    qint32 m_target = 0;
+    qint32 m_rollValue = 0;
+    int m_rollStep = 0;
     qint16 m_elapsedSeconds = 0;
-    bool m_rolling = false;   // the target is rolling
-    bool m_searching = false; // from "Show Answer(s)" until its search returns
-    bool m_searchStarted = false;
+    int m_dial = 0;
+    QStringList m_answers;
+    std::int32_t m_combinations = 0;
+    Outcome m_outcome;
+    bool m_manual = false;
+    // Set once the window closes: ticks and clicks still queued for it are
+    // ignored rather than starting anything.
     bool m_closed = false;
+    QTimer m_roll;
+    SearchRun m_search;
 };

@@ -8,6 +8,7 @@
 #include "manualfrm.h"
 #include "settingfrm.h"
 
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -26,6 +27,22 @@ void pick(GameFrm &window, int count)
     }
 }
 
+// The roll and the search run on their own: waits (at most 30 s) until the
+// game has reached `state`, for a picture of it.
+void waitFor(GameFrm &window, GameFlow::State state)
+{
+    GameFlow &flow = window.flow();
+    if (flow.state() == state)
+        return;
+    QEventLoop loop;
+    QObject::connect(&flow, &GameFlow::changed, &loop, [&] {
+        if (flow.state() == state)
+            loop.quit();
+    });
+    QTimer::singleShot(30000, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
 // The other windows are shown without waiting on them, so the picture can
 // be taken while they are open; they go when the main window closes.
 template <typename Window> Window *openBeside(Window *dialog)
@@ -41,21 +58,20 @@ template <typename Window> Window *openBeside(Window *dialog)
 // searched as the menu command does once the window has closed.
 void manualSearch(GameFrm &window, std::initializer_list<int> labels, const QString &target)
 {
-    {
-        ManualFrm manual({window.controls().Label2, window.controls().lbTarget}, &window);
-        for (int label : labels)
-            manual.l1_Click(qint16(label));
-        manual.Text1->setText(target);
-        manual.Command1_Click();
-    }
-    window.flow().ManualSetupClosed();
+    ManualFrm manual(&window);
+    for (int label : labels)
+        manual.l1_Click(qint16(label));
+    manual.Text1->setText(target);
+    manual.Command1_Click();
+    window.flow().setUpBoard(manual.chosenNumbers(), manual.target());
+    waitFor(window, GameFlow::State::Searched);
 }
 
 QWidget *stageOtherWindow(GameFrm &window, const QString &state)
 {
     if (state == QLatin1String("manual")) {
         auto *manual = openBeside(
-            new ManualFrm({window.controls().Label2, window.controls().lbTarget}, &window));
+            new ManualFrm(&window));
         for (int label : {4, 9, 13, 20, 22, 23}) // 5 10 4 25 75 100
             manual->l1_Click(qint16(label));
         manual->Text1->setText(QStringLiteral("813"));
@@ -85,22 +101,23 @@ QWidget *stageWindow(GameFrm &window, const QString &state)
     if (state == QLatin1String("running")) {
         pick(window, 6);
         window.Command1_Click(); // START: the target rolls
+        waitFor(window, GameFlow::State::Running);
         for (int tick = 0; tick < GLOBALbas::TimeAllowed / 2; ++tick)
             window.Timer1_Timer();
         return &window;
     }
-    // The last step of these two is queued, so that it starts as soon as
-    // the caller returns to the event loop.
+    // These two return as the roll or the search has just begun.
     if (state == QLatin1String("rolling")) {
         pick(window, 6);
-        QTimer::singleShot(0, &window, [&window] { window.Command1_Click(); }); // START
+        window.Command1_Click(); // START
         return &window;
     }
     if (state == QLatin1String("searching")) {
         pick(window, 6);
         window.Command1_Click(); // START: the target rolls
+        waitFor(window, GameFlow::State::Running);
         window.Command1_Click(); // STOP
-        QTimer::singleShot(0, &window, [&window] { window.cmdAnswer_Click(); });
+        window.cmdAnswer_Click();
         return &window;
     }
     if (state == QLatin1String("answers")) {
@@ -108,10 +125,12 @@ QWidget *stageWindow(GameFrm &window, const QString &state)
         GLOBALbas::HighestTarget = 523;
         pick(window, 6);
         window.Command1_Click(); // START
+        waitFor(window, GameFlow::State::Running);
         for (int tick = 0; tick < 21; ++tick)
             window.Timer1_Timer();
-        window.Command1_Click();  // STOP
-        window.cmdAnswer_Click(); // returns when the search has finished
+        window.Command1_Click(); // STOP
+        window.cmdAnswer_Click();
+        waitFor(window, GameFlow::State::Searched);
         return &window;
     }
     // The complete search where the game's finds nothing (with the switch
