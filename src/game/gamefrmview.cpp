@@ -113,7 +113,7 @@ void GameFrm::showSearchEnd()
     // Only after a finished search with no answer, when the player asked for
     // the complete search: its answers follow, and its line under the message.
     if (const auto &complete = m_flow.outcome().complete) {
-        List1->addItems(completeLines(*complete));
+        List1->addItems(completeListLines(*complete));
         makeRoom(*LBa, *List1);
     }
 }

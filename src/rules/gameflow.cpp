@@ -94,14 +94,22 @@ void GameFlow::startGame()
 {
     clearAnswers();
     platform::randomize();
-    m_rollStep = 0;
-    setState(State::Rolling);
-    rollStep();
+    // The first value shows at once, the others one a step.
+    m_rollStep = 1;
+    m_rollValue = rollValue();
     m_roll.start();
+    setState(State::Rolling);
+}
+
+qint32 GameFlow::rollValue() const
+{
+    return TargetFromRandom(platform::rnd(), GLOBALbas::HighestTarget, GLOBALbas::LowestTarget);
 }
 
 void GameFlow::rollStep()
 {
+    if (m_closed)
+        return;
     // Each value stands for one step; the clock starts one step after the last.
     if (m_rollStep == RollSteps) {
         m_roll.stop();
@@ -110,8 +118,7 @@ void GameFlow::rollStep()
         return;
     }
     ++m_rollStep;
-    m_rollValue = TargetFromRandom(platform::rnd(), GLOBALbas::HighestTarget,
-                                   GLOBALbas::LowestTarget);
+    m_rollValue = rollValue();
     emit changed();
 }
 

@@ -124,6 +124,7 @@ private:
     void setState(State state);
     void startGame();
     void rollStep();
+    qint32 rollValue() const;
     void stopClock();
     void playAgain();
     void clearAnswers();

@@ -25,7 +25,7 @@ QString statusText(const GameFlow &flow)
     QString text = QStringLiteral("Searched ") + QString::number(outcome.combinations) +
                    QStringLiteral(" combinations: \n") + answers;
     if (outcome.complete)
-        text += QLatin1Char('\n') + ::completeSummary(*outcome.complete);
+        text += QLatin1Char('\n') + completeListSummary(*outcome.complete);
     return text;
 }
 
@@ -88,7 +88,7 @@ GamePresentation presentGame(const GameFlow &flow)
     return shown;
 }
 
-QStringList completeLines(const solver::CompleteResult &result)
+QStringList completeListLines(const solver::CompleteResult &result)
 {
     QStringList lines;
     for (const solver::CompleteAnswer &answer : result.answers) {
@@ -102,7 +102,7 @@ QStringList completeLines(const solver::CompleteResult &result)
     return lines;
 }
 
-QString completeSummary(const solver::CompleteResult &result)
+QString completeListSummary(const solver::CompleteResult &result)
 {
     if (result.exact) {
         const qsizetype count = qsizetype(result.answers.size());

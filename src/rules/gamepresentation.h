@@ -51,7 +51,7 @@ GamePresentation presentGame(const GameFlow &flow);
 // without an answer: at most this many answers, simplest first, each
 // followed by " = value" when the target is not reached...
 inline constexpr int MaxCompleteListed = 100;
-QStringList completeLines(const solver::CompleteResult &result);
+QStringList completeListLines(const solver::CompleteResult &result);
 // ...and one line under the finish message: "A complete search found N
 // answers." or "No exact answer: the nearest is V (D away)."
-QString completeSummary(const solver::CompleteResult &result);
+QString completeListSummary(const solver::CompleteResult &result);

@@ -3,10 +3,9 @@
 #include "aboutfrm.h"
 #include "buttonex.h"
 #include "gameflow.h"
+#include "gamepresentation.h"
 #include "gamefrm.h"
-#include "globalbas.h"
 #include "manualfrm.h"
-#include "mathsmod.h"
 #include "settingfrm.h"
 
 #include <QAction>
@@ -36,13 +35,13 @@ QString onOff(bool value)
 
 // The board: tiles and instructions against the number labels and the
 // chosen numbers.
-QString checkBoard(const GameFrm &window, int filled)
+QString checkBoard(GameFrm &window, int filled)
 {
-    const QList<qint32> &chosen = GLOBALbas::ChosenNumbers;
-    if (chosen.size() != filled + 1) {
+    const QList<qint32> &chosen = window.flow().picks();
+    if (chosen.size() != filled) {
         return QStringLiteral("%1 number labels filled but %2 numbers chosen")
             .arg(filled)
-            .arg(chosen.size() - 1);
+            .arg(chosen.size());
     }
     const auto visibleTiles =
         std::count_if(window.controls().btnPick.begin(), window.controls().btnPick.end(), &shown);
@@ -70,8 +69,6 @@ QString checkBoard(const GameFrm &window, int filled)
         if (l > 0 && chosen.at(l) > chosen.at(l - 1))
             return QStringLiteral("the six numbers are not largest first");
     }
-    if (chosen.last() != 0)
-        return QStringLiteral("the chosen numbers lost their trailing 0");
     return {};
 }
 
@@ -90,12 +87,10 @@ QString checkAfterClock(GameFrm &window)
     if (listShown != shown(window.controls().LBa))
         return QStringLiteral("answers list and status shown apart");
 
-    if (answer == GameFlow::StopSearch) {
+    if (answer == GameCaptions::StopSearch) {
         if (!busy)
             return QStringLiteral("\"Stop Search\" with no search under way");
-        // A stop request enables "PLAY AGAIN" at once; the search itself
-        // returns at its next check.
-        if (window.controls().Command1->isEnabled() && MathsMod::SearchRunning)
+        if (window.controls().Command1->isEnabled())
             return QStringLiteral("game button enabled during a search");
         if (!window.controls().cmdAnswer->isEnabled())
             return QStringLiteral("\"Stop Search\" disabled");
@@ -103,11 +98,11 @@ QString checkAfterClock(GameFrm &window)
             return QStringLiteral("answers hidden during a search");
         return {};
     }
-    if (busy || MathsMod::IsSearching())
+    if (busy)
         return QStringLiteral("a search runs under \"%1\"").arg(answer);
     if (!window.controls().Command1->isEnabled())
         return QStringLiteral("\"PLAY AGAIN\" disabled with no search running");
-    if (answer == GameFlow::ShowAnswers) {
+    if (answer == GameCaptions::ShowAnswers) {
         // Over (nothing listed yet) offers the search; after a stop the list
         // stays and the button may offer it again.
         if (!listShown && !window.controls().cmdAnswer->isEnabled())
@@ -128,21 +123,21 @@ QString checkMainWindow(GameFrm &window)
 {
     const QString game = window.controls().Command1->text();
     const QString answer = window.controls().cmdAnswer->text();
-    if (game != GameFlow::Start && game != GameFlow::Stop && game != GameFlow::PlayAgain)
+    if (game != GameCaptions::Start && game != GameCaptions::Stop && game != GameCaptions::PlayAgain)
         return QStringLiteral("game button reads \"%1\"").arg(game);
-    if (answer != GameFlow::ShowAnswers && answer != GameFlow::StopSearch &&
-        answer != QStringLiteral("Search Finished")) {
+    if (answer != GameCaptions::ShowAnswers && answer != GameCaptions::StopSearch &&
+        answer != GameCaptions::SearchFinished) {
         return QStringLiteral("answer button reads \"%1\"").arg(answer);
     }
 
     const bool busy = window.flow().isBusy();
-    const bool searching = MathsMod::IsSearching();
+    const bool searching = window.flow().isSearching();
     const bool timerOn = window.controls().Timer1->isActive();
     if (searching && !busy)
         return QStringLiteral("a search runs that the game did not start");
-    if (window.controls().mnuSetup->isEnabled() && (searching || (busy && game == GameFlow::Stop)))
+    if (window.controls().mnuSetup->isEnabled() && (searching || (busy && game == GameCaptions::Stop)))
         return QStringLiteral("manual setup offered while a roll or a search runs");
-    if (timerOn && game != GameFlow::Stop)
+    if (timerOn && game != GameCaptions::Stop)
         return QStringLiteral("clock on under \"%1\"").arg(game);
 
     const auto filled =
@@ -151,7 +146,7 @@ QString checkMainWindow(GameFrm &window)
     if (const QString board = checkBoard(window, int(filled)); !board.isEmpty())
         return board;
 
-    if (game == GameFlow::Start) {
+    if (game == GameCaptions::Start) {
         if (busy)
             return QStringLiteral("busy before the game started");
         if (window.controls().Command1->isEnabled() != (filled == NumberBoard::LabelCount))
@@ -170,7 +165,7 @@ QString checkMainWindow(GameFrm &window)
     }
     if (filled != NumberBoard::LabelCount)
         return QStringLiteral("\"%1\" with %2 numbers").arg(game).arg(filled);
-    if (game == GameFlow::Stop) {
+    if (game == GameCaptions::Stop) {
         // The clock runs except while the target is still rolling.
         if (timerOn == busy)
             return QStringLiteral("clock %1 while %2")
@@ -188,12 +183,12 @@ QString checkMainWindow(GameFrm &window)
 QString stateName(GameFrm &window)
 {
     const QString game = window.controls().Command1->text();
-    if (game == GameFlow::Start)
+    if (game == GameCaptions::Start)
         return window.controls().Command1->isEnabled() ? QStringLiteral("Ready")
                                                        : QStringLiteral("Picking");
-    if (game == GameFlow::Stop)
+    if (game == GameCaptions::Stop)
         return window.flow().isBusy() ? QStringLiteral("Rolling") : QStringLiteral("Running");
-    if (window.controls().cmdAnswer->text() == GameFlow::StopSearch)
+    if (window.controls().cmdAnswer->text() == GameCaptions::StopSearch)
         return QStringLiteral("Searching");
     return window.controls().List1->isHidden() ? QStringLiteral("Over")
                                                : QStringLiteral("Searched");

@@ -10,7 +10,6 @@
 #include "globalbas.h"
 #include "lighttab.h"
 #include "manualfrm.h"
-#include "mathsmod.h"
 #include "messagebox.h"
 #include "regbas.h"
 #include "settingfrm.h"
@@ -165,14 +164,14 @@ void TestGameMenus::manualSetupIsSearchedOnTheMainWindow()
         click(manual.Command1);
         confirmed = manual.result() == QDialog::Accepted;
     });
-    window->controls().mnuSetup->trigger(); // returns when the search has finished
+    window->controls().mnuSetup->trigger(); // returns when the window has closed
+    QVERIFY(QTest::qWaitFor([&] { return !window->flow().isBusy(); }, 30000));
     QVERIFY(confirmed);
     QVERIFY(m_messages.isEmpty());
 
     QCOMPARE(labelTexts(*window), (QStringList{"100", "75", "8", "5", "3", "2"}));
-    QCOMPARE(GLOBALbas::ChosenNumbers, (QList<qint32>{100, 75, 8, 5, 3, 2, 0}));
+    QCOMPARE(window->flow().picks(), (QList<qint32>{100, 75, 8, 5, 3, 2}));
     QCOMPARE(window->controls().lbTarget->text(), QStringLiteral("523"));
-    QVERIFY(!GLOBALbas::ManualSetupReady);
     QCOMPARE(visibleTiles(*window), 0);
     QVERIFY(!window->controls().lbinst->isVisible());
     QCOMPARE(window->controls().List1->count(), 32);
@@ -201,7 +200,7 @@ void TestGameMenus::manualSetupReplacesARunningGame()
     for (int tile : {0, 1, 2, 10, 20, 21})
         window->btnPick_Click(qint16(tile));
     click(window->controls().Command1); // START: the target rolls, the clock runs
-    QVERIFY(window->controls().Timer1->isActive());
+    QTRY_VERIFY(window->controls().Timer1->isActive());
 
     bool sawStopSearch = false;
     whenOpen<ManualFrm>(window.get(), [&](ManualFrm &manual) {
@@ -212,13 +211,14 @@ void TestGameMenus::manualSetupReplacesARunningGame()
     });
     auto *searchWatch = new QTimer(window.get());
     connect(searchWatch, &QTimer::timeout, window.get(), [&] {
-        if (MathsMod::IsSearching() &&
+        if (window->flow().isSearching() &&
             window->controls().cmdAnswer->text() == QStringLiteral("Stop Search"))
             sawStopSearch =
                 !window->controls().Timer1->isActive() && !window->controls().mnuSetup->isEnabled();
     });
     searchWatch->start(0);
     window->controls().mnuSetup->trigger();
+    QVERIFY(QTest::qWaitFor([&] { return !window->flow().isBusy(); }, 30000));
     searchWatch->stop();
     QVERIFY(sawStopSearch);
     QVERIFY(!window->controls().Timer1->isActive());

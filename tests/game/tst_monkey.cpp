@@ -15,7 +15,6 @@
 #include "gamewindow.h"
 #include "globalbas.h"
 #include "manualfrm.h"
-#include "mathsmod.h"
 #include "messagebox.h"
 #include "random.h"
 #include "settingfrm.h"
@@ -66,6 +65,8 @@ constexpr Qt::Key AltKeys[] = {Qt::Key_M, Qt::Key_S, Qt::Key_A, Qt::Key_X,
 constexpr const char *Pastes[] = {"12ab", "-5",  " 250 ", "0200", "40000",  "99999999999999999999",
                                   "",     "abc", "101",   "7\t8", "+32767", "-32768",
                                   "1e3",  "٣٤٥"};
+
+constexpr int RollPaceMs = 10;
 
 } // namespace
 
@@ -176,14 +177,17 @@ void Monkey::step()
         m_loop.quit();
         return;
     }
-    QTimer::singleShot(0, this, &Monkey::step);
+    // A player's events come a few milliseconds apart while the target
+    // rolls on its timer; at full speed hundreds would land on each roll.
+    const bool rolling = !closed && m_window->flow().isRolling();
+    QTimer::singleShot(rolling ? RollPaceMs : 0, this, &Monkey::step);
 
     ++m_depth;
     if (windingDown) {
         // Unwind whatever is open: dialogs first, then a running search.
         if (auto *dialog = qobject_cast<QDialog *>(modal))
             dialog->reject();
-        else if (!closed && m_window->controls().cmdAnswer->text() == GameFlow::StopSearch)
+        else if (!closed && m_window->controls().cmdAnswer->text() == GameCaptions::StopSearch)
             clickAt(m_window->controls().cmdAnswer,
                     m_window->controls().cmdAnswer->rect().center());
         else
@@ -207,14 +211,10 @@ void Monkey::check()
         return fail(windows);
     if (!m_window || !m_window->isVisible())
         return;
-    // Between a confirmed manual setup and its search the labels are being
-    // rewritten; the state is whole again once the window has gone.
-    if (GLOBALbas::ManualSetupReady)
-        return;
     if (const QString state = monkey::checkMainWindow(*m_window); !state.isEmpty())
         return fail(state);
     ++m_states[monkey::stateName(*m_window)];
-    const bool searching = MathsMod::IsSearching();
+    const bool searching = m_window->flow().isSearching();
     if (m_wasSearching && !searching) {
         ++m_searchesEnded;
         if (const QString answers = monkey::checkAnswersUnique(*m_window); !answers.isEmpty())
@@ -316,7 +316,7 @@ void Monkey::actOnMainWindow()
             action->trigger();
     } else {
         const bool exitCommand = chance(0.5);
-        if (MathsMod::IsSearching())
+        if (w.flow().isSearching())
             ++m_closedMidSearch;
         log(exitCommand ? QStringLiteral("menu Exit") : QStringLiteral("close box"));
         if (exitCommand)

@@ -76,7 +76,7 @@ private slots:
     void targetCheck();
     void focusLeavingTheBoxRunsTheCheck();
     void confirmingChecksTheTargetFirst();
-    void confirmationWritesTheMainWindow();
+    void confirmationKeepsTheNumbersAndTarget();
     void closingWithoutConfirmingChangesNothing();
     void keyboardAlone();
 
@@ -86,8 +86,6 @@ private:
     void showAndFocusBox();
 
     QList<Message> m_messages;
-    std::unique_ptr<QWidget> m_main;
-    ManualFrm::MainWindow m_outputs;
     std::unique_ptr<ManualFrm> m_frm;
 };
 
@@ -108,20 +106,12 @@ void TestManualFrm::init()
 {
     m_messages.clear();
     GLOBALbas::ResetProcessValues();
-    // Stand-ins for the main window's number labels and target label, with
-    // captions the window must either replace or leave alone.
-    m_main = std::make_unique<QWidget>();
-    m_outputs = {};
-    for (int i = 0; i < 6; ++i)
-        m_outputs.Label2[i] = new QLabel(QStringLiteral("old%1").arg(i), m_main.get());
-    m_outputs.lbTarget = new QLabel(QStringLiteral("old target"), m_main.get());
-    m_frm = std::make_unique<ManualFrm>(m_outputs);
+    m_frm = std::make_unique<ManualFrm>();
 }
 
 void TestManualFrm::cleanup()
 {
     m_frm.reset();
-    m_main.reset();
 }
 
 void TestManualFrm::typeTarget(const QString &keys)
@@ -255,9 +245,8 @@ void TestManualFrm::tooFewNumbersKeepsTheWindow()
     QCOMPARE(m_frm->SelectionCount(), 5);
     for (int index : five)
         QVERIFY(looksSelected(m_frm->l1[index]));
-    QCOMPARE(GLOBALbas::ChosenNumbers, QList<qint32>{0});
-    QCOMPARE(GLOBALbas::ManualSetupReady, platform::BoolFalse);
-    QCOMPARE(m_outputs.lbTarget->text(), QStringLiteral("old target"));
+    QVERIFY(m_frm->chosenNumbers().isEmpty());
+    QCOMPARE(m_frm->target(), 0);
 
     // The sixth makes the same click confirm.
     click(Hundred);
@@ -364,9 +353,8 @@ void TestManualFrm::confirmingChecksTheTargetFirst()
     QCOMPARE(m_messages[0].text, TooSmall);
     QCOMPARE(m_frm->Text1->text(), QStringLiteral("101"));
     QVERIFY(m_frm->isVisible());
-    QCOMPARE(GLOBALbas::ManualSetupReady, platform::BoolFalse);
-    QCOMPARE(GLOBALbas::ChosenNumbers, QList<qint32>{0});
-    QCOMPARE(m_outputs.lbTarget->text(), QStringLiteral("old target"));
+    QVERIFY(m_frm->chosenNumbers().isEmpty());
+    QCOMPARE(m_frm->target(), 0);
 
     // A click that leaves the focus in the box (a key, a direct call) runs
     // the check itself.
@@ -376,18 +364,17 @@ void TestManualFrm::confirmingChecksTheTargetFirst()
     QCOMPARE(m_messages[1].text, QStringLiteral("The target must be 32767 or less"));
     QVERIFY(m_frm->Text1->hasFocus());
     QVERIFY(m_frm->isVisible());
-    QCOMPARE(GLOBALbas::ManualSetupReady, platform::BoolFalse);
+    QVERIFY(m_frm->chosenNumbers().isEmpty());
 
     // Told, the player clicks again and gets the target they were shown.
     QTest::mouseClick(m_frm->Command1, Qt::LeftButton);
     QCOMPARE(m_messages.size(), 2);
     QCOMPARE(m_frm->result(), int(QDialog::Accepted));
-    QCOMPARE(m_outputs.lbTarget->text(), QStringLiteral("101"));
+    QCOMPARE(m_frm->target(), 101);
 }
 
-void TestManualFrm::confirmationWritesTheMainWindow()
+void TestManualFrm::confirmationKeepsTheNumbersAndTarget()
 {
-    GLOBALbas::ChosenNumbers = {0, 9, 9};
     // Opened as the main window opens it, modally, with the player inside.
     QTimer::singleShot(0, m_frm.get(), [this] {
         // Chosen out of order; they arrive in the labels' order.
@@ -401,12 +388,8 @@ void TestManualFrm::confirmationWritesTheMainWindow()
     QCOMPARE(m_frm->exec(), int(QDialog::Accepted));
 
     QVERIFY(m_messages.isEmpty());
-    const QStringList expected = {"1", "7", "10", "7", "25", "100"};
-    for (int k = 0; k < 6; ++k)
-        QCOMPARE(m_outputs.Label2[k]->text(), expected[k]);
-    QCOMPARE(GLOBALbas::ChosenNumbers, (QList<qint32>{1, 7, 10, 7, 25, 100, 0}));
-    QCOMPARE(GLOBALbas::ManualSetupReady, platform::BoolTrue);
-    QCOMPARE(m_outputs.lbTarget->text(), QStringLiteral("1500"));
+    QCOMPARE(m_frm->chosenNumbers(), (QList<qint32>{1, 7, 10, 7, 25, 100}));
+    QCOMPARE(m_frm->target(), 1500);
     QVERIFY(!m_frm->isVisible());
 }
 
@@ -421,11 +404,8 @@ void TestManualFrm::closingWithoutConfirmingChangesNothing()
     QVERIFY(!m_frm->isVisible());
     QCOMPARE(m_frm->result(), int(QDialog::Rejected));
     QVERIFY(m_messages.isEmpty());
-    QCOMPARE(GLOBALbas::ChosenNumbers, QList<qint32>{0});
-    QCOMPARE(GLOBALbas::ManualSetupReady, platform::BoolFalse);
-    for (int k = 0; k < 6; ++k)
-        QCOMPARE(m_outputs.Label2[k]->text(), QStringLiteral("old%1").arg(k));
-    QCOMPARE(m_outputs.lbTarget->text(), QStringLiteral("old target"));
+    QVERIFY(m_frm->chosenNumbers().isEmpty());
+    QCOMPARE(m_frm->target(), 0);
 }
 
 // Numbers chosen and the target confirmed with keys alone; a double-click
@@ -458,7 +438,7 @@ void TestManualFrm::keyboardAlone()
     QCOMPARE(m_frm->SelectionCount(), qint16(6));
     QTest::keyClick(m_frm->Text1, Qt::Key_Return);
     QCOMPARE(m_frm->result(), int(QDialog::Accepted));
-    QCOMPARE(GLOBALbas::ChosenNumbers, (QList<qint32>{1, 4, 1, 2, 25, 50, 0}));
+    QCOMPARE(m_frm->chosenNumbers(), (QList<qint32>{1, 4, 1, 2, 25, 50}));
 }
 
 QTEST_MAIN(TestManualFrm)

@@ -1,14 +1,19 @@
 // One game's rules driven by clicks and clock ticks, without a window: the
-// states the window shows, the clock and its music, the search and the
-// guards against starting things inside one another.
+// states the window shows, the roll, the clock and its music, the search on
+// its thread, and the guards against starting things inside one another.
 
-#include "fakegameview.h"
+#include "completesearch.h"
 #include "gameflow.h"
+#include "gamewatcher.h"
 #include "globalbas.h"
+#include "random.h"
 
 #include <QTest>
 
 #include <optional>
+
+using State = GameFlow::State;
+using Stop = GameFlow::ClockStop;
 
 class TestGameFlow : public QObject
 {
@@ -16,45 +21,52 @@ class TestGameFlow : public QObject
 
 private slots:
     void init();
+    void cleanup();
 
     void startRollsTheTargetAndStartsTheClock();
+    void oneRollCoversTheWholeRange_data();
+    void oneRollCoversTheWholeRange();
     void clockRunsOutWithMusicOverTheLastThirtyTicks_data();
     void clockRunsOutWithMusicOverTheLastThirtyTicks();
     void stopAtTickTwelveThenPlayAgain();
     void settingsChangedMidClockTakeEffectAtTheNextTick();
-    void finishedSearch();
+    void searchEnds_data();
+    void searchEnds();
     void stoppedSearchCanBeRunAgain();
-    void gameButtonIgnoredWhileTheTargetRolls();
-    void nothingStartsASearchInsideAnother();
+    void keptAnswersAreNotReportedAgain();
+    void reportsArriveAtMostOnceAFrame();
+    void completeListingKeepsTheSimplest100();
     void closingMidSearchStopsItAndStartsNothing();
     void closingWhileTheTargetRollsLeavesTheClockOff();
     void manualSetupIsSearchedAtOnce();
     void manualSetupSearchStopped();
     void manualSetupStopsARunningClock();
-    void manualSetupNotConfirmedOrInsideASearch();
+    void manualSetupRefusedInsideASearchOrWithNumbersNoBoardGives();
 
 private:
     // A dealt board with six numbers picked: 100 75 9 7 2 1.
     void pickSix();
+    // START, the whole roll, and every tick of the clock.
     void runClockOut();
-    // What the manual setup window leaves behind when the player confirms:
-    // 1 7 7 10 25 100 in label order, and the target.
-    void confirmManualSetup(const QString &target);
+    const QList<qint32> handSet{1, 7, 7, 10, 25, 100};
 
-    // Each test's own game: the fake window, the chosen numbers the search
-    // reads, and the rules over both, made afresh by init().
-    FakeGameView view;
-    QList<qint32> chosen;
     std::optional<GameFlow> flow;
+    std::optional<GameWatcher> view;
 };
 
 void TestGameFlow::init()
 {
     GLOBALbas::ResetProcessValues();
+    view.reset();
+    flow.emplace();
+    view.emplace(*flow);
+}
+
+void TestGameFlow::cleanup()
+{
+    view.reset();
     flow.reset();
-    view = FakeGameView();
-    chosen.clear();
-    flow.emplace(view, chosen);
+    platform::resetRandomForTesting();
 }
 
 void TestGameFlow::pickSix()
@@ -66,36 +78,87 @@ void TestGameFlow::pickSix()
         flow->board().setTag(tiles.at(i), QString::number(values.at(i)));
         flow->btnPick_Click(qint16(tiles.at(i)));
     }
+    QCOMPARE(view->state, State::Ready);
 }
 
 void TestGameFlow::runClockOut()
 {
     flow->Command1_Click();
+    QVERIFY(view->settle());
     for (int tick = 0; tick < GLOBALbas::TimeAllowed; ++tick)
         flow->Timer1_Timer();
-    QCOMPARE(view.command1, QStringLiteral("PLAY AGAIN"));
+    QCOMPARE(view->shown.command1, QStringLiteral("PLAY AGAIN"));
 }
 
 void TestGameFlow::startRollsTheTargetAndStartsTheClock()
 {
     pickSix();
-    view.nextTarget = 812;
-    QString captionDuringRoll;
-    bool timerDuringRoll = true;
-    view.duringDraw = [&] {
-        captionDuringRoll = view.command1;
-        timerDuringRoll = view.timerEnabled;
-    };
+    QCOMPARE(view->shown.labels, (std::array<QString, 6>{"100", "75", "9", "7", "2", "1"}));
+    QCOMPARE(view->visibleTiles(), 0);
+    QVERIFY(view->shown.command1Enabled);
+
+    // The target rolls through 50 values, each a step of the roll, and stops
+    // on the last; the clock waits for it and the game button does nothing.
+    platform::seedRandomForTesting(7);
+    QStringList rolled;
+    bool clockDuringRoll = false;
+    connect(&*flow, &GameFlow::changed, this, [&] {
+        if (flow->isRolling()) {
+            rolled << view->shown.target;
+            clockDuringRoll |= view->shown.clockOn;
+            QCOMPARE(view->shown.command1, QStringLiteral("STOP"));
+            QVERIFY(!view->shown.manualSetupEnabled);
+            flow->Command1_Click();
+        }
+    });
     flow->Command1_Click();
-    QCOMPARE(view.draws, 1);
-    QCOMPARE(captionDuringRoll, QStringLiteral("STOP"));
-    QVERIFY(!timerDuringRoll); // the clock starts only once the target stands
-    QCOMPARE(view.target, QStringLiteral("812"));
-    QVERIFY(view.timerEnabled);
-    QCOMPARE(view.command1, QStringLiteral("STOP"));
-    QVERIFY(view.command1Enabled);
-    QVERIFY(!view.cmdAnswerVisible);
+    QCOMPARE(view->rolls, 1);
+    QVERIFY(view->settle());
+    QCOMPARE(rolled.size(), GameFlow::RollSteps);
+    QVERIFY(!clockDuringRoll);
+    QCOMPARE(view->shown.target, rolled.last());
+    QCOMPARE(QString::number(flow->target()), rolled.last());
+    QVERIFY(flow->target() >= 101 && flow->target() <= 999);
+    QVERIFY(QSet<QString>(rolled.begin(), rolled.end()).size() > 10);
+    QCOMPARE(view->state, State::Running);
+    QVERIFY(view->shown.clockOn);
+    QCOMPARE(view->shown.command1, QStringLiteral("STOP"));
+    QVERIFY(view->shown.command1Enabled);
+    QVERIFY(!view->shown.cmdAnswerVisible);
+    QCOMPARE(view->purges, 0);
     QCOMPARE(flow->ElapsedSeconds(), 0);
+
+    // A range of one value rolls that value every time.
+    flow->Command1_Click(); // STOP
+    flow->Command1_Click(); // PLAY AGAIN
+    GLOBALbas::LowestTarget = GLOBALbas::HighestTarget = 523;
+    pickSix();
+    rolled.clear();
+    flow->Command1_Click();
+    QVERIFY(view->settle());
+    QCOMPARE(rolled, QStringList(GameFlow::RollSteps, QStringLiteral("523")));
+}
+
+void TestGameFlow::oneRollCoversTheWholeRange_data()
+{
+    QTest::addColumn<double>("r");
+    QTest::addColumn<int>("lowest");
+    QTest::addColumn<int>("highest");
+    QTest::addColumn<int>("target");
+    QTest::newRow("bottom") << 0.0 << 101 << 999 << 101;
+    QTest::newRow("top") << 0.9999999999 << 101 << 999 << 999;
+    QTest::newRow("middle") << 0.5 << 101 << 999 << 550;
+    QTest::newRow("far apart") << 0.9999999999 << -32768 << 32767 << 32767;
+    QTest::newRow("one value") << 0.7 << 250 << 250 << 250;
+}
+
+void TestGameFlow::oneRollCoversTheWholeRange()
+{
+    QFETCH(double, r);
+    QFETCH(int, lowest);
+    QFETCH(int, highest);
+    QFETCH(int, target);
+    QCOMPARE(GameFlow::TargetFromRandom(r, qint16(highest), qint16(lowest)), qint16(target));
 }
 
 void TestGameFlow::clockRunsOutWithMusicOverTheLastThirtyTicks_data()
@@ -119,77 +182,82 @@ void TestGameFlow::clockRunsOutWithMusicOverTheLastThirtyTicks()
 
     pickSix();
     flow->Command1_Click();
+    QVERIFY(view->settle());
     int startedAt = 0;
     for (int tick = 1; tick <= timeAllowed; ++tick) {
-        const int before = view.musicStarts;
-        QVERIFY(view.timerEnabled);
+        const int before = view->musicStarts;
+        QVERIFY(view->shown.clockOn);
         flow->Timer1_Timer();
-        if (view.musicStarts != before)
+        if (view->musicStarts != before)
             startedAt = tick;
-        QCOMPARE(view.dial, tick);
+        QCOMPARE(view->shown.dial, tick);
         if (tick < timeAllowed) {
             QCOMPARE(flow->ElapsedSeconds(), tick);
-            QCOMPARE(view.command1, QStringLiteral("STOP"));
+            QCOMPARE(view->shown.command1, QStringLiteral("STOP"));
         }
     }
-    QCOMPARE(view.musicStarts, musicTick ? 1 : 0);
+    QCOMPARE(view->musicStarts, musicTick ? 1 : 0);
     QCOMPARE(startedAt, musicTick);
     // Over: the dial keeps the full count, the elapsed count is back to 0.
-    QCOMPARE(view.command1, QStringLiteral("PLAY AGAIN"));
-    QVERIFY(view.command1Enabled);
-    QVERIFY(!view.timerEnabled);
-    QVERIFY(view.cmdAnswerVisible);
-    QVERIFY(view.cmdAnswerEnabled);
-    QCOMPARE(view.cmdAnswer, QStringLiteral("Show Answer(s)"));
-    QCOMPARE(view.dial, timeAllowed);
+    QCOMPARE(view->shown.command1, QStringLiteral("PLAY AGAIN"));
+    QVERIFY(view->shown.command1Enabled);
+    QVERIFY(!view->shown.clockOn);
+    QVERIFY(view->shown.cmdAnswerVisible);
+    QVERIFY(view->shown.cmdAnswerEnabled);
+    QCOMPARE(view->shown.cmdAnswer, QStringLiteral("Show Answer(s)"));
+    QCOMPARE(view->shown.dial, timeAllowed);
     QCOMPARE(flow->ElapsedSeconds(), 0);
-    QVERIFY(!view.statusVisible);
-    QVERIFY(!view.answersVisible);
-    QCOMPARE(view.clockStops, QList{GameView::ClockStop::TimeUp});
+    QVERIFY(!view->shown.statusVisible);
+    QVERIFY(!view->shown.answersVisible);
+    QCOMPARE(view->clockStops, QList{Stop::TimeUp});
+    flow->Timer1_Timer(); // a tick still queued changes nothing
+    QCOMPARE(view->shown.dial, timeAllowed);
 }
 
 void TestGameFlow::stopAtTickTwelveThenPlayAgain()
 {
     pickSix();
     flow->Command1_Click();
+    QVERIFY(view->settle());
     for (int tick = 0; tick < 12; ++tick)
         flow->Timer1_Timer();
     flow->Command1_Click();
-    QCOMPARE(view.purges, 1);
-    QVERIFY(!view.timerEnabled);
-    QCOMPARE(view.command1, QStringLiteral("PLAY AGAIN"));
-    QVERIFY(view.cmdAnswerVisible);
-    QVERIFY(view.cmdAnswerEnabled);
-    QCOMPARE(view.dial, 12);
+    QCOMPARE(view->purges, 1);
+    QVERIFY(!view->shown.clockOn);
+    QCOMPARE(view->shown.command1, QStringLiteral("PLAY AGAIN"));
+    QVERIFY(view->shown.cmdAnswerVisible);
+    QVERIFY(view->shown.cmdAnswerEnabled);
+    QCOMPARE(view->shown.dial, 12);
     QCOMPARE(flow->ElapsedSeconds(), 12);
-    QCOMPARE(view.clockStops, QList{GameView::ClockStop::ByPlayer});
+    QCOMPARE(view->clockStops, QList{Stop::ByPlayer});
 
-    view.status = QStringLiteral("old status");
     flow->Command1_Click(); // PLAY AGAIN
-    QCOMPARE(view.dial, 0);
+    QCOMPARE(view->shown.dial, 0);
     QCOMPARE(flow->ElapsedSeconds(), 0);
-    QVERIFY(view.target.isEmpty());
-    QCOMPARE(chosen, QList<qint32>{0});
-    for (const QString &label : view.labels)
+    QVERIFY(view->shown.target.isEmpty());
+    QVERIFY(flow->picks().isEmpty());
+    for (const QString &label : view->shown.labels)
         QVERIFY(label.isEmpty());
-    QCOMPARE(view.visibleTiles(), 24);
-    QVERIFY(view.instructions);
-    QCOMPARE(view.command1, QStringLiteral("START"));
-    QVERIFY(!view.command1Enabled);
-    QVERIFY(!view.cmdAnswerVisible);
-    QVERIFY(view.cmdAnswerEnabled);
-    QCOMPARE(view.cmdAnswer, QStringLiteral("Show Answer(s)"));
-    QVERIFY(!view.statusVisible);
-    QVERIFY(!view.answersVisible);
-    QCOMPARE(view.purges, 1); // music still playing is left alone
+    QCOMPARE(view->visibleTiles(), 24);
+    QVERIFY(view->shown.instructions);
+    QCOMPARE(view->shown.command1, QStringLiteral("START"));
+    QVERIFY(!view->shown.command1Enabled);
+    QVERIFY(!view->shown.cmdAnswerVisible);
+    QVERIFY(view->shown.cmdAnswerEnabled);
+    QCOMPARE(view->shown.cmdAnswer, QStringLiteral("Show Answer(s)"));
+    QVERIFY(!view->shown.statusVisible);
+    QVERIFY(!view->shown.answersVisible);
+    QCOMPARE(view->purges, 1); // music still playing is left alone
 
-    // A disabled START cannot be reached by a click, and the new board plays.
-    pickSix();
-    QVERIFY(view.command1Enabled);
+    // START does nothing until six are picked; then the new board plays.
     flow->Command1_Click();
-    QCOMPARE(view.command1, QStringLiteral("STOP"));
+    QCOMPARE(view->rolls, 1);
+    pickSix();
+    flow->Command1_Click();
+    QVERIFY(view->settle());
+    QCOMPARE(view->shown.command1, QStringLiteral("STOP"));
     flow->Timer1_Timer();
-    QCOMPARE(view.dial, 1);
+    QCOMPARE(view->shown.dial, 1);
 }
 
 void TestGameFlow::settingsChangedMidClockTakeEffectAtTheNextTick()
@@ -197,216 +265,288 @@ void TestGameFlow::settingsChangedMidClockTakeEffectAtTheNextTick()
     GLOBALbas::TimeAllowed = 60;
     pickSix();
     flow->Command1_Click();
+    QVERIFY(view->settle());
     for (int tick = 0; tick < 10; ++tick)
         flow->Timer1_Timer();
-    QCOMPARE(view.musicStarts, 0);
+    QCOMPARE(view->musicStarts, 0);
     GLOBALbas::TimeAllowed = 40; // music is due when 10 ticks have passed
     flow->Timer1_Timer();
-    QCOMPARE(view.musicStarts, 1);
+    QCOMPARE(view->musicStarts, 1);
     for (int tick = 11; tick < 40; ++tick)
         flow->Timer1_Timer();
-    QCOMPARE(view.command1, QStringLiteral("PLAY AGAIN"));
-    QCOMPARE(view.dial, 40);
+    QCOMPARE(view->shown.command1, QStringLiteral("PLAY AGAIN"));
+    QCOMPARE(view->shown.dial, 40);
 }
 
-void TestGameFlow::finishedSearch()
+void TestGameFlow::searchEnds_data()
 {
-    pickSix();
-    view.nextTarget = 523;
+    QTest::addColumn<QList<qint32>>("numbers");
+    QTest::addColumn<int>("target");
+    QTest::addColumn<bool>("complete");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QStringList>("answers"); // the first few
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QStringList>("completeLines");
+    const QString none999 = QStringLiteral("Searched 56885 combinations: \n0 answers found.");
+    const QString none742 = QStringLiteral("Searched 219056 combinations: \n0 answers found.");
+    const QString found523 = QStringLiteral("Searched 210492 combinations: \n32 answers found.");
+    const QList<qint32> board523{100, 75, 8, 5, 3, 2};
+    const QList<qint32> board742{100, 75, 50, 25, 6, 3};
+    const QList<qint32> board999{3, 3, 2, 2, 1, 1};
+    const QStringList first523{"((100+75)x3)-2", "(((100+75)+2)x3)-8", "(((100+8)-3)x5)-2"};
+    QTest::newRow("found") << board523 << 523 << false << found523 << first523 << 32
+                           << QStringList{};
+    QTest::newRow("the game's answers stand alone")
+        << board523 << 523 << true << found523 << first523 << 32 << QStringList{};
+    QTest::newRow("none") << board999 << 999 << false << none999 << QStringList{} << 0
+                          << QStringList{};
+    QTest::newRow("unreachable") << board999 << 999 << true
+                                 << none999 + "\nNo exact answer: the nearest is 81 (918 away)."
+                                 << QStringList{} << 0
+                                 << QStringList{"(((2+1)x(2+1))x3)x3 = 81"};
+    QTest::newRow("beyond the game's search")
+        << board742 << 742 << true << none742 + "\nA complete search found 2 answers."
+        << QStringList{} << 0
+        << QStringList{"(((75x3)-50)x(100+6))/25", "(((75x6)-100)x(50+3))/25"};
+}
+
+void TestGameFlow::searchEnds()
+{
+    QFETCH(QList<qint32>, numbers);
+    QFETCH(int, target);
+    QFETCH(bool, complete);
+    QFETCH(QString, status);
+    QFETCH(QStringList, answers);
+    QFETCH(int, count);
+    QFETCH(QStringList, completeLines);
+    GLOBALbas::CompleteSearch = complete;
+    GLOBALbas::LowestTarget = GLOBALbas::HighestTarget = qint16(target);
+    flow->ScrambleNos();
+    // The board deals what was asked: the large ones on the last row.
+    int small = 0;
+    int large = NumberBoard::FirstLargeTile;
+    for (qint32 number : numbers) {
+        const int tile = number >= 25 ? large++ : small++;
+        flow->board().setTag(tile, QString::number(number));
+        flow->btnPick_Click(qint16(tile));
+    }
     runClockOut();
 
     bool checked = false;
-    view.duringSearch = [&] {
-        QCOMPARE(view.cmdAnswer, QStringLiteral("Stop Search"));
-        QVERIFY(!view.command1Enabled);
-        QCOMPARE(view.status, QStringLiteral("Searching..."));
-        QVERIFY(view.statusVisible);
-        QVERIFY(view.answersVisible);
+    view->duringSearch = [&] {
+        QCOMPARE(view->shown.cmdAnswer, QStringLiteral("Stop Search"));
+        QVERIFY(view->shown.cmdAnswerEnabled);
+        QVERIFY(!view->shown.command1Enabled);
+        QCOMPARE(view->shown.status, QStringLiteral("Searching..."));
+        QVERIFY(view->shown.statusVisible);
+        QVERIFY(view->shown.answersVisible);
+        QVERIFY(!view->shown.manualSetupEnabled);
         checked = true;
     };
     flow->cmdAnswer_Click();
+    flow->cmdAnswer_Click(); // a second click would stop it: this one arrives at once
     QVERIFY(checked);
-    QCOMPARE(view.searches, 1);
-    QCOMPARE(view.searchedNumbers, (QList<qint32>{100, 75, 9, 7, 2, 1, 0}));
-    QCOMPARE(view.searchedTarget, 523);
-    QCOMPARE(view.cmdAnswer, QStringLiteral("Search Finished"));
-    QVERIFY(!view.cmdAnswerEnabled);
-    QVERIFY(view.command1Enabled);
-    QCOMPARE(view.command1, QStringLiteral("PLAY AGAIN"));
+    QVERIFY(view->settle());
+    QCOMPARE(view->searchedNumbers, numbers);
+    QCOMPARE(view->searchedTarget, target);
+    // That click stopped it; the next one runs it to the end.
+    QVERIFY(!flow->outcome().finished);
+    flow->cmdAnswer_Click();
+    QVERIFY(view->settle());
+    QCOMPARE(view->searches, 2);
+    QCOMPARE(view->shown.status, status);
+    QCOMPARE(flow->answers().mid(0, answers.size()), answers);
+    QCOMPARE(flow->answers().size(), count);
+    QCOMPARE(QSet<QString>(flow->answers().begin(), flow->answers().end()).size(), count);
+    const auto &result = flow->outcome().complete;
+    QCOMPARE(result ? completeListLines(*result) : QStringList{}, completeLines);
+    QCOMPARE(view->shown.cmdAnswer, QStringLiteral("Search Finished"));
+    QVERIFY(!view->shown.cmdAnswerEnabled);
+    QVERIFY(view->shown.command1Enabled);
+    QCOMPARE(view->shown.command1, QStringLiteral("PLAY AGAIN"));
+    QVERIFY(view->shown.manualSetupEnabled);
 
     flow->cmdAnswer_Click(); // "Search Finished" starts nothing
-    QCOMPARE(view.searches, 1);
-
+    QCOMPARE(view->searches, 2);
     flow->Command1_Click(); // PLAY AGAIN
-    QCOMPARE(view.cmdAnswer, QStringLiteral("Show Answer(s)"));
-    QVERIFY(view.cmdAnswerEnabled);
-    QVERIFY(!view.cmdAnswerVisible);
+    QCOMPARE(view->shown.cmdAnswer, QStringLiteral("Show Answer(s)"));
+    QVERIFY(view->shown.cmdAnswerEnabled);
+    QVERIFY(!view->shown.cmdAnswerVisible);
 }
 
 void TestGameFlow::stoppedSearchCanBeRunAgain()
 {
+    GLOBALbas::CompleteSearch = true;
     pickSix();
     runClockOut();
-
-    view.duringSearch = [&] {
-        flow->cmdAnswer_Click(); // "Stop Search", arriving through a yield
-        QVERIFY(!view.running);
-        QVERIFY(view.command1Enabled);
-        QCOMPARE(view.command1, QStringLiteral("PLAY AGAIN"));
-        // The game button does nothing until the search has returned.
-        flow->Command1_Click();
-        QCOMPARE(view.command1, QStringLiteral("PLAY AGAIN"));
-        QCOMPARE(view.draws, 1);
+    // "Stop Search" as the search begins: it stops at its first check, with
+    // nothing found and no complete search.
+    view->duringSearch = [&] {
+        flow->cmdAnswer_Click();
+        flow->Command1_Click(); // the game button does nothing until the search has ended
+        QCOMPARE(view->rolls, 1);
     };
     flow->cmdAnswer_Click();
-    QCOMPARE(view.cmdAnswer, QStringLiteral("Show Answer(s)"));
-    QVERIFY(view.cmdAnswerEnabled);
-    QVERIFY(view.command1Enabled);
-    QCOMPARE(view.command1, QStringLiteral("PLAY AGAIN"));
+    QVERIFY(view->settle());
+    QCOMPARE(view->shown.status, QStringLiteral("Search Stopped at combination 0\n0 answers found."));
+    QVERIFY(!flow->outcome().complete);
+    QCOMPARE(view->shown.cmdAnswer, QStringLiteral("Show Answer(s)"));
+    QVERIFY(view->shown.cmdAnswerEnabled);
+    QVERIFY(view->shown.command1Enabled);
+    QCOMPARE(view->shown.command1, QStringLiteral("PLAY AGAIN"));
+    QVERIFY(view->shown.statusVisible);
+    QVERIFY(view->shown.answersVisible);
 
-    view.duringSearch = nullptr;
+    view->duringSearch = nullptr;
     flow->cmdAnswer_Click();
-    QCOMPARE(view.searches, 2);
-    QCOMPARE(view.cmdAnswer, QStringLiteral("Search Finished"));
-    QVERIFY(!view.cmdAnswerEnabled);
+    QVERIFY(view->settle());
+    QCOMPARE(view->searches, 2);
+    QCOMPARE(view->shown.cmdAnswer, QStringLiteral("Search Finished"));
+    QVERIFY(!view->shown.cmdAnswerEnabled);
 }
 
-void TestGameFlow::gameButtonIgnoredWhileTheTargetRolls()
+void TestGameFlow::keptAnswersAreNotReportedAgain()
 {
-    pickSix();
-    view.duringDraw = [&] {
-        QVERIFY(flow->isBusy());
-        flow->Command1_Click(); // reads "STOP" but the roll is not over
-        flow->Command1_Click();
-    };
-    flow->Command1_Click();
-    QVERIFY(!flow->isBusy());
-    QCOMPARE(view.draws, 1);
-    QCOMPARE(view.purges, 0);
-    QCOMPARE(view.command1, QStringLiteral("STOP"));
-    QVERIFY(view.timerEnabled);
-    QVERIFY(!view.cmdAnswerVisible);
+    // Answers kept from a stopped search: the next search reports only the
+    // others, once each, without the outer parentheses.
+    SearchRun run;
+    QStringList reported;
+    SearchRun::End end;
+    connect(&run, &SearchRun::progressed, this,
+            [&](const QStringList &answers, std::int32_t) { reported += answers; });
+    connect(&run, &SearchRun::ended, this, [&](const SearchRun::End &e) { end = e; });
+    const SearchRun::Request request{
+        {100, 75, 8, 5, 3, 2}, 523, {"((100+75)x3)-2", "((100+3)x5)+8"}, false};
+    QVERIFY(run.start(request));
+    QVERIFY(!run.start(request)); // one at a time
+    QTRY_VERIFY_WITH_TIMEOUT(!run.isRunning(), 30000);
+    reported += end.newAnswers;
+    QVERIFY(end.finished);
+    QCOMPARE(end.combinations, 210492);
+    QCOMPARE(reported.size(), 30);
+    QCOMPARE(QSet<QString>(reported.begin(), reported.end()).size(), 30);
+    for (const QString &kept : request.listed)
+        QVERIFY(!reported.contains(kept));
+    QCOMPARE(reported.first(), QStringLiteral("(((100+75)+2)x3)-8"));
+
+    // Numbers the board cannot give start nothing.
+    QVERIFY(!run.start({{100, 100, 8, 5, 3, 2}, 523, {}, false}));
+    QVERIFY(!run.start({{0, 75, 8, 5, 3, 2}, 523, {}, false}));
+    QVERIFY(!run.isRunning());
 }
 
-void TestGameFlow::nothingStartsASearchInsideAnother()
+void TestGameFlow::reportsArriveAtMostOnceAFrame()
 {
-    pickSix();
-    runClockOut();
+    SearchRun run;
+    int reports = 0;
+    connect(&run, &SearchRun::progressed, this, [&] { ++reports; });
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(run.start({{100, 75, 8, 5, 3, 2}, 523, {}, false}));
+    QTRY_VERIFY_WITH_TIMEOUT(!run.isRunning(), 30000);
+    QVERIFY2(reports <= clock.elapsed() / SearchRun::FrameMs + 1,
+             qPrintable(QStringLiteral("%1 reports in %2 ms").arg(reports).arg(clock.elapsed())));
+}
 
-    // A "Stop Search" click in the moment before the search begins is
-    // ignored, and a click on a button reading "Show Answer(s)" while a search
-    // runs starts no second one.
-    view.duringYield = [&] {
-        view.duringYield = nullptr;
-        flow->cmdAnswer_Click();
-    };
-    view.duringSearch = [&] {
-        QVERIFY(flow->isBusy());
-        view.cmdAnswer = QStringLiteral("Show Answer(s)");
-        flow->cmdAnswer_Click();
-        view.cmdAnswer = QStringLiteral("Stop Search");
-    };
-    flow->cmdAnswer_Click();
-    QVERIFY(!view.nestedSearch);
-    QCOMPARE(view.searches, 1);
-    QCOMPARE(view.cmdAnswer, QStringLiteral("Search Finished"));
-    QVERIFY(!flow->isBusy());
+void TestGameFlow::completeListingKeepsTheSimplest100()
+{
+    const std::array<std::int32_t, 6> numbers{10, 9, 8, 7, 6, 5};
+    const solver::CompleteResult result = solver::completeSearch(numbers, 150);
+    const QStringList lines = completeListLines(result);
+    QCOMPARE(lines.size(), 100);
+    for (int i : {0, 99})
+        QCOMPARE(lines.at(i), QString::fromStdString(result.answers.at(std::size_t(i)).text));
+    QCOMPARE(completeListSummary(result), QStringLiteral("A complete search found 126 answers."));
+    solver::CompleteResult one = result;
+    one.answers.resize(1);
+    QCOMPARE(completeListSummary(one), QStringLiteral("A complete search found 1 answer."));
 }
 
 void TestGameFlow::closingMidSearchStopsItAndStartsNothing()
 {
     pickSix();
     runClockOut();
-    const int purgesBefore = view.purges;
-    view.duringSearch = [&] { flow->Form_Unload(); };
+    const int purgesBefore = view->purges;
+    view->duringSearch = [&] { flow->Form_Unload(); };
     flow->cmdAnswer_Click();
-    QVERIFY(!view.running); // the search was told to stop
-    QCOMPARE(view.purges, purgesBefore + 1);
-    QVERIFY(!view.timerEnabled);
+    // Stopped and waited for: nothing it found is reported any more.
+    QSignalSpy ended(&*flow, &GameFlow::searchEnded);
+    QTest::qWait(50);
+    QCOMPARE(ended.count(), 0);
+    QCOMPARE(view->purges, purgesBefore + 1);
+    QVERIFY(!view->shown.clockOn);
     // After the close nothing reacts any more.
-    const QString caption = view.command1;
     flow->Command1_Click();
     flow->cmdAnswer_Click();
     flow->Timer1_Timer();
-    QCOMPARE(view.command1, caption);
-    QCOMPARE(view.searches, 1);
+    flow->setUpBoard(handSet, 300);
+    QCOMPARE(view->searches, 1);
+    QCOMPARE(view->rolls, 1);
 }
 
 void TestGameFlow::closingWhileTheTargetRollsLeavesTheClockOff()
 {
     pickSix();
-    view.duringDraw = [&] { flow->Form_Unload(); };
+    view->duringRoll = [&] { flow->Form_Unload(); };
     flow->Command1_Click();
-    QVERIFY(!view.timerEnabled);
-    QVERIFY(view.target.isEmpty());
-}
-
-void TestGameFlow::confirmManualSetup(const QString &target)
-{
-    chosen = {1, 7, 7, 10, 25, 100, 0};
-    for (int l = 0; l < 6; ++l)
-        view.labels.at(l) = QString::number(chosen.at(l));
-    view.target = target;
-    GLOBALbas::ManualSetupReady = true;
+    QTest::qWait(GameFlow::RollSteps * GameFlow::RollStepMs * 2);
+    QVERIFY(!view->shown.clockOn);
+    QCOMPARE(flow->target(), 0);
 }
 
 void TestGameFlow::manualSetupIsSearchedAtOnce()
 {
     flow->ScrambleNos();
     flow->btnPick_Click(4); // a game half picked is replaced
-    confirmManualSetup(QStringLiteral("1500"));
-
     bool checked = false;
-    view.duringSearch = [&] {
-        QCOMPARE(view.labels, (std::array<QString, 6>{"100", "25", "10", "7", "7", "1"}));
-        QCOMPARE(view.visibleTiles(), 0);
-        QVERIFY(!view.instructions);
-        QCOMPARE(view.cmdAnswer, QStringLiteral("Stop Search"));
-        QVERIFY(view.cmdAnswerEnabled);
-        QVERIFY(view.cmdAnswerVisible);
-        QCOMPARE(view.status, QStringLiteral("Searching..."));
-        QVERIFY(view.statusVisible);
-        QVERIFY(view.answersVisible);
-        QCOMPARE(view.answerClears, 1);
-        QCOMPARE(view.command1, QStringLiteral("PLAY AGAIN"));
-        QVERIFY(!view.command1Enabled);
-        QVERIFY(flow->isBusy());
+    view->duringSearch = [&] {
+        QCOMPARE(view->shown.labels, (std::array<QString, 6>{"100", "25", "10", "7", "7", "1"}));
+        QCOMPARE(view->visibleTiles(), 0);
+        QVERIFY(!view->shown.instructions);
+        QCOMPARE(view->shown.cmdAnswer, QStringLiteral("Stop Search"));
+        QVERIFY(view->shown.cmdAnswerEnabled);
+        QVERIFY(view->shown.cmdAnswerVisible);
+        QCOMPARE(view->shown.status, QStringLiteral("Searching..."));
+        QVERIFY(view->shown.statusVisible);
+        QVERIFY(view->shown.answersVisible);
+        QCOMPARE(view->answerClears, 1);
+        QCOMPARE(view->shown.command1, QStringLiteral("PLAY AGAIN"));
+        QVERIFY(!view->shown.command1Enabled);
+        QCOMPARE(view->shown.target, QStringLiteral("1500"));
         checked = true;
     };
-    flow->ManualSetupClosed();
+    flow->setUpBoard(handSet, 1500);
     QVERIFY(checked);
-    QVERIFY(!GLOBALbas::ManualSetupReady);
-    QCOMPARE(view.searches, 1);
-    QCOMPARE(view.searchedNumbers, (QList<qint32>{100, 25, 10, 7, 7, 1, 0}));
-    QCOMPARE(view.searchedTarget, 1500);
-    QVERIFY(view.command1Enabled);
-    QVERIFY(!view.cmdAnswerEnabled);
-    QCOMPARE(view.cmdAnswer, QStringLiteral("Search Finished"));
-
-    // Closing the menu's window again without confirming starts nothing.
-    flow->ManualSetupClosed();
-    QCOMPARE(view.searches, 1);
+    QVERIFY(view->settle());
+    QCOMPARE(view->searches, 1);
+    QCOMPARE(view->searchedNumbers, (QList<qint32>{100, 25, 10, 7, 7, 1}));
+    QCOMPARE(view->searchedTarget, 1500);
+    QVERIFY(view->shown.command1Enabled);
+    QVERIFY(!view->shown.cmdAnswerEnabled);
+    QCOMPARE(view->shown.cmdAnswer, QStringLiteral("Search Finished"));
 
     flow->Command1_Click(); // PLAY AGAIN: a fresh board
-    QCOMPARE(view.visibleTiles(), 24);
-    QCOMPARE(view.command1, QStringLiteral("START"));
-    QVERIFY(!view.command1Enabled);
-    QCOMPARE(chosen, QList<qint32>{0});
+    QCOMPARE(view->visibleTiles(), 24);
+    QCOMPARE(view->shown.command1, QStringLiteral("START"));
+    QVERIFY(!view->shown.command1Enabled);
+    QVERIFY(flow->picks().isEmpty());
 }
 
 void TestGameFlow::manualSetupSearchStopped()
 {
     flow->ScrambleNos();
-    confirmManualSetup(QStringLiteral("101"));
-    view.duringSearch = [&] { flow->cmdAnswer_Click(); }; // "Stop Search"
-    flow->ManualSetupClosed();
-    QVERIFY(!view.running);
-    QCOMPARE(view.cmdAnswer, QStringLiteral("Show Answer(s)"));
+    view->duringSearch = [&] { flow->cmdAnswer_Click(); }; // "Stop Search"
+    flow->setUpBoard(handSet, 101);
+    QVERIFY(view->settle());
+    QVERIFY(!flow->outcome().finished);
+    QCOMPARE(view->shown.cmdAnswer, QStringLiteral("Show Answer(s)"));
     // Unlike a stopped game search, the hand-set one is not run again from
     // the answer button.
-    QVERIFY(!view.cmdAnswerEnabled);
-    QVERIFY(view.command1Enabled);
-    QCOMPARE(view.command1, QStringLiteral("PLAY AGAIN"));
+    QVERIFY(!view->shown.cmdAnswerEnabled);
+    flow->cmdAnswer_Click();
+    QCOMPARE(view->searches, 1);
+    QVERIFY(view->shown.command1Enabled);
+    QCOMPARE(view->shown.command1, QStringLiteral("PLAY AGAIN"));
 }
 
 void TestGameFlow::manualSetupStopsARunningClock()
@@ -414,48 +554,44 @@ void TestGameFlow::manualSetupStopsARunningClock()
     pickSix();
     GLOBALbas::TimeAllowed = 30;
     flow->Command1_Click(); // START
-    flow->Timer1_Timer();   // the music starts on the first of 30 ticks
-    QCOMPARE(view.musicStarts, 1);
-    QVERIFY(view.timerEnabled);
-    const int purges = view.purges;
+    QVERIFY(view->settle());
+    flow->Timer1_Timer(); // the music starts on the first of 30 ticks
+    QCOMPARE(view->musicStarts, 1);
+    QVERIFY(view->shown.clockOn);
+    const int purges = view->purges;
 
-    confirmManualSetup(QStringLiteral("250"));
-    view.duringSearch = [&] {
-        QVERIFY(!view.timerEnabled);
-        QCOMPARE(view.purges, purges + 1);
+    view->duringSearch = [&] {
+        QVERIFY(!view->shown.clockOn);
+        QCOMPARE(view->purges, purges + 1);
     };
-    flow->ManualSetupClosed();
-    QCOMPARE(view.searches, 1);
-    QCOMPARE(view.searchedTarget, 250);
-    QVERIFY(!view.timerEnabled);
-    QCOMPARE(view.command1, QStringLiteral("PLAY AGAIN"));
+    flow->setUpBoard(handSet, 250);
+    QVERIFY(view->settle());
+    QCOMPARE(view->searches, 1);
+    QCOMPARE(view->searchedTarget, 250);
+    QVERIFY(!view->shown.clockOn);
+    QCOMPARE(view->shown.command1, QStringLiteral("PLAY AGAIN"));
 }
 
-void TestGameFlow::manualSetupNotConfirmedOrInsideASearch()
+void TestGameFlow::manualSetupRefusedInsideASearchOrWithNumbersNoBoardGives()
 {
+    // Confirmed while a game search runs: not searched inside it.
     pickSix();
-    flow->ManualSetupClosed(); // closed without confirming
-    QCOMPARE(view.searches, 0);
-    QCOMPARE(view.command1, QStringLiteral("START"));
-    QVERIFY(view.command1Enabled);
-
-    // Confirmed while a game search runs: not searched inside it, and the
-    // flag does not linger to start a search later.
     runClockOut();
-    view.duringSearch = [&] {
-        GLOBALbas::ManualSetupReady = true;
-        flow->ManualSetupClosed();
-    };
+    view->duringSearch = [&] { flow->setUpBoard(handSet, 300); };
     flow->cmdAnswer_Click();
-    QVERIFY(!view.nestedSearch);
-    QCOMPARE(view.searches, 1);
-    QVERIFY(!GLOBALbas::ManualSetupReady);
+    QVERIFY(view->settle());
+    QCOMPARE(view->searches, 1);
+    QCOMPARE(view->searchedNumbers, (QList<qint32>{100, 75, 9, 7, 2, 1}));
 
-    // After the window has closed, nothing starts.
-    flow->Form_Unload();
-    confirmManualSetup(QStringLiteral("300"));
-    flow->ManualSetupClosed();
-    QCOMPARE(view.searches, 1);
+    // Numbers the board cannot give leave the game as it was.
+    const State before = view->state;
+    for (const QList<qint32> &numbers :
+         {QList<qint32>{100, 100, 7, 7, 1, 1}, QList<qint32>{0, 7, 7, 10, 25, 100},
+          QList<qint32>{1, 7, 7, 10, 25}, QList<qint32>{1, 7, 7, 7, 10, 25}}) {
+        flow->setUpBoard(numbers, 300);
+        QCOMPARE(view->state, before);
+        QCOMPARE(view->searches, 1);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestGameFlow)

@@ -1,7 +1,8 @@
 // The deal and the pick rule, without a window.
 
-#include "fakegameview.h"
+#include "bubblesort.h"
 #include "gameflow.h"
+#include "gamewatcher.h"
 #include "numberboard.h"
 
 #include <QTest>
@@ -113,50 +114,51 @@ void TestNumberBoard::picksFillLabelsThenSortOnTheSixth()
     QFETCH(QStringList, afterThree);
     QFETCH(QStringList, afterSix);
 
-    FakeGameView view;
-    QList<qint32> chosen{42};
-    GameFlow flow(view, chosen);
+    GameFlow flow;
+    GameWatcher view(flow);
     flow.ScrambleNos();
-    QCOMPARE(chosen, QList<qint32>{0});
+    const QList<qint32> &chosen = flow.picks();
+    QVERIFY(chosen.isEmpty());
     for (int i = 0; i < tiles.size(); ++i)
         flow.board().setTag(tiles.at(i), QString::number(values.at(i)));
 
     for (int i = 0; i < 6; ++i) {
         flow.btnPick_Click(qint16(tiles.at(i)));
-        QVERIFY(!view.tiles.at(tiles.at(i)));
-        QCOMPARE(chosen.size(), i + 2);
+        QVERIFY(!view.shown.tiles.at(tiles.at(i)));
+        QCOMPARE(chosen.size(), i + 1);
         if (i < 5) // the sixth pick sorts the list
             QCOMPARE(chosen.last(), values.at(i));
         if (i == 2) {
-            QCOMPARE(QStringList(view.labels.begin(), view.labels.end()), afterThree);
+            QCOMPARE(QStringList(view.shown.labels.begin(), view.shown.labels.end()), afterThree);
             QCOMPARE(view.visibleTiles(), 21);
-            QVERIFY(view.instructions);
-            QVERIFY(!view.command1Enabled);
+            QVERIFY(view.shown.instructions);
+            QVERIFY(!view.shown.command1Enabled);
         }
     }
-    QCOMPARE(QStringList(view.labels.begin(), view.labels.end()), afterSix);
+    QCOMPARE(QStringList(view.shown.labels.begin(), view.shown.labels.end()), afterSix);
     QList<qint32> expected;
     for (const QString &s : afterSix)
         expected.append(s.toInt());
-    expected.append(0);
     QCOMPARE(chosen, expected);
     QCOMPARE(view.visibleTiles(), 0);
-    QVERIFY(!view.instructions);
-    QVERIFY(view.command1Enabled);
-    QCOMPARE(view.command1, QStringLiteral("START"));
+    QVERIFY(!view.shown.instructions);
+    QVERIFY(view.shown.command1Enabled);
+    QCOMPARE(view.shown.command1, QStringLiteral("START"));
+    // A picked tile, or any tile once six are picked, picks nothing more.
+    flow.btnPick_Click(qint16(tiles.first()));
+    flow.btnPick_Click(qint16(23 - tiles.first()));
+    QCOMPARE(chosen, expected);
 }
 
 void TestNumberBoard::bubbleSortKeepsEqualValuesAndSortsLargestFirst()
 {
-    QList<qint32> values{5, 100, 5, 0};
-    GameFlow::BubbleSort(values);
-    QCOMPARE(values, (QList<qint32>{100, 5, 5, 0}));
-    QList<qint32> one{7};
-    GameFlow::BubbleSort(one);
-    QCOMPARE(one, QList<qint32>{7});
-    QList<qint32> none;
-    GameFlow::BubbleSort(none);
-    QVERIFY(none.isEmpty());
+    std::array<qint32, 4> values{5, 100, 5, 0};
+    solver::BubbleSort(std::span<qint32>(values));
+    QCOMPARE(values, (std::array<qint32, 4>{100, 5, 5, 0}));
+    std::array<qint32, 1> one{7};
+    solver::BubbleSort(std::span<qint32>(one));
+    QCOMPARE(one[0], 7);
+    solver::BubbleSort(std::span<qint32>());
 }
 
 QTEST_GUILESS_MAIN(TestNumberBoard)
