@@ -74,7 +74,13 @@ void stage(GameFrm &shown, const QCommandLineParser &parser)
         }
         if (!window)
             return;
-        if (ok && closeAfter >= 0)
+        // At 0 the close comes at once, before the event loop has had a
+        // chance to take the roll's next step or the search's end.
+        if (ok && closeAfter == 0) {
+            closeReporting(*window);
+            return;
+        }
+        if (ok && closeAfter > 0)
             QTimer::singleShot(closeAfter, window, [window] { closeReporting(*window); });
         if (file.isEmpty())
             return;
