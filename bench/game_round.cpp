@@ -13,8 +13,10 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QPushButton>
+#include <QTimer>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -38,6 +40,19 @@ QString memoryLine(const char *field)
             return QString::fromLatin1(line.simplified());
     }
     return QStringLiteral("%1: unknown").arg(QLatin1String(field));
+}
+
+// Runs the event loop until the roll or the search under way has ended.
+void settle(GameFrm &window)
+{
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (!window.flow().isBusy())
+            loop.quit();
+    });
+    poll.start(1);
+    loop.exec();
 }
 
 } // namespace
@@ -70,12 +85,13 @@ int main(int argc, char *argv[])
             window.btnPick_Click(qint16(Tiles[i]));
         }
         window.controls().Command1->click(); // START: rolls the target
+        settle(window);
         window.controls().Command1->click(); // STOP
-        QApplication::processEvents();
 
         QElapsedTimer clock;
         clock.start();
-        window.controls().cmdAnswer->click(); // returns when the search has finished
+        window.controls().cmdAnswer->click();
+        settle(window);
         ms.push_back(double(clock.nsecsElapsed()) / 1e6);
         if (window.controls().cmdAnswer->text() != QStringLiteral("Search Finished")) {
             std::fprintf(stderr, "run %d ended with \"%s\"\n", run + 1,
@@ -83,7 +99,6 @@ int main(int argc, char *argv[])
             return 1;
         }
         window.controls().Command1->click(); // PLAY AGAIN
-        QApplication::processEvents();
     }
 
     std::vector<double> sorted = ms;
