@@ -132,14 +132,13 @@ int main(int argc, char *argv[])
     // no music.
     QTemporaryDir store;
     platform::setSettingsFolderForTesting(store.path());
-    GLOBALbas::LoadSettings();
-    GLOBALbas::NoSounds = platform::BoolTrue;
-    GLOBALbas::LowestTarget = 523;
-    GLOBALbas::HighestTarget = 523;
-    GLOBALbas::TimeAllowed = 3;
-    GLOBALbas::TimerInterval = 20;
+    GameSettings settings = GLOBALbas::LoadSettings();
+    settings.noSounds = true;
+    settings.lowestTarget = settings.highestTarget = 523;
+    settings.timeAllowed = 3;
+    settings.timerInterval = 20;
 
-    const std::unique_ptr<GameFrm> owned(createGameWindow());
+    const std::unique_ptr<GameFrm> owned(createGameWindow(settings));
     GameFrm &window = *owned;
     showGameWindow(window);
     const GameFrmControls &c = window.controls();
@@ -155,7 +154,8 @@ int main(int argc, char *argv[])
     };
 
     for (int run = 0; run < runs; ++run) {
-        GLOBALbas::CompleteSearch = false;
+        settings.completeSearch = false;
+        window.flow().setSettings(settings);
         waitUntil("the board", [&] { return c.Command1->text() == "START"; });
         const int tiles[] = {20, 21, 2, 3, 12, 13};
         const int values[] = {100, 75, 8, 5, 3, 2};
@@ -183,7 +183,8 @@ int main(int argc, char *argv[])
             waitUntil("the manual search", searchEnded);
         });
         c.Command1->click();
-        GLOBALbas::CompleteSearch = true;
+        settings.completeSearch = true;
+        window.flow().setSettings(settings);
         phase("complete search", [&] {
             manualSetup(window, {23, 22, 21, 20, 5, 2}, 742); // 100 75 50 25 6 3
             waitUntil("the complete search", searchEnded);

@@ -68,12 +68,11 @@ int main(int argc, char *argv[])
     // A throw-away settings store, so the user's own is never read or written.
     QTemporaryDir store;
     platform::setSettingsFolderForTesting(store.path());
-    GLOBALbas::LoadSettings();
-    GLOBALbas::NoSounds = platform::BoolTrue;
-    GLOBALbas::LowestTarget = 523;
-    GLOBALbas::HighestTarget = 523;
+    GameSettings settings = GLOBALbas::LoadSettings();
+    settings.noSounds = true;
+    settings.lowestTarget = settings.highestTarget = 523;
 
-    const std::unique_ptr<GameFrm> owned(createGameWindow());
+    const std::unique_ptr<GameFrm> owned(createGameWindow(settings));
     GameFrm &window = *owned;
     showGameWindow(window);
     QApplication::processEvents();

@@ -4,12 +4,6 @@
 
 namespace GLOBALbas {
 
-qint16 TimeAllowed = FirstRunTimeAllowed;
-platform::Bool16 NoSounds = platform::BoolFalse;
-qint16 LowestTarget = FirstRunLowestTarget;
-qint16 HighestTarget = FirstRunHighestTarget;
-qint16 TimerInterval = FirstRunTimerInterval;
-bool CompleteSearch = false;
 Variant LastRegValue;
 
 namespace {
@@ -37,12 +31,6 @@ std::optional<qint16> storedInt16(const Variant &stored)
 
 void ResetProcessValues()
 {
-    TimeAllowed = FirstRunTimeAllowed;
-    NoSounds = platform::BoolFalse;
-    LowestTarget = FirstRunLowestTarget;
-    HighestTarget = FirstRunHighestTarget;
-    TimerInterval = FirstRunTimerInterval;
-    CompleteSearch = false;
     LastRegValue = Variant();
 }
 
@@ -102,26 +90,23 @@ bool ReadCompleteSearch(const Variant &stored)
     return n && *n != 0;
 }
 
-void LoadSettings()
+GameSettings LoadSettings()
 {
     // The key's unnamed value is never written; asking for it only tells
     // whether the key can be opened at all.
     if (REGbas::FetchSetting(REGbas::HkeyCurrentUser, SettingsKeyPath, QString()) == -1) {
         REGbas::CreateSettingsKey(REGbas::HkeyCurrentUser, SettingsKeyPath);
-        TimerInterval = FirstRunTimerInterval;
-        TimeAllowed = FirstRunTimeAllowed;
-        LowestTarget = FirstRunLowestTarget;
-        HighestTarget = FirstRunHighestTarget;
-        NoSounds = platform::BoolFalse;
-        CompleteSearch = false;
-        return;
+        return GameSettings{};
     }
-    CompleteSearch = ReadCompleteSearch(fetch(QStringLiteral("CompleteSearch")));
-    TimeAllowed = ReadTimeAllowed(fetch(QStringLiteral("TimeAllowed")));
-    NoSounds = ReadNoSounds(fetch(QStringLiteral("NoSounds")));
-    LowestTarget = ReadLowestTarget(fetch(QStringLiteral("LowestTarget")));
-    HighestTarget = ReadHighestTarget(fetch(QStringLiteral("HighestTarget")), LowestTarget);
-    TimerInterval = ReadTimerInterval(fetch(QStringLiteral("TimerInterval")));
+    GameSettings settings;
+    settings.completeSearch = ReadCompleteSearch(fetch(QStringLiteral("CompleteSearch")));
+    settings.timeAllowed = ReadTimeAllowed(fetch(QStringLiteral("TimeAllowed")));
+    settings.noSounds = ReadNoSounds(fetch(QStringLiteral("NoSounds")));
+    settings.lowestTarget = ReadLowestTarget(fetch(QStringLiteral("LowestTarget")));
+    settings.highestTarget =
+        ReadHighestTarget(fetch(QStringLiteral("HighestTarget")), settings.lowestTarget);
+    settings.timerInterval = ReadTimerInterval(fetch(QStringLiteral("TimerInterval")));
+    return settings;
 }
 
 bool FetchShowSeconds()

@@ -69,9 +69,10 @@ void loadClockFace(VelCProg &dial)
 }
 } // namespace
 
-GameFrm::GameFrm(QWidget *parent)
+GameFrm::GameFrm(const GameSettings &settings, QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowCloseButtonHint)
+    , m_flow(settings)
 {
     createControls();
     Form_Load();
@@ -233,7 +234,7 @@ void GameFrm::Form_Load()
     setUpKeyboard();
     GetSettings();
     nameClock();
-    Timer1->setInterval(GLOBALbas::TimerInterval); // stays disabled until a game starts
+    Timer1->setInterval(m_flow.settings().timerInterval); // stays disabled until a game starts
     ScrambleNos();
 
     QFile music(MusicResource);

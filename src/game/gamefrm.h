@@ -59,7 +59,7 @@ class GameFrm : public QMainWindow, private GameFrmControls
     Q_OBJECT
 
 public:
-    explicit GameFrm(QWidget *parent = nullptr);
+    explicit GameFrm(const GameSettings &settings, QWidget *parent = nullptr);
     ~GameFrm() override;
 
     // Re-reads the "ShowSeconds" switch and shows or hides the dial's count.

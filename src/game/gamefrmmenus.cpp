@@ -7,7 +7,12 @@
 
 void GameFrm::mnuSettings_Click()
 {
-    SettingFrm window({Timer1, [this] { GetSettings(); }}, this);
+    SettingFrm window({Timer1, [this] { GetSettings(); }, m_flow.settings(),
+                       [this](const GameSettings &settings) {
+                           m_flow.setSettings(settings);
+                           nameClock();
+                       }},
+                      this);
     window.exec();
     takeBackFocus();
 }

@@ -3,7 +3,6 @@
 
 #include "buttonex.h"
 #include "gamefrm.h"
-#include "globalbas.h"
 #include "velcprog.h"
 
 #include <QAction>
@@ -121,10 +120,10 @@ void GameFrm::showSearchEnd()
 void GameFrm::nameClock()
 {
     // The dial counts the seconds gone; a listener wants the seconds left.
-    const int left = std::max(0, GLOBALbas::TimeAllowed - cp1->value());
+    const int left = std::max(0, m_flow.settings().timeAllowed - cp1->value());
     cp1->setAccessibleName(QStringLiteral("Clock: %1 seconds left").arg(left));
     // The dial's own "value of maximum" counts to its design maximum, not to
     // the time this game allows.
     cp1->setAccessibleDescription(
-        QStringLiteral("%1 of %2 seconds").arg(cp1->value()).arg(GLOBALbas::TimeAllowed));
+        QStringLiteral("%1 of %2 seconds").arg(cp1->value()).arg(m_flow.settings().timeAllowed));
 }

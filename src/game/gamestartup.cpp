@@ -134,9 +134,7 @@ int runGame(int &argc, char **argv, const StartupExtras &extras)
     parser.process(app);
 
     platform::registerFontSubstitutions();
-    GLOBALbas::LoadSettings();
-
-    const QPointer<GameFrm> window = createGameWindow();
+    const QPointer<GameFrm> window = createGameWindow(GLOBALbas::LoadSettings());
     showGameWindow(*window);
 
     if (parser.isSet(quitAfterShow)) {

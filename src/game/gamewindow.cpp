@@ -4,14 +4,14 @@
 #include "gamefrm.h"
 #include "outsideclose.h"
 
-GameFrm *createGameWindow()
+GameFrm *createGameWindow(const GameSettings &settings)
 {
     // Every window of the game shows where the keyboard is, plainly.
     platform::showKeyboardFocus();
     platform::closeWindowsDestroyedOutside();
-    auto *window = new GameFrm;
-    // Deleted when it closes; GameFrm holds the deletion back while any of
-    // the game is still running on it (a roll, a search, a dialog).
+    auto *window = new GameFrm(settings);
+    // Deleted when it closes (a dialog open over it returns first: the
+    // deletion waits for the event loop it was asked from).
     window->setAttribute(Qt::WA_DeleteOnClose);
     return window;
 }

@@ -3,15 +3,15 @@
 #include "boardselection.h"
 #include "bubblesort.h"
 #include "completesearch.h"
-#include "globalbas.h"
 #include "random.h"
 
 #include <algorithm>
 #include <cmath>
 #include <span>
 
-GameFlow::GameFlow(QObject *parent)
+GameFlow::GameFlow(const GameSettings &settings, QObject *parent)
     : QObject(parent)
+    , m_settings(settings)
 {
     m_roll.setTimerType(Qt::PreciseTimer);
     m_roll.setInterval(RollStepMs);
@@ -103,7 +103,7 @@ void GameFlow::startGame()
 
 qint32 GameFlow::rollValue() const
 {
-    return TargetFromRandom(platform::rnd(), GLOBALbas::HighestTarget, GLOBALbas::LowestTarget);
+    return TargetFromRandom(platform::rnd(), m_settings.highestTarget, m_settings.lowestTarget);
 }
 
 void GameFlow::rollStep()
@@ -145,10 +145,10 @@ void GameFlow::Timer1_Timer()
 {
     if (m_closed || m_state != State::Running)
         return;
-    // Both settings are read afresh at every tick, so a change in the
-    // settings window takes effect on the running clock.
-    const int timeAllowed = GLOBALbas::TimeAllowed;
-    if (m_elapsedSeconds == timeAllowed - 30 && !GLOBALbas::NoSounds)
+    // Both settings are read at every tick, so a change in the settings
+    // window takes effect on the running clock.
+    const int timeAllowed = m_settings.timeAllowed;
+    if (m_elapsedSeconds == timeAllowed - 30 && !m_settings.noSounds)
         emit musicStarted();
     m_elapsedSeconds = static_cast<qint16>((m_elapsedSeconds + 1) % std::max(1, timeAllowed + 1));
     m_dial = m_elapsedSeconds;
@@ -185,7 +185,7 @@ void GameFlow::search()
     std::copy_n(m_places.begin(), request.numbers.size(), request.numbers.begin());
     request.target = m_target;
     request.listed = m_answers;
-    request.completeWhenEmpty = GLOBALbas::CompleteSearch;
+    request.completeWhenEmpty = m_settings.completeSearch;
     if (!m_search.start(request))
         return;
     m_combinations = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gamesettings.h"
 #include "numberboard.h"
 #include "searchrun.h"
 
@@ -52,8 +53,13 @@ public:
     static constexpr int RollSteps = 50;
     static constexpr int RollStepMs = 10;
 
-    explicit GameFlow(QObject *parent = nullptr);
+    explicit GameFlow(const GameSettings &settings = {}, QObject *parent = nullptr);
     ~GameFlow() override;
+
+    // The settings the game plays by. A change reaches a running clock at its
+    // next tick, and the roll and the search when they next start.
+    const GameSettings &settings() const { return m_settings; }
+    void setSettings(const GameSettings &settings) { m_settings = settings; }
 
     // A new deal: nothing picked and every tile gets a new hidden value.
     void ScrambleNos();
@@ -132,6 +138,7 @@ private:
     void searchProgressed(const QStringList &answers, std::int32_t combinations);
     void searchFinished(const SearchRun::End &end);
 
+    GameSettings m_settings;
     NumberBoard m_board;
     State m_state = State::Picking;
     QList<qint32> m_picks;

@@ -255,16 +255,16 @@ void SettingFrm::Acquire_Settings()
 
     const auto position =
         settingsrules::storedTimeAllowedPosition(fetch(QStringLiteral("TimeAllowed")));
-    GLOBALbas::TimeAllowed = settingsrules::secondsAtPosition(position.value_or(0));
+    m_main.settings.timeAllowed = settingsrules::secondsAtPosition(position.value_or(0));
     Combo1->setCurrentIndex(position.value_or(0));
-    cptest->setValue(GLOBALbas::TimeAllowed);
+    cptest->setValue(m_main.settings.timeAllowed);
 
     Check2->setChecked(settingsrules::storedNumber(fetch(QStringLiteral("NoSounds"))).value_or(0) !=
                        0);
 
     const auto interval = settingsrules::storedNumber(fetch(QStringLiteral("TimerInterval")));
-    GLOBALbas::TimerInterval = interval.value_or(GLOBALbas::SlowestTimerIntervalDefault);
-    HS1->setValue(GLOBALbas::TimerInterval);
+    m_main.settings.timerInterval = interval.value_or(GLOBALbas::SlowestTimerIntervalDefault);
+    HS1->setValue(m_main.settings.timerInterval);
 
     const auto lowest = settingsrules::storedTargetBound(fetch(QStringLiteral("LowestTarget")));
     Text1[0]->setText(lowest ? QString::number(*lowest) : settingsrules::LowestDefaultText);
@@ -277,6 +277,13 @@ void SettingFrm::Acquire_Settings()
         Text1[1]->setText(QString::number(*highest));
 
     Check3->setChecked(GLOBALbas::ReadCompleteSearch(fetch(QStringLiteral("CompleteSearch"))));
+    settingsChanged();
+}
+
+void SettingFrm::settingsChanged()
+{
+    if (m_main.SettingsChanged)
+        m_main.SettingsChanged(m_main.settings);
 }
 
 void SettingFrm::Apply_Difficulty()
@@ -289,8 +296,9 @@ void SettingFrm::Apply_Difficulty()
         return;
     store(QStringLiteral("LowestTarget"), *lowest);
     store(QStringLiteral("HighestTarget"), *highest);
-    GLOBALbas::LowestTarget = *lowest;
-    GLOBALbas::HighestTarget = *highest;
+    m_main.settings.lowestTarget = *lowest;
+    m_main.settings.highestTarget = *highest;
+    settingsChanged();
 }
 
 void SettingFrm::Apply_Timing()
@@ -300,8 +308,10 @@ void SettingFrm::Apply_Timing()
     store(QStringLiteral("TimeAllowed"), position);
     store(QStringLiteral("NoSounds"), checkState(Check2));
     store(QStringLiteral("TimerInterval"), HS1->value());
-    GLOBALbas::NoSounds = platform::toBool16(Check2->isChecked());
-    GLOBALbas::TimeAllowed = settingsrules::secondsAtPosition(position);
+    m_main.settings.noSounds = Check2->isChecked();
+    m_main.settings.timeAllowed = settingsrules::secondsAtPosition(position);
+    m_main.settings.timerInterval = qint16(HS1->value());
+    settingsChanged();
     if (m_main.Timer1)
         m_main.Timer1->setInterval(HS1->value());
 }
@@ -309,5 +319,6 @@ void SettingFrm::Apply_Timing()
 void SettingFrm::Apply_General()
 {
     store(QStringLiteral("CompleteSearch"), checkState(Check3));
-    GLOBALbas::CompleteSearch = Check3->isChecked();
+    m_main.settings.completeSearch = Check3->isChecked();
+    settingsChanged();
 }

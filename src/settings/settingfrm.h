@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bool16.h"
+#include "gamesettings.h"
 
 #include <QDialog>
 
@@ -34,6 +35,11 @@ public:
     {
         QTimer *Timer1 = nullptr;          // its interval is set on Apply/OK of the Timing tab
         std::function<void()> GetSettings; // runs after OK/Apply
+        // The settings the game plays by now, and where their changes go:
+        // as the window loads (the time allowed and the tick as stored) and
+        // on each OK or Apply.
+        GameSettings settings;
+        std::function<void(const GameSettings &)> SettingsChanged;
     };
 
     // ButtonEx1's buttons, as drawn: OK, Cancel, Apply.
@@ -97,6 +103,8 @@ public slots:
     void done(int result) override;
 
 private:
+    // Hands the window's settings to the game.
+    void settingsChanged();
     void createControls();
     void createDifficultyTab();
     void createTimingTab();

@@ -261,9 +261,9 @@ void TestRegbas::damagedStoreReadsAsAbsentAndIsKept()
     // The key exists, but nothing in it can be read.
     QCOMPARE(REGbas::FetchSetting(REGbas::HkeyCurrentUser, Key, "TimeAllowed"), 2);
     QVERIFY(GLOBALbas::LastRegValue.isEmpty());
-    GLOBALbas::LoadSettings();
-    QCOMPARE(GLOBALbas::TimeAllowed, qint16(30));
-    QCOMPARE(GLOBALbas::TimerInterval, qint16(950));
+    const GameSettings read = GLOBALbas::LoadSettings();
+    QCOMPARE(read.timeAllowed, qint16(30));
+    QCOMPARE(read.timerInterval, qint16(950));
     QCOMPARE(readFile(m_file), content); // reading never rewrites it
 
     // Applying settings replaces it, and the unreadable file is kept aside.

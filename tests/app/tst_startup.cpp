@@ -54,15 +54,13 @@ void TestStartup::cleanup()
 
 void TestStartup::firstRunCreatesEmptyKeyAndUsesBuiltInValues()
 {
-    // Values a previous game in this process may have left must not leak in.
-    GLOBALbas::TimerInterval = 1234;
-    GLOBALbas::NoSounds = platform::BoolTrue;
-    GLOBALbas::LoadSettings();
-    QCOMPARE(GLOBALbas::TimerInterval, qint16(1000));
-    QCOMPARE(GLOBALbas::TimeAllowed, qint16(30));
-    QCOMPARE(GLOBALbas::LowestTarget, qint16(101));
-    QCOMPARE(GLOBALbas::HighestTarget, qint16(999));
-    QCOMPARE(GLOBALbas::NoSounds, platform::BoolFalse);
+    const GameSettings first = GLOBALbas::LoadSettings();
+    QCOMPARE(first.timerInterval, qint16(1000));
+    QCOMPARE(first.timeAllowed, qint16(30));
+    QCOMPARE(first.lowestTarget, qint16(101));
+    QCOMPARE(first.highestTarget, qint16(999));
+    QVERIFY(!first.noSounds);
+    QVERIFY(!first.completeSearch);
     QVERIFY(!GLOBALbas::FetchShowSeconds());
 
     // The key now exists, and nothing was written into it.
@@ -78,12 +76,12 @@ void TestStartup::laterRunWithoutValuesFallsBackToReadDefaults()
 {
     GLOBALbas::LoadSettings(); // first run
     GLOBALbas::ResetProcessValues();
-    GLOBALbas::LoadSettings(); // second run: the key exists, still empty
-    QCOMPARE(GLOBALbas::TimerInterval, qint16(950));
-    QCOMPARE(GLOBALbas::TimeAllowed, qint16(30));
-    QCOMPARE(GLOBALbas::LowestTarget, qint16(101));
-    QCOMPARE(GLOBALbas::HighestTarget, qint16(999));
-    QCOMPARE(GLOBALbas::NoSounds, platform::BoolFalse);
+    const GameSettings second = GLOBALbas::LoadSettings(); // the key exists, still empty
+    QCOMPARE(second.timerInterval, qint16(950));
+    QCOMPARE(second.timeAllowed, qint16(30));
+    QCOMPARE(second.lowestTarget, qint16(101));
+    QCOMPARE(second.highestTarget, qint16(999));
+    QVERIFY(!second.noSounds);
 }
 
 void TestStartup::storedValuesAreRead()
@@ -94,12 +92,12 @@ void TestStartup::storedValuesAreRead()
     storeDword("LowestTarget", 200);
     storeDword("HighestTarget", 300);
     storeDword("TimerInterval", 1200);
-    GLOBALbas::LoadSettings();
-    QCOMPARE(GLOBALbas::TimeAllowed, qint16(60));
-    QCOMPARE(GLOBALbas::NoSounds, platform::BoolTrue);
-    QCOMPARE(GLOBALbas::LowestTarget, qint16(200));
-    QCOMPARE(GLOBALbas::HighestTarget, qint16(300));
-    QCOMPARE(GLOBALbas::TimerInterval, qint16(1200));
+    const GameSettings read = GLOBALbas::LoadSettings();
+    QCOMPARE(read.timeAllowed, qint16(60));
+    QVERIFY(read.noSounds);
+    QCOMPARE(read.lowestTarget, qint16(200));
+    QCOMPARE(read.highestTarget, qint16(300));
+    QCOMPARE(read.timerInterval, qint16(1200));
 }
 
 void TestStartup::readingRules_data()
@@ -143,11 +141,11 @@ void TestStartup::readingRules()
     QFETCH(qint32, stored);
     REGbas::CreateSettingsKey(REGbas::HkeyCurrentUser, Key);
     storeDword(name, stored);
-    GLOBALbas::LoadSettings();
-    QTEST(int(GLOBALbas::TimeAllowed), "timeAllowed");
-    QTEST(int(GLOBALbas::LowestTarget), "lowest");
-    QTEST(int(GLOBALbas::HighestTarget), "highest");
-    QTEST(int(GLOBALbas::TimerInterval), "interval");
+    const GameSettings read = GLOBALbas::LoadSettings();
+    QTEST(int(read.timeAllowed), "timeAllowed");
+    QTEST(int(read.lowestTarget), "lowest");
+    QTEST(int(read.highestTarget), "highest");
+    QTEST(int(read.timerInterval), "interval");
 }
 
 void TestStartup::textValuesAreReadAsNumbers_data()
@@ -179,11 +177,11 @@ void TestStartup::textValuesAreReadAsNumbers()
     REGbas::CreateSettingsKey(REGbas::HkeyCurrentUser, Key);
     auto key = platform::SettingsKey::open(Key);
     QCOMPARE(key->set(name, {platform::RegType::Sz, text}), 0);
-    GLOBALbas::LoadSettings();
-    const int actual = name == "TimeAllowed"     ? GLOBALbas::TimeAllowed
-                       : name == "LowestTarget"  ? GLOBALbas::LowestTarget
-                       : name == "TimerInterval" ? GLOBALbas::TimerInterval
-                                                 : GLOBALbas::NoSounds;
+    const GameSettings read = GLOBALbas::LoadSettings();
+    const int actual = name == "TimeAllowed"     ? read.timeAllowed
+                       : name == "LowestTarget"  ? read.lowestTarget
+                       : name == "TimerInterval" ? read.timerInterval
+                                                 : platform::toBool16(read.noSounds);
     QCOMPARE(actual, expected);
 }
 

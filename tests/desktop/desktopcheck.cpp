@@ -114,12 +114,14 @@ private:
     void checkWindowFits(const GameFrm &window);
 
     std::optional<SettingsSandbox> m_settings;
+    GameSettings m_game;
 };
 
 void TestDesktop::init()
 {
     m_settings.emplace(SettingsSandbox::Values::Loaded);
-    GLOBALbas::NoSounds = platform::BoolTrue;
+    m_game = GameSettings{};
+    m_game.noSounds = true;
 }
 
 void TestDesktop::cleanup()
@@ -171,7 +173,7 @@ void TestDesktop::everyControlWholeInEveryState_data()
 void TestDesktop::everyControlWholeInEveryState()
 {
     QFETCH(QString, state);
-    const QPointer<GameFrm> window = createGameWindow();
+    const QPointer<GameFrm> window = createGameWindow(m_game);
     showGameWindow(*window);
     QVERIFY(QTest::qWaitForWindowExposed(window));
     settle(*window);
@@ -190,7 +192,7 @@ void TestDesktop::everyControlWholeInEveryState()
 
 void TestDesktop::dialogsOpenOverTheMainWindow()
 {
-    const QPointer<GameFrm> window = createGameWindow();
+    const QPointer<GameFrm> window = createGameWindow(m_game);
     showGameWindow(*window);
     QVERIFY(QTest::qWaitForWindowExposed(window));
     settle(*window);
@@ -225,10 +227,9 @@ void TestDesktop::dialogsOpenOverTheMainWindow()
 // at all.
 void TestDesktop::wholeGameWithKeysAlone()
 {
-    GLOBALbas::LowestTarget = 523;
-    GLOBALbas::HighestTarget = 523;
-    GLOBALbas::TimerInterval = 50;
-    const QPointer<GameFrm> window = createGameWindow();
+    m_game.lowestTarget = m_game.highestTarget = 523;
+    m_game.timerInterval = 50;
+    const QPointer<GameFrm> window = createGameWindow(m_game);
     // The first six tiles in reading order hide 100 75 8 5 3 2.
     const QList<int> values{100, 75, 8, 5, 3, 2};
     for (int tile = 0; tile < values.size(); ++tile)

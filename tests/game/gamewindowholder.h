@@ -11,13 +11,14 @@
 #include <algorithm>
 #include <utility>
 
-// The main window as the program makes it (deleted when it closes); a window
-// the test leaves open is deleted with the holder.
+// The main window as the program makes it (deleted when it closes), playing
+// by the given settings; a window the test leaves open is deleted with the
+// holder.
 class GameWindowHolder
 {
 public:
-    GameWindowHolder()
-        : m_window(createGameWindow())
+    explicit GameWindowHolder(const GameSettings &settings = {})
+        : m_window(createGameWindow(settings))
     {}
     ~GameWindowHolder() { delete m_window.data(); }
     GameWindowHolder(GameWindowHolder &&other) noexcept
@@ -29,9 +30,9 @@ public:
 
     // A window shown as the program shows it and exposed; an empty holder
     // when it never got exposed.
-    static GameWindowHolder shown()
+    static GameWindowHolder shown(const GameSettings &settings = {})
     {
-        GameWindowHolder window;
+        GameWindowHolder window(settings);
         showGameWindow(*window);
         if (!QTest::qWaitForWindowExposed(window.get()))
             window.reset();

@@ -81,8 +81,9 @@ void TestGameFrm::captionAndMenu()
 
 void TestGameFrm::loadTakesClockPeriodAndMusic()
 {
-    GLOBALbas::TimerInterval = 1234;
-    GameWindowHolder holder;
+    GameSettings settings;
+    settings.timerInterval = 1234;
+    GameWindowHolder holder(settings);
     GameFrm &window = *holder;
     QCOMPARE(window.controls().Timer1->interval(), 1234);
     QVERIFY(!window.controls().Timer1->isActive()); // the clock waits for a game
@@ -154,10 +155,11 @@ void TestGameFrm::musicPlaysOverTheLastThirtyTicks()
     QFETCH(int, firstTickWithMusic);
     if (!m_serverUp)
         QSKIP(qPrintable("no PulseAudio server could be started here: " + m_server.problem()));
-    GLOBALbas::TimeAllowed = qint16(timeAllowed);
-    GLOBALbas::NoSounds = muted ? platform::BoolTrue : platform::BoolFalse;
-    GLOBALbas::TimerInterval = 10;
-    GameWindowHolder holder;
+    GameSettings settings;
+    settings.timeAllowed = qint16(timeAllowed);
+    settings.noSounds = muted;
+    settings.timerInterval = 10;
+    GameWindowHolder holder(settings);
     GameFrm &window = *holder;
     showGameWindow(window);
     QVERIFY(QTest::qWaitForWindowExposed(&window));

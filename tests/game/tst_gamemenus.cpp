@@ -78,6 +78,8 @@ private slots:
     void manualSetupReplacesARunningGame();
     void settingsReachTheRunningGameAndTheStore();
     void aboutLinkAndOk();
+    void closingTheGameWithADialogOpen_data();
+    void closingTheGameWithADialogOpen();
 
 private:
     // In the manual setup window: 2 5 8 3 75 100 and the target 523, which
@@ -85,13 +87,15 @@ private:
     static void chooseBoard(ManualFrm &manual);
 
     std::optional<SettingsSandbox> m_settings;
+    GameSettings m_game;
     QStringList m_messages;
 };
 
 void TestGameMenus::init()
 {
     m_settings.emplace(SettingsSandbox::Values::Loaded);
-    GLOBALbas::NoSounds = platform::BoolTrue;
+    m_game = GameSettings{};
+    m_game.noSounds = true;
     m_messages.clear();
     platform::setMessageSinkForTesting(
         [this](const QString &text, const QString &) { m_messages << text; });
@@ -115,7 +119,7 @@ void TestGameMenus::chooseBoard(ManualFrm &manual)
 
 void TestGameMenus::everyMenuOpensItsWindowModallyAndCentred()
 {
-    const auto window = GameWindowHolder::shown();
+    const auto window = GameWindowHolder::shown(m_game);
     QVERIFY(window);
     const QPoint screenCentre = window->screen()->geometry().center();
     struct Menu
@@ -153,7 +157,7 @@ void TestGameMenus::everyMenuOpensItsWindowModallyAndCentred()
 
 void TestGameMenus::manualSetupIsSearchedOnTheMainWindow()
 {
-    const auto window = GameWindowHolder::shown();
+    const auto window = GameWindowHolder::shown(m_game);
     QVERIFY(window);
     window->btnPick_Click(0); // a game half picked is replaced
     window->controls().List1->addItem(QStringLiteral("an answer of the last game"));
@@ -192,10 +196,9 @@ void TestGameMenus::manualSetupIsSearchedOnTheMainWindow()
 
 void TestGameMenus::manualSetupReplacesARunningGame()
 {
-    const auto window = GameWindowHolder::shown();
+    m_game.lowestTarget = m_game.highestTarget = 300;
+    const auto window = GameWindowHolder::shown(m_game);
     QVERIFY(window);
-    GLOBALbas::LowestTarget = 300;
-    GLOBALbas::HighestTarget = 300;
     window->controls().Timer1->setInterval(1000);
     for (int tile : {0, 1, 2, 10, 20, 21})
         window->btnPick_Click(qint16(tile));
@@ -229,7 +232,7 @@ void TestGameMenus::manualSetupReplacesARunningGame()
 
 void TestGameMenus::settingsReachTheRunningGameAndTheStore()
 {
-    const auto window = GameWindowHolder::shown();
+    const auto window = GameWindowHolder::shown(m_game);
     QVERIFY(window);
     QVERIFY(!window->controls().cp1->property("ShowValue").toBool());
     whenOpen<SettingFrm>(window.get(), [&](SettingFrm &settings) {
@@ -244,7 +247,7 @@ void TestGameMenus::settingsReachTheRunningGameAndTheStore()
         // The clock's period changes at once; the count is switched on.
         QCOMPARE(window->controls().Timer1->interval(), 1200);
         QVERIFY(window->controls().cp1->property("ShowValue").toBool());
-        QCOMPARE(GLOBALbas::TimeAllowed, qint16(45));
+        QCOMPARE(window->flow().settings().timeAllowed, qint16(45));
 
         settings.HS1->setValue(1500);
         click(settings.ButtonEx1[0]); // Cancel writes nothing more
@@ -257,14 +260,14 @@ void TestGameMenus::settingsReachTheRunningGameAndTheStore()
 
     // A later start reads what was applied.
     GLOBALbas::ResetProcessValues();
-    GLOBALbas::LoadSettings();
-    QCOMPARE(GLOBALbas::TimerInterval, qint16(1200));
-    QCOMPARE(GLOBALbas::TimeAllowed, qint16(45));
+    const GameSettings later = GLOBALbas::LoadSettings();
+    QCOMPARE(later.timerInterval, qint16(1200));
+    QCOMPARE(later.timeAllowed, qint16(45));
 }
 
 void TestGameMenus::aboutLinkAndOk()
 {
-    const auto window = GameWindowHolder::shown();
+    const auto window = GameWindowHolder::shown(m_game);
     QVERIFY(window);
     QStringList opened;
     platform::setUrlOpenerForTesting([&](const QString &url) {
@@ -283,6 +286,34 @@ void TestGameMenus::aboutLinkAndOk()
                          "mailto:robin.vantor@tallyfold.example?subject=The Tallyfold "
                          "Numbers Game: 1.0%20&body=")});
     QVERIFY(m_messages.isEmpty());
+}
+
+void TestGameMenus::closingTheGameWithADialogOpen_data()
+{
+    QTest::addColumn<int>("menu");
+    QTest::newRow("Setting") << 0;
+    QTest::newRow("Manual setup") << 1;
+    QTest::newRow("About") << 2;
+}
+
+// The close box of the main window while a dialog's modal loop runs on it:
+// the dialog is cancelled and the window goes only once that loop has returned.
+void TestGameMenus::closingTheGameWithADialogOpen()
+{
+    QFETCH(int, menu);
+    GameWindowHolder holder = GameWindowHolder::shown(m_game);
+    QVERIFY(holder);
+    const QPointer<GameFrm> window = holder.get();
+    QAction *actions[] = {window->controls().mnuSettings, window->controls().mnuSetup,
+                          window->controls().mnuAbout};
+    bool closedOverDialog = false;
+    whenOpen<QDialog>(window, [&](QDialog &) {
+        closedOverDialog = true;
+        window->close();
+    });
+    actions[menu]->trigger();
+    QVERIFY(closedOverDialog);
+    QTRY_VERIFY(window.isNull());
 }
 
 QTEST_MAIN(TestGameMenus)

@@ -73,16 +73,17 @@ private:
     }
 
     std::optional<SettingsSandbox> m_settings;
+    GameSettings m_game;
 };
 
 void TestGamePlay::init()
 {
     m_settings.emplace(SettingsSandbox::Values::Loaded);
     // A fast clock and a fixed target keep the games short and the search known.
-    GLOBALbas::TimerInterval = 5;
-    GLOBALbas::LowestTarget = 523;
-    GLOBALbas::HighestTarget = 523;
-    GLOBALbas::NoSounds = platform::BoolTrue;
+    m_game = GameSettings{};
+    m_game.timerInterval = 5;
+    m_game.lowestTarget = m_game.highestTarget = 523;
+    m_game.noSounds = true;
 }
 
 void TestGamePlay::cleanup()
@@ -110,7 +111,7 @@ void TestGamePlay::playClockOut(GameFrm &window)
 
 void TestGamePlay::wholeGameWithFinishedSearch()
 {
-    const auto window = GameWindowHolder::shown();
+    const auto window = GameWindowHolder::shown(m_game);
     QVERIFY(window);
     QCOMPARE(window->controls().Command1->text(), QStringLiteral("START"));
     QCOMPARE(visibleTiles(*window), 24);
@@ -186,7 +187,7 @@ void TestGamePlay::wholeGameWithFinishedSearch()
 
 void TestGamePlay::stopAtTickTwelveThenPlayAgain()
 {
-    const auto window = GameWindowHolder::shown();
+    const auto window = GameWindowHolder::shown(m_game);
     QVERIFY(window);
     pickBoard(*window);
     // Clicked from the twelfth tick itself, so no further tick can slip in.
@@ -213,7 +214,7 @@ void TestGamePlay::stopAtTickTwelveThenPlayAgain()
 
 void TestGamePlay::stoppedSearchRunsAgainFromTheStart()
 {
-    const auto window = GameWindowHolder::shown();
+    const auto window = GameWindowHolder::shown(m_game);
     QVERIFY(window);
     pickBoard(*window);
     playClockOut(*window);
@@ -244,10 +245,10 @@ void TestGamePlay::stoppedSearchRunsAgainFromTheStart()
 
 void TestGamePlay::gameButtonWaitsForTheRoll()
 {
-    GLOBALbas::LowestTarget = 101;
-    GLOBALbas::HighestTarget = 999;
+    m_game.lowestTarget = 101;
+    m_game.highestTarget = 999;
     platform::seedRandomForTesting(7);
-    const auto window = GameWindowHolder::shown();
+    const auto window = GameWindowHolder::shown(m_game);
     QVERIFY(window);
     pickBoard(*window);
 
@@ -284,7 +285,7 @@ void TestGamePlay::gameButtonWaitsForTheRoll()
 // Keys go to whatever has the focus, as a player's would.
 void TestGamePlay::wholeGameWithTheKeyboard()
 {
-    const auto window = GameWindowHolder::shown();
+    const auto window = GameWindowHolder::shown(m_game);
     QVERIFY(window);
     for (int i = 0; i < BoardTiles.size(); ++i)
         window->flow().board().setTag(BoardTiles.at(i), QString::number(BoardValues.at(i)));
@@ -336,7 +337,7 @@ void TestGamePlay::wholeGameWithTheKeyboard()
 
 void TestGamePlay::closingMidSearchEndsTheSearchFirst()
 {
-    GameWindowHolder holder = GameWindowHolder::shown();
+    GameWindowHolder holder = GameWindowHolder::shown(m_game);
     QVERIFY(holder);
     GameFrm *window = holder.get();
     QPointer<GameFrm> guard(window);
@@ -373,7 +374,7 @@ void TestGamePlay::closingDuringTheRollOrASearch()
     QFETCH(int, delayMs);
     // Declared first: it outlives the window, whichever way the test ends.
     bool closedWhileRunning = false;
-    GameWindowHolder holder = GameWindowHolder::shown();
+    GameWindowHolder holder = GameWindowHolder::shown(m_game);
     QVERIFY(holder);
     QPointer<GameFrm> window = holder.get();
     pickBoard(*window);

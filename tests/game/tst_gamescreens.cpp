@@ -174,14 +174,15 @@ private:
     void checkGradients(const QImage &image, const GameFrm &window);
 
     std::optional<SettingsSandbox> m_settings;
+    GameSettings m_game;
 };
 
 void TestGameScreens::init()
 {
     m_settings.emplace(SettingsSandbox::Values::Loaded);
     // A fast clock and no music: a whole game takes well under a second.
-    GLOBALbas::TimerInterval = 10;
-    GLOBALbas::NoSounds = platform::BoolTrue;
+    m_game.timerInterval = 10;
+    m_game.noSounds = true;
 }
 
 void TestGameScreens::cleanup()
@@ -193,7 +194,7 @@ void TestGameScreens::figuresInPixels()
 {
     QScreen *screen = QGuiApplication::primaryScreen();
     QCOMPARE(screen->size(), g_screen);
-    const auto window = GameWindowHolder::shown();
+    const auto window = GameWindowHolder::shown(m_game);
     QVERIFY(window);
     QCOMPARE(window->controls().ScreenWidthPx, g_screen.width());
     QCOMPARE(window->controls().ScreenHeightPx, g_screen.height());
@@ -259,7 +260,7 @@ void TestGameScreens::checkFixedFigures(const GameFrm &window)
 
 void TestGameScreens::pickingControlsStayApart()
 {
-    const auto window = GameWindowHolder::shown();
+    const auto window = GameWindowHolder::shown(m_game);
     QVERIFY(window);
     QList<Named> shown{{"Picture3", window->controls().Picture3},
                        {"Picture4", window->controls().Picture4},
@@ -309,7 +310,7 @@ void TestGameScreens::checkTarget(const GameFrm &window)
 
 void TestGameScreens::textsFitTheirControls()
 {
-    const auto window = GameWindowHolder::shown();
+    const auto window = GameWindowHolder::shown(m_game);
     QVERIFY(window);
     QStringList tooBig;
     const auto check = [&tooBig](bool fits, const QString &what, const QWidget *control) {
@@ -409,7 +410,7 @@ void TestGameScreens::checkGradients(const QImage &image, const GameFrm &window)
 
 void TestGameScreens::gradientsAreOnScreen()
 {
-    const auto window = GameWindowHolder::shown();
+    const auto window = GameWindowHolder::shown(m_game);
     QVERIFY(window);
     const QImage first = window->grab().toImage();
     QCOMPARE(first.size(), window->size());
@@ -432,7 +433,7 @@ void TestGameScreens::gradientsAreOnScreen()
 
 void TestGameScreens::afterAGameControlsStayApart()
 {
-    const auto window = GameWindowHolder::shown();
+    const auto window = GameWindowHolder::shown(m_game);
     QVERIFY(window);
 
     // Six picks, START, and the fast clock runs out.
@@ -477,7 +478,7 @@ void TestGameScreens::afterAGameControlsStayApart()
 // offscreen platform's frame): tiles picked before that stay picked.
 void TestGameScreens::layingOutForTheRoomGotKeepsTheBoard()
 {
-    GameWindowHolder window;
+    GameWindowHolder window(m_game);
     for (const qint16 tile : {0, 11, 23})
         window->btnPick_Click(tile);
     showGameWindow(*window);

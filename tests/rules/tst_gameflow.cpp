@@ -5,7 +5,6 @@
 #include "completesearch.h"
 #include "gameflow.h"
 #include "gamewatcher.h"
-#include "globalbas.h"
 #include "random.h"
 
 #include <QTest>
@@ -49,6 +48,13 @@ private:
     // START, the whole roll, and every tick of the clock.
     void runClockOut();
     const QList<qint32> handSet{1, 7, 7, 10, 25, 100};
+    // Changes the settings the game plays by, as the settings window does.
+    template <typename Change> void change(Change &&edit)
+    {
+        GameSettings settings = flow->settings();
+        edit(settings);
+        flow->setSettings(settings);
+    }
 
     std::optional<GameFlow> flow;
     std::optional<GameWatcher> view;
@@ -56,7 +62,6 @@ private:
 
 void TestGameFlow::init()
 {
-    GLOBALbas::ResetProcessValues();
     view.reset();
     flow.emplace();
     view.emplace(*flow);
@@ -85,7 +90,7 @@ void TestGameFlow::runClockOut()
 {
     flow->Command1_Click();
     QVERIFY(view->settle());
-    for (int tick = 0; tick < GLOBALbas::TimeAllowed; ++tick)
+    for (int tick = 0; tick < flow->settings().timeAllowed; ++tick)
         flow->Timer1_Timer();
     QCOMPARE(view->shown.command1, QStringLiteral("PLAY AGAIN"));
 }
@@ -131,7 +136,7 @@ void TestGameFlow::startRollsTheTargetAndStartsTheClock()
     // A range of one value rolls that value every time.
     flow->Command1_Click(); // STOP
     flow->Command1_Click(); // PLAY AGAIN
-    GLOBALbas::LowestTarget = GLOBALbas::HighestTarget = 523;
+    change([](GameSettings &s) { s.lowestTarget = s.highestTarget = 523; });
     pickSix();
     rolled.clear();
     flow->Command1_Click();
@@ -177,8 +182,10 @@ void TestGameFlow::clockRunsOutWithMusicOverTheLastThirtyTicks()
     QFETCH(int, timeAllowed);
     QFETCH(bool, muted);
     QFETCH(int, musicTick);
-    GLOBALbas::TimeAllowed = qint16(timeAllowed);
-    GLOBALbas::NoSounds = muted ? platform::BoolTrue : platform::BoolFalse;
+    change([&](GameSettings &s) {
+        s.timeAllowed = qint16(timeAllowed);
+        s.noSounds = muted;
+    });
 
     pickSix();
     flow->Command1_Click();
@@ -262,14 +269,14 @@ void TestGameFlow::stopAtTickTwelveThenPlayAgain()
 
 void TestGameFlow::settingsChangedMidClockTakeEffectAtTheNextTick()
 {
-    GLOBALbas::TimeAllowed = 60;
+    change([](GameSettings &s) { s.timeAllowed = 60; });
     pickSix();
     flow->Command1_Click();
     QVERIFY(view->settle());
     for (int tick = 0; tick < 10; ++tick)
         flow->Timer1_Timer();
     QCOMPARE(view->musicStarts, 0);
-    GLOBALbas::TimeAllowed = 40; // music is due when 10 ticks have passed
+    change([](GameSettings &s) { s.timeAllowed = 40; }); // music is due when 10 ticks have passed
     flow->Timer1_Timer();
     QCOMPARE(view->musicStarts, 1);
     for (int tick = 11; tick < 40; ++tick)
@@ -319,8 +326,10 @@ void TestGameFlow::searchEnds()
     QFETCH(QStringList, answers);
     QFETCH(int, count);
     QFETCH(QStringList, completeLines);
-    GLOBALbas::CompleteSearch = complete;
-    GLOBALbas::LowestTarget = GLOBALbas::HighestTarget = qint16(target);
+    change([&](GameSettings &s) {
+        s.completeSearch = complete;
+        s.lowestTarget = s.highestTarget = qint16(target);
+    });
     flow->ScrambleNos();
     // The board deals what was asked: the large ones on the last row.
     int small = 0;
@@ -376,7 +385,7 @@ void TestGameFlow::searchEnds()
 
 void TestGameFlow::stoppedSearchCanBeRunAgain()
 {
-    GLOBALbas::CompleteSearch = true;
+    change([](GameSettings &s) { s.completeSearch = true; });
     pickSix();
     runClockOut();
     // "Stop Search" as the search begins: it stops at its first check, with
@@ -552,7 +561,7 @@ void TestGameFlow::manualSetupSearchStopped()
 void TestGameFlow::manualSetupStopsARunningClock()
 {
     pickSix();
-    GLOBALbas::TimeAllowed = 30;
+    change([](GameSettings &s) { s.timeAllowed = 30; });
     flow->Command1_Click(); // START
     QVERIFY(view->settle());
     flow->Timer1_Timer(); // the music starts on the first of 30 ticks

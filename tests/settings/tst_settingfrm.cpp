@@ -122,6 +122,7 @@ private:
 
     QTimer m_timer;
     int m_getSettingsCalls = 0;
+    GameSettings m_game; // the game's settings, as the window hands them over
     bool m_showSecondsSeenByGetSettings = false;
     QList<Message> m_messages;
 };
@@ -145,6 +146,7 @@ void TestSettingFrm::init()
     GLOBALbas::ResetProcessValues();
     m_timer.setInterval(1000);
     m_getSettingsCalls = 0;
+    m_game = GameSettings{};
     m_showSecondsSeenByGetSettings = false;
     m_messages.clear();
 }
@@ -162,6 +164,8 @@ std::unique_ptr<SettingFrm> TestSettingFrm::newWindow()
         ++m_getSettingsCalls;
         m_showSecondsSeenByGetSettings = GLOBALbas::FetchShowSeconds();
     };
+    main.settings = m_game;
+    main.SettingsChanged = [this](const GameSettings &settings) { m_game = settings; };
     return std::make_unique<SettingFrm>(main);
 }
 
@@ -207,8 +211,8 @@ void TestSettingFrm::emptyStoreShowsDefaults()
     QVERIFY(!w->Check2->isChecked());
     QCOMPARE(w->cptest->value(), 30);
     QVERIFY(!w->cptest->showValue());
-    QCOMPARE(GLOBALbas::TimeAllowed, qint16(30));
-    QCOMPARE(GLOBALbas::TimerInterval, qint16(950));
+    QCOMPARE(m_game.timeAllowed, qint16(30));
+    QCOMPARE(m_game.timerInterval, qint16(950));
 
     // The texts as the player reads them.
     QCOMPARE((QStringList{w->Frame2->title(), w->Label3[0]->text(), w->Label3[1]->text(),
@@ -240,11 +244,11 @@ void TestSettingFrm::storedValuesFillTheControls()
     QVERIFY(w->cptest->showValue()); // checking the box on load raised its click
     QCOMPARE(w->Combo1->currentText(), QStringLiteral("45"));
     QCOMPARE(w->cptest->value(), 45);
-    QCOMPARE(GLOBALbas::TimeAllowed, qint16(45));
+    QCOMPARE(m_game.timeAllowed, qint16(45));
     QVERIFY(w->Check2->isChecked());
     QCOMPARE(w->HS1->value(), 1200);
     QCOMPARE(w->Label4->text(), QStringLiteral("1200"));
-    QCOMPARE(GLOBALbas::TimerInterval, qint16(1200));
+    QCOMPARE(m_game.timerInterval, qint16(1200));
     QCOMPARE(w->Text1[0]->text(), QStringLiteral("200"));
     QCOMPARE(w->Text1[1]->text(), QStringLiteral("800"));
     // The list's own change during the load did not count as the player's.
@@ -280,7 +284,7 @@ void TestSettingFrm::unusableStoredValuesReadAsAbsent()
     QCOMPARE(w->Text1[0]->text(), QStringLiteral("101"));
     QCOMPARE(w->Text1[1]->text(), QStringLiteral("999"));
     QCOMPARE(w->HS1->value(), 950);
-    QCOMPARE(GLOBALbas::TimerInterval, qint16(950));
+    QCOMPARE(m_game.timerInterval, qint16(950));
 }
 
 void TestSettingFrm::previewLooksLikeTheClock()
@@ -545,8 +549,8 @@ void TestSettingFrm::badBoxStopsOkAndApply()
     QCOMPARE(m_getSettingsCalls, 0);
     QVERIFY(stored("LowestTarget").isEmpty());
     QVERIFY(stored("HighestTarget").isEmpty());
-    QCOMPARE(GLOBALbas::LowestTarget, qint16(101));
-    QCOMPARE(GLOBALbas::HighestTarget, qint16(999));
+    QCOMPARE(m_game.lowestTarget, qint16(101));
+    QCOMPARE(m_game.highestTarget, qint16(999));
 
     // With the box put right, the next click goes through.
     pressButton(*w, button, realClick);
@@ -648,13 +652,13 @@ void TestSettingFrm::okOnDifficultyWritesOnlyTheTargets()
     QCOMPARE(m_getSettingsCalls, 1);
     QCOMPARE(stored("LowestTarget"), Variant(150));
     QCOMPARE(stored("HighestTarget"), Variant(850));
-    QCOMPARE(GLOBALbas::LowestTarget, qint16(150));
-    QCOMPARE(GLOBALbas::HighestTarget, qint16(850));
+    QCOMPARE(m_game.lowestTarget, qint16(150));
+    QCOMPARE(m_game.highestTarget, qint16(850));
     // The Timing page was not the one shown: none of it is written.
     QCOMPARE(stored("TimeAllowed"), Variant(2));
     for (const char *name : {"ShowSeconds", "NoSounds", "TimerInterval", "CompleteSearch"})
         QVERIFY2(stored(name).isEmpty(), name);
-    QVERIFY(!GLOBALbas::CompleteSearch);
+    QVERIFY(!m_game.completeSearch);
     QCOMPARE(m_timer.interval(), 1000);
 }
 
@@ -672,8 +676,8 @@ void TestSettingFrm::applyOnTimingWritesItsFourValues()
     QCOMPARE(stored("TimeAllowed"), Variant(4)); // the list position, not seconds
     QCOMPARE(stored("NoSounds"), Variant(1));
     QCOMPARE(stored("TimerInterval"), Variant(1500));
-    QCOMPARE(GLOBALbas::NoSounds, platform::BoolTrue);
-    QCOMPARE(GLOBALbas::TimeAllowed, qint16(50));
+    QCOMPARE(platform::toBool16(m_game.noSounds), platform::BoolTrue);
+    QCOMPARE(m_game.timeAllowed, qint16(50));
     // The main window re-read the switch after it was written.
     QCOMPARE(m_getSettingsCalls, 1);
     QVERIFY(m_showSecondsSeenByGetSettings);
@@ -686,7 +690,7 @@ void TestSettingFrm::applyOnTimingWritesItsFourValues()
     w->ButtonEx1_Click(2);
     QCOMPARE(stored("ShowSeconds"), Variant(0));
     QCOMPARE(stored("NoSounds"), Variant(0));
-    QCOMPARE(GLOBALbas::NoSounds, platform::BoolFalse);
+    QCOMPARE(platform::toBool16(m_game.noSounds), platform::BoolFalse);
     QCOMPARE(m_getSettingsCalls, 2);
     QVERIFY(!m_showSecondsSeenByGetSettings);
 
@@ -699,13 +703,13 @@ void TestSettingFrm::applyOnTimingWritesItsFourValues()
     w->ButtonEx1_Click(2);
     QCOMPARE(m_getSettingsCalls, 3);
     QCOMPARE(stored("CompleteSearch"), Variant(1));
-    QVERIFY(GLOBALbas::CompleteSearch);
+    QVERIFY(m_game.completeSearch);
     QCOMPARE(stored("TimerInterval"), Variant(1500));
     QCOMPARE(m_timer.interval(), 1500);
     w->Check3->setChecked(false);
     w->ButtonEx1_Click(2);
     QCOMPARE(stored("CompleteSearch"), Variant(0));
-    QVERIFY(!GLOBALbas::CompleteSearch);
+    QVERIFY(!m_game.completeSearch);
 }
 
 void TestSettingFrm::cancelAndCloseBoxWriteNothing()
@@ -728,8 +732,8 @@ void TestSettingFrm::cancelAndCloseBoxWriteNothing()
             QVERIFY2(stored(name).isEmpty(), qPrintable(name));
         QCOMPARE(m_getSettingsCalls, 0);
         QCOMPARE(m_timer.interval(), 1000);
-        QCOMPARE(GLOBALbas::LowestTarget, qint16(101));
-        QCOMPARE(GLOBALbas::NoSounds, platform::BoolFalse);
+        QCOMPARE(m_game.lowestTarget, qint16(101));
+        QCOMPARE(platform::toBool16(m_game.noSounds), platform::BoolFalse);
     }
     QVERIFY(m_messages.isEmpty());
 }
@@ -752,14 +756,13 @@ void TestSettingFrm::appliedValuesSurviveARestart()
     QVERIFY(!w->isVisible());
 
     GLOBALbas::ResetProcessValues();
-    QVERIFY(!GLOBALbas::CompleteSearch);
-    GLOBALbas::LoadSettings();
-    QVERIFY(GLOBALbas::CompleteSearch);
-    QCOMPARE(GLOBALbas::LowestTarget, qint16(250));
-    QCOMPARE(GLOBALbas::HighestTarget, qint16(750));
-    QCOMPARE(GLOBALbas::TimeAllowed, qint16(60));
-    QCOMPARE(GLOBALbas::NoSounds, platform::BoolTrue);
-    QCOMPARE(GLOBALbas::TimerInterval, qint16(w->HS1->minimum()));
+    const GameSettings read = GLOBALbas::LoadSettings();
+    QVERIFY(read.completeSearch);
+    QCOMPARE(read.lowestTarget, qint16(250));
+    QCOMPARE(read.highestTarget, qint16(750));
+    QCOMPARE(read.timeAllowed, qint16(60));
+    QVERIFY(read.noSounds);
+    QCOMPARE(read.timerInterval, qint16(w->HS1->minimum()));
     QVERIFY(!GLOBALbas::FetchShowSeconds());
 
     // And the window opened again shows them.

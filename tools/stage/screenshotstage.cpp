@@ -3,7 +3,6 @@
 #include "aboutfrm.h"
 #include "gameflow.h"
 #include "gamefrm.h"
-#include "globalbas.h"
 #include "lighttab.h"
 #include "manualfrm.h"
 #include "settingfrm.h"
@@ -79,7 +78,10 @@ QWidget *stageOtherWindow(GameFrm &window, const QString &state)
     }
     if (state.startsWith(QLatin1String("settings-"))) {
         auto *settings = openBeside(new SettingFrm(
-            {window.controls().Timer1, [&window] { window.GetSettings(); }}, &window));
+            {window.controls().Timer1, [&window] { window.GetSettings(); },
+             window.flow().settings(),
+             [&window](const GameSettings &changed) { window.flow().setSettings(changed); }},
+            &window));
         const qint16 tab = state == QLatin1String("settings-timing") ? 1 : 0;
         settings->LightTab1->setActiveTab(tab);
         settings->LightTab1_AfterTabChange(tab);
@@ -102,7 +104,7 @@ QWidget *stageWindow(GameFrm &window, const QString &state)
         pick(window, 6);
         window.Command1_Click(); // START: the target rolls
         waitFor(window, GameFlow::State::Running);
-        for (int tick = 0; tick < GLOBALbas::TimeAllowed / 2; ++tick)
+        for (int tick = 0; tick < window.flow().settings().timeAllowed / 2; ++tick)
             window.Timer1_Timer();
         return &window;
     }
@@ -121,8 +123,9 @@ QWidget *stageWindow(GameFrm &window, const QString &state)
         return &window;
     }
     if (state == QLatin1String("answers")) {
-        GLOBALbas::LowestTarget = 523;
-        GLOBALbas::HighestTarget = 523;
+        GameSettings settings = window.flow().settings();
+        settings.lowestTarget = settings.highestTarget = 523;
+        window.flow().setSettings(settings);
         pick(window, 6);
         window.Command1_Click(); // START
         waitFor(window, GameFlow::State::Running);

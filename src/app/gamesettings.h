@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QtGlobal>
+
+// The settings the game plays by, as one value: read from the store at
+// start-up, handed to the game and to the windows that show or change them.
+// A first run (nothing stored) plays by these defaults.
+struct GameSettings
+{
+    qint16 timeAllowed = 30;     // clock ticks in one game
+    bool noSounds = false;       // the clock music is muted
+    qint16 lowestTarget = 101;   // smallest target the roll may give
+    qint16 highestTarget = 999;  // largest target the roll may give
+    qint16 timerInterval = 1000; // one clock tick, in milliseconds
+    // With no answer from a finished search, the complete search lists every
+    // way there is, or the nearest one can get ("CompleteSearch", off by default).
+    bool completeSearch = false;
+
+    friend bool operator==(const GameSettings &, const GameSettings &) = default;
+};
