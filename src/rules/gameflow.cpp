@@ -58,14 +58,19 @@ void GameFlow::btnPick_Click(qint16 index)
     m_picks.append(m_board.value(index));
     m_places.at(place) = m_board.value(index);
     if (m_picks.size() == NumberBoard::LabelCount) {
-        // The board goes away and the numbers line up, largest first.
-        solver::BubbleSort(std::span<qint32>(m_picks.data(), size_t(m_picks.size())));
-        std::copy(m_picks.begin(), m_picks.end(), m_places.begin());
-        m_tilePicked.fill(true);
+        lineUpPicks();
         setState(State::Ready);
         return;
     }
     emit changed();
+}
+
+void GameFlow::lineUpPicks()
+{
+    // The board goes away and the six numbers line up, largest first.
+    solver::BubbleSort(std::span<qint32>(m_picks.data(), size_t(m_picks.size())));
+    std::copy(m_picks.begin(), m_picks.end(), m_places.begin());
+    m_tilePicked.fill(true);
 }
 
 void GameFlow::Command1_Click()
@@ -221,16 +226,13 @@ void GameFlow::setUpBoard(const QList<qint32> &numbers, qint32 target)
 {
     if (m_closed || isBusy() || numbers.size() != NumberBoard::LabelCount)
         return;
-    QList<qint32> sorted = numbers;
-    solver::BubbleSort(std::span<qint32>(sorted.data(), size_t(sorted.size())));
-    if (!solver::isBoardSelection(std::span<const qint32>(sorted.data(), size_t(sorted.size()))))
+    if (!solver::isBoardSelection(std::span<const qint32>(numbers.data(), size_t(numbers.size()))))
         return;
     // A game set up by hand replaces whatever was on the clock: its music
     // and ticks would otherwise carry on over the search.
     emit musicStopped();
-    m_picks = sorted;
-    std::copy(m_picks.begin(), m_picks.end(), m_places.begin());
-    m_tilePicked.fill(true);
+    m_picks = numbers;
+    lineUpPicks();
     m_target = target;
     m_manual = true;
     clearAnswers();

@@ -128,6 +128,7 @@ signals:
 
 private:
     void setState(State state);
+    void lineUpPicks();
     void startGame();
     void rollStep();
     qint32 rollValue() const;
