@@ -142,5 +142,7 @@ private:
     bool m_watchingWindow = false;
     QMetaObject::Connection m_screenWatch;
     QWidget *m_client = nullptr;
+    // What present() last showed; the controls start out as their design has them.
+    GamePresentation m_shown;
     platform::SoundPlayer *m_sound = nullptr;
 };

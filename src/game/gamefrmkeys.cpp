@@ -57,7 +57,7 @@ void GameFrm::btnPick_KeyDown(qint16 index, short keyCode)
     switch (keyCode) {
     case KeyReturn:
     case KeySpace:
-        if (!btnPick.at(index)->isVisible())
+        if (m_flow.isTilePicked(index))
             return;
         btnPick_Click(index);
         focusFaceDownTile(index + 1, 1);

@@ -40,13 +40,15 @@ void makeRoom(QLabel &label, const QListWidget &list)
 
 void GameFrm::present()
 {
+    // Only what changed since the last time is set again: a caption or a
+    // label set anew would repaint, and tell a screen reader, for nothing.
     const GamePresentation shown = presentGame(m_flow);
 
-    if (shown.command1 != Command1->text())
+    if (shown.command1 != m_shown.command1)
         Command1->setText(shown.command1);
     // Enabled before any tile hides, so that the focus can go straight to it.
     Command1->setEnabled(shown.command1Enabled);
-    if (shown.cmdAnswer != cmdAnswer->text()) {
+    if (shown.cmdAnswer != m_shown.cmdAnswer) {
         cmdAnswer->setText(shown.cmdAnswer);
         // Told once, when the button takes the focus as the time runs out.
         cmdAnswer->setAccessibleDescription(QString());
@@ -59,20 +61,20 @@ void GameFrm::present()
         Timer1->start();
     else if (!shown.clockOn)
         Timer1->stop();
-    if (cp1->value() != shown.dial) {
+    if (shown.dial != m_shown.dial) {
         cp1->setValue(shown.dial);
         nameClock();
     }
 
-    if (lbTarget->text() != shown.target)
+    if (shown.target != m_shown.target)
         lbTarget->setText(shown.target);
     for (int l = 0; l < NumberBoard::LabelCount; ++l) {
-        if (Label2.at(l)->text() != shown.labels.at(l))
+        if (shown.labels.at(l) != m_shown.labels.at(l))
             Label2.at(l)->setText(shown.labels.at(l));
     }
     for (int tile = 0; tile < NumberBoard::TileCount; ++tile) {
         ButtonEx *button = btnPick.at(tile);
-        if (!button || button->isVisibleTo(this) == shown.tiles.at(tile))
+        if (!button || shown.tiles.at(tile) == m_shown.tiles.at(tile))
             continue;
         // Hiding the focused tile would pass the focus on to the next one,
         // and on the sixth pick through every tile going: it goes to the
@@ -83,13 +85,14 @@ void GameFrm::present()
     }
     lbinst->setVisible(shown.instructions);
 
-    if (LBa->text() != shown.status && !shown.status.isEmpty()) {
+    if (shown.status != m_shown.status && !shown.status.isEmpty()) {
         LBa->setAccessibleName(QString()); // named by its text, told at each change
         LBa->setText(shown.status);
     }
     LBa->setVisible(shown.statusVisible);
     List1->setVisible(shown.answersVisible);
     mnuSetup->setEnabled(shown.manualSetupEnabled);
+    m_shown = shown;
 }
 
 void GameFrm::showClockStopped(GameFlow::ClockStop how)

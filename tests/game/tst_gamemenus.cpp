@@ -212,17 +212,16 @@ void TestGameMenus::manualSetupReplacesARunningGame()
         chooseBoard(manual);
         click(manual.Command1);
     });
-    auto *searchWatch = new QTimer(window.get());
-    connect(searchWatch, &QTimer::timeout, window.get(), [&] {
+    // Watched as the window shows each change: the search takes milliseconds.
+    const auto watch = connect(&window->flow(), &GameFlow::changed, window.get(), [&] {
         if (window->flow().isSearching() &&
             window->controls().cmdAnswer->text() == QStringLiteral("Stop Search"))
             sawStopSearch =
                 !window->controls().Timer1->isActive() && !window->controls().mnuSetup->isEnabled();
     });
-    searchWatch->start(0);
     window->controls().mnuSetup->trigger();
     QVERIFY(QTest::qWaitFor([&] { return !window->flow().isBusy(); }, 30000));
-    searchWatch->stop();
+    disconnect(watch);
     QVERIFY(sawStopSearch);
     QVERIFY(!window->controls().Timer1->isActive());
     QCOMPARE(window->controls().lbTarget->text(), QStringLiteral("523"));

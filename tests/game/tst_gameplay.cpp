@@ -30,18 +30,18 @@ namespace {
 const QList<int> BoardTiles{20, 21, 2, 3, 12, 13};
 const QList<int> BoardValues{100, 75, 8, 5, 3, 2};
 
-// Runs `action` once, as soon as the search has begun.
+// Runs `action` once, as the search begins (the search itself takes a few
+// milliseconds on its own thread: a timer might miss it).
 void whenSearching(GameFrm *window, std::function<void()> action)
 {
-    auto *poll = new QTimer(window);
-    QObject::connect(poll, &QTimer::timeout, window, [window, poll, action = std::move(action)] {
-        if (!window->flow().isSearching())
-            return;
-        poll->stop();
-        poll->deleteLater();
-        action();
-    });
-    poll->start(0);
+    auto connection = std::make_shared<QMetaObject::Connection>();
+    *connection = QObject::connect(&window->flow(), &GameFlow::changed, window,
+                                   [window, connection, action = std::move(action)] {
+                                       if (!window->flow().isSearching())
+                                           return;
+                                       QObject::disconnect(*connection);
+                                       action();
+                                   });
 }
 
 } // namespace
