@@ -52,8 +52,9 @@ struct GameFrmControls
 
 // The main window: the board, the clock and everything the player does. The
 // game itself lives in GameFlow; the window holds the controls, lays them
-// out, forwards their events and shows the game after every change. The other windows get what they need
-// from it as arguments; they never reach into it.
+// out, forwards their events and shows the game after every change. The
+// other windows get what they need from it as arguments; they never reach
+// into it.
 class GameFrm : public QMainWindow, private GameFrmControls
 {
     Q_OBJECT

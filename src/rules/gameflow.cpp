@@ -51,7 +51,8 @@ void GameFlow::btnPick_Click(qint16 index)
     if (m_closed || m_state != State::Picking || index < 0 || index >= NumberBoard::TileCount ||
         m_tilePicked.at(index))
         return;
-    const int place = NumberBoard::labelForPick(index, [this](int p) { return m_places.at(p) == 0; });
+    const int place =
+        NumberBoard::labelForPick(index, [this](int p) { return m_places.at(p) == 0; });
     if (place < 0)
         return;
     m_tilePicked.at(index) = true;

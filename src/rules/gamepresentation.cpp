@@ -9,9 +9,9 @@ using State = GameFlow::State;
 QString statusText(const GameFlow &flow)
 {
     if (flow.state() == State::Searching) {
-        return flow.combinations() == 0
-                   ? GameCaptions::Searching
-                   : GameCaptions::Searching + QLatin1Char(' ') + QString::number(flow.combinations());
+        return flow.combinations() == 0 ? GameCaptions::Searching
+                                        : GameCaptions::Searching + QLatin1Char(' ') +
+                                              QString::number(flow.combinations());
     }
     const GameFlow::Outcome &outcome = flow.outcome();
     if (!outcome.ran)
@@ -57,8 +57,8 @@ GamePresentation presentGame(const GameFlow &flow)
         break;
     }
 
-    shown.cmdAnswerVisible = state == State::Over || state == State::Searching ||
-                             state == State::Searched;
+    shown.cmdAnswerVisible =
+        state == State::Over || state == State::Searching || state == State::Searched;
     if (state == State::Searching)
         shown.cmdAnswer = GameCaptions::StopSearch;
     else if (state == State::Searched && flow.outcome().finished)

@@ -3,8 +3,8 @@
 #include "aboutfrm.h"
 #include "buttonex.h"
 #include "gameflow.h"
-#include "gamepresentation.h"
 #include "gamefrm.h"
+#include "gamepresentation.h"
 #include "manualfrm.h"
 #include "settingfrm.h"
 
@@ -123,7 +123,8 @@ QString checkMainWindow(GameFrm &window)
 {
     const QString game = window.controls().Command1->text();
     const QString answer = window.controls().cmdAnswer->text();
-    if (game != GameCaptions::Start && game != GameCaptions::Stop && game != GameCaptions::PlayAgain)
+    if (game != GameCaptions::Start && game != GameCaptions::Stop &&
+        game != GameCaptions::PlayAgain)
         return QStringLiteral("game button reads \"%1\"").arg(game);
     if (answer != GameCaptions::ShowAnswers && answer != GameCaptions::StopSearch &&
         answer != GameCaptions::SearchFinished) {
@@ -135,7 +136,8 @@ QString checkMainWindow(GameFrm &window)
     const bool timerOn = window.controls().Timer1->isActive();
     if (searching && !busy)
         return QStringLiteral("a search runs that the game did not start");
-    if (window.controls().mnuSetup->isEnabled() && (searching || (busy && game == GameCaptions::Stop)))
+    if (window.controls().mnuSetup->isEnabled() &&
+        (searching || (busy && game == GameCaptions::Stop)))
         return QStringLiteral("manual setup offered while a roll or a search runs");
     if (timerOn && game != GameCaptions::Stop)
         return QStringLiteral("clock on under \"%1\"").arg(game);

@@ -51,7 +51,10 @@ struct GameWatcher
         return QTest::qWaitFor([this] { return !flow.isBusy(); }, 30000);
     }
 
-    int visibleTiles() const { return int(std::count(shown.tiles.begin(), shown.tiles.end(), true)); }
+    int visibleTiles() const
+    {
+        return int(std::count(shown.tiles.begin(), shown.tiles.end(), true));
+    }
 
     GameFlow &flow;
     GameFlow::State state = GameFlow::State::Picking;

@@ -309,8 +309,7 @@ void TestGameFlow::searchEnds_data()
                           << QStringList{};
     QTest::newRow("unreachable") << board999 << 999 << true
                                  << none999 + "\nNo exact answer: the nearest is 81 (918 away)."
-                                 << QStringList{} << 0
-                                 << QStringList{"(((2+1)x(2+1))x3)x3 = 81"};
+                                 << QStringList{} << 0 << QStringList{"(((2+1)x(2+1))x3)x3 = 81"};
     QTest::newRow("beyond the game's search")
         << board742 << 742 << true << none742 + "\nA complete search found 2 answers."
         << QStringList{} << 0
@@ -397,7 +396,8 @@ void TestGameFlow::stoppedSearchCanBeRunAgain()
     };
     flow->cmdAnswer_Click();
     QVERIFY(view->settle());
-    QCOMPARE(view->shown.status, QStringLiteral("Search Stopped at combination 0\n0 answers found."));
+    QCOMPARE(view->shown.status,
+             QStringLiteral("Search Stopped at combination 0\n0 answers found."));
     QVERIFY(!flow->outcome().complete);
     QCOMPARE(view->shown.cmdAnswer, QStringLiteral("Show Answer(s)"));
     QVERIFY(view->shown.cmdAnswerEnabled);

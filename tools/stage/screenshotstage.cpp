@@ -69,8 +69,7 @@ void manualSearch(GameFrm &window, std::initializer_list<int> labels, const QStr
 QWidget *stageOtherWindow(GameFrm &window, const QString &state)
 {
     if (state == QLatin1String("manual")) {
-        auto *manual = openBeside(
-            new ManualFrm(&window));
+        auto *manual = openBeside(new ManualFrm(&window));
         for (int label : {4, 9, 13, 20, 22, 23}) // 5 10 4 25 75 100
             manual->l1_Click(qint16(label));
         manual->Text1->setText(QStringLiteral("813"));
