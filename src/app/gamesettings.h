@@ -15,6 +15,4 @@ struct GameSettings
     // With no answer from a finished search, the complete search lists every
     // way there is, or the nearest one can get ("CompleteSearch", off by default).
     bool completeSearch = false;
-
-    friend bool operator==(const GameSettings &, const GameSettings &) = default;
 };
