@@ -5,11 +5,14 @@
 #include "boardselection.h"
 #include "bubblesort.h"
 #include "completesearch.h"
+#include "dailyboard.h"
 #include "solvercore.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstdio>
+#include <ctime>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -22,6 +25,7 @@ constexpr int kUsageError = 2;
 
 const char kUsage[] = "Usage: tallyfold-solve [--json] N1 N2 N3 N4 N5 N6 TARGET\n"
                       "       tallyfold-solve --complete [--json] [--limit N] N1..N6 TARGET\n"
+                      "       tallyfold-solve --daily [YYYY-MM-DD] [--json]\n"
                       "\n"
                       "Lists every answer the Tallyfold game's search finds for six numbers of\n"
                       "the board and a target, in the order the game lists them, then the\n"
@@ -39,6 +43,10 @@ const char kUsage[] = "Usage: tallyfold-solve [--json] N1 N2 N3 N4 N5 N6 TARGET\
                       "           value(s), as 'expression = value'; then a summary line\n"
                       "  --limit N   list at most N answers of --complete (default 500);\n"
                       "           the summary still counts them all\n"
+                      "  --daily [YYYY-MM-DD]  the board of the day (today's local date\n"
+                      "           without one), the same everywhere: its six numbers,\n"
+                      "           largest first, then '->' and its target, on one line;\n"
+                      "           with --json, an object with date, numbers and target\n"
                       "  --help   show this help and exit\n"
                       "\n"
                       "Exit status: 0 after a search, 1 when the output cannot be\n"
@@ -211,6 +219,73 @@ int finish()
     return 1;
 }
 
+// --daily [YYYY-MM-DD] [--json], on its own: the board of that date, or of
+// today's local date. Prints "N1 N2 N3 N4 N5 N6 -> TARGET", or the same as a
+// JSON object with the date.
+int daily(const std::vector<std::string_view> &arguments)
+{
+    const auto refuse = [](const std::string &problem) {
+        std::cerr << "tallyfold-solve: " << problem << '\n';
+        return kUsageError;
+    };
+    bool json = false;
+    std::optional<std::string_view> date;
+    for (const std::string_view argument : arguments) {
+        if (argument == "--json")
+            json = true;
+        else if (argument != "--daily" && !date && !argument.starts_with('-'))
+            date = argument;
+        else if (argument != "--daily")
+            return refuse("--daily takes one date YYYY-MM-DD and --json, not '" +
+                          std::string(argument) + "' (see --help)");
+    }
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    if (date) {
+        const auto digits = [&](std::size_t from, std::size_t count, int &value) {
+            value = 0;
+            for (std::size_t i = from; i < from + count; ++i) {
+                if ((*date)[i] < '0' || (*date)[i] > '9')
+                    return false;
+                value = value * 10 + ((*date)[i] - '0');
+            }
+            return true;
+        };
+        if (date->size() != 10 || (*date)[4] != '-' || (*date)[7] != '-' || !digits(0, 4, year) ||
+            !digits(5, 2, month) || !digits(8, 2, day) || !solver::validDate(year, month, day)) {
+            return refuse("date '" + std::string(*date) +
+                          "' is not a date YYYY-MM-DD from 0001-01-01 to 9999-12-31");
+        }
+    } else {
+        const std::time_t now = std::time(nullptr);
+        const std::tm *local = std::localtime(&now);
+        if (!local) {
+            std::cerr << "tallyfold-solve: cannot read today's date\n";
+            return 1;
+        }
+        year = local->tm_year + 1900;
+        month = local->tm_mon + 1;
+        day = local->tm_mday;
+    }
+    const solver::DailyBoard board = solver::dailyBoard(year, month, day);
+    std::string out;
+    if (json) {
+        char text[11];
+        std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, month, day);
+        out = "{\"date\": \"" + std::string(text) + "\", \"numbers\": [";
+        for (std::size_t i = 0; i < 6; ++i)
+            out += (i ? ", " : "") + std::to_string(board.numbers[i]);
+        out += "], \"target\": " + std::to_string(board.target) + "}\n";
+    } else {
+        for (const std::int32_t n : board.numbers)
+            out += std::to_string(n) + ' ';
+        out += "-> " + std::to_string(board.target) + '\n';
+    }
+    std::cout << out;
+    return finish();
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -222,6 +297,8 @@ int main(int argc, char **argv)
             return 0;
         }
     }
+    if (std::find(arguments.begin(), arguments.end(), "--daily") != arguments.end())
+        return daily(arguments);
     Request request;
     if (const std::string problem = parseArguments(arguments, request); !problem.empty()) {
         std::cerr << "tallyfold-solve: " << problem << '\n';
