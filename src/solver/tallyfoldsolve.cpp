@@ -1,7 +1,10 @@
 // tallyfold-solve: the game's search from the command line, for six numbers of
-// the board and a target of one's own, or with --complete the complete search.
+// the board and a target of one's own, or with --complete the complete search;
+// with --check, a player's answer held to the game's rules and scored.
 
+#include "answercheck.h"
 #include "answerlist.h"
+#include "answerscore.h"
 #include "boardselection.h"
 #include "bubblesort.h"
 #include "completesearch.h"
@@ -22,10 +25,12 @@
 namespace {
 
 constexpr int kUsageError = 2;
+constexpr int kRuleBroken = 3;
 
 const char kUsage[] = "Usage: tallyfold-solve [--json] N1 N2 N3 N4 N5 N6 TARGET\n"
                       "       tallyfold-solve --complete [--json] [--limit N] N1..N6 TARGET\n"
                       "       tallyfold-solve --daily [YYYY-MM-DD] [--json]\n"
+                      "       tallyfold-solve --check EXPR [--json] N1..N6 TARGET\n"
                       "\n"
                       "Lists every answer the Tallyfold game's search finds for six numbers of\n"
                       "the board and a target, in the order the game lists them, then the\n"
@@ -47,10 +52,15 @@ const char kUsage[] = "Usage: tallyfold-solve [--json] N1 N2 N3 N4 N5 N6 TARGET\
                       "           without one), the same everywhere: its six numbers,\n"
                       "           largest first, then '->' and its target, on one line;\n"
                       "           with --json, an object with date, numbers and target\n"
+                      "  --check EXPR  hold the answer EXPR, such as (100+3)x5+8, to the\n"
+                      "           game's rules: its value and distance, the best value the\n"
+                      "           numbers reach with its distance and one simplest way,\n"
+                      "           and the points (10 for as near as the best, one less\n"
+                      "           per unit further); or the first rule it breaks\n"
                       "  --help   show this help and exit\n"
                       "\n"
                       "Exit status: 0 after a search, 1 when the output cannot be\n"
-                      "written, 2 for bad input.\n";
+                      "written, 2 for bad input, 3 when the --check answer breaks a rule.\n";
 
 struct Request
 {
@@ -59,6 +69,7 @@ struct Request
     bool json = false;
     bool complete = false;
     std::optional<std::int64_t> limit;
+    std::optional<std::string> check; // the answer of --check
 };
 
 constexpr std::int64_t kDefaultLimit = 500;
@@ -103,12 +114,20 @@ std::string parseArguments(const std::vector<std::string_view> &arguments, Reque
                        std::to_string(INT32_MAX);
             }
             request.limit = limit;
+        } else if (argument == "--check") {
+            if (i + 1 == arguments.size())
+                return "--check needs an answer to check (see --help)";
+            if (request.check)
+                return "--check is given twice (see --help)";
+            request.check = std::string(arguments[++i]);
         } else if (argument.size() > 1 && argument.front() == '-' && !parseWhole(argument)) {
             return "unknown option '" + std::string(argument) + "' (see --help)";
         } else {
             values.push_back(argument);
         }
     }
+    if (request.check && request.complete)
+        return "--check does not go with --complete (see --help)";
     if (request.limit && !request.complete)
         return "--limit works only with --complete (see --help)";
     if (values.size() != 7) {
@@ -206,6 +225,56 @@ std::string completeOutput(const Request &request)
                ", \"numbers_used\": " + std::to_string(answer.numbersUsed) + "}";
     }
     return out + "]}\n";
+}
+
+// --check: the answer's value, its distance, the best possible and the
+// points, or the first rule the answer breaks; the same as one JSON object
+// with --json. Returns the exit status.
+int checkOutput(const Request &request)
+{
+    const solver::CheckResult checked = solver::checkAnswer(*request.check, request.numbers);
+    const solver::BestPossible best = solver::bestPossible(request.numbers, request.target);
+    const std::int64_t distance = checked.value > request.target ? checked.value - request.target
+                                                                 : request.target - checked.value;
+    const int points = solver::pointsFor(distance, best.distance);
+    const std::string message = solver::checkMessage(checked);
+    std::string bestValues;
+    for (const std::int64_t value : best.values)
+        bestValues += (bestValues.empty() ? "" : " or ") + std::to_string(value);
+    std::string out;
+    if (!request.json) {
+        if (!checked.valid) {
+            out = message + '\n';
+        } else {
+            out = "value: " + std::to_string(checked.value) + " (" + std::to_string(distance) +
+                  " away)\nbest: " + bestValues + " (" + std::to_string(best.distance) +
+                  " away)\nway: " + best.way + " = " + std::to_string(best.value) +
+                  "\npoints: " + std::to_string(points) + '\n';
+        }
+    } else {
+        // Without a valid answer there is no value to measure or score.
+        const auto orNull = [&](std::int64_t n) {
+            return checked.valid ? std::to_string(n) : std::string("null");
+        };
+        out = "{\"numbers\": [";
+        for (std::size_t i = 0; i < 6; ++i)
+            out += (i ? ", " : "") + std::to_string(request.numbers[i]);
+        out += "], \"target\": " + std::to_string(request.target);
+        out += ", \"expression\": " + jsonString(*request.check);
+        out += ", \"valid\": " + std::string(checked.valid ? "true" : "false");
+        out += ", \"value\": " + orNull(checked.value) + ", \"distance\": " + orNull(distance);
+        out += ", \"best\": " + std::to_string(best.value);
+        out += ", \"best_distance\": " + std::to_string(best.distance);
+        out += ", \"best_way\": " + jsonString(best.way) + ", \"points\": " + orNull(points);
+        if (!checked.valid) {
+            out += ", \"error\": {\"step\": " + std::to_string(checked.step) +
+                   ", \"text\": " + jsonString(checked.stepText) +
+                   ", \"message\": " + jsonString(message) + "}";
+        }
+        out += "}\n";
+    }
+    std::cout << out;
+    return checked.valid ? 0 : kRuleBroken;
 }
 
 // The output is buffered: only a flush shows whether it could be written
@@ -306,6 +375,11 @@ int main(int argc, char **argv)
     }
 
     solver::BubbleSort(request.numbers);
+    if (request.check) {
+        const int status = checkOutput(request);
+        const int written = finish();
+        return written != 0 ? written : status;
+    }
     if (request.complete) {
         std::cout << completeOutput(request);
         return finish();

@@ -46,6 +46,9 @@ private slots:
     void complete_data();
     void complete();
     void completeJson();
+    void check_data();
+    void check();
+    void checkJson();
     void refusals_data();
     void refusals();
     void writeFailure_data();
@@ -196,6 +199,69 @@ void TestSolverCli::completeJson()
     QCOMPARE(near.value("answers").toArray().at(4).toObject().value("value").toInt(), 108);
 }
 
+void TestSolverCli::check_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("out");
+    QTest::newRow("reaches the target")
+        << QStringList{"--check", "(100+75)x3-2", "100", "75", "8", "5", "3", "2", "523"} << 0
+        << "value: 523 (0 away)\nbest: 523 (0 away)\nway: ((100+3)x5)+8 = 523\npoints: 10\n";
+    QTest::newRow("short of a reachable target")
+        << QStringList{"100", "75", "8", "5", "3", "2", "523", "--check", "100x5+8x3"} << 0
+        << "value: 524 (1 away)\nbest: 523 (0 away)\nway: ((100+3)x5)+8 = 523\npoints: 9\n";
+    QTest::newRow("as near as possible")
+        << QStringList{"--check", "4x3x2x(2+1+1)", "4", "3", "2", "2", "1", "1", "102"} << 0
+        << "value: 96 (6 away)\nbest: 96 or 108 (6 away)\n"
+           "way: ((((2+1)+1)x4)x3)x2 = 96\npoints: 10\n";
+    QTest::newRow("a step breaks a rule")
+        << QStringList{"--check", "(100-75)/2", "100", "75", "8", "5", "3", "2", "523"} << 3
+        << "Step 2, 25 / 2: the division is not exact.\n";
+    QTest::newRow("not an answer")
+        << QStringList{"--check", "2+", "100", "75", "8", "5", "3", "2", "523"} << 3
+        << "A number is missing at the end.\n";
+}
+
+void TestSolverCli::check()
+{
+    QFETCH(QStringList, arguments);
+    const Result result = solve(arguments);
+    QTEST(result.exitCode, "exitCode");
+    QCOMPARE(result.err, QString());
+    QTEST(result.out, "out");
+}
+
+void TestSolverCli::checkJson()
+{
+    const QStringList board{"100", "75", "8", "5", "3", "2", "523"};
+    const Result valid = solve(QStringList{"--json", "--check", "100x5+8x3"} + board);
+    QCOMPARE(valid.exitCode, 0);
+    const QJsonObject object = QJsonDocument::fromJson(valid.out.toUtf8()).object();
+    QCOMPARE(object.keys(),
+             (QStringList{"best", "best_distance", "best_way", "distance", "expression", "numbers",
+                          "points", "target", "valid", "value"}));
+    QCOMPARE(object.value("numbers").toArray(), (QJsonArray{100, 75, 8, 5, 3, 2}));
+    QCOMPARE(object.value("expression").toString(), QStringLiteral("100x5+8x3"));
+    QCOMPARE(object.value("value").toInt(), 524);
+    QCOMPARE(object.value("distance").toInt(), 1);
+    QCOMPARE(object.value("points").toInt(), 9);
+
+    const Result invalid = solve(QStringList{"--check", "5x5 \u00d7 3", "--json"} + board);
+    QCOMPARE(invalid.exitCode, 3);
+    QJsonParseError error;
+    const QJsonObject broken = QJsonDocument::fromJson(invalid.out.toUtf8(), &error).object();
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QCOMPARE(broken.value("valid").toBool(true), false);
+    QCOMPARE(broken.value("expression").toString(), QStringLiteral("5x5 \u00d7 3"));
+    QVERIFY(broken.value("value").isNull() && broken.value("points").isNull());
+    QCOMPARE(broken.value("best").toInt(), 523);
+    QCOMPARE(broken.value("best_distance").toInt(), 0);
+    QCOMPARE(broken.value("error").toObject(),
+             (QJsonObject{{"step", 0},
+                          {"text", "5"},
+                          {"message", "5 is used more often than you have it."}}));
+}
+
 void TestSolverCli::refusals_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -241,6 +307,17 @@ void TestSolverCli::refusals_data()
     QTest::newRow("complete, a third 5")
         << QStringList{"--complete", "5", "5", "5", "4", "3", "2", "500"}
         << "5 is chosen more often than the board has it (twice)";
+    QTest::newRow("check without an answer")
+        << QStringList{"1", "2", "3", "4", "5", "6", "500", "--check"} << "--check needs an answer";
+    QTest::newRow("check twice") << QStringList{"--check", "1", "--check", "2", "1",  "2",
+                                                "3",       "4", "5",       "6", "500"}
+                                 << "--check is given twice";
+    QTest::newRow("check with complete")
+        << QStringList{"--complete", "--check", "1", "1", "2", "3", "4", "5", "6", "500"}
+        << "--check does not go with --complete";
+    QTest::newRow("check on a bad board")
+        << QStringList{"--check", "2+3", "5", "5", "5", "4", "3", "2", "500"}
+        << "5 is chosen more often than the board has it (twice)";
 }
 
 void TestSolverCli::refusals()
@@ -262,6 +339,7 @@ void TestSolverCli::writeFailure_data()
     QTest::newRow("answers") << QStringList{"100", "75", "8", "5", "3", "2", "523"};
     QTest::newRow("json") << QStringList{"--json", "100", "75", "8", "5", "3", "2", "523"};
     QTest::newRow("complete") << QStringList{"--complete", "3", "3", "2", "2", "1", "1", "999"};
+    QTest::newRow("check") << QStringList{"--check", "8/3", "100", "75", "8", "5", "3", "2", "523"};
 }
 
 // A full disk takes nothing, and says so only when the buffer is flushed.
