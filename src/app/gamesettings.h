@@ -15,4 +15,10 @@ struct GameSettings
     // With no answer from a finished search, the complete search lists every
     // way there is, or the nearest one can get ("CompleteSearch", off by default).
     bool completeSearch = false;
+    // When the clock stops the player declares an answer, which is scored
+    // against the best the numbers could do ("PlayForPoints", off by default).
+    bool playForPoints = false;
+    // The roll stops only on a target the six numbers reach exactly, when the
+    // range holds one ("ReachableTargets", off by default).
+    bool reachableTargets = false;
 };

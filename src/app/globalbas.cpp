@@ -84,7 +84,7 @@ qint16 ReadTimerInterval(const Variant &stored)
     return *n;
 }
 
-bool ReadCompleteSearch(const Variant &stored)
+bool ReadSwitch(const Variant &stored)
 {
     const auto n = stored.toNumber();
     return n && *n != 0;
@@ -99,7 +99,9 @@ GameSettings LoadSettings()
         return GameSettings{};
     }
     GameSettings settings;
-    settings.completeSearch = ReadCompleteSearch(fetch(QStringLiteral("CompleteSearch")));
+    settings.completeSearch = ReadSwitch(fetch(QStringLiteral("CompleteSearch")));
+    settings.playForPoints = ReadSwitch(fetch(QStringLiteral("PlayForPoints")));
+    settings.reachableTargets = ReadSwitch(fetch(QStringLiteral("ReachableTargets")));
     settings.timeAllowed = ReadTimeAllowed(fetch(QStringLiteral("TimeAllowed")));
     settings.noSounds = ReadNoSounds(fetch(QStringLiteral("NoSounds")));
     settings.lowestTarget = ReadLowestTarget(fetch(QStringLiteral("LowestTarget")));

@@ -47,6 +47,7 @@ platform::Bool16 ReadNoSounds(const Variant &stored);
 qint16 ReadLowestTarget(const Variant &stored);
 qint16 ReadHighestTarget(const Variant &stored, qint16 lowestTarget);
 qint16 ReadTimerInterval(const Variant &stored);
-bool ReadCompleteSearch(const Variant &stored);
+// The on/off switches of the General page: on when the stored number is not 0.
+bool ReadSwitch(const Variant &stored);
 
 } // namespace GLOBALbas

@@ -96,6 +96,14 @@ void GameFrm::createMenus()
     connect(mnuSettings, &QAction::triggered, this, &GameFrm::mnuSettings_Click);
     connect(mnuSetup, &QAction::triggered, this, &GameFrm::mnuSetup_Click);
     connect(mnuAbout, &QAction::triggered, this, &GameFrm::mnuAbout_Click);
+    // Made once, put on the bar only while games are played for points.
+    mnuDaily = new QAction(QStringLiteral("&Today's board"), this);
+    mnuDaily->setObjectName(QStringLiteral("mnuDaily"));
+    mnuStats = new QAction(QStringLiteral("S&tatistics"), this);
+    mnuStats->setObjectName(QStringLiteral("mnuStats"));
+    connect(mnuDaily, &QAction::triggered, this, &GameFrm::mnuDaily_Click);
+    connect(mnuStats, &QAction::triggered, this, &GameFrm::mnuStats_Click);
+    showPointsMenu();
     queueAccessiblePresses(*bar);
 }
 

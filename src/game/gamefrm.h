@@ -5,12 +5,17 @@
 #include "gamepresentation.h"
 
 #include <QByteArray>
+#include <QDate>
+#include <QDialog>
 #include <QMainWindow>
+#include <QPointer>
 #include <QSize>
 
 #include <array>
 
+class AnswerFrm;
 class ButtonEx;
+
 class GradientPanel;
 class QAction;
 class QLabel;
@@ -45,6 +50,9 @@ struct GameFrmControls
     QAction *mnuSettings = nullptr;
     QAction *mnuSetup = nullptr;
     QAction *mnuAbout = nullptr;
+    // On the menu bar, before About, only in games played for points.
+    QAction *mnuDaily = nullptr;
+    QAction *mnuStats = nullptr;
     QByteArray SoundData;
     int ScreenWidthPx = 0;
     int ScreenHeightPx = 0;
@@ -87,6 +95,10 @@ public:
     void mnuSettings_Click();
     void mnuSetup_Click();
     void mnuAbout_Click();
+    void mnuDaily_Click();
+    void mnuStats_Click();
+    // "Your answer", while it is open over the game.
+    AnswerFrm *answerWindow() const;
 
     qint16 ElapsedSeconds() const { return m_flow.ElapsedSeconds(); }
     GameFlow &flow() { return m_flow; }
@@ -135,6 +147,13 @@ private:
     void showClockStopped(GameFlow::ClockStop how);
     void addAnswers(const QStringList &answers);
     void showSearchEnd();
+    // The settings the game plays by have changed.
+    void settingsChanged(const GameSettings &settings);
+    // The points commands on the menu bar only in games played for points.
+    void showPointsMenu();
+    // Opens "Your answer" over the stopped game, and records its score.
+    void askForAnswer();
+    void recordScore(const AnswerFrm &answer);
 
     GameFlow m_flow;
     GameLayout m_layout;
@@ -146,4 +165,7 @@ private:
     // What present() last showed; the controls start out as their design has them.
     GamePresentation m_shown;
     platform::SoundPlayer *m_sound = nullptr;
+    QPointer<QDialog> m_answer; // an AnswerFrm
+    // The day whose board is on the clock; invalid for any other game.
+    QDate m_dailyDate;
 };

@@ -1,17 +1,23 @@
 // The main window's menu commands that open the other windows.
 
 #include "aboutfrm.h"
+#include "answerfrm.h"
+#include "dailyboard.h"
 #include "gamefrm.h"
 #include "manualfrm.h"
+#include "playerstats.h"
 #include "settingfrm.h"
+#include "statsfrm.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
 
 void GameFrm::mnuSettings_Click()
 {
     SettingFrm window({Timer1, [this] { GetSettings(); }, m_flow.settings(),
-                       [this](const GameSettings &settings) {
-                           m_flow.setSettings(settings);
-                           nameClock();
-                       }},
+                       [this](const GameSettings &settings) { settingsChanged(settings); }},
                       this);
     window.exec();
     takeBackFocus();
@@ -41,6 +47,85 @@ void GameFrm::mnuAbout_Click()
     AboutFrm window(this);
     window.exec();
     takeBackFocus();
+}
+
+void GameFrm::settingsChanged(const GameSettings &settings)
+{
+    m_flow.setSettings(settings);
+    nameClock();
+    showPointsMenu();
+}
+
+void GameFrm::showPointsMenu()
+{
+    QMenuBar *bar = menuBar();
+    const bool on = m_flow.settings().playForPoints;
+    for (QAction *action : {mnuDaily, mnuStats}) {
+        if (on && !bar->actions().contains(action))
+            bar->insertAction(mnuAbout, action);
+        else if (!on)
+            bar->removeAction(action);
+    }
+}
+
+void GameFrm::mnuDaily_Click()
+{
+    // It would replace the target being rolled or the search running.
+    if (m_flow.isBusy())
+        return;
+    const QDate today = QDate::currentDate();
+    const solver::DailyBoard board = solver::dailyBoard(today.year(), today.month(), today.day());
+    m_flow.dealBoard(QList<qint32>(board.numbers.begin(), board.numbers.end()), board.target);
+    if (m_flow.isDealtBoard()) {
+        m_dailyDate = today;
+        Command1->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void GameFrm::mnuStats_Click()
+{
+    StatsFrm window(this);
+    window.exec();
+    takeBackFocus();
+}
+
+AnswerFrm *GameFrm::answerWindow() const
+{
+    return static_cast<AnswerFrm *>(m_answer.data());
+}
+
+void GameFrm::askForAnswer()
+{
+    const auto &places = m_flow.places();
+    // Not modal to the application: the game's own timers and the search
+    // go on, and nothing waits in a nested event loop.
+    auto *answer = new AnswerFrm(std::span<const qint32>(places.data(), places.size()),
+                                 m_flow.target(), this);
+    m_answer = answer;
+    answer->setAttribute(Qt::WA_DeleteOnClose);
+    connect(answer, &AnswerFrm::scored, this, [this, answer] { recordScore(*answer); });
+    connect(answer, &QDialog::finished, this, &GameFrm::takeBackFocus);
+    answer->open();
+    // The player answers at once: the window takes the keyboard, also where
+    // no window manager hands it over. Asked for once the window is up: asked
+    // for at once, the request can reach the window system before the window
+    // does and be lost (seen on the offscreen platform).
+    QTimer::singleShot(0, answer, [answer] { answer->activateWindow(); });
+}
+
+void GameFrm::recordScore(const AnswerFrm &answer)
+{
+    PlayerStats stats = GLOBALbas::LoadStats();
+    if (m_flow.isDealtBoard() && m_dailyDate.isValid()) {
+        // The day's board counts once: a second try is scored but not kept.
+        const qint32 left = std::max(0, m_flow.settings().timeAllowed - m_flow.dialValue());
+        if (stats.recordDaily(m_dailyDate, answer.round(), left))
+            GLOBALbas::SaveStats(stats);
+        answerWindow()->offerCopy([stats] { return GLOBALbas::dailySummary(stats); });
+        return;
+    }
+    stats.record(answer.round());
+    GLOBALbas::SaveStats(stats);
 }
 
 void GameFrm::takeBackFocus()

@@ -103,6 +103,8 @@ void GameFrm::showClockStopped(GameFlow::ClockStop how)
         how == GameFlow::ClockStop::TimeUp ? QStringLiteral("Time is up.") : QString());
     // Enter must not deal a new board before the answers were seen.
     cmdAnswer->setFocus(Qt::OtherFocusReason);
+    if (m_flow.settings().playForPoints && !m_answer)
+        askForAnswer();
 }
 
 void GameFrm::addAnswers(const QStringList &answers)

@@ -4,6 +4,7 @@
 #include "bubblesort.h"
 #include "completesearch.h"
 #include "random.h"
+#include "reach.h"
 
 #include <algorithm>
 #include <cmath>
@@ -102,6 +103,7 @@ void GameFlow::startGame()
     platform::randomize();
     // The first value shows at once, the others one a step.
     m_rollStep = 1;
+    m_rollTargets = m_dealtTarget ? QList<qint32>{m_dealtTarget} : reachableTargets();
     m_rollValue = rollValue();
     m_roll.start();
     setState(State::Rolling);
@@ -119,6 +121,11 @@ void GameFlow::rollStep()
     // Each value stands for one step; the clock starts one step after the last.
     if (m_rollStep == RollSteps) {
         m_roll.stop();
+        // The roll looks the same either way; only where it stops changes.
+        if (!m_rollTargets.isEmpty()) {
+            const auto at = static_cast<qsizetype>(platform::rnd() * double(m_rollTargets.size()));
+            m_rollValue = m_rollTargets.at(std::min(at, m_rollTargets.size() - 1));
+        }
         m_target = m_rollValue;
         setState(State::Running);
         return;
@@ -126,6 +133,24 @@ void GameFlow::rollStep()
     ++m_rollStep;
     m_rollValue = rollValue();
     emit changed();
+}
+
+QList<qint32> GameFlow::reachableTargets() const
+{
+    if (!m_settings.reachableTargets)
+        return {};
+    const int lowest = std::clamp<int>(std::min(m_settings.lowestTarget, m_settings.highestTarget), 1,
+                                       32767);
+    const int highest = std::clamp<int>(std::max(m_settings.lowestTarget, m_settings.highestTarget),
+                                        1, 32767);
+    const std::vector<bool> reached = solver::reachableTargets(
+        std::span<const qint32>(m_places.data(), m_places.size()), lowest, highest);
+    QList<qint32> targets;
+    for (std::size_t i = 0; i < reached.size(); ++i) {
+        if (reached[i])
+            targets.append(lowest + qint32(i));
+    }
+    return targets;
 }
 
 void GameFlow::stopClock()
@@ -137,14 +162,20 @@ void GameFlow::stopClock()
 
 void GameFlow::playAgain()
 {
+    newDeal();
+    setState(State::Picking);
+}
+
+void GameFlow::newDeal()
+{
     m_elapsedSeconds = 0;
     m_dial = 0;
     m_target = 0;
+    m_dealtTarget = 0;
     m_manual = false;
     // The answers stay (hidden) until the next target rolls.
     m_outcome = {};
     ScrambleNos();
-    setState(State::Picking);
 }
 
 void GameFlow::Timer1_Timer()
@@ -238,6 +269,20 @@ void GameFlow::setUpBoard(const QList<qint32> &numbers, qint32 target)
     m_manual = true;
     clearAnswers();
     search();
+}
+
+void GameFlow::dealBoard(const QList<qint32> &numbers, qint32 target)
+{
+    if (m_closed || isBusy() || numbers.size() != NumberBoard::LabelCount || target < 1)
+        return;
+    if (!solver::isBoardSelection(std::span<const qint32>(numbers.data(), size_t(numbers.size()))))
+        return;
+    emit musicStopped();
+    newDeal();
+    m_picks = numbers;
+    lineUpPicks();
+    m_dealtTarget = target;
+    setState(State::Ready);
 }
 
 void GameFlow::Form_Unload()

@@ -76,6 +76,13 @@ public:
     // Ignored while the target rolls or a search runs.
     void setUpBoard(const QList<qint32> &numbers, qint32 target);
 
+    // A board dealt from outside (the board of the day): the six numbers
+    // stand as if picked, whatever was on the clock stops, and START rolls
+    // onto the given target. Ignored while the target rolls or a search runs.
+    void dealBoard(const QList<qint32> &numbers, qint32 target);
+    // The game on the clock, or over, was dealt by dealBoard.
+    bool isDealtBoard() const { return m_dealtTarget != 0; }
+
     // The window is closing: the roll, the clock and the music stop, a running
     // search is stopped and waited for, and nothing new starts from here on.
     void Form_Unload();
@@ -134,6 +141,11 @@ private:
     qint32 rollValue() const;
     void stopClock();
     void playAgain();
+    // Back to a board with nothing picked, the clock at 0 and no target.
+    void newDeal();
+    // The targets the roll may stop on when only reachable ones are wanted;
+    // empty for any target.
+    QList<qint32> reachableTargets() const;
     void clearAnswers();
     void search();
     void searchProgressed(const QStringList &answers, std::int32_t combinations);
@@ -147,6 +159,8 @@ private:
     std::array<bool, NumberBoard::TileCount> m_tilePicked{};
     qint32 m_target = 0;
     qint32 m_rollValue = 0;
+    qint32 m_dealtTarget = 0;
+    QList<qint32> m_rollTargets; // what the roll may stop on; empty: anything
     int m_rollStep = 0;
     qint16 m_elapsedSeconds = 0;
     int m_dial = 0;

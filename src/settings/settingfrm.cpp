@@ -276,7 +276,9 @@ void SettingFrm::Acquire_Settings()
     else
         Text1[1]->setText(QString::number(*highest));
 
-    Check3->setChecked(GLOBALbas::ReadCompleteSearch(fetch(QStringLiteral("CompleteSearch"))));
+    Check3->setChecked(GLOBALbas::ReadSwitch(fetch(QStringLiteral("CompleteSearch"))));
+    Check4->setChecked(GLOBALbas::ReadSwitch(fetch(QStringLiteral("PlayForPoints"))));
+    Check5->setChecked(GLOBALbas::ReadSwitch(fetch(QStringLiteral("ReachableTargets"))));
     settingsChanged();
 }
 
@@ -319,6 +321,10 @@ void SettingFrm::Apply_Timing()
 void SettingFrm::Apply_General()
 {
     store(QStringLiteral("CompleteSearch"), checkState(Check3));
+    store(QStringLiteral("PlayForPoints"), checkState(Check4));
+    store(QStringLiteral("ReachableTargets"), checkState(Check5));
     m_main.settings.completeSearch = Check3->isChecked();
+    m_main.settings.playForPoints = Check4->isChecked();
+    m_main.settings.reachableTargets = Check5->isChecked();
     settingsChanged();
 }

@@ -21,8 +21,9 @@ class QTimer;
 class VelCProg;
 
 // The settings window: the target range, the time allowed, the clock's tick
-// period, the music switch, the show-seconds switch and the complete-search
-// switch, one tab at a time.
+// period, the music switch, the show-seconds switch and the General page's
+// switches (complete search, play for points, reachable targets), one tab at
+// a time.
 // It loads the controls from the settings store and writes back only the
 // shown tab's values on "OK" or "Apply".
 class SettingFrm : public QDialog
@@ -91,6 +92,8 @@ public:
     QLabel *Label5 = nullptr;
     QLabel *Label2 = nullptr;
     QCheckBox *Check3 = nullptr; // General: the complete search when no answer is found
+    QCheckBox *Check4 = nullptr; // General: the player's answer scored
+    QCheckBox *Check5 = nullptr; // General: only targets the numbers reach
     std::array<ButtonEx *, 3> ButtonEx1{};
 
 protected:

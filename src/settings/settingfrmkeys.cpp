@@ -41,6 +41,8 @@ void SettingFrm::setUpKeyboard()
                                  Check2,
                                  HS1,
                                  Check3,
+                                 Check4,
+                                 Check5,
                                  ButtonEx1[OkButton],
                                  ButtonEx1[CancelButton],
                                  ButtonEx1[ApplyButton]};

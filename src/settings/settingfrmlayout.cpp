@@ -168,9 +168,17 @@ void SettingFrm::createTimingTab()
 
 void SettingFrm::createGeneralTab()
 {
-    Check3 = new QCheckBox(QStringLiteral("Search every way when no answer is found"), Frame1[2]);
-    Check3->setObjectName(QStringLiteral("Check3"));
-    Check3->setGeometry(twips(180, 180, 5220, 300));
+    const auto addSwitch = [this](const QString &name, const QString &caption, int top) {
+        auto *box = new QCheckBox(caption, Frame1[2]);
+        box->setObjectName(name);
+        box->setGeometry(twips(180, top, 5220, 300));
+        return box;
+    };
+    Check3 = addSwitch(QStringLiteral("Check3"),
+                       QStringLiteral("Search every way when no answer is found"), 180);
+    Check4 = addSwitch(QStringLiteral("Check4"), QStringLiteral("Play for points"), 600);
+    Check5 = addSwitch(QStringLiteral("Check5"),
+                       QStringLiteral("Only targets the numbers can reach"), 1020);
 }
 
 void SettingFrm::createButtons()

@@ -23,6 +23,8 @@ private slots:
     void cleanup();
 
     void startRollsTheTargetAndStartsTheClock();
+    void rollStopsOnAReachableOrDealtTarget_data();
+    void rollStopsOnAReachableOrDealtTarget();
     void oneRollCoversTheWholeRange_data();
     void oneRollCoversTheWholeRange();
     void clockRunsOutWithMusicOverTheLastThirtyTicks_data();
@@ -142,6 +144,79 @@ void TestGameFlow::startRollsTheTargetAndStartsTheClock()
     flow->Command1_Click();
     QVERIFY(view->settle());
     QCOMPARE(rolled, QStringList(GameFlow::RollSteps, QStringLiteral("523")));
+}
+
+void TestGameFlow::rollStopsOnAReachableOrDealtTarget_data()
+{
+    QTest::addColumn<QList<qint32>>("board");
+    QTest::addColumn<int>("lowest");
+    QTest::addColumn<int>("highest");
+    QTest::addColumn<bool>("reachableOnly");
+    QTest::addColumn<int>("dealt");     // the dealt board's target; 0: picked by hand
+    QTest::addColumn<bool>("reachable"); // every target must be reachable
+    const QList<qint32> small{6, 5, 4, 3, 2, 1}; // reaches under half of 700..999
+    QTest::newRow("reachable only") << small << 700 << 999 << true << 0 << true;
+    QTest::newRow("a narrow range") << small << 719 << 721 << true << 0 << true;
+    QTest::newRow("none reachable: any") << QList<qint32>{3, 3, 2, 2, 1, 1} << 900 << 999 << true
+                                         << 0 << false;
+    QTest::newRow("dealt, outside the range") << small << 101 << 200 << true << 720 << true;
+    QTest::newRow("dealt, option off") << small << 101 << 999 << false << 333 << false;
+}
+
+void TestGameFlow::rollStopsOnAReachableOrDealtTarget()
+{
+    QFETCH(QList<qint32>, board);
+    QFETCH(int, lowest);
+    QFETCH(int, highest);
+    QFETCH(bool, reachableOnly);
+    QFETCH(int, dealt);
+    QFETCH(bool, reachable);
+    change([&](GameSettings &s) {
+        s.lowestTarget = qint16(lowest);
+        s.highestTarget = qint16(highest);
+        s.reachableTargets = reachableOnly;
+    });
+    QSet<qint32> targets;
+    for (int seed = 1; seed <= 12; ++seed) {
+        platform::seedRandomForTesting(seed);
+        if (dealt) {
+            // Dealt over a running clock, which stops.
+            pickSix();
+            flow->Command1_Click();
+            QVERIFY(view->settle());
+            const int purges = view->purges;
+            flow->dealBoard(board, dealt);
+            QCOMPARE(view->purges, purges + 1);
+        } else {
+            flow->dealBoard(board, 0); // a deal needs a target
+            QVERIFY(!flow->isDealtBoard());
+            flow->ScrambleNos();
+            for (int i = 0; i < 6; ++i) {
+                flow->board().setTag(i, QString::number(board.at(i)));
+                flow->btnPick_Click(qint16(i));
+            }
+        }
+        QCOMPARE(QList<qint32>(flow->places().begin(), flow->places().end()), board);
+        QCOMPARE(view->state, State::Ready);
+        QCOMPARE(flow->isDealtBoard(), dealt != 0);
+        flow->Command1_Click();
+        QVERIFY(view->settle());
+        QCOMPARE(view->state, State::Running);
+        const qint32 target = flow->target();
+        targets.insert(target);
+        if (dealt)
+            QCOMPARE(target, dealt);
+        else
+            QVERIFY(target >= lowest && target <= highest);
+        if (reachable)
+            QCOMPARE(solver::nearestReach(board, target).distance, 0);
+        flow->Command1_Click(); // STOP
+        flow->Command1_Click(); // PLAY AGAIN
+        QVERIFY(!flow->isDealtBoard());
+    }
+    // Still a roll: the targets vary where the range allows.
+    if (!dealt && highest - lowest > 10)
+        QVERIFY(targets.size() > 3);
 }
 
 void TestGameFlow::oneRollCoversTheWholeRange_data()

@@ -29,8 +29,9 @@
 namespace {
 
 const QString Key = GLOBALbas::SettingsKeyPath;
-const QStringList StoredNames{"LowestTarget",  "HighestTarget", "TimeAllowed",   "NoSounds",
-                              "TimerInterval", "ShowSeconds",   "CompleteSearch"};
+const QStringList StoredNames{"LowestTarget",  "HighestTarget", "TimeAllowed",
+                              "NoSounds",      "TimerInterval", "ShowSeconds",
+                              "CompleteSearch", "PlayForPoints", "ReachableTargets"};
 
 void storeDword(const QString &name, qint32 value)
 {
@@ -237,9 +238,12 @@ void TestSettingFrm::storedValuesFillTheControls()
     storeDword("LowestTarget", 200);
     storeDword("HighestTarget", 800);
     storeDword("CompleteSearch", 1);
+    storeDword("PlayForPoints", 7);
 
     auto w = newWindow();
     QVERIFY(w->Check3->isChecked());
+    QVERIFY(w->Check4->isChecked());
+    QVERIFY(!w->Check5->isChecked());
     QVERIFY(w->Check1->isChecked());
     QVERIFY(w->cptest->showValue()); // checking the box on load raised its click
     QCOMPARE(w->Combo1->currentText(), QStringLiteral("45"));
@@ -366,10 +370,13 @@ void TestSettingFrm::exactlyOneFrameIsShown()
     w->LightTab1_AfterTabChange(3);
     w->LightTab1_AfterTabChange(-1);
     QCOMPARE(shown(), QList<int>{2});
-    // The General page holds the complete-search switch, off with nothing stored.
-    QCOMPARE(w->Frame1[2]->children(), QObjectList{w->Check3});
+    // The General page holds its three switches, off with nothing stored.
+    QCOMPARE(w->Frame1[2]->children(), (QObjectList{w->Check3, w->Check4, w->Check5}));
     QCOMPARE(w->Check3->text(), QStringLiteral("Search every way when no answer is found"));
-    QVERIFY(!w->Check3->isChecked());
+    QCOMPARE(w->Check4->text(), QStringLiteral("Play for points"));
+    QCOMPARE(w->Check5->text(), QStringLiteral("Only targets the numbers can reach"));
+    for (const QCheckBox *box : {w->Check3, w->Check4, w->Check5})
+        QVERIFY(!box->isChecked());
 }
 
 void TestSettingFrm::clickOnATabShowsItsPage()
@@ -694,22 +701,35 @@ void TestSettingFrm::applyOnTimingWritesItsFourValues()
     QCOMPARE(m_getSettingsCalls, 2);
     QVERIFY(!m_showSecondsSeenByGetSettings);
 
-    // Apply on the General page writes its one switch and nothing of the
-    // other pages, and still lets the main window re-read its switch.
-    QVERIFY(stored("CompleteSearch").isEmpty());
+    // Apply on the General page writes its switches, and nothing of the
+    // other pages, and still lets the main window re-read.
     w->LightTab1->setActiveTab(2);
     w->HS1->setValue(1800);
-    w->Check3->setChecked(true);
-    w->ButtonEx1_Click(2);
-    QCOMPARE(m_getSettingsCalls, 3);
-    QCOMPARE(stored("CompleteSearch"), Variant(1));
-    QVERIFY(m_game.completeSearch);
+    const struct
+    {
+        QCheckBox *box;
+        const char *name;
+        bool GameSettings::*member;
+    } switches[] = {{w->Check3, "CompleteSearch", &GameSettings::completeSearch},
+                    {w->Check4, "PlayForPoints", &GameSettings::playForPoints},
+                    {w->Check5, "ReachableTargets", &GameSettings::reachableTargets}};
+    for (const auto &sw : switches)
+        QVERIFY(stored(sw.name).isEmpty());
+    int calls = 2;
+    for (const auto &flipped : switches) {
+        for (bool on : {true, false}) {
+            flipped.box->setChecked(on);
+            w->ButtonEx1_Click(2);
+            QCOMPARE(m_getSettingsCalls, ++calls);
+            for (const auto &sw : switches) {
+                const bool expected = &sw == &flipped && on;
+                QCOMPARE(stored(sw.name), Variant(expected ? 1 : 0));
+                QCOMPARE(m_game.*sw.member, expected);
+            }
+        }
+    }
     QCOMPARE(stored("TimerInterval"), Variant(1500));
     QCOMPARE(m_timer.interval(), 1500);
-    w->Check3->setChecked(false);
-    w->ButtonEx1_Click(2);
-    QCOMPARE(stored("CompleteSearch"), Variant(0));
-    QVERIFY(!m_game.completeSearch);
 }
 
 void TestSettingFrm::cancelAndCloseBoxWriteNothing()
@@ -752,12 +772,15 @@ void TestSettingFrm::appliedValuesSurviveARestart()
     w->ButtonEx1_Click(2);
     w->LightTab1->setActiveTab(2);
     w->Check3->setChecked(true);
+    w->Check5->setChecked(true);
     w->ButtonEx1_Click(1);
     QVERIFY(!w->isVisible());
 
     GLOBALbas::ResetProcessValues();
     const GameSettings read = GLOBALbas::LoadSettings();
     QVERIFY(read.completeSearch);
+    QVERIFY(!read.playForPoints);
+    QVERIFY(read.reachableTargets);
     QCOMPARE(read.lowestTarget, qint16(250));
     QCOMPARE(read.highestTarget, qint16(750));
     QCOMPARE(read.timeAllowed, qint16(60));
@@ -774,6 +797,7 @@ void TestSettingFrm::appliedValuesSurviveARestart()
     QVERIFY(w->Check2->isChecked());
     QCOMPARE(w->HS1->value(), w->HS1->minimum());
     QVERIFY(w->Check3->isChecked());
+    QVERIFY(w->Check5->isChecked());
 }
 
 // Keys go to whatever has the focus, as a player's would.

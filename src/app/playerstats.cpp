@@ -1,0 +1,144 @@
+#include "playerstats.h"
+
+#include "globalbas.h"
+#include "regbas.h"
+
+#include <algorithm>
+#include <cmath>
+
+PlayerStats::Band PlayerStats::bandOf(const ScoredRound &round)
+{
+    if (!round.declared)
+        return NoAnswerBand;
+    const qint64 shortfall = round.shortfall();
+    if (shortfall <= 0)
+        return BestBand;
+    return shortfall <= 5 ? UpTo5Band : shortfall <= 10 ? UpTo10Band : Over10Band;
+}
+
+void PlayerStats::record(const ScoredRound &round)
+{
+    ++gamesScored;
+    pointsTotal += round.points;
+    const Band band = bandOf(round);
+    ++bands[band];
+    if (round.declared)
+        ++answersDeclared;
+    if (band == BestBand) {
+        ++bestReached;
+        longestRun = std::max(longestRun, ++currentRun);
+    } else {
+        currentRun = 0;
+    }
+}
+
+bool PlayerStats::recordDaily(QDate date, const ScoredRound &round, qint32 timeLeft)
+{
+    if (!date.isValid() || date == dailyDate)
+        return false;
+    record(round);
+    dailyDate = date;
+    daily = round;
+    dailyTimeLeft = timeLeft;
+    return true;
+}
+
+void PlayerStats::resetCounts()
+{
+    const PlayerStats fresh;
+    gamesScored = fresh.gamesScored;
+    answersDeclared = fresh.answersDeclared;
+    bestReached = fresh.bestReached;
+    pointsTotal = fresh.pointsTotal;
+    currentRun = fresh.currentRun;
+    longestRun = fresh.longestRun;
+    bands = fresh.bands;
+}
+
+namespace GLOBALbas {
+
+namespace {
+
+// Each statistic under its stored name. The board of the day's date is
+// stored as the number yyyymmdd.
+template <typename Visit>
+void eachValue(PlayerStats &stats, qint32 &dailyDate, qint32 &dailyDeclared,
+               qint32 &dailyDistance, qint32 &dailyBest, Visit visit)
+{
+    visit("StatGames", stats.gamesScored);
+    visit("StatDeclared", stats.answersDeclared);
+    visit("StatBest", stats.bestReached);
+    visit("StatPoints", stats.pointsTotal);
+    visit("StatRun", stats.currentRun);
+    visit("StatLongestRun", stats.longestRun);
+    visit("StatFellBest", stats.bands[PlayerStats::BestBand]);
+    visit("StatFell1to5", stats.bands[PlayerStats::UpTo5Band]);
+    visit("StatFell6to10", stats.bands[PlayerStats::UpTo10Band]);
+    visit("StatFellOver10", stats.bands[PlayerStats::Over10Band]);
+    visit("StatNoAnswer", stats.bands[PlayerStats::NoAnswerBand]);
+    visit("DailyDate", dailyDate);
+    visit("DailyDeclared", dailyDeclared);
+    visit("DailyDistance", dailyDistance);
+    visit("DailyBestDistance", dailyBest);
+    visit("DailyPoints", stats.daily.points);
+    visit("DailyTimeLeft", stats.dailyTimeLeft);
+}
+
+qint32 dateNumber(QDate date)
+{
+    return date.isValid() ? date.year() * 10000 + date.month() * 100 + date.day() : 0;
+}
+
+} // namespace
+
+PlayerStats LoadStats()
+{
+    PlayerStats stats;
+    qint32 date = 0, declared = 0, distance = 0, best = 0;
+    eachValue(stats, date, declared, distance, best, [](const char *name, auto &value) {
+        REGbas::FetchSetting(REGbas::HkeyCurrentUser, SettingsKeyPath, QString::fromLatin1(name));
+        const auto n = LastRegValue.toNumber();
+        // Counts are never negative; anything else is a damaged store.
+        value = n && *n >= 0 && *n <= 2147483647.0 ? static_cast<qint32>(std::floor(*n)) : 0;
+    });
+    stats.dailyDate = QDate(date / 10000, date / 100 % 100, date % 100);
+    stats.daily.declared = declared != 0;
+    stats.daily.distance = distance;
+    stats.daily.bestDistance = best;
+    return stats;
+}
+
+void SaveStats(const PlayerStats &stats)
+{
+    // A first run's key exists from the start-up on; a store emptied since
+    // must not lose the game just scored.
+    REGbas::CreateSettingsKey(REGbas::HkeyCurrentUser, SettingsKeyPath);
+    PlayerStats copy = stats;
+    qint32 date = dateNumber(stats.dailyDate);
+    qint32 declared = stats.daily.declared ? 1 : 0;
+    auto distance = static_cast<qint32>(std::min<qint64>(stats.daily.distance, 2147483647));
+    auto best = static_cast<qint32>(std::min<qint64>(stats.daily.bestDistance, 2147483647));
+    eachValue(copy, date, declared, distance, best, [](const char *name, qint32 value) {
+        REGbas::StoreSetting(REGbas::HkeyCurrentUser, SettingsKeyPath, QString::fromLatin1(name),
+                             value, REGbas::RegDword);
+    });
+}
+
+QString dailySummary(const PlayerStats &stats)
+{
+    const ScoredRound &r = stats.daily;
+    const QString points = r.points == 1 ? QStringLiteral("1 point")
+                                         : QStringLiteral("%1 points").arg(r.points);
+    QString how;
+    if (!r.declared)
+        how = QStringLiteral("no answer");
+    else if (r.distance == 0)
+        how = QStringLiteral("exact");
+    else
+        how = QStringLiteral("%1 away").arg(r.distance);
+    return QStringLiteral("Tallyfold %1: %2, %3, %4 seconds left")
+        .arg(stats.dailyDate.toString(Qt::ISODate), points, how)
+        .arg(stats.dailyTimeLeft);
+}
+
+} // namespace GLOBALbas

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+#include <array>
+
+// One scored game: what the player declared, against the best the six
+// numbers could do.
+struct ScoredRound
+{
+    bool declared = false; // false: "No answer"
+    qint64 distance = 0;   // of the declared value from the target
+    qint64 bestDistance = 0;
+    int points = 0;
+    // How much further from the target the answer fell than the best possible.
+    qint64 shortfall() const { return distance - bestDistance; }
+};
+
+// The player's statistics of scored games, and the board of the day's first
+// result. Kept in the settings store beside the settings, as numbers, so
+// they survive a restart like them.
+struct PlayerStats
+{
+    // How far answers fell short of the best possible, for the bar chart.
+    enum Band { BestBand, UpTo5Band, UpTo10Band, Over10Band, NoAnswerBand };
+    static constexpr int BandCount = 5;
+    static Band bandOf(const ScoredRound &round);
+
+    qint32 gamesScored = 0;
+    qint32 answersDeclared = 0;
+    qint32 bestReached = 0;
+    qint32 pointsTotal = 0;
+    qint32 currentRun = 0; // best-possible answers in a row, up to the last game
+    qint32 longestRun = 0;
+    std::array<qint32, BandCount> bands{};
+
+    // The board of the day's result, recorded the first time that day's
+    // board is scored (an invalid date: none yet).
+    QDate dailyDate;
+    ScoredRound daily;
+    qint32 dailyTimeLeft = 0; // clock ticks
+
+    double averagePoints() const { return gamesScored ? double(pointsTotal) / gamesScored : 0.0; }
+    void record(const ScoredRound &round);
+    // Records the board of the day's result unless that day already has one;
+    // true when it was recorded (and counted in the statistics).
+    bool recordDaily(QDate date, const ScoredRound &round, qint32 timeLeft);
+    // Every count back to 0; the board of the day's result stays, so that a
+    // reset does not open that day's board to a second try.
+    void resetCounts();
+};
+
+namespace GLOBALbas {
+
+// Reads the statistics from the store; a missing, negative or unreadable
+// value counts as 0.
+PlayerStats LoadStats();
+// Writes every statistic.
+void SaveStats(const PlayerStats &stats);
+
+// The line "Copy result" puts on the clipboard: the date, the points, how far
+// and the time left, and nothing of the numbers, the target or the answer.
+QString dailySummary(const PlayerStats &stats);
+
+} // namespace GLOBALbas

@@ -1,0 +1,354 @@
+#include "answerfrm.h"
+
+#include "answerscore.h"
+#include "designfont.h"
+
+#include <QAccessible>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString SansSerif = QStringLiteral("MS Sans Serif");
+
+struct OperationButton
+{
+    solver::Operation operation;
+    const char *caption;
+    const char *spoken;
+};
+const std::array<OperationButton, 4> Operations{{
+    {solver::Operation::Add, "+", "plus"},
+    {solver::Operation::Subtract, "-", "minus"},
+    {solver::Operation::Multiply, "x", "times"},
+    {solver::Operation::Divide, "/", "divided by"},
+}};
+
+QString numbersText(std::span<const std::int32_t> numbers)
+{
+    QStringList texts;
+    for (const std::int32_t n : numbers)
+        texts << QString::number(n);
+    return texts.join(QLatin1Char(' '));
+}
+
+QPushButton *newButton(const QString &name, const QString &caption, QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+AnswerFrm::AnswerFrm(std::span<const std::int32_t> numbers, std::int32_t target, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint)
+    , m_numbers(numbers.begin(), numbers.end())
+    , m_target(target)
+    , m_steps(numbers)
+{
+    setObjectName(QStringLiteral("AnswerFrm"));
+    setWindowTitle(QStringLiteral("Your answer"));
+    setFont(designFont(SansSerif, 8.25));
+
+    lbBoard = new QLabel(QStringLiteral("Your numbers: %1    Target: %2")
+                             .arg(numbersText(numbers))
+                             .arg(target),
+                         this);
+    lbBoard->setObjectName(QStringLiteral("lbBoard"));
+    lbBoard->setFont(designFont(SansSerif, 12, QFont::Bold));
+
+    pages = new QStackedWidget(this);
+    pages->addWidget(createAnswerPage());
+    pages->addWidget(createResultPage());
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(lbBoard);
+    layout->addWidget(pages);
+    setMinimumWidth(460);
+    showSteps();
+}
+
+AnswerFrm::~AnswerFrm() = default;
+
+QWidget *AnswerFrm::createAnswerPage()
+{
+    auto *page = new QWidget(this);
+    tabWays = new QTabWidget(page);
+    tabWays->setObjectName(QStringLiteral("tabWays"));
+    tabWays->addTab(createStepsPage(), QStringLiteral("&Step by step"));
+    tabWays->addTab(createTypedPage(), QStringLiteral("&Type it"));
+
+    lbCheck = new QLabel(page);
+    lbCheck->setObjectName(QStringLiteral("lbCheck"));
+    lbCheck->setAccessibleName(QStringLiteral("Check"));
+    lbCheck->setWordWrap(true);
+    lbCheck->setMinimumHeight(2 * fontMetrics().height());
+
+    cmdDeclare = newButton(QStringLiteral("cmdDeclare"), QStringLiteral("&Declare"), page);
+    cmdDeclare->setDefault(true);
+    cmdNoAnswer = newButton(QStringLiteral("cmdNoAnswer"), QStringLiteral("&No answer"), page);
+    connect(cmdDeclare, &QPushButton::clicked, this, &AnswerFrm::Declare_Click);
+    connect(cmdNoAnswer, &QPushButton::clicked, this, &AnswerFrm::NoAnswer_Click);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdDeclare);
+    buttons->addWidget(cmdNoAnswer);
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(tabWays);
+    layout->addWidget(lbCheck);
+    layout->addLayout(buttons);
+    return page;
+}
+
+QWidget *AnswerFrm::createStepsPage()
+{
+    auto *page = new QWidget;
+    auto *numberRow = new QHBoxLayout;
+    numberRow->setObjectName(QStringLiteral("numberRow"));
+    auto *operationRow = new QHBoxLayout;
+    for (std::size_t i = 0; i < Operations.size(); ++i) {
+        const OperationButton &op = Operations[i];
+        auto *button = newButton(QStringLiteral("cmdOperation%1").arg(i),
+                                 QString::fromLatin1(op.caption), page);
+        button->setAccessibleName(QString::fromLatin1(op.spoken));
+        button->setCheckable(true);
+        connect(button, &QPushButton::clicked, this, [this, op] {
+            m_steps.chooseOperation(op.operation);
+            lbCheck->clear();
+            showSteps();
+        });
+        cmdOperation[i] = button;
+        operationRow->addWidget(button);
+    }
+    cmdUndo = newButton(QStringLiteral("cmdUndo"), QStringLiteral("&Undo"), page);
+    connect(cmdUndo, &QPushButton::clicked, this, [this] {
+        m_steps.undo();
+        lbCheck->clear();
+        showSteps();
+    });
+    operationRow->addStretch();
+    operationRow->addWidget(cmdUndo);
+
+    lstSteps = new QListWidget(page);
+    lstSteps->setObjectName(QStringLiteral("lstSteps"));
+    lstSteps->setAccessibleName(QStringLiteral("Steps"));
+    lstSteps->setMinimumHeight(4 * fontMetrics().height());
+
+    auto *layout = new QVBoxLayout(page);
+    layout->addLayout(numberRow);
+    layout->addLayout(operationRow);
+    layout->addWidget(lstSteps);
+    return page;
+}
+
+QWidget *AnswerFrm::createTypedPage()
+{
+    auto *page = new QWidget;
+    auto *label = new QLabel(QStringLiteral("&Answer (digits, + - x / and parentheses):"), page);
+    txtAnswer = new QLineEdit(page);
+    txtAnswer->setObjectName(QStringLiteral("txtAnswer"));
+    txtAnswer->setAccessibleName(QStringLiteral("Answer"));
+    txtAnswer->setMaxLength(200);
+    label->setBuddy(txtAnswer);
+    connect(txtAnswer, &QLineEdit::textChanged, this, &AnswerFrm::typedChanged);
+    auto *layout = new QVBoxLayout(page);
+    layout->addWidget(label);
+    layout->addWidget(txtAnswer);
+    layout->addStretch();
+    return page;
+}
+
+QWidget *AnswerFrm::createResultPage()
+{
+    auto *page = new QWidget(this);
+    lbResult = new QLabel(page);
+    lbResult->setObjectName(QStringLiteral("lbResult"));
+    lbResult->setAccessibleName(QStringLiteral("Result"));
+    lbResult->setWordWrap(true);
+    lbResult->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lbResult->setFont(designFont(SansSerif, 10));
+    cmdCopy = newButton(QStringLiteral("cmdCopy"), QStringLiteral("&Copy result"), page);
+    cmdCopy->hide();
+    connect(cmdCopy, &QPushButton::clicked, this, [this] {
+        if (m_summary)
+            QGuiApplication::clipboard()->setText(m_summary());
+    });
+    cmdClose = newButton(QStringLiteral("cmdClose"), QStringLiteral("Close"), page);
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdCopy);
+    buttons->addWidget(cmdClose);
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(lbResult, 1);
+    layout->addLayout(buttons);
+    return page;
+}
+
+void AnswerFrm::showSteps()
+{
+    // One button per number there is to use: the six, then each result.
+    const auto &items = m_steps.items();
+    auto *row = findChild<QHBoxLayout *>(QStringLiteral("numberRow"));
+    while (cmdNumber.size() > qsizetype(items.size()))
+        delete cmdNumber.takeLast();
+    while (cmdNumber.size() < qsizetype(items.size())) {
+        const int item = int(cmdNumber.size());
+        auto *button = newButton(QStringLiteral("cmdNumber%1").arg(item), QString(),
+                                 tabWays->widget(0));
+        button->setCheckable(true);
+        connect(button, &QPushButton::clicked, this, [this, item] { numberClicked(item); });
+        row->addWidget(button);
+        cmdNumber.append(button);
+    }
+    for (qsizetype i = 0; i < cmdNumber.size(); ++i) {
+        const AnswerSteps::Item &item = items[std::size_t(i)];
+        QPushButton *button = cmdNumber[i];
+        button->setText(QString::number(item.value));
+        button->setAccessibleName(item.isResult ? QStringLiteral("Result %1").arg(item.value)
+                                                : QString::number(item.value));
+        button->setEnabled(!item.used);
+        button->setChecked(m_steps.chosen() == std::size_t(i));
+    }
+    for (std::size_t i = 0; i < Operations.size(); ++i) {
+        cmdOperation[i]->setEnabled(m_steps.chosen().has_value());
+        cmdOperation[i]->setChecked(m_steps.operation() == Operations[i].operation);
+    }
+    cmdUndo->setEnabled(m_steps.canUndo());
+    lstSteps->clear();
+    for (const AnswerSteps::Step &step : m_steps.steps())
+        lstSteps->addItem(QString::fromStdString(m_steps.describe(step)));
+}
+
+void AnswerFrm::numberClicked(int item)
+{
+    const std::string refusal = m_steps.choose(std::size_t(item));
+    showSteps();
+    if (!refusal.empty()) {
+        refuse(QString::fromStdString(refusal));
+        return;
+    }
+    lbCheck->clear();
+    // After a step the keyboard goes on from its result.
+    if (!m_steps.steps().empty() && !m_steps.chosen() && m_steps.steps().back().second ==
+                                                             std::size_t(item))
+        cmdNumber.last()->setFocus();
+}
+
+void AnswerFrm::typedChanged()
+{
+    const std::string text = txtAnswer->text().toStdString();
+    if (txtAnswer->text().trimmed().isEmpty()) {
+        lbCheck->clear();
+        return;
+    }
+    const solver::CheckResult check = solver::checkAnswer(text, m_numbers);
+    lbCheck->setText(check.valid ? QStringLiteral("= %1").arg(check.value)
+                                 : QString::fromStdString(solver::checkMessage(check)));
+}
+
+void AnswerFrm::refuse(const QString &why)
+{
+    lbCheck->setText(why);
+}
+
+void AnswerFrm::Declare_Click()
+{
+    if (m_scored)
+        return;
+    if (tabWays->currentIndex() == 0) {
+        if (!m_steps.declared()) {
+            refuse(QStringLiteral("Choose a number, or make a step, to declare."));
+            return;
+        }
+        score(true, m_steps.items()[*m_steps.declared()].value);
+        return;
+    }
+    const solver::CheckResult check = solver::checkAnswer(txtAnswer->text().toStdString(), m_numbers);
+    if (!check.valid) {
+        refuse(QString::fromStdString(solver::checkMessage(check)));
+        txtAnswer->setFocus();
+        return;
+    }
+    score(true, check.value);
+}
+
+void AnswerFrm::NoAnswer_Click()
+{
+    if (!m_scored)
+        score(false, 0);
+}
+
+void AnswerFrm::reject()
+{
+    // Closing the window before declaring gives the answer up; afterwards it
+    // only closes the result.
+    if (!m_scored)
+        score(false, 0);
+    QDialog::reject();
+}
+
+void AnswerFrm::score(bool declared, std::int64_t value)
+{
+    const solver::BestPossible best = solver::bestPossible(m_numbers, m_target);
+    m_round.declared = declared;
+    m_round.bestDistance = best.distance;
+    m_round.distance = declared ? std::abs(value - m_target) : 0;
+    m_round.points = declared ? solver::pointsFor(m_round.distance, best.distance) : 0;
+    m_scored = true;
+    emit scored();
+
+    QStringList lines;
+    if (!declared)
+        lines << QStringLiteral("No answer.");
+    else if (m_round.distance == 0)
+        lines << QStringLiteral("You reached %1 exactly.").arg(value);
+    else
+        lines << QStringLiteral("You reached %1, %2 away from %3.")
+                     .arg(value)
+                     .arg(m_round.distance)
+                     .arg(m_target);
+    const QString way = QString::fromStdString(best.way);
+    if (best.distance == 0)
+        lines << QStringLiteral("Best possible: %1, for example %2.").arg(best.value).arg(way);
+    else
+        lines << QStringLiteral("Best possible: %1, %2 away, for example %3.")
+                     .arg(best.value)
+                     .arg(best.distance)
+                     .arg(way);
+    lines << (m_round.points == 1 ? QStringLiteral("1 point.")
+                                  : QStringLiteral("%1 points.").arg(m_round.points));
+    m_result = lines.join(QLatin1Char('\n'));
+    lbResult->setText(m_result);
+    pages->setCurrentIndex(1);
+    // The result is what the player waits for: the focus moves to Close,
+    // which carries it as its description, so a screen reader reads it out.
+    cmdClose->setAccessibleDescription(lines.join(QLatin1Char(' ')));
+    cmdClose->setDefault(true);
+    cmdClose->setFocus();
+}
+
+QString AnswerFrm::resultText() const
+{
+    return m_result;
+}
+
+void AnswerFrm::offerCopy(std::function<QString()> summary)
+{
+    m_summary = std::move(summary);
+    cmdCopy->setVisible(bool(m_summary));
+}

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "answersteps.h"
+#include "playerstats.h"
+
+#include <QDialog>
+#include <QList>
+
+#include <array>
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QStackedWidget;
+class QTabWidget;
+
+// "Your answer": opens over the game when the clock stops in a game played
+// for points. The player builds an answer step by step or types it, each
+// step checked at once; "Declare" scores it against the best the numbers
+// could do, "No answer" (or closing the window) scores nothing. The result
+// then shows in the same window, until it is closed.
+class AnswerFrm : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // numbers: the six of the board, largest first.
+    AnswerFrm(std::span<const std::int32_t> numbers, std::int32_t target, QWidget *parent = nullptr);
+    ~AnswerFrm() override;
+
+    // The scored game, once declared (or given up).
+    bool isScored() const { return m_scored; }
+    const ScoredRound &round() const { return m_round; }
+    // The result as shown, in one text (what a screen reader is told).
+    QString resultText() const;
+    // Offers "Copy result" beside the result, copying `summary()` when pressed.
+    void offerCopy(std::function<QString()> summary);
+
+    void Declare_Click();
+    void NoAnswer_Click();
+
+    // Controls, under their names, for the tests.
+    QLabel *lbBoard = nullptr;
+    QTabWidget *tabWays = nullptr;
+    QList<QPushButton *> cmdNumber; // the six numbers, then each step's result
+    std::array<QPushButton *, 4> cmdOperation{};
+    QPushButton *cmdUndo = nullptr;
+    QListWidget *lstSteps = nullptr;
+    QLineEdit *txtAnswer = nullptr;
+    QLabel *lbCheck = nullptr; // the typed answer's value, or why a step is refused
+    QPushButton *cmdDeclare = nullptr;
+    QPushButton *cmdNoAnswer = nullptr;
+    QStackedWidget *pages = nullptr; // the answer, then the result
+    QLabel *lbResult = nullptr;
+    QPushButton *cmdCopy = nullptr;
+    QPushButton *cmdClose = nullptr;
+
+public slots:
+    void reject() override;
+
+
+signals:
+    // The answer was declared or given up; round() holds its score.
+    void scored();
+
+private:
+    QWidget *createAnswerPage();
+    QWidget *createStepsPage();
+    QWidget *createTypedPage();
+    QWidget *createResultPage();
+    void numberClicked(int item);
+    void showSteps();
+    void typedChanged();
+    void refuse(const QString &why);
+    void score(bool declared, std::int64_t value);
+
+    std::vector<std::int32_t> m_numbers;
+    std::int32_t m_target = 0;
+    AnswerSteps m_steps;
+    bool m_scored = false;
+    ScoredRound m_round;
+    QString m_result;
+    std::function<QString()> m_summary;
+};

@@ -1,0 +1,152 @@
+#include "statsfrm.h"
+
+#include "designfont.h"
+
+#include <QAccessible>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString SansSerif = QStringLiteral("MS Sans Serif");
+
+bool askToReset(QWidget *parent)
+{
+    return QMessageBox::question(parent, QStringLiteral("Statistics"),
+                                 QStringLiteral("Reset all statistics to zero?"),
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
+} // namespace
+
+FallChart::FallChart(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("chart"));
+    setMinimumSize(300, PlayerStats::BandCount * (fontMetrics().height() + 6) + 6);
+}
+
+QString FallChart::bandName(int band)
+{
+    static const std::array<const char *, PlayerStats::BandCount> names{
+        "Best possible", "1 to 5 off", "6 to 10 off", "Over 10 off", "No answer"};
+    return QString::fromLatin1(names.at(std::size_t(band)));
+}
+
+void FallChart::setBands(const std::array<qint32, PlayerStats::BandCount> &bands)
+{
+    m_bands = bands;
+    QStringList spoken;
+    for (int i = 0; i < PlayerStats::BandCount; ++i)
+        spoken << QStringLiteral("%1: %2").arg(bandName(i)).arg(m_bands[std::size_t(i)]);
+    // The bars say nothing to a screen reader; their counts do.
+    setAccessibleName(QStringLiteral("How far answers fell"));
+    setAccessibleDescription(spoken.join(QStringLiteral(", ")));
+    update();
+}
+
+void FallChart::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QFontMetrics metrics = fontMetrics();
+    int nameWidth = 0;
+    for (int i = 0; i < PlayerStats::BandCount; ++i)
+        nameWidth = std::max(nameWidth, metrics.horizontalAdvance(bandName(i)));
+    const int countWidth = metrics.horizontalAdvance(QStringLiteral("00000"));
+    const int rowHeight = metrics.height() + 6;
+    const int barSpace = std::max(10, width() - nameWidth - countWidth - 16);
+    const qint32 largest = std::max(1, *std::max_element(m_bands.begin(), m_bands.end()));
+    for (int i = 0; i < PlayerStats::BandCount; ++i) {
+        const int top = 3 + i * rowHeight;
+        const qint32 count = m_bands[std::size_t(i)];
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(QRect(0, top, nameWidth, rowHeight), Qt::AlignVCenter | Qt::AlignLeft,
+                         bandName(i));
+        const int length = int(qint64(barSpace) * count / largest);
+        const QRect bar(nameWidth + 8, top + 3, length, rowHeight - 6);
+        painter.fillRect(bar, i == PlayerStats::BestBand ? QColor(0, 128, 0) : QColor(0, 0, 160));
+        painter.drawText(QRect(bar.right() + 4, top, countWidth, rowHeight),
+                         Qt::AlignVCenter | Qt::AlignLeft, QString::number(count));
+    }
+}
+
+StatsFrm::StatsFrm(QWidget *parent, Confirm confirm)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint)
+    , m_stats(GLOBALbas::LoadStats())
+    , m_confirm(confirm ? std::move(confirm) : Confirm(askToReset))
+{
+    setObjectName(QStringLiteral("StatsFrm"));
+    setWindowTitle(QStringLiteral("Statistics"));
+    setFont(designFont(SansSerif, 8.25));
+
+    lbFigures = new QLabel(this);
+    lbFigures->setObjectName(QStringLiteral("lbFigures"));
+    lbFigures->setTextFormat(Qt::PlainText);
+    auto *chartTitle = new QLabel(QStringLiteral("How far answers fell:"), this);
+    chart = new FallChart(this);
+
+    cmdReset = new QPushButton(QStringLiteral("&Reset"), this);
+    cmdReset->setObjectName(QStringLiteral("cmdReset"));
+    cmdReset->setAutoDefault(false);
+    cmdCopy = new QPushButton(QStringLiteral("&Copy result"), this);
+    cmdCopy->setObjectName(QStringLiteral("cmdCopy"));
+    cmdCopy->setAutoDefault(false);
+    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose->setDefault(true);
+    connect(cmdReset, &QPushButton::clicked, this, &StatsFrm::Reset_Click);
+    connect(cmdCopy, &QPushButton::clicked, this, [this] {
+        QGuiApplication::clipboard()->setText(GLOBALbas::dailySummary(m_stats));
+    });
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(cmdReset);
+    buttons->addStretch();
+    buttons->addWidget(cmdCopy);
+    buttons->addWidget(cmdClose);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(lbFigures);
+    layout->addWidget(chartTitle);
+    layout->addWidget(chart);
+    layout->addLayout(buttons);
+    showStats();
+}
+
+void StatsFrm::showStats()
+{
+    const PlayerStats &s = m_stats;
+    QStringList lines{
+        QStringLiteral("Games scored: %1").arg(s.gamesScored),
+        QStringLiteral("Answers declared: %1").arg(s.answersDeclared),
+        QStringLiteral("Best possible reached: %1").arg(s.bestReached),
+        QStringLiteral("Points: %1 in all, %2 a game")
+            .arg(s.pointsTotal)
+            .arg(s.averagePoints(), 0, 'f', 1),
+        QStringLiteral("Best possible in a row: %1 now, %2 at most")
+            .arg(s.currentRun)
+            .arg(s.longestRun),
+    };
+    if (s.dailyDate.isValid())
+        lines << QStringLiteral("Board of the day: %1").arg(GLOBALbas::dailySummary(s));
+    lbFigures->setText(lines.join(QLatin1Char('\n')));
+    chart->setBands(s.bands);
+    cmdCopy->setVisible(s.dailyDate.isValid());
+}
+
+void StatsFrm::Reset_Click()
+{
+    if (!m_confirm(this))
+        return;
+    m_stats.resetCounts();
+    GLOBALbas::SaveStats(m_stats);
+    showStats();
+}

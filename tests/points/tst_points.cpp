@@ -1,0 +1,263 @@
+// Playing for points: the answer window driven through its controls, the
+// statistics kept in the store, and the main window asking for the answer.
+
+#include "answerfrm.h"
+#include "answerscore.h"
+#include "dailyboard.h"
+#include "gamewindowholder.h"
+#include "globalbas.h"
+#include "playerstats.h"
+#include "regbas.h"
+#include "settingssandbox.h"
+#include "statsfrm.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTest>
+
+class TestPoints : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { m_store.emplace(SettingsSandbox::Values::Reset); }
+    void cleanup() { m_store.reset(); }
+
+    void answerWindow_data();
+    void answerWindow();
+    void statisticsKeepTheirCounts();
+    void scoredGameOnTheMainWindow();
+
+private:
+    std::optional<SettingsSandbox> m_store;
+};
+
+namespace {
+
+const std::array<std::int32_t, 6> Board{100, 75, 8, 5, 3, 2};
+constexpr std::int32_t Target = 523;
+
+// One player's move: "n3" a number (the six, then each result), "+ - x /" an
+// operation, "undo", "tab1" the typed page, "type:..." text typed,
+// "declare", "none" for No answer, "esc" the Escape key.
+void play(AnswerFrm &w, const QString &move)
+{
+    const QString ops = QStringLiteral("+-x/");
+    if (move == QLatin1String("none"))
+        QTest::mouseClick(w.cmdNoAnswer, Qt::LeftButton);
+    else if (move.startsWith(QLatin1Char('n')))
+        QTest::mouseClick(w.cmdNumber.at(move.mid(1).toInt()), Qt::LeftButton);
+    else if (move.size() == 1 && ops.contains(move))
+        QTest::mouseClick(w.cmdOperation.at(std::size_t(ops.indexOf(move))), Qt::LeftButton);
+    else if (move == QLatin1String("undo"))
+        QTest::mouseClick(w.cmdUndo, Qt::LeftButton);
+    else if (move.startsWith(QLatin1String("tab")))
+        w.tabWays->setCurrentIndex(move.mid(3).toInt());
+    else if (move.startsWith(QLatin1String("type:")))
+        QTest::keyClicks(w.txtAnswer, move.mid(5));
+    else if (move == QLatin1String("declare"))
+        QTest::mouseClick(w.cmdDeclare, Qt::LeftButton);
+    else if (move == QLatin1String("esc"))
+        QTest::keyClick(&w, Qt::Key_Escape);
+    else
+        QFAIL(qPrintable(QStringLiteral("unknown move ") + move));
+}
+
+} // namespace
+
+void TestPoints::answerWindow_data()
+{
+    QTest::addColumn<QStringList>("moves");
+    QTest::addColumn<QString>("check");     // what lbCheck says at the end (a start of it)
+    QTest::addColumn<QStringList>("steps"); // the list of steps at the end
+    QTest::addColumn<int>("points");        // -1: not scored
+    QTest::addColumn<bool>("declared");
+    const QStringList exact{"n0", "+", "n3", "n2", "-", "n4", "n6", "x", "n7", "n8", "-", "n5"};
+    QTest::newRow("steps to the target")
+        << (exact + QStringList{"declare"}) << "" << QStringList{"100 + 5 = 105", "8 - 3 = 5",
+                                                                 "105 x 5 = 525", "525 - 2 = 523"}
+        << 10 << true;
+    QTest::newRow("a fraction refused, the choice kept")
+        << QStringList{"n2", "/", "n4", "n5"} << "" << QStringList{"8 / 2 = 4"} << -1 << false;
+    QTest::newRow("the refusal names the step")
+        << QStringList{"n0", "+", "n3", "n4", "-", "n6"}
+        << "Step 2, 3 - 105" << QStringList{"100 + 5 = 105"} << -1 << false;
+    QTest::newRow("a used number cannot be picked")
+        << QStringList{"n0", "+", "n3", "n0", "x", "n3", "n6"} << "" << QStringList{"100 + 5 = 105"}
+        << -1 << false;
+    QTest::newRow("undo takes a step back")
+        << QStringList{"n0", "+", "n3", "n1", "undo", "undo", "n1", "-", "n0"}
+        << "Step 1, 75 - 100" << QStringList{} << -1 << false;
+    QTest::newRow("a near result declared")
+        << QStringList{"n0", "x", "n3", "n2", "x", "n4", "n6", "+", "n7", "declare"} << ""
+        << QStringList{"100 x 5 = 500", "8 x 3 = 24", "500 + 24 = 524"} << 9 << true;
+    QTest::newRow("one number declared") << QStringList{"n0", "declare"} << "" << QStringList{}
+                                         << 0 << true;
+    QTest::newRow("typed and checked") << QStringList{"tab1", "type:(100+5)×(8-3)-2"} << "= 523"
+                                       << QStringList{} << -1 << false;
+    QTest::newRow("typed, declared") << QStringList{"tab1", "type:100 * 5 + 8*3", "declare"} << ""
+                                     << QStringList{} << 9 << true;
+    QTest::newRow("typed fault refused, text kept")
+        << QStringList{"tab1", "type:75+100/3", "declare"} << "Step 1, 100 / 3" << QStringList{}
+        << -1 << false;
+    QTest::newRow("a number not dealt") << QStringList{"tab1", "type:100+7", "declare"}
+                                        << "7 is not" << QStringList{} << -1 << false;
+    QTest::newRow("nothing to declare") << QStringList{"declare"} << "Choose a number"
+                                        << QStringList{} << -1 << false;
+    QTest::newRow("no answer") << QStringList{"n0", "none"} << "" << QStringList{} << 0 << false;
+    QTest::newRow("escape gives up") << QStringList{"tab1", "type:5", "esc"} << "= 5"
+                                     << QStringList{} << 0 << false;
+}
+
+void TestPoints::answerWindow()
+{
+    QFETCH(QStringList, moves);
+    QFETCH(QString, check);
+    QFETCH(QStringList, steps);
+    QFETCH(int, points);
+    QFETCH(bool, declared);
+    AnswerFrm w(Board, Target);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(w.lbBoard->text(), QStringLiteral("Your numbers: 100 75 8 5 3 2    Target: 523"));
+    int scoredSignals = 0;
+    connect(&w, &AnswerFrm::scored, this, [&] { ++scoredSignals; });
+    for (const QString &move : moves)
+        play(w, move);
+    if (check.isEmpty())
+        QVERIFY2(w.lbCheck->text().isEmpty() || w.isScored(), qPrintable(w.lbCheck->text()));
+    else
+        QVERIFY2(w.lbCheck->text().startsWith(check), qPrintable(w.lbCheck->text()));
+    QStringList listed;
+    for (int i = 0; i < w.lstSteps->count(); ++i)
+        listed << w.lstSteps->item(i)->text();
+    QCOMPARE(listed, steps);
+    QCOMPARE(w.isScored(), points >= 0);
+    QCOMPARE(scoredSignals, points >= 0 ? 1 : 0);
+    if (points < 0) {
+        QCOMPARE(w.pages->currentIndex(), 0);
+        return;
+    }
+    QCOMPARE(w.round().points, points);
+    QCOMPARE(w.round().declared, declared);
+    QCOMPARE(w.round().bestDistance, 0);
+    QVERIFY2(w.resultText().contains(QStringLiteral("Best possible: 523, for example ")),
+             qPrintable(w.resultText()));
+    QCOMPARE(w.lbResult->text(), w.resultText());
+    // A screen reader hears the result with the button that takes the focus.
+    if (w.isVisible()) {
+        QCOMPARE(QApplication::focusWidget(), w.cmdClose);
+        QCOMPARE(w.cmdClose->accessibleDescription(), w.resultText().replace('\n', ' '));
+    }
+}
+
+void TestPoints::statisticsKeepTheirCounts()
+{
+    // Rounds as (declared, distance, best distance, points).
+    const QList<ScoredRound> rounds{{true, 0, 0, 10}, {true, 3, 1, 8},  {true, 0, 0, 10},
+                                    {true, 2, 2, 10}, {false, 0, 0, 0}, {true, 17, 0, 0},
+                                    {true, 7, 0, 3},  {true, 5, 0, 5}};
+    PlayerStats stats;
+    for (const ScoredRound &round : rounds)
+        stats.record(round);
+    QCOMPARE(stats.gamesScored, 8);
+    QCOMPARE(stats.answersDeclared, 7);
+    QCOMPARE(stats.bestReached, 3);
+    QCOMPARE(stats.pointsTotal, 46);
+    QCOMPARE(stats.averagePoints(), 46.0 / 8);
+    QCOMPARE(stats.currentRun, 0);
+    QCOMPARE(stats.longestRun, 2);
+    QCOMPARE(stats.bands, (std::array<qint32, 5>{3, 2, 1, 1, 1}));
+
+    // The board of the day counts once.
+    const QDate day(2026, 12, 9);
+    QVERIFY(stats.recordDaily(day, {true, 4, 0, 6}, 12));
+    QVERIFY(!stats.recordDaily(day, {true, 0, 0, 10}, 20));
+    QCOMPARE(stats.gamesScored, 9);
+    QCOMPARE(GLOBALbas::dailySummary(stats),
+             QStringLiteral("Tallyfold 2026-12-09: 6 points, 4 away, 12 seconds left"));
+
+    // Through the store and back, as after a restart; a damaged value reads 0.
+    GLOBALbas::SaveStats(stats);
+    REGbas::StoreSetting(REGbas::HkeyCurrentUser, GLOBALbas::SettingsKeyPath,
+                         QStringLiteral("StatRun"), QStringLiteral("junk"), REGbas::RegSz);
+    REGbas::StoreSetting(REGbas::HkeyCurrentUser, GLOBALbas::SettingsKeyPath,
+                         QStringLiteral("StatFellBest"), -4, REGbas::RegDword);
+    PlayerStats read = GLOBALbas::LoadStats();
+    stats.bands[PlayerStats::BestBand] = 0;
+    QCOMPARE(read.gamesScored, stats.gamesScored);
+    QCOMPARE(read.pointsTotal, stats.pointsTotal);
+    QCOMPARE(read.longestRun, stats.longestRun);
+    QCOMPARE(read.bands, stats.bands);
+    QCOMPARE(GLOBALbas::dailySummary(read), GLOBALbas::dailySummary(stats));
+
+    // Reset asks first; the day's result stays.
+    for (bool yes : {false, true}) {
+        StatsFrm window(nullptr, [yes](QWidget *) { return yes; });
+        QVERIFY(window.cmdCopy->isVisibleTo(&window));
+        window.Reset_Click();
+        QCOMPARE(GLOBALbas::LoadStats().gamesScored, yes ? 0 : 9);
+        QCOMPARE(GLOBALbas::LoadStats().dailyDate, day);
+    }
+}
+
+void TestPoints::scoredGameOnTheMainWindow()
+{
+    for (bool forPoints : {false, true}) {
+        GameSettings settings;
+        settings.playForPoints = forPoints;
+        const auto window = GameWindowHolder::shown(settings);
+        QVERIFY(window);
+        const auto &c = window->controls();
+        const QList<QAction *> bar = window->menuBar()->actions();
+        QCOMPARE(bar.contains(c.mnuDaily), forPoints);
+        QCOMPARE(bar.contains(c.mnuStats), forPoints);
+        QCOMPARE(bar.last(), c.mnuAbout);
+
+        if (!forPoints) {
+            // The game as it always was: the clock stops and nothing opens.
+            window->flow().dealBoard(QList<qint32>(Board.begin(), Board.end()), Target);
+            click(c.Command1); // START
+            QVERIFY(QTest::qWaitFor(
+                [&] { return window->flow().state() == GameFlow::State::Running; }));
+            click(c.Command1); // STOP
+            QVERIFY(!window->answerWindow());
+            continue;
+        }
+        // Today's board, played to an exact answer typed and declared by key.
+        const QDate today = QDate::currentDate();
+        const solver::DailyBoard daily = solver::dailyBoard(today.year(), today.month(), today.day());
+        c.mnuDaily->trigger();
+        QCOMPARE(window->flow().places(), daily.numbers);
+        QCOMPARE(QApplication::focusWidget(), c.Command1);
+        QTest::keyClick(c.Command1, Qt::Key_Space); // START
+        QVERIFY(QTest::qWaitFor([&] { return window->flow().state() == GameFlow::State::Running; }));
+        QCOMPARE(window->flow().target(), daily.target);
+        QTest::keyClick(c.Command1, Qt::Key_Space); // STOP
+        AnswerFrm *answer = window->answerWindow();
+        QVERIFY(answer);
+        QVERIFY(QTest::qWaitForWindowActive(answer));
+        QTRY_COMPARE(QGuiApplication::focusWindow(), answer->windowHandle());
+        answer->tabWays->setCurrentIndex(1);
+        const std::string way = solver::bestPossible(daily.numbers, daily.target).way;
+        QTest::keyClicks(answer->txtAnswer, QString::fromStdString(way));
+        QTest::keyClick(answer->txtAnswer, Qt::Key_Return); // Declare is the default
+        QCOMPARE(answer->round().points, 10);
+        QVERIFY(answer->cmdCopy->isVisibleTo(answer)); // the day's result can be shared
+        QCOMPARE(QApplication::focusWidget(), answer->cmdClose);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // Close
+        QVERIFY(QTest::qWaitFor([&] { return !window->answerWindow(); }));
+        QCOMPARE(QApplication::focusWidget(), c.cmdAnswer);
+        const PlayerStats stats = GLOBALbas::LoadStats();
+        QCOMPARE(stats.gamesScored, 1);
+        QCOMPARE(stats.dailyDate, QDate::currentDate());
+    }
+}
+
+QTEST_MAIN(TestPoints)
+#include "tst_points.moc"
