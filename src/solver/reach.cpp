@@ -36,7 +36,11 @@ public:
     void set(std::int64_t i) { words_[std::size_t(i >> 6)] |= std::uint64_t(1) << (i & 63); }
     void reset(std::int64_t i) { words_[std::size_t(i >> 6)] &= ~(std::uint64_t(1) << (i & 63)); }
     bool test(std::int64_t i) const { return (words_[std::size_t(i >> 6)] >> (i & 63)) & 1; }
-    void clear() { std::fill(words_.begin(), words_.end(), 0); }
+    // Clears bits 0 to last and whatever shares their words.
+    void clearTo(std::int64_t last)
+    {
+        std::fill_n(words_.begin(), std::min(words_.size(), std::size_t(last / 64 + 1)), 0);
+    }
     std::size_t words() const { return words_.size(); }
     std::uint64_t word(std::size_t i) const { return i < words_.size() ? words_[i] : 0; }
     std::uint64_t &word(std::size_t i) { return words_[i]; }
@@ -240,7 +244,9 @@ std::vector<bool> reachableTargets(std::span<const std::int32_t> numbers, std::i
         const std::int64_t n = small.number(out);
         const std::int64_t limit = std::max(std::int64_t(hi) * n, std::int64_t(hi) + n);
         const std::int64_t sink = limit + 1;
-        five.clear();
+        // Past the sink nothing is written for this n; the shifts below read at
+        // most a few words further.
+        five.clearTo(sink + 256);
         const auto keep = [&](std::int64_t b) { five.set(b <= limit ? b : sink); };
         const unsigned low = mask & (~mask + 1);
         for (unsigned left = (mask - 1) & mask; left; left = (left - 1) & mask) {
