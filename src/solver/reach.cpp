@@ -179,8 +179,7 @@ private:
 template <typename Keep>
 void combine(const SmallSets &small, unsigned left, unsigned right, Keep &&keep)
 {
-    // The shorter list outside: its value is then a divisor tried against
-    // the whole longer list.
+    // The shorter list outside, the longer one streamed through inside.
     if (small.end(left) - small.begin(left) > small.end(right) - small.begin(right))
         std::swap(left, right);
     for (const std::int32_t *xp = small.begin(left); xp != small.end(left); ++xp) {
@@ -190,7 +189,7 @@ void combine(const SmallSets &small, unsigned left, unsigned right, Keep &&keep)
             const std::int64_t big = std::max(x, y);
             const std::int64_t little = std::min(x, y);
             keep(x + y);
-            keep(big - little);
+            keep(big - little); // 0 when they are equal, which the caller ignores
             if (little == 1)
                 continue;
             keep(x * y);
@@ -279,9 +278,7 @@ std::vector<bool> reachableTargets(std::span<const std::int32_t> numbers, std::i
         }
     }
 
-    // The splits of six into 2 + 4 and 3 + 3: both sides listed whole. A step
-    // by 1 is let in here: its value is that of the other side, a smaller
-    // subset's, which is reached anyway.
+    // The splits of six into 2 + 4 and 3 + 3: both sides listed whole.
     const auto keep = [&reached, hi](std::int64_t v) { reached.set(v <= hi ? v : hi + 1); };
     for (unsigned left = 1; left < kAll; ++left) {
         const int size = kSizes[left];
