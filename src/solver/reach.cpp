@@ -16,6 +16,15 @@ constexpr unsigned kAll = (1u << kNumbers) - 1;
 // costs a little work later and changes no result.
 constexpr std::int64_t kSeenLimit = 1 << 16;
 
+// How many numbers each subset holds, worked out once: without a popcount
+// instruction in the target's baseline std::popcount is a library call.
+constexpr std::array<int, kAll + 1> kSizes = [] {
+    std::array<int, kAll + 1> sizes{};
+    for (unsigned mask = 0; mask <= kAll; ++mask)
+        sizes[mask] = std::popcount(mask);
+    return sizes;
+}();
+
 // A plain bitset of a size chosen at run time, with one spare word at the end
 // so that a shift may read one word past the last bit.
 class Bits
@@ -27,7 +36,11 @@ public:
     void set(std::int64_t i) { words_[std::size_t(i >> 6)] |= std::uint64_t(1) << (i & 63); }
     void reset(std::int64_t i) { words_[std::size_t(i >> 6)] &= ~(std::uint64_t(1) << (i & 63)); }
     bool test(std::int64_t i) const { return (words_[std::size_t(i >> 6)] >> (i & 63)) & 1; }
-    void clear() { std::fill(words_.begin(), words_.end(), 0); }
+    // Clears bits 0 to last and whatever shares their words.
+    void clearTo(std::int64_t last)
+    {
+        std::fill_n(words_.begin(), std::min(words_.size(), std::size_t(last / 64 + 1)), 0);
+    }
     std::size_t words() const { return words_.size(); }
     std::uint64_t word(std::size_t i) const { return i < words_.size() ? words_[i] : 0; }
     std::uint64_t &word(std::size_t i) { return words_[i]; }
@@ -68,7 +81,7 @@ public:
                 while (end < kNumbers && numbers_[std::size_t(end)] == numbers_[std::size_t(start)])
                     ++end;
                 const unsigned run = ((1u << end) - 1) & ~((1u << start) - 1);
-                rep |= ((1u << std::popcount(mask & run)) - 1) << start;
+                rep |= ((1u << kSizes[mask & run]) - 1) << start;
                 start = end;
             }
             rep_[mask] = rep;
@@ -76,7 +89,7 @@ public:
         arena_.reserve(4096);
         for (int size = 1; size <= 4; ++size) {
             for (unsigned mask = 1; mask < kAll; ++mask) {
-                if (std::popcount(mask) == size && rep_[mask] == mask)
+                if (kSizes[mask] == size && rep_[mask] == mask)
                     fill(mask);
             }
         }
@@ -89,54 +102,68 @@ public:
     const std::int32_t *end(unsigned mask) const { return arena_.data() + end_[rep_[mask]]; }
 
 private:
-    void add(std::int64_t value)
-    {
-        if (value < kSeenLimit) {
-            if (seen_.test(value))
-                return;
-            seen_.set(value);
-        }
-        arena_.push_back(std::int32_t(value));
-    }
-
     // Every split once, the part with the lowest position on the left. A step
     // by 1 (times or divided) is left out: the same value comes from the
-    // other part alone, a smaller subset, which is counted on its own.
+    // other part alone, a smaller subset, which is counted on its own. The
+    // arena grows first by the most this can make (four values a pair), so
+    // the values go in through a plain pointer.
     void fill(unsigned mask)
     {
-        begin_[mask] = arena_.size();
+        const std::size_t first = arena_.size();
+        begin_[mask] = first;
         if (std::has_single_bit(mask)) {
             arena_.push_back(numbers_[std::size_t(std::countr_zero(mask))]);
             end_[mask] = arena_.size();
             return;
         }
         const unsigned low = mask & (~mask + 1);
+        std::size_t most = 0;
+        for (unsigned left = (mask - 1) & mask; left; left = (left - 1) & mask) {
+            if (left & low)
+                most += 4 * count(left) * count(mask ^ left);
+        }
+        arena_.resize(first + most);
+        std::int32_t *const base = arena_.data();
+        std::int32_t *out = base + first;
+        const auto add = [&](std::int64_t value) {
+            if (value < kSeenLimit) {
+                if (seen_.test(value))
+                    return;
+                seen_.set(value);
+            }
+            *out++ = std::int32_t(value);
+        };
         for (unsigned left = (mask - 1) & mask; left; left = (left - 1) & mask) {
             if (!(left & low))
                 continue;
             const unsigned a = rep_[left];
             const unsigned b = rep_[mask ^ left];
-            for (std::size_t i = begin_[a]; i < end_[a]; ++i) {
-                const std::int64_t x = arena_[i];
-                for (std::size_t j = begin_[b]; j < end_[b]; ++j) {
-                    const std::int64_t y = arena_[j];
+            for (const std::int32_t *xp = base + begin_[a]; xp != base + end_[a]; ++xp) {
+                const std::int64_t x = *xp;
+                for (const std::int32_t *yp = base + begin_[b]; yp != base + end_[b]; ++yp) {
+                    const std::int64_t y = *yp;
+                    const std::int64_t big = std::max(x, y);
+                    const std::int64_t little = std::min(x, y);
                     add(x + y);
-                    if (x != y)
-                        add(x > y ? x - y : y - x);
-                    if (x == 1 || y == 1)
+                    if (big != little)
+                        add(big - little);
+                    if (little == 1)
                         continue;
                     add(x * y);
-                    if (x >= y ? x % y == 0 : y % x == 0)
-                        add(x >= y ? x / y : y / x);
+                    if (std::uint32_t(big) % std::uint32_t(little) == 0)
+                        add(big / little);
                 }
             }
         }
-        end_[mask] = arena_.size();
-        for (std::size_t i = begin_[mask]; i < end_[mask]; ++i) {
+        end_[mask] = std::size_t(out - base);
+        arena_.resize(end_[mask]);
+        for (std::size_t i = first; i < end_[mask]; ++i) {
             if (arena_[i] < kSeenLimit)
                 seen_.reset(arena_[i]);
         }
     }
+
+    std::size_t count(unsigned mask) const { return end_[rep_[mask]] - begin_[rep_[mask]]; }
 
     std::array<std::int32_t, kNumbers> numbers_;
     std::array<unsigned, kAll + 1> rep_{};
@@ -145,6 +172,32 @@ private:
     std::vector<std::int32_t> arena_;
     Bits seen_;
 };
+
+// keep(x op y) for every value x of left and y of right and every step the
+// rules allow, but the steps by 1 (x x 1 and x / 1 are x itself, the value of
+// a smaller subset, which is counted on its own).
+template <typename Keep>
+void combine(const SmallSets &small, unsigned left, unsigned right, Keep &&keep)
+{
+    // The shorter list outside, the longer one streamed through inside.
+    if (small.end(left) - small.begin(left) > small.end(right) - small.begin(right))
+        std::swap(left, right);
+    for (const std::int32_t *xp = small.begin(left); xp != small.end(left); ++xp) {
+        const std::int64_t x = *xp;
+        for (const std::int32_t *yp = small.begin(right); yp != small.end(right); ++yp) {
+            const std::int64_t y = *yp;
+            const std::int64_t big = std::max(x, y);
+            const std::int64_t little = std::min(x, y);
+            keep(x + y);
+            keep(big - little); // 0 when they are equal, which the caller ignores
+            if (little == 1)
+                continue;
+            keep(x * y);
+            if (std::uint32_t(big) % std::uint32_t(little) == 0)
+                keep(big / little);
+        }
+    }
+}
 
 } // namespace
 
@@ -173,99 +226,68 @@ std::vector<bool> reachableTargets(std::span<const std::int32_t> numbers, std::i
             reached.set(v);
     };
     for (unsigned mask = 1; mask < kAll; ++mask) {
-        if (std::popcount(mask) > 4 || !small.canonical(mask))
+        if (kSizes[mask] > 4 || !small.canonical(mask))
             continue;
         for (const std::int32_t *v = small.begin(mask); v != small.end(mask); ++v)
             reach(*v);
     }
 
-    // The sets of five: below (index b, 0..hi + n) and multiples (index v:
-    // v x n is a value).
-    const std::int32_t largest = sorted.back();
-    Bits below(std::int64_t(hi) + largest + 64);
-    Bits multiples(hi);
+    // The sets of five, each up to the larger of hi + n and hi x n: a value
+    // beyond goes to the spare bit just past the end, which is never read.
+    const std::int64_t largest = sorted.back();
+    Bits five(std::max(std::int64_t(hi) * largest, std::int64_t(hi) + largest) + 1);
     for (int out = 0; out < kNumbers; ++out) {
-        const unsigned five = kAll ^ (1u << out);
-        if (!small.canonical(five))
+        const unsigned mask = kAll ^ (1u << out);
+        if (!small.canonical(mask))
             continue;
         const std::int64_t n = small.number(out);
-        const std::int64_t window = std::int64_t(hi) + n;
-        const std::int64_t multipleLo = std::int64_t(lo) * n;
-        const std::int64_t multipleHi = std::int64_t(hi) * n;
-        below.clear();
-        multiples.clear();
-        const auto keep = [&](std::int64_t b) {
-            if (b <= window)
-                below.set(b);
-            if (n > 1 && b >= multipleLo && b <= multipleHi && b % n == 0)
-                multiples.set(b / n);
-        };
-        const unsigned low = five & (~five + 1);
-        for (unsigned left = (five - 1) & five; left; left = (left - 1) & five) {
+        const std::int64_t limit = std::max(std::int64_t(hi) * n, std::int64_t(hi) + n);
+        const std::int64_t sink = limit + 1;
+        // Past the sink nothing is written for this n; the shifts below read at
+        // most a few words further.
+        five.clearTo(sink + 256);
+        const auto keep = [&](std::int64_t b) { five.set(b <= limit ? b : sink); };
+        const unsigned low = mask & (~mask + 1);
+        for (unsigned left = (mask - 1) & mask; left; left = (left - 1) & mask) {
             if (!(left & low))
                 continue;
-            const unsigned right = five ^ left;
-            for (const std::int32_t *xp = small.begin(left); xp != small.end(left); ++xp) {
-                const std::int64_t x = *xp;
-                for (const std::int32_t *yp = small.begin(right); yp != small.end(right); ++yp) {
-                    const std::int64_t y = *yp;
-                    keep(x + y);
-                    if (x != y)
-                        keep(x > y ? x - y : y - x);
-                    if (x == 1 || y == 1)
-                        continue;
-                    keep(x * y);
-                    if (x >= y ? x % y == 0 : y % x == 0)
-                        keep(x >= y ? x / y : y / x);
-                }
-            }
+            combine(small, left, mask ^ left, keep);
         }
+        five.reset(0); // x - x: no value
         // The five alone, b + n, b - n, then the rest one value at a time.
-        orShifted(reached, below, 0);
-        orShifted(reached, below, -n);
-        orShifted(reached, below, n);
+        orShifted(reached, five, 0);
+        orShifted(reached, five, -n);
+        orShifted(reached, five, n);
         for (std::int64_t b = 1; b < n; ++b) {
-            if (below.test(b))
+            if (five.test(b))
                 reach(n - b);
         }
-        if (n > 1) {
-            for (std::int64_t b = 2; b * n <= hi; ++b) {
-                if (below.test(b))
-                    reach(b * n);
-            }
-            for (std::int64_t b = 2; b <= n; ++b) {
-                if (n % b == 0 && below.test(b))
-                    reach(n / b);
-            }
-            orShifted(reached, multiples, 0);
+        if (n == 1)
+            continue;
+        for (std::int64_t b = 2; b * n <= hi; ++b) {
+            if (five.test(b))
+                reached.set(b * n);
+        }
+        for (std::int64_t b = 2; b <= n; ++b) {
+            if (n % b == 0 && five.test(b))
+                reach(n / b);
+        }
+        for (std::int64_t v = lo; v <= hi; ++v) {
+            if (five.test(v * n))
+                reached.set(v);
         }
     }
 
     // The splits of six into 2 + 4 and 3 + 3: both sides listed whole.
+    const auto keep = [&reached, hi](std::int64_t v) { reached.set(v <= hi ? v : hi + 1); };
     for (unsigned left = 1; left < kAll; ++left) {
-        const int size = std::popcount(left);
+        const int size = kSizes[left];
         if ((size != 2 && size != 3) || !small.canonical(left))
             continue;
         const unsigned right = kAll ^ left;
         if (size == 3 && small.canonical(right) && right < left)
             continue; // the same split, met from its other side
-        for (const std::int32_t *xp = small.begin(left); xp != small.end(left); ++xp) {
-            const std::int64_t x = *xp;
-            for (const std::int32_t *yp = small.begin(right); yp != small.end(right); ++yp) {
-                const std::int64_t y = *yp;
-                const std::int64_t big = std::max(x, y);
-                const std::int64_t little = std::min(x, y);
-                reach(x + y);
-                if (big != little)
-                    reach(big - little);
-                if (little == 1)
-                    continue;
-                if (x * y <= hi)
-                    reached.set(x * y);
-                if (big <= std::int64_t(hi) * little && big % little == 0)
-                    reached.set(big / little);
-            }
-        }
+        combine(small, left, right, keep);
     }
 
     std::vector<bool> out(std::size_t(hi - lo + 1));

@@ -340,7 +340,7 @@ int daily(const std::vector<std::string_view> &arguments)
     const solver::DailyBoard board = solver::dailyBoard(year, month, day);
     std::string out;
     if (json) {
-        char text[11];
+        char text[40]; // room for any int, though the date is valid
         std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, month, day);
         out = "{\"date\": \"" + std::string(text) + "\", \"numbers\": [";
         for (std::size_t i = 0; i < 6; ++i)

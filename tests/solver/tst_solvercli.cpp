@@ -1,3 +1,4 @@
+#include <QDate>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -49,6 +50,10 @@ private slots:
     void check_data();
     void check();
     void checkJson();
+    void daily_data();
+    void daily();
+    void dailyJson();
+    void dailyToday();
     void refusals_data();
     void refusals();
     void writeFailure_data();
@@ -260,6 +265,50 @@ void TestSolverCli::checkJson()
              (QJsonObject{{"step", 0},
                           {"text", "5"},
                           {"message", "5 is used more often than you have it."}}));
+void TestSolverCli::daily_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("out");
+    QTest::newRow("new year") << QStringList{"--daily", "2027-01-01"} << "100 50 25 8 2 1 -> 813\n";
+    QTest::newRow("date first, leap day")
+        << QStringList{"2000-02-29", "--daily"} << "100 50 25 10 5 2 -> 189\n";
+    QTest::newRow("last day") << QStringList{"--daily", "9999-12-31"} << "10 8 7 6 3 3 -> 268\n";
+}
+
+void TestSolverCli::daily()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, out);
+    const Result result = solve(arguments);
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.err, QString());
+    QCOMPARE(result.out, out);
+}
+
+void TestSolverCli::dailyJson()
+{
+    const Result result = solve({"--json", "--daily", "2000-02-29"});
+    QCOMPARE(result.exitCode, 0);
+    QJsonParseError error;
+    const QJsonObject object = QJsonDocument::fromJson(result.out.toUtf8(), &error).object();
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QCOMPARE(object.keys().size(), 3);
+    QCOMPARE(object.value("date").toString(), QStringLiteral("2000-02-29"));
+    QCOMPARE(object.value("numbers").toArray(), (QJsonArray{100, 50, 25, 10, 5, 2}));
+    QCOMPARE(object.value("target").toInt(), 189);
+}
+
+// Without a date, today's (unless the run straddles midnight).
+void TestSolverCli::dailyToday()
+{
+    const QDate before = QDate::currentDate();
+    const Result today = solve({"--daily", "--json"});
+    const QDate after = QDate::currentDate();
+    QCOMPARE(today.exitCode, 0);
+    const QJsonObject object = QJsonDocument::fromJson(today.out.toUtf8()).object();
+    const QString date = object.value("date").toString();
+    QVERIFY(date == before.toString(Qt::ISODate) || date == after.toString(Qt::ISODate));
+    QCOMPARE(today.out, solve({"--daily", date, "--json"}).out);
 }
 
 void TestSolverCli::refusals_data()
@@ -318,6 +367,18 @@ void TestSolverCli::refusals_data()
     QTest::newRow("check on a bad board")
         << QStringList{"--check", "2+3", "5", "5", "5", "4", "3", "2", "500"}
         << "5 is chosen more often than the board has it (twice)";
+    const QString notADate = "is not a date YYYY-MM-DD from 0001-01-01 to 9999-12-31";
+    QTest::newRow("daily, February 29 of a common year")
+        << QStringList{"--daily", "2025-02-29"} << "date '2025-02-29' " + notADate;
+    QTest::newRow("daily, one-digit month") << QStringList{"--daily", "2024-2-29"} << notADate;
+    QTest::newRow("daily, year 0") << QStringList{"--daily", "0000-12-31"} << notADate;
+    QTest::newRow("daily, a word") << QStringList{"--daily", "tomorrow"} << notADate;
+    QTest::newRow("daily, two dates")
+        << QStringList{"--daily", "2024-01-01", "2024-01-02"}
+        << "--daily takes one date YYYY-MM-DD and --json, not '2024-01-02'";
+    QTest::newRow("daily, another option")
+        << QStringList{"--complete", "--daily"}
+        << "--daily takes one date YYYY-MM-DD and --json, not '--complete'";
 }
 
 void TestSolverCli::refusals()
