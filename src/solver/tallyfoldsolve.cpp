@@ -117,8 +117,6 @@ std::string parseArguments(const std::vector<std::string_view> &arguments, Reque
         } else if (argument == "--check") {
             if (i + 1 == arguments.size())
                 return "--check needs an answer to check (see --help)";
-            if (request.check)
-                return "--check is given twice (see --help)";
             request.check = std::string(arguments[++i]);
         } else if (argument.size() > 1 && argument.front() == '-' && !parseWhole(argument)) {
             return "unknown option '" + std::string(argument) + "' (see --help)";

@@ -245,8 +245,6 @@ void TestSolverCli::checkJson()
     QCOMPARE(object.keys(),
              (QStringList{"best", "best_distance", "best_way", "distance", "expression", "numbers",
                           "points", "target", "valid", "value"}));
-    QCOMPARE(object.value("numbers").toArray(), (QJsonArray{100, 75, 8, 5, 3, 2}));
-    QCOMPARE(object.value("expression").toString(), QStringLiteral("100x5+8x3"));
     QCOMPARE(object.value("value").toInt(), 524);
     QCOMPARE(object.value("distance").toInt(), 1);
     QCOMPARE(object.value("points").toInt(), 9);
@@ -358,9 +356,6 @@ void TestSolverCli::refusals_data()
         << "5 is chosen more often than the board has it (twice)";
     QTest::newRow("check without an answer")
         << QStringList{"1", "2", "3", "4", "5", "6", "500", "--check"} << "--check needs an answer";
-    QTest::newRow("check twice") << QStringList{"--check", "1", "--check", "2", "1",  "2",
-                                                "3",       "4", "5",       "6", "500"}
-                                 << "--check is given twice";
     QTest::newRow("check with complete")
         << QStringList{"--complete", "--check", "1", "1", "2", "3", "4", "5", "6", "500"}
         << "--check does not go with --complete";
