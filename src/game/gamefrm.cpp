@@ -99,7 +99,7 @@ void GameFrm::createMenus()
     // Made once, put on the bar only while games are played for points.
     mnuDaily = new QAction(QStringLiteral("&Today's board"), this);
     mnuDaily->setObjectName(QStringLiteral("mnuDaily"));
-    mnuStats = new QAction(QStringLiteral("S&tatistics"), this);
+    mnuStats = new QAction(QStringLiteral("Stat&istics"), this);
     mnuStats->setObjectName(QStringLiteral("mnuStats"));
     connect(mnuDaily, &QAction::triggered, this, &GameFrm::mnuDaily_Click);
     connect(mnuStats, &QAction::triggered, this, &GameFrm::mnuStats_Click);

@@ -11,7 +11,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QStackedWidget>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -91,7 +93,6 @@ QWidget *AnswerFrm::createAnswerPage()
 
     lbCheck = new QLabel(page);
     lbCheck->setObjectName(QStringLiteral("lbCheck"));
-    lbCheck->setAccessibleName(QStringLiteral("Check"));
     lbCheck->setWordWrap(true);
     lbCheck->setMinimumHeight(2 * fontMetrics().height());
 
@@ -125,7 +126,10 @@ QWidget *AnswerFrm::createStepsPage()
                                  QString::fromLatin1(op.caption), page);
         button->setAccessibleName(QString::fromLatin1(op.spoken));
         button->setCheckable(true);
-        connect(button, &QPushButton::clicked, this, [this, op] {
+        // Toggled, not clicked: a screen reader's Toggle action only toggles.
+        connect(button, &QPushButton::toggled, this, [this, op] {
+            if (m_showing)
+                return;
             m_steps.chooseOperation(op.operation);
             lbCheck->clear();
             showSteps();
@@ -176,7 +180,6 @@ QWidget *AnswerFrm::createResultPage()
     auto *page = new QWidget(this);
     lbResult = new QLabel(page);
     lbResult->setObjectName(QStringLiteral("lbResult"));
-    lbResult->setAccessibleName(QStringLiteral("Result"));
     lbResult->setWordWrap(true);
     lbResult->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lbResult->setFont(designFont(SansSerif, 10));
@@ -202,6 +205,7 @@ QWidget *AnswerFrm::createResultPage()
 void AnswerFrm::showSteps()
 {
     // One button per number there is to use: the six, then each result.
+    const QScopedValueRollback showing(m_showing, true);
     const auto &items = m_steps.items();
     auto *row = findChild<QHBoxLayout *>(QStringLiteral("numberRow"));
     while (cmdNumber.size() > qsizetype(items.size()))
@@ -211,7 +215,10 @@ void AnswerFrm::showSteps()
         auto *button = newButton(QStringLiteral("cmdNumber%1").arg(item), QString(),
                                  tabWays->widget(0));
         button->setCheckable(true);
-        connect(button, &QPushButton::clicked, this, [this, item] { numberClicked(item); });
+        connect(button, &QPushButton::toggled, this, [this, item] {
+            if (!m_showing)
+                numberClicked(item);
+        });
         row->addWidget(button);
         cmdNumber.append(button);
     }
@@ -223,6 +230,15 @@ void AnswerFrm::showSteps()
                                                 : QString::number(item.value));
         button->setEnabled(!item.used);
         button->setChecked(m_steps.chosen() == std::size_t(i));
+    }
+    // Tab goes along the numbers, then the operations, Undo and the steps, as
+    // they are drawn, whatever order the buttons were made in.
+    QWidget *previous = tabWays->tabBar();
+    for (QWidget *next : QList<QWidget *>(cmdNumber.begin(), cmdNumber.end()) +
+                             QList<QWidget *>{cmdOperation.begin(), cmdOperation.end()} +
+                             QList<QWidget *>{cmdUndo, lstSteps}) {
+        setTabOrder(previous, next);
+        previous = next;
     }
     for (std::size_t i = 0; i < Operations.size(); ++i) {
         cmdOperation[i]->setEnabled(m_steps.chosen().has_value());

@@ -80,6 +80,9 @@ private:
     std::int32_t m_target = 0;
     AnswerSteps m_steps;
     bool m_scored = false;
+    // Set while the buttons are brought up to date, whose toggles are not
+    // the player's.
+    bool m_showing = false;
     ScoredRound m_round;
     QString m_result;
     std::function<QString()> m_summary;

@@ -265,8 +265,11 @@ int checkOutput(const Request &request)
         out += ", \"best_distance\": " + std::to_string(best.distance);
         out += ", \"best_way\": " + jsonString(best.way) + ", \"points\": " + orNull(points);
         if (!checked.valid) {
-            out += ", \"error\": {\"step\": " + std::to_string(checked.step) +
-                   ", \"text\": " + jsonString(checked.stepText) +
+            // step: the failing step's text ("8 / 3"), or the number or
+            // character at fault; number: its place in the working (0 when
+            // the fault is no step).
+            out += ", \"error\": {\"step\": " + jsonString(checked.stepText) +
+                   ", \"number\": " + std::to_string(checked.step) +
                    ", \"message\": " + jsonString(message) + "}";
         }
         out += "}\n";

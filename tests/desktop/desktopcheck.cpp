@@ -4,6 +4,7 @@
 // the window, the window keeps its size, and the dialogs open over it.
 // tests/desktop/run starts the sessions and runs this in each.
 
+#include "answerfrm.h"
 #include "gamefrm.h"
 #include "gamewindow.h"
 #include "globalbas.h"
@@ -12,6 +13,7 @@
 #include "screenshotstage.h"
 #include "settingssandbox.h"
 #include "settingsstore.h"
+#include "statsfrm.h"
 
 #include <QAction>
 #include <QApplication>
@@ -109,8 +111,16 @@ private slots:
     void everyControlWholeInEveryState();
     void dialogsOpenOverTheMainWindow();
     void wholeGameWithKeysAlone();
+    void scoredGamesWithKeysAlone();
 
 private:
+    // Types xdotool's key names (space separated), or with `text` the text
+    // itself, once the keys typed before have all gone.
+    bool type(const QString &sequence, bool text = false);
+    // A main window as the program shows it, on the 523 board's tiles.
+    QPointer<GameFrm> boardOf523(const GameSettings &settings);
+
+    QProcess m_keys;
     void checkWindowFits(const GameFrm &window);
 
     std::optional<SettingsSandbox> m_settings;
@@ -225,26 +235,34 @@ void TestDesktop::dialogsOpenOverTheMainWindow()
 // Real key presses through the display server (xdotool, so X11 only): a
 // whole game to the end of its clock, then a setting changed, with no mouse
 // at all.
-void TestDesktop::wholeGameWithKeysAlone()
+bool TestDesktop::type(const QString &sequence, bool text)
 {
-    m_game.lowestTarget = m_game.highestTarget = 523;
-    m_game.timerInterval = 50;
-    const QPointer<GameFrm> window = createGameWindow(m_game);
+    m_keys.waitForFinished(); // the keys typed before, to their last
+    m_keys.start(QStringLiteral("xdotool"),
+                 text ? QStringList{"type", "--delay", "60", sequence}
+                      : QStringList{"key", "--delay", "60"} + sequence.split(QLatin1Char(' ')));
+    return m_keys.waitForStarted();
+}
+
+QPointer<GameFrm> TestDesktop::boardOf523(const GameSettings &settings)
+{
+    QPointer<GameFrm> window = createGameWindow(settings);
     // The first six tiles in reading order hide 100 75 8 5 3 2.
     const QList<int> values{100, 75, 8, 5, 3, 2};
     for (int tile = 0; tile < values.size(); ++tile)
         window->flow().board().setTag(tile, QString::number(values[tile]));
     showGameWindow(*window);
-    QVERIFY(QTest::qWaitForWindowActive(window));
-    settle(*window);
+    if (QTest::qWaitForWindowActive(window))
+        settle(*window);
+    return window;
+}
 
-    QProcess keys;
-    const auto type = [&keys](const QString &sequence) {
-        keys.waitForFinished(); // the keys typed before, to their last
-        keys.start(QStringLiteral("xdotool"),
-                   QStringList{"key", "--delay", "60"} + sequence.split(QLatin1Char(' ')));
-        return keys.waitForStarted();
-    };
+void TestDesktop::wholeGameWithKeysAlone()
+{
+    m_game.lowestTarget = m_game.highestTarget = 523;
+    m_game.timerInterval = 50;
+    const QPointer<GameFrm> window = boardOf523(m_game);
+    QVERIFY(window->isActiveWindow());
     QVERIFY(type("space space space space space space"));
     QTRY_COMPARE(window->controls().Label2[5]->text(), QStringLiteral("2"));
     QTRY_COMPARE(window->focusWidget(), window->controls().Command1);
@@ -266,10 +284,69 @@ void TestDesktop::wholeGameWithKeysAlone()
                 GLOBALbas::LastRegValue == Variant(1));
     QTRY_VERIFY(!QApplication::activeModalWidget());
     QTRY_VERIFY(window->isActiveWindow()); // the keyboard is back with the game
-    keys.waitForFinished();
-    QCOMPARE(keys.exitCode(), 0);
+    m_keys.waitForFinished();
+    QCOMPARE(m_keys.exitCode(), 0);
     window->close();
     QTRY_VERIFY(window.isNull());
+}
+
+// Two games played for points with keys alone, each in a window started
+// afresh: an exact answer typed, then a near one; then the statistics as a
+// third start reads them back.
+void TestDesktop::scoredGamesWithKeysAlone()
+{
+    m_game.lowestTarget = m_game.highestTarget = 523;
+    m_game.playForPoints = true;
+    const struct
+    {
+        const char *answer;
+        int points;
+    } games[] = {{"(100+5)x(8-3)-2", 10}, {"100x5+8x3", 9}};
+    for (const auto &game : games) {
+        QPointer<GameFrm> window = boardOf523(m_game);
+        QVERIFY(window->isActiveWindow());
+        QVERIFY(type("space space space space space space"));
+        QTRY_COMPARE(window->focusWidget(), window->controls().Command1);
+        QVERIFY(type("Return"));
+        QTRY_COMPARE(window->flow().state(), GameFlow::State::Running);
+        QVERIFY(type("Return"));
+        QTRY_VERIFY(window->answerWindow() && window->answerWindow()->isActiveWindow());
+        // The page to type on and its box, by their access keys; Enter declares.
+        QVERIFY(type("alt+t alt+a"));
+        QVERIFY(type(QString::fromLatin1(game.answer), true));
+        QVERIFY(type("Return"));
+        QTRY_VERIFY(window->answerWindow()->isScored());
+        QCOMPARE(window->answerWindow()->round().points, game.points);
+        QVERIFY(type("Return")); // Close, which has the focus
+        QTRY_VERIFY(!window->answerWindow());
+        QTRY_COMPARE(QApplication::focusWidget(), window->controls().cmdAnswer);
+        window->close();
+        QTRY_VERIFY(window.isNull());
+    }
+
+    const QPointer<GameFrm> window = boardOf523(m_game);
+    QString figures;
+    // The statistics window holds the keyboard until it is closed: read it
+    // from the event loop it runs.
+    QTimer reader;
+    connect(&reader, &QTimer::timeout, this, [&] {
+        if (const auto *stats = qobject_cast<StatsFrm *>(QApplication::activeModalWidget())) {
+            figures = stats->lbFigures->text();
+            reader.stop();
+            type("Escape");
+        }
+    });
+    reader.start(50);
+    QVERIFY(type("alt+i"));
+    QTRY_VERIFY(!figures.isEmpty());
+    QVERIFY2(figures.startsWith(QStringLiteral("Games scored: 2\nAnswers declared: 2\n"
+                                               "Best possible reached: 1\nPoints: 19 in all")),
+             qPrintable(figures));
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+    window->close();
+    QTRY_VERIFY(window.isNull());
+    m_keys.waitForFinished();
+    QCOMPARE(m_keys.exitCode(), 0);
 }
 
 QTEST_MAIN(TestDesktop)

@@ -260,9 +260,11 @@ void TestSolverCli::checkJson()
     QCOMPARE(broken.value("best").toInt(), 523);
     QCOMPARE(broken.value("best_distance").toInt(), 0);
     QCOMPARE(broken.value("error").toObject(),
-             (QJsonObject{{"step", 0},
-                          {"text", "5"},
+             (QJsonObject{{"step", "5"},
+                          {"number", 0},
                           {"message", "5 is used more often than you have it."}}));
+}
+
 void TestSolverCli::daily_data()
 {
     QTest::addColumn<QStringList>("arguments");

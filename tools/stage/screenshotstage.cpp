@@ -1,15 +1,19 @@
 #include "screenshotstage.h"
 
 #include "aboutfrm.h"
+#include "answerfrm.h"
 #include "gameflow.h"
 #include "gamefrm.h"
 #include "lighttab.h"
 #include "manualfrm.h"
+#include "playerstats.h"
 #include "settingfrm.h"
+#include "statsfrm.h"
 
 #include <QEventLoop>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTimer>
 
 namespace {
@@ -66,8 +70,57 @@ void manualSearch(GameFrm &window, std::initializer_list<int> labels, const QStr
     waitFor(window, GameFlow::State::Searched);
 }
 
+// A game on the 523 board played for points and stopped: the answer
+// window the game opens.
+AnswerFrm *answerWindow(GameFrm &window)
+{
+    GameSettings settings = window.flow().settings();
+    settings.lowestTarget = settings.highestTarget = 523;
+    settings.playForPoints = true;
+    window.flow().setSettings(settings);
+    pick(window, 6);
+    window.Command1_Click(); // START
+    waitFor(window, GameFlow::State::Running);
+    for (int tick = 0; tick < 12; ++tick)
+        window.Timer1_Timer();
+    window.Command1_Click(); // STOP
+    return window.answerWindow();
+}
+
+QWidget *stagePoints(GameFrm &window, const QString &state)
+{
+    if (state == QLatin1String("answer-refused")) {
+        AnswerFrm *answer = answerWindow(window);
+        for (QPushButton *button : {answer->cmdNumber[0], answer->cmdOperation[0],
+                                    answer->cmdNumber[3], answer->cmdNumber[2],
+                                    answer->cmdOperation[3], answer->cmdNumber[4]})
+            button->click(); // 100 + 5, then 8 / 3: refused
+        return answer;
+    }
+    if (state == QLatin1String("answer-result")) {
+        AnswerFrm *answer = answerWindow(window);
+        answer->tabWays->setCurrentIndex(1);
+        answer->txtAnswer->setText(QStringLiteral("100x5+8x3"));
+        answer->Declare_Click();
+        return answer;
+    }
+    if (state == QLatin1String("statistics")) {
+        // A few games' worth, as a player would have after an evening.
+        PlayerStats stats;
+        for (const ScoredRound &round : std::initializer_list<ScoredRound>{
+                 {true, 0, 0, 10}, {true, 3, 0, 7}, {true, 0, 0, 10}, {true, 2, 2, 10},
+                 {false, 0, 0, 0}, {true, 12, 0, 0}, {true, 0, 0, 10}, {true, 0, 0, 10}})
+            stats.record(round);
+        GLOBALbas::SaveStats(stats);
+        return openBeside(new StatsFrm(&window));
+    }
+    return nullptr;
+}
+
 QWidget *stageOtherWindow(GameFrm &window, const QString &state)
 {
+    if (QWidget *points = stagePoints(window, state))
+        return points;
     if (state == QLatin1String("manual")) {
         auto *manual = openBeside(new ManualFrm(&window));
         for (int label : {4, 9, 13, 20, 22, 23}) // 5 10 4 25 75 100

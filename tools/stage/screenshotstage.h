@@ -17,4 +17,8 @@ class QWidget;
 //   "manual"   the manual setup window with six numbers and a target chosen
 //   "settings-difficulty", "settings-timing"   the settings window on that tab
 //   "about"    the about window
+//   "answer-refused", "answer-result"   a game played for points, stopped:
+//              the answer window with a step refused, or a near answer scored
+//   "statistics"  the statistics window over a few games' worth, written into
+//              the store it runs with (tools/screenshot gives it a throw-away one)
 QWidget *stageWindow(GameFrm &window, const QString &state);
