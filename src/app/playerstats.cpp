@@ -62,8 +62,8 @@ namespace {
 // Each statistic under its stored name. The board of the day's date is
 // stored as the number yyyymmdd.
 template <typename Visit>
-void eachValue(PlayerStats &stats, qint32 &dailyDate, qint32 &dailyDeclared,
-               qint32 &dailyDistance, qint32 &dailyBest, Visit visit)
+void eachValue(PlayerStats &stats, qint32 &dailyDate, qint32 &dailyDeclared, qint32 &dailyDistance,
+               qint32 &dailyBest, Visit visit)
 {
     visit("StatGames", stats.gamesScored);
     visit("StatDeclared", stats.answersDeclared);
@@ -127,8 +127,8 @@ void SaveStats(const PlayerStats &stats)
 QString dailySummary(const PlayerStats &stats)
 {
     const ScoredRound &r = stats.daily;
-    const QString points = r.points == 1 ? QStringLiteral("1 point")
-                                         : QStringLiteral("%1 points").arg(r.points);
+    const QString points =
+        r.points == 1 ? QStringLiteral("1 point") : QStringLiteral("%1 points").arg(r.points);
     QString how;
     if (!r.declared)
         how = QStringLiteral("no answer");

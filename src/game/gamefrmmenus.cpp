@@ -99,8 +99,8 @@ void GameFrm::askForAnswer()
     const auto &places = m_flow.places();
     // Not modal to the application: the game's own timers and the search
     // go on, and nothing waits in a nested event loop.
-    auto *answer = new AnswerFrm(std::span<const qint32>(places.data(), places.size()),
-                                 m_flow.target(), this);
+    auto *answer =
+        new AnswerFrm(std::span<const qint32>(places.data(), places.size()), m_flow.target(), this);
     m_answer = answer;
     answer->setAttribute(Qt::WA_DeleteOnClose);
     connect(answer, &AnswerFrm::scored, this, [this, answer] { recordScore(*answer); });

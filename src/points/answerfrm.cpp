@@ -63,10 +63,9 @@ AnswerFrm::AnswerFrm(std::span<const std::int32_t> numbers, std::int32_t target,
     setWindowTitle(QStringLiteral("Your answer"));
     setFont(designFont(SansSerif, 8.25));
 
-    lbBoard = new QLabel(QStringLiteral("Your numbers: %1    Target: %2")
-                             .arg(numbersText(numbers))
-                             .arg(target),
-                         this);
+    lbBoard = new QLabel(
+        QStringLiteral("Your numbers: %1    Target: %2").arg(numbersText(numbers)).arg(target),
+        this);
     lbBoard->setObjectName(QStringLiteral("lbBoard"));
     lbBoard->setFont(designFont(SansSerif, 12, QFont::Bold));
 
@@ -181,6 +180,7 @@ QWidget *AnswerFrm::createResultPage()
     lbResult = new QLabel(page);
     lbResult->setObjectName(QStringLiteral("lbResult"));
     lbResult->setWordWrap(true);
+    lbResult->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     lbResult->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lbResult->setFont(designFont(SansSerif, 10));
     cmdCopy = newButton(QStringLiteral("cmdCopy"), QStringLiteral("&Copy result"), page);
@@ -212,8 +212,8 @@ void AnswerFrm::showSteps()
         delete cmdNumber.takeLast();
     while (cmdNumber.size() < qsizetype(items.size())) {
         const int item = int(cmdNumber.size());
-        auto *button = newButton(QStringLiteral("cmdNumber%1").arg(item), QString(),
-                                 tabWays->widget(0));
+        auto *button =
+            newButton(QStringLiteral("cmdNumber%1").arg(item), QString(), tabWays->widget(0));
         button->setCheckable(true);
         connect(button, &QPushButton::toggled, this, [this, item] {
             if (!m_showing)
@@ -260,8 +260,8 @@ void AnswerFrm::numberClicked(int item)
     }
     lbCheck->clear();
     // After a step the keyboard goes on from its result.
-    if (!m_steps.steps().empty() && !m_steps.chosen() && m_steps.steps().back().second ==
-                                                             std::size_t(item))
+    if (!m_steps.steps().empty() && !m_steps.chosen() &&
+        m_steps.steps().back().second == std::size_t(item))
         cmdNumber.last()->setFocus();
 }
 
@@ -294,7 +294,8 @@ void AnswerFrm::Declare_Click()
         score(true, m_steps.items()[*m_steps.declared()].value);
         return;
     }
-    const solver::CheckResult check = solver::checkAnswer(txtAnswer->text().toStdString(), m_numbers);
+    const solver::CheckResult check =
+        solver::checkAnswer(txtAnswer->text().toStdString(), m_numbers);
     if (!check.valid) {
         refuse(QString::fromStdString(solver::checkMessage(check)));
         txtAnswer->setFocus();
@@ -339,13 +340,17 @@ void AnswerFrm::score(bool declared, std::int64_t value)
                      .arg(m_round.distance)
                      .arg(m_target);
     const QString way = QString::fromStdString(best.way);
+    QStringList bestValues; // one, or the one below and the one above
+    for (const std::int64_t v : best.values)
+        bestValues << QString::number(v);
     if (best.distance == 0)
         lines << QStringLiteral("Best possible: %1, for example %2.").arg(best.value).arg(way);
     else
-        lines << QStringLiteral("Best possible: %1, %2 away, for example %3.")
-                     .arg(best.value)
+        lines << QStringLiteral("Best possible: %1, %2 away, for example %3 = %4.")
+                     .arg(bestValues.join(QStringLiteral(" or ")))
                      .arg(best.distance)
-                     .arg(way);
+                     .arg(way)
+                     .arg(best.value);
     lines << (m_round.points == 1 ? QStringLiteral("1 point.")
                                   : QStringLiteral("%1 points.").arg(m_round.points));
     m_result = lines.join(QLatin1Char('\n'));

@@ -27,7 +27,8 @@ class AnswerFrm : public QDialog
 
 public:
     // numbers: the six of the board, largest first.
-    AnswerFrm(std::span<const std::int32_t> numbers, std::int32_t target, QWidget *parent = nullptr);
+    AnswerFrm(std::span<const std::int32_t> numbers, std::int32_t target,
+              QWidget *parent = nullptr);
     ~AnswerFrm() override;
 
     // The scored game, once declared (or given up).
@@ -59,7 +60,6 @@ public:
 
 public slots:
     void reject() override;
-
 
 signals:
     // The answer was declared or given up; round() holds its score.

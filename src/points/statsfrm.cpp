@@ -103,9 +103,8 @@ StatsFrm::StatsFrm(QWidget *parent, Confirm confirm)
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setDefault(true);
     connect(cmdReset, &QPushButton::clicked, this, &StatsFrm::Reset_Click);
-    connect(cmdCopy, &QPushButton::clicked, this, [this] {
-        QGuiApplication::clipboard()->setText(GLOBALbas::dailySummary(m_stats));
-    });
+    connect(cmdCopy, &QPushButton::clicked, this,
+            [this] { QGuiApplication::clipboard()->setText(GLOBALbas::dailySummary(m_stats)); });
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
 
     auto *buttons = new QHBoxLayout;

@@ -139,10 +139,10 @@ QList<qint32> GameFlow::reachableTargets() const
 {
     if (!m_settings.reachableTargets)
         return {};
-    const int lowest = std::clamp<int>(std::min(m_settings.lowestTarget, m_settings.highestTarget), 1,
-                                       32767);
-    const int highest = std::clamp<int>(std::max(m_settings.lowestTarget, m_settings.highestTarget),
-                                        1, 32767);
+    const int lowest =
+        std::clamp<int>(std::min(m_settings.lowestTarget, m_settings.highestTarget), 1, 32767);
+    const int highest =
+        std::clamp<int>(std::max(m_settings.lowestTarget, m_settings.highestTarget), 1, 32767);
     const std::vector<bool> reached = solver::reachableTargets(
         std::span<const qint32>(m_places.data(), m_places.size()), lowest, highest);
     QList<qint32> targets;

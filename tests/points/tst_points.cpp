@@ -79,39 +79,39 @@ void TestPoints::answerWindow_data()
     QTest::addColumn<bool>("declared");
     const QStringList exact{"n0", "+", "n3", "n2", "-", "n4", "n6", "x", "n7", "n8", "-", "n5"};
     QTest::newRow("steps to the target")
-        << (exact + QStringList{"declare"}) << "" << QStringList{"100 + 5 = 105", "8 - 3 = 5",
-                                                                 "105 x 5 = 525", "525 - 2 = 523"}
-        << 10 << true;
+        << (exact + QStringList{"declare"}) << ""
+        << QStringList{"100 + 5 = 105", "8 - 3 = 5", "105 x 5 = 525", "525 - 2 = 523"} << 10
+        << true;
     QTest::newRow("a fraction refused, the choice kept")
         << QStringList{"n2", "/", "n4", "n5"} << "" << QStringList{"8 / 2 = 4"} << -1 << false;
     QTest::newRow("the refusal names the step")
-        << QStringList{"n0", "+", "n3", "n4", "-", "n6"}
-        << "Step 2, 3 - 105" << QStringList{"100 + 5 = 105"} << -1 << false;
+        << QStringList{"n0", "+", "n3", "n4", "-", "n6"} << "Step 2, 3 - 105"
+        << QStringList{"100 + 5 = 105"} << -1 << false;
     QTest::newRow("a used number cannot be picked")
         << QStringList{"n0", "+", "n3", "n0", "x", "n3", "n6"} << "" << QStringList{"100 + 5 = 105"}
         << -1 << false;
     QTest::newRow("undo takes a step back")
-        << QStringList{"n0", "+", "n3", "n1", "undo", "undo", "n1", "-", "n0"}
-        << "Step 1, 75 - 100" << QStringList{} << -1 << false;
+        << QStringList{"n0", "+", "n3", "n1", "undo", "undo", "n1", "-", "n0"} << "Step 1, 75 - 100"
+        << QStringList{} << -1 << false;
     QTest::newRow("a near result declared")
         << QStringList{"n0", "x", "n3", "n2", "x", "n4", "n6", "+", "n7", "declare"} << ""
         << QStringList{"100 x 5 = 500", "8 x 3 = 24", "500 + 24 = 524"} << 9 << true;
-    QTest::newRow("one number declared") << QStringList{"n0", "declare"} << "" << QStringList{}
-                                         << 0 << true;
-    QTest::newRow("typed and checked") << QStringList{"tab1", "type:(100+5)×(8-3)-2"} << "= 523"
-                                       << QStringList{} << -1 << false;
-    QTest::newRow("typed, declared") << QStringList{"tab1", "type:100 * 5 + 8*3", "declare"} << ""
-                                     << QStringList{} << 9 << true;
+    QTest::newRow("one number declared")
+        << QStringList{"n0", "declare"} << "" << QStringList{} << 0 << true;
+    QTest::newRow("typed and checked")
+        << QStringList{"tab1", "type:(100+5)×(8-3)-2"} << "= 523" << QStringList{} << -1 << false;
+    QTest::newRow("typed, declared")
+        << QStringList{"tab1", "type:100 * 5 + 8*3", "declare"} << "" << QStringList{} << 9 << true;
     QTest::newRow("typed fault refused, text kept")
         << QStringList{"tab1", "type:75+100/3", "declare"} << "Step 1, 100 / 3" << QStringList{}
         << -1 << false;
     QTest::newRow("a number not dealt") << QStringList{"tab1", "type:100+7", "declare"}
                                         << "7 is not" << QStringList{} << -1 << false;
-    QTest::newRow("nothing to declare") << QStringList{"declare"} << "Choose a number"
-                                        << QStringList{} << -1 << false;
+    QTest::newRow("nothing to declare")
+        << QStringList{"declare"} << "Choose a number" << QStringList{} << -1 << false;
     QTest::newRow("no answer") << QStringList{"n0", "none"} << "" << QStringList{} << 0 << false;
-    QTest::newRow("escape gives up") << QStringList{"tab1", "type:5", "esc"} << "= 5"
-                                     << QStringList{} << 0 << false;
+    QTest::newRow("escape gives up")
+        << QStringList{"tab1", "type:5", "esc"} << "= 5" << QStringList{} << 0 << false;
 }
 
 void TestPoints::answerWindow()
@@ -231,12 +231,14 @@ void TestPoints::scoredGameOnTheMainWindow()
         }
         // Today's board, played to an exact answer typed and declared by key.
         const QDate today = QDate::currentDate();
-        const solver::DailyBoard daily = solver::dailyBoard(today.year(), today.month(), today.day());
+        const solver::DailyBoard daily =
+            solver::dailyBoard(today.year(), today.month(), today.day());
         c.mnuDaily->trigger();
         QCOMPARE(window->flow().places(), daily.numbers);
         QCOMPARE(QApplication::focusWidget(), c.Command1);
         QTest::keyClick(c.Command1, Qt::Key_Space); // START
-        QVERIFY(QTest::qWaitFor([&] { return window->flow().state() == GameFlow::State::Running; }));
+        QVERIFY(
+            QTest::qWaitFor([&] { return window->flow().state() == GameFlow::State::Running; }));
         QCOMPARE(window->flow().target(), daily.target);
         QTest::keyClick(c.Command1, Qt::Key_Space); // STOP
         AnswerFrm *answer = window->answerWindow();

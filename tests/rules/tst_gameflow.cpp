@@ -152,13 +152,13 @@ void TestGameFlow::rollStopsOnAReachableOrDealtTarget_data()
     QTest::addColumn<int>("lowest");
     QTest::addColumn<int>("highest");
     QTest::addColumn<bool>("reachableOnly");
-    QTest::addColumn<int>("dealt");     // the dealt board's target; 0: picked by hand
-    QTest::addColumn<bool>("reachable"); // every target must be reachable
+    QTest::addColumn<int>("dealt");              // the dealt board's target; 0: picked by hand
+    QTest::addColumn<bool>("reachable");         // every target must be reachable
     const QList<qint32> small{6, 5, 4, 3, 2, 1}; // reaches under half of 700..999
     QTest::newRow("reachable only") << small << 700 << 999 << true << 0 << true;
     QTest::newRow("a narrow range") << small << 719 << 721 << true << 0 << true;
-    QTest::newRow("none reachable: any") << QList<qint32>{3, 3, 2, 2, 1, 1} << 900 << 999 << true
-                                         << 0 << false;
+    QTest::newRow("none reachable: any")
+        << QList<qint32>{3, 3, 2, 2, 1, 1} << 900 << 999 << true << 0 << false;
     QTest::newRow("dealt, outside the range") << small << 101 << 200 << true << 720 << true;
     QTest::newRow("dealt, option off") << small << 101 << 999 << false << 333 << false;
 }

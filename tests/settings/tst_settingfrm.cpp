@@ -29,8 +29,8 @@
 namespace {
 
 const QString Key = GLOBALbas::SettingsKeyPath;
-const QStringList StoredNames{"LowestTarget",  "HighestTarget", "TimeAllowed",
-                              "NoSounds",      "TimerInterval", "ShowSeconds",
+const QStringList StoredNames{"LowestTarget",   "HighestTarget", "TimeAllowed",
+                              "NoSounds",       "TimerInterval", "ShowSeconds",
                               "CompleteSearch", "PlayForPoints", "ReachableTargets"};
 
 void storeDword(const QString &name, qint32 value)

@@ -91,9 +91,9 @@ QWidget *stagePoints(GameFrm &window, const QString &state)
 {
     if (state == QLatin1String("answer-refused")) {
         AnswerFrm *answer = answerWindow(window);
-        for (QPushButton *button : {answer->cmdNumber[0], answer->cmdOperation[0],
-                                    answer->cmdNumber[3], answer->cmdNumber[2],
-                                    answer->cmdOperation[3], answer->cmdNumber[4]})
+        for (QPushButton *button :
+             {answer->cmdNumber[0], answer->cmdOperation[0], answer->cmdNumber[3],
+              answer->cmdNumber[2], answer->cmdOperation[3], answer->cmdNumber[4]})
             button->click(); // 100 + 5, then 8 / 3: refused
         return answer;
     }
@@ -107,9 +107,14 @@ QWidget *stagePoints(GameFrm &window, const QString &state)
     if (state == QLatin1String("statistics")) {
         // A few games' worth, as a player would have after an evening.
         PlayerStats stats;
-        for (const ScoredRound &round : std::initializer_list<ScoredRound>{
-                 {true, 0, 0, 10}, {true, 3, 0, 7}, {true, 0, 0, 10}, {true, 2, 2, 10},
-                 {false, 0, 0, 0}, {true, 12, 0, 0}, {true, 0, 0, 10}, {true, 0, 0, 10}})
+        for (const ScoredRound &round : std::initializer_list<ScoredRound>{{true, 0, 0, 10},
+                                                                           {true, 3, 0, 7},
+                                                                           {true, 0, 0, 10},
+                                                                           {true, 2, 2, 10},
+                                                                           {false, 0, 0, 0},
+                                                                           {true, 12, 0, 0},
+                                                                           {true, 0, 0, 10},
+                                                                           {true, 0, 0, 10}})
             stats.record(round);
         GLOBALbas::SaveStats(stats);
         return openBeside(new StatsFrm(&window));
