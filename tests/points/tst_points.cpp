@@ -11,11 +11,14 @@
 #include "settingssandbox.h"
 #include "statsfrm.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTest>
@@ -250,7 +253,16 @@ void TestPoints::scoredGameOnTheMainWindow()
         QTest::keyClicks(answer->txtAnswer, QString::fromStdString(way));
         QTest::keyClick(answer->txtAnswer, Qt::Key_Return); // Declare is the default
         QCOMPARE(answer->round().points, 10);
-        QVERIFY(answer->cmdCopy->isVisibleTo(answer)); // the day's result can be shared
+        // The day's result can be shared, without the board or the answer.
+        QVERIFY(answer->cmdCopy->isVisibleTo(answer));
+        answer->cmdCopy->click();
+        const QString shared = QGuiApplication::clipboard()->text();
+        QVERIFY2(
+            QRegularExpression(QStringLiteral("Tallyfold %1: 10 points, exact, \\d+ seconds left")
+                                   .arg(QDate::currentDate().toString(Qt::ISODate)))
+                .match(shared)
+                .hasMatch(),
+            qPrintable(shared));
         QCOMPARE(QApplication::focusWidget(), answer->cmdClose);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // Close
         QVERIFY(QTest::qWaitFor([&] { return !window->answerWindow(); }));
