@@ -139,7 +139,9 @@ QWidget *stageOtherWindow(GameFrm &window, const QString &state)
              window.flow().settings(),
              [&window](const GameSettings &changed) { window.flow().setSettings(changed); }},
             &window));
-        const qint16 tab = state == QLatin1String("settings-timing") ? 1 : 0;
+        const qint16 tab = state == QLatin1String("settings-timing")    ? 1
+                           : state == QLatin1String("settings-general") ? 2
+                                                                        : 0;
         settings->LightTab1->setActiveTab(tab);
         settings->LightTab1_AfterTabChange(tab);
         return settings;

@@ -15,7 +15,8 @@ class QWidget;
 //   "rolling"  six tiles picked, START pressed: the target rolls
 //   "searching"  a game stopped, Show Answer(s) pressed: the search runs
 //   "manual"   the manual setup window with six numbers and a target chosen
-//   "settings-difficulty", "settings-timing"   the settings window on that tab
+//   "settings-difficulty", "settings-timing", "settings-general"   the settings
+//              window on that tab
 //   "about"    the about window
 //   "answer-refused", "answer-result"   a game played for points, stopped:
 //              the answer window with a step refused, or a near answer scored
