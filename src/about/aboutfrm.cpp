@@ -58,7 +58,7 @@ AboutFrm::AboutFrm(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("AboutFrm"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     // A fixed tool window: a title bar with a close box only, and no entry of
     // its own in the task bar.
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -78,21 +78,19 @@ void AboutFrm::createControls()
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setScaledContents(true);
     Image1->setPixmap(QPixmap(LogoResource));
-    Image1->setAccessibleName(QStringLiteral("The Tallyfold Numbers Game logo"));
+    Image1->setAccessibleName(tr("The Tallyfold Numbers Game logo"));
 
-    Label1 = createLabel("Label1", QStringLiteral("The Tallyfold Numbers Game"));
+    Label1 = createLabel("Label1", tr("The Tallyfold Numbers Game"));
     Label1->setFont(underlined(designFont(DesignFace, 9.75, QFont::Bold)));
 
-    Label3 = createLabel(
-        "Label3",
-        QStringLiteral("Copyright \u00A9 2026 %1.\nAll rights reserved.").arg(AuthorName));
+    Label3 = createLabel("Label3",
+                         tr("Copyright \u00A9 2026 %1.\nAll rights reserved.").arg(AuthorName));
 
     Label2 = createLabel(
-        "Label2",
-        QStringLiteral("Version %1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionPatch));
+        "Label2", tr("Version %1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionPatch));
     Label2->setFont(designFont(DesignFace, 8.25, QFont::Bold));
 
-    Label4 = createLabel("Label4", QStringLiteral("E-mail %1").arg(AuthorName));
+    Label4 = createLabel("Label4", tr("E-mail %1").arg(AuthorName));
     Label4->setFont(underlined(designFont(DesignFace, 8.25, QFont::Bold)));
     Label4->setMouseTracking(true);
     Label4->setCursor(Qt::PointingHandCursor); // it reads as a link, so it points like one
@@ -105,7 +103,7 @@ void AboutFrm::createControls()
 
     ButtonEx1 = new ButtonEx(this);
     ButtonEx1->setObjectName(QStringLiteral("ButtonEx1_0"));
-    ButtonEx1->setCaption(QStringLiteral("OK"));
+    ButtonEx1->setCaption(tr("OK"));
     ButtonEx1->setBorderStyle(3);
     ButtonEx1->setControlFont(designFont(DesignFace, 8.25, QFont::Bold));
     ButtonEx1->setHighlightColor(platform::rgbColour(0, 0, 255));
@@ -166,8 +164,7 @@ void AboutFrm::Form_MouseMove(short Button, short Shift, float X, float Y)
 void AboutFrm::Label4_Click()
 {
     QString address = AuthorAddress;
-    QString subject =
-        QStringLiteral("The Tallyfold Numbers Game: %1.%2").arg(VersionMajor).arg(VersionMinor);
+    QString subject = tr("The Tallyfold Numbers Game: %1.%2").arg(VersionMajor).arg(VersionMinor);
     QString body;
     // Whether a mail program came up or not, there is nothing to tell the user.
     GraphicsBas::OpenMailTo(static_cast<qint32>(effectiveWinId()), address, subject, body);

@@ -3,6 +3,8 @@
 #include "globalbas.h"
 #include "regbas.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -126,19 +128,23 @@ void SaveStats(const PlayerStats &stats)
 
 QString dailySummary(const PlayerStats &stats)
 {
+    // tf_app links no window, so its texts name their translation context.
     const ScoredRound &r = stats.daily;
     const QString points =
-        r.points == 1 ? QStringLiteral("1 point") : QStringLiteral("%1 points").arg(r.points);
+        r.points == 1 ? QCoreApplication::translate("PlayerStats", "1 point")
+                      : QCoreApplication::translate("PlayerStats", "%n points", nullptr, r.points);
     QString how;
     if (!r.declared)
-        how = QStringLiteral("no answer");
+        how = QCoreApplication::translate("PlayerStats", "no answer");
     else if (r.distance == 0)
-        how = QStringLiteral("exact");
+        how = QCoreApplication::translate("PlayerStats", "exact");
     else
-        how = QStringLiteral("%1 away").arg(r.distance);
-    return QStringLiteral("Tallyfold %1: %2, %3, %4 seconds left")
-        .arg(stats.dailyDate.toString(Qt::ISODate), points, how)
-        .arg(stats.dailyTimeLeft);
+        how = QCoreApplication::translate("PlayerStats", "%1 away").arg(r.distance);
+    // "1 seconds left" is what English has always said; the plural form lets
+    // a translation say it properly.
+    return QCoreApplication::translate("PlayerStats", "Tallyfold %1: %2, %3, %n seconds left",
+                                       nullptr, stats.dailyTimeLeft)
+        .arg(stats.dailyDate.toString(Qt::ISODate), points, how);
 }
 
 } // namespace GLOBALbas

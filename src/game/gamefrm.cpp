@@ -33,9 +33,11 @@ namespace {
 const QString MusicResource = QStringLiteral(":/sounds/Count30.wav");
 const QString ClockFaceResource = QStringLiteral(":/forms/gamefrm-cp1.json");
 
-const QString Instructions = QStringLiteral(
-    "Select 6 numbers from below. The first 2 rows contain the numbers 1 to 10, the last row "
-    "contains the numbers 25, 50, 75 and 100.");
+// Marked here, translated where it is shown (after start-up has loaded the
+// player's language).
+const char *const Instructions = QT_TRANSLATE_NOOP(
+    "GameFrm", "Select 6 numbers from below. The first 2 rows contain the numbers 1 to 10, the "
+               "last row contains the numbers 25, 50, 75 and 100.");
 
 enum class Background { Filled, SeeThrough };
 
@@ -84,22 +86,22 @@ void GameFrm::createMenus()
 {
     // Four top-level commands, left to right, with no drop-down menus.
     QMenuBar *bar = menuBar();
-    mnuExit = bar->addAction(QStringLiteral("E&xit"));
+    mnuExit = bar->addAction(tr("E&xit"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
-    mnuSettings = bar->addAction(QStringLiteral("&Setting"));
+    mnuSettings = bar->addAction(tr("&Setting"));
     mnuSettings->setObjectName(QStringLiteral("mnuSettings"));
-    mnuSetup = bar->addAction(QStringLiteral("&Manual setup"));
+    mnuSetup = bar->addAction(tr("&Manual setup"));
     mnuSetup->setObjectName(QStringLiteral("mnuSetup"));
-    mnuAbout = bar->addAction(QStringLiteral("&About"));
+    mnuAbout = bar->addAction(tr("&About"));
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
     connect(mnuExit, &QAction::triggered, this, &GameFrm::mnuExit_Click);
     connect(mnuSettings, &QAction::triggered, this, &GameFrm::mnuSettings_Click);
     connect(mnuSetup, &QAction::triggered, this, &GameFrm::mnuSetup_Click);
     connect(mnuAbout, &QAction::triggered, this, &GameFrm::mnuAbout_Click);
     // Made once, put on the bar only while games are played for points.
-    mnuDaily = new QAction(QStringLiteral("&Today's board"), this);
+    mnuDaily = new QAction(tr("&Today's board"), this);
     mnuDaily->setObjectName(QStringLiteral("mnuDaily"));
-    mnuStats = new QAction(QStringLiteral("Stat&istics"), this);
+    mnuStats = new QAction(tr("Stat&istics"), this);
     mnuStats->setObjectName(QStringLiteral("mnuStats"));
     connect(mnuDaily, &QAction::triggered, this, &GameFrm::mnuDaily_Click);
     connect(mnuStats, &QAction::triggered, this, &GameFrm::mnuStats_Click);
@@ -109,7 +111,7 @@ void GameFrm::createMenus()
 
 void GameFrm::createControls()
 {
-    setWindowTitle(QStringLiteral("The Numbers Game"));
+    setWindowTitle(tr("The Numbers Game"));
     setObjectName(QStringLiteral("GameFrm"));
     m_sound = new platform::SoundPlayer(this);
 
@@ -153,7 +155,7 @@ void GameFrm::createPanels()
         label->setAlignment(Qt::AlignCenter);
         label->setFrameStyle(QFrame::Box | QFrame::Plain);
         label->setLineWidth(1);
-        setAccessibleTitle(*label, QStringLiteral("Chosen number %1").arg(i + 1));
+        setAccessibleTitle(*label, tr("Chosen number %1").arg(i + 1));
         setColours(label, rgbColour(255, 255, 255), rgbColour(6, 120, 255), Background::Filled);
         Label2[i] = label;
     }
@@ -168,7 +170,7 @@ void GameFrm::createPanels()
     setColours(Picture2, rgbColour(0, 0, 0), rgbColour(0, 0, 0), Background::Filled);
     lbTarget = new TargetLabel(Picture2);
     lbTarget->setObjectName(QStringLiteral("lbTarget"));
-    setAccessibleTitle(*lbTarget, QStringLiteral("Target"));
+    setAccessibleTitle(*lbTarget, tr("Target"));
     lbTarget->setContentsMargins(0, 0, 0, 0);
     lbTarget->setAlignment(Qt::AlignCenter);
     setColours(lbTarget, rgbColour(0, 255, 0), rgbColour(0, 0, 0), Background::Filled);
@@ -177,7 +179,7 @@ void GameFrm::createPanels()
 void GameFrm::createGameControls()
 {
     lbinst = newLabel(m_client, QStringLiteral("lbinst"));
-    lbinst->setText(Instructions);
+    lbinst->setText(tr(Instructions));
     lbinst->setWordWrap(true);
     lbinst->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setColours(lbinst, rgbColour(128, 128, 128), rgbColour(255, 224, 192), Background::SeeThrough);
@@ -191,14 +193,14 @@ void GameFrm::createGameControls()
     LBa->setText(QStringLiteral("lba"));
     // Its design caption is never shown; until a search speaks through it,
     // a listener hears what it is for. Each status sets its own name again.
-    LBa->setAccessibleName(QStringLiteral("Search status"));
+    LBa->setAccessibleName(tr("Search status"));
     LBa->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setColours(LBa, rgbColour(128, 128, 128), rgbColour(255, 255, 255), Background::Filled);
     LBa->hide();
 
     List1 = new QListWidget(m_client);
     List1->setObjectName(QStringLiteral("List1"));
-    List1->setAccessibleName(QStringLiteral("Answers"));
+    List1->setAccessibleName(tr("Answers"));
     List1->hide();
 
     cp1 = new VelCProg(m_client);
@@ -225,7 +227,7 @@ ButtonEx *GameFrm::createTile(int index)
     tile->setObjectName(QStringLiteral("btnPick_%1").arg(index));
     // Rows of ten, ten and four, as the layout places them.
     tile->setAccessibleName(
-        QStringLiteral("Face-down tile %1, row %2").arg(index % 10 + 1).arg(index / 10 + 1));
+        tr("Face-down tile %1, row %2").arg(index % 10 + 1).arg(index / 10 + 1));
     connect(tile, &ButtonEx::Click, this, [this, index] { btnPick_Click(qint16(index)); });
     connect(tile, &ButtonEx::KeyDown, this,
             [this, index](short keyCode, short) { btnPick_KeyDown(qint16(index), keyCode); });

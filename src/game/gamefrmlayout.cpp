@@ -130,10 +130,8 @@ void GameFrm::placeStatus()
 
     const QFontMetrics metrics(LBa->font());
     int needed = 0;
-    for (const QString &longest : {QStringLiteral("Search Stopped at combination 999999\n"
-                                                  "999 answers found."),
-                                   QStringLiteral("Searched 999999 combinations: \n"
-                                                  "999 answers found.")}) {
+    for (const QString &longest :
+         {searchStoppedStatus(999999, 999), searchFinishedStatus(999999, 999)}) {
         needed = std::max(
             needed,
             metrics.boundingRect(QRect(0, 0, status.width(), 10000), Qt::TextWordWrap, longest)

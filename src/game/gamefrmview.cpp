@@ -99,8 +99,8 @@ void GameFrm::showClockStopped(GameFlow::ClockStop how)
 {
     // A screen reader reads the description with the button that takes the
     // focus, so the player hears why the clock went quiet.
-    cmdAnswer->setAccessibleDescription(
-        how == GameFlow::ClockStop::TimeUp ? QStringLiteral("Time is up.") : QString());
+    cmdAnswer->setAccessibleDescription(how == GameFlow::ClockStop::TimeUp ? tr("Time is up.")
+                                                                           : QString());
     // Enter must not deal a new board before the answers were seen.
     cmdAnswer->setFocus(Qt::OtherFocusReason);
     if (m_flow.settings().playForPoints && !m_answer)
@@ -126,9 +126,9 @@ void GameFrm::nameClock()
 {
     // The dial counts the seconds gone; a listener wants the seconds left.
     const int left = std::max(0, m_flow.settings().timeAllowed - cp1->value());
-    cp1->setAccessibleName(QStringLiteral("Clock: %1 seconds left").arg(left));
+    cp1->setAccessibleName(tr("Clock: %n seconds left", nullptr, left));
     // The dial's own "value of maximum" counts to its design maximum, not to
     // the time this game allows.
     cp1->setAccessibleDescription(
-        QStringLiteral("%1 of %2 seconds").arg(cp1->value()).arg(m_flow.settings().timeAllowed));
+        tr("%1 of %n seconds", nullptr, m_flow.settings().timeAllowed).arg(cp1->value()));
 }

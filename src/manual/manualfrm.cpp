@@ -22,7 +22,7 @@ using platform::rgbColour;
 
 namespace {
 
-const QString Caption = QStringLiteral("Manual Overide");
+const char *const Caption = QT_TRANSLATE_NOOP("ManualFrm", "Manual Overide");
 const QString SansSerif = QStringLiteral("MS Sans Serif");
 const QString DefaultTarget = QStringLiteral("101");
 constexpr qint16 LowestTarget = 101;
@@ -95,10 +95,10 @@ ManualFrm::ManualFrm(QWidget *parent)
 void ManualFrm::createControls()
 {
     setObjectName(QStringLiteral("ManualFrm"));
-    setWindowTitle(Caption);
+    setWindowTitle(tr(Caption));
     setFont(designFont(SansSerif, 8.25));
 
-    Frame1 = new QGroupBox(QStringLiteral("Select 6 numbers to use: "), this);
+    Frame1 = new QGroupBox(tr("Select 6 numbers to use: "), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(toPixels(Frame1Place));
 
@@ -122,7 +122,7 @@ void ManualFrm::createControls()
         setLabelColours(i, FreeBack, FreeFore);
     }
 
-    Label1 = new QLabel(QStringLiteral("Enter the Target (between 101 and 999):"), this);
+    Label1 = new QLabel(tr("Enter the Target (between 101 and 999):"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(toPixels(Label1Place));
 
@@ -133,9 +133,8 @@ void ManualFrm::createControls()
     Label1->setBuddy(Text1); // names the box for assistive technologies
     // The caption gives the game's own range; any target up to the largest
     // the search takes is accepted.
-    const QString range = QStringLiteral("A target from %1 to %2")
-                              .arg(LowestTarget)
-                              .arg(std::numeric_limits<qint16>::max());
+    const QString range =
+        tr("A target from %1 to %2").arg(LowestTarget).arg(std::numeric_limits<qint16>::max());
     Text1->setToolTip(range);
     Text1->setAccessibleDescription(range);
     Text1->setFont(designFont(SansSerif, 24));
@@ -146,7 +145,7 @@ void ManualFrm::createControls()
     // Seen before the box's digit filter, which would swallow Enter.
     Text1->installEventFilter(this);
 
-    Command1 = new QPushButton(QStringLiteral("Find Answers"), this);
+    Command1 = new QPushButton(tr("Find Answers"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(toPixels(Command1Place));
     connect(Command1, &QPushButton::clicked, this, &ManualFrm::Command1_Click);
@@ -216,11 +215,11 @@ void ManualFrm::Text1_Validate(bool &cancel)
     const std::optional<qint16> target = platform::parseInt16(text);
     if (!target || *target < LowestTarget) {
         const bool tooLarge = !target && isDigits(text.trimmed());
-        platform::showInformation(this,
-                                  tooLarge ? QStringLiteral("The target must be %1 or less")
-                                                 .arg(std::numeric_limits<qint16>::max())
-                                           : QStringLiteral("The target must be more than 101"),
-                                  QStringLiteral("Invalid Target."));
+        platform::showInformation(
+            this,
+            tooLarge ? tr("The target must be %1 or less").arg(std::numeric_limits<qint16>::max())
+                     : tr("The target must be more than 101"),
+            tr("Invalid Target."));
         Text1->setText(DefaultTarget);
         cancel = true;
         return;
@@ -243,8 +242,8 @@ void ManualFrm::Command1_Click()
         return;
     }
     if (m_selectionCount != NumbersToChoose) {
-        platform::showInformation(this, QStringLiteral("You must choose 6 numbers to use."),
-                                  QStringLiteral("More numbers required"));
+        platform::showInformation(this, tr("You must choose 6 numbers to use."),
+                                  tr("More numbers required"));
         return;
     }
 

@@ -28,10 +28,10 @@ struct OperationButton
     const char *spoken;
 };
 const std::array<OperationButton, 4> Operations{{
-    {solver::Operation::Add, "+", "plus"},
-    {solver::Operation::Subtract, "-", "minus"},
-    {solver::Operation::Multiply, "x", "times"},
-    {solver::Operation::Divide, "/", "divided by"},
+    {solver::Operation::Add, "+", QT_TRANSLATE_NOOP("AnswerFrm", "plus")},
+    {solver::Operation::Subtract, "-", QT_TRANSLATE_NOOP("AnswerFrm", "minus")},
+    {solver::Operation::Multiply, "x", QT_TRANSLATE_NOOP("AnswerFrm", "times")},
+    {solver::Operation::Divide, "/", QT_TRANSLATE_NOOP("AnswerFrm", "divided by")},
 }};
 
 QString numbersText(std::span<const std::int32_t> numbers)
@@ -60,12 +60,11 @@ AnswerFrm::AnswerFrm(std::span<const std::int32_t> numbers, std::int32_t target,
     , m_steps(numbers)
 {
     setObjectName(QStringLiteral("AnswerFrm"));
-    setWindowTitle(QStringLiteral("Your answer"));
+    setWindowTitle(tr("Your answer"));
     setFont(designFont(SansSerif, 8.25));
 
-    lbBoard = new QLabel(
-        QStringLiteral("Your numbers: %1    Target: %2").arg(numbersText(numbers)).arg(target),
-        this);
+    lbBoard = new QLabel(tr("Your numbers: %1    Target: %2").arg(numbersText(numbers)).arg(target),
+                         this);
     lbBoard->setObjectName(QStringLiteral("lbBoard"));
     lbBoard->setFont(designFont(SansSerif, 12, QFont::Bold));
 
@@ -87,17 +86,17 @@ QWidget *AnswerFrm::createAnswerPage()
     auto *page = new QWidget(this);
     tabWays = new QTabWidget(page);
     tabWays->setObjectName(QStringLiteral("tabWays"));
-    tabWays->addTab(createStepsPage(), QStringLiteral("&Step by step"));
-    tabWays->addTab(createTypedPage(), QStringLiteral("&Type it"));
+    tabWays->addTab(createStepsPage(), tr("&Step by step"));
+    tabWays->addTab(createTypedPage(), tr("&Type it"));
 
     lbCheck = new QLabel(page);
     lbCheck->setObjectName(QStringLiteral("lbCheck"));
     lbCheck->setWordWrap(true);
     lbCheck->setMinimumHeight(2 * fontMetrics().height());
 
-    cmdDeclare = newButton(QStringLiteral("cmdDeclare"), QStringLiteral("&Declare"), page);
+    cmdDeclare = newButton(QStringLiteral("cmdDeclare"), tr("&Declare"), page);
     cmdDeclare->setDefault(true);
-    cmdNoAnswer = newButton(QStringLiteral("cmdNoAnswer"), QStringLiteral("&No answer"), page);
+    cmdNoAnswer = newButton(QStringLiteral("cmdNoAnswer"), tr("&No answer"), page);
     connect(cmdDeclare, &QPushButton::clicked, this, &AnswerFrm::Declare_Click);
     connect(cmdNoAnswer, &QPushButton::clicked, this, &AnswerFrm::NoAnswer_Click);
 
@@ -123,7 +122,7 @@ QWidget *AnswerFrm::createStepsPage()
         const OperationButton &op = Operations[i];
         auto *button = newButton(QStringLiteral("cmdOperation%1").arg(i),
                                  QString::fromLatin1(op.caption), page);
-        button->setAccessibleName(QString::fromLatin1(op.spoken));
+        button->setAccessibleName(tr(op.spoken));
         button->setCheckable(true);
         // Toggled, not clicked: a screen reader's Toggle action only toggles.
         connect(button, &QPushButton::toggled, this, [this, op] {
@@ -136,7 +135,7 @@ QWidget *AnswerFrm::createStepsPage()
         cmdOperation[i] = button;
         operationRow->addWidget(button);
     }
-    cmdUndo = newButton(QStringLiteral("cmdUndo"), QStringLiteral("&Undo"), page);
+    cmdUndo = newButton(QStringLiteral("cmdUndo"), tr("&Undo"), page);
     connect(cmdUndo, &QPushButton::clicked, this, [this] {
         m_steps.undo();
         lbCheck->clear();
@@ -147,7 +146,7 @@ QWidget *AnswerFrm::createStepsPage()
 
     lstSteps = new QListWidget(page);
     lstSteps->setObjectName(QStringLiteral("lstSteps"));
-    lstSteps->setAccessibleName(QStringLiteral("Steps"));
+    lstSteps->setAccessibleName(tr("Steps"));
     lstSteps->setMinimumHeight(4 * fontMetrics().height());
 
     auto *layout = new QVBoxLayout(page);
@@ -160,10 +159,10 @@ QWidget *AnswerFrm::createStepsPage()
 QWidget *AnswerFrm::createTypedPage()
 {
     auto *page = new QWidget;
-    auto *label = new QLabel(QStringLiteral("&Answer (digits, + - x / and parentheses):"), page);
+    auto *label = new QLabel(tr("&Answer (digits, + - x / and parentheses):"), page);
     txtAnswer = new QLineEdit(page);
     txtAnswer->setObjectName(QStringLiteral("txtAnswer"));
-    txtAnswer->setAccessibleName(QStringLiteral("Answer"));
+    txtAnswer->setAccessibleName(tr("Answer"));
     txtAnswer->setMaxLength(200);
     label->setBuddy(txtAnswer);
     connect(txtAnswer, &QLineEdit::textChanged, this, &AnswerFrm::typedChanged);
@@ -183,13 +182,13 @@ QWidget *AnswerFrm::createResultPage()
     lbResult->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     lbResult->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lbResult->setFont(designFont(SansSerif, 10));
-    cmdCopy = newButton(QStringLiteral("cmdCopy"), QStringLiteral("&Copy result"), page);
+    cmdCopy = newButton(QStringLiteral("cmdCopy"), tr("&Copy result"), page);
     cmdCopy->hide();
     connect(cmdCopy, &QPushButton::clicked, this, [this] {
         if (m_summary)
             QGuiApplication::clipboard()->setText(m_summary());
     });
-    cmdClose = newButton(QStringLiteral("cmdClose"), QStringLiteral("Close"), page);
+    cmdClose = newButton(QStringLiteral("cmdClose"), tr("Close"), page);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -226,7 +225,7 @@ void AnswerFrm::showSteps()
         const AnswerSteps::Item &item = items[std::size_t(i)];
         QPushButton *button = cmdNumber[i];
         button->setText(QString::number(item.value));
-        button->setAccessibleName(item.isResult ? QStringLiteral("Result %1").arg(item.value)
+        button->setAccessibleName(item.isResult ? tr("Result %1").arg(item.value)
                                                 : QString::number(item.value));
         button->setEnabled(!item.used);
         button->setChecked(m_steps.chosen() == std::size_t(i));
@@ -252,10 +251,10 @@ void AnswerFrm::showSteps()
 
 void AnswerFrm::numberClicked(int item)
 {
-    const std::string refusal = m_steps.choose(std::size_t(item));
+    const solver::CheckResult refusal = m_steps.choose(std::size_t(item));
     showSteps();
-    if (!refusal.empty()) {
-        refuse(QString::fromStdString(refusal));
+    if (refusal.problem != solver::CheckProblem::None) {
+        refuse(checkSentence(refusal));
         return;
     }
     lbCheck->clear();
@@ -273,8 +272,7 @@ void AnswerFrm::typedChanged()
         return;
     }
     const solver::CheckResult check = solver::checkAnswer(text, m_numbers);
-    lbCheck->setText(check.valid ? QStringLiteral("= %1").arg(check.value)
-                                 : QString::fromStdString(solver::checkMessage(check)));
+    lbCheck->setText(check.valid ? QStringLiteral("= %1").arg(check.value) : checkSentence(check));
 }
 
 void AnswerFrm::refuse(const QString &why)
@@ -288,7 +286,7 @@ void AnswerFrm::Declare_Click()
         return;
     if (tabWays->currentIndex() == 0) {
         if (!m_steps.declared()) {
-            refuse(QStringLiteral("Choose a number, or make a step, to declare."));
+            refuse(tr("Choose a number, or make a step, to declare."));
             return;
         }
         score(true, m_steps.items()[*m_steps.declared()].value);
@@ -297,7 +295,7 @@ void AnswerFrm::Declare_Click()
     const solver::CheckResult check =
         solver::checkAnswer(txtAnswer->text().toStdString(), m_numbers);
     if (!check.valid) {
-        refuse(QString::fromStdString(solver::checkMessage(check)));
+        refuse(checkSentence(check));
         txtAnswer->setFocus();
         return;
     }
@@ -331,11 +329,11 @@ void AnswerFrm::score(bool declared, std::int64_t value)
 
     QStringList lines;
     if (!declared)
-        lines << QStringLiteral("No answer.");
+        lines << tr("No answer.");
     else if (m_round.distance == 0)
-        lines << QStringLiteral("You reached %1 exactly.").arg(value);
+        lines << tr("You reached %1 exactly.").arg(value);
     else
-        lines << QStringLiteral("You reached %1, %2 away from %3.")
+        lines << tr("You reached %1, %2 away from %3.")
                      .arg(value)
                      .arg(m_round.distance)
                      .arg(m_target);
@@ -344,15 +342,14 @@ void AnswerFrm::score(bool declared, std::int64_t value)
     for (const std::int64_t v : best.values)
         bestValues << QString::number(v);
     if (best.distance == 0)
-        lines << QStringLiteral("Best possible: %1, for example %2.").arg(best.value).arg(way);
+        lines << tr("Best possible: %1, for example %2.").arg(best.value).arg(way);
     else
-        lines << QStringLiteral("Best possible: %1, %2 away, for example %3 = %4.")
-                     .arg(bestValues.join(QStringLiteral(" or ")))
+        lines << tr("Best possible: %1, %2 away, for example %3 = %4.")
+                     .arg(bestValues.join(tr(" or ")))
                      .arg(best.distance)
                      .arg(way)
                      .arg(best.value);
-    lines << (m_round.points == 1 ? QStringLiteral("1 point.")
-                                  : QStringLiteral("%1 points.").arg(m_round.points));
+    lines << (m_round.points == 1 ? tr("1 point.") : tr("%n points.", nullptr, m_round.points));
     m_result = lines.join(QLatin1Char('\n'));
     lbResult->setText(m_result);
     pages->setCurrentIndex(1);
@@ -366,6 +363,46 @@ void AnswerFrm::score(bool declared, std::int64_t value)
 QString AnswerFrm::resultText() const
 {
     return m_result;
+}
+
+QString AnswerFrm::checkSentence(const solver::CheckResult &check)
+{
+    // The checker's own message is English for the command line; the window
+    // words the same facts itself so that they can be translated.
+    const QString text = QString::fromStdString(check.stepText);
+    const QString at = QString::number(check.position + 1);
+    const QString step = QString::number(check.step);
+    switch (check.problem) {
+    case solver::CheckProblem::None:
+        return {};
+    case solver::CheckProblem::Empty:
+        return tr("The answer is empty.");
+    case solver::CheckProblem::UnexpectedCharacter:
+        return tr("'%1' at character %2 is not a number, an operation or a bracket.").arg(text, at);
+    case solver::CheckProblem::MissingNumber:
+        if (text.isEmpty())
+            return tr("A number is missing at the end.");
+        return tr("A number is missing before '%1' at character %2.").arg(text, at);
+    case solver::CheckProblem::MissingOperation:
+        return tr("An operation is missing before '%1' at character %2.").arg(text, at);
+    case solver::CheckProblem::UnbalancedParentheses:
+        if (text == QLatin1String("("))
+            return tr("The bracket at character %1 is never closed.").arg(at);
+        return tr("The bracket at character %1 closes nothing.").arg(at);
+    case solver::CheckProblem::NumberTooLarge:
+        return tr("%1 is far too large to be one of your numbers.").arg(text);
+    case solver::CheckProblem::NotOnBoard:
+        return tr("%1 is not one of your numbers.").arg(text);
+    case solver::CheckProblem::UsedTooOften:
+        return tr("%1 is used more often than you have it.").arg(text);
+    case solver::CheckProblem::NotWhole:
+        return tr("Step %1, %2: the division is not exact.").arg(step, text);
+    case solver::CheckProblem::NotPositive:
+        return tr("Step %1, %2: the result must be a positive whole number.").arg(step, text);
+    case solver::CheckProblem::StepTooLarge:
+        return tr("Step %1, %2: the result is too large.").arg(step, text);
+    }
+    return {};
 }
 
 void AnswerFrm::offerCopy(std::function<QString()> summary)

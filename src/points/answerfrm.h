@@ -36,6 +36,10 @@ public:
     const ScoredRound &round() const { return m_round; }
     // The result as shown, in one text (what a screen reader is told).
     QString resultText() const;
+    // The sentence naming the rule a checked answer breaks, in the player's
+    // language; in English word for word what the command line's checker
+    // says. Empty for a valid answer.
+    static QString checkSentence(const solver::CheckResult &check);
     // Offers "Copy result" beside the result, copying `summary()` when pressed.
     void offerCopy(std::function<QString()> summary);
 

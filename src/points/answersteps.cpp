@@ -40,7 +40,7 @@ AnswerSteps::AnswerSteps(std::span<const std::int32_t> numbers)
         m_items.push_back({n, std::to_string(n), false, false});
 }
 
-std::string AnswerSteps::choose(std::size_t item)
+solver::CheckResult AnswerSteps::choose(std::size_t item)
 {
     if (item >= m_items.size() || m_items[item].used)
         return {};
@@ -61,7 +61,7 @@ std::string AnswerSteps::choose(std::size_t item)
         refused.problem = problemOf(outcome.problem);
         refused.step = int(m_steps.size()) + 1;
         refused.stepText = solver::stepText(a.value, *m_operation, b.value);
-        return solver::checkMessage(refused);
+        return refused;
     }
     Item result{outcome.value, "(" + a.text + symbol(*m_operation) + b.text + ")", false, true};
     m_steps.push_back({*m_chosen, item, *m_operation, outcome.value});

@@ -40,9 +40,11 @@ public:
 
     // A number picked: the first of a step, or the second, which makes the
     // step. Returns the refusal when the step breaks a rule (the first number
-    // and the operation stay chosen), else an empty text. Picking the chosen
-    // number again lets go of it; a used number is not there to pick.
-    std::string choose(std::size_t item);
+    // and the operation stay chosen: the problem, the step's place and its
+    // text, for the window to put into words), else a result with no problem.
+    // Picking the chosen number again lets go of it; a used number is not
+    // there to pick.
+    solver::CheckResult choose(std::size_t item);
     // An operation for the chosen number; nothing without one.
     void chooseOperation(solver::Operation operation);
     // Takes back the last step (or, with nothing made yet, the choice).

@@ -18,10 +18,9 @@ const QString SansSerif = QStringLiteral("MS Sans Serif");
 
 bool askToReset(QWidget *parent)
 {
-    return QMessageBox::question(parent, QStringLiteral("Statistics"),
-                                 QStringLiteral("Reset all statistics to zero?"),
-                                 QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
+    return QMessageBox::question(
+               parent, StatsFrm::tr("Statistics"), StatsFrm::tr("Reset all statistics to zero?"),
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 } // namespace
@@ -36,8 +35,9 @@ FallChart::FallChart(QWidget *parent)
 QString FallChart::bandName(int band)
 {
     static const std::array<const char *, PlayerStats::BandCount> names{
-        "Best possible", "1 to 5 off", "6 to 10 off", "Over 10 off", "No answer"};
-    return QString::fromLatin1(names.at(std::size_t(band)));
+        QT_TR_NOOP("Best possible"), QT_TR_NOOP("1 to 5 off"), QT_TR_NOOP("6 to 10 off"),
+        QT_TR_NOOP("Over 10 off"), QT_TR_NOOP("No answer")};
+    return tr(names.at(std::size_t(band)));
 }
 
 void FallChart::setBands(const std::array<qint32, PlayerStats::BandCount> &bands)
@@ -47,7 +47,7 @@ void FallChart::setBands(const std::array<qint32, PlayerStats::BandCount> &bands
     for (int i = 0; i < PlayerStats::BandCount; ++i)
         spoken << QStringLiteral("%1: %2").arg(bandName(i)).arg(m_bands[std::size_t(i)]);
     // The bars say nothing to a screen reader; their counts do.
-    setAccessibleName(QStringLiteral("How far answers fell"));
+    setAccessibleName(tr("How far answers fell"));
     setAccessibleDescription(spoken.join(QStringLiteral(", ")));
     update();
 }
@@ -84,22 +84,22 @@ StatsFrm::StatsFrm(QWidget *parent, Confirm confirm)
     , m_confirm(confirm ? std::move(confirm) : Confirm(askToReset))
 {
     setObjectName(QStringLiteral("StatsFrm"));
-    setWindowTitle(QStringLiteral("Statistics"));
+    setWindowTitle(tr("Statistics"));
     setFont(designFont(SansSerif, 8.25));
 
     lbFigures = new QLabel(this);
     lbFigures->setObjectName(QStringLiteral("lbFigures"));
     lbFigures->setTextFormat(Qt::PlainText);
-    auto *chartTitle = new QLabel(QStringLiteral("How far answers fell:"), this);
+    auto *chartTitle = new QLabel(tr("How far answers fell:"), this);
     chart = new FallChart(this);
 
-    cmdReset = new QPushButton(QStringLiteral("&Reset"), this);
+    cmdReset = new QPushButton(tr("&Reset"), this);
     cmdReset->setObjectName(QStringLiteral("cmdReset"));
     cmdReset->setAutoDefault(false);
-    cmdCopy = new QPushButton(QStringLiteral("&Copy result"), this);
+    cmdCopy = new QPushButton(tr("&Copy result"), this);
     cmdCopy->setObjectName(QStringLiteral("cmdCopy"));
     cmdCopy->setAutoDefault(false);
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose = new QPushButton(tr("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setDefault(true);
     connect(cmdReset, &QPushButton::clicked, this, &StatsFrm::Reset_Click);
@@ -124,18 +124,14 @@ void StatsFrm::showStats()
 {
     const PlayerStats &s = m_stats;
     QStringList lines{
-        QStringLiteral("Games scored: %1").arg(s.gamesScored),
-        QStringLiteral("Answers declared: %1").arg(s.answersDeclared),
-        QStringLiteral("Best possible reached: %1").arg(s.bestReached),
-        QStringLiteral("Points: %1 in all, %2 a game")
-            .arg(s.pointsTotal)
-            .arg(s.averagePoints(), 0, 'f', 1),
-        QStringLiteral("Best possible in a row: %1 now, %2 at most")
-            .arg(s.currentRun)
-            .arg(s.longestRun),
+        tr("Games scored: %1").arg(s.gamesScored),
+        tr("Answers declared: %1").arg(s.answersDeclared),
+        tr("Best possible reached: %1").arg(s.bestReached),
+        tr("Points: %1 in all, %2 a game").arg(s.pointsTotal).arg(s.averagePoints(), 0, 'f', 1),
+        tr("Best possible in a row: %1 now, %2 at most").arg(s.currentRun).arg(s.longestRun),
     };
     if (s.dailyDate.isValid())
-        lines << QStringLiteral("Board of the day: %1").arg(GLOBALbas::dailySummary(s));
+        lines << tr("Board of the day: %1").arg(GLOBALbas::dailySummary(s));
     lbFigures->setText(lines.join(QLatin1Char('\n')));
     chart->setBands(s.bands);
     cmdCopy->setVisible(s.dailyDate.isValid());

@@ -2,6 +2,8 @@
 
 #include "completesearch.h"
 
+// The rules link no window, so their texts name their translation context
+// ("GameStatus") rather than take it from a class.
 namespace {
 
 using State = GameFlow::State;
@@ -9,24 +11,28 @@ using State = GameFlow::State;
 QString statusText(const GameFlow &flow)
 {
     if (flow.state() == State::Searching) {
-        return flow.combinations() == 0 ? GameCaptions::Searching
-                                        : GameCaptions::Searching + QLatin1Char(' ') +
-                                              QString::number(flow.combinations());
+        return flow.combinations() == 0
+                   ? GameCaptions::Searching.text()
+                   : QCoreApplication::translate("GameStatus", "Searching... %1")
+                         .arg(QString::number(flow.combinations()));
     }
     const GameFlow::Outcome &outcome = flow.outcome();
     if (!outcome.ran)
         return {};
-    const QString answers =
-        QString::number(flow.answers().size()) + QStringLiteral(" answers found.");
-    if (!outcome.finished) {
-        return QStringLiteral("Search Stopped at combination ") +
-               QString::number(outcome.combinations) + QLatin1Char('\n') + answers;
-    }
-    QString text = QStringLiteral("Searched ") + QString::number(outcome.combinations) +
-                   QStringLiteral(" combinations: \n") + answers;
+    const qsizetype answers = flow.answers().size();
+    if (!outcome.finished)
+        return searchStoppedStatus(outcome.combinations, answers);
+    QString text = searchFinishedStatus(outcome.combinations, answers);
     if (outcome.complete)
         text += QLatin1Char('\n') + completeListSummary(*outcome.complete);
     return text;
+}
+
+// "N answers found." for every N, 1 included, as the game has always said it
+// in English; a translation gives each of its plural forms.
+QString answersFound(qsizetype answers)
+{
+    return QCoreApplication::translate("GameStatus", "%n answers found.", nullptr, int(answers));
 }
 
 } // namespace
@@ -88,6 +94,18 @@ GamePresentation presentGame(const GameFlow &flow)
     return shown;
 }
 
+QString searchStoppedStatus(qint64 combinations, qsizetype answers)
+{
+    return QCoreApplication::translate("GameStatus", "Search Stopped at combination %1\n%2")
+        .arg(QString::number(combinations), answersFound(answers));
+}
+
+QString searchFinishedStatus(qint64 combinations, qsizetype answers)
+{
+    return QCoreApplication::translate("GameStatus", "Searched %1 combinations: \n%2")
+        .arg(QString::number(combinations), answersFound(answers));
+}
+
 QStringList completeListLines(const solver::CompleteResult &result)
 {
     QStringList lines;
@@ -105,11 +123,24 @@ QStringList completeListLines(const solver::CompleteResult &result)
 QString completeListSummary(const solver::CompleteResult &result)
 {
     if (result.exact) {
-        const qsizetype count = qsizetype(result.answers.size());
-        return QStringLiteral("A complete search found ") + QString::number(count) +
-               (count == 1 ? QStringLiteral(" answer.") : QStringLiteral(" answers."));
+        const int count = int(result.answers.size());
+        // English says "1 answer." but "N answers." for every other count,
+        // 0 included; the plural form covers the others in every language.
+        return count == 1
+                   ? QCoreApplication::translate("GameStatus", "A complete search found 1 answer.")
+                   : QCoreApplication::translate(
+                         "GameStatus", "A complete search found %n answers.", nullptr, count);
     }
-    return QStringLiteral("No exact answer: the nearest is ") +
-           QString::fromStdString(solver::nearestText(result)) + QStringLiteral(" (") +
-           QString::number(result.distance) + QStringLiteral(" away).");
+    const QString away = QString::number(result.distance);
+    if (result.nearest.size() == 2) {
+        // As near below the target as above it: both are named.
+        return QCoreApplication::translate("GameStatus",
+                                           "No exact answer: the nearest is %1 or %2 (%3 away).")
+            .arg(QString::number(result.nearest[0]), QString::number(result.nearest[1]), away);
+    }
+    const QString nearest =
+        result.nearest.empty() ? QString() : QString::number(result.nearest.front());
+    return QCoreApplication::translate("GameStatus",
+                                       "No exact answer: the nearest is %1 (%2 away).")
+        .arg(nearest, away);
 }

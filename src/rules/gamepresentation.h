@@ -2,6 +2,7 @@
 
 #include "gameflow.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -11,16 +12,40 @@ namespace solver {
 struct CompleteResult;
 }
 
+// One of the game's captions: its English text, marked for the translation
+// tools, and read in the player's language each time it is shown, so that it
+// follows the translator loaded at start-up rather than the one (none) there
+// was when the constant was made.
+class GameCaption
+{
+public:
+    explicit constexpr GameCaption(const char *source)
+        : m_source(source)
+    {}
+    QString text() const { return QCoreApplication::translate("GameCaptions", m_source); }
+    operator QString() const { return text(); }
+
+private:
+    const char *m_source;
+};
+
 // The game's captions: what the player reads on its two buttons.
 namespace GameCaptions {
-inline const QString Start = QStringLiteral("START");
-inline const QString Stop = QStringLiteral("STOP");
-inline const QString PlayAgain = QStringLiteral("PLAY AGAIN");
-inline const QString ShowAnswers = QStringLiteral("Show Answer(s)");
-inline const QString StopSearch = QStringLiteral("Stop Search");
-inline const QString SearchFinished = QStringLiteral("Search Finished");
-inline const QString Searching = QStringLiteral("Searching...");
+inline constexpr GameCaption Start{QT_TRANSLATE_NOOP("GameCaptions", "START")};
+inline constexpr GameCaption Stop{QT_TRANSLATE_NOOP("GameCaptions", "STOP")};
+inline constexpr GameCaption PlayAgain{QT_TRANSLATE_NOOP("GameCaptions", "PLAY AGAIN")};
+inline constexpr GameCaption ShowAnswers{QT_TRANSLATE_NOOP("GameCaptions", "Show Answer(s)")};
+inline constexpr GameCaption StopSearch{QT_TRANSLATE_NOOP("GameCaptions", "Stop Search")};
+inline constexpr GameCaption SearchFinished{QT_TRANSLATE_NOOP("GameCaptions", "Search Finished")};
+inline constexpr GameCaption Searching{QT_TRANSLATE_NOOP("GameCaptions", "Searching...")};
 } // namespace GameCaptions
+
+// The status under the number panel once a search has ended: stopped by the
+// player at a combination, or finished after trying them all, each with the
+// count of answers found. The layout measures them with the largest numbers
+// to size the label for the player's language.
+QString searchStoppedStatus(qint64 combinations, qsizetype answers);
+QString searchFinishedStatus(qint64 combinations, qsizetype answers);
 
 // How the main window shows a game: every caption, text and flag of its
 // controls, worked out from the game's state alone. The window applies it

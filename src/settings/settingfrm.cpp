@@ -85,9 +85,9 @@ void SettingFrm::connectEvents()
 void SettingFrm::Form_Load()
 {
     GraphicsBas::CenterOnScreen(*this);
-    LightTab1->setCaption(DifficultyTab, QStringLiteral(" Difficulty "));
-    LightTab1->setCaption(TimingTab, QStringLiteral(" Timing "));
-    LightTab1->setCaption(GeneralTab, QStringLiteral(" General "));
+    LightTab1->setCaption(DifficultyTab, tr(" Difficulty "));
+    LightTab1->setCaption(TimingTab, tr(" Timing "));
+    LightTab1->setCaption(GeneralTab, tr(" General "));
     // Each page is read out under the name of its tab.
     for (int k = 0; k < int(Frame1.size()); ++k)
         Frame1[k]->setAccessibleName(LightTab1->caption(k).trimmed());
@@ -242,7 +242,8 @@ void SettingFrm::Text1_Validate(qint16 index, bool &cancel)
     else
         return;
     if (check.showRangeMessage)
-        platform::showInformation(this, settingsrules::RangeMessage, settingsrules::RangeTitle);
+        platform::showInformation(this, tr("The Lowest value must be less than the Highest value."),
+                                  tr("Invalid values."));
     if (check.replacement)
         Text1[index]->setText(*check.replacement);
     cancel = check.cancel;

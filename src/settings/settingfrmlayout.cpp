@@ -62,7 +62,7 @@ void SettingFrm::createControls()
     setObjectName(QStringLiteral("SettingFrm"));
     setWindowTitle(QStringLiteral(" "));
     // The caption shows nothing; assistive technologies need a name.
-    setAccessibleName(QStringLiteral("Settings"));
+    setAccessibleName(tr("Settings"));
     setFont(designFont(QStringLiteral("MS Sans Serif"), 8.25));
     setFixedSize(twips(0, 0, ClientTwips.width(), ClientTwips.height()).size());
 
@@ -86,12 +86,11 @@ void SettingFrm::createControls()
 void SettingFrm::createDifficultyTab()
 {
     QFrame *page = Frame1[0];
-    Frame2 = new QGroupBox(QStringLiteral("Target Number Properties:"), page);
+    Frame2 = new QGroupBox(tr("Target Number Properties:"), page);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Frame2->setGeometry(twips(180, 150, 5220, 1440));
 
-    const std::array<QString, 2> captions{QStringLiteral("Lowest Value:"),
-                                          QStringLiteral("Highest Value:")};
+    const std::array<QString, 2> captions{tr("Lowest Value:"), tr("Highest Value:")};
     const std::array<QString, 2> designText{QStringLiteral("101"), QStringLiteral("999")};
     for (int i = 0; i < 2; ++i) {
         const int top = 420 + 450 * i;
@@ -108,8 +107,8 @@ void SettingFrm::createDifficultyTab()
 void SettingFrm::createTimingTab()
 {
     QFrame *page = Frame1[1];
-    Label1 = newLabel(page, QStringLiteral("Label1"), QStringLiteral("Time allowed:"),
-                      QRect(180, 180, 1260, 360));
+    Label1 =
+        newLabel(page, QStringLiteral("Label1"), tr("Time allowed:"), QRect(180, 180, 1260, 360));
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     // Selection only: a typed text would name no list position to store.
     Combo1 = new QComboBox(page);
@@ -120,20 +119,20 @@ void SettingFrm::createTimingTab()
 
     cptest = new VelCProg(page);
     cptest->setObjectName(QStringLiteral("cptest"));
-    cptest->setAccessibleName(QStringLiteral("Preview of the clock"));
+    cptest->setAccessibleName(tr("Preview of the clock"));
     cptest->setGeometry(twips(3870, 90, 1560, 1560));
     loadPreviewDesign();
 
-    Check1 = new LeftTextCheckBox(QStringLiteral("Show Tallyfold Seconds "), page);
+    Check1 = new LeftTextCheckBox(tr("Show Tallyfold Seconds "), page);
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setGeometry(twips(180, 660, 2370, 300));
-    Check2 = new LeftTextCheckBox(QStringLiteral("Turn off sounds:"), page);
+    Check2 = new LeftTextCheckBox(tr("Turn off sounds:"), page);
     Check2->setObjectName(QStringLiteral("Check2"));
     Check2->setGeometry(twips(180, 1020, 2370, 300));
 
     Label5 = newLabel(page, QStringLiteral("Label5"),
-                      QStringLiteral("Adjust the clock to synchronize with the music. Use the "
-                                     "slider to slow down or quicken the clock."),
+                      tr("Adjust the clock to synchronize with the music. Use the "
+                         "slider to slow down or quicken the clock."),
                       QRect(180, 1710, 5220, 450));
     Label5->setWordWrap(true);
 
@@ -160,8 +159,8 @@ void SettingFrm::createTimingTab()
     Label4->setAutoFillBackground(true);
 
     Label2 = newLabel(page, QStringLiteral("Label2"),
-                      QStringLiteral("Please note that the Tallyfold music will only be audible "
-                                     "during the last 30 seconds of the Tallyfold."),
+                      tr("Please note that the Tallyfold music will only be audible "
+                         "during the last 30 seconds of the Tallyfold."),
                       QRect(180, 2760, 5220, 450));
     Label2->setWordWrap(true);
 }
@@ -174,17 +173,15 @@ void SettingFrm::createGeneralTab()
         box->setGeometry(twips(180, top, 5220, 300));
         return box;
     };
-    Check3 = addSwitch(QStringLiteral("Check3"),
-                       QStringLiteral("Search every way when no answer is found"), 180);
-    Check4 = addSwitch(QStringLiteral("Check4"), QStringLiteral("Play for points"), 600);
-    Check5 = addSwitch(QStringLiteral("Check5"),
-                       QStringLiteral("Only targets the numbers can reach"), 1020);
+    Check3 =
+        addSwitch(QStringLiteral("Check3"), tr("Search every way when no answer is found"), 180);
+    Check4 = addSwitch(QStringLiteral("Check4"), tr("Play for points"), 600);
+    Check5 = addSwitch(QStringLiteral("Check5"), tr("Only targets the numbers can reach"), 1020);
 }
 
 void SettingFrm::createButtons()
 {
-    const std::array<QString, 3> captions{QStringLiteral("Cancel"), QStringLiteral("OK"),
-                                          QStringLiteral("Apply")};
+    const std::array<QString, 3> captions{tr("Cancel"), tr("OK"), tr("Apply")};
     for (int i = 0; i < 3; ++i) {
         auto *button = new ButtonEx(this);
         button->setObjectName(QStringLiteral("ButtonEx1_%1").arg(i));

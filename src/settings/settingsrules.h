@@ -12,9 +12,6 @@ namespace settingsrules {
 
 inline const QString LowestDefaultText = QStringLiteral("101");
 inline const QString HighestDefaultText = QStringLiteral("999");
-inline const QString RangeMessage =
-    QStringLiteral("The Lowest value must be less than the Highest value.");
-inline const QString RangeTitle = QStringLiteral("Invalid values.");
 
 // The time-allowed list: positions 0 to 6 for 30 to 60 seconds in steps of 5.
 inline constexpr int TimeAllowedPositions = 7;

@@ -1,6 +1,7 @@
 // Playing for points: the answer window driven through its controls, the
 // statistics kept in the store, and the main window asking for the answer.
 
+#include "answercheck.h"
 #include "answerfrm.h"
 #include "answerscore.h"
 #include "dailyboard.h"
@@ -33,6 +34,10 @@ private slots:
 
     void answerWindow_data();
     void answerWindow();
+    void refusalsReadAsTheCheckerSays_data();
+    void refusalsReadAsTheCheckerSays();
+    void stepRefusalsReadAsTheCheckerSays_data();
+    void stepRefusalsReadAsTheCheckerSays();
     void statisticsKeepTheirCounts();
     void scoredGameOnTheMainWindow();
 
@@ -72,6 +77,60 @@ void play(AnswerFrm &w, const QString &move)
 }
 
 } // namespace
+
+// The window words the checker's findings itself, to be translated; in
+// English it must say exactly what the command line's checker says.
+void TestPoints::refusalsReadAsTheCheckerSays_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("valid") << QStringLiteral("100+5");
+    QTest::newRow("empty") << QStringLiteral("   ");
+    QTest::newRow("unexpected character") << QStringLiteral("100+a");
+    QTest::newRow("number missing at the end") << QStringLiteral("100+");
+    QTest::newRow("number missing before") << QStringLiteral("100+)");
+    QTest::newRow("operation missing") << QStringLiteral("100 5");
+    QTest::newRow("bracket never closed") << QStringLiteral("(100+5");
+    QTest::newRow("bracket closes nothing") << QStringLiteral("100+5)");
+    QTest::newRow("number far too large") << QStringLiteral("99999999999+5");
+    QTest::newRow("not on the board") << QStringLiteral("11+5");
+    QTest::newRow("used too often") << QStringLiteral("5+5");
+    QTest::newRow("division not exact") << QStringLiteral("100+8/3");
+    QTest::newRow("result not positive") << QStringLiteral("3-8");
+    QTest::newRow("a percent sign") << QStringLiteral("100%2");
+}
+
+void TestPoints::refusalsReadAsTheCheckerSays()
+{
+    QFETCH(QString, typed);
+    const solver::CheckResult check = solver::checkAnswer(typed.toStdString(), Board);
+    QCOMPARE(AnswerFrm::checkSentence(check), QString::fromStdString(solver::checkMessage(check)));
+}
+
+// A step refused on the step-by-step page: its problem, place and text.
+void TestPoints::stepRefusalsReadAsTheCheckerSays_data()
+{
+    QTest::addColumn<int>("problem");
+    QTest::addColumn<int>("step");
+    QTest::addColumn<QString>("stepText");
+    QTest::newRow("not whole") << int(solver::CheckProblem::NotWhole) << 2
+                               << QStringLiteral("8 / 3");
+    QTest::newRow("not positive") << int(solver::CheckProblem::NotPositive) << 1
+                                  << QStringLiteral("3 - 7");
+    QTest::newRow("too large") << int(solver::CheckProblem::StepTooLarge) << 5
+                               << QStringLiteral("9000000000 x 9000000000");
+}
+
+void TestPoints::stepRefusalsReadAsTheCheckerSays()
+{
+    QFETCH(int, problem);
+    QFETCH(int, step);
+    QFETCH(QString, stepText);
+    solver::CheckResult check;
+    check.problem = solver::CheckProblem(problem);
+    check.step = step;
+    check.stepText = stepText.toStdString();
+    QCOMPARE(AnswerFrm::checkSentence(check), QString::fromStdString(solver::checkMessage(check)));
+}
 
 void TestPoints::answerWindow_data()
 {

@@ -37,6 +37,10 @@ private slots:
     void keptAnswersAreNotReportedAgain();
     void reportsArriveAtMostOnceAFrame();
     void completeListingKeepsTheSimplest100();
+    void completeSummaryWording_data();
+    void completeSummaryWording();
+    void searchStatusWording_data();
+    void searchStatusWording();
     void closingMidSearchStopsItAndStartsNothing();
     void closingWhileTheTargetRollsLeavesTheClockOff();
     void manualSetupIsSearchedAtOnce();
@@ -544,6 +548,69 @@ void TestGameFlow::completeListingKeepsTheSimplest100()
     solver::CompleteResult one = result;
     one.answers.resize(1);
     QCOMPARE(completeListSummary(one), QStringLiteral("A complete search found 1 answer."));
+}
+
+// The summary is worded by the game from the core's numbers (so that it can
+// be translated); untranslated it must read as it always has.
+void TestGameFlow::completeSummaryWording_data()
+{
+    QTest::addColumn<bool>("exact");
+    QTest::addColumn<QList<qint64>>("nearest");
+    QTest::addColumn<qint64>("distance");
+    QTest::addColumn<int>("answers");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("exact, none") << true << QList<qint64>{523} << qint64(0) << 0
+                                 << QStringLiteral("A complete search found 0 answers.");
+    QTest::newRow("exact, one") << true << QList<qint64>{523} << qint64(0) << 1
+                                << QStringLiteral("A complete search found 1 answer.");
+    QTest::newRow("exact, two") << true << QList<qint64>{523} << qint64(0) << 2
+                                << QStringLiteral("A complete search found 2 answers.");
+    QTest::newRow("one nearest") << false << QList<qint64>{81} << qint64(918) << 3
+                                 << QStringLiteral(
+                                        "No exact answer: the nearest is 81 (918 away).");
+    QTest::newRow("below and above")
+        << false << QList<qint64>{100, 104} << qint64(2) << 4
+        << QStringLiteral("No exact answer: the nearest is 100 or 104 (2 away).");
+}
+
+void TestGameFlow::completeSummaryWording()
+{
+    QFETCH(bool, exact);
+    QFETCH(QList<qint64>, nearest);
+    QFETCH(qint64, distance);
+    QFETCH(int, answers);
+    QFETCH(QString, expected);
+    solver::CompleteResult result;
+    result.exact = exact;
+    result.nearest.assign(nearest.begin(), nearest.end());
+    result.distance = distance;
+    result.answers.resize(std::size_t(answers));
+    QCOMPARE(completeListSummary(result), expected);
+}
+
+void TestGameFlow::searchStatusWording_data()
+{
+    QTest::addColumn<bool>("finished");
+    QTest::addColumn<int>("answers");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("stopped, one") << false << 1
+                                  << QStringLiteral("Search Stopped at combination 4711\n"
+                                                    "1 answers found.");
+    QTest::newRow("stopped, none") << false << 0
+                                   << QStringLiteral("Search Stopped at combination 4711\n"
+                                                     "0 answers found.");
+    QTest::newRow("finished, many") << true << 32
+                                    << QStringLiteral("Searched 4711 combinations: \n"
+                                                      "32 answers found.");
+}
+
+void TestGameFlow::searchStatusWording()
+{
+    QFETCH(bool, finished);
+    QFETCH(int, answers);
+    QFETCH(QString, expected);
+    QCOMPARE(finished ? searchFinishedStatus(4711, answers) : searchStoppedStatus(4711, answers),
+             expected);
 }
 
 void TestGameFlow::closingMidSearchStopsItAndStartsNothing()

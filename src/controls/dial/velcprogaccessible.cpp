@@ -3,6 +3,8 @@
 #include "accessibility.h"
 #include "velcprog.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QAccessibleInterface *dialFactory(const QString &className, QObject *object)
@@ -38,6 +40,8 @@ QAccessible::State VelCProgAccessible::state() const
 QString VelCProgAccessible::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Description && widget()->accessibleDescription().isEmpty())
-        return QStringLiteral("%1 of %2").arg(dial()->value()).arg(dial()->maximum());
+        return QCoreApplication::translate("VelCProg", "%1 of %2")
+            .arg(dial()->value())
+            .arg(dial()->maximum());
     return QAccessibleWidget::text(t);
 }
