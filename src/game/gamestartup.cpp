@@ -4,6 +4,7 @@
 #include "gamefrm.h"
 #include "gamewindow.h"
 #include "globalbas.h"
+#include "translationchoice.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -124,6 +125,9 @@ int runGame(int &argc, char **argv, const StartupExtras &extras)
 
     QApplication app(argc, argv);
     nameTheApplication();
+    // Before any window is made: every text is read in the player's language
+    // as it is set.
+    translationchoice::install(app);
     // Matches the installed desktop entry, so a Wayland compositor can pair
     // the window with its entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.tallyfold.Tallyfold"));

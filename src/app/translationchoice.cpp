@@ -1,0 +1,80 @@
+#include "translationchoice.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QTranslator>
+
+namespace translationchoice {
+
+namespace {
+
+const QString FilePrefix = QStringLiteral("tallyfold_");
+const QString FileSuffix = QStringLiteral(".qm");
+
+// "de-DE", "de_DE.UTF-8" and "DE" all name the language "de".
+QString languageOf(const QString &uiLanguage)
+{
+    QString language = uiLanguage.trimmed();
+    const qsizetype end = language.indexOf(QRegularExpression(QStringLiteral("[-_.@]")));
+    if (end >= 0)
+        language.truncate(end);
+    return language.toLower();
+}
+
+} // namespace
+
+QString choose(const QStringList &uiLanguages, const QStringList &offered)
+{
+    for (const QString &uiLanguage : uiLanguages) {
+        const QString language = languageOf(uiLanguage);
+        if (language.isEmpty())
+            continue;
+        // The game's own texts are English: a player who puts English (or
+        // asks for no language at all) before another gets them as they are.
+        if (language == QLatin1String("en") || language == QLatin1String("c") ||
+            language == QLatin1String("posix"))
+            return {};
+        if (offered.contains(language))
+            return language;
+    }
+    return {};
+}
+
+QStringList offeredLanguages()
+{
+    QStringList languages;
+    const QStringList files =
+        QDir(ResourceFolder).entryList({FilePrefix + QLatin1Char('*') + FileSuffix}, QDir::Files);
+    for (const QString &file : files)
+        languages << file.mid(FilePrefix.size(),
+                              file.size() - FilePrefix.size() - FileSuffix.size());
+    languages.sort();
+    return languages;
+}
+
+QString install(QCoreApplication &app)
+{
+    const QString language = choose(QLocale::system().uiLanguages(), offeredLanguages());
+    if (language.isEmpty())
+        return {};
+    auto *game = new QTranslator(&app);
+    if (!game->load(FilePrefix + language + FileSuffix, ResourceFolder)) {
+        delete game;
+        return {};
+    }
+    QCoreApplication::installTranslator(game);
+    // Qt's own texts (its dialogs' buttons, the text boxes' menus) in the
+    // same language, when the system carries them.
+    auto *qt = new QTranslator(&app);
+    if (qt->load(QStringLiteral("qtbase_") + language,
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
+    else
+        delete qt;
+    return language;
+}
+
+} // namespace translationchoice

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QCoreApplication;
+
+// The language the game speaks: the first of the player's languages that it
+// has a translation for, unless English (the language of its own texts) or
+// the plain C locale comes first.
+namespace translationchoice {
+
+// Where the game's compiled translations are kept in its resources, as
+// <Prefix>/tallyfold_<language>.qm.
+inline const QString ResourceFolder = QStringLiteral(":/i18n");
+
+// uiLanguages: the player's languages, most wanted first, as
+// QLocale::uiLanguages() gives them ("de-DE", "fr", "en_GB", "C").
+// offered: the languages the game has a translation for ("de", "fr").
+// Returns the language to load ("de"), or an empty text for English.
+QString choose(const QStringList &uiLanguages, const QStringList &offered);
+
+// The languages the game's resources hold a translation for, sorted.
+QStringList offeredLanguages();
+
+// Loads the translation chosen for QLocale::system() into app, with Qt's own
+// texts in the same language where the system has them (qtbase_<language>.qm
+// in Qt's translations folder). Returns the language loaded, or an empty text
+// when the game stays in English.
+QString install(QCoreApplication &app);
+
+} // namespace translationchoice
