@@ -334,10 +334,12 @@ All rights reserved.</source>
     <name>GameStatus</name>
     <message>
         <source>Searching... %1</source>
+        <extracomment>%1: how many combinations the running search has tried so far.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
         <source>%n answers found.</source>
+        <extracomment>The second line of the status after a search; English says &quot;1 answers found.&quot; too.</extracomment>
         <translation type="unfinished">
             <numerusform></numerusform>
             <numerusform></numerusform>
@@ -377,6 +379,7 @@ All rights reserved.</source>
     <name>ManualFrm</name>
     <message>
         <source>Manual Overide</source>
+        <extracomment>Title of the window where the player sets up six numbers and a target by hand.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -443,6 +446,7 @@ All rights reserved.</source>
     </message>
     <message numerus="yes">
         <source>Tallyfold %1: %2, %3, %n seconds left</source>
+        <extracomment>The line &quot;Copy result&quot; puts on the clipboard: %1 the date (YYYY-MM-DD), %2 the points (&quot;9 points&quot;), %3 how far (&quot;exact&quot;, &quot;1 away&quot;, &quot;no answer&quot;), %n the seconds left on the clock.</extracomment>
         <translation type="unfinished">
             <numerusform></numerusform>
             <numerusform></numerusform>
@@ -453,6 +457,7 @@ All rights reserved.</source>
     <name>SettingFrm</name>
     <message>
         <source> Difficulty </source>
+        <extracomment>A tab of the settings window; the spaces around it keep it off the tab&apos;s edges.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -497,6 +502,7 @@ All rights reserved.</source>
     </message>
     <message>
         <source>Show Tallyfold Seconds </source>
+        <extracomment>Shows or hides the count of seconds on the clock; the text stands left of its box.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>

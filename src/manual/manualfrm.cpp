@@ -22,6 +22,7 @@ using platform::rgbColour;
 
 namespace {
 
+//: Title of the window where the player sets up six numbers and a target by hand.
 const char *const Caption = QT_TRANSLATE_NOOP("ManualFrm", "Manual Overide");
 const QString SansSerif = QStringLiteral("MS Sans Serif");
 const QString DefaultTarget = QStringLiteral("101");

@@ -11,10 +11,11 @@ using State = GameFlow::State;
 QString statusText(const GameFlow &flow)
 {
     if (flow.state() == State::Searching) {
-        return flow.combinations() == 0
-                   ? GameCaptions::Searching.text()
-                   : QCoreApplication::translate("GameStatus", "Searching... %1")
-                         .arg(QString::number(flow.combinations()));
+        if (flow.combinations() == 0)
+            return GameCaptions::Searching.text();
+        //: %1: how many combinations the running search has tried so far.
+        return QCoreApplication::translate("GameStatus", "Searching... %1")
+            .arg(QString::number(flow.combinations()));
     }
     const GameFlow::Outcome &outcome = flow.outcome();
     if (!outcome.ran)
@@ -32,6 +33,7 @@ QString statusText(const GameFlow &flow)
 // in English; a translation gives each of its plural forms.
 QString answersFound(qsizetype answers)
 {
+    //: The second line of the status after a search; English says "1 answers found." too.
     return QCoreApplication::translate("GameStatus", "%n answers found.", nullptr, int(answers));
 }
 

@@ -85,6 +85,7 @@ void SettingFrm::connectEvents()
 void SettingFrm::Form_Load()
 {
     GraphicsBas::CenterOnScreen(*this);
+    //: A tab of the settings window; the spaces around it keep it off the tab's edges.
     LightTab1->setCaption(DifficultyTab, tr(" Difficulty "));
     LightTab1->setCaption(TimingTab, tr(" Timing "));
     LightTab1->setCaption(GeneralTab, tr(" General "));

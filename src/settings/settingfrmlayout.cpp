@@ -123,6 +123,7 @@ void SettingFrm::createTimingTab()
     cptest->setGeometry(twips(3870, 90, 1560, 1560));
     loadPreviewDesign();
 
+    //: Shows or hides the count of seconds on the clock; the text stands left of its box.
     Check1 = new LeftTextCheckBox(tr("Show Tallyfold Seconds "), page);
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setGeometry(twips(180, 660, 2370, 300));
