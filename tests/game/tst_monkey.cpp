@@ -24,6 +24,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QMap>
+#include <QMenuBar>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -88,6 +90,8 @@ public:
     int games() const { return m_windowsMade; }
     int searchesFinished() const { return m_searchesEnded; }
     int closedMidSearch() const { return m_closedMidSearch; }
+    // The dialogs played, by class: which windows the run reached.
+    const QMap<QString, int> &dialogs() const { return m_dialogs; }
     // Events that found the window in each state.
     const QMap<QString, int> &states() const { return m_states; }
 
@@ -118,6 +122,7 @@ private:
     int m_windowsMade = 0;
     int m_searchesEnded = 0;
     int m_closedMidSearch = 0;
+    QMap<QString, int> m_dialogs;
     bool m_wasSearching = false;
     QMap<QString, int> m_states;
     QString m_failure;
@@ -305,10 +310,11 @@ void Monkey::actOnMainWindow()
         QThread::msleep(2);
         QCoreApplication::processEvents();
     } else if (roll < 997) {
-        // The menu commands, as far as the menu offers them.
-        QAction *actions[] = {w.controls().mnuSettings, w.controls().mnuSetup,
-                              w.controls().mnuAbout};
-        QAction *action = actions[pick(3)];
+        // The menu commands, as far as the menu offers them (those of
+        // playing for points once the settings have switched it on).
+        QList<QAction *> actions = w.menuBar()->actions();
+        actions.removeOne(w.controls().mnuExit);
+        QAction *action = actions.at(pick(int(actions.size())));
         log(QStringLiteral("menu %1%2")
                 .arg(action->text())
                 .arg(action->isEnabled() ? "" : " (disabled)"));
@@ -329,6 +335,7 @@ void Monkey::actOnMainWindow()
 void Monkey::actOnDialog(QDialog *dialog)
 {
     const QString name = QString::fromLatin1(dialog->metaObject()->className());
+    ++m_dialogs[name];
     const int roll = pick(1000);
     QList<QWidget *> controls;
     for (QWidget *child : dialog->findChildren<QWidget *>()) {
@@ -432,6 +439,10 @@ void TestMonkey::randomPlayKeepsTheStateTable()
     for (auto it = monkey.states().begin(); it != monkey.states().end(); ++it)
         visits << QStringLiteral("%1 %2").arg(it.key()).arg(it.value());
     qInfo("events per state: %s", qPrintable(visits.join(QStringLiteral(", "))));
+    QStringList dialogs;
+    for (auto it = monkey.dialogs().begin(); it != monkey.dialogs().end(); ++it)
+        dialogs << QStringLiteral("%1 %2").arg(it.key()).arg(it.value());
+    qInfo("events per dialog: %s", qPrintable(dialogs.join(QStringLiteral(", "))));
     // QtTest cuts long messages short: the events leading up go out whole.
     if (!failure.isEmpty()) {
         for (const QString &line : failure.split(QLatin1Char('\n')))
