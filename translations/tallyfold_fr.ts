@@ -5,328 +5,329 @@
     <name>AboutFrm</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>The Tallyfold Numbers Game logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo de Tallyfold, le jeu des nombres</translation>
     </message>
     <message>
         <source>The Tallyfold Numbers Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallyfold, le jeu des nombres</translation>
     </message>
     <message>
         <source>Copyright © 2026 %1.
 All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 %1.
+Tous droits réservés.</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1.%2.%3</translation>
     </message>
     <message>
         <source>E-mail %1</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail : %1</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>The Tallyfold Numbers Game: %1.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallyfold, le jeu des nombres : %1.%2</translation>
     </message>
 </context>
 <context>
     <name>AnswerFrm</name>
     <message>
         <source>plus</source>
-        <translation type="unfinished"></translation>
+        <translation>plus</translation>
     </message>
     <message>
         <source>minus</source>
-        <translation type="unfinished"></translation>
+        <translation>moins</translation>
     </message>
     <message>
         <source>times</source>
-        <translation type="unfinished"></translation>
+        <translation>fois</translation>
     </message>
     <message>
         <source>divided by</source>
-        <translation type="unfinished"></translation>
+        <translation>divisé par</translation>
     </message>
     <message>
         <source>Your answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre réponse</translation>
     </message>
     <message>
         <source>Your numbers: %1    Target: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos nombres : %1    Cible : %2</translation>
     </message>
     <message>
         <source>&amp;Step by step</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pas à pas</translation>
     </message>
     <message>
         <source>&amp;Type it</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Saisie</translation>
     </message>
     <message>
         <source>&amp;Declare</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nnoncer</translation>
     </message>
     <message>
         <source>&amp;No answer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aucune réponse</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annu&amp;ler</translation>
     </message>
     <message>
         <source>Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Étapes</translation>
     </message>
     <message>
         <source>&amp;Answer (digits, + - x / and parentheses):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réponse (chiffres, + - x / et parenthèses) :</translation>
     </message>
     <message>
         <source>Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponse</translation>
     </message>
     <message>
         <source>&amp;Copy result</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier le résultat</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Result %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat %1</translation>
     </message>
     <message>
         <source>Choose a number, or make a step, to declare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour annoncer, choisissez un nombre ou effectuez une opération.</translation>
     </message>
     <message>
         <source>No answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune réponse.</translation>
     </message>
     <message>
         <source>You reached %1 exactly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez atteint %1 exactement.</translation>
     </message>
     <message>
         <source>You reached %1, %2 away from %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez atteint %1, à %2 de %3.</translation>
     </message>
     <message>
         <source>Best possible: %1, for example %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Au mieux : %1, par exemple %2.</translation>
     </message>
     <message>
         <source>Best possible: %1, %2 away, for example %3 = %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Au mieux : %1, à %2 de la cible, par exemple %3 = %4.</translation>
     </message>
     <message>
         <source> or </source>
-        <translation type="unfinished"></translation>
+        <translation> ou </translation>
     </message>
     <message>
         <source>1 point.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 point.</translation>
     </message>
     <message numerus="yes">
         <source>%n points.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n point.</numerusform>
+            <numerusform>%n points.</numerusform>
         </translation>
     </message>
     <message>
         <source>The answer is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réponse est vide.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; at character %2 is not a number, an operation or a bracket.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » (position %2) n’est ni un nombre, ni une opération, ni une parenthèse.</translation>
     </message>
     <message>
         <source>A number is missing at the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il manque un nombre à la fin.</translation>
     </message>
     <message>
         <source>A number is missing before &apos;%1&apos; at character %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il manque un nombre avant « %1 » en position %2.</translation>
     </message>
     <message>
         <source>An operation is missing before &apos;%1&apos; at character %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il manque une opération avant « %1 » en position %2.</translation>
     </message>
     <message>
         <source>The bracket at character %1 is never closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La parenthèse en position %1 n’est jamais fermée.</translation>
     </message>
     <message>
         <source>The bracket at character %1 closes nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>La parenthèse en position %1 ne ferme rien.</translation>
     </message>
     <message>
         <source>%1 is far too large to be one of your numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est bien trop grand pour être l’un de vos nombres.</translation>
     </message>
     <message>
         <source>%1 is not one of your numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne fait pas partie de vos nombres.</translation>
     </message>
     <message>
         <source>%1 is used more often than you have it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est utilisé plus de fois que vous ne l’avez.</translation>
     </message>
     <message>
         <source>Step %1, %2: the division is not exact.</source>
-        <translation type="unfinished"></translation>
+        <translation>Étape %1, %2 : la division ne tombe pas juste.</translation>
     </message>
     <message>
         <source>Step %1, %2: the result must be a positive whole number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Étape %1, %2 : le résultat doit être un entier positif.</translation>
     </message>
     <message>
         <source>Step %1, %2: the result is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>Étape %1, %2 : le résultat est trop grand.</translation>
     </message>
 </context>
 <context>
     <name>FallChart</name>
     <message>
         <source>Best possible</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleur résultat</translation>
     </message>
     <message>
         <source>1 to 5 off</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart de 1 à 5</translation>
     </message>
     <message>
         <source>6 to 10 off</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart de 6 à 10</translation>
     </message>
     <message>
         <source>Over 10 off</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart de plus de 10</translation>
     </message>
     <message>
         <source>No answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune réponse</translation>
     </message>
     <message>
         <source>How far answers fell</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart des réponses</translation>
     </message>
 </context>
 <context>
     <name>GameCaptions</name>
     <message>
         <source>START</source>
-        <translation type="unfinished"></translation>
+        <translation>DÉMARRER</translation>
     </message>
     <message>
         <source>STOP</source>
-        <translation type="unfinished"></translation>
+        <translation>STOP</translation>
     </message>
     <message>
         <source>PLAY AGAIN</source>
-        <translation type="unfinished"></translation>
+        <translation>REJOUER</translation>
     </message>
     <message>
         <source>Show Answer(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Solutions</translation>
     </message>
     <message>
         <source>Stop Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Search Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>Searching...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche...</translation>
     </message>
 </context>
 <context>
     <name>GameFrm</name>
     <message>
         <source>Select 6 numbers from below. The first 2 rows contain the numbers 1 to 10, the last row contains the numbers 25, 50, 75 and 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez 6 nombres ci-dessous. Les 2 premières rangées contiennent les nombres de 1 à 10, la dernière les nombres 25, 50, 75 et 100.</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réglages</translation>
     </message>
     <message>
         <source>&amp;Manual setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Tirage &amp;manuel</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>&amp;Today&apos;s board</source>
-        <translation type="unfinished"></translation>
+        <translation>Tirage du &amp;jour</translation>
     </message>
     <message>
         <source>Stat&amp;istics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statistiques</translation>
     </message>
     <message>
         <source>The Numbers Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu des nombres</translation>
     </message>
     <message>
         <source>Chosen number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre choisi %1</translation>
     </message>
     <message>
         <source>Target</source>
-        <translation type="unfinished"></translation>
+        <translation>Cible</translation>
     </message>
     <message>
         <source>Search status</source>
-        <translation type="unfinished"></translation>
+        <translation>État de la recherche</translation>
     </message>
     <message>
         <source>Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Solutions</translation>
     </message>
     <message>
         <source>Face-down tile %1, row %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Plaque %1 face cachée, rangée %2</translation>
     </message>
     <message>
         <source>Time is up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps écoulé.</translation>
     </message>
     <message numerus="yes">
         <source>Clock: %n seconds left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Horloge : %n seconde restante</numerusform>
+            <numerusform>Horloge : %n secondes restantes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 sur %n seconde</numerusform>
+            <numerusform>%1 sur %n secondes</numerusform>
         </translation>
     </message>
 </context>
@@ -335,44 +336,46 @@ All rights reserved.</source>
     <message>
         <source>Searching... %1</source>
         <extracomment>%1: how many combinations the running search has tried so far.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Recherche... %1</translation>
     </message>
     <message numerus="yes">
         <source>%n answers found.</source>
         <extracomment>The second line of the status after a search; English says &quot;1 answers found.&quot; too.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n solution trouvée.</numerusform>
+            <numerusform>%n solutions trouvées.</numerusform>
         </translation>
     </message>
     <message>
         <source>Search Stopped at combination %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche arrêtée à la combinaison %1
+%2</translation>
     </message>
     <message>
         <source>Searched %1 combinations: 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 combinaisons essayées : 
+%2</translation>
     </message>
     <message>
         <source>A complete search found 1 answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une recherche complète a trouvé 1 solution.</translation>
     </message>
     <message numerus="yes">
         <source>A complete search found %n answers.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Une recherche complète a trouvé %n solution.</numerusform>
+            <numerusform>Une recherche complète a trouvé %n solutions.</numerusform>
         </translation>
     </message>
     <message>
         <source>No exact answer: the nearest is %1 or %2 (%3 away).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune solution exacte : au plus près, %1 ou %2 (écart de %3).</translation>
     </message>
     <message>
         <source>No exact answer: the nearest is %1 (%2 away).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune solution exacte : au plus près, %1 (écart de %2).</translation>
     </message>
 </context>
 <context>
@@ -380,76 +383,76 @@ All rights reserved.</source>
     <message>
         <source>Manual Overide</source>
         <extracomment>Title of the window where the player sets up six numbers and a target by hand.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tirage manuel</translation>
     </message>
     <message>
         <source>Select 6 numbers to use: </source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez 6 nombres : </translation>
     </message>
     <message>
         <source>Enter the Target (between 101 and 999):</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrez la cible (entre 101 et 999) :</translation>
     </message>
     <message>
         <source>A target from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Une cible de %1 à %2</translation>
     </message>
     <message>
         <source>Find Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Chercher</translation>
     </message>
     <message>
         <source>The target must be %1 or less</source>
-        <translation type="unfinished"></translation>
+        <translation>La cible doit être au plus %1</translation>
     </message>
     <message>
         <source>The target must be more than 101</source>
-        <translation type="unfinished"></translation>
+        <translation>La cible doit être supérieure à 101</translation>
     </message>
     <message>
         <source>Invalid Target.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cible non valide.</translation>
     </message>
     <message>
         <source>You must choose 6 numbers to use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez choisir 6 nombres.</translation>
     </message>
     <message>
         <source>More numbers required</source>
-        <translation type="unfinished"></translation>
+        <translation>Il manque des nombres</translation>
     </message>
 </context>
 <context>
     <name>PlayerStats</name>
     <message>
         <source>1 point</source>
-        <translation type="unfinished"></translation>
+        <translation>1 point</translation>
     </message>
     <message numerus="yes">
         <source>%n points</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n point</numerusform>
+            <numerusform>%n points</numerusform>
         </translation>
     </message>
     <message>
         <source>no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune réponse</translation>
     </message>
     <message>
         <source>exact</source>
-        <translation type="unfinished"></translation>
+        <translation>exact</translation>
     </message>
     <message>
         <source>%1 away</source>
-        <translation type="unfinished"></translation>
+        <translation>écart de %1</translation>
     </message>
     <message numerus="yes">
         <source>Tallyfold %1: %2, %3, %n seconds left</source>
         <extracomment>The line &quot;Copy result&quot; puts on the clipboard: %1 the date (YYYY-MM-DD), %2 the points (&quot;9 points&quot;), %3 how far (&quot;exact&quot;, &quot;1 away&quot;, &quot;no answer&quot;), %n the seconds left on the clock.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Tallyfold %1 : %2, %3, %n seconde restante</numerusform>
+            <numerusform>Tallyfold %1 : %2, %3, %n secondes restantes</numerusform>
         </translation>
     </message>
 </context>
@@ -458,146 +461,146 @@ All rights reserved.</source>
     <message>
         <source> Difficulty </source>
         <extracomment>A tab of the settings window; the spaces around it keep it off the tab&apos;s edges.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Difficulté </translation>
     </message>
     <message>
         <source> Timing </source>
-        <translation type="unfinished"></translation>
+        <translation> Temps </translation>
     </message>
     <message>
         <source> General </source>
-        <translation type="unfinished"></translation>
+        <translation> Général </translation>
     </message>
     <message>
         <source>The Lowest value must be less than the Highest value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le minimum doit être inférieur au maximum.</translation>
     </message>
     <message>
         <source>Invalid values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeurs non valides.</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages</translation>
     </message>
     <message>
         <source>Target Number Properties:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre à trouver :</translation>
     </message>
     <message>
         <source>Lowest Value:</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum :</translation>
     </message>
     <message>
         <source>Highest Value:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum :</translation>
     </message>
     <message>
         <source>Time allowed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée :</translation>
     </message>
     <message>
         <source>Preview of the clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu de l’horloge</translation>
     </message>
     <message>
         <source>Show Tallyfold Seconds </source>
         <extracomment>Shows or hides the count of seconds on the clock; the text stands left of its box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les secondes </translation>
     </message>
     <message>
         <source>Turn off sounds:</source>
-        <translation type="unfinished"></translation>
+        <translation>Couper le son :</translation>
     </message>
     <message>
         <source>Adjust the clock to synchronize with the music. Use the slider to slow down or quicken the clock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglez l’horloge pour la caler sur la musique. Le curseur ralentit ou accélère l’horloge.</translation>
     </message>
     <message>
         <source>Please note that the Tallyfold music will only be audible during the last 30 seconds of the Tallyfold.</source>
-        <translation type="unfinished"></translation>
+        <translation>La musique de Tallyfold ne s’entend que pendant les 30 dernières secondes du compte à rebours.</translation>
     </message>
     <message>
         <source>Search every way when no answer is found</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche exhaustive si aucune solution n’est trouvée</translation>
     </message>
     <message>
         <source>Play for points</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer aux points</translation>
     </message>
     <message>
         <source>Only targets the numbers can reach</source>
-        <translation type="unfinished"></translation>
+        <translation>Uniquement des cibles atteignables</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer</translation>
     </message>
 </context>
 <context>
     <name>StatsFrm</name>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques</translation>
     </message>
     <message>
         <source>Reset all statistics to zero?</source>
-        <translation type="unfinished"></translation>
+        <translation>Remettre toutes les statistiques à zéro ?</translation>
     </message>
     <message>
         <source>How far answers fell:</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart des réponses :</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réinitialiser</translation>
     </message>
     <message>
         <source>&amp;Copy result</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier le résultat</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Games scored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Parties comptées : %1</translation>
     </message>
     <message>
         <source>Answers declared: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponses annoncées : %1</translation>
     </message>
     <message>
         <source>Best possible reached: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleur résultat atteint : %1</translation>
     </message>
     <message>
         <source>Points: %1 in all, %2 a game</source>
-        <translation type="unfinished"></translation>
+        <translation>Points : %1 au total, %2 par partie</translation>
     </message>
     <message>
         <source>Best possible in a row: %1 now, %2 at most</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleurs résultats d’affilée : %1 en cours, record %2</translation>
     </message>
     <message>
         <source>Board of the day: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tirage du jour : %1</translation>
     </message>
 </context>
 <context>
     <name>VelCProg</name>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2</translation>
     </message>
 </context>
 </TS>
