@@ -5,328 +5,329 @@
     <name>AboutFrm</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>The Tallyfold Numbers Game logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo des Tallyfold-Zahlenspiels</translation>
     </message>
     <message>
         <source>The Tallyfold Numbers Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Tallyfold-Zahlenspiel</translation>
     </message>
     <message>
         <source>Copyright © 2026 %1.
 All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 %1.
+Alle Rechte vorbehalten.</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1.%2.%3</translation>
     </message>
     <message>
         <source>E-mail %1</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail %1</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>The Tallyfold Numbers Game: %1.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Tallyfold-Zahlenspiel: %1.%2</translation>
     </message>
 </context>
 <context>
     <name>AnswerFrm</name>
     <message>
         <source>plus</source>
-        <translation type="unfinished"></translation>
+        <translation>plus</translation>
     </message>
     <message>
         <source>minus</source>
-        <translation type="unfinished"></translation>
+        <translation>minus</translation>
     </message>
     <message>
         <source>times</source>
-        <translation type="unfinished"></translation>
+        <translation>mal</translation>
     </message>
     <message>
         <source>divided by</source>
-        <translation type="unfinished"></translation>
+        <translation>geteilt durch</translation>
     </message>
     <message>
         <source>Your answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Lösung</translation>
     </message>
     <message>
         <source>Your numbers: %1    Target: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Zahlen: %1    Ziel: %2</translation>
     </message>
     <message>
         <source>&amp;Step by step</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schrittweise</translation>
     </message>
     <message>
         <source>&amp;Type it</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eintippen</translation>
     </message>
     <message>
         <source>&amp;Declare</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansagen</translation>
     </message>
     <message>
         <source>&amp;No answer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Keine Lösung</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechenschritte</translation>
     </message>
     <message>
         <source>&amp;Answer (digits, + - x / and parentheses):</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechen&amp;weg (Ziffern, + - x / und Klammern):</translation>
     </message>
     <message>
         <source>Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechenweg</translation>
     </message>
     <message>
         <source>&amp;Copy result</source>
-        <translation type="unfinished"></translation>
+        <translation>Er&amp;gebnis kopieren</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Result %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis %1</translation>
     </message>
     <message>
         <source>Choose a number, or make a step, to declare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle zum Ansagen eine Zahl oder rechne einen Schritt.</translation>
     </message>
     <message>
         <source>No answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Lösung.</translation>
     </message>
     <message>
         <source>You reached %1 exactly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du hast genau %1 erreicht.</translation>
     </message>
     <message>
         <source>You reached %1, %2 away from %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du hast %1 erreicht, %2 von %3 entfernt.</translation>
     </message>
     <message>
         <source>Best possible: %1, for example %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestmöglich: %1, zum Beispiel %2.</translation>
     </message>
     <message>
         <source>Best possible: %1, %2 away, for example %3 = %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestmöglich: %1, %2 daneben, zum Beispiel %3 = %4.</translation>
     </message>
     <message>
         <source> or </source>
-        <translation type="unfinished"></translation>
+        <translation> oder </translation>
     </message>
     <message>
         <source>1 point.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Punkt.</translation>
     </message>
     <message numerus="yes">
         <source>%n points.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Punkt.</numerusform>
+            <numerusform>%n Punkte.</numerusform>
         </translation>
     </message>
     <message>
         <source>The answer is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Rechenweg ist leer.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; at character %2 is not a number, an operation or a bracket.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ an Stelle %2 ist weder Zahl noch Rechenzeichen noch Klammer.</translation>
     </message>
     <message>
         <source>A number is missing at the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Am Ende fehlt eine Zahl.</translation>
     </message>
     <message>
         <source>A number is missing before &apos;%1&apos; at character %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor „%1“ an Stelle %2 fehlt eine Zahl.</translation>
     </message>
     <message>
         <source>An operation is missing before &apos;%1&apos; at character %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor „%1“ an Stelle %2 fehlt ein Rechenzeichen.</translation>
     </message>
     <message>
         <source>The bracket at character %1 is never closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Klammer an Stelle %1 wird nie geschlossen.</translation>
     </message>
     <message>
         <source>The bracket at character %1 closes nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Klammer an Stelle %1 schließt keine offene Klammer.</translation>
     </message>
     <message>
         <source>%1 is far too large to be one of your numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist viel zu groß für eine deiner Zahlen.</translation>
     </message>
     <message>
         <source>%1 is not one of your numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine deiner Zahlen.</translation>
     </message>
     <message>
         <source>%1 is used more often than you have it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kommt öfter vor, als du die Zahl hast.</translation>
     </message>
     <message>
         <source>Step %1, %2: the division is not exact.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt %1, %2: Die Division geht nicht auf.</translation>
     </message>
     <message>
         <source>Step %1, %2: the result must be a positive whole number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt %1, %2: Das Ergebnis muss eine positive ganze Zahl sein.</translation>
     </message>
     <message>
         <source>Step %1, %2: the result is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt %1, %2: Das Ergebnis ist zu groß.</translation>
     </message>
 </context>
 <context>
     <name>FallChart</name>
     <message>
         <source>Best possible</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestmöglich</translation>
     </message>
     <message>
         <source>1 to 5 off</source>
-        <translation type="unfinished"></translation>
+        <translation>1 bis 5 daneben</translation>
     </message>
     <message>
         <source>6 to 10 off</source>
-        <translation type="unfinished"></translation>
+        <translation>6 bis 10 daneben</translation>
     </message>
     <message>
         <source>Over 10 off</source>
-        <translation type="unfinished"></translation>
+        <translation>Über 10 daneben</translation>
     </message>
     <message>
         <source>No answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Lösung</translation>
     </message>
     <message>
         <source>How far answers fell</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstand zum Ziel</translation>
     </message>
 </context>
 <context>
     <name>GameCaptions</name>
     <message>
         <source>START</source>
-        <translation type="unfinished"></translation>
+        <translation>START</translation>
     </message>
     <message>
         <source>STOP</source>
-        <translation type="unfinished"></translation>
+        <translation>STOPP</translation>
     </message>
     <message>
         <source>PLAY AGAIN</source>
-        <translation type="unfinished"></translation>
+        <translation>NOCHMAL</translation>
     </message>
     <message>
         <source>Show Answer(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösungen</translation>
     </message>
     <message>
         <source>Stop Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Search Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>Searching...</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche läuft...</translation>
     </message>
 </context>
 <context>
     <name>GameFrm</name>
     <message>
         <source>Select 6 numbers from below. The first 2 rows contain the numbers 1 to 10, the last row contains the numbers 25, 50, 75 and 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle unten 6 Zahlen aus. Die ersten 2 Reihen enthalten die Zahlen 1 bis 10, die letzte Reihe enthält die Zahlen 25, 50, 75 und 100.</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einstellungen</translation>
     </message>
     <message>
         <source>&amp;Manual setup</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Manuelle Eingabe</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Info</translation>
     </message>
     <message>
         <source>&amp;Today&apos;s board</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tagesaufgabe</translation>
     </message>
     <message>
         <source>Stat&amp;istics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statistik</translation>
     </message>
     <message>
         <source>The Numbers Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Zahlenspiel</translation>
     </message>
     <message>
         <source>Chosen number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählte Zahl %1</translation>
     </message>
     <message>
         <source>Target</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielzahl</translation>
     </message>
     <message>
         <source>Search status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stand der Suche</translation>
     </message>
     <message>
         <source>Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösungen</translation>
     </message>
     <message>
         <source>Face-down tile %1, row %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Verdecktes Plättchen %1, Reihe %2</translation>
     </message>
     <message>
         <source>Time is up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeit ist um.</translation>
     </message>
     <message numerus="yes">
         <source>Clock: %n seconds left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Uhr: noch %n Sekunde</numerusform>
+            <numerusform>Uhr: noch %n Sekunden</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 von %n Sekunde</numerusform>
+            <numerusform>%1 von %n Sekunden</numerusform>
         </translation>
     </message>
 </context>
@@ -335,44 +336,46 @@ All rights reserved.</source>
     <message>
         <source>Searching... %1</source>
         <extracomment>%1: how many combinations the running search has tried so far.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Suche läuft... %1</translation>
     </message>
     <message numerus="yes">
         <source>%n answers found.</source>
         <extracomment>The second line of the status after a search; English says &quot;1 answers found.&quot; too.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Lösung gefunden.</numerusform>
+            <numerusform>%n Lösungen gefunden.</numerusform>
         </translation>
     </message>
     <message>
         <source>Search Stopped at combination %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche bei Kombination %1 abgebrochen
+%2</translation>
     </message>
     <message>
         <source>Searched %1 combinations: 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Kombinationen durchsucht: 
+%2</translation>
     </message>
     <message>
         <source>A complete search found 1 answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die vollständige Suche fand 1 Lösung.</translation>
     </message>
     <message numerus="yes">
         <source>A complete search found %n answers.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die vollständige Suche fand %n Lösung.</numerusform>
+            <numerusform>Die vollständige Suche fand %n Lösungen.</numerusform>
         </translation>
     </message>
     <message>
         <source>No exact answer: the nearest is %1 or %2 (%3 away).</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine genaue Lösung: Am nächsten kommen %1 und %2 (je %3 daneben).</translation>
     </message>
     <message>
         <source>No exact answer: the nearest is %1 (%2 away).</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine genaue Lösung: Am nächsten kommt %1 (%2 daneben).</translation>
     </message>
 </context>
 <context>
@@ -380,76 +383,76 @@ All rights reserved.</source>
     <message>
         <source>Manual Overide</source>
         <extracomment>Title of the window where the player sets up six numbers and a target by hand.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Manuelle Eingabe</translation>
     </message>
     <message>
         <source>Select 6 numbers to use: </source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle 6 Zahlen aus: </translation>
     </message>
     <message>
         <source>Enter the Target (between 101 and 999):</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib die Zielzahl ein (zwischen 101 und 999):</translation>
     </message>
     <message>
         <source>A target from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Zielzahl von %1 bis %2</translation>
     </message>
     <message>
         <source>Find Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösungen suchen</translation>
     </message>
     <message>
         <source>The target must be %1 or less</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zielzahl darf höchstens %1 sein</translation>
     </message>
     <message>
         <source>The target must be more than 101</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zielzahl muss mindestens 101 sein</translation>
     </message>
     <message>
         <source>Invalid Target.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Zielzahl.</translation>
     </message>
     <message>
         <source>You must choose 6 numbers to use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du musst 6 Zahlen auswählen.</translation>
     </message>
     <message>
         <source>More numbers required</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Zahlen nötig</translation>
     </message>
 </context>
 <context>
     <name>PlayerStats</name>
     <message>
         <source>1 point</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Punkt</translation>
     </message>
     <message numerus="yes">
         <source>%n points</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Punkt</numerusform>
+            <numerusform>%n Punkte</numerusform>
         </translation>
     </message>
     <message>
         <source>no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Lösung</translation>
     </message>
     <message>
         <source>exact</source>
-        <translation type="unfinished"></translation>
+        <translation>genau</translation>
     </message>
     <message>
         <source>%1 away</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 daneben</translation>
     </message>
     <message numerus="yes">
         <source>Tallyfold %1: %2, %3, %n seconds left</source>
         <extracomment>The line &quot;Copy result&quot; puts on the clipboard: %1 the date (YYYY-MM-DD), %2 the points (&quot;9 points&quot;), %3 how far (&quot;exact&quot;, &quot;1 away&quot;, &quot;no answer&quot;), %n the seconds left on the clock.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Tallyfold %1: %2, %3, noch %n Sekunde</numerusform>
+            <numerusform>Tallyfold %1: %2, %3, noch %n Sekunden</numerusform>
         </translation>
     </message>
 </context>
@@ -458,146 +461,146 @@ All rights reserved.</source>
     <message>
         <source> Difficulty </source>
         <extracomment>A tab of the settings window; the spaces around it keep it off the tab&apos;s edges.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Schwierigkeit </translation>
     </message>
     <message>
         <source> Timing </source>
-        <translation type="unfinished"></translation>
+        <translation> Zeit </translation>
     </message>
     <message>
         <source> General </source>
-        <translation type="unfinished"></translation>
+        <translation> Allgemein </translation>
     </message>
     <message>
         <source>The Lowest value must be less than the Highest value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Minimum muss kleiner als das Maximum sein.</translation>
     </message>
     <message>
         <source>Invalid values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Werte.</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Target Number Properties:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereich der Zielzahl:</translation>
     </message>
     <message>
         <source>Lowest Value:</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum:</translation>
     </message>
     <message>
         <source>Highest Value:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum:</translation>
     </message>
     <message>
         <source>Time allowed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedenkzeit:</translation>
     </message>
     <message>
         <source>Preview of the clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau der Uhr</translation>
     </message>
     <message>
         <source>Show Tallyfold Seconds </source>
         <extracomment>Shows or hides the count of seconds on the clock; the text stands left of its box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden anzeigen </translation>
     </message>
     <message>
         <source>Turn off sounds:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton ausschalten:</translation>
     </message>
     <message>
         <source>Adjust the clock to synchronize with the music. Use the slider to slow down or quicken the clock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimme die Uhr auf die Musik ab. Mit dem Regler läuft die Uhr langsamer oder schneller.</translation>
     </message>
     <message>
         <source>Please note that the Tallyfold music will only be audible during the last 30 seconds of the Tallyfold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis: Die Tallyfold-Musik ist nur in den letzten 30 Sekunden der Tallyfold-Runde zu hören.</translation>
     </message>
     <message>
         <source>Search every way when no answer is found</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Lösung alle Rechenwege durchsuchen</translation>
     </message>
     <message>
         <source>Play for points</source>
-        <translation type="unfinished"></translation>
+        <translation>Um Punkte spielen</translation>
     </message>
     <message>
         <source>Only targets the numbers can reach</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur erreichbare Zielzahlen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Übernehmen</translation>
     </message>
 </context>
 <context>
     <name>StatsFrm</name>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik</translation>
     </message>
     <message>
         <source>Reset all statistics to zero?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gesamte Statistik auf null zurücksetzen?</translation>
     </message>
     <message>
         <source>How far answers fell:</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstand zum Ziel:</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurücksetzen</translation>
     </message>
     <message>
         <source>&amp;Copy result</source>
-        <translation type="unfinished"></translation>
+        <translation>Er&amp;gebnis kopieren</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Games scored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewertete Spiele: %1</translation>
     </message>
     <message>
         <source>Answers declared: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Angesagte Lösungen: %1</translation>
     </message>
     <message>
         <source>Best possible reached: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestmöglich erreicht: %1</translation>
     </message>
     <message>
         <source>Points: %1 in all, %2 a game</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte: %1 insgesamt, %2 pro Spiel</translation>
     </message>
     <message>
         <source>Best possible in a row: %1 now, %2 at most</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestmöglich in Folge: aktuell %1, höchstens %2</translation>
     </message>
     <message>
         <source>Board of the day: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagesaufgabe: %1</translation>
     </message>
 </context>
 <context>
     <name>VelCProg</name>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2</translation>
     </message>
 </context>
 </TS>
