@@ -5,328 +5,329 @@
     <name>AboutFrm</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>The Tallyfold Numbers Game logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logotipo de Tallyfold, el juego de números</translation>
     </message>
     <message>
         <source>The Tallyfold Numbers Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallyfold, el juego de números</translation>
     </message>
     <message>
         <source>Copyright © 2026 %1.
 All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 %1.
+Todos los derechos reservados.</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1.%2.%3</translation>
     </message>
     <message>
         <source>E-mail %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe a %1</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>The Tallyfold Numbers Game: %1.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallyfold, el juego de números: %1.%2</translation>
     </message>
 </context>
 <context>
     <name>AnswerFrm</name>
     <message>
         <source>plus</source>
-        <translation type="unfinished"></translation>
+        <translation>más</translation>
     </message>
     <message>
         <source>minus</source>
-        <translation type="unfinished"></translation>
+        <translation>menos</translation>
     </message>
     <message>
         <source>times</source>
-        <translation type="unfinished"></translation>
+        <translation>por</translation>
     </message>
     <message>
         <source>divided by</source>
-        <translation type="unfinished"></translation>
+        <translation>dividido entre</translation>
     </message>
     <message>
         <source>Your answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu respuesta</translation>
     </message>
     <message>
         <source>Your numbers: %1    Target: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tus números: %1    Objetivo: %2</translation>
     </message>
     <message>
         <source>&amp;Step by step</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Paso a paso</translation>
     </message>
     <message>
         <source>&amp;Type it</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Escribir</translation>
     </message>
     <message>
         <source>&amp;Declare</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Declarar</translation>
     </message>
     <message>
         <source>&amp;No answer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sin respuesta</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Des&amp;hacer</translation>
     </message>
     <message>
         <source>Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasos</translation>
     </message>
     <message>
         <source>&amp;Answer (digits, + - x / and parentheses):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Respuesta (cifras, + - x / y paréntesis):</translation>
     </message>
     <message>
         <source>Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuesta</translation>
     </message>
     <message>
         <source>&amp;Copy result</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar resultado</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Result %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado %1</translation>
     </message>
     <message>
         <source>Choose a number, or make a step, to declare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige un número o da un paso antes de declarar.</translation>
     </message>
     <message>
         <source>No answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin respuesta.</translation>
     </message>
     <message>
         <source>You reached %1 exactly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Has llegado exactamente a %1.</translation>
     </message>
     <message>
         <source>You reached %1, %2 away from %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Has llegado a %1, a %2 de %3.</translation>
     </message>
     <message>
         <source>Best possible: %1, for example %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejor resultado posible: %1, por ejemplo %2.</translation>
     </message>
     <message>
         <source>Best possible: %1, %2 away, for example %3 = %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejor resultado posible: %1, a %2 del objetivo, por ejemplo %3 = %4.</translation>
     </message>
     <message>
         <source> or </source>
-        <translation type="unfinished"></translation>
+        <translation> o </translation>
     </message>
     <message>
         <source>1 point.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 punto.</translation>
     </message>
     <message numerus="yes">
         <source>%n points.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n punto.</numerusform>
+            <numerusform>%n puntos.</numerusform>
         </translation>
     </message>
     <message>
         <source>The answer is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>La respuesta está vacía.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; at character %2 is not a number, an operation or a bracket.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1», en la posición %2, no es un número, una operación ni un paréntesis.</translation>
     </message>
     <message>
         <source>A number is missing at the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta un número al final.</translation>
     </message>
     <message>
         <source>A number is missing before &apos;%1&apos; at character %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta un número antes de «%1», en la posición %2.</translation>
     </message>
     <message>
         <source>An operation is missing before &apos;%1&apos; at character %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta una operación antes de «%1», en la posición %2.</translation>
     </message>
     <message>
         <source>The bracket at character %1 is never closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>El paréntesis de la posición %1 nunca se cierra.</translation>
     </message>
     <message>
         <source>The bracket at character %1 closes nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>El paréntesis de la posición %1 no cierra ninguno abierto.</translation>
     </message>
     <message>
         <source>%1 is far too large to be one of your numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es demasiado grande para ser uno de tus números.</translation>
     </message>
     <message>
         <source>%1 is not one of your numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es uno de tus números.</translation>
     </message>
     <message>
         <source>%1 is used more often than you have it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se usa más veces de las que lo tienes.</translation>
     </message>
     <message>
         <source>Step %1, %2: the division is not exact.</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso %1, %2: la división no es exacta.</translation>
     </message>
     <message>
         <source>Step %1, %2: the result must be a positive whole number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso %1, %2: el resultado debe ser un número entero positivo.</translation>
     </message>
     <message>
         <source>Step %1, %2: the result is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso %1, %2: el resultado es demasiado grande.</translation>
     </message>
 </context>
 <context>
     <name>FallChart</name>
     <message>
         <source>Best possible</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo mejor posible</translation>
     </message>
     <message>
         <source>1 to 5 off</source>
-        <translation type="unfinished"></translation>
+        <translation>De 1 a 5</translation>
     </message>
     <message>
         <source>6 to 10 off</source>
-        <translation type="unfinished"></translation>
+        <translation>De 6 a 10</translation>
     </message>
     <message>
         <source>Over 10 off</source>
-        <translation type="unfinished"></translation>
+        <translation>Más de 10</translation>
     </message>
     <message>
         <source>No answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin respuesta</translation>
     </message>
     <message>
         <source>How far answers fell</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia de las respuestas</translation>
     </message>
 </context>
 <context>
     <name>GameCaptions</name>
     <message>
         <source>START</source>
-        <translation type="unfinished"></translation>
+        <translation>EMPEZAR</translation>
     </message>
     <message>
         <source>STOP</source>
-        <translation type="unfinished"></translation>
+        <translation>PARAR</translation>
     </message>
     <message>
         <source>PLAY AGAIN</source>
-        <translation type="unfinished"></translation>
+        <translation>OTRA VEZ</translation>
     </message>
     <message>
         <source>Show Answer(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver soluciones</translation>
     </message>
     <message>
         <source>Stop Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar búsqueda</translation>
     </message>
     <message>
         <source>Search Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de búsqueda</translation>
     </message>
     <message>
         <source>Searching...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando...</translation>
     </message>
 </context>
 <context>
     <name>GameFrm</name>
     <message>
         <source>Select 6 numbers from below. The first 2 rows contain the numbers 1 to 10, the last row contains the numbers 25, 50, 75 and 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige 6 números de abajo. Las 2 primeras filas tienen los números del 1 al 10; la última, los números 25, 50, 75 y 100.</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opciones</translation>
     </message>
     <message>
         <source>&amp;Manual setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Partida &amp;manual</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de</translation>
     </message>
     <message>
         <source>&amp;Today&apos;s board</source>
-        <translation type="unfinished"></translation>
+        <translation>Partida de &amp;hoy</translation>
     </message>
     <message>
         <source>Stat&amp;istics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Estadísticas</translation>
     </message>
     <message>
         <source>The Numbers Game</source>
-        <translation type="unfinished"></translation>
+        <translation>El juego de números</translation>
     </message>
     <message>
         <source>Chosen number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Número elegido %1</translation>
     </message>
     <message>
         <source>Target</source>
-        <translation type="unfinished"></translation>
+        <translation>Objetivo</translation>
     </message>
     <message>
         <source>Search status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado de la búsqueda</translation>
     </message>
     <message>
         <source>Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Soluciones</translation>
     </message>
     <message>
         <source>Face-down tile %1, row %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ficha boca abajo %1, fila %2</translation>
     </message>
     <message>
         <source>Time is up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se acabó el tiempo.</translation>
     </message>
     <message numerus="yes">
         <source>Clock: %n seconds left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Reloj: queda %n segundo</numerusform>
+            <numerusform>Reloj: quedan %n segundos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 de %n segundo</numerusform>
+            <numerusform>%1 de %n segundos</numerusform>
         </translation>
     </message>
 </context>
@@ -335,44 +336,46 @@ All rights reserved.</source>
     <message>
         <source>Searching... %1</source>
         <extracomment>%1: how many combinations the running search has tried so far.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Buscando... %1</translation>
     </message>
     <message numerus="yes">
         <source>%n answers found.</source>
         <extracomment>The second line of the status after a search; English says &quot;1 answers found.&quot; too.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n solución encontrada.</numerusform>
+            <numerusform>%n soluciones encontradas.</numerusform>
         </translation>
     </message>
     <message>
         <source>Search Stopped at combination %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Búsqueda detenida en la combinación %1
+%2</translation>
     </message>
     <message>
         <source>Searched %1 combinations: 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 combinaciones probadas: 
+%2</translation>
     </message>
     <message>
         <source>A complete search found 1 answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Búsqueda completa: 1 solución.</translation>
     </message>
     <message numerus="yes">
         <source>A complete search found %n answers.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Búsqueda completa: %n solución.</numerusform>
+            <numerusform>Búsqueda completa: %n soluciones.</numerusform>
         </translation>
     </message>
     <message>
         <source>No exact answer: the nearest is %1 or %2 (%3 away).</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin solución exacta; lo más cercano: %1 o %2 (a %3).</translation>
     </message>
     <message>
         <source>No exact answer: the nearest is %1 (%2 away).</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin solución exacta; lo más cercano: %1 (a %2).</translation>
     </message>
 </context>
 <context>
@@ -380,76 +383,76 @@ All rights reserved.</source>
     <message>
         <source>Manual Overide</source>
         <extracomment>Title of the window where the player sets up six numbers and a target by hand.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Configuración manual</translation>
     </message>
     <message>
         <source>Select 6 numbers to use: </source>
-        <translation type="unfinished"></translation>
+        <translation>Elige los 6 números para jugar: </translation>
     </message>
     <message>
         <source>Enter the Target (between 101 and 999):</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe el objetivo (entre 101 y 999):</translation>
     </message>
     <message>
         <source>A target from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Un objetivo entre %1 y %2</translation>
     </message>
     <message>
         <source>Find Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar soluciones</translation>
     </message>
     <message>
         <source>The target must be %1 or less</source>
-        <translation type="unfinished"></translation>
+        <translation>El objetivo debe ser %1 o menos</translation>
     </message>
     <message>
         <source>The target must be more than 101</source>
-        <translation type="unfinished"></translation>
+        <translation>El objetivo debe ser 101 o más</translation>
     </message>
     <message>
         <source>Invalid Target.</source>
-        <translation type="unfinished"></translation>
+        <translation>Objetivo no válido.</translation>
     </message>
     <message>
         <source>You must choose 6 numbers to use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tienes que elegir 6 números.</translation>
     </message>
     <message>
         <source>More numbers required</source>
-        <translation type="unfinished"></translation>
+        <translation>Faltan números</translation>
     </message>
 </context>
 <context>
     <name>PlayerStats</name>
     <message>
         <source>1 point</source>
-        <translation type="unfinished"></translation>
+        <translation>1 punto</translation>
     </message>
     <message numerus="yes">
         <source>%n points</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n punto</numerusform>
+            <numerusform>%n puntos</numerusform>
         </translation>
     </message>
     <message>
         <source>no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>sin respuesta</translation>
     </message>
     <message>
         <source>exact</source>
-        <translation type="unfinished"></translation>
+        <translation>exacto</translation>
     </message>
     <message>
         <source>%1 away</source>
-        <translation type="unfinished"></translation>
+        <translation>a %1 del objetivo</translation>
     </message>
     <message numerus="yes">
         <source>Tallyfold %1: %2, %3, %n seconds left</source>
         <extracomment>The line &quot;Copy result&quot; puts on the clipboard: %1 the date (YYYY-MM-DD), %2 the points (&quot;9 points&quot;), %3 how far (&quot;exact&quot;, &quot;1 away&quot;, &quot;no answer&quot;), %n the seconds left on the clock.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Tallyfold %1: %2, %3, queda %n segundo</numerusform>
+            <numerusform>Tallyfold %1: %2, %3, quedan %n segundos</numerusform>
         </translation>
     </message>
 </context>
@@ -458,146 +461,146 @@ All rights reserved.</source>
     <message>
         <source> Difficulty </source>
         <extracomment>A tab of the settings window; the spaces around it keep it off the tab&apos;s edges.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Dificultad </translation>
     </message>
     <message>
         <source> Timing </source>
-        <translation type="unfinished"></translation>
+        <translation> Tiempo </translation>
     </message>
     <message>
         <source> General </source>
-        <translation type="unfinished"></translation>
+        <translation> General </translation>
     </message>
     <message>
         <source>The Lowest value must be less than the Highest value.</source>
-        <translation type="unfinished"></translation>
+        <translation>El valor mínimo debe ser menor que el valor máximo.</translation>
     </message>
     <message>
         <source>Invalid values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores no válidos.</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>Target Number Properties:</source>
-        <translation type="unfinished"></translation>
+        <translation>Propiedades del número objetivo:</translation>
     </message>
     <message>
         <source>Lowest Value:</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor mínimo:</translation>
     </message>
     <message>
         <source>Highest Value:</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor máximo:</translation>
     </message>
     <message>
         <source>Time allowed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo límite:</translation>
     </message>
     <message>
         <source>Preview of the clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa del reloj</translation>
     </message>
     <message>
         <source>Show Tallyfold Seconds </source>
         <extracomment>Shows or hides the count of seconds on the clock; the text stands left of its box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ver segundos Tallyfold </translation>
     </message>
     <message>
         <source>Turn off sounds:</source>
-        <translation type="unfinished"></translation>
+        <translation>Silenciar sonidos:</translation>
     </message>
     <message>
         <source>Adjust the clock to synchronize with the music. Use the slider to slow down or quicken the clock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajusta el reloj para sincronizarlo con la música. Usa la barra para ralentizar o acelerar el reloj.</translation>
     </message>
     <message>
         <source>Please note that the Tallyfold music will only be audible during the last 30 seconds of the Tallyfold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ten en cuenta que la música del Tallyfold solo se oirá durante los últimos 30 segundos del Tallyfold.</translation>
     </message>
     <message>
         <source>Search every way when no answer is found</source>
-        <translation type="unfinished"></translation>
+        <translation>Probar todas las combinaciones si no hay solución</translation>
     </message>
     <message>
         <source>Play for points</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugar por puntos</translation>
     </message>
     <message>
         <source>Only targets the numbers can reach</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo objetivos alcanzables con los números</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar</translation>
     </message>
 </context>
 <context>
     <name>StatsFrm</name>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Estadísticas</translation>
     </message>
     <message>
         <source>Reset all statistics to zero?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Poner a cero todas las estadísticas?</translation>
     </message>
     <message>
         <source>How far answers fell:</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia de las respuestas:</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restablecer</translation>
     </message>
     <message>
         <source>&amp;Copy result</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar resultado</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Games scored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Partidas puntuadas: %1</translation>
     </message>
     <message>
         <source>Answers declared: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuestas declaradas: %1</translation>
     </message>
     <message>
         <source>Best possible reached: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejor resultado posible logrado: %1</translation>
     </message>
     <message>
         <source>Points: %1 in all, %2 a game</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos: %1 en total, %2 por partida</translation>
     </message>
     <message>
         <source>Best possible in a row: %1 now, %2 at most</source>
-        <translation type="unfinished"></translation>
+        <translation>Racha de mejores resultados: %1 actual, %2 máxima</translation>
     </message>
     <message>
         <source>Board of the day: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Partida del día: %1</translation>
     </message>
 </context>
 <context>
     <name>VelCProg</name>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
 </context>
 </TS>
