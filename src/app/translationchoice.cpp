@@ -58,12 +58,17 @@ QStringList offeredLanguages()
 QString install(QCoreApplication &app)
 {
     const QString language = choose(QLocale::system().uiLanguages(), offeredLanguages());
-    if (language.isEmpty())
+    if (language.isEmpty() || !installLanguage(app, language))
         return {};
+    return language;
+}
+
+bool installLanguage(QCoreApplication &app, const QString &language)
+{
     auto *game = new QTranslator(&app);
     if (!game->load(FilePrefix + language + FileSuffix, ResourceFolder)) {
         delete game;
-        return {};
+        return false;
     }
     QCoreApplication::installTranslator(game);
     // Qt's own texts (its dialogs' buttons, the text boxes' menus) in the
@@ -74,7 +79,7 @@ QString install(QCoreApplication &app)
         QCoreApplication::installTranslator(qt);
     else
         delete qt;
-    return language;
+    return true;
 }
 
 } // namespace translationchoice

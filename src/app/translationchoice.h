@@ -29,4 +29,11 @@ QStringList offeredLanguages();
 // when the game stays in English.
 QString install(QCoreApplication &app);
 
+// Loads the translation for `language` ("de") into app as install() does,
+// whatever the system's locale: for whatever measures the game in each of
+// its languages within one run. Deleting the translators (app's QTranslator
+// children) takes the language out again. False when the game carries no
+// translation for it.
+bool installLanguage(QCoreApplication &app, const QString &language);
+
 } // namespace translationchoice
