@@ -124,7 +124,10 @@ tallyfold-solve, the same solver on the command line.")
 # silent.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
-# Without qt6-wayland a Wayland desktop runs the game through XWayland.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse, qt6-wayland")
+# Without qt6-wayland a Wayland desktop runs the game through XWayland;
+# without qt6-translations-l10n Qt's own texts (its message boxes' buttons, a
+# text box's menu) stay English in a translated game.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "pulseaudio | pipewire-pulse, qt6-wayland, qt6-translations-l10n")
 
 include(CPack)
