@@ -12,6 +12,7 @@
 #include "settingssandbox.h"
 #include "settingsstore.h"
 #include "targetlabel.h"
+#include "testscreen.h"
 #include "velcprog.h"
 
 #include <QApplication>
@@ -493,30 +494,10 @@ void TestGameScreens::layingOutForTheRoomGotKeepsTheBoard()
 
 int main(int argc, char *argv[])
 {
-    // One screen of the size asked for (1024 x 768 when run by hand), 96 dpi
-    // so that a pixel is 15 twips; the config file only has to exist while
-    // the platform starts.
-    const QString asked = qEnvironmentVariable("TALLYFOLD_TEST_SCREEN", "1024x768");
-    const QRegularExpressionMatch size =
-        QRegularExpression(QStringLiteral("^(\\d+)x(\\d+)$")).match(asked);
-    if (!size.hasMatch()) {
-        qCritical("TALLYFOLD_TEST_SCREEN should read WIDTHxHEIGHT, not \"%s\"", qPrintable(asked));
+    const QTemporaryDir folder;
+    g_screen = useTestScreen(folder);
+    if (g_screen.isEmpty())
         return 1;
-    }
-    g_screen = QSize(size.captured(1).toInt(), size.captured(2).toInt());
-
-    QTemporaryDir dir;
-    QFile config(dir.filePath("screen.json"));
-    if (!dir.isValid() || !config.open(QIODevice::WriteOnly))
-        return 1;
-    config.write(QStringLiteral(R"({"screens": [{"name": "main", "x": 0, "y": 0,
-        "width": %1, "height": %2, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
-                     .arg(g_screen.width())
-                     .arg(g_screen.height())
-                     .toUtf8());
-    config.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
-
     QApplication app(argc, argv);
     TestGameScreens test;
     return QTest::qExec(&test, argc, argv);
