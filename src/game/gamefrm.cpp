@@ -84,7 +84,8 @@ GameFrm::~GameFrm() = default;
 
 void GameFrm::createMenus()
 {
-    // Four top-level commands, left to right, with no drop-down menus.
+    // Four top-level commands, left to right, with no drop-down menus (six
+    // while games are played for points).
     QMenuBar *bar = menuBar();
     mnuExit = bar->addAction(tr("E&xit"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
