@@ -122,11 +122,19 @@ void SearchRun::postEnd(quint64 generation, End end)
 {
     QMetaObject::invokeMethod(
         this,
-        [this, generation, end = std::move(end)] {
+        [this, generation, end = std::move(end)]() mutable {
             if (generation != m_generation)
                 return;
             join(); // it posted this as its last act
             m_running = false;
+            // A stop asked for while the search showed as running is what the
+            // player sees answered, even when the thread had just got to its
+            // end: "Stop Search" never turns into "Search Finished", and a
+            // finished search never lacks the complete search it was due.
+            if (m_stop) {
+                end.finished = false;
+                end.complete.reset();
+            }
             emit ended(end);
         },
         Qt::QueuedConnection);

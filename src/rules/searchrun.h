@@ -52,7 +52,7 @@ public:
     // or the numbers are not six the board can give.
     bool start(const Request &request);
     // Asks a running search to stop at its next check; it still reports its
-    // end through ended().
+    // end through ended(), as stopped even if the thread had got to the end.
     void requestStop();
     // Stops a running search and waits until its thread has gone; nothing it
     // found is reported any more.
