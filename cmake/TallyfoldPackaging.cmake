@@ -68,9 +68,11 @@ if(UNIX AND NOT APPLE)
         COMPONENT game)
 endif()
 
-if(WIN32)
+get_target_property(tallyfold_qt_type Qt6::Core TYPE)
+if(WIN32 AND NOT tallyfold_qt_type STREQUAL "STATIC_LIBRARY")
     # Copies the Qt libraries and plugins the game loads (the platform, style,
     # image format and multimedia plugins) beside it, through windeployqt.
+    # Against a static Qt (the cross build) the game is one file already.
     qt_generate_deploy_app_script(TARGET tallyfold
         FILENAME_VARIABLE tallyfold_deploy_script
         NO_UNSUPPORTED_PLATFORM_ERROR)

@@ -14,6 +14,11 @@
 #            accessibility bus
 # A folder sets its tests' label with TALLYFOLD_TEST_LABEL; LABELS overrides.
 set(TALLYFOLD_TEST_LAUNCHER ${CMAKE_SOURCE_DIR}/tests/run-isolated)
+# The faces the offscreen platform reads on Windows, where it has no system
+# font list of its own: the host's Liberation fonts, which Wine reaches
+# through its drive Z:.
+set(TALLYFOLD_TEST_FONT_DIR /usr/share/fonts/truetype/liberation CACHE PATH
+    "Fonts for the offscreen platform in the Windows test runs")
 
 # With DOCTEST the program is one of the parts that need no Qt, on doctest
 # (a single header, Debian's doctest-dev), which builds with MinGW-w64 as
@@ -44,10 +49,35 @@ function(tallyfold_add_test name)
     else()
         target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBS})
     endif()
-    if(CMAKE_CROSSCOMPILING)
-        add_test(NAME ${name} COMMAND ${name})
-    else()
-        add_test(NAME ${name} COMMAND ${TALLYFOLD_TEST_LAUNCHER} $<TARGET_FILE:${name}>)
+    if(CMAKE_CROSSCOMPILING AND NOT ARG_DOCTEST AND TARGET Qt6::QOffscreenIntegrationPlugin)
+        # Qt is linked statically there: the tests' platform goes in with them.
+        qt_import_plugins(${name} INCLUDE Qt6::QOffscreenIntegrationPlugin)
     endif()
+    tallyfold_add_test_run(${name} ${name})
     set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT} LABELS "${ARG_LABELS}")
+endfunction()
+
+# tallyfold_add_test_run(<name> <program>)
+#
+# Registers one run of a test program under <name>. Natively it goes through
+# tests/run-isolated. In the Windows cross build CTest starts the program
+# under the emulator, Wine, which has no such script: the environment gives
+# it the offscreen platform, the fonts the offscreen platform reads and the
+# tests' English, and the tests' sandboxes keep the store to keys of their
+# own in the Wine prefix's registry. Properties set on the test afterwards
+# may replace ENVIRONMENT; these stay.
+function(tallyfold_add_test_run name program)
+    if(CMAKE_CROSSCOMPILING)
+        add_test(NAME ${name} COMMAND ${program})
+        set_property(TEST ${name} PROPERTY ENVIRONMENT_MODIFICATION
+            QT_QPA_PLATFORM=set:offscreen
+            QT_QPA_FONTDIR=set:${TALLYFOLD_TEST_FONT_DIR}
+            WINEDEBUG=set:-all
+            LC_ALL=set:C.UTF-8
+            LANGUAGE=unset:
+            DISPLAY=unset:
+            WAYLAND_DISPLAY=unset:)
+    else()
+        add_test(NAME ${name} COMMAND ${TALLYFOLD_TEST_LAUNCHER} $<TARGET_FILE:${program}>)
+    endif()
 endfunction()

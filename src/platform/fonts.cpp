@@ -8,7 +8,8 @@ namespace platform {
 
 void registerFontSubstitutions()
 {
-#ifndef Q_OS_WIN
+    // Windows has both faces, and a substitute is only looked at when its
+    // face is missing: there, these matter under Wine, which has neither.
     QFont::insertSubstitutions(QStringLiteral("Arial"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
     // The old dialog face is about as wide as Arial: the windows' captions
@@ -17,7 +18,6 @@ void registerFontSubstitutions()
     const QString sans = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), sans});
-#endif
 }
 
 } // namespace platform

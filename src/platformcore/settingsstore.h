@@ -48,7 +48,8 @@ private:
 };
 
 // Tests point the user's part of the store at a folder of their own. An empty
-// folder restores the user's configuration folder. (No effect on Windows.)
+// folder restores the user's configuration folder. (On Windows: a registry
+// key of the test's own; storekey.h says which.)
 void setSettingsFolderForTesting(const QString &folder);
 
 // The file that holds the key (empty on Windows, where the registry does).

@@ -17,13 +17,22 @@ struct StoreKey::Private
 
 namespace {
 
+// Where a test has put the store: a key of its own under the current user,
+// or empty for the user's real settings.
+std::string &testRoot()
+{
+    static std::string root;
+    return root;
+}
+
 // The settings module names its key with a trailing separator, which the
 // registry's own paths do not carry.
 std::string nativePath(std::string_view path)
 {
     while (!path.empty() && path.back() == '\\')
         path.remove_suffix(1);
-    return std::string(path);
+    const std::string &root = testRoot();
+    return root.empty() ? std::string(path) : root + "\\" + std::string(path);
 }
 
 } // namespace
@@ -100,7 +109,23 @@ std::int32_t StoreKey::set(std::string_view name, const StoreValue &value)
                           static_cast<DWORD>(value.data.size()));
 }
 
-void setStoreFolderForTesting(std::string) {}
+void setStoreFolderForTesting(std::string folder)
+{
+    // The registry has no folders: a test's folder names a key of its own,
+    // empty at first and deleted with everything in it when the test lets go.
+    std::string &root = testRoot();
+    if (!root.empty())
+        RegDeleteTreeA(HKEY_CURRENT_USER, root.c_str());
+    root.clear();
+    if (folder.empty())
+        return;
+    while (!folder.empty() && (folder.back() == '/' || folder.back() == '\\'))
+        folder.pop_back();
+    const std::size_t slash = folder.find_last_of("/\\");
+    root = "Software\\Tallyfold tests\\" + std::to_string(GetCurrentProcessId()) + "-" +
+           folder.substr(slash == std::string::npos ? 0 : slash + 1);
+    RegDeleteTreeA(HKEY_CURRENT_USER, root.c_str()); // left by a crashed run
+}
 
 std::string storeFileForKey(std::string_view)
 {

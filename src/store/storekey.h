@@ -86,8 +86,10 @@ private:
     std::unique_ptr<Private> d;
 };
 
-// Tests point the file store at a folder of their own; an empty folder
-// restores the user's configuration folder. No effect on Windows.
+// Tests point the store at a folder of their own; an empty folder restores
+// the user's configuration folder. On Windows the folder's name picks a key
+// of the test's own under HKEY_CURRENT_USER\Software\Tallyfold tests, empty
+// at first and deleted when the test lets go of it.
 void setStoreFolderForTesting(std::string folder);
 
 // The file that holds the key: empty on Windows, where the registry does, and
