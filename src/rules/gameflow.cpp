@@ -6,9 +6,29 @@
 #include "random.h"
 #include "reach.h"
 
+#include <QLoggingCategory>
+
 #include <algorithm>
 #include <cmath>
 #include <span>
+
+// A record of each game, for checking a build where nothing else can look
+// inside the window (the Windows build under Wine): the board, the settings
+// it was played by and the answers listed, in their order. Off unless asked
+// for: QT_LOGGING_RULES="tallyfold.record.info=true".
+Q_LOGGING_CATEGORY(lcRecord, "tallyfold.record", QtWarningMsg)
+
+namespace {
+
+QString numbersText(std::span<const qint32> numbers)
+{
+    QStringList texts;
+    for (qint32 number : numbers)
+        texts.append(QString::number(number));
+    return texts.join(u' ');
+}
+
+} // namespace
 
 GameFlow::GameFlow(const GameSettings &settings, QObject *parent)
     : QObject(parent)
@@ -127,6 +147,14 @@ void GameFlow::rollStep()
             m_rollValue = m_rollTargets.at(std::min(at, m_rollTargets.size() - 1));
         }
         m_target = m_rollValue;
+        qCInfo(lcRecord).noquote()
+            << QStringLiteral("board %1 target %2; %3 ticks of %4 ms, targets %5 to %6")
+                   .arg(numbersText(m_places))
+                   .arg(m_target)
+                   .arg(m_settings.timeAllowed)
+                   .arg(m_settings.timerInterval)
+                   .arg(m_settings.lowestTarget)
+                   .arg(m_settings.highestTarget);
         setState(State::Running);
         return;
     }
@@ -248,6 +276,16 @@ void GameFlow::searchFinished(const SearchRun::End &end)
         emit answersAdded(end.newAnswers);
     }
     m_outcome = {true, end.finished, end.combinations, end.complete};
+    if (lcRecord().isInfoEnabled()) {
+        qCInfo(lcRecord).noquote() << QStringLiteral("search of %1 to %2 %3 after %4 combinations: %5 answers")
+                                          .arg(numbersText(m_places))
+                                          .arg(m_target)
+                                          .arg(end.finished ? "finished" : "stopped")
+                                          .arg(end.combinations)
+                                          .arg(m_answers.size());
+        for (const QString &answer : std::as_const(m_answers))
+            qCInfo(lcRecord).noquote() << "answer" << answer;
+    }
     // A stopped game can be searched again; a finished one, or a board set
     // up by hand, cannot.
     setState(end.finished || m_manual ? State::Searched : State::Over);
