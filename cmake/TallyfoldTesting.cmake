@@ -1,4 +1,4 @@
-# tallyfold_add_test(<name> [DOCTEST] SOURCES <files...> LIBS <targets...> [TIMEOUT <seconds>] [LABELS <labels...>])
+# tallyfold_add_test(<name> [DOCTEST] SOURCES <files...> LIBS <targets...> [TIMEOUT <seconds>] [LABELS <labels...>] [ARGS <arguments...>])
 #
 # Builds one QtTest program (doctest with DOCTEST) and registers it with
 # CTest. Every test runs through tests/run-isolated, which gives it the
@@ -16,7 +16,7 @@
 set(TALLYFOLD_TEST_LAUNCHER ${CMAKE_SOURCE_DIR}/tests/run-isolated)
 # The faces the offscreen platform reads on Windows, where it has no system
 # font list of its own: the host's Liberation fonts, which Wine reaches
-# through its drive Z:.
+# through its drive Z: (the tests' current drive may be another).
 set(TALLYFOLD_TEST_FONT_DIR /usr/share/fonts/truetype/liberation CACHE PATH
     "Fonts for the offscreen platform in the Windows test runs")
 
@@ -32,7 +32,7 @@ add_library(tf_doctest INTERFACE)
 target_include_directories(tf_doctest SYSTEM INTERFACE ${TALLYFOLD_DOCTEST_DIR})
 
 function(tallyfold_add_test name)
-    cmake_parse_arguments(ARG "DOCTEST" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+    cmake_parse_arguments(ARG "DOCTEST" "TIMEOUT" "SOURCES;LIBS;LABELS;ARGS" ${ARGN})
     if(NOT ARG_TIMEOUT)
         set(ARG_TIMEOUT 60)
     endif()
@@ -53,11 +53,11 @@ function(tallyfold_add_test name)
         # Qt is linked statically there: the tests' platform goes in with them.
         qt_import_plugins(${name} INCLUDE Qt6::QOffscreenIntegrationPlugin)
     endif()
-    tallyfold_add_test_run(${name} ${name})
+    tallyfold_add_test_run(${name} ${name} ${ARG_ARGS})
     set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT} LABELS "${ARG_LABELS}")
 endfunction()
 
-# tallyfold_add_test_run(<name> <program>)
+# tallyfold_add_test_run(<name> <program> [arguments...])
 #
 # Registers one run of a test program under <name>. Natively it goes through
 # tests/run-isolated. In the Windows cross build CTest starts the program
@@ -68,16 +68,20 @@ endfunction()
 # may replace ENVIRONMENT; these stay.
 function(tallyfold_add_test_run name program)
     if(CMAKE_CROSSCOMPILING)
-        add_test(NAME ${name} COMMAND ${program})
+        add_test(NAME ${name} COMMAND ${program} ${ARGN})
+        # Wine hands a program the host's QT_* variables only when they are
+        # given as WINEQT_*. Without a console, QtTest would write its
+        # results to the debugger alone: it is made to write them to stdout.
         set_property(TEST ${name} PROPERTY ENVIRONMENT_MODIFICATION
-            QT_QPA_PLATFORM=set:offscreen
-            QT_QPA_FONTDIR=set:${TALLYFOLD_TEST_FONT_DIR}
+            WINEQT_QPA_PLATFORM=set:offscreen
+            WINEQT_QPA_FONTDIR=set:Z:${TALLYFOLD_TEST_FONT_DIR}
+            WINEQT_FORCE_STDERR_LOGGING=set:1
             WINEDEBUG=set:-all
             LC_ALL=set:C.UTF-8
             LANGUAGE=unset:
             DISPLAY=unset:
             WAYLAND_DISPLAY=unset:)
     else()
-        add_test(NAME ${name} COMMAND ${TALLYFOLD_TEST_LAUNCHER} $<TARGET_FILE:${program}>)
+        add_test(NAME ${name} COMMAND ${TALLYFOLD_TEST_LAUNCHER} $<TARGET_FILE:${program}> ${ARGN})
     endif()
 endfunction()

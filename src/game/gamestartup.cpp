@@ -110,7 +110,11 @@ int runGame(int &argc, char **argv, const StartupExtras &extras)
         QCommandLineParser early;
         addOptions(early, quitAfterShow, extras);
         addToolkitOptions(early);
-        const QString program = QFileInfo(QString::fromLocal8Bit(argv[0])).fileName();
+        QString program = QFileInfo(QString::fromLocal8Bit(argv[0])).fileName();
+#ifdef Q_OS_WIN
+        if (program.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive))
+            program.chop(4); // the command's name, as typed
+#endif
         if (const std::optional<int> status = refuseBadOptions(program, early, argc, argv))
             return *status;
     }

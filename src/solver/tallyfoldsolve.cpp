@@ -22,6 +22,11 @@
 #include <string_view>
 #include <vector>
 
+#ifdef _WIN32
+#include <windows.h>
+#include <shellapi.h>
+#endif
+
 namespace {
 
 constexpr int kUsageError = 2;
@@ -356,11 +361,35 @@ int daily(const std::vector<std::string_view> &arguments)
     return finish();
 }
 
+// The arguments as UTF-8, as the checker reads "×" and "÷". Windows hands
+// main() its arguments in the ANSI code page, where those signs are other
+// bytes, or none at all; its wide command line has them as typed.
+std::vector<std::string> utf8Arguments(int argc, char **argv)
+{
+#ifdef _WIN32
+    int count = 0;
+    if (LPWSTR *wide = CommandLineToArgvW(GetCommandLineW(), &count)) {
+        std::vector<std::string> arguments;
+        for (int i = 1; i < count; ++i) {
+            const int size = WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
+            std::string argument(size > 0 ? size - 1 : 0, '\0');
+            if (size > 1)
+                WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, argument.data(), size, nullptr, nullptr);
+            arguments.push_back(std::move(argument));
+        }
+        LocalFree(wide);
+        return arguments;
+    }
+#endif
+    return {argv + 1, argv + argc};
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
-    std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    const std::vector<std::string> utf8 = utf8Arguments(argc, argv);
+    std::vector<std::string_view> arguments(utf8.begin(), utf8.end());
     for (const std::string_view argument : arguments) {
         if (argument == "--help" || argument == "-h") {
             std::cout << kUsage;

@@ -1,6 +1,9 @@
 #include "testscreen.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -23,6 +26,23 @@ QSize useTestScreen(const QTemporaryDir &folder)
                      .arg(screen.height())
                      .toUtf8());
     config.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
+    useOffscreenConfig(config.fileName());
     return screen;
+}
+
+void useOffscreenConfig(const QString &configFile)
+{
+    QString path = configFile;
+#ifdef Q_OS_WIN
+    // The platform's arguments are split at every colon, a drive's among
+    // them: the file is named from its own folder instead, which stays the
+    // current one until the application ends (and can then be removed).
+    static QString before;
+    before = QDir::currentPath();
+    const QFileInfo file(configFile);
+    QDir::setCurrent(file.absolutePath());
+    path = file.fileName();
+    qAddPostRoutine([] { QDir::setCurrent(before); });
+#endif
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + path.toLocal8Bit());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSize>
+#include <QString>
 
 class QTemporaryDir;
 
@@ -11,3 +12,7 @@ class QTemporaryDir;
 // exist while the platform starts. Returns the size, or an empty size (after
 // saying why) when the variable reads as no size.
 QSize useTestScreen(const QTemporaryDir &folder);
+
+// Starts the offscreen platform, when the application is made, with the
+// screens described in `configFile`.
+void useOffscreenConfig(const QString &configFile);

@@ -3,6 +3,7 @@
 // screen of a known size.
 
 #include "graphicsbas.h"
+#include "testscreen.h"
 
 #include <QApplication>
 #include <QFile>
@@ -246,7 +247,7 @@ int main(int argc, char *argv[])
         {"name": "side", "x": 1280, "y": 0, "width": 800, "height": 600,
          "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
     config.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
+    useOffscreenConfig(config.fileName());
 
     QApplication app(argc, argv);
     TestGraphicsBas test;

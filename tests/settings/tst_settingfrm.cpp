@@ -10,6 +10,7 @@
 #include "propertybag.h"
 #include "regbas.h"
 #include "settingfrm.h"
+#include "settingssandbox.h"
 #include "settingsstore.h"
 #include "velcprog.h"
 
@@ -25,6 +26,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -121,6 +123,7 @@ private:
     std::unique_ptr<SettingFrm> shownWindow(qint16 page = 0);
     void showAndActivate(SettingFrm &window);
 
+    std::optional<SettingsSandbox> m_sandbox; // each test's own empty store
     QTimer m_timer;
     int m_getSettingsCalls = 0;
     GameSettings m_game; // the game's settings, as the window hands them over
@@ -134,15 +137,11 @@ void TestSettingFrm::initTestCase()
     platform::setMessageSinkForTesting([this](const QString &text, const QString &title) {
         m_messages.append({text, title});
     });
-    // The store must be the private one the test runner set up.
-    QVERIFY(qEnvironmentVariableIsSet("XDG_CONFIG_HOME"));
 }
 
 void TestSettingFrm::init()
 {
-    const QString file = platform::settingsFileForKey(Key);
-    QFile::remove(file);
-    QFile::remove(file + QStringLiteral(".bad"));
+    m_sandbox.emplace();
     REGbas::CreateSettingsKey(REGbas::HkeyCurrentUser, Key);
     GLOBALbas::ResetProcessValues();
     m_timer.setInterval(1000);
@@ -154,7 +153,7 @@ void TestSettingFrm::init()
 
 void TestSettingFrm::cleanup()
 {
-    QFile::remove(platform::settingsFileForKey(Key));
+    m_sandbox.reset();
 }
 
 std::unique_ptr<SettingFrm> TestSettingFrm::newWindow()

@@ -30,6 +30,11 @@ Result solve(const QStringList &arguments, const QString &output = {})
     result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     result.out = QString::fromUtf8(process.readAllStandardOutput());
     result.err = QString::fromUtf8(process.readAllStandardError());
+#ifdef Q_OS_WIN
+    // Lines end the Windows way there: what they say is the same.
+    result.out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    result.err.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+#endif
     return result;
 }
 
