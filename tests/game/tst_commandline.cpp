@@ -33,8 +33,8 @@ void TestCommandLine::options()
     QFETCH(QString, platform);
     QFETCH(int, status);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const QString &name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        env.remove(name);
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QString::fromLatin1(name));
     if (!platform.isEmpty())
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
     QProcess game;
