@@ -17,6 +17,9 @@ struct StoreKey::Private
 
 namespace {
 
+// The tests' keys go under this one of the current user.
+constexpr const char *kTestsKey = "Software\\Tallyfold tests";
+
 // Where a test has put the store: a key of its own under the current user,
 // or empty for the user's real settings.
 std::string &testRoot()
@@ -114,15 +117,19 @@ void setStoreFolderForTesting(std::string folder)
     // The registry has no folders: a test's folder names a key of its own,
     // empty at first and deleted with everything in it when the test lets go.
     std::string &root = testRoot();
-    if (!root.empty())
+    if (!root.empty()) {
         RegDeleteTreeA(HKEY_CURRENT_USER, root.c_str());
+        // The tests' parent key goes with the last of them (a key that
+        // still has subkeys is not deleted).
+        RegDeleteKeyA(HKEY_CURRENT_USER, kTestsKey);
+    }
     root.clear();
     if (folder.empty())
         return;
     while (!folder.empty() && (folder.back() == '/' || folder.back() == '\\'))
         folder.pop_back();
     const std::size_t slash = folder.find_last_of("/\\");
-    root = "Software\\Tallyfold tests\\" + std::to_string(GetCurrentProcessId()) + "-" +
+    root = std::string(kTestsKey) + "\\" + std::to_string(GetCurrentProcessId()) + "-" +
            folder.substr(slash == std::string::npos ? 0 : slash + 1);
     RegDeleteTreeA(HKEY_CURRENT_USER, root.c_str()); // left by a crashed run
 }
