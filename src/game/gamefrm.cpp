@@ -14,6 +14,7 @@
 #include "velcprog.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
 #include <QFile>
@@ -24,6 +25,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+
+#include <algorithm>
 
 using platform::rgbColour;
 
@@ -301,11 +304,48 @@ void GameFrm::mnuExit_Click()
 void GameFrm::closeEvent(QCloseEvent *event)
 {
     // Closing is never refused: the roll, the music and the clock stop, a
-    // running search is stopped and waited for, an open dialog is cancelled.
+    // running search is stopped and waited for, every open dialog and box is
+    // cancelled.
     m_flow.Form_Unload();
-    for (QDialog *dialog : findChildren<QDialog *>(Qt::FindDirectChildrenOnly)) {
-        if (dialog->isVisible())
+    closeWindowsOver();
+    event->accept();
+    // Deleted from the loop that runs the game, never from a dialog's or a
+    // box's own loop: that would delete dialogs that still live on the stack.
+    if (m_modalDepth > 0)
+        m_deleteWhenUnwound = true;
+    else
+        deleteLater();
+}
+
+void GameFrm::closeWindowsOver()
+{
+    // How many windows up from a dialog this one is; 0 for one not over it.
+    const auto depth = [this](const QWidget *widget) {
+        int n = 0;
+        for (; widget && widget != this; widget = widget->parentWidget())
+            ++n;
+        return widget ? n : 0;
+    };
+    QList<QDialog *> open;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        auto *dialog = qobject_cast<QDialog *>(widget);
+        if (dialog && dialog->isVisible() && depth(dialog) > 0)
+            open.append(dialog);
+    }
+    // A box shown by a dialog is a descendant of it: the deepest goes first.
+    std::stable_sort(open.begin(), open.end(),
+                     [&depth](const QDialog *a, const QDialog *b) { return depth(a) > depth(b); });
+    for (const QPointer<QDialog> dialog : open) {
+        if (dialog && dialog->isVisible())
             dialog->reject();
     }
-    event->accept();
+}
+
+int GameFrm::execOver(QDialog &dialog)
+{
+    ++m_modalDepth;
+    const int result = dialog.exec();
+    if (--m_modalDepth == 0 && m_deleteWhenUnwound)
+        deleteLater();
+    return result;
 }

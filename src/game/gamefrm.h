@@ -154,6 +154,14 @@ private:
     // Opens "Your answer" over the stopped game, and records its score.
     void askForAnswer();
     void recordScore(const AnswerFrm &answer);
+    // Runs a window's modal loop over this one. The dialogs live on the
+    // stacks of the commands that open them, so a close that arrives inside
+    // such a loop (from outside, or through a box the dialog shows) ends the
+    // loops and deletes this window only once the last of them has returned.
+    int execOver(QDialog &dialog);
+    // Cancels every dialog and message box open over this window, innermost
+    // first, so that each modal loop returns.
+    void closeWindowsOver();
 
     GameFlow m_flow;
     GameLayout m_layout;
@@ -168,4 +176,6 @@ private:
     QPointer<QDialog> m_answer; // an AnswerFrm
     // The day whose board is on the clock; invalid for any other game.
     QDate m_dailyDate;
+    int m_modalDepth = 0;             // modal loops run over this window
+    bool m_deleteWhenUnwound = false; // closed while one of them ran
 };

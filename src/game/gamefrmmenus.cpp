@@ -19,7 +19,7 @@ void GameFrm::mnuSettings_Click()
     SettingFrm window({Timer1, [this] { GetSettings(); }, m_flow.settings(),
                        [this](const GameSettings &settings) { settingsChanged(settings); }},
                       this);
-    window.exec();
+    execOver(window);
     takeBackFocus();
 }
 
@@ -32,7 +32,7 @@ void GameFrm::mnuSetup_Click()
     qint32 target = 0;
     {
         ManualFrm window(this);
-        if (window.exec() == QDialog::Accepted) {
+        if (execOver(window) == QDialog::Accepted) {
             numbers = window.chosenNumbers();
             target = window.target();
         }
@@ -45,7 +45,7 @@ void GameFrm::mnuSetup_Click()
 void GameFrm::mnuAbout_Click()
 {
     AboutFrm window(this);
-    window.exec();
+    execOver(window);
     takeBackFocus();
 }
 
@@ -85,7 +85,7 @@ void GameFrm::mnuDaily_Click()
 void GameFrm::mnuStats_Click()
 {
     StatsFrm window(this);
-    window.exec();
+    execOver(window);
     takeBackFocus();
 }
 

@@ -10,9 +10,8 @@ GameFrm *createGameWindow(const GameSettings &settings)
     platform::showKeyboardFocus();
     platform::closeWindowsDestroyedOutside();
     auto *window = new GameFrm(settings);
-    // Deleted when it closes (a dialog open over it returns first: the
-    // deletion waits for the event loop it was asked from).
-    window->setAttribute(Qt::WA_DeleteOnClose);
+    // It deletes itself when it closes, once every dialog open over it has
+    // returned (GameFrm::closeEvent).
     return window;
 }
 

@@ -16,6 +16,7 @@
 #include "settingssandbox.h"
 #include "settingsstore.h"
 #include "shell.h"
+#include "statsfrm.h"
 #include "velcprog.h"
 
 #include <QAction>
@@ -25,6 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -289,29 +291,61 @@ void TestGameMenus::aboutLinkAndOk()
 
 void TestGameMenus::closingTheGameWithADialogOpen_data()
 {
+    // Each window the menu opens, alone and then with a message box of its
+    // own open over it, the box's modal loop running inside the window's.
     QTest::addColumn<int>("menu");
-    QTest::newRow("Setting") << 0;
-    QTest::newRow("Manual setup") << 1;
-    QTest::newRow("About") << 2;
+    QTest::addColumn<bool>("withBox");
+    const char *const names[] = {"Setting", "Manual setup", "About", "Statistics"};
+    for (int menu = 0; menu < 4; ++menu) {
+        QTest::newRow(names[menu]) << menu << false;
+        if (menu != 2)
+            QTest::addRow("%s, a box over it", names[menu]) << menu << true;
+    }
 }
 
-// The close box of the main window while a dialog's modal loop runs on it:
-// the dialog is cancelled and the window goes only once that loop has returned.
+// The main window closed (as a window manager's or a compositor's close
+// does, or Exit) while a dialog's modal loop, and maybe a box's within it,
+// runs on it: every window over it is cancelled and the main window goes
+// only once those loops have returned, without a crash.
 void TestGameMenus::closingTheGameWithADialogOpen()
 {
     QFETCH(int, menu);
+    QFETCH(bool, withBox);
+    platform::setMessageSinkForTesting({}); // the real boxes, with their loops
+    m_game.playForPoints = true;
     GameWindowHolder holder = GameWindowHolder::shown(m_game);
     QVERIFY(holder);
     const QPointer<GameFrm> window = holder.get();
     QAction *actions[] = {window->controls().mnuSettings, window->controls().mnuSetup,
-                          window->controls().mnuAbout};
-    bool closedOverDialog = false;
-    whenOpen<QDialog>(window, [&](QDialog &) {
-        closedOverDialog = true;
-        window->close();
+                          window->controls().mnuAbout, window->controls().mnuStats};
+    bool dialogOpen = false, boxOpen = false;
+    whenOpen<QDialog>(window, [&](QDialog &dialog) {
+        dialogOpen = true;
+        if (!withBox) {
+            window->close();
+            return;
+        }
+        whenOpen<QMessageBox>(window, [&](QMessageBox &box) {
+            boxOpen = true;
+            window->close();
+            QVERIFY(!box.isVisible()); // cancelled by the close
+        });
+        // What players did to get the box: OK on a range upside down, OK with
+        // no numbers chosen, Reset.
+        if (auto *settings = qobject_cast<SettingFrm *>(&dialog)) {
+            settings->Text1[0]->setText(QStringLiteral("900"));
+            settings->Text1[1]->setText(QStringLiteral("200"));
+            settings->Text1[1]->setFocus();
+            QTest::keyClick(settings->Text1[1], Qt::Key_Return);
+        } else if (auto *manual = qobject_cast<ManualFrm *>(&dialog)) {
+            QTest::keyClick(manual->Command1, Qt::Key_Return);
+        } else if (auto *stats = qobject_cast<StatsFrm *>(&dialog)) {
+            click(stats->cmdReset);
+        }
     });
     actions[menu]->trigger();
-    QVERIFY(closedOverDialog);
+    QVERIFY(dialogOpen);
+    QCOMPARE(boxOpen, withBox);
     QTRY_VERIFY(window.isNull());
 }
 

@@ -10,6 +10,8 @@
 #include "settingfrm.h"
 #include "statsfrm.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QEventLoop>
 #include <QLineEdit>
 #include <QPushButton>
@@ -151,6 +153,46 @@ QWidget *stageOtherWindow(GameFrm &window, const QString &state)
     return nullptr;
 }
 
+// A menu command run as the player runs it, its window living on the
+// command's stack and its modal loop inside the command; once the window is
+// open, what players did there to get a message box over it: OK on a range
+// upside down, OK with no numbers chosen, Reset. The box's loop then runs
+// inside the window's, which is where a close from outside must still end
+// the game cleanly.
+QWidget *stageBoxOverDialog(GameFrm &window, const QString &state)
+{
+    QAction *menu = state == QLatin1String("settings-box") ? window.controls().mnuSettings
+                    : state == QLatin1String("manual-box") ? window.controls().mnuSetup
+                    : state == QLatin1String("stats-box")  ? window.controls().mnuStats
+                                                           : nullptr;
+    if (!menu)
+        return nullptr;
+    auto *poll = new QTimer(&window);
+    QObject::connect(poll, &QTimer::timeout, &window, [poll] {
+        QWidget *open = QApplication::activeModalWidget();
+        if (!open || !open->isVisible())
+            return;
+        poll->deleteLater();
+        poll->stop();
+        qInfo("opening a message box over %s", open->metaObject()->className());
+        if (auto *settings = qobject_cast<SettingFrm *>(open)) {
+            settings->Text1[0]->setText(QStringLiteral("900"));
+            settings->Text1[1]->setText(QStringLiteral("200"));
+            bool cancel = false;
+            settings->Text1_Validate(1, cancel); // as on OK
+        } else if (auto *manual = qobject_cast<ManualFrm *>(open)) {
+            manual->Command1_Click(); // OK
+        } else if (auto *stats = qobject_cast<StatsFrm *>(open)) {
+            stats->cmdReset->click();
+        }
+    });
+    poll->start(20);
+    // After this returns: the command's modal loop must not run inside the
+    // caller's timer.
+    QTimer::singleShot(0, menu, &QAction::trigger);
+    return &window;
+}
+
 } // namespace
 
 QWidget *stageWindow(GameFrm &window, const QString &state)
@@ -201,5 +243,7 @@ QWidget *stageWindow(GameFrm &window, const QString &state)
         manualSearch(window, {0, 10, 1, 11, 2, 12}, QStringLiteral("999")); // 1 1 2 2 3 3
         return &window;
     }
+    if (QWidget *boxed = stageBoxOverDialog(window, state))
+        return boxed;
     return stageOtherWindow(window, state);
 }

@@ -20,6 +20,9 @@ class QWidget;
 //   "about"    the about window
 //   "answer-refused", "answer-result"   a game played for points, stopped:
 //              the answer window with a step refused, or a near answer scored
+//   "settings-box", "manual-box", "stats-box"   the settings, manual setup or
+//              statistics window opened by its menu command, with a message
+//              box of its own open over it
 //   "statistics"  the statistics window over a few games' worth, written into
 //              the store it runs with (tools/screenshot gives it a throw-away one)
 QWidget *stageWindow(GameFrm &window, const QString &state);
