@@ -1,6 +1,7 @@
 #include "gamefrm.h"
 #include "gamelog.h"
 
+#include "answerfrm.h"
 #include "buttonex.h"
 #include "colour.h"
 #include "designfont.h"
@@ -307,6 +308,11 @@ void GameFrm::closeEvent(QCloseEvent *event)
     // running search is stopped and waited for, every open dialog and box is
     // cancelled.
     m_flow.Form_Unload();
+    // An answer not yet declared is given up, as No answer; a day's board
+    // dealt and never played counts the same.
+    if (AnswerFrm *answer = answerWindow())
+        answer->closeGivingUp();
+    abandonDailyBoard();
     closeWindowsOver();
     event->accept();
     // Deleted from the loop that runs the game, never from a dialog's or a

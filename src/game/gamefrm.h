@@ -154,6 +154,9 @@ private:
     // Opens "Your answer" over the stopped game, and records its score.
     void askForAnswer();
     void recordScore(const AnswerFrm &answer);
+    // Records the day's board as No answer if it was dealt and is being left
+    // unplayed; forgets it either way.
+    void abandonDailyBoard();
     // Runs a window's modal loop over this one. The dialogs live on the
     // stacks of the commands that open them, so a close that arrives inside
     // such a loop (from outside, or through a box the dialog shows) ends the

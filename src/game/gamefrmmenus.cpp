@@ -2,9 +2,11 @@
 
 #include "aboutfrm.h"
 #include "answerfrm.h"
+#include "answerscore.h"
 #include "dailyboard.h"
 #include "gamefrm.h"
 #include "manualfrm.h"
+#include "modality.h"
 #include "playerstats.h"
 #include "settingfrm.h"
 #include "statsfrm.h"
@@ -14,8 +16,12 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <utility>
+
 void GameFrm::mnuSettings_Click()
 {
+    if (platform::isBehindModal(*this))
+        return;
     SettingFrm window({Timer1, [this] { GetSettings(); }, m_flow.settings(),
                        [this](const GameSettings &settings) { settingsChanged(settings); }},
                       this);
@@ -25,8 +31,9 @@ void GameFrm::mnuSettings_Click()
 
 void GameFrm::mnuSetup_Click()
 {
-    // Its search would replace the one running, or the target being rolled.
-    if (m_flow.isBusy())
+    // Its search would replace the one running, or the target being rolled;
+    // a game played for points is not thrown away while its clock runs.
+    if (!m_shown.manualSetupEnabled || platform::isBehindModal(*this))
         return;
     QList<qint32> numbers;
     qint32 target = 0;
@@ -38,12 +45,16 @@ void GameFrm::mnuSetup_Click()
         }
     }
     takeBackFocus();
-    if (!numbers.isEmpty())
+    if (!numbers.isEmpty()) {
+        abandonDailyBoard();
         m_flow.setUpBoard(numbers, target);
+    }
 }
 
 void GameFrm::mnuAbout_Click()
 {
+    if (platform::isBehindModal(*this))
+        return;
     AboutFrm window(this);
     execOver(window);
     takeBackFocus();
@@ -70,10 +81,14 @@ void GameFrm::showPointsMenu()
 
 void GameFrm::mnuDaily_Click()
 {
-    // It would replace the target being rolled or the search running.
-    if (m_flow.isBusy())
+    // It would replace the target being rolled, the search running or a game
+    // on the clock.
+    if (!m_shown.manualSetupEnabled || platform::isBehindModal(*this))
         return;
     const QDate today = QDate::currentDate();
+    if (m_dailyDate == today && m_flow.isDealtBoard() && m_flow.state() == GameFlow::State::Ready)
+        return; // already dealt, waiting for START
+    abandonDailyBoard();
     const solver::DailyBoard board = solver::dailyBoard(today.year(), today.month(), today.day());
     m_flow.dealBoard(QList<qint32>(board.numbers.begin(), board.numbers.end()), board.target);
     if (m_flow.isDealtBoard()) {
@@ -84,6 +99,8 @@ void GameFrm::mnuDaily_Click()
 
 void GameFrm::mnuStats_Click()
 {
+    if (platform::isBehindModal(*this))
+        return;
     StatsFrm window(this);
     execOver(window);
     takeBackFocus();
@@ -105,7 +122,9 @@ void GameFrm::askForAnswer()
     answer->setAttribute(Qt::WA_DeleteOnClose);
     connect(answer, &AnswerFrm::scored, this, [this, answer] { recordScore(*answer); });
     connect(answer, &QDialog::finished, this, &GameFrm::takeBackFocus);
-    answer->open();
+    // Modal over this window, which still hears its close box: closing the
+    // game gives the answer up.
+    platform::showModalOver(*answer, *this);
     // The player answers at once: the window takes the keyboard, also where
     // no window manager hands it over. Asked for once the window is up: asked
     // for at once, the request can reach the window system before the window
@@ -119,13 +138,32 @@ void GameFrm::recordScore(const AnswerFrm &answer)
     if (m_flow.isDealtBoard() && m_dailyDate.isValid()) {
         // The day's board counts once: a second try is scored but not kept.
         const qint32 left = std::max(0, m_flow.settings().timeAllowed - m_flow.dialValue());
-        if (stats.recordDaily(m_dailyDate, answer.round(), left))
+        if (stats.recordDaily(std::exchange(m_dailyDate, QDate()), answer.round(), left))
             GLOBALbas::SaveStats(stats);
+        else
+            answerWindow()->addNote(tr("This try is not recorded; the day's first result is: %1")
+                                        .arg(GLOBALbas::dailySummary(stats)));
         answerWindow()->offerCopy([stats] { return GLOBALbas::dailySummary(stats); });
         return;
     }
     stats.record(answer.round());
     GLOBALbas::SaveStats(stats);
+}
+
+void GameFrm::abandonDailyBoard()
+{
+    // The day's board, once dealt, is the day's one try: left without an
+    // answer (a new board over it, the game closed) it counts as No answer,
+    // or a player could look at it and come back to it.
+    const QDate day = std::exchange(m_dailyDate, QDate());
+    if (!day.isValid() || !m_flow.isDealtBoard())
+        return;
+    const solver::DailyBoard board = solver::dailyBoard(day.year(), day.month(), day.day());
+    ScoredRound round;
+    round.bestDistance = solver::bestPossible(board.numbers, board.target).distance;
+    PlayerStats stats = GLOBALbas::LoadStats();
+    if (stats.recordDaily(day, round, 0))
+        GLOBALbas::SaveStats(stats);
 }
 
 void GameFrm::takeBackFocus()

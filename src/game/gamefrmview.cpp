@@ -92,6 +92,7 @@ void GameFrm::present()
     LBa->setVisible(shown.statusVisible);
     List1->setVisible(shown.answersVisible);
     mnuSetup->setEnabled(shown.manualSetupEnabled);
+    mnuDaily->setEnabled(shown.manualSetupEnabled);
     m_shown = shown;
 }
 

@@ -2,6 +2,7 @@
 
 #include "focusring.h"
 #include "gamefrm.h"
+#include "modality.h"
 #include "outsideclose.h"
 
 GameFrm *createGameWindow(const GameSettings &settings)
@@ -9,6 +10,9 @@ GameFrm *createGameWindow(const GameSettings &settings)
     // Every window of the game shows where the keyboard is, plainly.
     platform::showKeyboardFocus();
     platform::closeWindowsDestroyedOutside();
+    // What a screen reader presses behind a modal window is refused there,
+    // as a click would be.
+    platform::refuseAccessibleActionsBehindModals();
     auto *window = new GameFrm(settings);
     // It deletes itself when it closes, once every dialog open over it has
     // returned (GameFrm::closeEvent).

@@ -1,6 +1,7 @@
 #include "menucommandaccessible.h"
 
 #include "accessibility.h"
+#include "modality.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -75,6 +76,9 @@ public:
     bool canPress() const override { return isValid() && m_action->isEnabled(); }
     void press() override
     {
+        // Behind a modal window the menu bar takes no click either.
+        if (platform::isBehindModal(*m_bar))
+            return;
         QTimer::singleShot(0, m_action.data(), [action = m_action] {
             if (action)
                 action->trigger();

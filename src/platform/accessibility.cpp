@@ -1,4 +1,5 @@
 #include "accessibility.h"
+#include "modality.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -28,6 +29,9 @@ void forgetAccessibleInterface(QObject &object)
 
 void clickAt(QWidget &widget, QPointF at)
 {
+    // Behind a modal window a click never arrives.
+    if (isBehindModal(widget))
+        return;
     const QPointF global = widget.mapToGlobal(at);
     QPointer<QWidget> guard(&widget);
     QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton,

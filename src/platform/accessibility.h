@@ -12,7 +12,8 @@ namespace platform {
 // A left-button press and release delivered to the widget at a point of its
 // own, as the mouse would deliver them: what an assistive technology's
 // "press" does on a self-drawn control, so the control and its host see
-// exactly the events of a click and nothing else.
+// exactly the events of a click and nothing else. Like a click, nothing
+// arrives while the widget's window is behind a modal one.
 void clickAt(QWidget &widget, QPointF at);
 
 // A caption without its access-key markers: "&OK" reads "OK", "&&" one "&".

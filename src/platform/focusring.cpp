@@ -42,14 +42,12 @@ public:
 
     void setTarget(QWidget *target)
     {
-        if (m_target)
-            m_target->removeEventFilter(this);
+        unwatch();
         m_target = target;
         if (!target) {
             hide();
             return;
         }
-        target->installEventFilter(this);
         fit();
     }
 
@@ -72,7 +70,7 @@ protected:
 
     bool eventFilter(QObject *watched, QEvent *e) override
     {
-        if (watched == m_target) {
+        if (m_watched.contains(watched)) {
             switch (e->type()) {
             case QEvent::Move:
             case QEvent::Resize:
@@ -113,6 +111,10 @@ private:
         return nullptr;
     }
 
+    // The ring goes into the nearest of the control's ancestors that has room
+    // for it all: a control at the edge of a page or a tab widget (a dialog's
+    // buttons, a tab bar) would otherwise have the ring cut off along that
+    // edge. It watches every widget between, any of which may move.
     void fit()
     {
         QWidget *target = m_target;
@@ -120,15 +122,37 @@ private:
             hide();
             return;
         }
-        if (parentWidget() != target->parentWidget())
-            setParent(target->parentWidget());
-        setGeometry(QRect(target->pos(), target->size())
-                        .adjusted(-RingWidth, -RingWidth, RingWidth, RingWidth));
+        QWidget *host = target->parentWidget();
+        QRect ring;
+        for (;; host = host->parentWidget()) {
+            ring = QRect(target->mapTo(host, QPoint(0, 0)), target->size())
+                       .adjusted(-RingWidth, -RingWidth, RingWidth, RingWidth);
+            if (host->rect().contains(ring) || host->isWindow())
+                break;
+        }
+        unwatch();
+        for (QWidget *w = target; w && w != host; w = w->parentWidget()) {
+            w->installEventFilter(this);
+            m_watched.append(w);
+        }
+        if (parentWidget() != host)
+            setParent(host);
+        setGeometry(ring);
         raise();
         show();
     }
 
+    void unwatch()
+    {
+        for (const QPointer<QWidget> &w : std::as_const(m_watched)) {
+            if (w)
+                w->removeEventFilter(this);
+        }
+        m_watched.clear();
+    }
+
     QPointer<QWidget> m_target;
+    QList<QPointer<QWidget>> m_watched; // the control and its ancestors below the ring's
 };
 
 class KeyboardFocusWatch : public QObject

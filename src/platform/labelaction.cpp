@@ -1,4 +1,5 @@
 #include "labelaction.h"
+#include "modality.h"
 
 #include "accessibility.h"
 
@@ -67,9 +68,10 @@ public:
     void doAction(const QString &name) override
     {
         const LabelAction *a = action();
-        if (a && name == a->action && widget()->isEnabled())
-            a->act();
-        else
+        if (a && name == a->action && widget()->isEnabled()) {
+            if (!isBehindModal(*widget()))
+                a->act();
+        } else
             QAccessibleWidget::doAction(name);
     }
 

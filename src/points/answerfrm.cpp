@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QClipboard>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -46,7 +47,9 @@ QPushButton *newButton(const QString &name, const QString &caption, QWidget *par
 {
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(name);
-    button->setAutoDefault(false);
+    // Enter presses the button that has the focus, as Space does; the
+    // default button (Declare, then Close) takes it where no button has it.
+    button->setAutoDefault(true);
     return button;
 }
 
@@ -88,6 +91,14 @@ QWidget *AnswerFrm::createAnswerPage()
     tabWays->setObjectName(QStringLiteral("tabWays"));
     tabWays->addTab(createStepsPage(), tr("&Step by step"));
     tabWays->addTab(createTypedPage(), tr("&Type it"));
+    // The line under the pages speaks of the page shown: a typed answer's
+    // value or fault is no refusal of a step.
+    connect(tabWays, &QTabWidget::currentChanged, this, [this](int page) {
+        if (page == 0)
+            lbCheck->clear();
+        else
+            typedChanged();
+    });
 
     lbCheck = new QLabel(page);
     lbCheck->setObjectName(QStringLiteral("lbCheck"));
@@ -115,7 +126,10 @@ QWidget *AnswerFrm::createAnswerPage()
 QWidget *AnswerFrm::createStepsPage()
 {
     auto *page = new QWidget;
-    auto *numberRow = new QHBoxLayout;
+    // The six numbers on one row, each step's result on the row under them,
+    // so that eleven buttons never share one row's room and every number
+    // shows whole.
+    auto *numberRow = new QGridLayout;
     numberRow->setObjectName(QStringLiteral("numberRow"));
     auto *operationRow = new QHBoxLayout;
     for (std::size_t i = 0; i < Operations.size(); ++i) {
@@ -140,6 +154,14 @@ QWidget *AnswerFrm::createStepsPage()
         m_steps.undo();
         lbCheck->clear();
         showSteps();
+        // Undo may have nothing left to take back and be disabled: the
+        // keyboard goes on from the numbers, the step's first free one.
+        for (QPushButton *number : std::as_const(cmdNumber)) {
+            if (number->isEnabled()) {
+                number->setFocus(Qt::OtherFocusReason);
+                break;
+            }
+        }
     });
     operationRow->addStretch();
     operationRow->addWidget(cmdUndo);
@@ -206,7 +228,7 @@ void AnswerFrm::showSteps()
     // One button per number there is to use: the six, then each result.
     const QScopedValueRollback showing(m_showing, true);
     const auto &items = m_steps.items();
-    auto *row = findChild<QHBoxLayout *>(QStringLiteral("numberRow"));
+    auto *rows = findChild<QGridLayout *>(QStringLiteral("numberRow"));
     while (cmdNumber.size() > qsizetype(items.size()))
         delete cmdNumber.takeLast();
     while (cmdNumber.size() < qsizetype(items.size())) {
@@ -218,15 +240,23 @@ void AnswerFrm::showSteps()
             if (!m_showing)
                 numberClicked(item);
         });
-        row->addWidget(button);
+        const int dealt = int(m_numbers.size());
+        rows->addWidget(button, item < dealt ? 0 : 1, item < dealt ? item : item - dealt);
         cmdNumber.append(button);
     }
     for (qsizetype i = 0; i < cmdNumber.size(); ++i) {
         const AnswerSteps::Item &item = items[std::size_t(i)];
         QPushButton *button = cmdNumber[i];
         button->setText(QString::number(item.value));
-        button->setAccessibleName(item.isResult ? tr("Result %1").arg(item.value)
-                                                : QString::number(item.value));
+        // Never narrower than its number, which a crowded row would cut.
+        const QFontMetrics metrics(button->font());
+        button->setMinimumWidth(metrics.horizontalAdvance(button->text()) +
+                                2 * metrics.averageCharWidth());
+        // Set only when it changes: each setting tells a screen reader anew.
+        const QString name =
+            item.isResult ? tr("Result %1").arg(item.value) : QString::number(item.value);
+        if (button->accessibleName() != name)
+            button->setAccessibleName(name);
         button->setEnabled(!item.used);
         button->setChecked(m_steps.chosen() == std::size_t(i));
     }
@@ -310,11 +340,27 @@ void AnswerFrm::NoAnswer_Click()
 
 void AnswerFrm::reject()
 {
-    // Closing the window before declaring gives the answer up; afterwards it
-    // only closes the result.
+    // Escape or the close box before declaring gives the answer up and, as
+    // No answer does, shows the best possible first; afterwards they close.
+    if (!m_scored) {
+        score(false, 0);
+        return;
+    }
+    QDialog::reject();
+}
+
+void AnswerFrm::closeGivingUp()
+{
     if (!m_scored)
         score(false, 0);
     QDialog::reject();
+}
+
+void AnswerFrm::addNote(const QString &note)
+{
+    m_result += QLatin1Char('\n') + note;
+    lbResult->setText(m_result);
+    cmdClose->setAccessibleDescription(m_result.split(QLatin1Char('\n')).join(QLatin1Char(' ')));
 }
 
 void AnswerFrm::score(bool declared, std::int64_t value)

@@ -45,6 +45,11 @@ public:
 
     void Declare_Click();
     void NoAnswer_Click();
+    // Gives the answer up if it is not scored yet and closes, whatever is
+    // shown: the game is closing under it.
+    void closeGivingUp();
+    // A line under the result, read with it.
+    void addNote(const QString &note);
 
     // Controls, under their names, for the tests.
     QLabel *lbBoard = nullptr;

@@ -250,7 +250,10 @@ void GameFlow::search()
     std::copy_n(m_places.begin(), request.numbers.size(), request.numbers.begin());
     request.target = m_target;
     request.listed = m_answers;
-    request.completeWhenEmpty = m_settings.completeSearch;
+    // A player who asked for targets the numbers can reach is always shown a
+    // way there: the game's two families of expressions do not cover every
+    // way the reachable targets were found by.
+    request.completeWhenEmpty = m_settings.completeSearch || m_settings.reachableTargets;
     if (!m_search.start(request))
         return;
     m_combinations = 0;
@@ -277,12 +280,13 @@ void GameFlow::searchFinished(const SearchRun::End &end)
     }
     m_outcome = {true, end.finished, end.combinations, end.complete};
     if (lcRecord().isInfoEnabled()) {
-        qCInfo(lcRecord).noquote() << QStringLiteral("search of %1 to %2 %3 after %4 combinations: %5 answers")
-                                          .arg(numbersText(m_places))
-                                          .arg(m_target)
-                                          .arg(end.finished ? "finished" : "stopped")
-                                          .arg(end.combinations)
-                                          .arg(m_answers.size());
+        qCInfo(lcRecord).noquote()
+            << QStringLiteral("search of %1 to %2 %3 after %4 combinations: %5 answers")
+                   .arg(numbersText(m_places))
+                   .arg(m_target)
+                   .arg(end.finished ? "finished" : "stopped")
+                   .arg(end.combinations)
+                   .arg(m_answers.size());
         for (const QString &answer : std::as_const(m_answers))
             qCInfo(lcRecord).noquote() << "answer" << answer;
     }

@@ -59,7 +59,11 @@ public:
     // The settings the game plays by. A change reaches a running clock at its
     // next tick, and the roll and the search when they next start.
     const GameSettings &settings() const { return m_settings; }
-    void setSettings(const GameSettings &settings) { m_settings = settings; }
+    void setSettings(const GameSettings &settings)
+    {
+        m_settings = settings;
+        emit changed(); // what may be done now can depend on them
+    }
 
     // A new deal: nothing picked and every tile gets a new hidden value.
     void ScrambleNos();

@@ -92,7 +92,11 @@ GamePresentation presentGame(const GameFlow &flow)
     shown.statusVisible = state == State::Searching || state == State::Searched ||
                           (state == State::Over && flow.outcome().ran);
     shown.answersVisible = shown.statusVisible;
-    shown.manualSetupEnabled = !flow.isBusy();
+    // A game played for points is not thrown away for a new board while its
+    // clock runs.
+    const bool scoredOnTheClock =
+        flow.settings().playForPoints && flow.state() == GameFlow::State::Running;
+    shown.manualSetupEnabled = !flow.isBusy() && !scoredOnTheClock;
     return shown;
 }
 

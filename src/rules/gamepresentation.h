@@ -66,7 +66,9 @@ struct GamePresentation
     QString status;
     bool statusVisible = false;
     bool answersVisible = false;
-    // The manual setup starts a search of its own: never during a roll or a search.
+    // The manual setup (and, in games played for points, the day's board)
+    // replaces the board: never during a roll or a search, nor while a game
+    // played for points is on the clock.
     bool manualSetupEnabled = true;
 };
 

@@ -106,8 +106,14 @@ void TestPlatformBasics::focusRingFollowsTheKeyboard()
     auto *layout = new QHBoxLayout(&window);
     auto *first = new QLineEdit(&window);
     auto *second = new QLineEdit(&window);
+    // A page with no margin of its own: a control on it touches its edges.
+    auto *page = new QWidget(&window);
+    auto *third = new QLineEdit(page);
+    (new QHBoxLayout(page))->setContentsMargins(0, 0, 0, 0);
+    page->layout()->addWidget(third);
     layout->addWidget(first);
     layout->addWidget(second);
+    layout->addWidget(page);
     window.show();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -120,7 +126,8 @@ void TestPlatformBasics::focusRingFollowsTheKeyboard()
     // The ring lies round the control, outside it, and above it.
     const QWidget *ring = nullptr;
     for (const QWidget *child : window.findChildren<QWidget *>()) {
-        if (child != first && child != second && child->isVisible())
+        if (child != first && child != second && child != third && child != page &&
+            child->isVisible())
             ring = child;
     }
     QVERIFY(ring);
@@ -135,6 +142,13 @@ void TestPlatformBasics::focusRingFollowsTheKeyboard()
     QCOMPARE(platform::keyboardFocusRingTarget(), first);
     first->hide(); // the focus goes on, and the ring with it
     QCOMPARE(platform::keyboardFocusRingTarget(), second);
+    // Round a control at the page's edge the ring is whole, not cut by the page.
+    QTest::keyClick(second, Qt::Key_Tab);
+    QCOMPARE(platform::keyboardFocusRingTarget(), third);
+    const QRect around =
+        QRect(third->mapTo(&window, QPoint()), third->size()).adjusted(-3, -3, 3, 3);
+    QCOMPARE(QRect(ring->mapTo(&window, QPoint()), ring->size()), around);
+    QVERIFY(ring->parentWidget()->rect().contains(ring->geometry()));
 }
 
 void TestPlatformBasics::messageBoxIsWideEnoughForItsTitle()

@@ -12,6 +12,8 @@
 #include "settingssandbox.h"
 #include "statsfrm.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
@@ -23,6 +25,8 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTest>
+
+#include <map>
 
 class TestPoints : public QObject
 {
@@ -40,6 +44,7 @@ private slots:
     void stepRefusalsReadAsTheCheckerSays();
     void statisticsKeepTheirCounts();
     void scoredGameOnTheMainWindow();
+    void nothingActsBehindTheAnswerWindow();
 
 private:
     std::optional<SettingsSandbox> m_store;
@@ -50,13 +55,41 @@ namespace {
 const std::array<std::int32_t, 6> Board{100, 75, 8, 5, 3, 2};
 constexpr std::int32_t Target = 523;
 
-// One player's move: "n3" a number (the six, then each result), "+ - x /" an
-// operation, "undo", "tab1" the typed page, "type:..." text typed,
-// "declare", "none" for No answer, "esc" the Escape key.
+// The control a move names: "n3" a number, "+ - x /" an operation, "undo",
+// "declare", "none" for No answer, "typed" the typed answer's box.
+QWidget *control(AnswerFrm &w, const QString &name)
+{
+    const QString ops = QStringLiteral("+-x/");
+    if (name.startsWith(QLatin1Char('n')) && name != QLatin1String("none"))
+        return w.cmdNumber.at(name.mid(1).toInt());
+    if (name.size() == 1 && ops.contains(name))
+        return w.cmdOperation.at(std::size_t(ops.indexOf(name)));
+    const std::map<QString, QWidget *> named{{QStringLiteral("undo"), w.cmdUndo},
+                                             {QStringLiteral("declare"), w.cmdDeclare},
+                                             {QStringLiteral("none"), w.cmdNoAnswer},
+                                             {QStringLiteral("typed"), w.txtAnswer}};
+    const auto found = named.find(name);
+    return found == named.end() ? nullptr : found->second;
+}
+
+// One player's move: a control's name clicked, "enter:" and a control's name
+// for Enter on it with the focus there, "tab1" the typed page, "type:..."
+// text typed, "esc" the Escape key, "close" the window's close box.
 void play(AnswerFrm &w, const QString &move)
 {
     const QString ops = QStringLiteral("+-x/");
-    if (move == QLatin1String("none"))
+    if (move.startsWith(QLatin1String("enter:"))) {
+        QWidget *target = control(w, move.mid(6));
+        QVERIFY2(target, qPrintable(move));
+        target->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(target, Qt::Key_Return);
+        // Undo leaves the keyboard on the step's first free number.
+        if (move == QLatin1String("enter:undo"))
+            QVERIFY(w.focusWidget() && w.cmdNumber.contains(w.focusWidget()) &&
+                    w.focusWidget()->isEnabled());
+    } else if (move == QLatin1String("close"))
+        w.close();
+    else if (move == QLatin1String("none"))
         QTest::mouseClick(w.cmdNoAnswer, Qt::LeftButton);
     else if (move.startsWith(QLatin1Char('n')))
         QTest::mouseClick(w.cmdNumber.at(move.mid(1).toInt()), Qt::LeftButton);
@@ -172,8 +205,35 @@ void TestPoints::answerWindow_data()
     QTest::newRow("nothing to declare")
         << QStringList{"declare"} << "Choose a number" << QStringList{} << -1 << false;
     QTest::newRow("no answer") << QStringList{"n0", "none"} << "" << QStringList{} << 0 << false;
+    // Escape and the close box give up as No answer does: the best possible
+    // shows first, and only the next one closes.
     QTest::newRow("escape gives up")
         << QStringList{"tab1", "type:5", "esc"} << "= 5" << QStringList{} << 0 << false;
+    QTest::newRow("the close box gives up")
+        << QStringList{"n0", "close"} << "" << QStringList{} << 0 << false;
+    QTest::newRow("escape twice closes")
+        << QStringList{"n0", "esc", "esc"} << "" << QStringList{} << 0 << false;
+    // Enter presses the control that has the focus; Declare only takes it
+    // from the typed answer's box.
+    QTest::newRow("enter picks and operates")
+        << QStringList{"enter:n0", "enter:+", "enter:n3", "enter:n2", "enter:-", "enter:n4"} << ""
+        << QStringList{"100 + 5 = 105", "8 - 3 = 5"} << -1 << false;
+    QTest::newRow("enter on undo")
+        << QStringList{"n0", "+", "n3", "enter:undo"} << "" << QStringList{} << -1 << false;
+    QTest::newRow("enter on no answer")
+        << QStringList{"n0", "enter:none"} << "" << QStringList{} << 0 << false;
+    QTest::newRow("enter in the typed box declares")
+        << QStringList{"tab1", "type:100*5+8*3", "enter:typed"} << "" << QStringList{} << 9 << true;
+    QTest::newRow("five steps, large results")
+        << QStringList{"n0", "x",  "n1", "n6", "x",  "n2", "n7", "x",
+                       "n3", "n8", "x",  "n4", "n9", "x",  "n5"}
+        << ""
+        << QStringList{"100 x 75 = 7500", "7500 x 8 = 60000", "60000 x 5 = 300000",
+                       "300000 x 3 = 900000", "900000 x 2 = 1800000"}
+        << -1 << false;
+    // A refusal of the typed answer is not left standing under the steps.
+    QTest::newRow("the typed page's fault stays there")
+        << QStringList{"tab1", "type:(100", "tab0"} << "" << QStringList{} << -1 << false;
 }
 
 void TestPoints::answerWindow()
@@ -199,8 +259,15 @@ void TestPoints::answerWindow()
     for (int i = 0; i < w.lstSteps->count(); ++i)
         listed << w.lstSteps->item(i)->text();
     QCOMPARE(listed, steps);
+    // Every number there is to use shows whole, however many and large.
+    QTest::qWait(20); // laid out
+    for (const QPushButton *number : std::as_const(w.cmdNumber)) {
+        QVERIFY2(number->width() >= number->fontMetrics().horizontalAdvance(number->text()) + 8,
+                 qPrintable(number->text()));
+    }
     QCOMPARE(w.isScored(), points >= 0);
     QCOMPARE(scoredSignals, points >= 0 ? 1 : 0);
+    QCOMPARE(w.isVisible(), moves.count(QStringLiteral("esc")) < 2);
     if (points < 0) {
         QCOMPARE(w.pages->currentIndex(), 0);
         return;
@@ -330,6 +397,50 @@ void TestPoints::scoredGameOnTheMainWindow()
         QCOMPARE(stats.gamesScored, 1);
         QCOMPARE(stats.dailyDate, QDate::currentDate());
     }
+}
+
+// The answer window is modal over the game: a click on the game gives it the
+// keyboard back, and a screen reader's presses behind it (a menu command, a
+// button) are refused as clicks are; the day's board cannot be dealt over a
+// game on the clock. Closing the game still works, and gives the answer up.
+void TestPoints::nothingActsBehindTheAnswerWindow()
+{
+    GameSettings settings;
+    settings.playForPoints = true;
+    GameWindowHolder holder = GameWindowHolder::shown(settings);
+    QVERIFY(holder);
+    const QPointer<GameFrm> window = holder.get();
+    const auto &c = window->controls();
+    c.mnuDaily->trigger();
+    click(c.Command1); // START
+    QVERIFY(QTest::qWaitFor([&] { return window->flow().state() == GameFlow::State::Running; }));
+    QVERIFY(!c.mnuDaily->isEnabled());
+    QVERIFY(!c.mnuSetup->isEnabled());
+    click(c.Command1); // STOP
+    AnswerFrm *answer = window->answerWindow();
+    QVERIFY(answer);
+    QVERIFY(QTest::qWaitForWindowActive(answer));
+    QVERIFY(c.mnuDaily->isEnabled());
+
+    for (QObject *behind : std::initializer_list<QObject *>{c.mnuDaily, c.mnuStats, c.Command1}) {
+        QAccessibleInterface *pressed = QAccessible::queryAccessibleInterface(behind);
+        QVERIFY(pressed && pressed->actionInterface());
+        pressed->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    }
+    QTest::qWait(300); // a button's press lands after its animation
+    QCOMPARE(window->flow().state(), GameFlow::State::Over);
+    QCOMPARE(QApplication::activeModalWidget(), nullptr); // no statistics window either
+    QVERIFY(answer->isVisible());
+
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, QPoint(20, 200));
+    QTRY_COMPARE(QGuiApplication::focusWindow(), answer->windowHandle());
+
+    window->close(); // its close box
+    QTRY_VERIFY(window.isNull());
+    const PlayerStats stats = GLOBALbas::LoadStats();
+    QCOMPARE(stats.gamesScored, 1);
+    QCOMPARE(stats.bands[PlayerStats::NoAnswerBand], 1);
+    QCOMPARE(stats.dailyDate, QDate::currentDate());
 }
 
 QTEST_MAIN(TestPoints)

@@ -139,6 +139,12 @@ void TestGameFlow::startRollsTheTargetAndStartsTheClock()
     QVERIFY(!view->shown.cmdAnswerVisible);
     QCOMPARE(view->purges, 0);
     QCOMPARE(flow->ElapsedSeconds(), 0);
+    // A new board may replace a game on the clock, unless it is played for
+    // points.
+    QVERIFY(view->shown.manualSetupEnabled);
+    change([](GameSettings &s) { s.playForPoints = true; });
+    QVERIFY(!view->shown.manualSetupEnabled);
+    change([](GameSettings &s) { s.playForPoints = false; });
 
     // A range of one value rolls that value every time.
     flow->Command1_Click(); // STOP
@@ -369,7 +375,7 @@ void TestGameFlow::searchEnds_data()
 {
     QTest::addColumn<QList<qint32>>("numbers");
     QTest::addColumn<int>("target");
-    QTest::addColumn<bool>("complete");
+    QTest::addColumn<int>("complete"); // 0 off, 1 every way when none, 2 reachable targets only
     QTest::addColumn<QString>("status");
     QTest::addColumn<QStringList>("answers"); // the first few
     QTest::addColumn<int>("count");
@@ -381,32 +387,36 @@ void TestGameFlow::searchEnds_data()
     const QList<qint32> board742{100, 75, 50, 25, 6, 3};
     const QList<qint32> board999{3, 3, 2, 2, 1, 1};
     const QStringList first523{"((100+75)x3)-2", "(((100+75)+2)x3)-8", "(((100+8)-3)x5)-2"};
-    QTest::newRow("found") << board523 << 523 << false << found523 << first523 << 32
-                           << QStringList{};
+    QTest::newRow("found") << board523 << 523 << 0 << found523 << first523 << 32 << QStringList{};
     QTest::newRow("the game's answers stand alone")
-        << board523 << 523 << true << found523 << first523 << 32 << QStringList{};
-    QTest::newRow("none") << board999 << 999 << false << none999 << QStringList{} << 0
-                          << QStringList{};
-    QTest::newRow("unreachable") << board999 << 999 << true
+        << board523 << 523 << 1 << found523 << first523 << 32 << QStringList{};
+    QTest::newRow("none") << board999 << 999 << 0 << none999 << QStringList{} << 0 << QStringList{};
+    QTest::newRow("unreachable") << board999 << 999 << 1
                                  << none999 + "\nNo exact answer: the nearest is 81 (918 away)."
                                  << QStringList{} << 0 << QStringList{"(((2+1)x(2+1))x3)x3 = 81"};
     QTest::newRow("beyond the game's search")
-        << board742 << 742 << true << none742 + "\nA complete search found 2 answers."
-        << QStringList{} << 0
-        << QStringList{"(((75x3)-50)x(100+6))/25", "(((75x6)-100)x(50+3))/25"};
+        << board742 << 742 << 1 << none742 + "\nA complete search found 2 answers." << QStringList{}
+        << 0 << QStringList{"(((75x3)-50)x(100+6))/25", "(((75x6)-100)x(50+3))/25"};
+    // A player who asked for targets the numbers reach is shown a way there
+    // even where the game's own two families of expressions find none.
+    QTest::newRow("a reachable target beyond the game's search")
+        << QList<qint32>{9, 8, 6, 4, 2, 1} << 988 << 2
+        << "Searched 130815 combinations: \n0 answers found.\nA complete search found 2 answers."
+        << QStringList{} << 0 << QStringList{"((8x6)+4)x((9x2)+1)", "((9x8)+4)x((6x2)+1)"};
 }
 
 void TestGameFlow::searchEnds()
 {
     QFETCH(QList<qint32>, numbers);
     QFETCH(int, target);
-    QFETCH(bool, complete);
+    QFETCH(int, complete);
     QFETCH(QString, status);
     QFETCH(QStringList, answers);
     QFETCH(int, count);
     QFETCH(QStringList, completeLines);
     change([&](GameSettings &s) {
-        s.completeSearch = complete;
+        s.completeSearch = complete == 1;
+        s.reachableTargets = complete == 2;
         s.lowestTarget = s.highestTarget = qint16(target);
     });
     flow->ScrambleNos();
