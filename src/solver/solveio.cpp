@@ -2,6 +2,7 @@
 
 #include "utf8char.h"
 
+#include <csignal>
 #include <iostream>
 
 #ifdef _WIN32
@@ -93,6 +94,14 @@ std::string shown(std::string_view text)
         at += character.bytes;
     }
     return out;
+}
+
+void failWritesToClosedPipes()
+{
+#ifndef _WIN32
+    // Windows has no SIGPIPE: a write there fails with an error already.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
 }
 
 int finishOutput()

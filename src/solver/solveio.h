@@ -22,6 +22,10 @@ std::string jsonString(std::string_view text);
 // byte that starts no UTF-8 character becomes \xHH; the rest is kept.
 std::string shown(std::string_view text);
 
+// Makes a write to a pipe whose reader has gone fail like any other failed
+// write, instead of ending the program with SIGPIPE before it can say so.
+void failWritesToClosedPipes();
+
 // Flushes the standard output: only then does it show whether everything
 // could be written (to a full disk, a closed pipe or a closed standard
 // output). Returns the exit status: 0, or 1 after saying so on standard

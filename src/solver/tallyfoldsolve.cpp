@@ -62,6 +62,7 @@ const char kUsage[] = "Usage: tallyfold-solve [--json] N1 N2 N3 N4 N5 N6 TARGET\
                       "           and the points (10 for as near as the best, one less\n"
                       "           per unit further); or the first rule it breaks\n"
                       "  --help   show this help and exit\n"
+                      "  --version  show the program's version and exit\n"
                       "\n"
                       "Exit status: 0 after a search, 1 when the output cannot be\n"
                       "written, 2 for bad input, 3 when the --check answer breaks a rule.\n";
@@ -328,13 +329,21 @@ int daily(const std::vector<std::string_view> &arguments)
 
 int main(int argc, char **argv)
 {
+    // The output often goes into a pipe to a reader that may stop early, as
+    // head(1) does: that is a failed write like any other, with its status.
+    solveio::failWritesToClosedPipes();
     const std::vector<std::string> utf8 = solveio::utf8Arguments(argc, argv);
     std::vector<std::string_view> arguments(utf8.begin(), utf8.end());
+    // Whatever else the command line holds, the help first, then the version.
     for (const std::string_view argument : arguments) {
         if (argument == "--help" || argument == "-h") {
             std::cout << kUsage;
-            return 0;
+            return solveio::finishOutput();
         }
+    }
+    if (std::find(arguments.begin(), arguments.end(), "--version") != arguments.end()) {
+        std::cout << "tallyfold-solve " TALLYFOLD_VERSION "\n";
+        return solveio::finishOutput();
     }
     if (std::find(arguments.begin(), arguments.end(), "--daily") != arguments.end())
         return daily(arguments);

@@ -34,6 +34,9 @@ QString fromUtf8(const QByteArray &bytes, bool &valid)
 enum class Output {
     ToTest,
     FullDisk, // a full disk takes nothing, and says so only when written to
+#ifdef Q_OS_UNIX
+    ClosedPipe, // a pipe whose reader has gone, as head(1) leaves it
+#endif
 };
 
 // arguments: as bytes, which need not be UTF-8 where the system passes
@@ -51,7 +54,15 @@ Result solveBytes(const QByteArrayList &arguments, Output output = Output::ToTes
     for (const QByteArray &argument : arguments)
         argv.push_back(const_cast<char *>(argument.data()));
     argv.push_back(nullptr);
-    process.setChildProcessModifier([&argv] {
+    process.setChildProcessModifier([&argv, output] {
+        if (output == Output::ClosedPipe) {
+            int ends[2];
+            if (::pipe(ends) != 0)
+                ::_exit(125);
+            ::close(ends[0]);
+            ::dup2(ends[1], STDOUT_FILENO);
+            ::close(ends[1]);
+        }
         std::signal(SIGPIPE, SIG_DFL); // as a shell starts a program
         ::execv(argv[0], argv.data());
         ::_exit(127);
@@ -112,6 +123,8 @@ private slots:
     void writeFailure();
     void help();
 };
+
+Q_DECLARE_METATYPE(Output)
 
 void TestSolverCli::listsAnswersThenFinishMessage()
 {
@@ -486,17 +499,33 @@ void TestSolverCli::echoedInput()
 void TestSolverCli::writeFailure_data()
 {
     QTest::addColumn<QStringList>("arguments");
-    QTest::newRow("answers") << QStringList{"100", "75", "8", "5", "3", "2", "523"};
-    QTest::newRow("json") << QStringList{"--json", "100", "75", "8", "5", "3", "2", "523"};
-    QTest::newRow("complete") << QStringList{"--complete", "3", "3", "2", "2", "1", "1", "999"};
-    QTest::newRow("check") << QStringList{"--check", "8/3", "100", "75", "8", "5", "3", "2", "523"};
+    QTest::addColumn<Output>("output");
+    const QList<std::pair<const char *, QStringList>> runs{
+        {"help", {"--help"}},
+        {"version", {"--version"}},
+        {"answers", {"100", "75", "8", "5", "3", "2", "523"}},
+        {"json", {"--json", "100", "75", "8", "5", "3", "2", "523"}},
+        {"complete", {"--complete", "3", "3", "2", "2", "1", "1", "999"}},
+        {"check", {"--check", "8/3", "100", "75", "8", "5", "3", "2", "523"}},
+        {"daily", {"--daily", "2027-01-01", "--json"}}};
+    const QList<std::pair<const char *, Output>> outputs{
+        {"full disk", Output::FullDisk},
+#ifdef Q_OS_UNIX
+        {"closed pipe", Output::ClosedPipe},
+#endif
+    };
+    for (const auto &[outputName, output] : outputs) {
+        for (const auto &[runName, arguments] : runs)
+            QTest::addRow("%s, %s", runName, outputName) << arguments << output;
+    }
 }
 
-// A full disk takes nothing, and says so only when the buffer is flushed.
+// Output that cannot be written is a failure, reported on standard error.
 void TestSolverCli::writeFailure()
 {
     QFETCH(QStringList, arguments);
-    const Result result = solve(arguments, Output::FullDisk);
+    QFETCH(Output, output);
+    const Result result = solve(arguments, output);
     QCOMPARE(result.exitCode, 1);
     QCOMPARE(result.err, QStringLiteral("tallyfold-solve: cannot write the output\n"));
 }
@@ -509,6 +538,10 @@ void TestSolverCli::help()
     QVERIFY(result.out.startsWith("Usage: tallyfold-solve [--json] N1 N2 N3 N4 N5 N6 TARGET\n"));
     QVERIFY(result.out.contains("--json"));
     QCOMPARE(solve({"1", "2", "--help"}).exitCode, 0);
+    // The version is the game's.
+    const Result version = solve({"--version"});
+    QCOMPARE(version.exitCode, 0);
+    QCOMPARE(version.out, QStringLiteral("tallyfold-solve " TALLYFOLD_VERSION "\n"));
 }
 
 QTEST_GUILESS_MAIN(TestSolverCli)
