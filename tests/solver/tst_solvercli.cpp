@@ -2,103 +2,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
-#include <QStringDecoder>
 #include <QTest>
 
-#include <vector>
-
-#ifdef Q_OS_UNIX
-#include <csignal>
-#include <unistd.h>
-#endif
-
-namespace {
-
-struct Result
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-    bool utf8 = false; // both outputs are valid UTF-8
-};
-
-QString fromUtf8(const QByteArray &bytes, bool &valid)
-{
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString text = decoder(bytes);
-    valid = valid && !decoder.hasError();
-    return text;
-}
-
-enum class Output {
-    ToTest,
-    FullDisk, // a full disk takes nothing, and says so only when written to
-#ifdef Q_OS_UNIX
-    ClosedPipe, // a pipe whose reader has gone, as head(1) leaves it
-#endif
-};
-
-// arguments: as bytes, which need not be UTF-8 where the system passes
-// bytes; output: where the program's standard output goes.
-Result solveBytes(const QByteArrayList &arguments, Output output = Output::ToTest)
-{
-    QProcess process;
-    if (output == Output::FullDisk)
-        process.setStandardOutputFile(QStringLiteral("/dev/full"));
-#ifdef Q_OS_UNIX
-    // QProcess passes its arguments as UTF-8: the child starts the program
-    // itself, with the bytes as given.
-    const QByteArray program(TALLYFOLD_SOLVE_PATH);
-    std::vector<char *> argv{const_cast<char *>(program.data())};
-    for (const QByteArray &argument : arguments)
-        argv.push_back(const_cast<char *>(argument.data()));
-    argv.push_back(nullptr);
-    process.setChildProcessModifier([&argv, output] {
-        if (output == Output::ClosedPipe) {
-            int ends[2];
-            if (::pipe(ends) != 0)
-                ::_exit(125);
-            ::close(ends[0]);
-            ::dup2(ends[1], STDOUT_FILENO);
-            ::close(ends[1]);
-        }
-        std::signal(SIGPIPE, SIG_DFL); // as a shell starts a program
-        ::execv(argv[0], argv.data());
-        ::_exit(127);
-    });
-#endif
-    QStringList texts;
-    for (const QByteArray &argument : arguments)
-        texts << QString::fromUtf8(argument);
-    process.start(QStringLiteral(TALLYFOLD_SOLVE_PATH), texts);
-    Result result;
-    if (!process.waitForFinished(30000)) {
-        process.kill();
-        process.waitForFinished();
-        return result;
-    }
-    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.utf8 = true;
-    result.out = fromUtf8(process.readAllStandardOutput(), result.utf8);
-    result.err = fromUtf8(process.readAllStandardError(), result.utf8);
-#ifdef Q_OS_WIN
-    // Lines end the Windows way there: what they say is the same.
-    result.out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    result.err.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-#endif
-    return result;
-}
-
-Result solve(const QStringList &arguments, Output output = Output::ToTest)
-{
-    QByteArrayList bytes;
-    for (const QString &argument : arguments)
-        bytes << argument.toUtf8();
-    return solveBytes(bytes, output);
-}
-
-} // namespace
+#include "solvecli.h"
 
 class TestSolverCli : public QObject
 {
@@ -117,14 +23,8 @@ private slots:
     void dailyToday();
     void refusals_data();
     void refusals();
-    void echoedInput_data();
-    void echoedInput();
-    void writeFailure_data();
-    void writeFailure();
     void help();
 };
-
-Q_DECLARE_METATYPE(Output)
 
 void TestSolverCli::listsAnswersThenFinishMessage()
 {
@@ -429,107 +329,6 @@ void TestSolverCli::refusals()
 
 // What the program repeats of its input is shown on one line, without a
 // control character a terminal would act on, and the JSON output stays UTF-8.
-void TestSolverCli::echoedInput_data()
-{
-    QTest::addColumn<QByteArrayList>("arguments");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("out");
-    QTest::addColumn<QString>("err");
-    const QByteArrayList board{"100", "75", "8", "5", "3", "2", "523"};
-    const QString notWhole = QStringLiteral("' is not a whole number\n");
-    QTest::newRow("a newline") << QByteArrayList{"--fast\n"} + board << 2 << QString()
-                               << "tallyfold-solve: unknown option '--fast\\n' (see --help)\n";
-    QTest::newRow("a terminal's escape")
-        << board.mid(0, 6) + QByteArrayList{"5\x1b[2J"} << 2 << QString()
-        << "tallyfold-solve: target '5\\x1b[2J" + notWhole;
-    QTest::newRow("a tab and a DEL")
-        << QByteArrayList{"--complete", "--limit", "\t5\x7f"} + board << 2 << QString()
-        << "tallyfold-solve: --limit '\\t5\\x7f' is not a number from 0 to 2147483647\n";
-    QTest::newRow("a C1 control") << QByteArrayList{"\xc2\x9b"
-                                                    "5"} +
-                                         board.mid(1)
-                                  << 2 << QString()
-                                  << "tallyfold-solve: number 1 '\\u009b5" + notWhole;
-    QTest::newRow("letters as typed")
-        << QByteArrayList{"f\xc3\xbcnf"} + board.mid(1) << 2 << QString()
-        << "tallyfold-solve: number 1 'f\u00fcnf" + notWhole;
-    QTest::newRow("a carriage return in a date")
-        << QByteArrayList{"--daily", "2027-01-01\r"} << 2 << QString()
-        << "tallyfold-solve: date '2027-01-01\\r' is not a date YYYY-MM-DD from 0001-01-01 to "
-           "9999-12-31\n";
-    QTest::newRow("an escape in an answer")
-        << QByteArrayList{"--check", "2+\x1b"} + board << 3
-        << "'\\x1b' at character 3 is not a number, an operation or a bracket.\n"
-        << QString();
-#ifdef Q_OS_UNIX
-    // Only where arguments are bytes can they be other than UTF-8.
-    QTest::newRow("bytes of no character")
-        << QByteArrayList{"\xff\xfe"} + board.mid(1) << 2 << QString()
-        << "tallyfold-solve: number 1 '\\xff\\xfe" + notWhole;
-    QTest::newRow("a character cut short")
-        << QByteArrayList{"--daily", "2027\xe2\x82"} << 2 << QString()
-        << "tallyfold-solve: date '2027\\xe2\\x82' is not a date "
-           "YYYY-MM-DD from 0001-01-01 to 9999-12-31\n";
-    QTest::newRow("JSON of bytes of no character")
-        << QByteArrayList{"--json", "--check",
-                          "100\xff"
-                          "5"} +
-               board
-        << 3
-        << "{\"numbers\": [100, 75, 8, 5, 3, 2], \"target\": 523, \"expression\": "
-           "\"100\ufffd5\", \"valid\": false, \"value\": null, \"distance\": null, "
-           "\"best\": 523, \"best_distance\": 0, \"best_way\": \"((100+3)x5)+8\", "
-           "\"points\": null, \"error\": {\"step\": \"\ufffd\", \"number\": 0, "
-           "\"message\": \"'\ufffd' at character 4 is not a number, an operation or a "
-           "bracket.\"}}\n"
-        << QString();
-#endif
-}
-
-void TestSolverCli::echoedInput()
-{
-    QFETCH(QByteArrayList, arguments);
-    const Result result = solveBytes(arguments);
-    QTEST(result.exitCode, "exitCode");
-    QVERIFY(result.utf8);
-    QTEST(result.out, "out");
-    QTEST(result.err, "err");
-}
-
-void TestSolverCli::writeFailure_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<Output>("output");
-    const QList<std::pair<const char *, QStringList>> runs{
-        {"help", {"--help"}},
-        {"version", {"--version"}},
-        {"answers", {"100", "75", "8", "5", "3", "2", "523"}},
-        {"json", {"--json", "100", "75", "8", "5", "3", "2", "523"}},
-        {"complete", {"--complete", "3", "3", "2", "2", "1", "1", "999"}},
-        {"check", {"--check", "8/3", "100", "75", "8", "5", "3", "2", "523"}},
-        {"daily", {"--daily", "2027-01-01", "--json"}}};
-    const QList<std::pair<const char *, Output>> outputs{
-        {"full disk", Output::FullDisk},
-#ifdef Q_OS_UNIX
-        {"closed pipe", Output::ClosedPipe},
-#endif
-    };
-    for (const auto &[outputName, output] : outputs) {
-        for (const auto &[runName, arguments] : runs)
-            QTest::addRow("%s, %s", runName, outputName) << arguments << output;
-    }
-}
-
-// Output that cannot be written is a failure, reported on standard error.
-void TestSolverCli::writeFailure()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(Output, output);
-    const Result result = solve(arguments, output);
-    QCOMPARE(result.exitCode, 1);
-    QCOMPARE(result.err, QStringLiteral("tallyfold-solve: cannot write the output\n"));
-}
-
 void TestSolverCli::help()
 {
     const Result result = solve({"--help"});
