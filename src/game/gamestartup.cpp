@@ -15,6 +15,7 @@
 
 #include <cstdio>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -85,16 +86,30 @@ std::optional<int> refuseBadOptions(const QString &program, QCommandLineParser &
     return UsageError;
 }
 
-// --help and --version answer without a display, where the window system
-// could not even be reached.
-bool asksOnlyForText(int argc, char **argv)
+// --help-all lists the toolkit's options too, which only a QApplication adds
+// to the help. Where the window system needs a display (X11, Wayland), that
+// application is made on the windowless platform instead, so that the help
+// is printed where no display could be reached; the platform changes nothing
+// in the text. Prints the help and exits.
+void printHelpAll(const char *program, const QCommandLineOption &quitAfterShow,
+                  const StartupExtras &extras)
 {
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray arg(argv[i]);
-        if (arg == "-h" || arg == "--help" || arg == "-v" || arg == "--version")
-            return true;
-    }
-    return false;
+    QByteArrayList words{program};
+#ifndef Q_OS_WIN
+    words << "-platform"
+          << "offscreen";
+#endif
+    words << "--help-all";
+    std::vector<char *> arguments;
+    for (QByteArray &word : words)
+        arguments.push_back(word.data());
+    arguments.push_back(nullptr);
+    int count = static_cast<int>(words.size());
+    QApplication app(count, arguments.data());
+    nameTheApplication();
+    QCommandLineParser parser;
+    addOptions(parser, quitAfterShow, extras);
+    parser.process(app);
 }
 
 } // namespace
@@ -102,10 +117,17 @@ bool asksOnlyForText(int argc, char **argv)
 int runGame(int &argc, char **argv, const StartupExtras &extras)
 {
     // For measuring the start-up from scripts (tools/measure-startup): it
-    // changes nothing the player sees, only when the program quits.
-    const QCommandLineOption quitAfterShow(
+    // changes nothing the player sees, only when the program quits, so the
+    // help leaves it out.
+    QCommandLineOption quitAfterShow(
         QStringLiteral("quit-after-show"),
         QStringLiteral("Quit as soon as the main window is shown and painted."));
+    quitAfterShow.setFlags(QCommandLineOption::HiddenFromHelp);
+    // --help, --help-all and --version answer without a display, where the
+    // window system could not even be reached. As the parser would, the
+    // version wins over the help, and --help over --help-all.
+    bool asksForText = false;
+    bool asksForHelpAll = false;
     {
         QCommandLineParser early;
         addOptions(early, quitAfterShow, extras);
@@ -117,8 +139,14 @@ int runGame(int &argc, char **argv, const StartupExtras &extras)
 #endif
         if (const std::optional<int> status = refuseBadOptions(program, early, argc, argv))
             return *status;
+        asksForText = early.isSet(QStringLiteral("version")) || early.isSet(QStringLiteral("help"));
+        asksForHelpAll = early.isSet(QStringLiteral("help-all"));
     }
-    if (asksOnlyForText(argc, argv)) {
+    if (!asksForText && asksForHelpAll) {
+        printHelpAll(argv[0], quitAfterShow, extras);
+        return 0;
+    }
+    if (asksForText) {
         QCoreApplication app(argc, argv);
         nameTheApplication();
         QCommandLineParser parser;

@@ -1,5 +1,7 @@
 #include "answercheck.h"
 
+#include "utf8char.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <limits>
@@ -15,44 +17,6 @@ constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
 constexpr std::int64_t kLargestNumber = std::numeric_limits<std::int32_t>::max();
 constexpr char32_t kReplacement = 0xFFFD;
 constexpr char kReplacementText[] = "\xEF\xBF\xBD";
-
-struct Character
-{
-    char32_t code = kReplacement;
-    std::size_t bytes = 1; // an invalid byte is one character of its own
-};
-
-// One UTF-8 character; overlong forms and surrogates count as invalid, so that
-// no disguised "+" or digit slips through.
-Character decode(std::string_view text, std::size_t at)
-{
-    const auto lead = static_cast<unsigned char>(text[at]);
-    if (lead < 0x80)
-        return {lead, 1};
-    std::size_t length = 0;
-    char32_t code = 0;
-    char32_t smallest = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        length = 2, code = lead & 0x1F, smallest = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3, code = lead & 0x0F, smallest = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4, code = lead & 0x07, smallest = 0x10000;
-    } else {
-        return {};
-    }
-    if (at + length > text.size())
-        return {};
-    for (std::size_t i = 1; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(text[at + i]);
-        if ((next & 0xC0) != 0x80)
-            return {};
-        code = (code << 6) | (next & 0x3F);
-    }
-    if (code < smallest || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-        return {};
-    return {code, length};
-}
 
 std::optional<Operation> operationOf(char32_t code)
 {
@@ -162,7 +126,7 @@ std::optional<CheckResult> parse(std::string_view text, std::vector<Item> &postf
             wantNumber = false;
             continue;
         }
-        const Character character = decode(text, at);
+        const Utf8Char character = decodeUtf8(text, at);
         const std::string shown = character.code == kReplacement
                                       ? std::string(kReplacementText)
                                       : std::string(text.substr(at, character.bytes));

@@ -9,6 +9,7 @@
 #include "bubblesort.h"
 #include "completesearch.h"
 #include "dailyboard.h"
+#include "solveio.h"
 #include "solvercore.h"
 
 #include <algorithm>
@@ -22,12 +23,10 @@
 #include <string_view>
 #include <vector>
 
-#ifdef _WIN32
-#include <windows.h>
-#include <shellapi.h>
-#endif
-
 namespace {
+
+using solveio::jsonString;
+using solveio::shown;
 
 constexpr int kUsageError = 2;
 constexpr int kRuleBroken = 3;
@@ -63,6 +62,7 @@ const char kUsage[] = "Usage: tallyfold-solve [--json] N1 N2 N3 N4 N5 N6 TARGET\
                       "           and the points (10 for as near as the best, one less\n"
                       "           per unit further); or the first rule it breaks\n"
                       "  --help   show this help and exit\n"
+                      "  --version  show the program's version and exit\n"
                       "\n"
                       "Exit status: 0 after a search, 1 when the output cannot be\n"
                       "written, 2 for bad input, 3 when the --check answer breaks a rule.\n";
@@ -115,7 +115,7 @@ std::string parseArguments(const std::vector<std::string_view> &arguments, Reque
                 return "--limit needs a number (see --help)";
             const std::optional<std::int64_t> limit = parseWhole(arguments[++i]);
             if (!limit || *limit < 0 || *limit > INT32_MAX) {
-                return "--limit '" + std::string(arguments[i]) + "' is not a number from 0 to " +
+                return "--limit '" + shown(arguments[i]) + "' is not a number from 0 to " +
                        std::to_string(INT32_MAX);
             }
             request.limit = limit;
@@ -124,7 +124,7 @@ std::string parseArguments(const std::vector<std::string_view> &arguments, Reque
                 return "--check needs an answer to check (see --help)";
             request.check = std::string(arguments[++i]);
         } else if (argument.size() > 1 && argument.front() == '-' && !parseWhole(argument)) {
-            return "unknown option '" + std::string(argument) + "' (see --help)";
+            return "unknown option '" + shown(argument) + "' (see --help)";
         } else {
             values.push_back(argument);
         }
@@ -141,17 +141,17 @@ std::string parseArguments(const std::vector<std::string_view> &arguments, Reque
         const std::optional<std::int64_t> value = parseWhole(values[i]);
         const std::string what = i < 6 ? "number " + std::to_string(i + 1) : std::string("target");
         if (!value)
-            return what + " '" + std::string(values[i]) + "' is not a whole number";
+            return what + " '" + shown(values[i]) + "' is not a whole number";
         if (i == 6) {
             if (*value < 1 || *value > INT32_MAX) {
-                return "target '" + std::string(values[i]) + "' is outside 1 to " +
+                return "target '" + shown(values[i]) + "' is outside 1 to " +
                        std::to_string(INT32_MAX);
             }
             request.target = static_cast<std::int32_t>(*value);
         } else {
             if (*value < 1 || *value > 100 ||
                 solver::boardTilesWith(static_cast<std::int32_t>(*value)) == 0) {
-                return what + " '" + std::string(values[i]) +
+                return what + " '" + shown(values[i]) +
                        "' is not a number of the board (it has 1 to 10, 25, 50, 75 and 100)";
             }
             request.numbers[i] = static_cast<std::int32_t>(*value);
@@ -161,35 +161,6 @@ std::string parseArguments(const std::vector<std::string_view> &arguments, Reque
     if (!problem.empty())
         return problem;
     return {};
-}
-
-std::string jsonString(std::string_view text)
-{
-    std::string out = "\"";
-    for (const char c : text) {
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                static const char hex[] = "0123456789abcdef";
-                out += "\\u00";
-                out += hex[(c >> 4) & 0xF];
-                out += hex[c & 0xF];
-            } else {
-                out += c;
-            }
-        }
-    }
-    out += '"';
-    return out;
 }
 
 // The complete search's answers (at most limit of them) and its summary line,
@@ -240,7 +211,11 @@ int checkOutput(const Request &request)
     const std::int64_t distance = checked.value > request.target ? checked.value - request.target
                                                                  : request.target - checked.value;
     const int points = solver::pointsFor(distance, best.distance);
-    const std::string message = solver::checkMessage(checked);
+    // The sentence repeats the character at fault as typed, which may be
+    // one a terminal would act on.
+    solver::CheckResult echoed = checked;
+    echoed.stepText = shown(checked.stepText);
+    const std::string message = solver::checkMessage(echoed);
     std::string bestValues;
     for (const std::int64_t value : best.values)
         bestValues += (bestValues.empty() ? "" : " or ") + std::to_string(value);
@@ -283,17 +258,6 @@ int checkOutput(const Request &request)
     return checked.valid ? 0 : kRuleBroken;
 }
 
-// The output is buffered: only a flush shows whether it could be written
-// (to a full disk, a closed pipe or a closed standard output).
-int finish()
-{
-    std::cout.flush();
-    if (std::cout.good())
-        return 0;
-    std::cerr << "tallyfold-solve: cannot write the output\n";
-    return 1;
-}
-
 // --daily [YYYY-MM-DD] [--json], on its own: the board of that date, or of
 // today's local date. Prints "N1 N2 N3 N4 N5 N6 -> TARGET", or the same as a
 // JSON object with the date.
@@ -311,8 +275,8 @@ int daily(const std::vector<std::string_view> &arguments)
         else if (argument != "--daily" && !date && !argument.starts_with('-'))
             date = argument;
         else if (argument != "--daily")
-            return refuse("--daily takes one date YYYY-MM-DD and --json, not '" +
-                          std::string(argument) + "' (see --help)");
+            return refuse("--daily takes one date YYYY-MM-DD and --json, not '" + shown(argument) +
+                          "' (see --help)");
     }
     int year = 0;
     int month = 0;
@@ -329,7 +293,7 @@ int daily(const std::vector<std::string_view> &arguments)
         };
         if (date->size() != 10 || (*date)[4] != '-' || (*date)[7] != '-' || !digits(0, 4, year) ||
             !digits(5, 2, month) || !digits(8, 2, day) || !solver::validDate(year, month, day)) {
-            return refuse("date '" + std::string(*date) +
+            return refuse("date '" + shown(*date) +
                           "' is not a date YYYY-MM-DD from 0001-01-01 to 9999-12-31");
         }
     } else {
@@ -358,43 +322,28 @@ int daily(const std::vector<std::string_view> &arguments)
         out += "-> " + std::to_string(board.target) + '\n';
     }
     std::cout << out;
-    return finish();
-}
-
-// The arguments as UTF-8, as the checker reads "×" and "÷". Windows hands
-// main() its arguments in the ANSI code page, where those signs are other
-// bytes, or none at all; its wide command line has them as typed.
-std::vector<std::string> utf8Arguments(int argc, char **argv)
-{
-#ifdef _WIN32
-    int count = 0;
-    if (LPWSTR *wide = CommandLineToArgvW(GetCommandLineW(), &count)) {
-        std::vector<std::string> arguments;
-        for (int i = 1; i < count; ++i) {
-            const int size = WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
-            std::string argument(size > 0 ? size - 1 : 0, '\0');
-            if (size > 1)
-                WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, argument.data(), size, nullptr, nullptr);
-            arguments.push_back(std::move(argument));
-        }
-        LocalFree(wide);
-        return arguments;
-    }
-#endif
-    return {argv + 1, argv + argc};
+    return solveio::finishOutput();
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    const std::vector<std::string> utf8 = utf8Arguments(argc, argv);
+    // The output often goes into a pipe to a reader that may stop early, as
+    // head(1) does: that is a failed write like any other, with its status.
+    solveio::failWritesToClosedPipes();
+    const std::vector<std::string> utf8 = solveio::utf8Arguments(argc, argv);
     std::vector<std::string_view> arguments(utf8.begin(), utf8.end());
+    // Whatever else the command line holds, the help first, then the version.
     for (const std::string_view argument : arguments) {
         if (argument == "--help" || argument == "-h") {
             std::cout << kUsage;
-            return 0;
+            return solveio::finishOutput();
         }
+    }
+    if (std::find(arguments.begin(), arguments.end(), "--version") != arguments.end()) {
+        std::cout << "tallyfold-solve " TALLYFOLD_VERSION "\n";
+        return solveio::finishOutput();
     }
     if (std::find(arguments.begin(), arguments.end(), "--daily") != arguments.end())
         return daily(arguments);
@@ -407,12 +356,12 @@ int main(int argc, char **argv)
     solver::BubbleSort(request.numbers);
     if (request.check) {
         const int status = checkOutput(request);
-        const int written = finish();
+        const int written = solveio::finishOutput();
         return written != 0 ? written : status;
     }
     if (request.complete) {
         std::cout << completeOutput(request);
-        return finish();
+        return solveio::finishOutput();
     }
     solver::AnswerList answers;
     solver::SearchHooks hooks;
@@ -441,5 +390,5 @@ int main(int argc, char **argv)
             std::cout << answer << '\n';
         std::cout << searched << " \n" << counted << '\n';
     }
-    return finish();
+    return solveio::finishOutput();
 }

@@ -1,6 +1,7 @@
 // The game's command line as a shell meets it: an unknown option is a usage
 // error told in one line, with or without a display; the toolkit's own
-// options still pass.
+// options still pass; the help and the version answer without a display, and
+// the help leaves out the option meant for scripts alone.
 
 #include <QProcess>
 #include <QTest>
@@ -19,12 +20,20 @@ void TestCommandLine::options_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("platform"); // empty: no display at all
     QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("shows"); // a part of the standard output
     const QString offscreen = QStringLiteral("offscreen");
-    QTest::newRow("unknown, no display") << QStringList{"--bogus"} << QString() << 2;
-    QTest::newRow("unknown, single dash") << QStringList{"-bogus"} << offscreen << 2;
-    QTest::newRow("version, no display") << QStringList{"--version"} << QString() << 0;
+    QTest::newRow("unknown, no display") << QStringList{"--bogus"} << QString() << 2 << QString();
+    QTest::newRow("unknown, single dash") << QStringList{"-bogus"} << offscreen << 2 << QString();
+    QTest::newRow("version, no display")
+        << QStringList{"--version"} << QString() << 0 << "Tallyfold " TALLYFOLD_VERSION "\n";
+    QTest::newRow("help, no display") << QStringList{"--help"} << QString() << 0 << "--help-all";
+    QTest::newRow("help-all, no display")
+        << QStringList{"--help-all"} << QString() << 0 << "--platform";
+    QTest::newRow("help-all on a display")
+        << QStringList{"--help-all"} << offscreen << 0 << "--platform";
     QTest::newRow("the toolkit's options")
-        << QStringList{"-platform", "offscreen", "-reverse", "--quit-after-show"} << offscreen << 0;
+        << QStringList{"-platform", "offscreen", "-reverse", "--quit-after-show"} << offscreen << 0
+        << QString();
 }
 
 void TestCommandLine::options()
@@ -32,6 +41,7 @@ void TestCommandLine::options()
     QFETCH(QStringList, arguments);
     QFETCH(QString, platform);
     QFETCH(int, status);
+    QFETCH(QString, shows);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         env.remove(QString::fromLatin1(name));
@@ -43,6 +53,9 @@ void TestCommandLine::options()
     QVERIFY(game.waitForFinished(30000));
     QCOMPARE(game.exitStatus(), QProcess::NormalExit);
     QCOMPARE(game.exitCode(), status);
+    const QString output = QString::fromLocal8Bit(game.readAllStandardOutput());
+    QVERIFY2(output.contains(shows), qPrintable(output));
+    QVERIFY(!output.contains(QStringLiteral("quit-after-show")));
     if (status == 2) {
         QString error = QString::fromLocal8Bit(game.readAllStandardError());
         error.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); // as Windows ends lines

@@ -2,43 +2,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTest>
 
-namespace {
-
-struct Result
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-// output: where the program's standard output goes, when not to the test.
-Result solve(const QStringList &arguments, const QString &output = {})
-{
-    QProcess process;
-    if (!output.isEmpty())
-        process.setStandardOutputFile(output);
-    process.start(QStringLiteral(TALLYFOLD_SOLVE_PATH), arguments);
-    Result result;
-    if (!process.waitForFinished(30000)) {
-        process.kill();
-        process.waitForFinished();
-        return result;
-    }
-    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.out = QString::fromUtf8(process.readAllStandardOutput());
-    result.err = QString::fromUtf8(process.readAllStandardError());
-#ifdef Q_OS_WIN
-    // Lines end the Windows way there: what they say is the same.
-    result.out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    result.err.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-#endif
-    return result;
-}
-
-} // namespace
+#include "solvecli.h"
 
 class TestSolverCli : public QObject
 {
@@ -57,8 +23,6 @@ private slots:
     void dailyToday();
     void refusals_data();
     void refusals();
-    void writeFailure_data();
-    void writeFailure();
     void help();
 };
 
@@ -363,24 +327,8 @@ void TestSolverCli::refusals()
     QVERIFY(result.err.endsWith('\n'));
 }
 
-void TestSolverCli::writeFailure_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::newRow("answers") << QStringList{"100", "75", "8", "5", "3", "2", "523"};
-    QTest::newRow("json") << QStringList{"--json", "100", "75", "8", "5", "3", "2", "523"};
-    QTest::newRow("complete") << QStringList{"--complete", "3", "3", "2", "2", "1", "1", "999"};
-    QTest::newRow("check") << QStringList{"--check", "8/3", "100", "75", "8", "5", "3", "2", "523"};
-}
-
-// A full disk takes nothing, and says so only when the buffer is flushed.
-void TestSolverCli::writeFailure()
-{
-    QFETCH(QStringList, arguments);
-    const Result result = solve(arguments, QStringLiteral("/dev/full"));
-    QCOMPARE(result.exitCode, 1);
-    QCOMPARE(result.err, QStringLiteral("tallyfold-solve: cannot write the output\n"));
-}
-
+// What the program repeats of its input is shown on one line, without a
+// control character a terminal would act on, and the JSON output stays UTF-8.
 void TestSolverCli::help()
 {
     const Result result = solve({"--help"});
@@ -389,6 +337,10 @@ void TestSolverCli::help()
     QVERIFY(result.out.startsWith("Usage: tallyfold-solve [--json] N1 N2 N3 N4 N5 N6 TARGET\n"));
     QVERIFY(result.out.contains("--json"));
     QCOMPARE(solve({"1", "2", "--help"}).exitCode, 0);
+    // The version is the game's.
+    const Result version = solve({"--version"});
+    QCOMPARE(version.exitCode, 0);
+    QCOMPARE(version.out, QStringLiteral("tallyfold-solve " TALLYFOLD_VERSION "\n"));
 }
 
 QTEST_GUILESS_MAIN(TestSolverCli)
