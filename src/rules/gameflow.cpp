@@ -277,12 +277,13 @@ void GameFlow::searchFinished(const SearchRun::End &end)
     }
     m_outcome = {true, end.finished, end.combinations, end.complete};
     if (lcRecord().isInfoEnabled()) {
-        qCInfo(lcRecord).noquote() << QStringLiteral("search of %1 to %2 %3 after %4 combinations: %5 answers")
-                                          .arg(numbersText(m_places))
-                                          .arg(m_target)
-                                          .arg(end.finished ? "finished" : "stopped")
-                                          .arg(end.combinations)
-                                          .arg(m_answers.size());
+        qCInfo(lcRecord).noquote()
+            << QStringLiteral("search of %1 to %2 %3 after %4 combinations: %5 answers")
+                   .arg(numbersText(m_places))
+                   .arg(m_target)
+                   .arg(end.finished ? "finished" : "stopped")
+                   .arg(end.combinations)
+                   .arg(m_answers.size());
         for (const QString &answer : std::as_const(m_answers))
             qCInfo(lcRecord).noquote() << "answer" << answer;
     }
@@ -301,6 +302,10 @@ void GameFlow::setUpBoard(const QList<qint32> &numbers, qint32 target)
     // A game set up by hand replaces whatever was on the clock: its music
     // and ticks would otherwise carry on over the search.
     emit musicStopped();
+    // It is a new game, so its clock starts from nothing like a new deal's:
+    // the dial must not go on showing the time the previous game took.
+    m_elapsedSeconds = 0;
+    m_dial = 0;
     m_picks = numbers;
     lineUpPicks();
     m_target = target;
