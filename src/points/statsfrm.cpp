@@ -49,6 +49,8 @@ void FallChart::setBands(const std::array<qint32, PlayerStats::BandCount> &bands
     // The bars say nothing to a screen reader; their counts do.
     setAccessibleName(tr("How far answers fell"));
     setAccessibleDescription(spoken.join(QStringLiteral(", ")));
+    // The names, the shortest bar and the widest count side by side.
+    setMinimumWidth(std::max(300, nameWidth() + countWidth() + 26));
     update();
 }
 
@@ -62,7 +64,12 @@ int FallChart::nameWidth() const
 
 int FallChart::countWidth() const
 {
-    return fontMetrics().horizontalAdvance(QStringLiteral("00000"));
+    // Room for five digits at least, so that the bars do not shift as the
+    // first games are counted; more when a count needs it.
+    int width = fontMetrics().horizontalAdvance(QStringLiteral("00000"));
+    for (const qint32 count : m_bands)
+        width = std::max(width, fontMetrics().horizontalAdvance(QString::number(count)));
+    return width;
 }
 
 int FallChart::rowHeight() const

@@ -24,6 +24,8 @@
 #include <QTabWidget>
 #include <QTest>
 
+using Bands = std::array<qint32, PlayerStats::BandCount>;
+
 class TestPoints : public QObject
 {
     Q_OBJECT
@@ -39,6 +41,8 @@ private slots:
     void stepRefusalsReadAsTheCheckerSays_data();
     void stepRefusalsReadAsTheCheckerSays();
     void statisticsKeepTheirCounts();
+    void chartCountsShowWhole_data();
+    void chartCountsShowWhole();
     void scoredGameOnTheMainWindow();
 
 private:
@@ -265,6 +269,34 @@ void TestPoints::statisticsKeepTheirCounts()
         window.Reset_Click();
         QCOMPARE(GLOBALbas::LoadStats().gamesScored, yes ? 0 : 9);
         QCOMPARE(GLOBALbas::LoadStats().dailyDate, day);
+    }
+}
+
+void TestPoints::chartCountsShowWhole_data()
+{
+    QTest::addColumn<Bands>("bands");
+    QTest::newRow("small") << Bands{3, 2, 1, 1, 0};
+    QTest::newRow("five digits") << Bands{99999, 0, 7, 0, 1};
+    QTest::newRow("largest beside small") << Bands{2147483647, 1, 0, 12345678, 0};
+    QTest::newRow("all large") << Bands{2147483647, 2147483646, 1999999999, 1000000000, 2147483647};
+}
+
+// Every count is written whole inside the chart, however many digits it has.
+void TestPoints::chartCountsShowWhole()
+{
+    QFETCH(Bands, bands);
+    PlayerStats stats;
+    stats.bands = bands;
+    GLOBALbas::SaveStats(stats);
+    StatsFrm window(nullptr, [](QWidget *) { return false; });
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QFontMetrics metrics = window.chart->fontMetrics();
+    for (int band = 0; band < PlayerStats::BandCount; ++band) {
+        const QString count = QString::number(bands.at(std::size_t(band)));
+        const QRect place = window.chart->countRect(band);
+        QVERIFY2(place.width() >= metrics.horizontalAdvance(count), qPrintable(count));
+        QVERIFY2(window.chart->rect().contains(place), qPrintable(count));
     }
 }
 
