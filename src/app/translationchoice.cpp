@@ -43,6 +43,17 @@ QString choose(const QStringList &uiLanguages, const QStringList &offered)
     return {};
 }
 
+QLocale numberLocale(const QString &language, const QLocale &system)
+{
+    if (language.isEmpty()) {
+        if (system.language() == QLocale::English || system.language() == QLocale::C)
+            return system;
+        return QLocale(QLocale::English);
+    }
+    const QLocale wanted(language);
+    return system.language() == wanted.language() ? system : wanted;
+}
+
 QStringList offeredLanguages()
 {
     QStringList languages;
@@ -58,8 +69,12 @@ QStringList offeredLanguages()
 QString install(QCoreApplication &app)
 {
     const QString language = choose(QLocale::system().uiLanguages(), offeredLanguages());
-    if (language.isEmpty() || !installLanguage(app, language))
+    if (language.isEmpty() || !installLanguage(app, language)) {
+        // An English game writes its numbers the English way, whatever
+        // other language the system's own conventions are of.
+        QLocale::setDefault(numberLocale(QString(), QLocale::system()));
         return {};
+    }
     return language;
 }
 
@@ -71,6 +86,8 @@ bool installLanguage(QCoreApplication &app, const QString &language)
         return false;
     }
     QCoreApplication::installTranslator(game);
+    // The numbers in the game's texts follow the language they are read in.
+    QLocale::setDefault(numberLocale(language, QLocale::system()));
     // Qt's own texts (its dialogs' buttons, the text boxes' menus) in the
     // same language, when the system carries them.
     auto *qt = new QTranslator(&app);

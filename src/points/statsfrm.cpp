@@ -156,7 +156,10 @@ void StatsFrm::showStats()
         tr("Games scored: %1").arg(s.gamesScored),
         tr("Answers declared: %1").arg(s.answersDeclared),
         tr("Best possible reached: %1").arg(s.bestReached),
-        tr("Points: %1 in all, %2 a game").arg(s.pointsTotal).arg(s.averagePoints(), 0, 'f', 1),
+        // The default locale is the language's (see translationchoice).
+        tr("Points: %1 in all, %2 a game")
+            .arg(s.pointsTotal)
+            .arg(QLocale().toString(s.averagePoints(), 'f', 1)),
         tr("Best possible in a row: %1 now, %2 at most").arg(s.currentRun).arg(s.longestRun),
     };
     if (s.dailyDate.isValid())

@@ -262,6 +262,17 @@ void TestPoints::statisticsKeepTheirCounts()
     QCOMPARE(read.bands, stats.bands);
     QCOMPARE(GLOBALbas::dailySummary(read), GLOBALbas::dailySummary(stats));
 
+    // The average is written the way of the game's language.
+    for (const auto &[locale, average] :
+         {std::pair{QLocale::c(), "5.8"}, std::pair{QLocale(QLocale::German), "5,8"}}) {
+        QLocale::setDefault(locale);
+        const StatsFrm window(nullptr, [](QWidget *) { return false; });
+        QLocale::setDefault(QLocale::c());
+        QVERIFY2(window.lbFigures->text().contains(
+                     QStringLiteral("Points: 52 in all, %1 a game").arg(QLatin1String(average))),
+                 qPrintable(window.lbFigures->text()));
+    }
+
     // Reset asks first; the day's result stays.
     for (bool yes : {false, true}) {
         StatsFrm window(nullptr, [yes](QWidget *) { return yes; });
