@@ -13,6 +13,8 @@ namespace {
 
 const QString FilePrefix = QStringLiteral("tallyfold_");
 const QString FileSuffix = QStringLiteral(".qm");
+// The English file holds only the singulars of the texts with a count.
+const QString English = QStringLiteral("en");
 
 // "de-DE", "de_DE.UTF-8" and "DE" all name the language "de".
 QString languageOf(const QString &uiLanguage)
@@ -59,9 +61,12 @@ QStringList offeredLanguages()
     QStringList languages;
     const QStringList files =
         QDir(ResourceFolder).entryList({FilePrefix + QLatin1Char('*') + FileSuffix}, QDir::Files);
-    for (const QString &file : files)
-        languages << file.mid(FilePrefix.size(),
-                              file.size() - FilePrefix.size() - FileSuffix.size());
+    for (const QString &file : files) {
+        const QString language =
+            file.mid(FilePrefix.size(), file.size() - FilePrefix.size() - FileSuffix.size());
+        if (language != English)
+            languages << language;
+    }
     languages.sort();
     return languages;
 }
@@ -70,12 +75,22 @@ QString install(QCoreApplication &app)
 {
     const QString language = choose(QLocale::system().uiLanguages(), offeredLanguages());
     if (language.isEmpty() || !installLanguage(app, language)) {
-        // An English game writes its numbers the English way, whatever
-        // other language the system's own conventions are of.
-        QLocale::setDefault(numberLocale(QString(), QLocale::system()));
+        installEnglish(app);
         return {};
     }
     return language;
+}
+
+void installEnglish(QCoreApplication &app)
+{
+    auto *plurals = new QTranslator(&app);
+    if (plurals->load(FilePrefix + English + FileSuffix, ResourceFolder))
+        QCoreApplication::installTranslator(plurals);
+    else
+        delete plurals;
+    // An English game writes its numbers the English way, whatever other
+    // language the system's own conventions are of.
+    QLocale::setDefault(numberLocale(QString(), QLocale::system()));
 }
 
 bool installLanguage(QCoreApplication &app, const QString &language)

@@ -37,6 +37,11 @@ QStringList offeredLanguages();
 // stays in English.
 QString install(QCoreApplication &app);
 
+// What install() does for a game that speaks English: loads the singulars of
+// the texts with a count ("1 second left"; the sources have only "%n seconds
+// left") and sets the default locale. Deleting the translator takes them out.
+void installEnglish(QCoreApplication &app);
+
 // Loads the translation for `language` ("de") into app as install() does,
 // whatever the system's locale, with its default locale: for whatever
 // measures the game in each of its languages within one run. Deleting the translators (app's

@@ -100,13 +100,23 @@ void TestTranslationChoice::numbersFollowTheLanguage()
     QCOMPARE(written, QStringLiteral("1,5"));
 }
 
-// tests/run-isolated sets the C locale, so the start-up loads nothing and
-// every caption keeps the English the tests compare with.
+// tests/run-isolated sets the C locale, so the start-up loads only English's
+// singulars and every caption keeps the English the tests compare with.
 void TestTranslationChoice::theTestSandboxStaysEnglish()
 {
     QCOMPARE(translationchoice::install(*QCoreApplication::instance()), QString());
     QCOMPARE(GameCaptions::ShowAnswers.text(), QStringLiteral("Show Answer(s)"));
     QCOMPARE(QString(GameCaptions::Start), QStringLiteral("START"));
+    // English has its singular, except in the status line the game has
+    // always worded so.
+    const auto counted = [](const char *context, const char *text, int n) {
+        return QCoreApplication::translate(context, text, nullptr, n);
+    };
+    QCOMPARE(counted("GameFrm", "Clock: %n seconds left", 1),
+             QStringLiteral("Clock: 1 second left"));
+    QCOMPARE(counted("GameFrm", "Clock: %n seconds left", 0),
+             QStringLiteral("Clock: 0 seconds left"));
+    QCOMPARE(counted("GameStatus", "%n answers found.", 1), QStringLiteral("1 answers found."));
 }
 
 QTEST_GUILESS_MAIN(TestTranslationChoice)

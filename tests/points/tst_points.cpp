@@ -11,6 +11,7 @@
 #include "regbas.h"
 #include "settingssandbox.h"
 #include "statsfrm.h"
+#include "translationchoice.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -31,6 +32,8 @@ class TestPoints : public QObject
     Q_OBJECT
 
 private slots:
+    // The English a player reads, counts in the singular included.
+    void initTestCase() { translationchoice::installEnglish(*QCoreApplication::instance()); }
     void init() { m_store.emplace(SettingsSandbox::Values::Reset); }
     void cleanup() { m_store.reset(); }
 
@@ -247,6 +250,10 @@ void TestPoints::statisticsKeepTheirCounts()
     QCOMPARE(stats.gamesScored, 9);
     QCOMPARE(GLOBALbas::dailySummary(stats),
              QStringLiteral("Tallyfold 2026-12-09: 6 points, 4 away, 12 seconds left"));
+    PlayerStats lastSecond = stats;
+    lastSecond.dailyTimeLeft = 1;
+    QCOMPARE(GLOBALbas::dailySummary(lastSecond),
+             QStringLiteral("Tallyfold 2026-12-09: 6 points, 4 away, 1 second left"));
 
     // Through the store and back, as after a restart; a damaged value reads 0.
     GLOBALbas::SaveStats(stats);
