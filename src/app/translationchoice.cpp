@@ -47,13 +47,18 @@ QString choose(const QStringList &uiLanguages, const QStringList &offered)
 
 QLocale numberLocale(const QString &language, const QLocale &system)
 {
-    if (language.isEmpty()) {
-        if (system.language() == QLocale::English || system.language() == QLocale::C)
-            return system;
-        return QLocale(QLocale::English);
+    // Made from the language's own data, never the system locale itself: on
+    // Linux that takes its language from LANGUAGE but writes numbers by
+    // LC_NUMERIC, which may be of another language or the plain C locale.
+    // Counts are written without group separators, as they always were.
+    QLocale locale(QLocale::English, QLocale::UnitedStates);
+    if (!language.isEmpty()) {
+        const QLocale::Language wanted = QLocale(language).language();
+        locale =
+            system.language() == wanted ? QLocale(wanted, system.territory()) : QLocale(wanted);
     }
-    const QLocale wanted(language);
-    return system.language() == wanted.language() ? system : wanted;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale;
 }
 
 QStringList offeredLanguages()

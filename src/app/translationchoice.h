@@ -22,9 +22,10 @@ inline const QString ResourceFolder = QStringLiteral(":/i18n");
 QString choose(const QStringList &uiLanguages, const QStringList &offered);
 
 // The conventions (decimal point...) the game writes numbers by when it speaks
-// `language` ("de"; empty for English): the system's own where they are of
-// that language ("de-CH" for a Swiss player of the German translation), that
-// language's usual ones otherwise. English also keeps a system's C locale.
+// `language` ("de"; empty for English): those of the system's country where
+// the system is of that language ("de-CH" for a Swiss player of the German
+// translation), the language's usual ones otherwise; English always writes
+// them as in the United States. No group separators.
 QLocale numberLocale(const QString &language, const QLocale &system);
 
 // The languages the game's resources hold a translation for, sorted.

@@ -68,19 +68,19 @@ void TestTranslationChoice::numbersFollowTheLanguage_data()
 {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("system");
-    QTest::addColumn<QString>("expected"); // the locale's name, then 1.5 written
+    QTest::addColumn<QString>("expected"); // the locale's name, then 1234.5 written
     const auto row = [](const char *name, const char *language, const char *system,
                         const char *expected) {
         QTest::newRow(name) << QString::fromLatin1(language) << QString::fromLatin1(system)
                             << QString::fromLatin1(expected);
     };
-    row("German on an English system", "de", "en_US", "de_DE 1,5");
-    row("German on a Swiss system", "de", "de_CH", "de_CH 1.5");
-    row("French on the C locale", "fr", "C", "fr_FR 1,5");
-    row("Spanish of Mexico", "es", "es_MX", "es_MX 1.5");
-    row("English on the C locale", "", "C", "C 1.5");
-    row("English on a British system", "", "en_GB", "en_GB 1.5");
-    row("English on an Italian system", "", "it_IT", "en_US 1.5");
+    row("German on an English system", "de", "en_US", "de_DE 1234,5");
+    row("German on a Swiss system", "de", "de_CH", "de_CH 1234.5");
+    row("French on the C locale", "fr", "C", "fr_FR 1234,5");
+    row("Spanish of Mexico", "es", "es_MX", "es_MX 1234.5");
+    row("English on the C locale", "", "C", "en_US 1234.5");
+    row("English on a South African system", "", "en_ZA", "en_US 1234.5");
+    row("English on an Italian system", "", "it_IT", "en_US 1234.5");
 }
 
 void TestTranslationChoice::numbersFollowTheLanguage()
@@ -89,7 +89,7 @@ void TestTranslationChoice::numbersFollowTheLanguage()
     QFETCH(QString, system);
     QFETCH(QString, expected);
     const QLocale locale = translationchoice::numberLocale(language, QLocale(system));
-    QCOMPARE(locale.name() + QLatin1Char(' ') + locale.toString(1.5, 'f', 1), expected);
+    QCOMPARE(locale.name() + QLatin1Char(' ') + locale.toString(1234.5, 'f', 1), expected);
     if (language.isEmpty())
         return;
     // Loading a translation makes its conventions the default.
