@@ -5,6 +5,7 @@
 #include "graphicsbas.h"
 #include "inputcodes.h"
 #include "labelaction.h"
+#include "messagebox.h"
 #include "twips.h"
 
 #include <QEvent>
@@ -45,6 +46,10 @@ bool isPressKey(int key)
 {
     return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
 }
+
+// The mail link's launch result keeps the shell's convention: 32 or below
+// is a failure.
+constexpr qint32 LaunchFailedAtMost = 32;
 
 QFont underlined(QFont font)
 {
@@ -166,8 +171,18 @@ void AboutFrm::Label4_Click()
     QString address = AuthorAddress;
     QString subject = tr("The Tallyfold Numbers Game: %1.%2").arg(VersionMajor).arg(VersionMinor);
     QString body;
-    // Whether a mail program came up or not, there is nothing to tell the user.
-    GraphicsBas::OpenMailTo(static_cast<qint32>(effectiveWinId()), address, subject, body);
+    const Variant launch =
+        GraphicsBas::OpenMailTo(static_cast<qint32>(effectiveWinId()), address, subject, body);
+    if (launch.toNumber().value_or(0) > LaunchFailedAtMost)
+        return;
+    // Without a mail program the click would do nothing visible: the player
+    // gets the address instead, selectable so that it can be copied.
+    //: Shown when clicking the about window's mail link opens no mail program;
+    //: %1 the author's name, %2 the mail address.
+    platform::showInformation(this,
+                              tr("No mail program could be opened. You can write to %1 at:\n%2")
+                                  .arg(AuthorName, AuthorAddress),
+                              tr("E-mail %1").arg(AuthorName), platform::MessageText::Selectable);
 }
 
 void AboutFrm::setLabel4ForeColor(platform::OleColour colour)

@@ -140,8 +140,7 @@ QString dailySummary(const PlayerStats &stats)
         how = QCoreApplication::translate("PlayerStats", "exact");
     else
         how = QCoreApplication::translate("PlayerStats", "%1 away").arg(r.distance);
-    // "1 seconds left" is what English has always said; the plural form lets
-    // a translation say it properly.
+    // The plural forms say "1 second left", in English too (tallyfold_en.ts).
     //: The line "Copy result" puts on the clipboard: %1 the date (YYYY-MM-DD),
     //: %2 the points ("9 points"), %3 how far ("exact", "1 away", "no answer"),
     //: %n the seconds left on the clock.

@@ -13,6 +13,8 @@ namespace {
 
 const QString FilePrefix = QStringLiteral("tallyfold_");
 const QString FileSuffix = QStringLiteral(".qm");
+// The English file holds only the singulars of the texts with a count.
+const QString English = QStringLiteral("en");
 
 // "de-DE", "de_DE.UTF-8" and "DE" all name the language "de".
 QString languageOf(const QString &uiLanguage)
@@ -43,14 +45,33 @@ QString choose(const QStringList &uiLanguages, const QStringList &offered)
     return {};
 }
 
+QLocale numberLocale(const QString &language, const QLocale &system)
+{
+    // Made from the language's own data, never the system locale itself: on
+    // Linux that takes its language from LANGUAGE but writes numbers by
+    // LC_NUMERIC, which may be of another language or the plain C locale.
+    // Counts are written without group separators, as they always were.
+    QLocale locale(QLocale::English, QLocale::UnitedStates);
+    if (!language.isEmpty()) {
+        const QLocale::Language wanted = QLocale(language).language();
+        locale =
+            system.language() == wanted ? QLocale(wanted, system.territory()) : QLocale(wanted);
+    }
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale;
+}
+
 QStringList offeredLanguages()
 {
     QStringList languages;
     const QStringList files =
         QDir(ResourceFolder).entryList({FilePrefix + QLatin1Char('*') + FileSuffix}, QDir::Files);
-    for (const QString &file : files)
-        languages << file.mid(FilePrefix.size(),
-                              file.size() - FilePrefix.size() - FileSuffix.size());
+    for (const QString &file : files) {
+        const QString language =
+            file.mid(FilePrefix.size(), file.size() - FilePrefix.size() - FileSuffix.size());
+        if (language != English)
+            languages << language;
+    }
     languages.sort();
     return languages;
 }
@@ -58,9 +79,23 @@ QStringList offeredLanguages()
 QString install(QCoreApplication &app)
 {
     const QString language = choose(QLocale::system().uiLanguages(), offeredLanguages());
-    if (language.isEmpty() || !installLanguage(app, language))
+    if (language.isEmpty() || !installLanguage(app, language)) {
+        installEnglish(app);
         return {};
+    }
     return language;
+}
+
+void installEnglish(QCoreApplication &app)
+{
+    auto *plurals = new QTranslator(&app);
+    if (plurals->load(FilePrefix + English + FileSuffix, ResourceFolder))
+        QCoreApplication::installTranslator(plurals);
+    else
+        delete plurals;
+    // An English game writes its numbers the English way, whatever other
+    // language the system's own conventions are of.
+    QLocale::setDefault(numberLocale(QString(), QLocale::system()));
 }
 
 bool installLanguage(QCoreApplication &app, const QString &language)
@@ -71,6 +106,8 @@ bool installLanguage(QCoreApplication &app, const QString &language)
         return false;
     }
     QCoreApplication::installTranslator(game);
+    // The numbers in the game's texts follow the language they are read in.
+    QLocale::setDefault(numberLocale(language, QLocale::system()));
     // Qt's own texts (its dialogs' buttons, the text boxes' menus) in the
     // same language, when the system carries them.
     auto *qt = new QTranslator(&app);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -20,20 +21,33 @@ inline const QString ResourceFolder = QStringLiteral(":/i18n");
 // Returns the language to load ("de"), or an empty text for English.
 QString choose(const QStringList &uiLanguages, const QStringList &offered);
 
+// The conventions (decimal point...) the game writes numbers by when it speaks
+// `language` ("de"; empty for English): those of the system's country where
+// the system is of that language ("de-CH" for a Swiss player of the German
+// translation), the language's usual ones otherwise; English always writes
+// them as in the United States. No group separators.
+QLocale numberLocale(const QString &language, const QLocale &system);
+
 // The languages the game's resources hold a translation for, sorted.
 QStringList offeredLanguages();
 
 // Loads the translation chosen for QLocale::system() into app, with Qt's own
 // texts in the same language where the system has them (qtbase_<language>.qm
-// in Qt's translations folder). Returns the language loaded, or an empty text
-// when the game stays in English.
+// in Qt's translations folder), and makes numberLocale() of the language the
+// default locale. Returns the language loaded, or an empty text when the game
+// stays in English.
 QString install(QCoreApplication &app);
 
+// What install() does for a game that speaks English: loads the singulars of
+// the texts with a count ("1 second left"; the sources have only "%n seconds
+// left") and sets the default locale. Deleting the translator takes them out.
+void installEnglish(QCoreApplication &app);
+
 // Loads the translation for `language` ("de") into app as install() does,
-// whatever the system's locale: for whatever measures the game in each of
-// its languages within one run. Deleting the translators (app's QTranslator
-// children) takes the language out again. False when the game carries no
-// translation for it.
+// whatever the system's locale, with its default locale: for whatever
+// measures the game in each of its languages within one run. Deleting the translators (app's
+// QTranslator children) takes the language out again. False when the game carries no translation
+// for it.
 bool installLanguage(QCoreApplication &app, const QString &language);
 
 } // namespace translationchoice

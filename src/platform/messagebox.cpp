@@ -28,13 +28,16 @@ int messageBoxWidthForTitle(const QString &title)
     return QFontMetrics(font).horizontalAdvance(title) + FrameRoom;
 }
 
-void showInformation(QWidget *parent, const QString &text, const QString &title)
+void showInformation(QWidget *parent, const QString &text, const QString &title,
+                     MessageText textKind)
 {
     if (sink()) {
         sink()(text, title);
         return;
     }
     QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
+    if (textKind == MessageText::Selectable)
+        box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     // A box only as wide as its text has its title cut short by a frame that
     // a compositor leaves to the program (Weston) or a window manager draws
     // in a larger font: a spacer under the buttons keeps it wide enough.

@@ -8,9 +8,13 @@ class QWidget;
 
 namespace platform {
 
+// Whether the player can select (and so copy) a message's text.
+enum class MessageText { Fixed, Selectable };
+
 // The game's one kind of message: a modal box with the information icon, a
 // text, a title and an OK button. It returns when the user has closed it.
-void showInformation(QWidget *parent, const QString &text, const QString &title);
+void showInformation(QWidget *parent, const QString &text, const QString &title,
+                     MessageText textKind = MessageText::Fixed);
 
 // The least width of such a box with `title`, so that its frame shows the
 // title whole.

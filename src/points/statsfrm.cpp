@@ -49,31 +49,60 @@ void FallChart::setBands(const std::array<qint32, PlayerStats::BandCount> &bands
     // The bars say nothing to a screen reader; their counts do.
     setAccessibleName(tr("How far answers fell"));
     setAccessibleDescription(spoken.join(QStringLiteral(", ")));
+    // The names, the shortest bar and the widest count side by side.
+    setMinimumWidth(std::max(300, nameWidth() + countWidth() + 26));
     update();
+}
+
+int FallChart::nameWidth() const
+{
+    int width = 0;
+    for (int i = 0; i < PlayerStats::BandCount; ++i)
+        width = std::max(width, fontMetrics().horizontalAdvance(bandName(i)));
+    return width;
+}
+
+int FallChart::countWidth() const
+{
+    // Room for five digits at least, so that the bars do not shift as the
+    // first games are counted; more when a count needs it.
+    int width = fontMetrics().horizontalAdvance(QStringLiteral("00000"));
+    for (const qint32 count : m_bands)
+        width = std::max(width, fontMetrics().horizontalAdvance(QString::number(count)));
+    return width;
+}
+
+int FallChart::rowHeight() const
+{
+    return fontMetrics().height() + 6;
+}
+
+QRect FallChart::barRect(int band) const
+{
+    const int barSpace = std::max(10, width() - nameWidth() - countWidth() - 16);
+    const qint32 largest = std::max(1, *std::max_element(m_bands.begin(), m_bands.end()));
+    const int length = int(qint64(barSpace) * m_bands[std::size_t(band)] / largest);
+    const int top = 3 + band * rowHeight();
+    return QRect(nameWidth() + 8, top + 3, length, rowHeight() - 6);
+}
+
+QRect FallChart::countRect(int band) const
+{
+    return QRect(barRect(band).right() + 4, 3 + band * rowHeight(), countWidth(), rowHeight());
 }
 
 void FallChart::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QFontMetrics metrics = fontMetrics();
-    int nameWidth = 0;
-    for (int i = 0; i < PlayerStats::BandCount; ++i)
-        nameWidth = std::max(nameWidth, metrics.horizontalAdvance(bandName(i)));
-    const int countWidth = metrics.horizontalAdvance(QStringLiteral("00000"));
-    const int rowHeight = metrics.height() + 6;
-    const int barSpace = std::max(10, width() - nameWidth - countWidth - 16);
-    const qint32 largest = std::max(1, *std::max_element(m_bands.begin(), m_bands.end()));
     for (int i = 0; i < PlayerStats::BandCount; ++i) {
-        const int top = 3 + i * rowHeight;
-        const qint32 count = m_bands[std::size_t(i)];
+        const int top = 3 + i * rowHeight();
         painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(QRect(0, top, nameWidth, rowHeight), Qt::AlignVCenter | Qt::AlignLeft,
+        painter.drawText(QRect(0, top, nameWidth(), rowHeight()), Qt::AlignVCenter | Qt::AlignLeft,
                          bandName(i));
-        const int length = int(qint64(barSpace) * count / largest);
-        const QRect bar(nameWidth + 8, top + 3, length, rowHeight - 6);
-        painter.fillRect(bar, i == PlayerStats::BestBand ? QColor(0, 128, 0) : QColor(0, 0, 160));
-        painter.drawText(QRect(bar.right() + 4, top, countWidth, rowHeight),
-                         Qt::AlignVCenter | Qt::AlignLeft, QString::number(count));
+        painter.fillRect(barRect(i),
+                         i == PlayerStats::BestBand ? QColor(0, 128, 0) : QColor(0, 0, 160));
+        painter.drawText(countRect(i), Qt::AlignVCenter | Qt::AlignLeft,
+                         QString::number(m_bands[std::size_t(i)]));
     }
 }
 
@@ -127,7 +156,10 @@ void StatsFrm::showStats()
         tr("Games scored: %1").arg(s.gamesScored),
         tr("Answers declared: %1").arg(s.answersDeclared),
         tr("Best possible reached: %1").arg(s.bestReached),
-        tr("Points: %1 in all, %2 a game").arg(s.pointsTotal).arg(s.averagePoints(), 0, 'f', 1),
+        // The default locale is the language's (see translationchoice).
+        tr("Points: %1 in all, %2 a game")
+            .arg(s.pointsTotal)
+            .arg(QLocale().toString(s.averagePoints(), 'f', 1)),
         tr("Best possible in a row: %1 now, %2 at most").arg(s.currentRun).arg(s.longestRun),
     };
     if (s.dailyDate.isValid())

@@ -19,11 +19,18 @@ public:
     explicit FallChart(QWidget *parent = nullptr);
     void setBands(const std::array<qint32, PlayerStats::BandCount> &bands);
     static QString bandName(int band);
+    // Where a band's count is written.
+    QRect countRect(int band) const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    int nameWidth() const;
+    int countWidth() const;
+    int rowHeight() const;
+    QRect barRect(int band) const;
+
     std::array<qint32, PlayerStats::BandCount> m_bands{};
 };
 

@@ -305,6 +305,10 @@ void GameFlow::setUpBoard(const QList<qint32> &numbers, qint32 target)
     // A game set up by hand replaces whatever was on the clock: its music
     // and ticks would otherwise carry on over the search.
     emit musicStopped();
+    // It is a new game, so its clock starts from nothing like a new deal's:
+    // the dial must not go on showing the time the previous game took.
+    m_elapsedSeconds = 0;
+    m_dial = 0;
     m_picks = numbers;
     lineUpPicks();
     m_target = target;

@@ -30,7 +30,8 @@ QString statusText(const GameFlow &flow)
 }
 
 // "N answers found." for every N, 1 included, as the game has always said it
-// in English; a translation gives each of its plural forms.
+// in English (tallyfold_en.ts gives both English forms as "answers"); a
+// translation gives each of its plural forms.
 QString answersFound(qsizetype answers)
 {
     //: The second line of the status after a search; English says "1 answers found." too.

@@ -1,11 +1,13 @@
 // The settings window's controls and where they stand. Positions are in
 // twips, so the window grows with the screen's text size as its fonts do.
 
+#include "accessibility.h"
 #include "buttonex.h"
 #include "colour.h"
 #include "designfont.h"
 #include "lefttextcheckbox.h"
 #include "lighttab.h"
+#include "namedcombobox.h"
 #include "propertybag.h"
 #include "settingfrm.h"
 #include "settingslog.h"
@@ -113,7 +115,11 @@ void SettingFrm::createTimingTab()
     // Selection only: a typed text would name no list position to store.
     Combo1 = new QComboBox(page);
     Combo1->setObjectName(QStringLiteral("Combo1"));
-    Label1->setBuddy(Combo1); // names the list for assistive technologies
+    Label1->setBuddy(Combo1);
+    // The label's text names the list for assistive technologies, which
+    // would otherwise hear only the item it shows ("30").
+    Combo1->setAccessibleName(platform::withoutAccessKey(Label1->text()));
+    nameComboBoxForAccessibility(*Combo1);
     Combo1->setEditable(false);
     Combo1->setGeometry(twips(1500, 180, 1050, 360));
 

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QTest>
+#include <QTranslator>
 
 class TestTranslationChoice : public QObject
 {
@@ -15,6 +16,8 @@ private slots:
     void choose_data();
     void choose();
     void everyTranslationIsCarried();
+    void numbersFollowTheLanguage_data();
+    void numbersFollowTheLanguage();
     void theTestSandboxStaysEnglish();
 };
 
@@ -61,13 +64,59 @@ void TestTranslationChoice::everyTranslationIsCarried()
         QStringLiteral("de"));
 }
 
-// tests/run-isolated sets the C locale, so the start-up loads nothing and
-// every caption keeps the English the tests compare with.
+void TestTranslationChoice::numbersFollowTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("system");
+    QTest::addColumn<QString>("expected"); // the locale's name, then 1234.5 written
+    const auto row = [](const char *name, const char *language, const char *system,
+                        const char *expected) {
+        QTest::newRow(name) << QString::fromLatin1(language) << QString::fromLatin1(system)
+                            << QString::fromLatin1(expected);
+    };
+    row("German on an English system", "de", "en_US", "de_DE 1234,5");
+    row("German on a Swiss system", "de", "de_CH", "de_CH 1234.5");
+    row("French on the C locale", "fr", "C", "fr_FR 1234,5");
+    row("Spanish of Mexico", "es", "es_MX", "es_MX 1234.5");
+    row("English on the C locale", "", "C", "en_US 1234.5");
+    row("English on a South African system", "", "en_ZA", "en_US 1234.5");
+    row("English on an Italian system", "", "it_IT", "en_US 1234.5");
+}
+
+void TestTranslationChoice::numbersFollowTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, system);
+    QFETCH(QString, expected);
+    const QLocale locale = translationchoice::numberLocale(language, QLocale(system));
+    QCOMPARE(locale.name() + QLatin1Char(' ') + locale.toString(1234.5, 'f', 1), expected);
+    if (language.isEmpty())
+        return;
+    // Loading a translation makes its conventions the default.
+    QVERIFY(translationchoice::installLanguage(*QCoreApplication::instance(), language));
+    const QString written = QLocale().toString(1.5, 'f', 1);
+    qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator *>());
+    QLocale::setDefault(QLocale::c());
+    QCOMPARE(written, QStringLiteral("1,5"));
+}
+
+// tests/run-isolated sets the C locale, so the start-up loads only English's
+// singulars and every caption keeps the English the tests compare with.
 void TestTranslationChoice::theTestSandboxStaysEnglish()
 {
     QCOMPARE(translationchoice::install(*QCoreApplication::instance()), QString());
     QCOMPARE(GameCaptions::ShowAnswers.text(), QStringLiteral("Show Answer(s)"));
     QCOMPARE(QString(GameCaptions::Start), QStringLiteral("START"));
+    // English has its singular, except in the status line the game has
+    // always worded so.
+    const auto counted = [](const char *context, const char *text, int n) {
+        return QCoreApplication::translate(context, text, nullptr, n);
+    };
+    QCOMPARE(counted("GameFrm", "Clock: %n seconds left", 1),
+             QStringLiteral("Clock: 1 second left"));
+    QCOMPARE(counted("GameFrm", "Clock: %n seconds left", 0),
+             QStringLiteral("Clock: 0 seconds left"));
+    QCOMPARE(counted("GameStatus", "%n answers found.", 1), QStringLiteral("1 answers found."));
 }
 
 QTEST_GUILESS_MAIN(TestTranslationChoice)

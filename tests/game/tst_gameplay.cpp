@@ -9,6 +9,7 @@
 #include "random.h"
 #include "settingssandbox.h"
 #include "settingsstore.h"
+#include "translationchoice.h"
 #include "velcprog.h"
 
 #include <QAction>
@@ -51,6 +52,7 @@ class TestGamePlay : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -75,6 +77,12 @@ private:
     std::optional<SettingsSandbox> m_settings;
     GameSettings m_game;
 };
+
+void TestGamePlay::initTestCase()
+{
+    // The English a player reads, counts in the singular included.
+    translationchoice::installEnglish(*QCoreApplication::instance());
+}
 
 void TestGamePlay::init()
 {
@@ -127,13 +135,18 @@ void TestGamePlay::wholeGameWithFinishedSearch()
 
     // The clock runs its 30 ticks on the real timer; the dial follows them.
     QList<int> dialValues;
-    connect(window->controls().Timer1, &QTimer::timeout, window.get(),
-            [&] { dialValues << window->controls().cp1->value(); });
+    QStringList clockNames;
+    connect(window->controls().Timer1, &QTimer::timeout, window.get(), [&] {
+        dialValues << window->controls().cp1->value();
+        clockNames << window->controls().cp1->accessibleName();
+    });
     playClockOut(*window);
     QCOMPARE(window->controls().lbTarget->text(), QStringLiteral("523"));
     QCOMPARE(dialValues.size(), 30);
     for (int i = 0; i < dialValues.size(); ++i)
         QCOMPARE(dialValues.at(i), i + 1);
+    QCOMPARE(clockNames.mid(27), (QStringList{"Clock: 2 seconds left", "Clock: 1 second left",
+                                              "Clock: 0 seconds left"}));
     QVERIFY(!window->controls().Timer1->isActive());
     QCOMPARE(window->ElapsedSeconds(), 0);
     QVERIFY(window->controls().cmdAnswer->isVisible());

@@ -154,15 +154,24 @@ void TestPlatformBasics::focusRingFollowsTheKeyboard()
 void TestPlatformBasics::messageBoxIsWideEnoughForItsTitle()
 {
     const QString title = QStringLiteral("A title much longer than the text of the box");
-    int width = 0;
-    QTimer::singleShot(0, [&width] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            width = box->width();
-            box->accept();
-        }
-    });
-    platform::showInformation(nullptr, QStringLiteral("Short."), title);
-    QVERIFY(width >= platform::messageBoxWidthForTitle(title));
+    for (const auto kind : {platform::MessageText::Fixed, platform::MessageText::Selectable}) {
+        int width = 0;
+        Qt::TextInteractionFlags flags;
+        QTimer::singleShot(0, [&width, &flags] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                width = box->width();
+                flags = box->textInteractionFlags();
+                box->accept();
+            }
+        });
+        platform::showInformation(nullptr, QStringLiteral("Short."), title, kind);
+        QVERIFY(width >= platform::messageBoxWidthForTitle(title));
+        // A text the player may want to copy (an address) can be selected
+        // with the mouse and the keys alike; the others as the style has it.
+        const bool selectable = kind == platform::MessageText::Selectable;
+        QCOMPARE(flags.testFlag(Qt::TextSelectableByKeyboard), selectable);
+        QVERIFY(!selectable || flags.testFlag(Qt::TextSelectableByMouse));
+    }
 }
 
 QTEST_MAIN(TestPlatformBasics)

@@ -11,6 +11,7 @@
 #include "regbas.h"
 #include "settingssandbox.h"
 #include "statsfrm.h"
+#include "translationchoice.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -28,11 +29,15 @@
 
 #include <map>
 
+using Bands = std::array<qint32, PlayerStats::BandCount>;
+
 class TestPoints : public QObject
 {
     Q_OBJECT
 
 private slots:
+    // The English a player reads, counts in the singular included.
+    void initTestCase() { translationchoice::installEnglish(*QCoreApplication::instance()); }
     void init() { m_store.emplace(SettingsSandbox::Values::Reset); }
     void cleanup() { m_store.reset(); }
 
@@ -43,6 +48,8 @@ private slots:
     void stepRefusalsReadAsTheCheckerSays_data();
     void stepRefusalsReadAsTheCheckerSays();
     void statisticsKeepTheirCounts();
+    void chartCountsShowWhole_data();
+    void chartCountsShowWhole();
     void scoredGameOnTheMainWindow();
     void nothingActsBehindTheAnswerWindow();
 
@@ -310,6 +317,10 @@ void TestPoints::statisticsKeepTheirCounts()
     QCOMPARE(stats.gamesScored, 9);
     QCOMPARE(GLOBALbas::dailySummary(stats),
              QStringLiteral("Tallyfold 2026-12-09: 6 points, 4 away, 12 seconds left"));
+    PlayerStats lastSecond = stats;
+    lastSecond.dailyTimeLeft = 1;
+    QCOMPARE(GLOBALbas::dailySummary(lastSecond),
+             QStringLiteral("Tallyfold 2026-12-09: 6 points, 4 away, 1 second left"));
 
     // Through the store and back, as after a restart; a damaged value reads 0.
     GLOBALbas::SaveStats(stats);
@@ -325,6 +336,17 @@ void TestPoints::statisticsKeepTheirCounts()
     QCOMPARE(read.bands, stats.bands);
     QCOMPARE(GLOBALbas::dailySummary(read), GLOBALbas::dailySummary(stats));
 
+    // The average is written the way of the game's language.
+    for (const auto &[locale, average] :
+         {std::pair{QLocale::c(), "5.8"}, std::pair{QLocale(QLocale::German), "5,8"}}) {
+        QLocale::setDefault(locale);
+        const StatsFrm window(nullptr, [](QWidget *) { return false; });
+        QLocale::setDefault(QLocale::c());
+        QVERIFY2(window.lbFigures->text().contains(
+                     QStringLiteral("Points: 52 in all, %1 a game").arg(QLatin1String(average))),
+                 qPrintable(window.lbFigures->text()));
+    }
+
     // Reset asks first; the day's result stays.
     for (bool yes : {false, true}) {
         StatsFrm window(nullptr, [yes](QWidget *) { return yes; });
@@ -332,6 +354,34 @@ void TestPoints::statisticsKeepTheirCounts()
         window.Reset_Click();
         QCOMPARE(GLOBALbas::LoadStats().gamesScored, yes ? 0 : 9);
         QCOMPARE(GLOBALbas::LoadStats().dailyDate, day);
+    }
+}
+
+void TestPoints::chartCountsShowWhole_data()
+{
+    QTest::addColumn<Bands>("bands");
+    QTest::newRow("small") << Bands{3, 2, 1, 1, 0};
+    QTest::newRow("five digits") << Bands{99999, 0, 7, 0, 1};
+    QTest::newRow("largest beside small") << Bands{2147483647, 1, 0, 12345678, 0};
+    QTest::newRow("all large") << Bands{2147483647, 2147483646, 1999999999, 1000000000, 2147483647};
+}
+
+// Every count is written whole inside the chart, however many digits it has.
+void TestPoints::chartCountsShowWhole()
+{
+    QFETCH(Bands, bands);
+    PlayerStats stats;
+    stats.bands = bands;
+    GLOBALbas::SaveStats(stats);
+    StatsFrm window(nullptr, [](QWidget *) { return false; });
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QFontMetrics metrics = window.chart->fontMetrics();
+    for (int band = 0; band < PlayerStats::BandCount; ++band) {
+        const QString count = QString::number(bands.at(std::size_t(band)));
+        const QRect place = window.chart->countRect(band);
+        QVERIFY2(place.width() >= metrics.horizontalAdvance(count), qPrintable(count));
+        QVERIFY2(window.chart->rect().contains(place), qPrintable(count));
     }
 }
 

@@ -46,6 +46,7 @@ private slots:
     void closingWhileTheTargetRollsLeavesTheClockOff();
     void manualSetupIsSearchedAtOnce();
     void manualSetupSearchStopped();
+    void manualSetupStopsARunningClock_data();
     void manualSetupStopsARunningClock();
     void manualSetupRefusedInsideASearchOrWithNumbersNoBoardGives();
 
@@ -713,26 +714,43 @@ void TestGameFlow::manualSetupSearchStopped()
     QCOMPARE(view->shown.command1, QStringLiteral("PLAY AGAIN"));
 }
 
+void TestGameFlow::manualSetupStopsARunningClock_data()
+{
+    QTest::addColumn<int>("ticks");
+    QTest::addColumn<bool>("clockOn");
+    QTest::newRow("running, first tick") << 1 << true;
+    QTest::newRow("running, tick 12") << 12 << true;
+    QTest::newRow("time up, dial full") << 30 << false;
+}
+
+// A board set up by hand is a fresh game: whatever the clock showed goes.
 void TestGameFlow::manualSetupStopsARunningClock()
 {
+    QFETCH(int, ticks);
+    QFETCH(bool, clockOn);
     pickSix();
     change([](GameSettings &s) { s.timeAllowed = 30; });
     flow->Command1_Click(); // START
     QVERIFY(view->settle());
-    flow->Timer1_Timer(); // the music starts on the first of 30 ticks
+    for (int tick = 0; tick < ticks; ++tick)
+        flow->Timer1_Timer(); // the music starts on the first of 30 ticks
     QCOMPARE(view->musicStarts, 1);
-    QVERIFY(view->shown.clockOn);
+    QCOMPARE(view->shown.clockOn, clockOn);
+    QCOMPARE(view->shown.dial, ticks);
     const int purges = view->purges;
 
     view->duringSearch = [&] {
         QVERIFY(!view->shown.clockOn);
         QCOMPARE(view->purges, purges + 1);
+        QCOMPARE(view->shown.dial, 0);
     };
     flow->setUpBoard(handSet, 250);
     QVERIFY(view->settle());
     QCOMPARE(view->searches, 1);
     QCOMPARE(view->searchedTarget, 250);
     QVERIFY(!view->shown.clockOn);
+    QCOMPARE(view->shown.dial, 0);
+    QCOMPARE(flow->ElapsedSeconds(), 0);
     QCOMPARE(view->shown.command1, QStringLiteral("PLAY AGAIN"));
 }
 

@@ -14,6 +14,7 @@
 #include "settingsstore.h"
 #include "velcprog.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -222,6 +223,14 @@ void TestSettingFrm::emptyStoreShowsDefaults()
              (QStringList{"Target Number Properties:", "Lowest Value:", "Highest Value:",
                           "Time allowed:", "Show Tallyfold Seconds ", "Turn off sounds:", "Cancel",
                           "OK", "Apply"}));
+    // A screen reader names each box by its label, not by what it holds.
+    QStringList spoken;
+    for (QWidget *box : std::initializer_list<QWidget *>{w->Text1[0], w->Text1[1], w->Combo1})
+        spoken << QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name);
+    QCOMPARE(spoken, (QStringList{"Lowest Value:", "Highest Value:", "Time allowed:"}));
+    QAccessibleInterface *list = QAccessible::queryAccessibleInterface(w->Combo1);
+    QCOMPARE(list->role(), QAccessible::ComboBox);
+    QCOMPARE(list->text(QAccessible::Value), QStringLiteral("30"));
 
     // Loading reads; it never writes.
     for (const QString &name : StoredNames)
