@@ -37,6 +37,13 @@ Alle Rechte vorbehalten.</translation>
         <source>The Tallyfold Numbers Game: %1.%2</source>
         <translation>Das Tallyfold-Zahlenspiel: %1.%2</translation>
     </message>
+    <message>
+        <source>No mail program could be opened. You can write to %1 at:
+%2</source>
+        <extracomment>Shown when clicking the about window&apos;s mail link opens no mail program; %1 the author&apos;s name, %2 the mail address.</extracomment>
+        <translation>Es konnte kein E-Mail-Programm geöffnet werden. Sie können %1 schreiben an:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>AnswerFrm</name>
@@ -329,6 +336,10 @@ Alle Rechte vorbehalten.</translation>
             <numerusform>%1 von %n Sekunde</numerusform>
             <numerusform>%1 von %n Sekunden</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>This try is not recorded; the day&apos;s first result is: %1</source>
+        <translation>Dieser Versuch wird nicht gezählt; das erste Ergebnis des Tages ist: %1</translation>
     </message>
 </context>
 <context>

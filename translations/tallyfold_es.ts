@@ -37,6 +37,13 @@ Todos los derechos reservados.</translation>
         <source>The Tallyfold Numbers Game: %1.%2</source>
         <translation>Tallyfold, el juego de números: %1.%2</translation>
     </message>
+    <message>
+        <source>No mail program could be opened. You can write to %1 at:
+%2</source>
+        <extracomment>Shown when clicking the about window&apos;s mail link opens no mail program; %1 the author&apos;s name, %2 the mail address.</extracomment>
+        <translation>No se pudo abrir ningún programa de correo. Puede escribir a %1 a:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>AnswerFrm</name>
@@ -329,6 +336,10 @@ Todos los derechos reservados.</translation>
             <numerusform>%1 de %n segundo</numerusform>
             <numerusform>%1 de %n segundos</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>This try is not recorded; the day&apos;s first result is: %1</source>
+        <translation>Este intento no se registra; el primer resultado del día es: %1</translation>
     </message>
 </context>
 <context>

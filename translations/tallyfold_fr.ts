@@ -27,7 +27,7 @@ Tous droits réservés.</translation>
     </message>
     <message>
         <source>E-mail %1</source>
-        <translation>E-mail : %1</translation>
+        <translation>E-mail&#xa0;: %1</translation>
     </message>
     <message>
         <source>OK</source>
@@ -35,7 +35,14 @@ Tous droits réservés.</translation>
     </message>
     <message>
         <source>The Tallyfold Numbers Game: %1.%2</source>
-        <translation>Tallyfold, le jeu des nombres : %1.%2</translation>
+        <translation>Tallyfold, le jeu des nombres&#xa0;: %1.%2</translation>
+    </message>
+    <message>
+        <source>No mail program could be opened. You can write to %1 at:
+%2</source>
+        <extracomment>Shown when clicking the about window&apos;s mail link opens no mail program; %1 the author&apos;s name, %2 the mail address.</extracomment>
+        <translation>Aucun programme de messagerie n&apos;a pu être ouvert. Vous pouvez écrire à %1 à l&apos;adresse :
+%2</translation>
     </message>
 </context>
 <context>
@@ -62,7 +69,7 @@ Tous droits réservés.</translation>
     </message>
     <message>
         <source>Your numbers: %1    Target: %2</source>
-        <translation>Vos nombres : %1    Cible : %2</translation>
+        <translation>Vos nombres&#xa0;: %1    Cible&#xa0;: %2</translation>
     </message>
     <message>
         <source>&amp;Step by step</source>
@@ -90,7 +97,7 @@ Tous droits réservés.</translation>
     </message>
     <message>
         <source>&amp;Answer (digits, + - x / and parentheses):</source>
-        <translation>&amp;Réponse (chiffres, + - x / et parenthèses) :</translation>
+        <translation>&amp;Réponse (chiffres, + - x / et parenthèses)&#xa0;:</translation>
     </message>
     <message>
         <source>Answer</source>
@@ -126,11 +133,11 @@ Tous droits réservés.</translation>
     </message>
     <message>
         <source>Best possible: %1, for example %2.</source>
-        <translation>Au mieux : %1, par exemple %2.</translation>
+        <translation>Au mieux&#xa0;: %1, par exemple %2.</translation>
     </message>
     <message>
         <source>Best possible: %1, %2 away, for example %3 = %4.</source>
-        <translation>Au mieux : %1, à %2 de la cible, par exemple %3 = %4.</translation>
+        <translation>Au mieux&#xa0;: %1, à %2 de la cible, par exemple %3 = %4.</translation>
     </message>
     <message>
         <source> or </source>
@@ -153,7 +160,7 @@ Tous droits réservés.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; at character %2 is not a number, an operation or a bracket.</source>
-        <translation>« %1 » (position %2) n’est ni un nombre, ni une opération, ni une parenthèse.</translation>
+        <translation>«&#xa0;%1&#xa0;» (position %2) n’est ni un nombre, ni une opération, ni une parenthèse.</translation>
     </message>
     <message>
         <source>A number is missing at the end.</source>
@@ -161,11 +168,11 @@ Tous droits réservés.</translation>
     </message>
     <message>
         <source>A number is missing before &apos;%1&apos; at character %2.</source>
-        <translation>Il manque un nombre avant « %1 » en position %2.</translation>
+        <translation>Il manque un nombre avant «&#xa0;%1&#xa0;» en position %2.</translation>
     </message>
     <message>
         <source>An operation is missing before &apos;%1&apos; at character %2.</source>
-        <translation>Il manque une opération avant « %1 » en position %2.</translation>
+        <translation>Il manque une opération avant «&#xa0;%1&#xa0;» en position %2.</translation>
     </message>
     <message>
         <source>The bracket at character %1 is never closed.</source>
@@ -189,15 +196,15 @@ Tous droits réservés.</translation>
     </message>
     <message>
         <source>Step %1, %2: the division is not exact.</source>
-        <translation>Étape %1, %2 : la division ne tombe pas juste.</translation>
+        <translation>Étape %1, %2&#xa0;: la division ne tombe pas juste.</translation>
     </message>
     <message>
         <source>Step %1, %2: the result must be a positive whole number.</source>
-        <translation>Étape %1, %2 : le résultat doit être un entier positif.</translation>
+        <translation>Étape %1, %2&#xa0;: le résultat doit être un entier positif.</translation>
     </message>
     <message>
         <source>Step %1, %2: the result is too large.</source>
-        <translation>Étape %1, %2 : le résultat est trop grand.</translation>
+        <translation>Étape %1, %2&#xa0;: le résultat est trop grand.</translation>
     </message>
 </context>
 <context>
@@ -319,8 +326,8 @@ Tous droits réservés.</translation>
     <message numerus="yes">
         <source>Clock: %n seconds left</source>
         <translation>
-            <numerusform>Horloge : %n seconde restante</numerusform>
-            <numerusform>Horloge : %n secondes restantes</numerusform>
+            <numerusform>Horloge&#xa0;: %n seconde restante</numerusform>
+            <numerusform>Horloge&#xa0;: %n secondes restantes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -329,6 +336,10 @@ Tous droits réservés.</translation>
             <numerusform>%1 sur %n seconde</numerusform>
             <numerusform>%1 sur %n secondes</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>This try is not recorded; the day&apos;s first result is: %1</source>
+        <translation>Cet essai n&apos;est pas enregistré ; le premier résultat du jour est : %1</translation>
     </message>
 </context>
 <context>
@@ -355,7 +366,7 @@ Tous droits réservés.</translation>
     <message>
         <source>Searched %1 combinations: 
 %2</source>
-        <translation>%1 combinaisons essayées : 
+        <translation>%1 combinaisons essayées&#xa0;: 
 %2</translation>
     </message>
     <message>
@@ -371,11 +382,11 @@ Tous droits réservés.</translation>
     </message>
     <message>
         <source>No exact answer: the nearest is %1 or %2 (%3 away).</source>
-        <translation>Aucune solution exacte : au plus près, %1 ou %2 (écart de %3).</translation>
+        <translation>Aucune solution exacte&#xa0;: au plus près, %1 ou %2 (écart de %3).</translation>
     </message>
     <message>
         <source>No exact answer: the nearest is %1 (%2 away).</source>
-        <translation>Aucune solution exacte : au plus près, %1 (écart de %2).</translation>
+        <translation>Aucune solution exacte&#xa0;: au plus près, %1 (écart de %2).</translation>
     </message>
 </context>
 <context>
@@ -387,11 +398,11 @@ Tous droits réservés.</translation>
     </message>
     <message>
         <source>Select 6 numbers to use: </source>
-        <translation>Choisissez 6 nombres : </translation>
+        <translation>Choisissez 6 nombres&#xa0;: </translation>
     </message>
     <message>
         <source>Enter the Target (between 101 and 999):</source>
-        <translation>Entrez la cible (entre 101 et 999) :</translation>
+        <translation>Entrez la cible (entre 101 et 999)&#xa0;:</translation>
     </message>
     <message>
         <source>A target from %1 to %2</source>
@@ -451,8 +462,8 @@ Tous droits réservés.</translation>
         <source>Tallyfold %1: %2, %3, %n seconds left</source>
         <extracomment>The line &quot;Copy result&quot; puts on the clipboard: %1 the date (YYYY-MM-DD), %2 the points (&quot;9 points&quot;), %3 how far (&quot;exact&quot;, &quot;1 away&quot;, &quot;no answer&quot;), %n the seconds left on the clock.</extracomment>
         <translation>
-            <numerusform>Tallyfold %1 : %2, %3, %n seconde restante</numerusform>
-            <numerusform>Tallyfold %1 : %2, %3, %n secondes restantes</numerusform>
+            <numerusform>Tallyfold %1&#xa0;: %2, %3, %n seconde restante</numerusform>
+            <numerusform>Tallyfold %1&#xa0;: %2, %3, %n secondes restantes</numerusform>
         </translation>
     </message>
 </context>
@@ -485,19 +496,19 @@ Tous droits réservés.</translation>
     </message>
     <message>
         <source>Target Number Properties:</source>
-        <translation>Nombre à trouver :</translation>
+        <translation>Nombre à trouver&#xa0;:</translation>
     </message>
     <message>
         <source>Lowest Value:</source>
-        <translation>Minimum :</translation>
+        <translation>Minimum&#xa0;:</translation>
     </message>
     <message>
         <source>Highest Value:</source>
-        <translation>Maximum :</translation>
+        <translation>Maximum&#xa0;:</translation>
     </message>
     <message>
         <source>Time allowed:</source>
-        <translation>Durée :</translation>
+        <translation>Durée&#xa0;:</translation>
     </message>
     <message>
         <source>Preview of the clock</source>
@@ -510,7 +521,7 @@ Tous droits réservés.</translation>
     </message>
     <message>
         <source>Turn off sounds:</source>
-        <translation>Couper le son :</translation>
+        <translation>Couper le son&#xa0;:</translation>
     </message>
     <message>
         <source>Adjust the clock to synchronize with the music. Use the slider to slow down or quicken the clock.</source>
@@ -553,11 +564,11 @@ Tous droits réservés.</translation>
     </message>
     <message>
         <source>Reset all statistics to zero?</source>
-        <translation>Remettre toutes les statistiques à zéro ?</translation>
+        <translation>Remettre toutes les statistiques à zéro&#xa0;?</translation>
     </message>
     <message>
         <source>How far answers fell:</source>
-        <translation>Écart des réponses :</translation>
+        <translation>Écart des réponses&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
@@ -573,27 +584,27 @@ Tous droits réservés.</translation>
     </message>
     <message>
         <source>Games scored: %1</source>
-        <translation>Parties comptées : %1</translation>
+        <translation>Parties comptées&#xa0;: %1</translation>
     </message>
     <message>
         <source>Answers declared: %1</source>
-        <translation>Réponses annoncées : %1</translation>
+        <translation>Réponses annoncées&#xa0;: %1</translation>
     </message>
     <message>
         <source>Best possible reached: %1</source>
-        <translation>Meilleur résultat atteint : %1</translation>
+        <translation>Meilleur résultat atteint&#xa0;: %1</translation>
     </message>
     <message>
         <source>Points: %1 in all, %2 a game</source>
-        <translation>Points : %1 au total, %2 par partie</translation>
+        <translation>Points&#xa0;: %1 au total, %2 par partie</translation>
     </message>
     <message>
         <source>Best possible in a row: %1 now, %2 at most</source>
-        <translation>Meilleurs résultats d’affilée : %1 en cours, record %2</translation>
+        <translation>Meilleurs résultats d’affilée&#xa0;: %1 en cours, record %2</translation>
     </message>
     <message>
         <source>Board of the day: %1</source>
-        <translation>Tirage du jour : %1</translation>
+        <translation>Tirage du jour&#xa0;: %1</translation>
     </message>
 </context>
 <context>
