@@ -47,14 +47,21 @@ public:
         if (m_ownerWindow)
             m_ownerWindow->installEventFilter(this);
     }
-    ~ModalOver() override { release(); }
+    // Also with its dialog, which is then being destroyed and left alone.
+    ~ModalOver() override
+    {
+        if (m_ownerWindow)
+            m_ownerWindow->removeEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (watched == m_dialog) {
-            if (event->type() == QEvent::Hide)
+            if (event->type() == QEvent::Hide) {
+                release();
                 deleteLater();
+            }
             return false;
         }
         switch (event->type()) {

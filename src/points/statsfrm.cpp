@@ -124,10 +124,11 @@ StatsFrm::StatsFrm(QWidget *parent, Confirm confirm)
 
     cmdReset = new QPushButton(tr("&Reset"), this);
     cmdReset->setObjectName(QStringLiteral("cmdReset"));
-    cmdReset->setAutoDefault(false);
+    // Enter presses the button with the focus; Close where none has it.
+    cmdReset->setAutoDefault(true);
     cmdCopy = new QPushButton(tr("&Copy result"), this);
     cmdCopy->setObjectName(QStringLiteral("cmdCopy"));
-    cmdCopy->setAutoDefault(false);
+    cmdCopy->setAutoDefault(true);
     cmdClose = new QPushButton(tr("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setDefault(true);

@@ -109,6 +109,15 @@ press(button(settings, "OK"))
 # The board of the day, answered exactly by typing.
 menu(window, "Today's board")
 dialog, numbers, target = stop_clock(window)
+# Behind the answer window nothing acts through the bus, as for the mouse:
+# not a new board of the day, the statistics or PLAY AGAIN.
+menu(window, "Today's board")
+menu(window, "Statistics")
+press(button(window, "PLAY AGAIN"))
+time.sleep(0.5)
+if find(app, pyatspi.ROLE_DIALOG, "Statistics") or not find(window, pyatspi.ROLE_PUSH_BUTTON,
+                                                            "PLAY AGAIN"):
+    fail("a press through the bus acted behind the answer window")
 best = subprocess.run([solver, "--complete", "--json", "--limit", "1", *numbers, str(target)],
                       capture_output=True, text=True, check=True)
 exact = json.loads(best.stdout)["answers"][0]["text"]
@@ -154,5 +163,15 @@ if not figures.name.startswith(wanted) or f"Points: {total} in all" not in figur
     fail(f"after a restart the statistics read {figures.name!r}, not {total} points in 2 games")
 print("accessibility: after a restart: " + figures.name.replace("\n", "; "))
 press(button(stats, "Close"))
+poll("the statistics to close", lambda: not find(app, pyatspi.ROLE_DIALOG, "Statistics"))
+# Nor behind the manual setup: no window stacks over it.
+menu(window, "Manual setup")
+poll("the manual setup window", lambda: find(app, pyatspi.ROLE_DIALOG, "Manual Overide"))
+for name in ("Statistics", "About", "Setting"):
+    menu(window, name)
+time.sleep(0.5)
+if [node.name for node, _ in walk(app) if node.getRole() == pyatspi.ROLE_DIALOG] != ["Manual Overide"]:
+    fail("a menu pressed through the bus opened a window over the manual setup")
+print("accessibility: presses behind the answer window and the manual setup refused")
 process.terminate()
 process.wait(10)

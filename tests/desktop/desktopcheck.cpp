@@ -112,6 +112,7 @@ private slots:
     void dialogsOpenOverTheMainWindow();
     void wholeGameWithKeysAlone();
     void scoredGamesWithKeysAlone();
+    void answerWindowKeepsTheKeyboard();
 
 private:
     // Types xdotool's key names (space separated), or with `text` the text
@@ -347,6 +348,51 @@ void TestDesktop::scoredGamesWithKeysAlone()
     QTRY_VERIFY(window.isNull());
     m_keys.waitForFinished();
     QCOMPARE(m_keys.exitCode(), 0);
+}
+
+// The answer window with real keys and a real window manager: Enter presses
+// the control with the focus, Alt+U takes the step back and leaves the focus
+// on the numbers, a click on the game behind hands the keyboard back to the
+// answer window, and the game's close box (the window manager's close) ends
+// the game with the answer given up.
+void TestDesktop::answerWindowKeepsTheKeyboard()
+{
+    m_game.lowestTarget = m_game.highestTarget = 523;
+    m_game.playForPoints = true;
+    QPointer<GameFrm> window = boardOf523(m_game);
+    QVERIFY(type("space space space space space space"));
+    QTRY_COMPARE(window->focusWidget(), window->controls().Command1);
+    QVERIFY(type("Return"));
+    QTRY_COMPARE(window->flow().state(), GameFlow::State::Running);
+    QVERIFY(type("Return"));
+    QTRY_VERIFY(window->answerWindow() && window->answerWindow()->isActiveWindow());
+    AnswerFrm *answer = window->answerWindow();
+    // 100 + 5, each pressed once it has the focus.
+    for (QPushButton *control :
+         {answer->cmdNumber[0], answer->cmdOperation[0], answer->cmdNumber[3]}) {
+        QTRY_VERIFY(control->isEnabled());
+        control->setFocus();
+        QVERIFY(type("Return"));
+        QTRY_VERIFY(control->isChecked() || answer->lstSteps->count() == 1);
+    }
+    QTRY_COMPARE(answer->lstSteps->count(), 1);
+    QVERIFY(!answer->isScored());
+    QVERIFY(type("alt+u"));
+    QTRY_COMPARE(answer->lstSteps->count(), 0);
+    QTRY_VERIFY(answer->cmdNumber.contains(QApplication::focusWidget()));
+
+    const QPoint behind = window->mapToGlobal(QPoint(20, window->height() - 20));
+    QCOMPARE(
+        QProcess::execute(QStringLiteral("xdotool"), {"mousemove", QString::number(behind.x()),
+                                                      QString::number(behind.y()), "click", "1"}),
+        0);
+    QTest::qWait(300);
+    QTRY_VERIFY(answer->isActiveWindow());
+    QVERIFY(!answer->isScored());
+
+    QCOMPARE(QProcess::execute(QStringLiteral("wmctrl"), {"-c", "The Numbers Game"}), 0);
+    QTRY_VERIFY(window.isNull());
+    QCOMPARE(GLOBALbas::LoadStats().bands[PlayerStats::NoAnswerBand], 1);
 }
 
 QTEST_MAIN(TestDesktop)

@@ -347,11 +347,20 @@ void TestPoints::statisticsKeepTheirCounts()
                  qPrintable(window.lbFigures->text()));
     }
 
-    // Reset asks first; the day's result stays.
+    // Reset asks first, Enter on it too; the day's result stays.
     for (bool yes : {false, true}) {
-        StatsFrm window(nullptr, [yes](QWidget *) { return yes; });
+        int asked = 0;
+        StatsFrm window(nullptr, [yes, &asked](QWidget *) { return ++asked, yes; });
         QVERIFY(window.cmdCopy->isVisibleTo(&window));
-        window.Reset_Click();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.cmdCopy->setFocus();
+        QTest::keyClick(window.cmdCopy, Qt::Key_Return);
+        QCOMPARE(QGuiApplication::clipboard()->text(), GLOBALbas::dailySummary(read));
+        window.cmdReset->setFocus();
+        QTest::keyClick(window.cmdReset, Qt::Key_Return);
+        QCOMPARE(asked, 1);
+        QVERIFY(window.isVisible());
         QCOMPARE(GLOBALbas::LoadStats().gamesScored, yes ? 0 : 9);
         QCOMPARE(GLOBALbas::LoadStats().dailyDate, day);
     }
