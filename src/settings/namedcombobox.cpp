@@ -1,6 +1,7 @@
 #include "namedcombobox.h"
 
 #include "accessibility.h"
+#include "modality.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
@@ -48,7 +49,10 @@ public:
     QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
     void doAction(const QString &actionName) override
     {
-        if (actionName != showMenuAction() && actionName != pressAction())
+        // Behind a modal window (a message box of the settings) a click
+        // would not open the list either.
+        if ((actionName != showMenuAction() && actionName != pressAction()) ||
+            platform::isBehindModal(*box()))
             return;
         if (box()->view()->isVisible())
             box()->hidePopup();
