@@ -14,7 +14,7 @@ import time
 
 import pyatspi
 
-from busplayer import application, fail, find, poll, press, walk
+from busplayer import application, fail, find, heard, poll, press, pump, walk
 
 game, solver = sys.argv[1], sys.argv[2]
 
@@ -140,8 +140,15 @@ poll("the first number chosen", lambda: any(
     node.getState().contains(pyatspi.STATE_CHECKED) for node in numbers_shown(dialog)))
 plus = button(dialog, "plus")
 poll("plus to be enabled", lambda: plus.getState().contains(pyatspi.STATE_ENABLED))
+# An operation chosen renames nothing: a listener hears no name again.
+time.sleep(0.5)
+pump()
+names_before = heard["names"]
 press(plus)
 time.sleep(0.5)
+pump()
+if heard["names"] != names_before:
+    fail(f"choosing plus told {heard['names'] - names_before} unchanged names again")
 press(number(dialog, numbers[1]))
 made = int(numbers[0]) + int(numbers[1])
 poll("the step listed", lambda: find(dialog, pyatspi.ROLE_LIST_ITEM,
