@@ -120,6 +120,8 @@ private:
     bool type(const QString &sequence, bool text = false);
     // A main window as the program shows it, on the 523 board's tiles.
     QPointer<GameFrm> boardOf523(const GameSettings &settings);
+    // With keys alone: the six tiles, START, STOP; the answer window open.
+    void playToTheAnswer(GameFrm &window);
 
     QProcess m_keys;
     void checkWindowFits(const GameFrm &window);
@@ -258,6 +260,16 @@ QPointer<GameFrm> TestDesktop::boardOf523(const GameSettings &settings)
     return window;
 }
 
+void TestDesktop::playToTheAnswer(GameFrm &window)
+{
+    QVERIFY(type("space space space space space space"));
+    QTRY_COMPARE(window.focusWidget(), window.controls().Command1);
+    QVERIFY(type("Return"));
+    QTRY_COMPARE(window.flow().state(), GameFlow::State::Running);
+    QVERIFY(type("Return"));
+    QTRY_VERIFY(window.answerWindow() && window.answerWindow()->isActiveWindow());
+}
+
 void TestDesktop::wholeGameWithKeysAlone()
 {
     m_game.lowestTarget = m_game.highestTarget = 523;
@@ -306,12 +318,9 @@ void TestDesktop::scoredGamesWithKeysAlone()
     for (const auto &game : games) {
         QPointer<GameFrm> window = boardOf523(m_game);
         QVERIFY(window->isActiveWindow());
-        QVERIFY(type("space space space space space space"));
-        QTRY_COMPARE(window->focusWidget(), window->controls().Command1);
-        QVERIFY(type("Return"));
-        QTRY_COMPARE(window->flow().state(), GameFlow::State::Running);
-        QVERIFY(type("Return"));
-        QTRY_VERIFY(window->answerWindow() && window->answerWindow()->isActiveWindow());
+        playToTheAnswer(*window);
+        if (QTest::currentTestFailed())
+            return;
         // The page to type on and its box, by their access keys; Enter declares.
         QVERIFY(type("alt+t alt+a"));
         QVERIFY(type(QString::fromLatin1(game.answer), true));
@@ -360,12 +369,9 @@ void TestDesktop::answerWindowKeepsTheKeyboard()
     m_game.lowestTarget = m_game.highestTarget = 523;
     m_game.playForPoints = true;
     QPointer<GameFrm> window = boardOf523(m_game);
-    QVERIFY(type("space space space space space space"));
-    QTRY_COMPARE(window->focusWidget(), window->controls().Command1);
-    QVERIFY(type("Return"));
-    QTRY_COMPARE(window->flow().state(), GameFlow::State::Running);
-    QVERIFY(type("Return"));
-    QTRY_VERIFY(window->answerWindow() && window->answerWindow()->isActiveWindow());
+    playToTheAnswer(*window);
+    if (QTest::currentTestFailed())
+        return;
     AnswerFrm *answer = window->answerWindow();
     // 100 + 5, each pressed once it has the focus.
     for (QPushButton *control :
