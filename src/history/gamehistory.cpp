@@ -62,8 +62,8 @@ bool GameHistory::record(const PlayedGame &game, bool *dailyResult)
     QSqlQuery query(d->db);
     query.prepare(QStringLiteral(
         "INSERT INTO games (played_at, numbers, target, board, daily_date, answer, value,"
-        " best_value, declared, distance, best_distance, points, seconds_left, is_daily_result)"
-        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        " best_value, declared, distance, best_distance, points, band, seconds_left,"
+        " is_daily_result) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     query.addBindValue(playedAt.toUTC().toString(Qt::ISODateWithMs));
     query.addBindValue(numbersText(game.numbers));
     query.addBindValue(game.target);
@@ -78,6 +78,7 @@ bool GameHistory::record(const PlayedGame &game, bool *dailyResult)
     query.addBindValue(game.round.distance);
     query.addBindValue(game.round.bestDistance);
     query.addBindValue(game.round.points);
+    query.addBindValue(int(PlayerStats::bandOf(game.round)));
     query.addBindValue(game.secondsLeft ? QVariant(*game.secondsLeft) : QVariant());
     query.addBindValue(result ? 1 : 0);
     if (!d->run(query, Failure::CannotWrite) || !transaction.commit())

@@ -18,7 +18,12 @@ QStringList createTables()
 {
     return {
         // Every game scored, counted or not. The numbers are kept as the
-        // player saw them, "100 75 8 5 3 2"; dates and times as ISO text.
+        // player saw them, "100 75 8 5 3 2"; dates and times as ISO text. The
+        // band is PlayerStats::bandOf of the round (0 best possible, 1 up to 5
+        // short of it, 2 up to 10, 3 further, 4 no answer), kept with the game
+        // so that the rule lives in one place and the counts need no
+        // arithmetic per game; a version that changes the rule recomputes it
+        // from the distances in a migration step.
         QStringLiteral(
             "CREATE TABLE games ("
             " id INTEGER PRIMARY KEY,"
@@ -34,6 +39,7 @@ QStringList createTables()
             " distance INTEGER NOT NULL,"
             " best_distance INTEGER NOT NULL,"
             " points INTEGER NOT NULL,"
+            " band INTEGER NOT NULL CHECK (band BETWEEN 0 AND 4),"
             " seconds_left INTEGER,"
             " is_daily_result INTEGER NOT NULL DEFAULT 0"
             "  CHECK (is_daily_result IN (0, 1)),"
@@ -41,17 +47,9 @@ QStringList createTables()
         // One result per day, even with two copies of the game writing.
         QStringLiteral("CREATE UNIQUE INDEX games_one_result_per_day"
                        " ON games (daily_date) WHERE is_daily_result"),
-        // The games the statistics count (a second try at a day's board does
-        // not), each with its band as PlayerStats::bandOf gives it: 0 best
-        // possible, 1 up to 5 short of it, 2 up to 10, 3 further, 4 no answer.
-        QStringLiteral("CREATE VIEW counted_games AS"
-                       " SELECT id, declared, points,"
-                       "  CASE WHEN NOT declared THEN 4"
-                       "   WHEN distance - best_distance <= 0 THEN 0"
-                       "   WHEN distance - best_distance <= 5 THEN 1"
-                       "   WHEN distance - best_distance <= 10 THEN 2"
-                       "   ELSE 3 END AS band"
-                       " FROM games WHERE board = 'picked' OR is_daily_result"),
+        // The games the statistics count: a second try at a day's board does not.
+        QStringLiteral("CREATE VIEW counted_games AS SELECT id, declared, points, band FROM games"
+                       " WHERE board = 'picked' OR is_daily_result"),
         // Each reset of the counts: the games up to last_game_id no longer count.
         QStringLiteral("CREATE TABLE resets ("
                        " id INTEGER PRIMARY KEY,"

@@ -176,6 +176,7 @@ void TestGameHistory::statistics()
     QFETCH(PlayerStats, carried);
     QFETCH(QString, steps);
     GameHistory history(QStringLiteral(":memory:"));
+    QCOMPARE(history.failure(), GameHistory::Failure::None);
     PlayerStats reference;
     if (carried.gamesScored) {
         QVERIFY(history.carryOver(carried));
