@@ -47,6 +47,11 @@ QStringList createTables()
         // One result per day, even with two copies of the game writing.
         QStringLiteral("CREATE UNIQUE INDEX games_one_result_per_day"
                        " ON games (daily_date) WHERE is_daily_result"),
+        // The games that break a run of best-possible answers, and those not
+        // counted at all, which a run passes over: a run is the games between
+        // two of these, so the runs of a long history read only this index.
+        QStringLiteral("CREATE INDEX games_run_breaks ON games (id, board, is_daily_result)"
+                       " WHERE band <> 0 OR (board = 'daily' AND NOT is_daily_result)"),
         // The games the statistics count: a second try at a day's board does not.
         QStringLiteral("CREATE VIEW counted_games AS SELECT id, declared, points, band FROM games"
                        " WHERE board = 'picked' OR is_daily_result"),

@@ -19,18 +19,23 @@ qint32 saturated(qint64 count)
                                      std::numeric_limits<qint32>::max()));
 }
 
-// The games the counts start after: those up to the last reset no longer count.
-const char sinceSql[] = "SELECT COALESCE(MAX(last_game_id), 0) FROM resets";
+// The games the counts start after (those up to the last reset no longer
+// count), and the last game.
+const char boundsSql[] = "SELECT (SELECT COALESCE(MAX(last_game_id), 0) FROM resets),"
+                         " (SELECT COALESCE(MAX(id), 0) FROM games)";
 
 // The totals and the bands of the games since then.
 const char countsSql[] =
     "SELECT COUNT(*), TOTAL(declared), TOTAL(points), TOTAL(band = 0), TOTAL(band = 1),"
     " TOTAL(band = 2), TOTAL(band = 3), TOTAL(band = 4) FROM counted_games WHERE id > ?";
 
-// The same games in the order they were played, for the runs of best-possible
-// answers: one pass over a single flag is several times quicker than SQLite's
-// window functions on a long history.
-const char runsSql[] = "SELECT band = 0 FROM counted_games WHERE id > ? ORDER BY id";
+// The games since then that break a run (whether counted) in the order they
+// were played, through their own index: every game between two that break
+// it is a best-possible answer. One pass over them is several times quicker
+// than SQLite's window functions over every game.
+const char breaksSql[] =
+    "SELECT id, board = 'picked' OR is_daily_result FROM games"
+    " WHERE id > ? AND (band <> 0 OR (board = 'daily' AND NOT is_daily_result)) ORDER BY id";
 
 // The best-possible answers the games began with, the longest run and the run
 // they end with.
@@ -85,9 +90,10 @@ PlayerStats GameHistory::statistics() const
         return {};
     QSqlQuery query(d->db);
     query.setForwardOnly(true);
-    if (!d->run(query, QString::fromLatin1(sinceSql), Failure::CannotOpen) || !query.next())
+    if (!d->run(query, QString::fromLatin1(boundsSql), Failure::CannotOpen) || !query.next())
         return {};
     const qint64 since = query.value(0).toLongLong();
+    const qint64 lastGame = query.value(1).toLongLong();
     query.prepare(QString::fromLatin1(countsSql));
     query.addBindValue(since);
     if (!d->run(query, Failure::CannotOpen) || !query.next())
@@ -99,21 +105,32 @@ PlayerStats GameHistory::statistics() const
     for (int band = 0; band < PlayerStats::BandCount; ++band)
         bands[band] = count(3 + band);
 
-    query.prepare(QString::fromLatin1(runsSql));
+    query.prepare(QString::fromLatin1(breaksSql));
     query.addBindValue(since);
     if (!d->run(query, Failure::CannotOpen))
         return {};
     Runs runs;
     bool broken = false;
+    qint64 previous = since; // the last game that broke a run
+    qint64 passedOver = 0;   // games since then that are not counted
     while (query.next()) {
-        if (query.value(0).toInt()) {
-            runs.longest = std::max(runs.longest, ++runs.current);
-            runs.leading += broken ? 0 : 1;
-        } else {
-            broken = true;
-            runs.current = 0;
+        const qint64 id = query.value(0).toLongLong();
+        if (!query.value(1).toBool()) {
+            ++passedOver;
+            continue;
         }
+        const qint64 run = id - previous - 1 - passedOver;
+        if (!broken)
+            runs.leading = run;
+        broken = true;
+        runs.longest = std::max(runs.longest, run);
+        previous = id;
+        passedOver = 0;
     }
+    runs.current = lastGame - previous - passedOver;
+    runs.longest = std::max(runs.longest, runs.current);
+    if (!broken)
+        runs.leading = runs.current;
     qint64 longest = runs.longest;
     const qint64 leading = runs.leading;
     qint64 current = runs.current;
