@@ -1,0 +1,75 @@
+#pragma once
+
+#include "playerstats.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+#include <array>
+#include <memory>
+#include <optional>
+
+// One game played for points, as the history keeps it.
+struct PlayedGame
+{
+    enum class Board { Picked, Daily }; // tiles picked by the player, or the board of the day
+    QDateTime playedAt;                 // when it was scored
+    std::array<qint32, 6> numbers{};    // largest first
+    qint32 target = 0;
+    Board board = Board::Picked;
+    QDate dailyDate;                   // the day whose board it is, for Board::Daily
+    QString answer;                    // as the player entered it; empty for No answer
+    qint64 value = 0;                  // what the declared answer came to
+    qint64 bestValue = 0;              // the best possible value (nearest the target)
+    ScoredRound round;                 // declared, distance, best distance, points
+    std::optional<qint32> secondsLeft; // clock ticks left when it stopped
+};
+
+// The player's record: every scored game kept in a per-user SQLite database,
+// and the statistics worked out from those games, so that the two can never
+// disagree. Used from one thread; each object has its own connection.
+class GameHistory
+{
+public:
+    enum class Failure { None, MovedAside, CannotOpen, CannotWrite };
+    // Opens the history at `path`, creating or migrating it;
+    // QStringLiteral(":memory:") for a throw-away one.
+    explicit GameHistory(const QString &path);
+    ~GameHistory();
+    GameHistory(const GameHistory &) = delete;
+    GameHistory &operator=(const GameHistory &) = delete;
+    // QStandardPaths::AppDataLocation + "/history.sqlite" (the folder created when needed).
+    static QString defaultPath();
+
+    // Records a scored game in one transaction. A game of the board of the day
+    // is that day's result when the day has none yet: *dailyResult says whether
+    // it was (false for every other game). False when it could not be written (see failure()).
+    bool record(const PlayedGame &game, bool *dailyResult = nullptr);
+    // Whether the day already has its recorded result.
+    bool hasDailyResult(QDate day) const;
+    // The statistics of the games since the last reset (plus what was carried over,
+    // see carryOver), and the most recent day's result in dailyDate/daily/dailyTimeLeft:
+    // exactly what PlayerStats::record/recordDaily would have counted for the same games.
+    PlayerStats statistics() const;
+    // Counts back to zero from here; the days' results stay (a reset must not open a
+    // day's board to a second try).
+    bool resetCounts();
+    // Carries an older version's counters (read from the settings store by the caller) into
+    // the history, once: a no-op returning true if anything was carried over before.
+    // Statistics then add them.
+    bool carryOver(const PlayerStats &old);
+    // The most recent games, newest first, at most `count` of them (every game kept,
+    // counted or not: a second try at a day's board too).
+    QList<PlayedGame> lastGames(int count) const;
+    // What went wrong most recently (None when the last operation worked), and a one-line
+    // English detail for the log (the folder, the database's own message).
+    Failure failure() const;
+    QString failureDetail() const;
+
+    struct Connection;
+
+private:
+    std::unique_ptr<Connection> d;
+};

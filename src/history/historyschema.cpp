@@ -1,0 +1,112 @@
+#include "historyschema.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStringList>
+
+#include <array>
+
+namespace historyschema {
+
+namespace {
+
+using Step = QStringList (*)();
+
+// Version 0 to 1: the games, the resets of the counts and the counters an
+// older version kept in the settings store.
+QStringList createTables()
+{
+    return {
+        // Every game scored, counted or not. The numbers are kept as the
+        // player saw them, "100 75 8 5 3 2"; dates and times as ISO text. The
+        // band is PlayerStats::bandOf of the round (0 best possible, 1 up to 5
+        // short of it, 2 up to 10, 3 further, 4 no answer), kept with the game
+        // so that the rule lives in one place and the counts need no
+        // arithmetic per game; a version that changes the rule recomputes it
+        // from the distances in a migration step.
+        QStringLiteral(
+            "CREATE TABLE games ("
+            " id INTEGER PRIMARY KEY,"
+            " played_at TEXT NOT NULL,"
+            " numbers TEXT NOT NULL,"
+            " target INTEGER NOT NULL,"
+            " board TEXT NOT NULL CHECK (board IN ('picked', 'daily')),"
+            " daily_date TEXT,"
+            " answer TEXT NOT NULL,"
+            " value INTEGER NOT NULL,"
+            " best_value INTEGER NOT NULL,"
+            " declared INTEGER NOT NULL CHECK (declared IN (0, 1)),"
+            " distance INTEGER NOT NULL,"
+            " best_distance INTEGER NOT NULL,"
+            " points INTEGER NOT NULL,"
+            " band INTEGER NOT NULL CHECK (band BETWEEN 0 AND 4),"
+            " seconds_left INTEGER,"
+            " is_daily_result INTEGER NOT NULL DEFAULT 0"
+            "  CHECK (is_daily_result IN (0, 1)),"
+            " CHECK (is_daily_result = 0 OR (board = 'daily' AND daily_date IS NOT NULL)))"),
+        // One result per day, even with two copies of the game writing.
+        QStringLiteral("CREATE UNIQUE INDEX games_one_result_per_day"
+                       " ON games (daily_date) WHERE is_daily_result"),
+        // The games that break a run of best-possible answers, and those not
+        // counted at all, which a run passes over: a run is the games between
+        // two of these, so the runs of a long history read only this index.
+        QStringLiteral("CREATE INDEX games_run_breaks ON games (id, board, is_daily_result)"
+                       " WHERE band <> 0 OR (board = 'daily' AND NOT is_daily_result)"),
+        // The games the statistics count: a second try at a day's board does not.
+        QStringLiteral("CREATE VIEW counted_games AS SELECT id, declared, points, band FROM games"
+                       " WHERE board = 'picked' OR is_daily_result"),
+        // Each reset of the counts: the games up to last_game_id no longer count.
+        QStringLiteral("CREATE TABLE resets ("
+                       " id INTEGER PRIMARY KEY,"
+                       " reset_at TEXT NOT NULL,"
+                       " last_game_id INTEGER NOT NULL)"),
+        // The counters an older version kept, carried over once (a single
+        // row); `counting` drops to 0 when a reset clears them, while the day's
+        // result they hold still closes that day's board.
+        QStringLiteral("CREATE TABLE carried_over ("
+                       " only_row INTEGER PRIMARY KEY CHECK (only_row = 1),"
+                       " carried_at TEXT NOT NULL,"
+                       " counting INTEGER NOT NULL DEFAULT 1,"
+                       " games INTEGER NOT NULL, declared INTEGER NOT NULL,"
+                       " best INTEGER NOT NULL, points INTEGER NOT NULL,"
+                       " current_run INTEGER NOT NULL, longest_run INTEGER NOT NULL,"
+                       " band_best INTEGER NOT NULL, band_up_to_5 INTEGER NOT NULL,"
+                       " band_up_to_10 INTEGER NOT NULL, band_over_10 INTEGER NOT NULL,"
+                       " band_no_answer INTEGER NOT NULL,"
+                       " daily_date TEXT, daily_declared INTEGER NOT NULL,"
+                       " daily_distance INTEGER NOT NULL, daily_best_distance INTEGER NOT NULL,"
+                       " daily_points INTEGER NOT NULL, daily_time_left INTEGER NOT NULL)"),
+    };
+}
+
+// Step i brings a file from version i to i + 1; a later version appends its own.
+constexpr std::array<Step, 1> steps{&createTables};
+
+} // namespace
+
+int currentVersion()
+{
+    return int(steps.size());
+}
+
+bool migrate(QSqlDatabase &db, int fromVersion, QString *error)
+{
+    for (int version = fromVersion; version < currentVersion(); ++version) {
+        for (const QString &statement : steps[version]()) {
+            QSqlQuery query(db);
+            if (!query.exec(statement)) {
+                *error = query.lastError().text();
+                return false;
+            }
+        }
+    }
+    QSqlQuery query(db);
+    // PRAGMA takes no bound values; the number is our own.
+    if (!query.exec(QStringLiteral("PRAGMA user_version = %1").arg(currentVersion()))) {
+        *error = query.lastError().text();
+        return false;
+    }
+    return true;
+}
+
+} // namespace historyschema

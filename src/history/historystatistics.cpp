@@ -1,0 +1,227 @@
+// What the history answers: the statistics, worked out from the games each
+// time they are asked for, the days' results and the games themselves.
+
+#include "gamehistory.h"
+
+#include "historyconnection.h"
+
+#include <QVariant>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+// Counts stop at the largest qint32 rather than wrapping.
+qint32 saturated(qint64 count)
+{
+    return qint32(std::clamp<qint64>(count, std::numeric_limits<qint32>::min(),
+                                     std::numeric_limits<qint32>::max()));
+}
+
+// The games the counts start after (those up to the last reset no longer
+// count), and the last game.
+const char boundsSql[] = "SELECT (SELECT COALESCE(MAX(last_game_id), 0) FROM resets),"
+                         " (SELECT COALESCE(MAX(id), 0) FROM games)";
+
+// The totals and the bands of the games since then.
+const char countsSql[] =
+    "SELECT COUNT(*), TOTAL(declared), TOTAL(points), TOTAL(band = 0), TOTAL(band = 1),"
+    " TOTAL(band = 2), TOTAL(band = 3), TOTAL(band = 4) FROM counted_games WHERE id > ?";
+
+// The games since then that break a run (whether counted) in the order they
+// were played, through their own index: every game between two that break
+// it is a best-possible answer. One pass over them is several times quicker
+// than SQLite's window functions over every game.
+const char breaksSql[] =
+    "SELECT id, board = 'picked' OR is_daily_result FROM games"
+    " WHERE id > ? AND (band <> 0 OR (board = 'daily' AND NOT is_daily_result)) ORDER BY id";
+
+// The best-possible answers the games began with, the longest run and the run
+// they end with.
+struct Runs
+{
+    qint64 leading = 0;
+    qint64 longest = 0;
+    qint64 current = 0;
+};
+
+const char carriedSql[] =
+    "SELECT counting, games, declared, points, band_best, band_up_to_5, band_up_to_10,"
+    " band_over_10, band_no_answer, longest_run, current_run, daily_date, daily_declared,"
+    " daily_distance, daily_best_distance, daily_points, daily_time_left FROM carried_over";
+
+// The latest day's result, found through the one-result-per-day index.
+const char dailySql[] =
+    "SELECT daily_date, declared, distance, best_distance, points, seconds_left FROM games"
+    " WHERE is_daily_result ORDER BY daily_date DESC LIMIT 1";
+
+} // namespace
+
+int GameHistory::Connection::dayHasResult(QDate day, Failure failure) const
+{
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral(
+        "SELECT EXISTS (SELECT 1 FROM games WHERE is_daily_result AND daily_date = ?)"
+        " OR EXISTS (SELECT 1 FROM carried_over WHERE daily_date = ?)"));
+    const QString text = day.toString(Qt::ISODate);
+    query.addBindValue(text);
+    query.addBindValue(text);
+    if (!run(query, failure) || !query.next())
+        return -1;
+    return query.value(0).toBool() ? 1 : 0;
+}
+
+bool GameHistory::hasDailyResult(QDate day) const
+{
+    if (!d->start() || !day.isValid())
+        return false;
+    HistoryTransaction transaction(*d, HistoryTransaction::Kind::Read);
+    return transaction.isOpen() && d->dayHasResult(day, Failure::CannotOpen) == 1;
+}
+
+PlayerStats GameHistory::statistics() const
+{
+    if (!d->start())
+        return {};
+    // One snapshot: a game another copy records meanwhile is in every count or in none.
+    HistoryTransaction transaction(*d, HistoryTransaction::Kind::Read);
+    if (!transaction.isOpen())
+        return {};
+    QSqlQuery query(d->db);
+    query.setForwardOnly(true);
+    if (!d->run(query, QString::fromLatin1(boundsSql), Failure::CannotOpen) || !query.next())
+        return {};
+    const qint64 since = query.value(0).toLongLong();
+    const qint64 lastGame = query.value(1).toLongLong();
+    query.prepare(QString::fromLatin1(countsSql));
+    query.addBindValue(since);
+    if (!d->run(query, Failure::CannotOpen) || !query.next())
+        return {};
+    const auto count = [&](int column) { return qint64(query.value(column).toDouble()); };
+    const qint64 historyGames = count(0);
+    qint64 games = historyGames, declared = count(1), points = count(2);
+    std::array<qint64, PlayerStats::BandCount> bands{};
+    for (int band = 0; band < PlayerStats::BandCount; ++band)
+        bands[band] = count(3 + band);
+
+    query.prepare(QString::fromLatin1(breaksSql));
+    query.addBindValue(since);
+    if (!d->run(query, Failure::CannotOpen))
+        return {};
+    Runs runs;
+    bool broken = false;
+    qint64 previous = since; // the last game that broke a run
+    qint64 passedOver = 0;   // games since then that are not counted
+    while (query.next()) {
+        const qint64 id = query.value(0).toLongLong();
+        if (!query.value(1).toBool()) {
+            ++passedOver;
+            continue;
+        }
+        const qint64 run = id - previous - 1 - passedOver;
+        if (!broken)
+            runs.leading = run;
+        broken = true;
+        runs.longest = std::max(runs.longest, run);
+        previous = id;
+        passedOver = 0;
+    }
+    runs.current = lastGame - previous - passedOver;
+    runs.longest = std::max(runs.longest, runs.current);
+    if (!broken)
+        runs.leading = runs.current;
+    qint64 longest = runs.longest;
+    const qint64 leading = runs.leading;
+    qint64 current = runs.current;
+
+    if (!d->run(query, QString::fromLatin1(carriedSql), Failure::CannotOpen))
+        return {};
+    PlayerStats stats;
+    if (query.next()) {
+        if (query.value(0).toBool()) {
+            games += query.value(1).toLongLong();
+            declared += query.value(2).toLongLong();
+            points += query.value(3).toLongLong();
+            for (int band = 0; band < PlayerStats::BandCount; ++band)
+                bands[band] += query.value(4 + band).toLongLong();
+            // The older run goes on through the best answers the history begins with.
+            const qint64 oldCurrent = query.value(10).toLongLong();
+            longest = std::max(
+                {longest, query.value(9).toLongLong(), leading > 0 ? oldCurrent + leading : 0});
+            if (leading == historyGames)
+                current += oldCurrent;
+        }
+        stats.dailyDate = QDate::fromString(query.value(11).toString(), Qt::ISODate);
+        stats.daily.declared = query.value(12).toBool();
+        stats.daily.distance = query.value(13).toLongLong();
+        stats.daily.bestDistance = query.value(14).toLongLong();
+        stats.daily.points = query.value(15).toInt();
+        stats.dailyTimeLeft = saturated(query.value(16).toLongLong());
+    }
+
+    if (!d->run(query, QString::fromLatin1(dailySql), Failure::CannotOpen))
+        return {};
+    if (query.next()) {
+        const QDate day = QDate::fromString(query.value(0).toString(), Qt::ISODate);
+        if (!stats.dailyDate.isValid() || day > stats.dailyDate) {
+            stats.dailyDate = day;
+            stats.daily.declared = query.value(1).toBool();
+            stats.daily.distance = query.value(2).toLongLong();
+            stats.daily.bestDistance = query.value(3).toLongLong();
+            stats.daily.points = query.value(4).toInt();
+            stats.dailyTimeLeft = saturated(query.value(5).toLongLong());
+        }
+    }
+    query.finish();
+    transaction.commit();
+
+    stats.gamesScored = saturated(games);
+    stats.answersDeclared = saturated(declared);
+    stats.pointsTotal = saturated(points);
+    stats.bestReached = saturated(bands[PlayerStats::BestBand]);
+    for (int band = 0; band < PlayerStats::BandCount; ++band)
+        stats.bands[band] = saturated(bands[band]);
+    stats.currentRun = saturated(current);
+    stats.longestRun = saturated(longest);
+    return stats;
+}
+
+QList<PlayedGame> GameHistory::lastGames(int count) const
+{
+    QList<PlayedGame> games;
+    if (!d->start() || count <= 0)
+        return games;
+    QSqlQuery query(d->db);
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral(
+        "SELECT played_at, numbers, target, board, daily_date, answer, value, best_value,"
+        " declared, distance, best_distance, points, seconds_left FROM games"
+        " ORDER BY id DESC LIMIT ?"));
+    query.addBindValue(count);
+    if (!d->run(query, Failure::CannotOpen))
+        return games;
+    while (query.next()) {
+        PlayedGame game;
+        game.playedAt = QDateTime::fromString(query.value(0).toString(), Qt::ISODateWithMs);
+        const QStringList numbers = query.value(1).toString().split(QLatin1Char(' '));
+        for (qsizetype i = 0; i < qsizetype(game.numbers.size()) && i < numbers.size(); ++i)
+            game.numbers[i] = numbers[i].toInt();
+        game.target = query.value(2).toInt();
+        game.board = query.value(3).toString() == QLatin1String("daily")
+                         ? PlayedGame::Board::Daily
+                         : PlayedGame::Board::Picked;
+        game.dailyDate = QDate::fromString(query.value(4).toString(), Qt::ISODate);
+        game.answer = query.value(5).toString();
+        game.value = query.value(6).toLongLong();
+        game.bestValue = query.value(7).toLongLong();
+        game.round.declared = query.value(8).toBool();
+        game.round.distance = query.value(9).toLongLong();
+        game.round.bestDistance = query.value(10).toLongLong();
+        game.round.points = query.value(11).toInt();
+        if (!query.value(12).isNull())
+            game.secondsLeft = query.value(12).toInt();
+        games.append(game);
+    }
+    return games;
+}

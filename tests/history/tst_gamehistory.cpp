@@ -1,0 +1,399 @@
+// The history of scored games: its statistics against PlayerStats replayed on
+// the same games, the days' results, the carry-over, and the files it opens.
+
+#include "gamehistory.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <atomic>
+#include <limits>
+#include <memory>
+#include <thread>
+
+Q_DECLARE_METATYPE(PlayerStats)
+
+namespace {
+
+const QDate firstDay(2025, 3, 1);
+
+PlayedGame game(qint64 shortfall, PlayedGame::Board board = PlayedGame::Board::Picked,
+                QDate day = {})
+{
+    PlayedGame g;
+    g.playedAt = QDateTime(firstDay, QTime(12, 0), Qt::UTC);
+    g.numbers = {100, 75, 8, 5, 3, 2};
+    g.target = 523;
+    g.board = board;
+    g.dailyDate = day;
+    g.round.declared = shortfall >= 0;
+    g.round.bestDistance = 2;
+    g.round.distance = g.round.declared ? 2 + shortfall : 0;
+    g.round.points = g.round.declared ? int(std::max<qint64>(0, 10 - shortfall)) : 0;
+    g.answer = g.round.declared ? QStringLiteral("(100 + 75) x 3 - 2") : QString();
+    g.value = 523 + g.round.distance;
+    g.bestValue = 525;
+    g.secondsLeft = int(shortfall & 31);
+    return g;
+}
+
+QString describe(const PlayerStats &s)
+{
+    QStringList bands;
+    for (const qint32 b : s.bands)
+        bands << QString::number(b);
+    return QStringLiteral("games %1 declared %2 best %3 points %4 run %5 longest %6 bands %7 | "
+                          "day %8 declared %9 distance %10 best %11 points %12 left %13")
+        .arg(s.gamesScored)
+        .arg(s.answersDeclared)
+        .arg(s.bestReached)
+        .arg(s.pointsTotal)
+        .arg(s.currentRun)
+        .arg(s.longestRun)
+        .arg(bands.join(QLatin1Char(',')), s.dailyDate.toString(Qt::ISODate))
+        .arg(s.daily.declared)
+        .arg(s.daily.distance)
+        .arg(s.daily.bestDistance)
+        .arg(s.daily.points)
+        .arg(s.dailyTimeLeft);
+}
+
+// A sequence of games as words: "0", "7" a picked game that fell so far
+// short of the best possible, "n" one with no answer, "d3:0" the board of
+// day 3 with its shortfall, "r" a reset of the counts. Random ones play the
+// days from `day` on, in order, as a player meets them.
+QString randomSteps(quint32 seed, int day)
+{
+    QRandomGenerator random(seed);
+    QStringList steps;
+    for (int i = 0; i < 300; ++i) {
+        const int roll = random.bounded(100);
+        const int shortfall = random.bounded(3) ? 0 : random.bounded(-1, 13);
+        const QString result = shortfall < 0 ? QStringLiteral("n") : QString::number(shortfall);
+        if (roll < 4)
+            steps << QStringLiteral("r");
+        else if (roll < 30)
+            steps << QStringLiteral("d%1:%2").arg(day += random.bounded(2)).arg(result);
+        else
+            steps << result;
+    }
+    return steps.join(QLatin1Char(' '));
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The schema version a file is at, read through a connection of the test's own.
+int userVersion(const QString &path)
+{
+    int version = -1;
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("probe"));
+        db.setDatabaseName(path);
+        QSqlQuery query(db);
+        if (db.open() && query.exec(QStringLiteral("PRAGMA user_version")) && query.next())
+            version = query.value(0).toInt();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("probe"));
+    return version;
+}
+
+} // namespace
+
+class TestGameHistory : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        folder = std::make_unique<QTemporaryDir>();
+        QVERIFY(folder->isValid());
+    }
+    void statistics_data();
+    void statistics();
+    void carryOverOnce();
+    void keepsEveryField();
+    void openingFiles_data();
+    void openingFiles();
+    void twoWritersAtOnce();
+    void readOnlyFolder();
+
+private:
+    QString path() const { return folder->filePath(QStringLiteral("history.sqlite")); }
+    std::unique_ptr<QTemporaryDir> folder;
+};
+
+void TestGameHistory::statistics_data()
+{
+    QTest::addColumn<PlayerStats>("carried");
+    QTest::addColumn<QString>("steps");
+    PlayerStats none;
+    PlayerStats old;
+    old.gamesScored = 9;
+    old.answersDeclared = 8;
+    old.bestReached = 5;
+    old.pointsTotal = 61;
+    old.currentRun = 3;
+    old.longestRun = 4;
+    old.bands = {5, 2, 1, 0, 1};
+    old.dailyDate = firstDay.addDays(2);
+    old.daily = {true, 3, 2, 9};
+    old.dailyTimeLeft = 17;
+
+    QTest::newRow("no games") << none << QString();
+    QTest::newRow("the bands at their edges") << none << QStringLiteral("0 1 5 6 10 11 n 0");
+    QTest::newRow("runs broken and taken up again")
+        << none << QStringLiteral("0 0 1 0 0 0 n 0 0 0 0 3");
+    QTest::newRow("a day's first result only")
+        << none << QStringLiteral("d0:4 d0:0 0 d1:n d1:0 d1:0 d3:0");
+    QTest::newRow("a reset keeps the day closed")
+        << none << QStringLiteral("0 d0:0 0 r d0:0 0 d0:1 d1:7 r r 0");
+    QTest::newRow("the older run goes on") << old << QStringLiteral("0 0 1 0");
+    QTest::newRow("the older run stops") << old << QStringLiteral("n 0 0 0 0 0");
+    QTest::newRow("the older day stays closed") << old << QStringLiteral("d2:0 d3:1 d3:0");
+    QTest::newRow("a reset clears what was carried") << old << QStringLiteral("0 r d2:0 0 0");
+    for (quint32 seed = 1; seed <= 8; ++seed)
+        QTest::addRow("random %u", seed)
+            << (seed % 2 ? none : old) << randomSteps(seed, seed % 2 ? 0 : 2);
+}
+
+// Every step is replayed on PlayerStats as the game counted before the
+// history: record for a picked board, recordDaily for the board of a day.
+void TestGameHistory::statistics()
+{
+    QFETCH(PlayerStats, carried);
+    QFETCH(QString, steps);
+    GameHistory history(QStringLiteral(":memory:"));
+    QCOMPARE(history.failure(), GameHistory::Failure::None);
+    PlayerStats reference;
+    if (carried.gamesScored) {
+        QVERIFY(history.carryOver(carried));
+        reference = carried;
+    }
+    QCOMPARE(describe(history.statistics()), describe(reference));
+    const QStringList words = steps.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (int i = 0; i < words.size(); ++i) {
+        const QString &word = words[i];
+        if (word == QLatin1String("r")) {
+            QVERIFY(history.resetCounts());
+            reference.resetCounts();
+        } else if (word.startsWith(QLatin1Char('d'))) {
+            const QStringList parts = word.mid(1).split(QLatin1Char(':'));
+            const QDate day = firstDay.addDays(parts[0].toInt());
+            const PlayedGame g = game(parts[1] == QLatin1String("n") ? -1 : parts[1].toInt(),
+                                      PlayedGame::Board::Daily, day);
+            bool dailyResult = true;
+            QVERIFY(history.record(g, &dailyResult));
+            QCOMPARE(dailyResult, reference.recordDaily(day, g.round, *g.secondsLeft));
+            QVERIFY(history.hasDailyResult(day));
+        } else {
+            bool dailyResult = true;
+            QVERIFY(
+                history.record(game(word == QLatin1String("n") ? -1 : word.toInt()), &dailyResult));
+            QVERIFY(!dailyResult);
+            reference.record(game(word == QLatin1String("n") ? -1 : word.toInt()).round);
+        }
+        QVERIFY2(describe(history.statistics()) == describe(reference),
+                 qPrintable(QStringLiteral("after step %1 (%2):\n history %3\n replay  %4")
+                                .arg(i + 1)
+                                .arg(word, describe(history.statistics()), describe(reference))));
+        QCOMPARE(history.failure(), GameHistory::Failure::None);
+    }
+    QVERIFY(!history.hasDailyResult(firstDay.addDays(400)));
+}
+
+// Carried over once, across a restart; the counts then saturate instead of wrapping.
+void TestGameHistory::carryOverOnce()
+{
+    PlayerStats full;
+    full.gamesScored = full.pointsTotal = std::numeric_limits<qint32>::max();
+    full.bands[PlayerStats::Over10Band] = full.gamesScored;
+    full.dailyDate = firstDay;
+    {
+        GameHistory history(path());
+        QVERIFY(history.carryOver(full));
+    }
+    GameHistory history(path());
+    PlayerStats other;
+    other.gamesScored = 5;
+    QVERIFY(history.carryOver(other));
+    QVERIFY(history.hasDailyResult(firstDay));
+    bool dailyResult = true;
+    QVERIFY(history.record(game(20, PlayedGame::Board::Daily, firstDay), &dailyResult));
+    QVERIFY(!dailyResult);
+    QVERIFY(history.record(game(20)));
+    const PlayerStats stats = history.statistics();
+    QCOMPARE(stats.gamesScored, std::numeric_limits<qint32>::max());
+    QCOMPARE(stats.pointsTotal, std::numeric_limits<qint32>::max());
+    QCOMPARE(stats.bands[PlayerStats::Over10Band], std::numeric_limits<qint32>::max());
+    QCOMPARE(stats.dailyDate, firstDay);
+}
+
+void TestGameHistory::keepsEveryField()
+{
+    GameHistory history(path());
+    PlayedGame g = game(3, PlayedGame::Board::Daily, firstDay);
+    g.playedAt = g.playedAt.addMSecs(1234);
+    g.numbers = {50, 25, 10, 9, 1, 1};
+    g.answer = QStringLiteral("50 x 10 + 25 - 1");
+    g.secondsLeft.reset();
+    QVERIFY(history.record(g));
+    QVERIFY(history.record(game(-1)));
+    const QList<PlayedGame> games = history.lastGames(5);
+    QCOMPARE(games.size(), 2);
+    QVERIFY(games[0].answer.isEmpty());
+    const PlayedGame &back = games[1];
+    QCOMPARE(back.playedAt, g.playedAt);
+    QCOMPARE(back.numbers, g.numbers);
+    QCOMPARE(back.target, g.target);
+    QCOMPARE(back.board, g.board);
+    QCOMPARE(back.dailyDate, g.dailyDate);
+    QCOMPARE(back.answer, g.answer);
+    QCOMPARE(back.value, g.value);
+    QCOMPARE(back.bestValue, g.bestValue);
+    QCOMPARE(back.round.declared, g.round.declared);
+    QCOMPARE(back.round.distance, g.round.distance);
+    QCOMPARE(back.round.bestDistance, g.round.bestDistance);
+    QCOMPARE(back.round.points, g.round.points);
+    QCOMPARE(back.secondsLeft, g.secondsLeft);
+}
+
+void TestGameHistory::openingFiles_data()
+{
+    QTest::addColumn<QByteArray>("bytes"); // the file beforehand; "folder is a file": its parent
+    QTest::addColumn<int>("failure");
+    QTest::addColumn<int>("versionAfter"); // of the file at the path; -1: none
+    QTest::newRow("no file yet") << QByteArray() << int(GameHistory::Failure::None) << 1;
+    QTest::newRow("an empty file") << QByteArrayLiteral("") << int(GameHistory::Failure::None) << 1;
+    QTest::newRow("not a database")
+        << QByteArray("name=dword:7\n").repeated(400) << int(GameHistory::Failure::MovedAside) << 1;
+    QTest::newRow("a newer version")
+        << QByteArrayLiteral("newer") << int(GameHistory::Failure::CannotOpen) << 2;
+    QTest::newRow("folder is a file")
+        << QByteArrayLiteral("folder") << int(GameHistory::Failure::CannotOpen) << -1;
+}
+
+void TestGameHistory::openingFiles()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, failure);
+    QFETCH(int, versionAfter);
+    QString at = path();
+    if (bytes == "newer") {
+        QCOMPARE(userVersion(at), 0);
+        {
+            GameHistory history(at); // a game of this version's, as a newer one found it
+            QVERIFY(history.record(game(0)));
+        }
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("newer"));
+        db.setDatabaseName(at);
+        QVERIFY(db.open());
+        QVERIFY(QSqlQuery(db).exec(QStringLiteral("PRAGMA user_version = 2")));
+        QVERIFY(QSqlQuery(db).exec(QStringLiteral("PRAGMA journal_mode = DELETE")));
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("newer"));
+    } else if (bytes == "folder") {
+        QFile file(folder->filePath(QStringLiteral("taken")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        at = folder->filePath(QStringLiteral("taken/sub/history.sqlite"));
+    } else if (!bytes.isNull()) {
+        QFile file(at);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(bytes), bytes.size());
+    }
+    const QByteArray before = contents(at);
+    const QStringList filesBefore = QDir(folder->path()).entryList(QDir::Files);
+    {
+        GameHistory history(at);
+        QCOMPARE(int(history.failure()), failure);
+        QCOMPARE(history.failureDetail().isEmpty(), failure == int(GameHistory::Failure::None));
+        const bool usable = failure <= int(GameHistory::Failure::MovedAside);
+        QCOMPARE(history.record(game(0)), usable);
+        QCOMPARE(history.statistics().gamesScored, usable ? 1 : 0);
+        QCOMPARE(int(history.failure()), usable ? 0 : failure);
+    }
+    if (failure == int(GameHistory::Failure::CannotOpen)) {
+        // Left exactly as it was: no log beside it, nothing moved.
+        QCOMPARE(contents(at), before);
+        QCOMPARE(QDir(folder->path()).entryList(QDir::Files), filesBefore);
+    }
+    const QStringList aside = QDir(folder->path()).entryList({QStringLiteral("*.damaged-*")});
+    QCOMPARE(aside.size(), failure == int(GameHistory::Failure::MovedAside) ? 1 : 0);
+    if (!aside.isEmpty()) {
+        QVERIFY(QRegularExpression(QStringLiteral("^history\\.sqlite\\.damaged-\\d{8}-\\d{6}$"))
+                    .match(aside[0])
+                    .hasMatch());
+        QCOMPARE(contents(folder->filePath(aside[0])), bytes);
+    }
+    QCOMPARE(QFile::exists(at) ? userVersion(at) : -1, versionAfter);
+}
+
+// Two copies of the game writing at once: every game kept, one result for the day.
+void TestGameHistory::twoWritersAtOnce()
+{
+    std::atomic<int> recorded = 0, dailyResults = 0;
+    const auto play = [&] {
+        GameHistory history(path());
+        for (int i = 0; i < 50; ++i) {
+            bool dailyResult = false;
+            const bool daily = i % 10 == 0;
+            if (history.record(daily ? game(i, PlayedGame::Board::Daily, firstDay) : game(i),
+                               &dailyResult))
+                ++recorded;
+            dailyResults += dailyResult;
+        }
+    };
+    std::thread first(play), second(play);
+    first.join();
+    second.join();
+    QCOMPARE(recorded.load(), 100);
+    QCOMPARE(dailyResults.load(), 1);
+    GameHistory history(path());
+    QCOMPARE(history.lastGames(1000).size(), 100);
+    QCOMPARE(history.statistics().gamesScored, 2 * 45 + 1);
+}
+
+void TestGameHistory::readOnlyFolder()
+{
+    const QString readOnly = folder->filePath(QStringLiteral("readonly"));
+    QVERIFY(QDir().mkpath(readOnly));
+    {
+        GameHistory history(readOnly + QStringLiteral("/history.sqlite"));
+        QVERIFY(history.record(game(0)));
+    }
+    QVERIFY(QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ExeOwner));
+    QFile probe(readOnly + QStringLiteral("/probe"));
+    if (probe.open(QIODevice::WriteOnly)) {
+        probe.close();
+        probe.remove();
+        QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QSKIP("the folder stays writable for this user (root): nothing to refuse the history");
+    }
+    {
+        GameHistory history(readOnly + QStringLiteral("/history.sqlite"));
+        QVERIFY(history.failure() == GameHistory::Failure::CannotOpen ||
+                history.failure() == GameHistory::Failure::CannotWrite);
+        QVERIFY(!history.failureDetail().isEmpty());
+        QVERIFY(!history.record(game(0)));
+        QVERIFY(history.failure() != GameHistory::Failure::None);
+        QCOMPARE(history.statistics().gamesScored, 0);
+    }
+    QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+QTEST_GUILESS_MAIN(TestGameHistory)
+#include "tst_gamehistory.moc"
