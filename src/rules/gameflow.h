@@ -55,6 +55,9 @@ public:
 
     explicit GameFlow(const GameSettings &settings = {}, QObject *parent = nullptr);
     ~GameFlow() override;
+    // The tests take the roll's steps without waiting between them (0 ms);
+    // the order of events stays the same.
+    void setRollStepMsForTesting(int ms) { m_roll.setInterval(ms); }
 
     // The settings the game plays by. A change reaches a running clock at its
     // next tick, and the roll and the search when they next start.

@@ -3,8 +3,10 @@
 #include "gameflow.h"
 #include "gamepresentation.h"
 
+#include <QEventLoop>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 #include <functional>
@@ -45,10 +47,21 @@ struct GameWatcher
         }
     }
 
-    // Waits (at most 30 s) until the game leaves a roll or a search.
+    // Waits (at most 30 s) until the game leaves a roll or a search, in an
+    // event loop of its own: a roll taken at full speed then takes no time,
+    // where polling would sleep between its steps.
     bool settle() const
     {
-        return QTest::qWaitFor([this] { return !flow.isBusy(); }, 30000);
+        if (!flow.isBusy())
+            return true;
+        QEventLoop loop;
+        QObject::connect(&flow, &GameFlow::changed, &loop, [this, &loop] {
+            if (!flow.isBusy())
+                loop.quit();
+        });
+        QTimer::singleShot(30000, &loop, &QEventLoop::quit);
+        loop.exec();
+        return !flow.isBusy();
     }
 
     int visibleTiles() const
