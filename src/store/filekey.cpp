@@ -5,6 +5,7 @@
 #include "settingsfile.h"
 #include "storekey.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -53,7 +54,7 @@ QString fileForKey(std::string_view path)
     return base + QLatin1Char('/') + parts.join(QLatin1Char('/')) + QLatin1String(".conf");
 }
 
-enum class ReadResult { Ok, Missing, Corrupt, Unreadable };
+enum class ReadResult { Ok, Damaged, Missing, Corrupt, Unreadable };
 
 ReadResult readEntries(const QString &fileName, Entries *entries)
 {
@@ -66,9 +67,50 @@ ReadResult readEntries(const QString &fileName, Entries *entries)
     if (file.size() > settingsfile::MaxFileSize)
         return ReadResult::Corrupt;
     const QByteArray content = file.read(settingsfile::MaxFileSize + 1);
-    return settingsfile::parse(content, entries) == settingsfile::ParseResult::Ok
-               ? ReadResult::Ok
-               : ReadResult::Corrupt;
+    switch (settingsfile::parse(content, entries)) {
+    case settingsfile::ParseResult::Ok:
+        return ReadResult::Ok;
+    case settingsfile::ParseResult::Damaged:
+        return ReadResult::Damaged;
+    case settingsfile::ParseResult::Corrupt:
+        break;
+    }
+    return ReadResult::Corrupt;
+}
+
+// Keeps the damaged file for inspection before it is replaced: a copy of its
+// own for each damage, never over an earlier one.
+bool keepDamaged(const QString &fileName)
+{
+    const QString stem = fileName + QLatin1String(".bad-") +
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString keep = stem;
+    for (int n = 2; QFileInfo::exists(keep); ++n)
+        keep = stem + QLatin1Char('-') + QString::number(n);
+    return QFile::copy(fileName, keep);
+}
+
+// A write holds the lock for the few milliseconds it takes, so it is waited
+// for only briefly. A lock file left empty by a process killed between
+// creating and filling it names no owner that could ever release it: once it
+// is old enough not to be one being filled right now, it is taken over.
+constexpr int LockWaitMs = 50;
+constexpr int StaleLockMs = 5000;
+constexpr int UnfilledLockMs = 1000;
+
+bool lockBriefly(QLockFile &lock)
+{
+    lock.setStaleLockTime(StaleLockMs);
+    if (lock.tryLock(LockWaitMs))
+        return true;
+    qint64 pid = 0;
+    QString host, application;
+    const QString lockName = lock.fileName();
+    if (lock.error() != QLockFile::LockFailedError || lock.getLockInfo(&pid, &host, &application) ||
+        QFileInfo(lockName).lastModified().msecsTo(QDateTime::currentDateTime()) < UnfilledLockMs)
+        return false;
+    lock.removeStaleLockFile();
+    return lock.tryLock(LockWaitMs);
 }
 
 bool writeEntries(const QString &fileName, const Entries &entries)
@@ -139,7 +181,7 @@ bool StoreKey::create(std::string_view path)
     if (!QDir().mkpath(QFileInfo(fileName).absolutePath()))
         return false;
     QLockFile lock(fileName + QLatin1String(".lock"));
-    if (!lock.tryLock(2000))
+    if (!lockBriefly(lock))
         return false;
     if (QFileInfo::exists(fileName)) // created by another instance meanwhile
         return true;
@@ -156,6 +198,7 @@ std::int32_t StoreKey::query(std::string_view name, StoreValue *value) const
         return RegStatus::AccessDenied;
     case ReadResult::Corrupt: // reads as a key without values
         return RegStatus::FileNotFound;
+    case ReadResult::Damaged: // the values that can be read are there
     case ReadResult::Ok:
         break;
     }
@@ -172,7 +215,7 @@ std::int32_t StoreKey::query(std::string_view name, StoreValue *value) const
 std::int32_t StoreKey::set(std::string_view name, const StoreValue &value)
 {
     QLockFile lock(d->fileName + QLatin1String(".lock"));
-    if (!lock.tryLock(2000))
+    if (!lockBriefly(lock))
         return RegStatus::AccessDenied;
     Entries entries;
     switch (readEntries(d->fileName, &entries)) {
@@ -180,16 +223,14 @@ std::int32_t StoreKey::set(std::string_view name, const StoreValue &value)
         return RegStatus::KeyDeleted;
     case ReadResult::Unreadable:
         return RegStatus::AccessDenied;
-    case ReadResult::Corrupt: {
-        // The user is writing settings over a file we cannot read: keep the
-        // old one for inspection rather than losing it without a trace.
-        const QString keep = d->fileName + QLatin1String(".bad");
-        QFile::remove(keep);
-        if (!QFile::copy(d->fileName, keep))
+    case ReadResult::Damaged:
+    case ReadResult::Corrupt:
+        // Written over a file with damage: the old one is kept for
+        // inspection rather than lost without a trace; the values that could
+        // be read are written back with the new one.
+        if (!keepDamaged(d->fileName))
             return RegStatus::WriteFault;
-        entries.clear();
         break;
-    }
     case ReadResult::Ok:
         break;
     }

@@ -76,6 +76,7 @@ ParseResult parse(QByteArrayView content, Entries *entries)
     // would replace), so equal folded names are the duplicates. A set keeps a
     // file of many short lines from costing a comparison per pair of lines.
     QSet<QString> folded;
+    ParseResult result = ParseResult::Ok;
     qsizetype start = 0;
     while (start <= content.size()) {
         qsizetype end = content.indexOf('\n', start);
@@ -90,18 +91,19 @@ ParseResult parse(QByteArrayView content, Entries *entries)
         QString name;
         StoreValue value;
         if (!parseLine(line, &name, &value)) {
-            entries->clear();
-            return ParseResult::Corrupt;
+            result = ParseResult::Damaged;
+            continue;
         }
+        // The first of two names the store cannot tell apart is the one kept.
         const qsizetype before = folded.size();
         folded.insert(name.toCaseFolded());
         if (folded.size() == before) {
-            entries->clear();
-            return ParseResult::Corrupt;
+            result = ParseResult::Damaged;
+            continue;
         }
         entries->emplace_back(std::move(name), std::move(value));
     }
-    return ParseResult::Ok;
+    return result;
 }
 
 QByteArray format(const Entries &entries)

@@ -10,9 +10,12 @@
 // follows the registry's rules: every value keeps its type and bytes, names
 // match without regard to case, and the statuses are the registry's own. The
 // file is replaced atomically on every write, so a crash never loses the
-// previous settings; a file that cannot be parsed reads as a key without
-// values, and is only replaced when a value is written, kept beside it as
-// "<file>.bad". A write that would take the file past its size limit fails.
+// previous settings. A damaged line reads as that value missing, the others
+// kept; the damaged file is only replaced when a value is written, kept
+// beside it as "<file>.bad-<date and time>", one copy for each. A write that
+// would take the file past its size limit fails. The lock a write takes is
+// held for milliseconds and waited for briefly; one left behind empty by a
+// process killed while taking it does not hold later writes.
 //
 // Names are in the platform's narrow encoding: the ANSI code page on Windows,
 // UTF-8 elsewhere.

@@ -6,6 +6,10 @@
 #include "settingssandbox.h"
 #include "settingsstore.h"
 
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QTest>
 
@@ -40,12 +44,14 @@ private slots:
     void writtenTextIsTheKnownFormat();
     void readsBackWhatItWrites();
     void skipsCommentsAndBlankLines();
-    void malformedFileIsRefusedWhole_data();
-    void malformedFileIsRefusedWhole();
+    void damagedLineIsLeftOutAlone_data();
+    void damagedLineIsLeftOutAlone();
     void namesDifferingOnlyInCaseAreDuplicates_data();
     void namesDifferingOnlyInCaseAreDuplicates();
     void bigFileOfDistinctNamesReadsWhole();
     void storeNeverWritesAFileItCannotRead();
+    void storeKeepsTheGoodValuesAndEachDamagedFile();
+    void lockLeftEmptyDoesNotHoldWrites();
 };
 
 void TestSettingsFile::writtenTextIsTheKnownFormat()
@@ -92,11 +98,14 @@ void TestSettingsFile::skipsCommentsAndBlankLines()
     QVERIFY(read.empty());
 }
 
-void TestSettingsFile::malformedFileIsRefusedWhole_data()
+void TestSettingsFile::damagedLineIsLeftOutAlone_data()
 {
-    QTest::addColumn<QByteArray>("content");
-    QTest::newRow("no equals sign") << QByteArray("a=dword:1\nTimeAllowed\n");
-    QTest::newRow("cut short") << QByteArray("a=dword:1\nLowestTarget=dwo");
+    QTest::addColumn<QByteArray>("content"); // one damaged line
+    QTest::newRow("no equals sign") << QByteArray("TimeAllowed");
+    QTest::newRow("cut short") << QByteArray("LowestTarget=dwo");
+    QTest::newRow("negative") << QByteArray("StatGames=dword:-5");
+    QTest::newRow("trailing blank") << QByteArray("a=dword:3 ");
+    QTest::newRow("a name again") << QByteArray("GOOD=dword:9");
     QTest::newRow("unknown form") << QByteArray("a=text:abc");
     QTest::newRow("signed number") << QByteArray("a=dword:+3");
     QTest::newRow("blank in number") << QByteArray("a=dword: 3");
@@ -107,15 +116,19 @@ void TestSettingsFile::malformedFileIsRefusedWhole_data()
     QTest::newRow("no type") << QByteArray("a=hex():00");
     QTest::newRow("type too big") << QByteArray("a=hex(4294967296):00");
     QTest::newRow("no closing") << QByteArray("a=hex(4:00");
-    QTest::newRow("over the size limit")
-        << QByteArray("a=dword:1\n#") + QByteArray(platform::settingsfile::MaxFileSize, 'x');
 }
 
-void TestSettingsFile::malformedFileIsRefusedWhole()
+// The values before and after a damaged line are read; only its own is
+// missing. A file over the size limit is not ours at all.
+void TestSettingsFile::damagedLineIsLeftOutAlone()
 {
     QFETCH(QByteArray, content);
     Entries read = {{QStringLiteral("stale"), dword(1)}};
-    QCOMPARE(parse(content, &read), ParseResult::Corrupt);
+    QCOMPARE(parse("good=dword:7\n" + content + "\nafter=dword:8\n", &read), ParseResult::Damaged);
+    QCOMPARE(read,
+             (Entries{{QStringLiteral("good"), dword(7)}, {QStringLiteral("after"), dword(8)}}));
+    QCOMPARE(parse("a=dword:1\n#" + QByteArray(platform::settingsfile::MaxFileSize, 'x'), &read),
+             ParseResult::Corrupt);
     QVERIFY(read.empty());
 }
 
@@ -151,7 +164,7 @@ void TestSettingsFile::namesDifferingOnlyInCaseAreDuplicates()
     const Entries others = {{second, dword(2)}};
     const QByteArray text =
         platform::settingsfile::format(entries) + platform::settingsfile::format(others);
-    QCOMPARE(parse(text), duplicate ? ParseResult::Corrupt : ParseResult::Ok);
+    QCOMPARE(parse(text), duplicate ? ParseResult::Damaged : ParseResult::Ok);
 }
 
 void TestSettingsFile::bigFileOfDistinctNamesReadsWhole()
@@ -171,8 +184,9 @@ void TestSettingsFile::bigFileOfDistinctNamesReadsWhole()
     QCOMPARE(read.back().first, QStringLiteral("n1ekf"));
     QCOMPARE(read.back().second.data, dword((Count - 1) % 10).data);
 
-    // The same names again in capitals after them: the first repeat spoils it.
-    QCOMPARE(parse(text + "N1EKF=dword:0\n"), ParseResult::Corrupt);
+    // A name again in capitals after them is left out; the first one stays.
+    QCOMPARE(parse(text + "N1EKF=dword:0\n", &read), ParseResult::Damaged);
+    QCOMPARE(read.size(), std::size_t(Count));
 }
 
 void TestSettingsFile::storeNeverWritesAFileItCannotRead()
@@ -199,6 +213,58 @@ void TestSettingsFile::storeNeverWritesAFileItCannotRead()
     QCOMPARE(opened->query(QStringLiteral("Big"), &read), platform::RegStatus::Success);
     QCOMPARE(read.data, big.data);
     QCOMPARE(opened->query(QStringLiteral("More"), &read), platform::RegStatus::FileNotFound);
+}
+
+// A write over a file with a damaged line keeps every value that could be
+// read, and a copy of each damaged file, never one over another.
+void TestSettingsFile::storeKeepsTheGoodValuesAndEachDamagedFile()
+{
+    const SettingsSandbox sandbox;
+    const QString key = QStringLiteral("Software\\Test\\Damaged\\");
+    QVERIFY(platform::SettingsKey::create(key));
+    const QString file = platform::settingsFileForKey(key);
+    for (const QByteArray damage : {"StatGames=dword:-5", "HighestTarget=dword:999 "}) {
+        QFile text(file);
+        QVERIFY(text.open(QIODevice::Append));
+        text.write("LowestTarget=dword:200\n" + damage + '\n');
+        text.close();
+        const auto opened = platform::SettingsKey::open(key);
+        QVERIFY(opened);
+        StoredValue read;
+        QCOMPARE(opened->query(QStringLiteral("LowestTarget"), &read),
+                 platform::RegStatus::Success);
+        QCOMPARE(opened->set(QStringLiteral("TimeAllowed"),
+                             {platform::RegType::Dword, QByteArray::fromHex("02000000")}),
+                 platform::RegStatus::Success);
+        QCOMPARE(opened->query(QStringLiteral("LowestTarget"), &read),
+                 platform::RegStatus::Success);
+        QCOMPARE(read.data, QByteArray::fromHex("c8000000"));
+    }
+    const QStringList kept =
+        QFileInfo(file).dir().entryList({QFileInfo(file).fileName() + ".bad-*"});
+    QCOMPARE(kept.size(), 2);
+}
+
+// A lock file left empty by a copy of the game killed while taking it does
+// not hold later writes for long, and never makes them fail for good.
+void TestSettingsFile::lockLeftEmptyDoesNotHoldWrites()
+{
+    const SettingsSandbox sandbox;
+    const QString key = QStringLiteral("Software\\Test\\Locked\\");
+    QVERIFY(platform::SettingsKey::create(key));
+    const QString lockName = platform::settingsFileForKey(key) + QStringLiteral(".lock");
+    QFile lock(lockName);
+    QVERIFY(lock.open(QIODevice::WriteOnly));
+    QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-2),
+                             QFileDevice::FileModificationTime));
+    lock.close();
+    const auto opened = platform::SettingsKey::open(key);
+    QElapsedTimer took;
+    took.start();
+    QCOMPARE(opened->set(QStringLiteral("TimeAllowed"),
+                         {platform::RegType::Dword, QByteArray::fromHex("01000000")}),
+             platform::RegStatus::Success);
+    QVERIFY2(took.elapsed() < 500, qPrintable(QString::number(took.elapsed())));
 }
 
 QTEST_GUILESS_MAIN(TestSettingsFile)
