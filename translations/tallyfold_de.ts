@@ -555,6 +555,15 @@ Alle Rechte vorbehalten.</translation>
         <source>Apply</source>
         <translation>Übernehmen</translation>
     </message>
+    <message>
+        <source>Your settings could not be saved in %1, so they last only until the game is closed.</source>
+        <extracomment>%1: where the settings are kept (a file, or the registry&apos;s key).</extracomment>
+        <translation>Ihre Einstellungen konnten nicht in %1 gespeichert werden; sie gelten nur, bis das Spiel beendet wird.</translation>
+    </message>
+    <message>
+        <source>Settings not saved</source>
+        <translation>Einstellungen nicht gespeichert</translation>
+    </message>
 </context>
 <context>
     <name>StatsFrm</name>

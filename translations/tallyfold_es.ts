@@ -555,6 +555,15 @@ Todos los derechos reservados.</translation>
         <source>Apply</source>
         <translation>Aplicar</translation>
     </message>
+    <message>
+        <source>Your settings could not be saved in %1, so they last only until the game is closed.</source>
+        <extracomment>%1: where the settings are kept (a file, or the registry&apos;s key).</extracomment>
+        <translation>No se pudo guardar su configuración en %1; solo vale hasta que se cierre el juego.</translation>
+    </message>
+    <message>
+        <source>Settings not saved</source>
+        <translation>Configuración no guardada</translation>
+    </message>
 </context>
 <context>
     <name>StatsFrm</name>

@@ -41,7 +41,7 @@ Tous droits réservés.</translation>
         <source>No mail program could be opened. You can write to %1 at:
 %2</source>
         <extracomment>Shown when clicking the about window&apos;s mail link opens no mail program; %1 the author&apos;s name, %2 the mail address.</extracomment>
-        <translation>Aucun programme de messagerie n&apos;a pu être ouvert. Vous pouvez écrire à %1 à l&apos;adresse :
+        <translation>Aucun programme de messagerie n&apos;a pu être ouvert. Vous pouvez écrire à %1 à l&apos;adresse&#xa0;:
 %2</translation>
     </message>
 </context>
@@ -339,7 +339,7 @@ Tous droits réservés.</translation>
     </message>
     <message>
         <source>This try is not recorded; the day&apos;s first result is: %1</source>
-        <translation>Cet essai n&apos;est pas enregistré ; le premier résultat du jour est : %1</translation>
+        <translation>Cet essai n&apos;est pas enregistré&#xa0;; le premier résultat du jour est&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -554,6 +554,15 @@ Tous droits réservés.</translation>
     <message>
         <source>Apply</source>
         <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved in %1, so they last only until the game is closed.</source>
+        <extracomment>%1: where the settings are kept (a file, or the registry&apos;s key).</extracomment>
+        <translation>Vos réglages n&apos;ont pas pu être enregistrés dans %1 ; ils ne valent que jusqu&apos;à la fermeture du jeu.</translation>
+    </message>
+    <message>
+        <source>Settings not saved</source>
+        <translation>Réglages non enregistrés</translation>
     </message>
 </context>
 <context>

@@ -110,6 +110,25 @@ void StoreSetting(qint32 root, const QString &keyPath, const QString &name, cons
         WriteValueData(key.get(), name, type, value);
 }
 
+qint32 StoreSettings(qint32 root, const QString &keyPath,
+                     const QList<QPair<QString, qint32>> &numbers)
+{
+    // A first run's key exists from the start-up on; one removed since is
+    // made again rather than losing the page.
+    if (root == HkeyCurrentUser)
+        platform::SettingsKey::create(keyPath);
+    const auto key = openKey(root, keyPath);
+    if (!key)
+        return -1;
+    QList<QPair<QString, platform::StoredValue>> values;
+    for (const auto &[name, number] : numbers) {
+        QByteArray bytes(4, '\0');
+        qToLittleEndian<qint32>(number, bytes.data());
+        values.append({name, platform::StoredValue{RegDword, bytes}});
+    }
+    return key->setMany(values);
+}
+
 qint32 FetchSetting(qint32 root, const QString &keyPath, const QString &name)
 {
     const auto key = openKey(root, keyPath);

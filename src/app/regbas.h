@@ -2,6 +2,8 @@
 
 #include "variant.h"
 
+#include <QList>
+#include <QPair>
 #include <QString>
 
 namespace platform {
@@ -39,6 +41,13 @@ qint32 ReadValueData(platform::SettingsKey *key, const QString &name, Variant &v
 // Opens the key, writes the value, closes the key; a failure is silent.
 void StoreSetting(qint32 root, const QString &keyPath, const QString &name, const Variant &value,
                   qint32 type);
+
+// Opens the key and writes several 32-bit numbers together, in one replace
+// of the store's file where it is one (a page of settings is kept whole or
+// not at all); closes the key. Returns 0, the store's failing status, or -1
+// when the key cannot be opened: unlike StoreSetting, a failure is told.
+qint32 StoreSettings(qint32 root, const QString &keyPath,
+                     const QList<QPair<QString, qint32>> &numbers);
 
 // Opens the key, reads the value into GLOBALbas::LastRegValue (empty whenever
 // nothing was read), closes the key and returns the read's status.

@@ -46,6 +46,15 @@ qint32 SettingsKey::set(const QString &name, const StoredValue &value)
     return m_key->set(narrow(name), StoreValue{value.type, value.data.toStdString()});
 }
 
+qint32 SettingsKey::setMany(const QList<QPair<QString, StoredValue>> &values)
+{
+    std::vector<StoreKey::NamedValue> narrowed;
+    narrowed.reserve(std::size_t(values.size()));
+    for (const auto &[name, value] : values)
+        narrowed.emplace_back(narrow(name), StoreValue{value.type, value.data.toStdString()});
+    return m_key->setMany(narrowed);
+}
+
 void setSettingsFolderForTesting(const QString &folder)
 {
     setStoreFolderForTesting(folder.toStdString());

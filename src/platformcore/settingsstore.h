@@ -3,6 +3,8 @@
 #include "storekey.h"
 
 #include <QByteArray>
+#include <QList>
+#include <QPair>
 #include <QString>
 
 #include <memory>
@@ -41,6 +43,10 @@ public:
 
     // Writes (or replaces) one value; Success or the failing status.
     qint32 set(const QString &name, const StoredValue &value);
+    // Writes several values together: in one replace where the store is a
+    // file, so that a page of settings is kept whole. Success or the first
+    // failing status.
+    qint32 setMany(const QList<QPair<QString, StoredValue>> &values);
 
 private:
     explicit SettingsKey(std::unique_ptr<StoreKey> key);

@@ -8,6 +8,7 @@
 #include "numericbox.h"
 #include "regbas.h"
 #include "settingsrules.h"
+#include "settingsstore.h"
 #include "velcprog.h"
 
 #include <QCheckBox>
@@ -16,6 +17,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSet>
 #include <QSlider>
 #include <QTimer>
 
@@ -27,12 +29,6 @@ Variant fetch(const QString &name)
 {
     REGbas::FetchSetting(REGbas::HkeyCurrentUser, GLOBALbas::SettingsKeyPath, name);
     return GLOBALbas::LastRegValue;
-}
-
-void store(const QString &name, qint32 value)
-{
-    REGbas::StoreSetting(REGbas::HkeyCurrentUser, GLOBALbas::SettingsKeyPath, name, value,
-                         REGbas::RegDword);
 }
 
 qint32 checkState(const QCheckBox *box)
@@ -290,6 +286,28 @@ void SettingFrm::settingsChanged()
         m_main.SettingsChanged(m_main.settings);
 }
 
+void SettingFrm::storePage(const QList<QPair<QString, qint32>> &values)
+{
+    // A page is written whole, or not at all; a page that could not be kept
+    // is told, once for each kind of failure in a run of the game, and the
+    // game still plays by it until it is closed.
+    static QSet<qint32> told;
+    const qint32 status =
+        REGbas::StoreSettings(REGbas::HkeyCurrentUser, GLOBALbas::SettingsKeyPath, values);
+    if (status == 0 || told.contains(status))
+        return;
+    told.insert(status);
+    const QString where = platform::settingsFileForKey(GLOBALbas::SettingsKeyPath);
+    platform::showInformation(
+        this,
+        //: %1: where the settings are kept (a file, or the registry's key).
+        tr("Your settings could not be saved in %1, so they last only until the game is "
+           "closed.")
+            .arg(where.isEmpty() ? QStringLiteral("HKEY_CURRENT_USER\\Software\\Vantor\\Tallyfold")
+                                 : where),
+        tr("Settings not saved"));
+}
+
 void SettingFrm::Apply_Difficulty()
 {
     // The boxes are checked as the focus leaves them; a text that still is no
@@ -298,8 +316,8 @@ void SettingFrm::Apply_Difficulty()
     const auto highest = platform::parseInt16(Text1[1]->text());
     if (!lowest || !highest)
         return;
-    store(QStringLiteral("LowestTarget"), *lowest);
-    store(QStringLiteral("HighestTarget"), *highest);
+    storePage(
+        {{QStringLiteral("LowestTarget"), *lowest}, {QStringLiteral("HighestTarget"), *highest}});
     m_main.settings.lowestTarget = *lowest;
     m_main.settings.highestTarget = *highest;
     settingsChanged();
@@ -308,10 +326,10 @@ void SettingFrm::Apply_Difficulty()
 void SettingFrm::Apply_Timing()
 {
     const int position = std::max(Combo1->currentIndex(), 0);
-    store(QStringLiteral("ShowSeconds"), checkState(Check1));
-    store(QStringLiteral("TimeAllowed"), position);
-    store(QStringLiteral("NoSounds"), checkState(Check2));
-    store(QStringLiteral("TimerInterval"), HS1->value());
+    storePage({{QStringLiteral("ShowSeconds"), checkState(Check1)},
+               {QStringLiteral("TimeAllowed"), position},
+               {QStringLiteral("NoSounds"), checkState(Check2)},
+               {QStringLiteral("TimerInterval"), HS1->value()}});
     m_main.settings.noSounds = Check2->isChecked();
     m_main.settings.timeAllowed = settingsrules::secondsAtPosition(position);
     m_main.settings.timerInterval = qint16(HS1->value());
@@ -322,9 +340,9 @@ void SettingFrm::Apply_Timing()
 
 void SettingFrm::Apply_General()
 {
-    store(QStringLiteral("CompleteSearch"), checkState(Check3));
-    store(QStringLiteral("PlayForPoints"), checkState(Check4));
-    store(QStringLiteral("ReachableTargets"), checkState(Check5));
+    storePage({{QStringLiteral("CompleteSearch"), checkState(Check3)},
+               {QStringLiteral("PlayForPoints"), checkState(Check4)},
+               {QStringLiteral("ReachableTargets"), checkState(Check5)}});
     m_main.settings.completeSearch = Check3->isChecked();
     m_main.settings.playForPoints = Check4->isChecked();
     m_main.settings.reachableTargets = Check5->isChecked();

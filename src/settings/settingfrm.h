@@ -106,6 +106,8 @@ public slots:
     void done(int result) override;
 
 private:
+    // Writes one page's values together and tells a failure to keep them.
+    void storePage(const QList<QPair<QString, qint32>> &values);
     // Hands the window's settings to the game.
     void settingsChanged();
     void createControls();

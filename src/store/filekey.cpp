@@ -214,6 +214,11 @@ std::int32_t StoreKey::query(std::string_view name, StoreValue *value) const
 
 std::int32_t StoreKey::set(std::string_view name, const StoreValue &value)
 {
+    return setMany({{std::string(name), value}});
+}
+
+std::int32_t StoreKey::setMany(const std::vector<NamedValue> &values)
+{
     QLockFile lock(d->fileName + QLatin1String(".lock"));
     if (!lockBriefly(lock))
         return RegStatus::AccessDenied;
@@ -234,23 +239,25 @@ std::int32_t StoreKey::set(std::string_view name, const StoreValue &value)
     case ReadResult::Ok:
         break;
     }
-    StoreValue stored = value;
-    // The registry counts a text value's terminating zero in when the
-    // caller's count leaves it out; so does the file, so that a value reads
-    // back alike on every platform.
-    if (isText(stored.type) && !stored.data.empty() && stored.data.back() != '\0')
-        stored.data.push_back('\0');
-    const QString wanted = fromNarrow(name);
-    bool replaced = false;
-    for (auto &[n, v] : entries) {
-        if (n.compare(wanted, Qt::CaseInsensitive) == 0) {
-            v = std::move(stored); // the name keeps the spelling it was first written with
-            replaced = true;
-            break;
+    for (const auto &[name, value] : values) {
+        StoreValue stored = value;
+        // The registry counts a text value's terminating zero in when the
+        // caller's count leaves it out; so does the file, so that a value
+        // reads back alike on every platform.
+        if (isText(stored.type) && !stored.data.empty() && stored.data.back() != '\0')
+            stored.data.push_back('\0');
+        const QString wanted = fromNarrow(name);
+        bool replaced = false;
+        for (auto &[n, v] : entries) {
+            if (n.compare(wanted, Qt::CaseInsensitive) == 0) {
+                v = std::move(stored); // the name keeps the spelling it was first written with
+                replaced = true;
+                break;
+            }
         }
+        if (!replaced)
+            entries.emplace_back(wanted, std::move(stored));
     }
-    if (!replaced)
-        entries.emplace_back(wanted, std::move(stored));
     return writeEntries(d->fileName, entries) ? RegStatus::Success : RegStatus::WriteFault;
 }
 

@@ -112,6 +112,15 @@ std::int32_t StoreKey::set(std::string_view name, const StoreValue &value)
                           static_cast<DWORD>(value.data.size()));
 }
 
+std::int32_t StoreKey::setMany(const std::vector<NamedValue> &values)
+{
+    for (const auto &[name, value] : values) {
+        if (const std::int32_t status = set(name, value); status != RegStatus::Success)
+            return status;
+    }
+    return RegStatus::Success;
+}
+
 void setStoreFolderForTesting(std::string folder)
 {
     // The registry has no folders: a test's folder names a key of its own,

@@ -24,6 +24,8 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace platform {
 
@@ -82,6 +84,12 @@ public:
     // a terminating zero added, as the registry does when a caller's count
     // leaves it out.
     std::int32_t set(std::string_view name, const StoreValue &value);
+
+    // Writes (or replaces) several values at once. Where the key is a file,
+    // in one replace of it, so that they are kept together or not at all;
+    // the registry takes them one by one. Success or the first failing status.
+    using NamedValue = std::pair<std::string, StoreValue>;
+    std::int32_t setMany(const std::vector<NamedValue> &values);
 
 private:
     struct Private;

@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -738,6 +739,21 @@ void TestSettingFrm::applyOnTimingWritesItsFourValues()
     }
     QCOMPARE(stored("TimerInterval"), Variant(1500));
     QCOMPARE(m_timer.interval(), 1500);
+    QVERIFY(m_messages.isEmpty());
+
+    // A folder where the file should be: nothing can be kept, which is told
+    // once, and the game still plays by what was applied.
+    const QString file = platform::settingsFileForKey(GLOBALbas::SettingsKeyPath);
+    QVERIFY(QFile::remove(file));
+    QVERIFY(QDir().mkdir(file));
+    w->LightTab1->setActiveTab(1);
+    for (const int seconds : {55, 60}) {
+        w->Combo1->setCurrentIndex((seconds - 30) / 5);
+        w->ButtonEx1_Click(2);
+        QCOMPARE(m_game.timeAllowed, qint16(seconds));
+    }
+    QCOMPARE(m_messages.size(), 1);
+    QVERIFY(m_messages.first().text.contains(file));
 }
 
 void TestSettingFrm::cancelAndCloseBoxWriteNothing()

@@ -158,6 +158,21 @@ TEST_CASE_FIXTURE(OpenKey, "names match without regard to case, the unnamed valu
     CHECK(reread("TimeAllowed2", &value) == FileNotFound);
 }
 
+TEST_CASE_FIXTURE(OpenKey, "several values written together, each as if written alone")
+{
+    REQUIRE(key->set("LowestTarget", {RegType::Dword, dword(101)}) == Success);
+    REQUIRE(key->setMany({{"lowesttarget", {RegType::Dword, dword(200)}},
+                          {"HighestTarget", {RegType::Dword, dword(300)}},
+                          {"Name", {RegType::Sz, "x"}}}) == Success);
+    StoreValue value;
+    CHECK(reread("LowestTarget", &value) == Success);
+    CHECK(value == StoreValue{RegType::Dword, dword(200)});
+    CHECK(reread("HighestTarget", &value) == Success);
+    CHECK(value == StoreValue{RegType::Dword, dword(300)});
+    CHECK(reread("Name", &value) == Success);
+    CHECK(value == StoreValue{RegType::Sz, std::string("x\0", 2)});
+}
+
 TEST_CASE_FIXTURE(OpenKey, "a key removed while open: every call says so, and it opens no more")
 {
     REQUIRE(key->set("Kept", {RegType::Dword, dword(1)}) == Success);
