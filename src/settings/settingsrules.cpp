@@ -53,10 +53,12 @@ std::optional<qint16> storedTargetBound(const Variant &stored)
 
 std::optional<int> storedTimeAllowedPosition(const Variant &stored)
 {
-    const auto position = storedNumber(stored);
-    if (!position || *position < 0 || *position >= TimeAllowedPositions)
+    // Read by the start-up's own rule, so that the window shows the clock
+    // the game plays ("3x" is 45 seconds to both); a value that rule cannot
+    // use is the default's position.
+    if (stored.equalsEmpty())
         return std::nullopt;
-    return *position;
+    return (GLOBALbas::ReadTimeAllowed(stored) - 30) / 5;
 }
 
 } // namespace settingsrules

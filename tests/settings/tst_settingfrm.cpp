@@ -294,6 +294,11 @@ void TestSettingFrm::unusableStoredValuesReadAsAbsent()
     auto w = newWindow();
     QCOMPARE(w->Combo1->currentText(), QStringLiteral("30"));
     QCOMPARE(w->cptest->value(), 30);
+    // A text the game's start-up reads as a position reads the same here.
+    REGbas::StoreSetting(REGbas::HkeyCurrentUser, Key, "TimeAllowed", QStringLiteral("3x"),
+                         REGbas::RegSz);
+    QCOMPARE(newWindow()->Combo1->currentText(), QStringLiteral("45"));
+    QCOMPARE(GLOBALbas::LoadSettings().timeAllowed, qint16(45));
     QCOMPARE(w->Text1[0]->text(), QStringLiteral("101"));
     QCOMPARE(w->Text1[1]->text(), QStringLiteral("999"));
     QCOMPARE(w->HS1->value(), 950);
