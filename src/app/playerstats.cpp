@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 PlayerStats::Band PlayerStats::bandOf(const ScoredRound &round)
 {
@@ -18,17 +19,29 @@ PlayerStats::Band PlayerStats::bandOf(const ScoredRound &round)
     return shortfall <= 5 ? UpTo5Band : shortfall <= 10 ? UpTo10Band : Over10Band;
 }
 
+namespace {
+
+// A count stops at the largest the store keeps rather than wrapping round to
+// a negative number, which would read back as 0.
+void add(qint32 &count, qint64 more = 1)
+{
+    count = qint32(std::clamp<qint64>(qint64(count) + more, 0, std::numeric_limits<qint32>::max()));
+}
+
+} // namespace
+
 void PlayerStats::record(const ScoredRound &round)
 {
-    ++gamesScored;
-    pointsTotal += round.points;
+    add(gamesScored);
+    add(pointsTotal, round.points);
     const Band band = bandOf(round);
-    ++bands[band];
+    add(bands[band]);
     if (round.declared)
-        ++answersDeclared;
+        add(answersDeclared);
     if (band == BestBand) {
-        ++bestReached;
-        longestRun = std::max(longestRun, ++currentRun);
+        add(bestReached);
+        add(currentRun);
+        longestRun = std::max(longestRun, currentRun);
     } else {
         currentRun = 0;
     }

@@ -310,6 +310,14 @@ void TestPoints::statisticsKeepTheirCounts()
     QCOMPARE(stats.longestRun, 2);
     QCOMPARE(stats.bands, (std::array<qint32, 5>{3, 2, 1, 1, 1}));
 
+    // Counts at the largest the store keeps stay there.
+    PlayerStats full;
+    full.gamesScored = full.pointsTotal = full.bands[PlayerStats::BestBand] = 2147483647;
+    full.record({true, 0, 0, 10});
+    QCOMPARE(full.gamesScored, 2147483647);
+    QCOMPARE(full.pointsTotal, 2147483647);
+    QCOMPARE(full.bands[PlayerStats::BestBand], 2147483647);
+
     // The board of the day counts once.
     const QDate day(2026, 12, 9);
     QVERIFY(stats.recordDaily(day, {true, 4, 0, 6}, 12));
