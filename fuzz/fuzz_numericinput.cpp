@@ -3,6 +3,7 @@
 // '0'-'9' out of a box whatever keys arrive.
 
 #include "fuzzcheck.h"
+#include "globalbas.h"
 #include "numericbox.h"
 #include "settingsrules.h"
 #include "variant.h"
@@ -93,10 +94,17 @@ void checkSettingsRules(const QString &lowest, const QString &highest)
     // A target bound is such a number of at least 1.
     const std::optional<qint16> bound = settingsrules::storedTargetBound(Variant(lowest));
     FUZZ_CHECK(bound == (stored && *stored >= 1 ? stored : std::nullopt));
+    // The time allowed reads as a place in the list whenever anything is
+    // stored, and that place shows the seconds the game plays by whenever
+    // those are one of the list's.
     const std::optional<int> position = settingsrules::storedTimeAllowedPosition(Variant(lowest));
-    FUZZ_CHECK(position.has_value() == (stored && *stored >= 0 && *stored < 7));
-    if (position)
-        FUZZ_CHECK(*position == *stored);
+    FUZZ_CHECK(position.has_value() == !Variant(lowest).equalsEmpty());
+    if (position) {
+        FUZZ_CHECK(*position >= 0 && *position < 7);
+        const qint16 seconds = GLOBALbas::ReadTimeAllowed(Variant(lowest));
+        if ((seconds - 30) % 5 == 0)
+            FUZZ_CHECK(30 + 5 * *position == seconds);
+    }
 }
 
 void checkStoredInteger(qint32 n)
