@@ -128,7 +128,6 @@ private slots:
     void openingFiles_data();
     void openingFiles();
     void twoWritersAtOnce();
-    void readOnlyFolder();
 
 private:
     QString path() const { return folder->filePath(QStringLiteral("history.sqlite")); }
@@ -365,34 +364,6 @@ void TestGameHistory::twoWritersAtOnce()
     GameHistory history(path());
     QCOMPARE(history.lastGames(1000).size(), 100);
     QCOMPARE(history.statistics().gamesScored, 2 * 45 + 1);
-}
-
-void TestGameHistory::readOnlyFolder()
-{
-    const QString readOnly = folder->filePath(QStringLiteral("readonly"));
-    QVERIFY(QDir().mkpath(readOnly));
-    {
-        GameHistory history(readOnly + QStringLiteral("/history.sqlite"));
-        QVERIFY(history.record(game(0)));
-    }
-    QVERIFY(QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ExeOwner));
-    QFile probe(readOnly + QStringLiteral("/probe"));
-    if (probe.open(QIODevice::WriteOnly)) {
-        probe.close();
-        probe.remove();
-        QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QSKIP("the folder stays writable for this user (root): nothing to refuse the history");
-    }
-    {
-        GameHistory history(readOnly + QStringLiteral("/history.sqlite"));
-        QVERIFY(history.failure() == GameHistory::Failure::CannotOpen ||
-                history.failure() == GameHistory::Failure::CannotWrite);
-        QVERIFY(!history.failureDetail().isEmpty());
-        QVERIFY(!history.record(game(0)));
-        QVERIFY(history.failure() != GameHistory::Failure::None);
-        QCOMPARE(history.statistics().gamesScored, 0);
-    }
-    QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 QTEST_GUILESS_MAIN(TestGameHistory)
