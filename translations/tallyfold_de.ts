@@ -468,6 +468,49 @@ Alle Rechte vorbehalten.</translation>
     </message>
 </context>
 <context>
+    <name>RecordMessage</name>
+    <message>
+        <source>The disk is full.</source>
+        <translation>Der Datenträger ist voll.</translation>
+    </message>
+    <message>
+        <source>The game is not allowed to write in %1.</source>
+        <extracomment>%1: the folder the record is kept in.</extracomment>
+        <translation>Das Spiel darf nicht in %1 schreiben.</translation>
+    </message>
+    <message>
+        <source>Another copy of the game kept it busy for too long.</source>
+        <translation>Eine andere Kopie des Spiels hat sie zu lange belegt.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <extracomment>%1: the folder the record is kept in.</extracomment>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>It could not be written in %1.</source>
+        <extracomment>%1: the folder the record is kept in.</extracomment>
+        <translation>Es konnte nicht in %1 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Your record of games could not be read, so a new one was started. The damaged one was kept beside it in %1.</source>
+        <extracomment>%1: the folder the record is kept in.</extracomment>
+        <translation>Deine Spielaufzeichnung konnte nicht gelesen werden, deshalb wurde eine neue begonnen. Die beschädigte wurde daneben in %1 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Your record of games cannot be opened, so games are not recorded until the game is started again.</source>
+        <translation>Deine Spielaufzeichnung kann nicht geöffnet werden; Spiele werden erst nach einem Neustart des Spiels wieder aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>This game could not be added to your record of games.</source>
+        <translation>Dieses Spiel konnte deiner Spielaufzeichnung nicht hinzugefügt werden.</translation>
+    </message>
+    <message>
+        <source>Record not saved</source>
+        <translation>Aufzeichnung nicht gespeichert</translation>
+    </message>
+</context>
+<context>
     <name>SettingFrm</name>
     <message>
         <source> Difficulty </source>

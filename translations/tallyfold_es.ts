@@ -468,6 +468,49 @@ Todos los derechos reservados.</translation>
     </message>
 </context>
 <context>
+    <name>RecordMessage</name>
+    <message>
+        <source>The disk is full.</source>
+        <translation>El disco está lleno.</translation>
+    </message>
+    <message>
+        <source>The game is not allowed to write in %1.</source>
+        <extracomment>%1: the folder the record is kept in.</extracomment>
+        <translation>El juego no tiene permiso para escribir en %1.</translation>
+    </message>
+    <message>
+        <source>Another copy of the game kept it busy for too long.</source>
+        <translation>Otra copia del juego lo mantuvo ocupado demasiado tiempo.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <extracomment>%1: the folder the record is kept in.</extracomment>
+        <translation>No se puede crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>It could not be written in %1.</source>
+        <extracomment>%1: the folder the record is kept in.</extracomment>
+        <translation>No se pudo escribir en %1.</translation>
+    </message>
+    <message>
+        <source>Your record of games could not be read, so a new one was started. The damaged one was kept beside it in %1.</source>
+        <extracomment>%1: the folder the record is kept in.</extracomment>
+        <translation>No se pudo leer tu historial de partidas, así que se ha empezado uno nuevo. El dañado se ha conservado al lado, en %1.</translation>
+    </message>
+    <message>
+        <source>Your record of games cannot be opened, so games are not recorded until the game is started again.</source>
+        <translation>No se puede abrir tu historial de partidas, así que las partidas no se registran hasta que se vuelva a iniciar el juego.</translation>
+    </message>
+    <message>
+        <source>This game could not be added to your record of games.</source>
+        <translation>Esta partida no se pudo añadir a tu historial de partidas.</translation>
+    </message>
+    <message>
+        <source>Record not saved</source>
+        <translation>Historial no guardado</translation>
+    </message>
+</context>
+<context>
     <name>SettingFrm</name>
     <message>
         <source> Difficulty </source>

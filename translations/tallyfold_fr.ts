@@ -468,6 +468,49 @@ Tous droits réservés.</translation>
     </message>
 </context>
 <context>
+    <name>RecordMessage</name>
+    <message>
+        <source>The disk is full.</source>
+        <translation>Le disque est plein.</translation>
+    </message>
+    <message>
+        <source>The game is not allowed to write in %1.</source>
+        <extracomment>%1: the folder the record is kept in.</extracomment>
+        <translation>Le jeu n&apos;a pas le droit d&apos;écrire dans %1.</translation>
+    </message>
+    <message>
+        <source>Another copy of the game kept it busy for too long.</source>
+        <translation>Une autre copie du jeu l&apos;a occupé trop longtemps.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <extracomment>%1: the folder the record is kept in.</extracomment>
+        <translation>Le dossier %1 ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <source>It could not be written in %1.</source>
+        <extracomment>%1: the folder the record is kept in.</extracomment>
+        <translation>Il n&apos;a pas pu être écrit dans %1.</translation>
+    </message>
+    <message>
+        <source>Your record of games could not be read, so a new one was started. The damaged one was kept beside it in %1.</source>
+        <extracomment>%1: the folder the record is kept in.</extracomment>
+        <translation>Votre historique de parties n&apos;a pas pu être lu ; un nouveau a donc été commencé. L&apos;ancien, endommagé, a été conservé à côté, dans %1.</translation>
+    </message>
+    <message>
+        <source>Your record of games cannot be opened, so games are not recorded until the game is started again.</source>
+        <translation>Votre historique de parties ne peut pas être ouvert ; les parties ne sont pas enregistrées tant que le jeu n&apos;est pas relancé.</translation>
+    </message>
+    <message>
+        <source>This game could not be added to your record of games.</source>
+        <translation>Cette partie n&apos;a pas pu être ajoutée à votre historique de parties.</translation>
+    </message>
+    <message>
+        <source>Record not saved</source>
+        <translation>Historique non enregistré</translation>
+    </message>
+</context>
+<context>
     <name>SettingFrm</name>
     <message>
         <source> Difficulty </source>
@@ -558,7 +601,7 @@ Tous droits réservés.</translation>
     <message>
         <source>Your settings could not be saved in %1, so they last only until the game is closed.</source>
         <extracomment>%1: where the settings are kept (a file, or the registry&apos;s key).</extracomment>
-        <translation>Vos réglages n&apos;ont pas pu être enregistrés dans %1 ; ils ne valent que jusqu&apos;à la fermeture du jeu.</translation>
+        <translation>Vos réglages n&apos;ont pas pu être enregistrés dans %1&#xa0;; ils ne valent que jusqu&apos;à la fermeture du jeu.</translation>
     </message>
     <message>
         <source>Settings not saved</source>

@@ -99,11 +99,6 @@ void eachValue(PlayerStats &stats, qint32 &dailyDate, qint32 &dailyDeclared, qin
     visit("DailyTimeLeft", stats.dailyTimeLeft);
 }
 
-qint32 dateNumber(QDate date)
-{
-    return date.isValid() ? date.year() * 10000 + date.month() * 100 + date.day() : 0;
-}
-
 } // namespace
 
 PlayerStats LoadStats()
@@ -121,22 +116,6 @@ PlayerStats LoadStats()
     stats.daily.distance = distance;
     stats.daily.bestDistance = best;
     return stats;
-}
-
-void SaveStats(const PlayerStats &stats)
-{
-    // A first run's key exists from the start-up on; a store emptied since
-    // must not lose the game just scored.
-    REGbas::CreateSettingsKey(REGbas::HkeyCurrentUser, SettingsKeyPath);
-    PlayerStats copy = stats;
-    qint32 date = dateNumber(stats.dailyDate);
-    qint32 declared = stats.daily.declared ? 1 : 0;
-    auto distance = static_cast<qint32>(std::min<qint64>(stats.daily.distance, 2147483647));
-    auto best = static_cast<qint32>(std::min<qint64>(stats.daily.bestDistance, 2147483647));
-    eachValue(copy, date, declared, distance, best, [](const char *name, qint32 value) {
-        REGbas::StoreSetting(REGbas::HkeyCurrentUser, SettingsKeyPath, QString::fromLatin1(name),
-                             value, REGbas::RegDword);
-    });
 }
 
 QString dailySummary(const PlayerStats &stats)

@@ -18,8 +18,7 @@ struct ScoredRound
 };
 
 // The player's statistics of scored games, and the board of the day's first
-// result. Kept in the settings store beside the settings, as numbers, so
-// they survive a restart like them.
+// result, as the record of games works them out.
 struct PlayerStats
 {
     // How far answers fell short of the best possible, for the bar chart.
@@ -53,11 +52,10 @@ struct PlayerStats
 
 namespace GLOBALbas {
 
-// Reads the statistics from the store; a missing, negative or unreadable
-// value counts as 0.
+// Reads the statistics versions before the record of games kept in the
+// store (they are carried into the record once, and no longer written); a
+// missing, negative or unreadable value counts as 0.
 PlayerStats LoadStats();
-// Writes every statistic.
-void SaveStats(const PlayerStats &stats);
 
 // The line "Copy result" puts on the clipboard: the date, the points, how far
 // and the time left, and nothing of the numbers, the target or the answer.

@@ -308,6 +308,7 @@ void GameFrm::closeEvent(QCloseEvent *event)
     // running search is stopped and waited for, every open dialog and box is
     // cancelled.
     m_flow.Form_Unload();
+    m_closing = true;
     // An answer not yet declared is given up, as No answer; a day's board
     // dealt and never played counts the same.
     if (AnswerFrm *answer = answerWindow())

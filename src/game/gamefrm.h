@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gameflow.h"
+#include "scorekeeper.h"
 #include "gamelayout.h"
 #include "gamepresentation.h"
 
@@ -102,6 +103,7 @@ public:
 
     qint16 ElapsedSeconds() const { return m_flow.ElapsedSeconds(); }
     GameFlow &flow() { return m_flow; }
+    ScoreKeeper &record() { return m_record; }
     platform::SoundPlayer &sound() { return *m_sound; }
     // For the tests and the tools that play the window as a player would.
     const GameFrmControls &controls() const { return *this; }
@@ -177,8 +179,9 @@ private:
     GamePresentation m_shown;
     platform::SoundPlayer *m_sound = nullptr;
     QPointer<QDialog> m_answer; // an AnswerFrm
-    // The day whose board is on the clock; invalid for any other game.
-    QDate m_dailyDate;
+    // The points rules and the player's record of games.
+    ScoreKeeper m_record;
+    bool m_closing = false; // failures to record are only logged from here on
     int m_modalDepth = 0;             // modal loops run over this window
     bool m_deleteWhenUnwound = false; // closed while one of them ran
 };

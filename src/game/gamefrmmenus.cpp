@@ -8,6 +8,7 @@
 #include "manualfrm.h"
 #include "modality.h"
 #include "playerstats.h"
+#include "recordmessage.h"
 #include "settingfrm.h"
 #include "statsfrm.h"
 
@@ -86,13 +87,14 @@ void GameFrm::mnuDaily_Click()
     if (!m_shown.manualSetupEnabled || platform::isBehindModal(*this))
         return;
     const QDate today = QDate::currentDate();
-    if (m_dailyDate == today && m_flow.isDealtBoard() && m_flow.state() == GameFlow::State::Ready)
+    if (m_record.dailyDay() == today && m_flow.isDealtBoard() &&
+        m_flow.state() == GameFlow::State::Ready)
         return; // already dealt, waiting for START
     abandonDailyBoard();
     const solver::DailyBoard board = solver::dailyBoard(today.year(), today.month(), today.day());
     m_flow.dealBoard(QList<qint32>(board.numbers.begin(), board.numbers.end()), board.target);
     if (m_flow.isDealtBoard()) {
-        m_dailyDate = today;
+        m_record.dealtDaily(today);
         Command1->setFocus(Qt::OtherFocusReason);
     }
 }
@@ -101,7 +103,8 @@ void GameFrm::mnuStats_Click()
 {
     if (platform::isBehindModal(*this))
         return;
-    StatsFrm window(this);
+    StatsFrm window(m_record, this);
+    tellRecordFailure(this, m_record);
     execOver(window);
     takeBackFocus();
 }
@@ -134,20 +137,22 @@ void GameFrm::askForAnswer()
 
 void GameFrm::recordScore(const AnswerFrm &answer)
 {
-    PlayerStats stats = GLOBALbas::LoadStats();
-    if (m_flow.isDealtBoard() && m_dailyDate.isValid()) {
+    PlayedGame game = answer.game();
+    game.secondsLeft = m_flow.ticksLeft();
+    if (!m_flow.isDealtBoard())
+        m_record.dealtDaily({}); // the day's board is no longer the one played
+    const ScoreKeeper::Outcome outcome = m_record.record(game);
+    AnswerFrm *window = answerWindow();
+    if (outcome.day) {
         // The day's board counts once: a second try is scored but not kept.
-        const qint32 left = std::max(0, m_flow.settings().timeAllowed - m_flow.dialValue());
-        if (stats.recordDaily(std::exchange(m_dailyDate, QDate()), answer.round(), left))
-            GLOBALbas::SaveStats(stats);
-        else
-            answerWindow()->addNote(tr("This try is not recorded; the day's first result is: %1")
-                                        .arg(GLOBALbas::dailySummary(stats)));
-        answerWindow()->offerCopy([stats] { return GLOBALbas::dailySummary(stats); });
-        return;
+        const PlayerStats day = *outcome.day;
+        if (outcome.secondTry)
+            window->addNote(tr("This try is not recorded; the day's first result is: %1")
+                                .arg(GLOBALbas::dailySummary(day)));
+        window->offerCopy([day] { return GLOBALbas::dailySummary(day); });
     }
-    stats.record(answer.round());
-    GLOBALbas::SaveStats(stats);
+    if (!m_closing)
+        tellRecordFailure(window, m_record);
 }
 
 void GameFrm::abandonDailyBoard()
@@ -155,15 +160,12 @@ void GameFrm::abandonDailyBoard()
     // The day's board, once dealt, is the day's one try: left without an
     // answer (a new board over it, the game closed) it counts as No answer,
     // or a player could look at it and come back to it.
-    const QDate day = std::exchange(m_dailyDate, QDate());
-    if (!day.isValid() || !m_flow.isDealtBoard())
-        return;
-    const solver::DailyBoard board = solver::dailyBoard(day.year(), day.month(), day.day());
-    ScoredRound round;
-    round.bestDistance = solver::bestPossible(board.numbers, board.target).distance;
-    PlayerStats stats = GLOBALbas::LoadStats();
-    if (stats.recordDaily(day, round, 0))
-        GLOBALbas::SaveStats(stats);
+    if (m_flow.isDealtBoard())
+        m_record.abandonDaily();
+    else
+        m_record.dealtDaily({});
+    if (!m_closing)
+        tellRecordFailure(this, m_record);
 }
 
 void GameFrm::takeBackFocus()

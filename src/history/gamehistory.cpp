@@ -140,6 +140,11 @@ GameHistory::Failure GameHistory::failure() const
     return d->lastFailure;
 }
 
+GameHistory::Cause GameHistory::cause() const
+{
+    return d->lastCause;
+}
+
 QString GameHistory::failureDetail() const
 {
     return d->lastDetail;

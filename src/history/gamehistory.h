@@ -34,6 +34,8 @@ class GameHistory
 {
 public:
     enum class Failure { None, MovedAside, CannotOpen, CannotWrite };
+    // Why, where it is known: what a player can act on.
+    enum class Cause { Other, DiskFull, NotAllowed, Busy, NoFolder };
     // Opens the history at `path`, creating or migrating it;
     // QStringLiteral(":memory:") for a throw-away one.
     explicit GameHistory(const QString &path);
@@ -66,6 +68,7 @@ public:
     // What went wrong most recently (None when the last operation worked), and a one-line
     // English detail for the log (the folder, the database's own message).
     Failure failure() const;
+    Cause cause() const;
     QString failureDetail() const;
 
     struct Connection;

@@ -24,6 +24,25 @@ bool isDamage(const QSqlError &error)
     return code == sqliteCorrupt || code == sqliteNotADatabase;
 }
 
+// SQLite's primary result codes a player can do something about.
+GameHistory::Cause causeOf(const QSqlError &error)
+{
+    switch (error.nativeErrorCode().toInt() & 0xff) {
+    case 13: // SQLITE_FULL
+        return GameHistory::Cause::DiskFull;
+    case 3:  // SQLITE_PERM
+    case 8:  // SQLITE_READONLY
+    case 14: // SQLITE_CANTOPEN
+    case 23: // SQLITE_AUTH
+        return GameHistory::Cause::NotAllowed;
+    case 5: // SQLITE_BUSY: another copy held the write lock past the timeout
+    case 6: // SQLITE_LOCKED
+        return GameHistory::Cause::Busy;
+    default:
+        return GameHistory::Cause::Other;
+    }
+}
+
 QString uniqueName()
 {
     static QAtomicInteger<quint64> next;
@@ -43,6 +62,7 @@ GameHistory::Connection::Connection(const QString &historyPath)
         openDetail = QStringLiteral("Qt's SQLite driver (QSQLITE) is not installed");
     } else if (path != memoryPath && !QDir().mkpath(QFileInfo(path).absolutePath())) {
         openFailure = Failure::CannotOpen;
+        openCause = Cause::NoFolder;
         openDetail = QStringLiteral("cannot create the folder %1")
                          .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
     } else {
@@ -69,6 +89,7 @@ GameHistory::Connection::Connection(const QString &historyPath)
     }
     lastFailure = openFailure;
     lastDetail = openDetail;
+    lastCause = openCause;
 }
 
 GameHistory::Connection::~Connection()
@@ -84,6 +105,7 @@ GameHistory::Connection::Probe GameHistory::Connection::probe(QString *detail)
     db.setDatabaseName(path);
     if (!db.open()) {
         *detail = QStringLiteral("cannot open %1: %2").arg(where, db.lastError().text());
+        openCause = causeOf(db.lastError());
         return Probe::Refused;
     }
     const auto check = [&] {
@@ -93,6 +115,7 @@ GameHistory::Connection::Probe GameHistory::Connection::probe(QString *detail)
         query.exec(QStringLiteral("PRAGMA busy_timeout = 1000"));
         if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
             *detail = QStringLiteral("cannot read %1: %2").arg(where, query.lastError().text());
+            openCause = causeOf(query.lastError());
             return isDamage(query.lastError()) ? Probe::Damaged : Probe::Refused;
         }
         const int version = query.value(0).toInt();
@@ -146,6 +169,7 @@ bool GameHistory::Connection::prepare(QString *detail)
         done = done && transaction.commit();
     }
     if (!done) {
+        openCause = lastCause;
         *detail = QStringLiteral("cannot set up %1: %2")
                       .arg(QDir::toNativeSeparators(path), error.isEmpty() ? lastDetail : error);
         openFailure = Failure::CannotWrite;
@@ -162,6 +186,7 @@ bool GameHistory::Connection::moveAside(QString *detail)
         aside = path + QStringLiteral(".damaged-%1-%2").arg(stamp).arg(n);
     if (!QFile::rename(path, aside)) {
         openFailure = Failure::CannotOpen;
+        openCause = Cause::NotAllowed;
         openDetail = QStringLiteral("cannot move the damaged history %1 aside")
                          .arg(QDir::toNativeSeparators(path));
         return false;
@@ -181,20 +206,22 @@ bool GameHistory::Connection::start() const
 {
     lastFailure = ready ? Failure::None : openFailure;
     lastDetail = ready ? QString() : openDetail;
+    lastCause = ready ? Cause::Other : openCause;
     return ready;
 }
 
-void GameHistory::Connection::fail(Failure failure, const QString &detail) const
+void GameHistory::Connection::fail(Failure failure, const QSqlError &error) const
 {
     lastFailure = failure;
-    lastDetail = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), detail);
+    lastCause = causeOf(error);
+    lastDetail = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), error.text());
 }
 
 bool GameHistory::Connection::run(QSqlQuery &query, Failure failure) const
 {
     if (query.exec())
         return true;
-    fail(failure, query.lastError().text());
+    fail(failure, query.lastError());
     return false;
 }
 
@@ -202,7 +229,7 @@ bool GameHistory::Connection::run(QSqlQuery &query, const QString &statement, Fa
 {
     if (query.exec(statement))
         return true;
-    fail(failure, query.lastError().text());
+    fail(failure, query.lastError());
     return false;
 }
 

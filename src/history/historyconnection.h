@@ -3,6 +3,7 @@
 #include "gamehistory.h"
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
 
@@ -19,7 +20,7 @@ struct GameHistory::Connection
     // Starts an operation: clears the last failure, or repeats the opening's
     // when the history could not be opened (false then).
     bool start() const;
-    void fail(Failure failure, const QString &detail) const;
+    void fail(Failure failure, const QSqlError &error) const;
     // Runs a prepared or plain query; on an error records `failure` with the
     // database's message and returns false.
     bool run(QSqlQuery &query, Failure failure) const;
@@ -36,6 +37,8 @@ struct GameHistory::Connection
     QString openDetail;
     mutable Failure lastFailure = Failure::None;
     mutable QString lastDetail;
+    Cause openCause = Cause::Other;
+    mutable Cause lastCause = Cause::Other;
 
 private:
     enum class Probe { Usable, Damaged, Refused };

@@ -319,7 +319,8 @@ void AnswerFrm::Declare_Click()
             refuse(tr("Choose a number, or make a step, to declare."));
             return;
         }
-        score(true, m_steps.items()[*m_steps.declared()].value);
+        score(m_steps.items()[*m_steps.declared()].value,
+              QString::fromStdString(m_steps.expression()));
         return;
     }
     const solver::CheckResult check =
@@ -329,13 +330,13 @@ void AnswerFrm::Declare_Click()
         txtAnswer->setFocus();
         return;
     }
-    score(true, check.value);
+    score(check.value, txtAnswer->text().simplified());
 }
 
 void AnswerFrm::NoAnswer_Click()
 {
     if (!m_scored)
-        score(false, 0);
+        score(std::nullopt, QString());
 }
 
 void AnswerFrm::reject()
@@ -343,7 +344,7 @@ void AnswerFrm::reject()
     // Escape or the close box before declaring gives the answer up and, as
     // No answer does, shows the best possible first; afterwards they close.
     if (!m_scored) {
-        score(false, 0);
+        score(std::nullopt, QString());
         return;
     }
     QDialog::reject();
@@ -352,7 +353,7 @@ void AnswerFrm::reject()
 void AnswerFrm::closeGivingUp()
 {
     if (!m_scored)
-        score(false, 0);
+        score(std::nullopt, QString());
     QDialog::reject();
 }
 
@@ -363,25 +364,24 @@ void AnswerFrm::addNote(const QString &note)
     cmdClose->setAccessibleDescription(m_result.split(QLatin1Char('\n')).join(QLatin1Char(' ')));
 }
 
-void AnswerFrm::score(bool declared, std::int64_t value)
+void AnswerFrm::score(std::optional<std::int64_t> declared, const QString &answer)
 {
     const solver::BestPossible best = solver::bestPossible(m_numbers, m_target);
-    m_round.declared = declared;
-    m_round.bestDistance = best.distance;
-    m_round.distance = declared ? std::abs(value - m_target) : 0;
-    m_round.points = declared ? solver::pointsFor(m_round.distance, best.distance) : 0;
+    m_game = scoreAnswer(m_numbers, m_target, best, declared, answer);
+    const ScoredRound &outcome = m_game.round;
+    const std::int64_t value = m_game.value;
     m_scored = true;
     emit scored();
 
     QStringList lines;
     if (!declared)
         lines << tr("No answer.");
-    else if (m_round.distance == 0)
+    else if (outcome.distance == 0)
         lines << tr("You reached %1 exactly.").arg(value);
     else
         lines << tr("You reached %1, %2 away from %3.")
                      .arg(value)
-                     .arg(m_round.distance)
+                     .arg(outcome.distance)
                      .arg(m_target);
     const QString way = QString::fromStdString(best.way);
     QStringList bestValues; // one, or the one below and the one above
@@ -395,7 +395,7 @@ void AnswerFrm::score(bool declared, std::int64_t value)
                      .arg(best.distance)
                      .arg(way)
                      .arg(best.value);
-    lines << (m_round.points == 1 ? tr("1 point.") : tr("%n points.", nullptr, m_round.points));
+    lines << (outcome.points == 1 ? tr("1 point.") : tr("%n points.", nullptr, outcome.points));
     m_result = lines.join(QLatin1Char('\n'));
     lbResult->setText(m_result);
     pages->setCurrentIndex(1);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "answersteps.h"
-#include "playerstats.h"
+#include "scorekeeper.h"
 
 #include <QDialog>
 #include <QList>
@@ -33,7 +33,10 @@ public:
 
     // The scored game, once declared (or given up).
     bool isScored() const { return m_scored; }
-    const ScoredRound &round() const { return m_round; }
+    const ScoredRound &round() const { return m_game.round; }
+    // The game as the history keeps it: the board, the answer as entered,
+    // its value and the best possible (no time left: the clock is the game's).
+    const PlayedGame &game() const { return m_game; }
     // The result as shown, in one text (what a screen reader is told).
     QString resultText() const;
     // The sentence naming the rule a checked answer breaks, in the player's
@@ -83,7 +86,7 @@ private:
     void showSteps();
     void typedChanged();
     void refuse(const QString &why);
-    void score(bool declared, std::int64_t value);
+    void score(std::optional<std::int64_t> declared, const QString &answer);
 
     std::vector<std::int32_t> m_numbers;
     std::int32_t m_target = 0;
@@ -92,7 +95,7 @@ private:
     // Set while the buttons are brought up to date, whose toggles are not
     // the player's.
     bool m_showing = false;
-    ScoredRound m_round;
+    PlayedGame m_game;
     QString m_result;
     std::function<QString()> m_summary;
 };

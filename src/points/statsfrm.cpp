@@ -1,5 +1,8 @@
 #include "statsfrm.h"
 
+#include "recordmessage.h"
+#include "scorekeeper.h"
+
 #include "designfont.h"
 
 #include <QAccessible>
@@ -106,10 +109,11 @@ void FallChart::paintEvent(QPaintEvent *)
     }
 }
 
-StatsFrm::StatsFrm(QWidget *parent, Confirm confirm)
+StatsFrm::StatsFrm(ScoreKeeper &record, QWidget *parent, Confirm confirm)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint)
-    , m_stats(GLOBALbas::LoadStats())
+    , m_record(record)
+    , m_stats(record.statistics())
     , m_confirm(confirm ? std::move(confirm) : Confirm(askToReset))
 {
     setObjectName(QStringLiteral("StatsFrm"));
@@ -174,7 +178,8 @@ void StatsFrm::Reset_Click()
 {
     if (!m_confirm(this))
         return;
-    m_stats.resetCounts();
-    GLOBALbas::SaveStats(m_stats);
+    m_record.resetCounts();
+    tellRecordFailure(this, m_record);
+    m_stats = m_record.statistics();
     showStats();
 }

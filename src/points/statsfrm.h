@@ -7,6 +7,7 @@
 #include <functional>
 
 class QLabel;
+class ScoreKeeper;
 class QPushButton;
 
 // The bars of how far answers fell short of the best possible, drawn to
@@ -44,7 +45,8 @@ public:
     // Asks whether to reset; the tests answer it themselves.
     using Confirm = std::function<bool(QWidget *parent)>;
 
-    explicit StatsFrm(QWidget *parent = nullptr, Confirm confirm = {});
+    // The statistics are the record's, read when the window opens.
+    explicit StatsFrm(ScoreKeeper &record, QWidget *parent = nullptr, Confirm confirm = {});
 
     void Reset_Click();
 
@@ -57,6 +59,7 @@ public:
 private:
     void showStats();
 
+    ScoreKeeper &m_record;
     PlayerStats m_stats;
     Confirm m_confirm;
 };

@@ -4,6 +4,8 @@
 #include "numberboard.h"
 #include "searchrun.h"
 
+#include <algorithm>
+
 #include <QList>
 #include <QObject>
 #include <QStringList>
@@ -112,6 +114,8 @@ public:
 
     qint16 ElapsedSeconds() const { return m_elapsedSeconds; }
     int dialValue() const { return m_dial; }
+    // The clock's ticks left when it stopped (or now): what a scored game records.
+    int ticksLeft() const { return std::max(0, m_settings.timeAllowed - m_dial); }
 
     // The answers listed since they were last cleared (the roll of a new
     // target or a board set up by hand), in the order found.

@@ -1,10 +1,11 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
 
-// A settings store of the test's own for as long as the object lives: the
-// user's part of the store is an empty temporary folder, so a test neither
+// A settings store and a record of games of the test's own for as long as
+// the object lives: the user's part of the store is an empty temporary folder, so a test neither
 // reads nor changes the settings of whoever runs it, and sees nothing an
 // earlier test stored. On request the process-wide values start afresh too,
 // as in a new process (Reset), and are then loaded from the empty store the
@@ -24,4 +25,6 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    QByteArray m_dataHome;
+    bool m_hadDataHome = false;
 };

@@ -11,6 +11,7 @@
 #include "graphicsbas.h"
 #include "regbas.h"
 #include "screenshotstage.h"
+#include "scorekeeper.h"
 #include "settingssandbox.h"
 #include "settingsstore.h"
 #include "statsfrm.h"
@@ -398,7 +399,7 @@ void TestDesktop::answerWindowKeepsTheKeyboard()
 
     QCOMPARE(QProcess::execute(QStringLiteral("wmctrl"), {"-c", "The Numbers Game"}), 0);
     QTRY_VERIFY(window.isNull());
-    QCOMPARE(GLOBALbas::LoadStats().bands[PlayerStats::NoAnswerBand], 1);
+    QCOMPARE(ScoreKeeper().statistics().bands[PlayerStats::NoAnswerBand], 1);
 }
 
 QTEST_MAIN(TestDesktop)

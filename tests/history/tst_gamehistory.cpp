@@ -2,6 +2,7 @@
 // the same games, the days' results, the carry-over, and the files it opens.
 
 #include "gamehistory.h"
+#include "scorekeeper.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -128,6 +129,9 @@ private slots:
     void openingFiles_data();
     void openingFiles();
     void twoWritersAtOnce();
+    void keeperDaysRule_data();
+    void keeperDaysRule();
+    void keeperTellsEachFailureOnce();
 
 private:
     QString path() const { return folder->filePath(QStringLiteral("history.sqlite")); }
@@ -364,6 +368,93 @@ void TestGameHistory::twoWritersAtOnce()
     GameHistory history(path());
     QCOMPARE(history.lastGames(1000).size(), 100);
     QCOMPARE(history.statistics().gamesScored, 2 * 45 + 1);
+}
+
+void TestGameHistory::keeperDaysRule_data()
+{
+    // Steps: "d" the day's board dealt, "p" a game with that many points
+    // short of 10 ("p0", "p4"), "a" the day's board left unplayed. Expected: for each game, "R" the
+    // day's result, "S" a second try at it, "-" another board's game; then the
+    // games and the day's points the statistics hold.
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("outcomes");
+    QTest::addColumn<int>("games");
+    QTest::addColumn<int>("dayPoints");
+    QTest::newRow("the day once") << "d p2" << "R" << 1 << 8;
+    QTest::newRow("a second try is kept but not counted") << "d p0 d p4" << "RS" << 1 << 10;
+    QTest::newRow("other boards before and after") << "p1 d p3 p0" << "-R-" << 3 << 7;
+    QTest::newRow("left unplayed is No answer") << "d a d p0" << "S" << 1 << 0;
+    QTest::newRow("then other boards") << "d a p0 d p1" << "-S" << 2 << 0;
+}
+
+// The board of the day counts once, whatever the player does around it.
+void TestGameHistory::keeperDaysRule()
+{
+    QFETCH(QString, steps);
+    QFETCH(QString, outcomes);
+    QFETCH(int, games);
+    QFETCH(int, dayPoints);
+    ScoreKeeper keeper(path());
+    const QDate day = QDate::currentDate();
+    QString seen;
+    for (const QString &step : steps.split(QLatin1Char(' '))) {
+        if (step == QLatin1String("d")) {
+            keeper.dealtDaily(day);
+        } else if (step == QLatin1String("a")) {
+            keeper.abandonDaily();
+        } else {
+            const bool forTheDay = keeper.dailyDay().isValid();
+            const ScoreKeeper::Outcome outcome = keeper.record(game(step.mid(1).toInt()));
+            QVERIFY(outcome.kept);
+            seen += !forTheDay ? QLatin1Char('-') : outcome.secondTry ? QLatin1Char('S')
+                                                                       : QLatin1Char('R');
+            QCOMPARE(outcome.day.has_value(), forTheDay);
+            if (forTheDay)
+                QCOMPARE(outcome.day->dailyDate, day);
+        }
+    }
+    QCOMPARE(seen, outcomes);
+    const PlayerStats stats = keeper.statistics();
+    QCOMPARE(stats.gamesScored, games);
+    QCOMPARE(stats.daily.points, dayPoints);
+    QCOMPARE(keeper.failure(), GameHistory::Failure::None);
+}
+
+// Each kind of failure is the player's to hear of once; the log hears of every one.
+void TestGameHistory::keeperTellsEachFailureOnce()
+{
+    {
+        QFile junk(path());
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write(QByteArray("not a history\n").repeated(500));
+    }
+    ScoreKeeper keeper(path());
+    QCOMPARE(keeper.record(game(0)).kept, true);
+    QCOMPARE(keeper.failure(), GameHistory::Failure::MovedAside);
+    QVERIFY(keeper.failureIsNew());
+    QCOMPARE(keeper.record(game(0)).kept, true);
+    QCOMPARE(keeper.failure(), GameHistory::Failure::None);
+    QVERIFY(!keeper.failureIsNew());
+
+    // The disk fills up: SQLite's own "full" from a history that may grow no
+    // further than it is (its last page fills within a few dozen games).
+    const QStringList names = QSqlDatabase::connectionNames();
+    QCOMPARE(names.size(), 1);
+    QSqlDatabase db = QSqlDatabase::database(names.first(), false);
+    QVERIFY(QSqlQuery(db).exec(QStringLiteral("PRAGMA max_page_count = 1")));
+    int kept = 2;
+    while (kept < 1000 && keeper.record(game(3)).kept)
+        ++kept;
+    for (const bool first : {true, false}) {
+        if (!first)
+            QVERIFY(!keeper.record(game(3)).kept);
+        QCOMPARE(keeper.failure(), GameHistory::Failure::CannotWrite);
+        QCOMPARE(keeper.cause(), GameHistory::Cause::DiskFull);
+        QVERIFY2(keeper.failureDetail().contains(QDir::toNativeSeparators(path())),
+                 qPrintable(keeper.failureDetail()));
+        QCOMPARE(keeper.failureIsNew(), first);
+    }
+    QCOMPARE(keeper.statistics().gamesScored, kept);
 }
 
 QTEST_GUILESS_MAIN(TestGameHistory)

@@ -1,5 +1,6 @@
 // Playing for points: the answer window driven through its controls, the
-// statistics kept in the store, and the main window asking for the answer.
+// statistics drawn from the record of games (an older version's carried over
+// from the store), and the main window asking for the answer.
 
 #include "answercheck.h"
 #include "answerfrm.h"
@@ -9,6 +10,7 @@
 #include "globalbas.h"
 #include "playerstats.h"
 #include "regbas.h"
+#include "scorekeeper.h"
 #include "settingssandbox.h"
 #include "statsfrm.h"
 #include "translationchoice.h"
@@ -60,6 +62,28 @@ private:
 namespace {
 
 const std::array<std::int32_t, 6> Board{100, 75, 8, 5, 3, 2};
+
+// The counts an older version of the game kept in the store, under their names.
+void storeOldStats(const PlayerStats &s)
+{
+    const qint32 day = s.dailyDate.isValid()
+                           ? s.dailyDate.year() * 10000 + s.dailyDate.month() * 100 + s.dailyDate.day()
+                           : 0;
+    const std::pair<const char *, qint64> values[]{
+        {"StatGames", s.gamesScored},     {"StatDeclared", s.answersDeclared},
+        {"StatBest", s.bestReached},      {"StatPoints", s.pointsTotal},
+        {"StatRun", s.currentRun},        {"StatLongestRun", s.longestRun},
+        {"StatFellBest", s.bands[0]},     {"StatFell1to5", s.bands[1]},
+        {"StatFell6to10", s.bands[2]},    {"StatFellOver10", s.bands[3]},
+        {"StatNoAnswer", s.bands[4]},     {"DailyDate", day},
+        {"DailyDeclared", s.daily.declared}, {"DailyDistance", s.daily.distance},
+        {"DailyBestDistance", s.daily.bestDistance}, {"DailyPoints", s.daily.points},
+        {"DailyTimeLeft", s.dailyTimeLeft}};
+    REGbas::CreateSettingsKey(REGbas::HkeyCurrentUser, GLOBALbas::SettingsKeyPath);
+    for (const auto &[name, value] : values)
+        REGbas::StoreSetting(REGbas::HkeyCurrentUser, GLOBALbas::SettingsKeyPath,
+                             QString::fromLatin1(name), qint32(value), REGbas::RegDword);
+}
 constexpr std::int32_t Target = 523;
 
 // The control a move names: "n3" a number, "+ - x /" an operation, "undo",
@@ -330,13 +354,16 @@ void TestPoints::statisticsKeepTheirCounts()
     QCOMPARE(GLOBALbas::dailySummary(lastSecond),
              QStringLiteral("Tallyfold 2026-12-09: 6 points, 4 away, 1 second left"));
 
-    // Through the store and back, as after a restart; a damaged value reads 0.
-    GLOBALbas::SaveStats(stats);
+    // An older version's counts in the store are carried into the record of
+    // games when it is first opened; a damaged value reads 0.
+    storeOldStats(stats);
     REGbas::StoreSetting(REGbas::HkeyCurrentUser, GLOBALbas::SettingsKeyPath,
                          QStringLiteral("StatRun"), QStringLiteral("junk"), REGbas::RegSz);
     REGbas::StoreSetting(REGbas::HkeyCurrentUser, GLOBALbas::SettingsKeyPath,
                          QStringLiteral("StatFellBest"), -4, REGbas::RegDword);
-    PlayerStats read = GLOBALbas::LoadStats();
+    ScoreKeeper keeper;
+    const PlayerStats read = keeper.statistics();
+    QCOMPARE(keeper.failure(), GameHistory::Failure::None);
     stats.bands[PlayerStats::BestBand] = 0;
     QCOMPARE(read.gamesScored, stats.gamesScored);
     QCOMPARE(read.pointsTotal, stats.pointsTotal);
@@ -348,7 +375,7 @@ void TestPoints::statisticsKeepTheirCounts()
     for (const auto &[locale, average] :
          {std::pair{QLocale::c(), "5.8"}, std::pair{QLocale(QLocale::German), "5,8"}}) {
         QLocale::setDefault(locale);
-        const StatsFrm window(nullptr, [](QWidget *) { return false; });
+        const StatsFrm window(keeper, nullptr, [](QWidget *) { return false; });
         QLocale::setDefault(QLocale::c());
         QVERIFY2(window.lbFigures->text().contains(
                      QStringLiteral("Points: 52 in all, %1 a game").arg(QLatin1String(average))),
@@ -358,7 +385,7 @@ void TestPoints::statisticsKeepTheirCounts()
     // Reset asks first, Enter on it too; the day's result stays.
     for (bool yes : {false, true}) {
         int asked = 0;
-        StatsFrm window(nullptr, [yes, &asked](QWidget *) { return ++asked, yes; });
+        StatsFrm window(keeper, nullptr, [yes, &asked](QWidget *) { return ++asked, yes; });
         QVERIFY(window.cmdCopy->isVisibleTo(&window));
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -369,8 +396,10 @@ void TestPoints::statisticsKeepTheirCounts()
         QTest::keyClick(window.cmdReset, Qt::Key_Return);
         QCOMPARE(asked, 1);
         QVERIFY(window.isVisible());
-        QCOMPARE(GLOBALbas::LoadStats().gamesScored, yes ? 0 : 9);
-        QCOMPARE(GLOBALbas::LoadStats().dailyDate, day);
+        // As the next run of the game reads them: the carry-over is not taken twice.
+        const PlayerStats after = ScoreKeeper().statistics();
+        QCOMPARE(after.gamesScored, yes ? 0 : 9);
+        QCOMPARE(after.dailyDate, day);
     }
 }
 
@@ -389,8 +418,9 @@ void TestPoints::chartCountsShowWhole()
     QFETCH(Bands, bands);
     PlayerStats stats;
     stats.bands = bands;
-    GLOBALbas::SaveStats(stats);
-    StatsFrm window(nullptr, [](QWidget *) { return false; });
+    storeOldStats(stats);
+    ScoreKeeper keeper;
+    StatsFrm window(keeper, nullptr, [](QWidget *) { return false; });
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const QFontMetrics metrics = window.chart->fontMetrics();
@@ -460,9 +490,10 @@ void TestPoints::scoredGameOnTheMainWindow()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // Close
         QVERIFY(QTest::qWaitFor([&] { return !window->answerWindow(); }));
         QCOMPARE(QApplication::focusWidget(), c.cmdAnswer);
-        const PlayerStats stats = GLOBALbas::LoadStats();
+        const PlayerStats stats = window->record().statistics();
         QCOMPARE(stats.gamesScored, 1);
         QCOMPARE(stats.dailyDate, QDate::currentDate());
+        QCOMPARE(stats.dailyTimeLeft, window->flow().ticksLeft());
     }
 }
 
@@ -504,7 +535,7 @@ void TestPoints::nothingActsBehindTheAnswerWindow()
 
     window->close(); // its close box
     QTRY_VERIFY(window.isNull());
-    const PlayerStats stats = GLOBALbas::LoadStats();
+    const PlayerStats stats = ScoreKeeper().statistics();
     QCOMPARE(stats.gamesScored, 1);
     QCOMPARE(stats.bands[PlayerStats::NoAnswerBand], 1);
     QCOMPARE(stats.dailyDate, QDate::currentDate());

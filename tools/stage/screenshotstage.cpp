@@ -108,7 +108,6 @@ QWidget *stagePoints(GameFrm &window, const QString &state)
     }
     if (state == QLatin1String("statistics")) {
         // A few games' worth, as a player would have after an evening.
-        PlayerStats stats;
         for (const ScoredRound &round : std::initializer_list<ScoredRound>{{true, 0, 0, 10},
                                                                            {true, 3, 0, 7},
                                                                            {true, 0, 0, 10},
@@ -116,10 +115,12 @@ QWidget *stagePoints(GameFrm &window, const QString &state)
                                                                            {false, 0, 0, 0},
                                                                            {true, 12, 0, 0},
                                                                            {true, 0, 0, 10},
-                                                                           {true, 0, 0, 10}})
-            stats.record(round);
-        GLOBALbas::SaveStats(stats);
-        return openBeside(new StatsFrm(&window));
+                                                                           {true, 0, 0, 10}}) {
+            PlayedGame game;
+            game.round = round;
+            window.record().record(game);
+        }
+        return openBeside(new StatsFrm(window.record(), &window));
     }
     return nullptr;
 }

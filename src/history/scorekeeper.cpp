@@ -1,0 +1,127 @@
+#include "scorekeeper.h"
+
+#include "answerscore.h"
+#include "dailyboard.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <utility>
+
+PlayedGame scoreAnswer(std::span<const std::int32_t> numbers, std::int32_t target,
+                       const solver::BestPossible &best,
+                       std::optional<std::int64_t> declaredValue, const QString &answer)
+{
+    PlayedGame game;
+    std::copy_n(numbers.begin(), std::min(numbers.size(), game.numbers.size()),
+                game.numbers.begin());
+    game.target = target;
+    game.bestValue = best.value;
+    game.round.bestDistance = best.distance;
+    if (declaredValue) {
+        game.answer = answer;
+        game.value = *declaredValue;
+        game.round.declared = true;
+        game.round.distance = std::abs(*declaredValue - target);
+        game.round.points = solver::pointsFor(game.round.distance, best.distance);
+    }
+    return game;
+}
+
+ScoreKeeper::ScoreKeeper(QString path)
+    : m_path(std::move(path))
+{}
+
+ScoreKeeper::~ScoreKeeper() = default;
+
+GameHistory &ScoreKeeper::history()
+{
+    if (!m_history) {
+        if (m_path.isEmpty())
+            m_path = GameHistory::defaultPath();
+        m_history = std::make_unique<GameHistory>(m_path);
+        if (m_history->failure() == GameHistory::Failure::MovedAside)
+            m_movedAside = m_history->failureDetail();
+        // What versions before the history counted, in the settings store:
+        // carried over once, so that no player's statistics change.
+        const PlayerStats old = GLOBALbas::LoadStats();
+        const bool anything =
+            old.gamesScored || old.answersDeclared || old.bestReached || old.pointsTotal ||
+            old.longestRun || old.dailyDate.isValid() ||
+            std::any_of(old.bands.begin(), old.bands.end(), [](qint32 n) { return n != 0; });
+        if (anything && m_history->failure() != GameHistory::Failure::CannotOpen)
+            m_history->carryOver(old);
+    }
+    return *m_history;
+}
+
+void ScoreKeeper::noteFailure()
+{
+    m_failure = m_history->failure();
+    m_cause = m_history->cause();
+    m_detail = m_history->failureDetail();
+    if (m_failure == GameHistory::Failure::None && !m_movedAside.isEmpty()) {
+        // The history in use is a new one: the player hears of the old one
+        // once, with the first thing that worked in the new one.
+        m_failure = GameHistory::Failure::MovedAside;
+        m_detail = std::exchange(m_movedAside, QString());
+    }
+}
+
+bool ScoreKeeper::failureIsNew()
+{
+    return m_failure != GameHistory::Failure::None && m_told.insert(m_failure).second;
+}
+
+ScoreKeeper::Outcome ScoreKeeper::record(PlayedGame game)
+{
+    const QDate day = std::exchange(m_day, QDate());
+    if (day.isValid()) {
+        game.board = PlayedGame::Board::Daily;
+        game.dailyDate = day;
+    }
+    GameHistory &h = history();
+    Outcome outcome;
+    bool dayResult = false;
+    outcome.kept = h.record(game, &dayResult);
+    if (day.isValid()) {
+        outcome.secondTry = outcome.kept && !dayResult;
+        const PlayerStats stats = outcome.kept ? h.statistics() : PlayerStats();
+        if (stats.dailyDate == day) {
+            outcome.day = stats;
+        } else {
+            // Not written: the game's own result is still what the player shares.
+            PlayerStats own;
+            own.dailyDate = day;
+            own.daily = game.round;
+            own.dailyTimeLeft = game.secondsLeft.value_or(0);
+            outcome.day = own;
+        }
+    }
+    noteFailure();
+    return outcome;
+}
+
+void ScoreKeeper::abandonDaily()
+{
+    const QDate day = std::exchange(m_day, QDate());
+    if (!day.isValid())
+        return;
+    const solver::DailyBoard board = solver::dailyBoard(day.year(), day.month(), day.day());
+    m_day = day;
+    record(scoreAnswer(board.numbers, board.target,
+                       solver::bestPossible(board.numbers, board.target), std::nullopt, QString()));
+}
+
+PlayerStats ScoreKeeper::statistics()
+{
+    const PlayerStats stats = history().statistics();
+    noteFailure();
+    return stats;
+}
+
+bool ScoreKeeper::resetCounts()
+{
+    const bool done = history().resetCounts();
+    noteFailure();
+    return done;
+}
