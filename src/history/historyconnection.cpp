@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
+#include <QStorageInfo>
 
 namespace {
 
@@ -24,10 +25,18 @@ bool isDamage(const QSqlError &error)
     return code == sqliteCorrupt || code == sqliteNotADatabase;
 }
 
-// SQLite's primary result codes a player can do something about.
-GameHistory::Cause causeOf(const QSqlError &error)
+// SQLite's primary result codes a player can do something about. A full disk
+// shows as "full" only when the database itself cannot grow; its log and
+// its shared index that cannot be written give an I/O error, told as a full
+// disk when the disk has next to nothing left.
+GameHistory::Cause causeOf(const QSqlError &error, const QString &path)
 {
+    constexpr qint64 nearlyFull = 256 * 1024;
     switch (error.nativeErrorCode().toInt() & 0xff) {
+    case 10: // SQLITE_IOERR
+        return QStorageInfo(QFileInfo(path).absolutePath()).bytesAvailable() < nearlyFull
+                   ? GameHistory::Cause::DiskFull
+                   : GameHistory::Cause::Other;
     case 13: // SQLITE_FULL
         return GameHistory::Cause::DiskFull;
     case 3:  // SQLITE_PERM
@@ -105,7 +114,7 @@ GameHistory::Connection::Probe GameHistory::Connection::probe(QString *detail)
     db.setDatabaseName(path);
     if (!db.open()) {
         *detail = QStringLiteral("cannot open %1: %2").arg(where, db.lastError().text());
-        openCause = causeOf(db.lastError());
+        openCause = causeOf(db.lastError(), path);
         return Probe::Refused;
     }
     const auto check = [&] {
@@ -115,7 +124,7 @@ GameHistory::Connection::Probe GameHistory::Connection::probe(QString *detail)
         query.exec(QStringLiteral("PRAGMA busy_timeout = 1000"));
         if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
             *detail = QStringLiteral("cannot read %1: %2").arg(where, query.lastError().text());
-            openCause = causeOf(query.lastError());
+            openCause = causeOf(query.lastError(), path);
             return isDamage(query.lastError()) ? Probe::Damaged : Probe::Refused;
         }
         const int version = query.value(0).toInt();
@@ -213,7 +222,7 @@ bool GameHistory::Connection::start() const
 void GameHistory::Connection::fail(Failure failure, const QSqlError &error) const
 {
     lastFailure = failure;
-    lastCause = causeOf(error);
+    lastCause = causeOf(error, path);
     lastDetail = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), error.text());
 }
 

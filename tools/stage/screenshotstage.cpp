@@ -13,7 +13,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QEventLoop>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -195,6 +198,40 @@ QWidget *stageBoxOverDialog(GameFrm &window, const QString &state)
 }
 
 } // namespace
+
+void playScoredGames(GameFrm &window, int count)
+{
+    // A message box the game puts up is read out and closed, so that the
+    // games go on and a script sees what the player was told.
+    auto *boxes = new QTimer(&window);
+    QObject::connect(boxes, &QTimer::timeout, &window, [] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            qInfo("message: %s: %s", qPrintable(box->windowTitle()), qPrintable(box->text()));
+            box->accept();
+        }
+    });
+    boxes->start(20);
+    const QPointer<GameFrm> alive = &window;
+    for (int game = 1; game <= count && alive; ++game) {
+        AnswerFrm *answer = answerWindow(window);
+        if (!answer)
+            qFatal("game %d: no answer window", game);
+        answer->tabWays->setCurrentIndex(1);
+        answer->txtAnswer->setText(QStringLiteral("100x5+8x3"));
+        answer->Declare_Click(); // records the game
+        if (!answer->isScored())
+            qFatal("game %d: the answer was refused: %s", game, qPrintable(answer->lbCheck->text()));
+        qInfo("recorded game %d", game);
+        answer->accept();
+        window.Command1_Click(); // PLAY AGAIN
+        QApplication::processEvents();
+    }
+    delete boxes;
+    if (alive) {
+        const PlayerStats stats = window.record().statistics();
+        qInfo("statistics: %d games, %d points", stats.gamesScored, stats.pointsTotal);
+    }
+}
 
 QWidget *stageWindow(GameFrm &window, const QString &state)
 {

@@ -23,6 +23,13 @@ class QWidget;
 //   "settings-box", "manual-box", "stats-box"   the settings, manual setup or
 //              statistics window opened by its menu command, with a message
 //              box of its own open over it
-//   "statistics"  the statistics window over a few games' worth, written into
-//              the store it runs with (tools/screenshot gives it a throw-away one)
+//   "statistics"  the statistics window over a few games' worth, recorded into
+//              the history it runs with (tools/screenshot gives it a throw-away one)
 QWidget *stageWindow(GameFrm &window, const QString &state);
+
+// Plays `count` games for points on the 523 board through the window, each
+// declared (1 away from the target it can reach: 9 points) and recorded as the
+// game records it, saying "recorded game N" after each; any message box the
+// game shows is printed ("message: title: text") and closed. Ends with the
+// statistics the record then holds.
+void playScoredGames(GameFrm &window, int count);

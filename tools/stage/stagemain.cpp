@@ -31,6 +31,12 @@ const QCommandLineOption CloseAfterOption(
                    "and say what the game was doing."),
     QStringLiteral("milliseconds"));
 
+const QCommandLineOption ScoredGamesOption(
+    QStringLiteral("scored-games"),
+    QStringLiteral("Play this many games for points, each declared and recorded, printing "
+                   "each and any message the game shows, then the statistics, and quit."),
+    QStringLiteral("count"));
+
 void saveScreenshot(QWidget *window, const QString &file)
 {
     QPixmap picture;
@@ -58,6 +64,17 @@ void stage(GameFrm &shown, const QCommandLineParser &parser)
     const QString state = parser.value(StateOption);
     bool ok = false;
     const int closeAfter = parser.value(CloseAfterOption).toInt(&ok);
+    bool scored = false;
+    const int games = parser.value(ScoredGamesOption).toInt(&scored);
+    if (scored) {
+        const QPointer<GameFrm> window = &shown;
+        QTimer::singleShot(0, window, [window, games] {
+            playScoredGames(*window, games);
+            if (window)
+                window->close();
+        });
+        return;
+    }
     if (file.isEmpty() && state.isEmpty() && !ok)
         return;
     // Give the display server time to map and draw the window first, both
@@ -100,6 +117,7 @@ int main(int argc, char *argv[])
         parser.addOption(ScreenshotOption);
         parser.addOption(StateOption);
         parser.addOption(CloseAfterOption);
+        parser.addOption(ScoredGamesOption);
     };
     extras.whenShown = stage;
     return runGame(argc, argv, extras);
