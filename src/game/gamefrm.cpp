@@ -120,11 +120,8 @@ void GameFrm::createControls()
     setObjectName(QStringLiteral("GameFrm"));
     m_sound = new platform::SoundPlayer(this);
 
-    // The clock starts disabled; its period is set from the settings at load.
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(950);
-    connect(Timer1, &QTimer::timeout, this, &GameFrm::Timer1_Timer);
+    // The clock is the game's: it runs while the game does, at the settings' period.
+    Timer1 = m_flow.clockTimer();
 
     createMenus();
 
@@ -249,7 +246,6 @@ void GameFrm::Form_Load()
     setUpKeyboard();
     GetSettings();
     nameClock();
-    Timer1->setInterval(m_flow.settings().timerInterval); // stays disabled until a game starts
     ScrambleNos();
 
     QFile music(MusicResource);

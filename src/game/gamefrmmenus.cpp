@@ -23,9 +23,17 @@ void GameFrm::mnuSettings_Click()
 {
     if (platform::isBehindModal(*this))
         return;
-    SettingFrm window({Timer1, [this] { GetSettings(); }, m_flow.settings(),
-                       [this](const GameSettings &settings) { settingsChanged(settings); }},
-                      this);
+    SettingFrm window(m_flow.settings(), this);
+    // The game plays by the time allowed and the tick as the window read them
+    // from the store; the running clock keeps its speed until the Timing page
+    // is applied.
+    settingsChanged(window.settings());
+    connect(&window, &SettingFrm::applied, this, [this](const GameSettings &settings, bool clock) {
+        settingsChanged(settings);
+        if (clock)
+            m_flow.setClockInterval(settings.timerInterval);
+        GetSettings();
+    });
     execOver(window);
     takeBackFocus();
 }

@@ -56,11 +56,6 @@ void GameFrm::present()
     cmdAnswer->setEnabled(shown.cmdAnswerEnabled);
     cmdAnswer->setVisible(shown.cmdAnswerVisible);
 
-    // Starting a running timer would restart its period: leave it alone.
-    if (shown.clockOn && !Timer1->isActive())
-        Timer1->start();
-    else if (!shown.clockOn)
-        Timer1->stop();
     if (shown.dial != m_shown.dial) {
         cp1->setValue(shown.dial);
         nameClock();

@@ -37,6 +37,9 @@ GameFlow::GameFlow(const GameSettings &settings, QObject *parent)
     m_roll.setTimerType(Qt::PreciseTimer);
     m_roll.setInterval(RollStepMs);
     connect(&m_roll, &QTimer::timeout, this, &GameFlow::rollStep);
+    m_clock.setObjectName(QStringLiteral("Timer1"));
+    m_clock.setInterval(m_settings.timerInterval);
+    connect(&m_clock, &QTimer::timeout, this, &GameFlow::Timer1_Timer);
     connect(&m_search, &SearchRun::progressed, this, &GameFlow::searchProgressed);
     connect(&m_search, &SearchRun::ended, this, &GameFlow::searchFinished);
 }
@@ -46,7 +49,23 @@ GameFlow::~GameFlow() = default;
 void GameFlow::setState(State state)
 {
     m_state = state;
+    keepClock();
     emit changed();
+}
+
+void GameFlow::keepClock()
+{
+    const bool on = m_state == State::Running && !m_closed;
+    if (on && !m_clock.isActive())
+        m_clock.start();
+    else if (!on)
+        m_clock.stop();
+}
+
+void GameFlow::setSettings(const GameSettings &settings)
+{
+    m_settings = settings;
+    emit changed(); // what may be done now can depend on them
 }
 
 void GameFlow::ScrambleNos()
@@ -335,6 +354,7 @@ void GameFlow::Form_Unload()
 {
     m_closed = true;
     m_roll.stop();
+    m_clock.stop();
     emit musicStopped();
     m_search.stopAndWait();
     emit changed();

@@ -64,11 +64,14 @@ public:
     // The settings the game plays by. A change reaches a running clock at its
     // next tick, and the roll and the search when they next start.
     const GameSettings &settings() const { return m_settings; }
-    void setSettings(const GameSettings &settings)
-    {
-        m_settings = settings;
-        emit changed(); // what may be done now can depend on them
-    }
+    void setSettings(const GameSettings &settings);
+
+    // The clock's timer: it runs while the game is Running. Its period is the
+    // settings' tick at the start, then what the player applies on the
+    // settings window's Timing page, which a running clock takes at once.
+    // The main window lists it among its controls (Timer1); the tests watch it.
+    QTimer *clockTimer() { return &m_clock; }
+    void setClockInterval(int ms) { m_clock.setInterval(ms); }
 
     // A new deal: nothing picked and every tile gets a new hidden value.
     void ScrambleNos();
@@ -182,6 +185,11 @@ private:
     // Set once the window closes: ticks and clicks still queued for it are
     // ignored rather than starting anything.
     bool m_closed = false;
+    // Starts the clock as the game starts running, and stops it otherwise;
+    // a running clock is left alone, as starting it again would restart its period.
+    void keepClock();
+
     QTimer m_roll;
+    QTimer m_clock;
     SearchRun m_search;
 };

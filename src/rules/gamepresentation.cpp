@@ -76,7 +76,6 @@ GamePresentation presentGame(const GameFlow &flow)
         shown.cmdAnswer = GameCaptions::ShowAnswers;
     shown.cmdAnswerEnabled = state != State::Searched;
 
-    shown.clockOn = state == State::Running && !flow.isClosed();
     shown.dial = flow.dialValue();
     if (flow.targetShown() != 0)
         shown.target = QString::number(flow.targetShown());

@@ -57,7 +57,6 @@ struct GamePresentation
     QString cmdAnswer;
     bool cmdAnswerEnabled = true;
     bool cmdAnswerVisible = false;
-    bool clockOn = false;
     int dial = 0;
     QString target;
     std::array<QString, NumberBoard::LabelCount> labels;

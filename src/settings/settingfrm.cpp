@@ -19,7 +19,6 @@
 #include <QLineEdit>
 #include <QSet>
 #include <QSlider>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -40,10 +39,10 @@ enum TabIndex : qint16 { DifficultyTab = 0, TimingTab = 1, GeneralTab = 2 };
 
 } // namespace
 
-SettingFrm::SettingFrm(MainWindow main, QWidget *parent)
+SettingFrm::SettingFrm(const GameSettings &settings, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint)
-    , m_main(std::move(main))
+    , m_settings(settings)
 {
     createControls();
     // The design shows the first page; the handler makes it so.
@@ -200,8 +199,7 @@ void SettingFrm::ButtonEx1_Click(qint16 index)
     default:
         break;
     }
-    if (m_main.GetSettings)
-        m_main.GetSettings();
+    emit applied(m_settings, LightTab1->activeTab() == TimingTab);
     if (index == OkButton)
         accept();
 }
@@ -253,16 +251,16 @@ void SettingFrm::Acquire_Settings()
 
     const auto position =
         settingsrules::storedTimeAllowedPosition(fetch(QStringLiteral("TimeAllowed")));
-    m_main.settings.timeAllowed = settingsrules::secondsAtPosition(position.value_or(0));
+    m_settings.timeAllowed = settingsrules::secondsAtPosition(position.value_or(0));
     Combo1->setCurrentIndex(position.value_or(0));
-    cptest->setValue(m_main.settings.timeAllowed);
+    cptest->setValue(m_settings.timeAllowed);
 
     Check2->setChecked(settingsrules::storedNumber(fetch(QStringLiteral("NoSounds"))).value_or(0) !=
                        0);
 
     const auto interval = settingsrules::storedNumber(fetch(QStringLiteral("TimerInterval")));
-    m_main.settings.timerInterval = interval.value_or(GLOBALbas::SlowestTimerIntervalDefault);
-    HS1->setValue(m_main.settings.timerInterval);
+    m_settings.timerInterval = interval.value_or(GLOBALbas::SlowestTimerIntervalDefault);
+    HS1->setValue(m_settings.timerInterval);
 
     const auto lowest = settingsrules::storedTargetBound(fetch(QStringLiteral("LowestTarget")));
     Text1[0]->setText(lowest ? QString::number(*lowest) : settingsrules::LowestDefaultText);
@@ -277,13 +275,6 @@ void SettingFrm::Acquire_Settings()
     Check3->setChecked(GLOBALbas::ReadSwitch(fetch(QStringLiteral("CompleteSearch"))));
     Check4->setChecked(GLOBALbas::ReadSwitch(fetch(QStringLiteral("PlayForPoints"))));
     Check5->setChecked(GLOBALbas::ReadSwitch(fetch(QStringLiteral("ReachableTargets"))));
-    settingsChanged();
-}
-
-void SettingFrm::settingsChanged()
-{
-    if (m_main.SettingsChanged)
-        m_main.SettingsChanged(m_main.settings);
 }
 
 void SettingFrm::storePage(const QList<QPair<QString, qint32>> &values)
@@ -318,9 +309,8 @@ void SettingFrm::Apply_Difficulty()
         return;
     storePage(
         {{QStringLiteral("LowestTarget"), *lowest}, {QStringLiteral("HighestTarget"), *highest}});
-    m_main.settings.lowestTarget = *lowest;
-    m_main.settings.highestTarget = *highest;
-    settingsChanged();
+    m_settings.lowestTarget = *lowest;
+    m_settings.highestTarget = *highest;
 }
 
 void SettingFrm::Apply_Timing()
@@ -330,12 +320,9 @@ void SettingFrm::Apply_Timing()
                {QStringLiteral("TimeAllowed"), position},
                {QStringLiteral("NoSounds"), checkState(Check2)},
                {QStringLiteral("TimerInterval"), HS1->value()}});
-    m_main.settings.noSounds = Check2->isChecked();
-    m_main.settings.timeAllowed = settingsrules::secondsAtPosition(position);
-    m_main.settings.timerInterval = qint16(HS1->value());
-    settingsChanged();
-    if (m_main.Timer1)
-        m_main.Timer1->setInterval(HS1->value());
+    m_settings.noSounds = Check2->isChecked();
+    m_settings.timeAllowed = settingsrules::secondsAtPosition(position);
+    m_settings.timerInterval = qint16(HS1->value());
 }
 
 void SettingFrm::Apply_General()
@@ -343,8 +330,7 @@ void SettingFrm::Apply_General()
     storePage({{QStringLiteral("CompleteSearch"), checkState(Check3)},
                {QStringLiteral("PlayForPoints"), checkState(Check4)},
                {QStringLiteral("ReachableTargets"), checkState(Check5)}});
-    m_main.settings.completeSearch = Check3->isChecked();
-    m_main.settings.playForPoints = Check4->isChecked();
-    m_main.settings.reachableTargets = Check5->isChecked();
-    settingsChanged();
+    m_settings.completeSearch = Check3->isChecked();
+    m_settings.playForPoints = Check4->isChecked();
+    m_settings.reachableTargets = Check5->isChecked();
 }

@@ -17,7 +17,6 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QSlider;
-class QTimer;
 class VelCProg;
 
 // The settings window: the target range, the time allowed, the clock's tick
@@ -31,23 +30,15 @@ class SettingFrm : public QDialog
     Q_OBJECT
 
 public:
-    // What the window reaches in the main window.
-    struct MainWindow
-    {
-        QTimer *Timer1 = nullptr;          // its interval is set on Apply/OK of the Timing tab
-        std::function<void()> GetSettings; // runs after OK/Apply
-        // The settings the game plays by now, and where their changes go:
-        // as the window loads (the time allowed and the tick as stored) and
-        // on each OK or Apply.
-        GameSettings settings;
-        std::function<void(const GameSettings &)> SettingsChanged;
-    };
 
     // ButtonEx1's buttons, as drawn: OK, Cancel, Apply.
     enum ButtonIndex : qint16 { CancelButton = 0, OkButton = 1, ApplyButton = 2 };
 
-    // Builds the controls and loads the window (Form_Load).
-    explicit SettingFrm(MainWindow main, QWidget *parent = nullptr);
+    // Builds the controls and loads the window (Form_Load) over the settings
+    // the game plays by; settings() then holds them with what the window read
+    // from the store (the time allowed and the tick as stored).
+    explicit SettingFrm(const GameSettings &settings, QWidget *parent = nullptr);
+    const GameSettings &settings() const { return m_settings; }
     ~SettingFrm() override;
 
     // The window's events.
@@ -105,11 +96,15 @@ protected:
 public slots:
     void done(int result) override;
 
+signals:
+    // OK or Apply kept the page shown: the settings the game now plays by;
+    // `clock` when it was the Timing page, whose clock speed the game's
+    // running clock takes at once.
+    void applied(const GameSettings &settings, bool clock);
+
 private:
     // Writes one page's values together and tells a failure to keep them.
     void storePage(const QList<QPair<QString, qint32>> &values);
-    // Hands the window's settings to the game.
-    void settingsChanged();
     void createControls();
     void createDifficultyTab();
     void createTimingTab();
@@ -127,7 +122,7 @@ private:
     // click that asked is then dropped.
     bool validateFocusedBox();
 
-    MainWindow m_main;
+    GameSettings m_settings;
     platform::Bool16 m_activated = platform::BoolFalse;
     // Set while the window closes: leaving a box then checks nothing.
     bool m_closing = false;

@@ -160,15 +160,17 @@ void TestSettingFrm::cleanup()
 
 std::unique_ptr<SettingFrm> TestSettingFrm::newWindow()
 {
-    SettingFrm::MainWindow main;
-    main.Timer1 = &m_timer;
-    main.GetSettings = [this] {
+    // As the game takes them: what the window read, then each OK or Apply.
+    auto window = std::make_unique<SettingFrm>(m_game);
+    m_game = window->settings();
+    connect(window.get(), &SettingFrm::applied, this, [this](const GameSettings &settings, bool clock) {
+        m_game = settings;
+        if (clock)
+            m_timer.setInterval(settings.timerInterval);
         ++m_getSettingsCalls;
         m_showSecondsSeenByGetSettings = GLOBALbas::FetchShowSeconds();
-    };
-    main.settings = m_game;
-    main.SettingsChanged = [this](const GameSettings &settings) { m_game = settings; };
-    return std::make_unique<SettingFrm>(main);
+    });
+    return window;
 }
 
 void TestSettingFrm::showAndActivate(SettingFrm &window)

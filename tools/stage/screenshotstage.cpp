@@ -140,11 +140,8 @@ QWidget *stageOtherWindow(GameFrm &window, const QString &state)
         return manual;
     }
     if (state.startsWith(QLatin1String("settings-"))) {
-        auto *settings = openBeside(new SettingFrm(
-            {window.controls().Timer1, [&window] { window.GetSettings(); },
-             window.flow().settings(),
-             [&window](const GameSettings &changed) { window.flow().setSettings(changed); }},
-            &window));
+        auto *settings = openBeside(new SettingFrm(window.flow().settings(), &window));
+        window.flow().setSettings(settings->settings());
         const qint16 tab = state == QLatin1String("settings-timing")    ? 1
                            : state == QLatin1String("settings-general") ? 2
                                                                         : 0;
