@@ -1,9 +1,9 @@
 #pragma once
 
 #include "gameflow.h"
-#include "scorekeeper.h"
 #include "gamelayout.h"
 #include "gamepresentation.h"
+#include "scorekeeper.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -155,10 +155,12 @@ private:
     void showPointsMenu();
     // Opens "Your answer" over the stopped game, and records its score.
     void askForAnswer();
-    void recordScore(const AnswerFrm &answer);
+    void recordScore(AnswerFrm &answer);
     // Records the day's board as No answer if it was dealt and is being left
     // unplayed; forgets it either way.
     void abandonDailyBoard();
+    // Tells the player, over `over`, of a failure to keep their record.
+    void tellRecord(QWidget *over);
     // Runs a window's modal loop over this one. The dialogs live on the
     // stacks of the commands that open them, so a close that arrives inside
     // such a loop (from outside, or through a box the dialog shows) ends the

@@ -112,7 +112,7 @@ void GameFrm::mnuStats_Click()
     if (platform::isBehindModal(*this))
         return;
     StatsFrm window(m_record, this);
-    tellRecordFailure(this, m_record);
+    tellRecord(this);
     execOver(window);
     takeBackFocus();
 }
@@ -143,24 +143,22 @@ void GameFrm::askForAnswer()
     QTimer::singleShot(0, answer, [answer] { answer->activateWindow(); });
 }
 
-void GameFrm::recordScore(const AnswerFrm &answer)
+void GameFrm::recordScore(AnswerFrm &answer)
 {
     PlayedGame game = answer.game();
     game.secondsLeft = m_flow.ticksLeft();
     if (!m_flow.isDealtBoard())
         m_record.dealtDaily({}); // the day's board is no longer the one played
     const ScoreKeeper::Outcome outcome = m_record.record(game);
-    AnswerFrm *window = answerWindow();
     if (outcome.day) {
         // The day's board counts once: a second try is scored but not kept.
         const PlayerStats day = *outcome.day;
         if (outcome.secondTry)
-            window->addNote(tr("This try is not recorded; the day's first result is: %1")
-                                .arg(GLOBALbas::dailySummary(day)));
-        window->offerCopy([day] { return GLOBALbas::dailySummary(day); });
+            answer.addNote(tr("This try is not recorded; the day's first result is: %1")
+                               .arg(GLOBALbas::dailySummary(day)));
+        answer.offerCopy([day] { return GLOBALbas::dailySummary(day); });
     }
-    if (!m_closing)
-        tellRecordFailure(window, m_record);
+    tellRecord(&answer);
 }
 
 void GameFrm::abandonDailyBoard()
@@ -172,8 +170,18 @@ void GameFrm::abandonDailyBoard()
         m_record.abandonDaily();
     else
         m_record.dealtDaily({});
-    if (!m_closing)
-        tellRecordFailure(this, m_record);
+    tellRecord(this);
+}
+
+void GameFrm::tellRecord(QWidget *over)
+{
+    // The box's loop is one of this window's modal loops: a close arriving
+    // in it deletes the window only once it has returned. While the game
+    // closes, the log alone hears of it.
+    ++m_modalDepth;
+    tellRecordFailure(over, m_record, !m_closing);
+    if (--m_modalDepth == 0 && m_deleteWhenUnwound)
+        deleteLater();
 }
 
 void GameFrm::takeBackFocus()

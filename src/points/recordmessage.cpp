@@ -40,12 +40,12 @@ QString why(GameHistory::Cause cause, const QString &folder)
 
 } // namespace
 
-void tellRecordFailure(QWidget *parent, ScoreKeeper &keeper)
+void tellRecordFailure(QWidget *parent, ScoreKeeper &keeper, bool withBox)
 {
     if (keeper.failure() == GameHistory::Failure::None)
         return;
     qCWarning(recordLog, "%s", qPrintable(keeper.failureDetail()));
-    if (!keeper.failureIsNew())
+    if (!withBox || !keeper.failureIsNew())
         return;
     const QString folder =
         QDir::toNativeSeparators(QFileInfo(keeper.path()).absolutePath());
