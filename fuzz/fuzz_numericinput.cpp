@@ -82,37 +82,22 @@ void checkSettingsRules(const QString &lowest, const QString &highest)
                (highCheck.cancel ? std::optional<QString>(QStringLiteral("999")) : std::nullopt));
     FUZZ_CHECK(highCheck.showRangeMessage == badHigh);
 
-    // A stored text that is a plain 16-bit number reads as that number
-    // (only the empty text counts as nothing stored, as the number 0 does).
-    const std::optional<qint16> stored = settingsrules::storedNumber(Variant(lowest));
+    // A stored target bound that is a plain 16-bit number of at least 1
+    // reads as that number; anything else as the default.
+    const qint16 bound = GLOBALbas::ReadLowestTarget(Variant(lowest));
     if (lowest.isEmpty())
-        FUZZ_CHECK(!stored);
-    if (low) {
-        FUZZ_CHECK(stored.has_value());
-        FUZZ_CHECK(*stored == *low);
-    }
-    // A target bound is such a number of at least 1.
-    const std::optional<qint16> bound = settingsrules::storedTargetBound(Variant(lowest));
-    FUZZ_CHECK(bound == (stored && *stored >= 1 ? stored : std::nullopt));
-    // The time allowed reads as a place in the list whenever anything is
-    // stored, and that place shows the seconds the game plays by whenever
-    // those are one of the list's.
-    const std::optional<int> position = settingsrules::storedTimeAllowedPosition(Variant(lowest));
-    FUZZ_CHECK(position.has_value() == !Variant(lowest).equalsEmpty());
-    if (position) {
-        FUZZ_CHECK(*position >= 0 && *position < 7);
-        const qint16 seconds = GLOBALbas::ReadTimeAllowed(Variant(lowest));
-        if ((seconds - 30) % 5 == 0)
-            FUZZ_CHECK(30 + 5 * *position == seconds);
-    }
+        FUZZ_CHECK(bound == 101);
+    if (low)
+        FUZZ_CHECK(bound == (*low >= 1 ? *low : 101));
+    // The time allowed is always one the clock can run: 30 to 60 ticks.
+    const qint16 seconds = GLOBALbas::ReadTimeAllowed(Variant(lowest));
+    FUZZ_CHECK(seconds >= 30 && seconds <= 60);
 }
 
 void checkStoredInteger(qint32 n)
 {
-    const std::optional<qint16> stored = settingsrules::storedNumber(Variant(n));
-    FUZZ_CHECK(stored.has_value() == (n != 0 && n >= -32768 && n <= 32767));
-    if (stored)
-        FUZZ_CHECK(*stored == n);
+    const qint16 bound = GLOBALbas::ReadLowestTarget(Variant(n));
+    FUZZ_CHECK(bound == (n >= 1 && n <= 32767 ? n : 101));
 }
 
 // ---- the key filter ----

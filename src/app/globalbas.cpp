@@ -12,9 +12,9 @@ namespace {
 // to 60 ticks in steps of five.
 constexpr int LastTimeAllowedPosition = 6;
 
-Variant fetch(const QString &name)
+Variant fetch(Setting setting)
 {
-    REGbas::FetchSetting(REGbas::HkeyCurrentUser, SettingsKeyPath, name);
+    REGbas::FetchSetting(REGbas::HkeyCurrentUser, SettingsKeyPath, StoredName(setting));
     return LastRegValue;
 }
 
@@ -28,6 +28,31 @@ std::optional<qint16> storedInt16(const Variant &stored)
 }
 
 } // namespace
+
+QString StoredName(Setting setting)
+{
+    switch (setting) {
+    case Setting::LowestTarget:
+        return QStringLiteral("LowestTarget");
+    case Setting::HighestTarget:
+        return QStringLiteral("HighestTarget");
+    case Setting::TimeAllowed:
+        return QStringLiteral("TimeAllowed");
+    case Setting::ShowSeconds:
+        return QStringLiteral("ShowSeconds");
+    case Setting::NoSounds:
+        return QStringLiteral("NoSounds");
+    case Setting::TimerInterval:
+        return QStringLiteral("TimerInterval");
+    case Setting::CompleteSearch:
+        return QStringLiteral("CompleteSearch");
+    case Setting::PlayForPoints:
+        return QStringLiteral("PlayForPoints");
+    case Setting::ReachableTargets:
+        return QStringLiteral("ReachableTargets");
+    }
+    return {};
+}
 
 void ResetProcessValues()
 {
@@ -98,22 +123,29 @@ GameSettings LoadSettings()
         REGbas::CreateSettingsKey(REGbas::HkeyCurrentUser, SettingsKeyPath);
         return GameSettings{};
     }
-    GameSettings settings;
-    settings.completeSearch = ReadSwitch(fetch(QStringLiteral("CompleteSearch")));
-    settings.playForPoints = ReadSwitch(fetch(QStringLiteral("PlayForPoints")));
-    settings.reachableTargets = ReadSwitch(fetch(QStringLiteral("ReachableTargets")));
-    settings.timeAllowed = ReadTimeAllowed(fetch(QStringLiteral("TimeAllowed")));
-    settings.noSounds = ReadNoSounds(fetch(QStringLiteral("NoSounds")));
-    settings.lowestTarget = ReadLowestTarget(fetch(QStringLiteral("LowestTarget")));
-    settings.highestTarget =
-        ReadHighestTarget(fetch(QStringLiteral("HighestTarget")), settings.lowestTarget);
-    settings.timerInterval = ReadTimerInterval(fetch(QStringLiteral("TimerInterval")));
-    return settings;
+    return ReadStoredSettings().game;
+}
+
+StoredSettings ReadStoredSettings()
+{
+    StoredSettings stored;
+    GameSettings &settings = stored.game;
+    settings.completeSearch = ReadSwitch(fetch(Setting::CompleteSearch));
+    settings.playForPoints = ReadSwitch(fetch(Setting::PlayForPoints));
+    settings.reachableTargets = ReadSwitch(fetch(Setting::ReachableTargets));
+    settings.timeAllowed = ReadTimeAllowed(fetch(Setting::TimeAllowed));
+    stored.timeAllowedPosition = (settings.timeAllowed - FirstRunTimeAllowed) / 5;
+    settings.noSounds = ReadNoSounds(fetch(Setting::NoSounds));
+    settings.lowestTarget = ReadLowestTarget(fetch(Setting::LowestTarget));
+    settings.highestTarget = ReadHighestTarget(fetch(Setting::HighestTarget), settings.lowestTarget);
+    settings.timerInterval = ReadTimerInterval(fetch(Setting::TimerInterval));
+    stored.showSeconds = FetchShowSeconds();
+    return stored;
 }
 
 bool FetchShowSeconds()
 {
-    return leadingNumber(fetch(QStringLiteral("ShowSeconds")).toText()) != 0;
+    return leadingNumber(fetch(Setting::ShowSeconds).toText()) != 0;
 }
 
 } // namespace GLOBALbas

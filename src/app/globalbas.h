@@ -26,6 +26,33 @@ inline constexpr qint16 SmallestTargetBound = 1;
 // The value a later run falls back to for a missing or unusable tick period.
 inline constexpr qint16 SlowestTimerIntervalDefault = 950;
 
+// Each setting the store keeps, under its stored name (each a number value
+// but where a hand-edited store holds text): the start-up and the settings
+// window read them all through ReadStoredSettings, and the settings window
+// writes its pages under these names.
+enum class Setting {
+    LowestTarget,
+    HighestTarget,
+    TimeAllowed, // stored as its place in the settings window's list (0: 30 ticks)
+    ShowSeconds,
+    NoSounds,
+    TimerInterval,
+    CompleteSearch,
+    PlayForPoints,
+    ReachableTargets,
+};
+QString StoredName(Setting setting);
+
+// Everything the store holds, each value read by its own rule below: a value
+// that cannot be read takes its default alone, and every other one is kept.
+struct StoredSettings
+{
+    GameSettings game;
+    bool showSeconds = false;
+    int timeAllowedPosition = 0; // the time allowed's place in the settings window's list
+};
+StoredSettings ReadStoredSettings();
+
 extern Variant LastRegValue; // the value the settings store last handed back
 
 // Forgets the value the store last handed back, as in a fresh process. For

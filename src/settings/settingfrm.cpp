@@ -24,11 +24,7 @@
 
 namespace {
 
-Variant fetch(const QString &name)
-{
-    REGbas::FetchSetting(REGbas::HkeyCurrentUser, GLOBALbas::SettingsKeyPath, name);
-    return GLOBALbas::LastRegValue;
-}
+using GLOBALbas::Setting;
 
 qint32 checkState(const QCheckBox *box)
 {
@@ -246,39 +242,34 @@ void SettingFrm::Text1_Validate(qint16 index, bool &cancel)
 
 void SettingFrm::Acquire_Settings()
 {
+    // Read by the rules the start-up reads by, so that the window shows what
+    // the game plays: a value that cannot be read shows its default.
+    const GLOBALbas::StoredSettings stored = GLOBALbas::ReadStoredSettings();
     // Checking the box raises its click, which shows the preview's seconds.
-    Check1->setChecked(GLOBALbas::FetchShowSeconds());
+    Check1->setChecked(stored.showSeconds);
 
-    const auto position =
-        settingsrules::storedTimeAllowedPosition(fetch(QStringLiteral("TimeAllowed")));
-    m_settings.timeAllowed = settingsrules::secondsAtPosition(position.value_or(0));
-    Combo1->setCurrentIndex(position.value_or(0));
+    m_settings.timeAllowed = stored.game.timeAllowed;
+    Combo1->setCurrentIndex(stored.timeAllowedPosition);
     cptest->setValue(m_settings.timeAllowed);
 
-    Check2->setChecked(settingsrules::storedNumber(fetch(QStringLiteral("NoSounds"))).value_or(0) !=
-                       0);
+    Check2->setChecked(stored.game.noSounds);
 
-    const auto interval = settingsrules::storedNumber(fetch(QStringLiteral("TimerInterval")));
-    m_settings.timerInterval = interval.value_or(GLOBALbas::SlowestTimerIntervalDefault);
+    m_settings.timerInterval = stored.game.timerInterval;
     HS1->setValue(m_settings.timerInterval);
 
-    const auto lowest = settingsrules::storedTargetBound(fetch(QStringLiteral("LowestTarget")));
-    Text1[0]->setText(lowest ? QString::number(*lowest) : settingsrules::LowestDefaultText);
+    Text1[0]->setText(QString::number(stored.game.lowestTarget));
+    Text1[1]->setText(QString::number(stored.game.highestTarget));
 
-    const auto highest = settingsrules::storedTargetBound(fetch(QStringLiteral("HighestTarget")));
-    const auto lowestShown = platform::parseInt16(Text1[0]->text());
-    if (!highest || (lowestShown && *lowestShown > *highest))
-        Text1[1]->setText(settingsrules::HighestDefaultText);
-    else
-        Text1[1]->setText(QString::number(*highest));
-
-    Check3->setChecked(GLOBALbas::ReadSwitch(fetch(QStringLiteral("CompleteSearch"))));
-    Check4->setChecked(GLOBALbas::ReadSwitch(fetch(QStringLiteral("PlayForPoints"))));
-    Check5->setChecked(GLOBALbas::ReadSwitch(fetch(QStringLiteral("ReachableTargets"))));
+    Check3->setChecked(stored.game.completeSearch);
+    Check4->setChecked(stored.game.playForPoints);
+    Check5->setChecked(stored.game.reachableTargets);
 }
 
-void SettingFrm::storePage(const QList<QPair<QString, qint32>> &values)
+void SettingFrm::storePage(std::initializer_list<std::pair<GLOBALbas::Setting, qint32>> page)
 {
+    QList<QPair<QString, qint32>> values;
+    for (const auto &[setting, value] : page)
+        values.append({GLOBALbas::StoredName(setting), value});
     // A page is written whole, or not at all; a page that could not be kept
     // is told, once for each kind of failure in a run of the game, and the
     // game still plays by it until it is closed.
@@ -307,8 +298,7 @@ void SettingFrm::Apply_Difficulty()
     const auto highest = platform::parseInt16(Text1[1]->text());
     if (!lowest || !highest)
         return;
-    storePage(
-        {{QStringLiteral("LowestTarget"), *lowest}, {QStringLiteral("HighestTarget"), *highest}});
+    storePage({{Setting::LowestTarget, *lowest}, {Setting::HighestTarget, *highest}});
     m_settings.lowestTarget = *lowest;
     m_settings.highestTarget = *highest;
 }
@@ -316,10 +306,10 @@ void SettingFrm::Apply_Difficulty()
 void SettingFrm::Apply_Timing()
 {
     const int position = std::max(Combo1->currentIndex(), 0);
-    storePage({{QStringLiteral("ShowSeconds"), checkState(Check1)},
-               {QStringLiteral("TimeAllowed"), position},
-               {QStringLiteral("NoSounds"), checkState(Check2)},
-               {QStringLiteral("TimerInterval"), HS1->value()}});
+    storePage({{Setting::ShowSeconds, checkState(Check1)},
+               {Setting::TimeAllowed, position},
+               {Setting::NoSounds, checkState(Check2)},
+               {Setting::TimerInterval, HS1->value()}});
     m_settings.noSounds = Check2->isChecked();
     m_settings.timeAllowed = settingsrules::secondsAtPosition(position);
     m_settings.timerInterval = qint16(HS1->value());
@@ -327,9 +317,9 @@ void SettingFrm::Apply_Timing()
 
 void SettingFrm::Apply_General()
 {
-    storePage({{QStringLiteral("CompleteSearch"), checkState(Check3)},
-               {QStringLiteral("PlayForPoints"), checkState(Check4)},
-               {QStringLiteral("ReachableTargets"), checkState(Check5)}});
+    storePage({{Setting::CompleteSearch, checkState(Check3)},
+               {Setting::PlayForPoints, checkState(Check4)},
+               {Setting::ReachableTargets, checkState(Check5)}});
     m_settings.completeSearch = Check3->isChecked();
     m_settings.playForPoints = Check4->isChecked();
     m_settings.reachableTargets = Check5->isChecked();

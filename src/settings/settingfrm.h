@@ -2,11 +2,13 @@
 
 #include "bool16.h"
 #include "gamesettings.h"
+#include "globalbas.h"
 
 #include <QDialog>
 
 #include <array>
-#include <functional>
+#include <initializer_list>
+#include <utility>
 
 class ButtonEx;
 class LightTab;
@@ -104,7 +106,7 @@ signals:
 
 private:
     // Writes one page's values together and tells a failure to keep them.
-    void storePage(const QList<QPair<QString, qint32>> &values);
+    void storePage(std::initializer_list<std::pair<GLOBALbas::Setting, qint32>> page);
     void createControls();
     void createDifficultyTab();
     void createTimingTab();

@@ -33,32 +33,4 @@ BoxCheck checkHighestBox(const QString &lowest, const QString &highest)
     return {};
 }
 
-std::optional<qint16> storedNumber(const Variant &stored)
-{
-    if (stored.equalsEmpty())
-        return std::nullopt;
-    const auto number = stored.toNumber();
-    if (!number)
-        return std::nullopt;
-    return roundToInt16(*number);
-}
-
-std::optional<qint16> storedTargetBound(const Variant &stored)
-{
-    const auto bound = storedNumber(stored);
-    if (!bound || *bound < GLOBALbas::SmallestTargetBound)
-        return std::nullopt;
-    return bound;
-}
-
-std::optional<int> storedTimeAllowedPosition(const Variant &stored)
-{
-    // Read by the start-up's own rule, so that the window shows the clock
-    // the game plays ("3x" is 45 seconds to both); a value that rule cannot
-    // use is the default's position.
-    if (stored.equalsEmpty())
-        return std::nullopt;
-    return (GLOBALbas::ReadTimeAllowed(stored) - 30) / 5;
-}
-
 } // namespace settingsrules

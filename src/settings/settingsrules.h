@@ -1,13 +1,11 @@
 #pragma once
 
-#include "variant.h"
-
 #include <QString>
 
 #include <optional>
 
 // The settings window's rules that need no window: what a target box accepts
-// when the focus leaves it, and how a stored value reads back into a control.
+// when the focus leaves it. Stored values are read by GLOBALbas::ReadStoredSettings.
 namespace settingsrules {
 
 inline const QString LowestDefaultText = QStringLiteral("101");
@@ -37,17 +35,5 @@ BoxCheck checkLowestBox(const QString &lowest);
 // fine). A lowest box that is no number cannot be compared and is left to its
 // own check.
 BoxCheck checkHighestBox(const QString &lowest, const QString &highest);
-
-// A stored value as the window reads it: nothing for an absent, empty or 0
-// value (the store's one test for "nothing stored"), and also for a value
-// that is no 16-bit number, which only a damaged store can hold.
-std::optional<qint16> storedNumber(const Variant &stored);
-
-// A stored target bound, or nothing where the boxes would refuse it.
-std::optional<qint16> storedTargetBound(const Variant &stored);
-
-// A stored list position of the time-allowed list, or nothing when there is
-// none or it names no item of the list.
-std::optional<int> storedTimeAllowedPosition(const Variant &stored);
 
 } // namespace settingsrules

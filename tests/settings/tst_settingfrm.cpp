@@ -88,7 +88,8 @@ private slots:
     void emptyStoreShowsDefaults();
     void storedValuesFillTheControls();
     void storedHighestBelowLowestShows999();
-    void unusableStoredValuesReadAsAbsent();
+    void windowShowsWhatTheGamePlays_data();
+    void windowShowsWhatTheGamePlays();
     void previewLooksLikeTheClock();
     void checkBoxTextStandsLeftOfTheBox();
 
@@ -284,27 +285,49 @@ void TestSettingFrm::storedHighestBelowLowestShows999()
     QCOMPARE(w->Text1[1]->text(), QStringLiteral("600"));
 }
 
-void TestSettingFrm::unusableStoredValuesReadAsAbsent()
+void TestSettingFrm::windowShowsWhatTheGamePlays_data()
 {
-    // Only a damaged or hand-edited store holds these; the window must come
-    // up with usable values rather than an empty list or an unreadable box.
-    storeDword("TimeAllowed", 9);
-    storeDword("LowestTarget", -1); // 4294967295 as a DWORD
-    storeDword("HighestTarget", 100000);
-    REGbas::StoreSetting(REGbas::HkeyCurrentUser, Key, "TimerInterval", QStringLiteral("fast"),
-                         REGbas::RegSz);
+    // One stored value each, as a number or as text: values only a damaged
+    // or hand-edited store holds among them.
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QVariant>("value");
+    QTest::newRow("time allowed as its list place") << "TimeAllowed" << QVariant(3);
+    QTest::newRow("time allowed past the list") << "TimeAllowed" << QVariant(9);
+    QTest::newRow("time allowed as text") << "TimeAllowed" << QVariant("3x");
+    QTest::newRow("lowest below 1") << "LowestTarget" << QVariant(-1);
+    QTest::newRow("lowest as text") << "LowestTarget" << QVariant("250");
+    QTest::newRow("highest beyond 16 bits") << "HighestTarget" << QVariant(100000);
+    QTest::newRow("tick as text") << "TimerInterval" << QVariant("fast");
+    QTest::newRow("tick below the slowest") << "TimerInterval" << QVariant(500);
+    QTest::newRow("tick beyond the slider") << "TimerInterval" << QVariant(2500);
+    QTest::newRow("sounds off as a large number") << "NoSounds" << QVariant(100000);
+    QTest::newRow("seconds shown as text") << "ShowSeconds" << QVariant("2 please");
+    QTest::newRow("a switch as text") << "PlayForPoints" << QVariant("1");
+}
+
+// The window reads every stored value by the rule the start-up reads it by:
+// it shows the settings the game plays, and hands those back unchanged.
+void TestSettingFrm::windowShowsWhatTheGamePlays()
+{
+    QFETCH(QString, name);
+    QFETCH(QVariant, value);
+    if (value.typeId() == QMetaType::Int)
+        storeDword(name, value.toInt());
+    else
+        REGbas::StoreSetting(REGbas::HkeyCurrentUser, Key, name, value.toString(), REGbas::RegSz);
+    const GameSettings game = GLOBALbas::LoadSettings();
     auto w = newWindow();
-    QCOMPARE(w->Combo1->currentText(), QStringLiteral("30"));
-    QCOMPARE(w->cptest->value(), 30);
-    // A text the game's start-up reads as a position reads the same here.
-    REGbas::StoreSetting(REGbas::HkeyCurrentUser, Key, "TimeAllowed", QStringLiteral("3x"),
-                         REGbas::RegSz);
-    QCOMPARE(newWindow()->Combo1->currentText(), QStringLiteral("45"));
-    QCOMPARE(GLOBALbas::LoadSettings().timeAllowed, qint16(45));
-    QCOMPARE(w->Text1[0]->text(), QStringLiteral("101"));
-    QCOMPARE(w->Text1[1]->text(), QStringLiteral("999"));
-    QCOMPARE(w->HS1->value(), 950);
-    QCOMPARE(m_game.timerInterval, qint16(950));
+    QCOMPARE(w->Combo1->currentText().toInt(), int(game.timeAllowed));
+    QCOMPARE(w->cptest->value(), int(game.timeAllowed));
+    QCOMPARE(w->Text1[0]->text(), QString::number(game.lowestTarget));
+    QCOMPARE(w->Text1[1]->text(), QString::number(game.highestTarget));
+    QCOMPARE(w->HS1->value(), std::clamp(int(game.timerInterval), w->HS1->minimum(),
+                                         w->HS1->maximum()));
+    QCOMPARE(w->Check1->isChecked(), GLOBALbas::FetchShowSeconds());
+    QCOMPARE(w->Check2->isChecked(), bool(game.noSounds));
+    QCOMPARE(w->Check4->isChecked(), game.playForPoints);
+    QCOMPARE(m_game.timeAllowed, game.timeAllowed);
+    QCOMPARE(m_game.timerInterval, game.timerInterval);
 }
 
 void TestSettingFrm::previewLooksLikeTheClock()
