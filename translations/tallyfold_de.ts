@@ -607,6 +607,14 @@ Alle Rechte vorbehalten.</translation>
         <source>Settings not saved</source>
         <translation>Einstellungen nicht gespeichert</translation>
     </message>
+    <message>
+        <source>The disk is full.</source>
+        <translation>Der Datenträger ist voll.</translation>
+    </message>
+    <message>
+        <source>The game is not allowed to write there.</source>
+        <translation>Das Spiel darf dort nicht schreiben.</translation>
+    </message>
 </context>
 <context>
     <name>StatsFrm</name>

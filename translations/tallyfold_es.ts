@@ -607,6 +607,14 @@ Todos los derechos reservados.</translation>
         <source>Settings not saved</source>
         <translation>Configuración no guardada</translation>
     </message>
+    <message>
+        <source>The disk is full.</source>
+        <translation>El disco está lleno.</translation>
+    </message>
+    <message>
+        <source>The game is not allowed to write there.</source>
+        <translation>El juego no tiene permiso para escribir allí.</translation>
+    </message>
 </context>
 <context>
     <name>StatsFrm</name>

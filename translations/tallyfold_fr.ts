@@ -607,6 +607,14 @@ Tous droits réservés.</translation>
         <source>Settings not saved</source>
         <translation>Réglages non enregistrés</translation>
     </message>
+    <message>
+        <source>The disk is full.</source>
+        <translation>Le disque est plein.</translation>
+    </message>
+    <message>
+        <source>The game is not allowed to write there.</source>
+        <translation>Le jeu n&apos;a pas le droit d&apos;y écrire.</translation>
+    </message>
 </context>
 <context>
     <name>StatsFrm</name>

@@ -3,6 +3,8 @@
 #include "globalbas.h"
 #include "settingsstore.h"
 
+#include <QFileInfo>
+#include <QStorageInfo>
 #include <QtEndian>
 
 #include <cmath>
@@ -110,6 +112,29 @@ void StoreSetting(qint32 root, const QString &keyPath, const QString &name, cons
         WriteValueData(key.get(), name, type, value);
 }
 
+namespace {
+
+// Why a key's file could not be made, where the folder it goes in can tell:
+// a full disk, or a folder the game may not write in; -1 otherwise (and on
+// Windows, whose registry says for itself).
+qint32 keyFailure(const QString &keyPath)
+{
+    const QString file = platform::settingsFileForKey(keyPath);
+    if (file.isEmpty())
+        return -1;
+    QString folder = QFileInfo(file).absolutePath();
+    while (!QFileInfo::exists(folder) && QFileInfo(folder).path() != folder)
+        folder = QFileInfo(folder).path();
+    const QStorageInfo disk(folder);
+    if (disk.isValid() && disk.bytesAvailable() < 64 * 1024)
+        return ErrorDiskFull;
+    if (disk.isReadOnly() || !QFileInfo(folder).isWritable())
+        return ErrorAccessDenied;
+    return -1;
+}
+
+} // namespace
+
 qint32 StoreSettings(qint32 root, const QString &keyPath,
                      const QList<QPair<QString, qint32>> &numbers)
 {
@@ -119,7 +144,7 @@ qint32 StoreSettings(qint32 root, const QString &keyPath,
         platform::SettingsKey::create(keyPath);
     const auto key = openKey(root, keyPath);
     if (!key)
-        return -1;
+        return keyFailure(keyPath);
     QList<QPair<QString, platform::StoredValue>> values;
     for (const auto &[name, number] : numbers) {
         QByteArray bytes(4, '\0');

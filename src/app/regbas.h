@@ -23,6 +23,11 @@ inline constexpr qint32 RegSz = 1;
 inline constexpr qint32 RegBinary = 3;
 inline constexpr qint32 RegDword = 4;
 
+// The failures a write may report that a player can act on (the registry's
+// own numbers, which the file store on Linux reports alike).
+inline constexpr qint32 ErrorAccessDenied = 5;
+inline constexpr qint32 ErrorDiskFull = 112;
+
 // Creates (or opens) the key and closes it again; failures are ignored.
 void CreateSettingsKey(qint32 root, const QString &keyPath);
 

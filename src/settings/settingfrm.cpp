@@ -280,14 +280,17 @@ void SettingFrm::storePage(std::initializer_list<std::pair<GLOBALbas::Setting, q
         return;
     told.insert(status);
     const QString where = platform::settingsFileForKey(GLOBALbas::SettingsKeyPath);
-    platform::showInformation(
-        this,
+    QString text =
         //: %1: where the settings are kept (a file, or the registry's key).
         tr("Your settings could not be saved in %1, so they last only until the game is "
            "closed.")
             .arg(where.isEmpty() ? QStringLiteral("HKEY_CURRENT_USER\\Software\\Vantor\\Tallyfold")
-                                 : where),
-        tr("Settings not saved"));
+                                 : where);
+    if (status == REGbas::ErrorDiskFull)
+        text += QLatin1Char(' ') + tr("The disk is full.");
+    else if (status == REGbas::ErrorAccessDenied)
+        text += QLatin1Char(' ') + tr("The game is not allowed to write there.");
+    platform::showInformation(this, text, tr("Settings not saved"));
 }
 
 void SettingFrm::Apply_Difficulty()

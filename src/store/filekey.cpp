@@ -12,6 +12,7 @@
 #include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QStorageInfo>
 #include <QStringList>
 
 #include <utility>
@@ -113,21 +114,37 @@ bool lockBriefly(QLockFile &lock)
     return lock.tryLock(LockWaitMs);
 }
 
-bool writeEntries(const QString &fileName, const Entries &entries)
+// Why a write failed, as the registry would say: a full disk, a folder the
+// game may not write in, or any other fault.
+std::int32_t failedWrite(const QString &fileName, const QSaveFile &file)
+{
+    // A full disk shows as a short write or a failed commit, whatever the
+    // error's kind: told so when the disk has next to nothing left.
+    constexpr qint64 nearlyFull = 64 * 1024;
+    const QStorageInfo disk(QFileInfo(fileName).absolutePath());
+    if (disk.isValid() && disk.bytesAvailable() < nearlyFull)
+        return RegStatus::DiskFull;
+    if (file.error() == QFileDevice::PermissionsError || disk.isReadOnly())
+        return RegStatus::AccessDenied;
+    return RegStatus::WriteFault;
+}
+
+std::int32_t writeEntries(const QString &fileName, const Entries &entries)
 {
     const QByteArray content = settingsfile::format(entries);
     // A file over the limit would read back as damaged: better to refuse the
     // one write than to lose every value at the next start.
     if (content.size() > settingsfile::MaxFileSize)
-        return false;
+        return RegStatus::WriteFault;
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
-        return false;
+        return failedWrite(fileName, file);
     if (file.write(content) != content.size()) {
+        const std::int32_t status = failedWrite(fileName, file);
         file.cancelWriting();
-        return false;
+        return status;
     }
-    return file.commit();
+    return file.commit() ? RegStatus::Success : failedWrite(fileName, file);
 }
 
 bool isText(std::uint32_t type)
@@ -185,7 +202,7 @@ bool StoreKey::create(std::string_view path)
         return false;
     if (QFileInfo::exists(fileName)) // created by another instance meanwhile
         return true;
-    return writeEntries(fileName, {});
+    return writeEntries(fileName, {}) == RegStatus::Success;
 }
 
 std::int32_t StoreKey::query(std::string_view name, StoreValue *value) const
@@ -258,7 +275,7 @@ std::int32_t StoreKey::setMany(const std::vector<NamedValue> &values)
         if (!replaced)
             entries.emplace_back(wanted, std::move(stored));
     }
-    return writeEntries(d->fileName, entries) ? RegStatus::Success : RegStatus::WriteFault;
+    return writeEntries(d->fileName, entries);
 }
 
 } // namespace platform

@@ -46,6 +46,7 @@ inline constexpr std::int32_t AccessDenied = 5;
 inline constexpr std::int32_t InvalidHandle = 6;
 inline constexpr std::int32_t InvalidData = 13;
 inline constexpr std::int32_t WriteFault = 29;
+inline constexpr std::int32_t DiskFull = 112;
 inline constexpr std::int32_t MoreData = 234;
 inline constexpr std::int32_t BadKey = 1010;
 inline constexpr std::int32_t KeyDeleted = 1018;

@@ -62,6 +62,21 @@ template <typename Window> Window *openBeside(Window *dialog)
     return dialog;
 }
 
+// A message box the game puts up is read out and closed, so that the game
+// goes on and a script sees what the player was told.
+QTimer *reportMessageBoxes(GameFrm &window)
+{
+    auto *boxes = new QTimer(&window);
+    QObject::connect(boxes, &QTimer::timeout, &window, [] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            qInfo("message: %s: %s", qPrintable(box->windowTitle()), qPrintable(box->text()));
+            box->accept();
+        }
+    });
+    boxes->start(20);
+    return boxes;
+}
+
 // A manual setup confirmed with the labels given and the target, then
 // searched as the menu command does once the window has closed.
 void manualSearch(GameFrm &window, std::initializer_list<int> labels, const QString &target)
@@ -162,21 +177,30 @@ QWidget *stageOtherWindow(GameFrm &window, const QString &state)
 // the game cleanly.
 QWidget *stageBoxOverDialog(GameFrm &window, const QString &state)
 {
-    QAction *menu = state == QLatin1String("settings-box") ? window.controls().mnuSettings
+    const bool applying = state == QLatin1String("settings-ok");
+    if (applying)
+        reportMessageBoxes(window); // what the player is told when OK saves
+    QAction *menu = state == QLatin1String("settings-box") || state == QLatin1String("settings-ok")
+                        ? window.controls().mnuSettings
                     : state == QLatin1String("manual-box") ? window.controls().mnuSetup
                     : state == QLatin1String("stats-box")  ? window.controls().mnuStats
                                                            : nullptr;
     if (!menu)
         return nullptr;
     auto *poll = new QTimer(&window);
-    QObject::connect(poll, &QTimer::timeout, &window, [poll] {
+    QObject::connect(poll, &QTimer::timeout, &window, [poll, applying] {
         QWidget *open = QApplication::activeModalWidget();
         if (!open || !open->isVisible())
             return;
         poll->deleteLater();
         poll->stop();
+        auto *settings = qobject_cast<SettingFrm *>(open);
+        if (settings && applying) {
+            settings->ButtonEx1_Click(SettingFrm::OkButton);
+            return;
+        }
         qInfo("opening a message box over %s", open->metaObject()->className());
-        if (auto *settings = qobject_cast<SettingFrm *>(open)) {
+        if (settings) {
             settings->Text1[0]->setText(QStringLiteral("900"));
             settings->Text1[1]->setText(QStringLiteral("200"));
             bool cancel = false;
@@ -198,16 +222,7 @@ QWidget *stageBoxOverDialog(GameFrm &window, const QString &state)
 
 void playScoredGames(GameFrm &window, int count)
 {
-    // A message box the game puts up is read out and closed, so that the
-    // games go on and a script sees what the player was told.
-    auto *boxes = new QTimer(&window);
-    QObject::connect(boxes, &QTimer::timeout, &window, [] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            qInfo("message: %s: %s", qPrintable(box->windowTitle()), qPrintable(box->text()));
-            box->accept();
-        }
-    });
-    boxes->start(20);
+    QTimer *boxes = reportMessageBoxes(window);
     const QPointer<GameFrm> alive = &window;
     for (int game = 1; game <= count && alive; ++game) {
         AnswerFrm *answer = answerWindow(window);

@@ -23,6 +23,9 @@ class QWidget;
 //   "settings-box", "manual-box", "stats-box"   the settings, manual setup or
 //              statistics window opened by its menu command, with a message
 //              box of its own open over it
+//   "settings-ok"  the settings window opened by its menu command and OK
+//              pressed on its first page, printing any message box it shows
+//              ("message: title: text")
 //   "statistics"  the statistics window over a few games' worth, recorded into
 //              the history it runs with (tools/screenshot gives it a throw-away one)
 QWidget *stageWindow(GameFrm &window, const QString &state);
