@@ -123,9 +123,11 @@ tallyfold-solve, the same solver on the command line.")
 # needs no multimedia backend plugin and no GStreamer plugin: Qt 6.4 plays a
 # QAudioSink straight through libpulse (a dependency of libqt6multimedia6), to
 # whichever PulseAudio-speaking sound server runs; without one the game is
-# silent.
+# silent. The player's record goes through Qt SQL's SQLite driver, a plugin
+# Qt loads by name (libqt6sql6 alone has no driver): without it the game
+# plays but keeps no record.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite, fonts-liberation")
 # Without qt6-wayland a Wayland desktop runs the game through XWayland;
 # without qt6-translations-l10n Qt's own texts (its message boxes' buttons, a
 # text box's menu) stay English in a translated game.
