@@ -53,7 +53,8 @@ void TestCommandLine::options()
     QVERIFY(game.waitForFinished(30000));
     QCOMPARE(game.exitStatus(), QProcess::NormalExit);
     QCOMPARE(game.exitCode(), status);
-    const QString output = QString::fromLocal8Bit(game.readAllStandardOutput());
+    QString output = QString::fromLocal8Bit(game.readAllStandardOutput());
+    output.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); // as Windows ends lines
     QVERIFY2(output.contains(shows), qPrintable(output));
     QVERIFY(!output.contains(QStringLiteral("quit-after-show")));
     if (status == 2) {

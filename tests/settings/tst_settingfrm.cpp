@@ -772,8 +772,11 @@ void TestSettingFrm::applyOnTimingWritesItsFourValues()
     QVERIFY(m_messages.isEmpty());
 
     // A folder where the file should be: nothing can be kept, which is told
-    // once, and the game still plays by what was applied.
+    // once, and the game still plays by what was applied. (Only the file
+    // store has a file; the registry's failures are its own.)
     const QString file = platform::settingsFileForKey(GLOBALbas::SettingsKeyPath);
+    if (file.isEmpty())
+        return;
     QVERIFY(QFile::remove(file));
     QVERIFY(QDir().mkdir(file));
     w->LightTab1->setActiveTab(1);
