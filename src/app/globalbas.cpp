@@ -137,7 +137,8 @@ StoredSettings ReadStoredSettings()
     stored.timeAllowedPosition = (settings.timeAllowed - FirstRunTimeAllowed) / 5;
     settings.noSounds = ReadNoSounds(fetch(Setting::NoSounds));
     settings.lowestTarget = ReadLowestTarget(fetch(Setting::LowestTarget));
-    settings.highestTarget = ReadHighestTarget(fetch(Setting::HighestTarget), settings.lowestTarget);
+    settings.highestTarget =
+        ReadHighestTarget(fetch(Setting::HighestTarget), settings.lowestTarget);
     settings.timerInterval = ReadTimerInterval(fetch(Setting::TimerInterval));
     stored.showSeconds = FetchShowSeconds();
     return stored;

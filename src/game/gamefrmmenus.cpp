@@ -166,10 +166,13 @@ void GameFrm::abandonDailyBoard()
     // The day's board, once dealt, is the day's one try: left without an
     // answer (a new board over it, the game closed) it counts as No answer,
     // or a player could look at it and come back to it.
-    if (m_flow.isDealtBoard())
-        m_record.abandonDaily();
-    else
+    if (!m_record.dailyDay().isValid())
+        return;
+    if (!m_flow.isDealtBoard()) {
         m_record.dealtDaily({});
+        return;
+    }
+    m_record.abandonDaily();
     tellRecord(this);
 }
 

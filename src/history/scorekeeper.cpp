@@ -8,8 +8,8 @@
 #include <utility>
 
 PlayedGame scoreAnswer(std::span<const std::int32_t> numbers, std::int32_t target,
-                       const solver::BestPossible &best,
-                       std::optional<std::int64_t> declaredValue, const QString &answer)
+                       const solver::BestPossible &best, std::optional<std::int64_t> declaredValue,
+                       const QString &answer)
 {
     PlayedGame game;
     std::copy_n(numbers.begin(), std::min(numbers.size(), game.numbers.size()),
@@ -103,11 +103,9 @@ ScoreKeeper::Outcome ScoreKeeper::record(PlayedGame game)
 
 void ScoreKeeper::abandonDaily()
 {
-    const QDate day = std::exchange(m_day, QDate());
-    if (!day.isValid())
+    if (!m_day.isValid())
         return;
-    const solver::DailyBoard board = solver::dailyBoard(day.year(), day.month(), day.day());
-    m_day = day;
+    const solver::DailyBoard board = solver::dailyBoard(m_day.year(), m_day.month(), m_day.day());
     record(scoreAnswer(board.numbers, board.target,
                        solver::bestPossible(board.numbers, board.target), std::nullopt, QString()));
 }

@@ -19,8 +19,8 @@ struct BestPossible;
 // numbers can do (solver::bestPossible of them): the round's distance and
 // points, the best possible value, as the history keeps them.
 PlayedGame scoreAnswer(std::span<const std::int32_t> numbers, std::int32_t target,
-                       const solver::BestPossible &best,
-                       std::optional<std::int64_t> declaredValue, const QString &answer);
+                       const solver::BestPossible &best, std::optional<std::int64_t> declaredValue,
+                       const QString &answer);
 
 // The points side of the game, without a window: which board is the day's,
 // the day's rule (its first result counts, once; a board of the day left
@@ -42,7 +42,7 @@ public:
 
     struct Outcome
     {
-        bool kept = false;     // written to the history
+        bool kept = false;      // written to the history
         bool secondTry = false; // on a day's board that already had its result
         // For a game of the day's board: the day's recorded result, as shared
         // (this game's, or the first try's for a second one).

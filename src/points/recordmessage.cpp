@@ -47,25 +47,26 @@ void tellRecordFailure(QWidget *parent, ScoreKeeper &keeper, bool withBox)
     qCWarning(recordLog, "%s", qPrintable(keeper.failureDetail()));
     if (!withBox || !keeper.failureIsNew())
         return;
-    const QString folder =
-        QDir::toNativeSeparators(QFileInfo(keeper.path()).absolutePath());
+    const QString folder = QDir::toNativeSeparators(QFileInfo(keeper.path()).absolutePath());
     QString text;
     switch (keeper.failure()) {
     case GameHistory::Failure::MovedAside:
         //: %1: the folder the record is kept in.
-        text = RecordMessage::tr("Your record of games could not be read, so a new one was started. The "
-                  "damaged one was kept beside it in %1.")
+        text = RecordMessage::tr(
+                   "Your record of games could not be read, so a new one was started. The "
+                   "damaged one was kept beside it in %1.")
                    .arg(folder);
         break;
     case GameHistory::Failure::CannotOpen:
-        text = RecordMessage::tr("Your record of games cannot be opened, so games are not recorded until the "
-                  "game is started again.") +
+        text = RecordMessage::tr(
+                   "Your record of games cannot be opened, so games are not recorded until the "
+                   "game is started again.") +
                QLatin1Char(' ') + why(keeper.cause(), folder);
         break;
     case GameHistory::Failure::CannotWrite:
     case GameHistory::Failure::None:
-        text = RecordMessage::tr("This game could not be added to your record of games.") + QLatin1Char(' ') +
-               why(keeper.cause(), folder);
+        text = RecordMessage::tr("This game could not be added to your record of games.") +
+               QLatin1Char(' ') + why(keeper.cause(), folder);
         break;
     }
     platform::showInformation(parent, text, RecordMessage::tr("Record not saved"));

@@ -380,11 +380,16 @@ void TestGameHistory::keeperDaysRule_data()
     QTest::addColumn<QString>("outcomes");
     QTest::addColumn<int>("games");
     QTest::addColumn<int>("dayPoints");
-    QTest::newRow("the day once") << "d p2" << "R" << 1 << 8;
-    QTest::newRow("a second try is kept but not counted") << "d p0 d p4" << "RS" << 1 << 10;
-    QTest::newRow("other boards before and after") << "p1 d p3 p0" << "-R-" << 3 << 7;
-    QTest::newRow("left unplayed is No answer") << "d a d p0" << "S" << 1 << 0;
-    QTest::newRow("then other boards") << "d a p0 d p1" << "-S" << 2 << 0;
+    QTest::newRow("the day once") << "d p2"
+                                  << "R" << 1 << 8;
+    QTest::newRow("a second try is kept but not counted") << "d p0 d p4"
+                                                          << "RS" << 1 << 10;
+    QTest::newRow("other boards before and after") << "p1 d p3 p0"
+                                                   << "-R-" << 3 << 7;
+    QTest::newRow("left unplayed is No answer") << "d a d p0"
+                                                << "S" << 1 << 0;
+    QTest::newRow("then other boards") << "d a p0 d p1"
+                                       << "-S" << 2 << 0;
 }
 
 // The board of the day counts once, whatever the player does around it.
@@ -406,8 +411,9 @@ void TestGameHistory::keeperDaysRule()
             const bool forTheDay = keeper.dailyDay().isValid();
             const ScoreKeeper::Outcome outcome = keeper.record(game(step.mid(1).toInt()));
             QVERIFY(outcome.kept);
-            seen += !forTheDay ? QLatin1Char('-') : outcome.secondTry ? QLatin1Char('S')
-                                                                       : QLatin1Char('R');
+            seen += !forTheDay          ? QLatin1Char('-')
+                    : outcome.secondTry ? QLatin1Char('S')
+                                        : QLatin1Char('R');
             QCOMPARE(outcome.day.has_value(), forTheDay);
             if (forTheDay)
                 QCOMPARE(outcome.day->dailyDate, day);

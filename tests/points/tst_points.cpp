@@ -66,19 +66,26 @@ const std::array<std::int32_t, 6> Board{100, 75, 8, 5, 3, 2};
 // The counts an older version of the game kept in the store, under their names.
 void storeOldStats(const PlayerStats &s)
 {
-    const qint32 day = s.dailyDate.isValid()
-                           ? s.dailyDate.year() * 10000 + s.dailyDate.month() * 100 + s.dailyDate.day()
-                           : 0;
-    const std::pair<const char *, qint64> values[]{
-        {"StatGames", s.gamesScored},     {"StatDeclared", s.answersDeclared},
-        {"StatBest", s.bestReached},      {"StatPoints", s.pointsTotal},
-        {"StatRun", s.currentRun},        {"StatLongestRun", s.longestRun},
-        {"StatFellBest", s.bands[0]},     {"StatFell1to5", s.bands[1]},
-        {"StatFell6to10", s.bands[2]},    {"StatFellOver10", s.bands[3]},
-        {"StatNoAnswer", s.bands[4]},     {"DailyDate", day},
-        {"DailyDeclared", s.daily.declared}, {"DailyDistance", s.daily.distance},
-        {"DailyBestDistance", s.daily.bestDistance}, {"DailyPoints", s.daily.points},
-        {"DailyTimeLeft", s.dailyTimeLeft}};
+    const qint32 day = s.dailyDate.isValid() ? s.dailyDate.year() * 10000 +
+                                                   s.dailyDate.month() * 100 + s.dailyDate.day()
+                                             : 0;
+    const std::pair<const char *, qint64> values[]{{"StatGames", s.gamesScored},
+                                                   {"StatDeclared", s.answersDeclared},
+                                                   {"StatBest", s.bestReached},
+                                                   {"StatPoints", s.pointsTotal},
+                                                   {"StatRun", s.currentRun},
+                                                   {"StatLongestRun", s.longestRun},
+                                                   {"StatFellBest", s.bands[0]},
+                                                   {"StatFell1to5", s.bands[1]},
+                                                   {"StatFell6to10", s.bands[2]},
+                                                   {"StatFellOver10", s.bands[3]},
+                                                   {"StatNoAnswer", s.bands[4]},
+                                                   {"DailyDate", day},
+                                                   {"DailyDeclared", s.daily.declared},
+                                                   {"DailyDistance", s.daily.distance},
+                                                   {"DailyBestDistance", s.daily.bestDistance},
+                                                   {"DailyPoints", s.daily.points},
+                                                   {"DailyTimeLeft", s.dailyTimeLeft}};
     REGbas::CreateSettingsKey(REGbas::HkeyCurrentUser, GLOBALbas::SettingsKeyPath);
     for (const auto &[name, value] : values)
         REGbas::StoreSetting(REGbas::HkeyCurrentUser, GLOBALbas::SettingsKeyPath,

@@ -164,13 +164,14 @@ std::unique_ptr<SettingFrm> TestSettingFrm::newWindow()
     // As the game takes them: what the window read, then each OK or Apply.
     auto window = std::make_unique<SettingFrm>(m_game);
     m_game = window->settings();
-    connect(window.get(), &SettingFrm::applied, this, [this](const GameSettings &settings, bool clock) {
-        m_game = settings;
-        if (clock)
-            m_timer.setInterval(settings.timerInterval);
-        ++m_getSettingsCalls;
-        m_showSecondsSeenByGetSettings = GLOBALbas::FetchShowSeconds();
-    });
+    connect(window.get(), &SettingFrm::applied, this,
+            [this](const GameSettings &settings, bool clock) {
+                m_game = settings;
+                if (clock)
+                    m_timer.setInterval(settings.timerInterval);
+                ++m_getSettingsCalls;
+                m_showSecondsSeenByGetSettings = GLOBALbas::FetchShowSeconds();
+            });
     return window;
 }
 
@@ -321,8 +322,8 @@ void TestSettingFrm::windowShowsWhatTheGamePlays()
     QCOMPARE(w->cptest->value(), int(game.timeAllowed));
     QCOMPARE(w->Text1[0]->text(), QString::number(game.lowestTarget));
     QCOMPARE(w->Text1[1]->text(), QString::number(game.highestTarget));
-    QCOMPARE(w->HS1->value(), std::clamp(int(game.timerInterval), w->HS1->minimum(),
-                                         w->HS1->maximum()));
+    QCOMPARE(w->HS1->value(),
+             std::clamp(int(game.timerInterval), w->HS1->minimum(), w->HS1->maximum()));
     QCOMPARE(w->Check1->isChecked(), GLOBALbas::FetchShowSeconds());
     QCOMPARE(w->Check2->isChecked(), bool(game.noSounds));
     QCOMPARE(w->Check4->isChecked(), game.playForPoints);

@@ -232,7 +232,8 @@ void playScoredGames(GameFrm &window, int count)
         answer->txtAnswer->setText(QStringLiteral("100x5+8x3"));
         answer->Declare_Click(); // records the game
         if (!answer->isScored())
-            qFatal("game %d: the answer was refused: %s", game, qPrintable(answer->lbCheck->text()));
+            qFatal("game %d: the answer was refused: %s", game,
+                   qPrintable(answer->lbCheck->text()));
         qInfo("recorded game %d", game);
         answer->accept();
         window.Command1_Click(); // PLAY AGAIN
