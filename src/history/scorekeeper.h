@@ -77,6 +77,6 @@ private:
     GameHistory::Failure m_failure = GameHistory::Failure::None;
     GameHistory::Cause m_cause = GameHistory::Cause::Other;
     QString m_detail;
-    QString m_movedAside; // the damaged history's new name, until told
+    QString m_movedAside; // where the damaged history went, until the player is told
     std::set<GameHistory::Failure> m_told;
 };

@@ -4,13 +4,12 @@
 #include "numberboard.h"
 #include "searchrun.h"
 
-#include <algorithm>
-
 #include <QList>
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 
@@ -154,6 +153,9 @@ private:
     void rollStep();
     qint32 rollValue() const;
     void stopClock();
+    // Starts the clock as the game starts running, and stops it otherwise;
+    // a running clock is left alone, as starting it again would restart its period.
+    void keepClock();
     void playAgain();
     // Back to a board with nothing picked, the clock at 0 and no target.
     void newDeal();
@@ -185,10 +187,6 @@ private:
     // Set once the window closes: ticks and clicks still queued for it are
     // ignored rather than starting anything.
     bool m_closed = false;
-    // Starts the clock as the game starts running, and stops it otherwise;
-    // a running clock is left alone, as starting it again would restart its period.
-    void keepClock();
-
     QTimer m_roll;
     QTimer m_clock;
     SearchRun m_search;
