@@ -251,7 +251,21 @@ std::string stepText(std::int64_t a, Operation op, std::int64_t b)
     return std::to_string(a) + ' ' + symbol(op) + ' ' + std::to_string(b);
 }
 
-CheckResult checkAnswer(std::string_view utf8Text, std::span<const std::int32_t> numbers)
+bool AnswerStep::sameAs(const AnswerStep &other) const
+{
+    if (op != other.op || result != other.result)
+        return false;
+    if (left == other.left && right == other.right)
+        return true;
+    const bool commutes = op == Operation::Add || op == Operation::Multiply;
+    return commutes && left == other.right && right == other.left;
+}
+
+namespace {
+
+// The check itself; each step worked out goes into steps when there are any.
+CheckResult check(std::string_view utf8Text, std::span<const std::int32_t> numbers,
+                  std::vector<AnswerStep> *steps)
 {
     std::vector<Item> postfix;
     if (std::optional<CheckResult> problem = parse(utf8Text, postfix))
@@ -275,10 +289,29 @@ CheckResult checkAnswer(std::string_view utf8Text, std::span<const std::int32_t>
                          step);
         }
         values.back() = outcome.value;
+        if (steps)
+            steps->push_back({a, item.op, b, outcome.value});
     }
     CheckResult result;
     result.valid = true;
     result.value = values.back();
+    return result;
+}
+
+} // namespace
+
+CheckResult checkAnswer(std::string_view utf8Text, std::span<const std::int32_t> numbers)
+{
+    return check(utf8Text, numbers, nullptr);
+}
+
+CheckResult checkAnswer(std::string_view utf8Text, std::span<const std::int32_t> numbers,
+                        std::vector<AnswerStep> &steps)
+{
+    steps.clear();
+    const CheckResult result = check(utf8Text, numbers, &steps);
+    if (!result.valid)
+        steps.clear();
     return result;
 }
 

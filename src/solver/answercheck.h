@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace solver {
 
@@ -27,6 +28,18 @@ struct StepOutcome
 {
     std::int64_t value = 0; // the result when problem is None, else 0
     StepProblem problem = StepProblem::None;
+};
+
+// One step of an answer as it is worked out by hand: left op right = result.
+struct AnswerStep
+{
+    std::int64_t left = 0;
+    Operation op = Operation::Add;
+    std::int64_t right = 0;
+    std::int64_t result = 0;
+    // The same step: the same operation, result and operands, the operands of
+    // + and x in either order.
+    bool sameAs(const AnswerStep &other) const;
 };
 
 // One step of an answer on two values already worked out.
@@ -86,6 +99,11 @@ struct CheckResult
 // by hand: an operation once both its operands are known, the left operand
 // first, so brackets are worked out before the operation that uses them.
 CheckResult checkAnswer(std::string_view utf8Text, std::span<const std::int32_t> numbers);
+// The same check, handing back the steps of a valid answer in the order it
+// works them out (none for a single number); steps is left empty when the
+// answer breaks a rule.
+CheckResult checkAnswer(std::string_view utf8Text, std::span<const std::int32_t> numbers,
+                        std::vector<AnswerStep> &steps);
 
 // One short English sentence on a fault, such as "Step 2, 8 / 3: the division
 // is not exact." or "11 is not one of your numbers."; empty for a valid
