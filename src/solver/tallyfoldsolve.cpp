@@ -1,12 +1,14 @@
 // tallyfold-solve: the game's search from the command line, for six numbers of
 // the board and a target of one's own, or with --complete the complete search;
-// with --check, a player's answer held to the game's rules and scored.
+// with --check, a player's answer held to the game's rules and scored; with
+// --hint and --rate, the help the game gives a player and its board's rating.
 
 #include "answercheck.h"
 #include "answerlist.h"
 #include "answerscore.h"
 #include "boardselection.h"
 #include "bubblesort.h"
+#include "coaching.h"
 #include "completesearch.h"
 #include "dailyboard.h"
 #include "solveio.h"
@@ -35,6 +37,8 @@ const char kUsage[] = "Usage: tallyfold-solve [--json] N1 N2 N3 N4 N5 N6 TARGET\
                       "       tallyfold-solve --complete [--json] [--limit N] N1..N6 TARGET\n"
                       "       tallyfold-solve --daily [YYYY-MM-DD] [--json]\n"
                       "       tallyfold-solve --check EXPR [--json] N1..N6 TARGET\n"
+                      "       tallyfold-solve --hint LEVEL [--json] N1..N6 TARGET\n"
+                      "       tallyfold-solve --rate [--json] N1..N6 TARGET\n"
                       "\n"
                       "Lists every answer the Tallyfold game's search finds for six numbers of\n"
                       "the board and a target, in the order the game lists them, then the\n"
@@ -60,7 +64,14 @@ const char kUsage[] = "Usage: tallyfold-solve [--json] N1 N2 N3 N4 N5 N6 TARGET\
                       "           game's rules: its value and distance, the best value the\n"
                       "           numbers reach with its distance and one simplest way,\n"
                       "           and the points (10 for as near as the best, one less\n"
-                      "           per unit further); or the first rule it breaks\n"
+                      "           per unit further), and the answer nearest to it with\n"
+                      "           where the two part; or the first rule it breaks\n"
+                      "  --hint LEVEL  the game's hint of that level (1 to 3) from one\n"
+                      "           simplest answer: 1 whether the target is reached and\n"
+                      "           the fewest numbers, 2 also its operations and numbers,\n"
+                      "           3 also its first step\n"
+                      "  --rate   the board and target's rating (Easy, Medium, Hard or\n"
+                      "           Very hard) and the figures it comes from\n"
                       "  --help   show this help and exit\n"
                       "  --version  show the program's version and exit\n"
                       "\n"
@@ -75,6 +86,8 @@ struct Request
     bool complete = false;
     std::optional<std::int64_t> limit;
     std::optional<std::string> check; // the answer of --check
+    int hint = 0;                     // the level of --hint
+    bool rate = false;
 };
 
 constexpr std::int64_t kDefaultLimit = 500;
@@ -123,6 +136,18 @@ std::string parseArguments(const std::vector<std::string_view> &arguments, Reque
             if (i + 1 == arguments.size())
                 return "--check needs an answer to check (see --help)";
             request.check = std::string(arguments[++i]);
+        } else if (argument == "--hint") {
+            if (i + 1 == arguments.size())
+                return "--hint needs a level from 1 to " + std::to_string(solver::kHintLevels) +
+                       " (see --help)";
+            const std::optional<std::int64_t> level = parseWhole(arguments[++i]);
+            if (!level || *level < 1 || *level > solver::kHintLevels) {
+                return "--hint '" + shown(arguments[i]) + "' is not a level from 1 to " +
+                       std::to_string(solver::kHintLevels);
+            }
+            request.hint = static_cast<int>(*level);
+        } else if (argument == "--rate") {
+            request.rate = true;
         } else if (argument.size() > 1 && argument.front() == '-' && !parseWhole(argument)) {
             return "unknown option '" + shown(argument) + "' (see --help)";
         } else {
@@ -131,6 +156,15 @@ std::string parseArguments(const std::vector<std::string_view> &arguments, Reque
     }
     if (request.check && request.complete)
         return "--check does not go with --complete (see --help)";
+    if (request.hint && request.rate)
+        return "--hint does not go with --rate (see --help)";
+    for (const auto &[mode, on] :
+         {std::pair{"--hint", request.hint != 0}, {"--rate", request.rate}}) {
+        if (on && request.complete)
+            return std::string(mode) + " does not go with --complete (see --help)";
+        if (on && request.check)
+            return std::string(mode) + " does not go with --check (see --help)";
+    }
     if (request.limit && !request.complete)
         return "--limit works only with --complete (see --help)";
     if (values.size() != 7) {
@@ -219,6 +253,7 @@ int checkOutput(const Request &request)
     std::string bestValues;
     for (const std::int64_t value : best.values)
         bestValues += (bestValues.empty() ? "" : " or ") + std::to_string(value);
+    const solver::NearMiss miss = solver::nearMiss(request.numbers, request.target, *request.check);
     std::string out;
     if (!request.json) {
         if (!checked.valid) {
@@ -227,7 +262,13 @@ int checkOutput(const Request &request)
             out = "value: " + std::to_string(checked.value) + " (" + std::to_string(distance) +
                   " away)\nbest: " + bestValues + " (" + std::to_string(best.distance) +
                   " away)\nway: " + best.way + " = " + std::to_string(best.value) +
-                  "\npoints: " + std::to_string(points) + '\n';
+                  "\npoints: " + std::to_string(points) + "\nclosest: " + miss.closest;
+            if (miss.partedAt == 0)
+                out += ", shares no step with yours\n";
+            else if (std::size_t(miss.partedAt) > miss.playerSteps.size())
+                out += ", takes all your steps\n";
+            else
+                out += ", parts at your step " + std::to_string(miss.partedAt) + '\n';
         }
     } else {
         // Without a valid answer there is no value to measure or score.
@@ -244,6 +285,13 @@ int checkOutput(const Request &request)
         out += ", \"best\": " + std::to_string(best.value);
         out += ", \"best_distance\": " + std::to_string(best.distance);
         out += ", \"best_way\": " + jsonString(best.way) + ", \"points\": " + orNull(points);
+        // The answer nearest to the player's (the simplest way when there is
+        // no valid one), the player's steps it shares and where they part.
+        out += ", \"closest\": " + jsonString(miss.closest) +
+               ", \"parted_at\": " + std::to_string(miss.partedAt) + ", \"shared\": [";
+        for (std::size_t i = 0; i < miss.shared.size(); ++i)
+            out += (i ? ", " : "") + std::to_string(miss.shared[i]);
+        out += "]";
         if (!checked.valid) {
             // step: the failing step's text ("8 / 3"), or the number or
             // character at fault; number: its place in the working (0 when
@@ -256,6 +304,101 @@ int checkOutput(const Request &request)
     }
     std::cout << out;
     return checked.valid ? 0 : kRuleBroken;
+}
+
+std::string numbersJson(const Request &request)
+{
+    std::string out = "{\"numbers\": [";
+    for (std::size_t i = 0; i < 6; ++i)
+        out += (i ? ", " : "") + std::to_string(request.numbers[i]);
+    return out + "], \"target\": " + std::to_string(request.target);
+}
+
+// "a", "a and b", "a, b and c".
+std::string listed(const std::vector<std::string> &items)
+{
+    std::string out;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0)
+            out += i + 1 == items.size() ? " and " : ", ";
+        out += items[i];
+    }
+    return out;
+}
+
+// --hint LEVEL: the hint of that level and those below it, a few sentences or
+// one JSON object.
+std::string hintOutput(const Request &request)
+{
+    const solver::Hint hint = solver::hintFor(request.numbers, request.target);
+    std::vector<std::string> operations;
+    for (const solver::Operation op : hint.operations)
+        operations.push_back(solver::operationSign(op));
+    std::vector<std::string> uses;
+    for (const std::int32_t n : hint.uses)
+        uses.push_back(std::to_string(n));
+    const std::string step = hint.firstStep ? solver::stepWithResult(*hint.firstStep) : "";
+    if (!request.json) {
+        std::string out = hint.exact ? "The target can be reached exactly.\n"
+                                     : "The nearest you can reach is " + std::to_string(hint.best) +
+                                           " (" + std::to_string(hint.bestDistance) + " away).\n";
+        out += "The simplest answer uses " + std::to_string(hint.fewestNumbers) +
+               (hint.fewestNumbers == 1 ? " number.\n" : " numbers.\n");
+        if (request.hint >= 2) {
+            out += operations.empty()
+                       ? "It uses no operation, only " + listed(uses) + ".\n"
+                       : "It uses " + listed(operations) + ", with " + listed(uses) + ".\n";
+        }
+        if (request.hint >= 3)
+            out += hint.firstStep ? "Its first step: " + step + '\n' : "It takes no step.\n";
+        return out;
+    }
+    const auto array = [](const std::vector<std::string> &items, bool quoted) {
+        std::string out = "[";
+        for (std::size_t i = 0; i < items.size(); ++i)
+            out += (i ? ", " : "") + (quoted ? jsonString(items[i]) : items[i]);
+        return out + "]";
+    };
+    std::string out = numbersJson(request) + ", \"level\": " + std::to_string(request.hint);
+    out += ", \"exact\": " + std::string(hint.exact ? "true" : "false");
+    out += ", \"best\": " + std::to_string(hint.best);
+    out += ", \"best_distance\": " + std::to_string(hint.bestDistance);
+    out += ", \"fewest_numbers\": " + std::to_string(hint.fewestNumbers);
+    if (request.hint >= 2)
+        out += ", \"operations\": " + array(operations, true) + ", \"uses\": " + array(uses, false);
+    if (request.hint >= 3)
+        out += ", \"step\": " + (hint.firstStep ? jsonString(step) : std::string("null"));
+    return out + "}\n";
+}
+
+// --rate: the rating's name on the first line, then the figures; or one JSON
+// object.
+std::string rateOutput(const Request &request)
+{
+    const solver::RatingFigures figures = solver::rateBoard(request.numbers, request.target);
+    const auto yesNo = [json = request.json](bool value) {
+        return json ? (value ? "true" : "false") : (value ? "yes" : "no");
+    };
+    if (!request.json) {
+        return std::string(solver::ratingName(figures.rating)) +
+               "\nbest: " + std::to_string(figures.best) + " (" +
+               std::to_string(figures.bestDistance) +
+               " away)\nfewest numbers: " + std::to_string(figures.fewestNumbers) +
+               "\ndistinct answers: " + std::to_string(figures.distinctAnswers) +
+               "\nneeds a division: " + yesNo(figures.needsDivision) + "\nneeds a value above " +
+               std::to_string(solver::kLargeValue) + ": " + yesNo(figures.needsLargeValue) +
+               "\nscore: " + std::to_string(figures.score) + '\n';
+    }
+    std::string out = numbersJson(request);
+    out += ", \"rating\": " + jsonString(solver::ratingName(figures.rating));
+    out += ", \"exact\": " + std::string(yesNo(figures.exact));
+    out += ", \"best\": " + std::to_string(figures.best);
+    out += ", \"best_distance\": " + std::to_string(figures.bestDistance);
+    out += ", \"fewest_numbers\": " + std::to_string(figures.fewestNumbers);
+    out += ", \"distinct_answers\": " + std::to_string(figures.distinctAnswers);
+    out += ", \"needs_division\": " + std::string(yesNo(figures.needsDivision));
+    out += ", \"needs_large_value\": " + std::string(yesNo(figures.needsLargeValue));
+    return out + ", \"score\": " + std::to_string(figures.score) + "}\n";
 }
 
 // --daily [YYYY-MM-DD] [--json], on its own: the board of that date, or of
@@ -361,6 +504,14 @@ int main(int argc, char **argv)
     }
     if (request.complete) {
         std::cout << completeOutput(request);
+        return solveio::finishOutput();
+    }
+    if (request.hint) {
+        std::cout << hintOutput(request);
+        return solveio::finishOutput();
+    }
+    if (request.rate) {
+        std::cout << rateOutput(request);
         return solveio::finishOutput();
     }
     solver::AnswerList answers;

@@ -2,6 +2,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QTest>
 
 #include "solvecli.h"
@@ -19,6 +20,8 @@ private slots:
     void outputs();
     void completeJson();
     void checkJson();
+    void coachingJson_data();
+    void coachingJson();
     void dailyJson();
     void dailyToday();
     void refusals_data();
@@ -129,14 +132,39 @@ void TestSolverCli::outputs_data()
                               << "10 8 7 6 3 3 -> 268\n";
     QTest::newRow("reaches the target")
         << QStringList{"--check", "(100+75)x3-2", "100", "75", "8", "5", "3", "2", "523"} << 0
-        << "value: 523 (0 away)\nbest: 523 (0 away)\nway: ((100+3)x5)+8 = 523\npoints: 10\n";
+        << "value: 523 (0 away)\nbest: 523 (0 away)\nway: ((100+3)x5)+8 = 523\npoints: 10\n"
+           "closest: ((100+75)x3)-2, takes all your steps\n";
     QTest::newRow("short of a reachable target")
         << QStringList{"100", "75", "8", "5", "3", "2", "523", "--check", "100x5+8x3"} << 0
-        << "value: 524 (1 away)\nbest: 523 (0 away)\nway: ((100+3)x5)+8 = 523\npoints: 9\n";
+        << "value: 524 (1 away)\nbest: 523 (0 away)\nway: ((100+3)x5)+8 = 523\npoints: 9\n"
+           "closest: ((100x5)+(75/3))-2, parts at your step 2\n";
     QTest::newRow("as near as possible")
         << QStringList{"--check", "4x3x2x(2+1+1)", "4", "3", "2", "2", "1", "1", "102"} << 0
         << "value: 96 (6 away)\nbest: 96 or 108 (6 away)\n"
-           "way: ((((2+1)+1)x4)x3)x2 = 96\npoints: 10\n";
+           "way: ((((2+1)+1)x4)x3)x2 = 96\npoints: 10\n"
+           "closest: ((((2+1)+1)x4)x3)x2, parts at your step 1\n";
+    QTest::newRow("shares no step")
+        << QStringList{"--check", "75", "100", "75", "8", "5", "3", "2", "523"} << 0
+        << "value: 75 (448 away)\nbest: 523 (0 away)\nway: ((100+3)x5)+8 = 523\npoints: 0\n"
+           "closest: ((100+3)x5)+8, shares no step with yours\n";
+    // A hint of each level, and a rating with its figures.
+    QTest::newRow("hint 3") << QStringList{"--hint", "3", "25", "50", "75", "100", "6", "3", "742"}
+                            << 0
+                            << "The target can be reached exactly.\n"
+                               "The simplest answer uses 6 numbers.\n"
+                               "It uses +, -, x and /, with 100, 75, 50, 25, 6 and 3.\n"
+                               "Its first step: 75 x 3 = 225\n";
+    QTest::newRow("hint 1, nearest")
+        << QStringList{"3", "3", "2", "2", "1", "1", "999", "--hint", "1"} << 0
+        << "The nearest you can reach is 81 (918 away).\nThe simplest answer uses 6 numbers.\n";
+    QTest::newRow("hint 3, one number")
+        << QStringList{"--hint", "3", "100", "5", "4", "3", "2", "1", "100"} << 0
+        << "The target can be reached exactly.\nThe simplest answer uses 1 number.\n"
+           "It uses no operation, only 100.\nIt takes no step.\n";
+    QTest::newRow("rate") << QStringList{"--rate", "100", "75", "8", "5", "3", "2", "877"} << 0
+                          << "Medium\nbest: 877 (0 away)\nfewest numbers: 4\n"
+                             "distinct answers: 17\nneeds a division: no\n"
+                             "needs a value above 1000: no\nscore: 3\n";
     QTest::newRow("a step breaks a rule")
         << QStringList{"--check", "(100-75)/2", "100", "75", "8", "5", "3", "2", "523"} << 3
         << "Step 2, 25 / 2: the division is not exact.\n";
@@ -199,8 +227,8 @@ void TestSolverCli::checkJson()
     QCOMPARE(valid.exitCode, 0);
     const QJsonObject object = QJsonDocument::fromJson(valid.out.toUtf8()).object();
     QCOMPARE(object.keys(),
-             (QStringList{"best", "best_distance", "best_way", "distance", "expression", "numbers",
-                          "points", "target", "valid", "value"}));
+             (QStringList{"best", "best_distance", "best_way", "closest", "distance", "expression",
+                          "numbers", "parted_at", "points", "shared", "target", "valid", "value"}));
     QCOMPARE(object.value("value").toInt(), 524);
     QCOMPARE(object.value("distance").toInt(), 1);
     QCOMPARE(object.value("points").toInt(), 9);
@@ -219,6 +247,121 @@ void TestSolverCli::checkJson()
              (QJsonObject{{"step", "5"},
                           {"number", 0},
                           {"message", "5 is used more often than you have it."}}));
+}
+
+// --hint, --rate and --check's near miss, each against --complete's answers:
+// the hint's figures come from the first answer to the lower nearest value.
+void TestSolverCli::coachingJson_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // the six numbers and the target last
+    QTest::addColumn<QStringList>("members");
+    const QStringList board{"100", "75", "8", "5", "3", "2", "523"};
+    const QStringList hint1{"best",  "best_distance", "exact", "fewest_numbers",
+                            "level", "numbers",       "target"};
+    const QStringList hint2 = QStringList(hint1) << "operations"
+                                                 << "uses";
+    const QStringList hint3 = QStringList(hint2) << "step";
+    const QStringList rate{
+        "best",           "best_distance",     "distinct_answers", "exact",  "fewest_numbers",
+        "needs_division", "needs_large_value", "numbers",          "rating", "score",
+        "target"};
+    const QStringList check{"best",       "best_distance", "best_way",  "closest", "distance",
+                            "expression", "numbers",       "parted_at", "points",  "shared",
+                            "target",     "valid",         "value"};
+    QTest::newRow("hint 1") << QStringList{"--hint", "1", "--json"} + board << hint1;
+    QTest::newRow("hint 2") << QStringList{"--json", "--hint", "2"} + board << hint2;
+    QTest::newRow("hint 3") << QStringList{"--hint", "3", "--json"} + board << hint3;
+    QTest::newRow("hint 3, division")
+        << QStringList{"--hint", "3", "--json", "25", "50", "75", "100", "6", "3", "742"} << hint3;
+    QTest::newRow("hint 2, two nearest")
+        << QStringList{"--hint", "2", "--json", "4", "3", "2", "2", "1", "1", "102"} << hint2;
+    QTest::newRow("hint 3, one number")
+        << QStringList{"--hint", "3", "--json", "100", "5", "4", "3", "2", "1", "100"} << hint3;
+    QTest::newRow("rate") << QStringList{"--rate", "--json"} + board << rate;
+    QTest::newRow("rate, unreachable")
+        << QStringList{"--json", "--rate", "3", "3", "2", "2", "1", "1", "999"} << rate;
+    QTest::newRow("check") << QStringList{"--check", "100x5+8x3", "--json"} + board << check;
+    QTest::newRow("check, broken") << QStringList{"--check", "(100-75)/2", "--json"} + board
+                                   << QStringList(check) + QStringList{"error"};
+}
+
+void TestSolverCli::coachingJson()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, members);
+    const Result result = solve(arguments);
+    QJsonParseError error;
+    const QJsonObject object = QJsonDocument::fromJson(result.out.toUtf8(), &error).object();
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    members.sort();
+    QCOMPARE(object.keys(), members);
+    QCOMPARE(result.exitCode, object.contains("error") ? 3 : 0);
+
+    const Result all = solve(QStringList{"--complete", "--json", "--limit", "100000"} +
+                             arguments.mid(arguments.size() - 7));
+    const QJsonObject complete = QJsonDocument::fromJson(all.out.toUtf8()).object();
+    const QJsonArray answers = complete.value("answers").toArray();
+    QJsonObject first; // the first answer to the lower nearest value
+    const int best = complete.value("nearest").toArray().first().toInt();
+    for (const QJsonValue &answer : answers) {
+        if (first.isEmpty() && answer.toObject().value("value").toInt() == best)
+            first = answer.toObject();
+    }
+    const QString way = first.value("text").toString();
+    QCOMPARE(object.value("best").toInt(), best);
+    QCOMPARE(object.value("best_distance").toInt(), complete.value("distance").toInt());
+    if (object.contains("level") || object.contains("rating")) {
+        QCOMPARE(object.value("exact").toBool(), complete.value("exact").toBool());
+        // Simplest first: the first answer uses the fewest numbers.
+        QCOMPARE(object.value("fewest_numbers").toInt(),
+                 (object.contains("level") ? first : answers.first().toObject())
+                     .value("numbers_used")
+                     .toInt());
+    }
+    if (object.contains("operations")) {
+        QJsonArray signs;
+        for (const QString sign : {"+", "-", "x", "/"}) {
+            if (way.contains(sign))
+                signs.append(sign);
+        }
+        QCOMPARE(object.value("operations").toArray(), signs);
+        QList<int> numbers;
+        for (const QString &n : way.split(QRegularExpression("\\D+"), Qt::SkipEmptyParts))
+            numbers << n.toInt();
+        std::sort(numbers.begin(), numbers.end(), std::greater<>());
+        QJsonArray uses;
+        for (const int n : numbers)
+            uses.append(n);
+        QCOMPARE(object.value("uses").toArray(), uses);
+    }
+    if (object.contains("step")) {
+        // A step of two numbers, written into the answer as one.
+        const QRegularExpressionMatch step = QRegularExpression("^(\\d+) ([-+x/]) (\\d+) = (\\d+)$")
+                                                 .match(object.value("step").toString());
+        QCOMPARE(step.hasMatch(), way.contains(QRegularExpression("[-+x/]")));
+        if (step.hasMatch())
+            QVERIFY(way.contains(step.captured(1) + step.captured(2) + step.captured(3)));
+    }
+    if (object.contains("rating")) {
+        QCOMPARE(object.value("distinct_answers").toInt(), complete.value("count").toInt());
+        QVERIFY(QStringList({"Easy", "Medium", "Hard", "Very hard"})
+                    .contains(object.value("rating").toString()));
+    }
+    if (object.contains("closest")) {
+        const QString closest = object.value("closest").toString();
+        QVERIFY(std::any_of(answers.begin(), answers.end(), [&](const QJsonValue &a) {
+            return a.toObject().value("text").toString() == closest;
+        }));
+        const QJsonArray shared = object.value("shared").toArray();
+        int parted = shared.isEmpty() ? 0 : shared.size() + 1;
+        for (int i = 0; i < shared.size() && parted > i + 1; ++i) {
+            if (shared.at(i).toInt() != i + 1)
+                parted = i + 1;
+        }
+        QCOMPARE(object.value("parted_at").toInt(), parted);
+        if (object.contains("error"))
+            QCOMPARE(closest, object.value("best_way").toString());
+    }
 }
 
 void TestSolverCli::dailyJson()
@@ -300,6 +443,36 @@ void TestSolverCli::refusals_data()
     QTest::newRow("check on a bad board")
         << QStringList{"--check", "2+3", "5", "5", "5", "4", "3", "2", "500"}
         << "5 is chosen more often than the board has it (twice)";
+    QTest::newRow("hint without a level")
+        << QStringList{"1", "2", "3", "4", "5", "6", "500", "--hint"} << "--hint needs a level";
+    QTest::newRow("hint level 0") << QStringList{"--hint", "0", "1", "2", "3", "4", "5", "6", "500"}
+                                  << "--hint '0' is not a level from 1 to 3";
+    QTest::newRow("hint level 4") << QStringList{"--hint", "4", "1", "2", "3", "4", "5", "6", "500"}
+                                  << "--hint '4' is not a level from 1 to 3";
+    QTest::newRow("hint a word") << QStringList{"--hint", "all", "1", "2",  "3",
+                                                "4",      "5",   "6", "500"}
+                                 << "--hint 'all' is not a level";
+    QTest::newRow("hint with rate")
+        << QStringList{"--rate", "--hint", "1", "1", "2", "3", "4", "5", "6", "500"}
+        << "--hint does not go with --rate";
+    QTest::newRow("hint with complete")
+        << QStringList{"--hint", "2", "--complete", "1", "2", "3", "4", "5", "6", "500"}
+        << "--hint does not go with --complete";
+    QTest::newRow("hint with check")
+        << QStringList{"--hint", "3", "--check", "2+3", "1", "2", "3", "4", "5", "6", "500"}
+        << "--hint does not go with --check";
+    QTest::newRow("rate with complete")
+        << QStringList{"--complete", "--rate", "1", "2", "3", "4", "5", "6", "500"}
+        << "--rate does not go with --complete";
+    QTest::newRow("rate with check")
+        << QStringList{"--rate", "--check", "2+3", "1", "2", "3", "4", "5", "6", "500"}
+        << "--rate does not go with --check";
+    QTest::newRow("rate on a bad board")
+        << QStringList{"--rate", "5", "5", "5", "4", "3", "2", "500"}
+        << "5 is chosen more often than the board has it";
+    QTest::newRow("rate with daily")
+        << QStringList{"--rate", "--daily"}
+        << "--daily takes one date YYYY-MM-DD and --json, not '--rate'";
     const QString notADate = "is not a date YYYY-MM-DD from 0001-01-01 to 9999-12-31";
     QTest::newRow("daily, February 29 of a common year")
         << QStringList{"--daily", "2025-02-29"} << "date '2025-02-29' " + notADate;
