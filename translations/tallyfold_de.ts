@@ -206,6 +206,52 @@ Alle Rechte vorbehalten.</translation>
         <source>Step %1, %2: the result is too large.</source>
         <translation>Schritt %1, %2: Das Ergebnis ist zu groß.</translation>
     </message>
+    <message>
+        <source>This board and target are rated %1.</source>
+        <extracomment>%1: a rating, such as &quot;Hard&quot;.</extracomment>
+        <translation>Diese Zahlen und dieses Ziel gelten als %1.</translation>
+    </message>
+    <message>
+        <source>Time to solve: %1 seconds.</source>
+        <extracomment>%1: seconds, with one decimal.</extracomment>
+        <translation>Lösungszeit: %1 Sekunden.</translation>
+    </message>
+    <message>
+        <source>1 hint taken: 1 point less.</source>
+        <translation>1 Tipp genommen: 1 Punkt weniger.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hints taken: %n points less.</source>
+        <translation>
+            <numerusform>%n Tipp genommen: %n Punkt weniger.</numerusform>
+            <numerusform>%n Tipps genommen: %n Punkte weniger.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Closest to yours: %1, which shares 1 of your steps.</source>
+        <extracomment>%1: an answer in the game&apos;s notation.</extracomment>
+        <translation>Am nächsten an deiner: %1, mit 1 deiner Schritte.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Closest to yours: %1, which shares %n of your steps.</source>
+        <translation>
+            <numerusform>Am nächsten an deiner: %1, mit %n deiner Schritte.</numerusform>
+            <numerusform>Am nächsten an deiner: %1, mit %n deiner Schritte.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your step %1, %2, is where the two part: it takes %3.</source>
+        <extracomment>%1: the step&apos;s number; %2: the player&apos;s step; %3: the answer&apos;s step instead.</extracomment>
+        <translation>Bei deinem Schritt %1, %2, trennen sich die Wege: sie nimmt %3.</translation>
+    </message>
+    <message>
+        <source>It takes all your steps, then %1.</source>
+        <translation>Sie nimmt alle deine Schritte, dann %1.</translation>
+    </message>
+    <message>
+        <source>Its first step is %1.</source>
+        <translation>Ihr erster Schritt ist %1.</translation>
+    </message>
 </context>
 <context>
     <name>FallChart</name>
@@ -341,6 +387,71 @@ Alle Rechte vorbehalten.</translation>
         <source>This try is not recorded; the day&apos;s first result is: %1</source>
         <translation>Dieser Versuch wird nicht gezählt; das erste Ergebnis des Tages ist: %1</translation>
     </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>Ti&amp;pp</translation>
+    </message>
+    <message>
+        <source>Clock: off</source>
+        <translation>Uhr: aus</translation>
+    </message>
+    <message>
+        <source>This round is played without the clock.</source>
+        <translation>Diese Runde wird ohne Uhr gespielt.</translation>
+    </message>
+</context>
+<context>
+    <name>GameHints</name>
+    <message>
+        <source>This board has no target rated %1: this one is %2, the nearest.</source>
+        <extracomment>%1: the rating asked for in the settings; %2: the one the roll took.</extracomment>
+        <translation>Diese Zahlen haben kein Ziel der Stufe %1: dieses ist %2, die nächste.</translation>
+    </message>
+    <message>
+        <source>Hint 3: the first step is %1.</source>
+        <extracomment>%1: a step such as &quot;100 + 5 = 105&quot;.</extracomment>
+        <translation>Tipp 3: Der erste Schritt ist %1.</translation>
+    </message>
+    <message>
+        <source>Hint 3: the answer is one of your numbers.</source>
+        <translation>Tipp 3: Die Lösung ist eine deiner Zahlen.</translation>
+    </message>
+    <message>
+        <source>1 number</source>
+        <translation>1 Zahl</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n numbers</source>
+        <translation>
+            <numerusform>%n Zahl</numerusform>
+            <numerusform>%n Zahlen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Hint 1: the target can be reached exactly, with %1.</source>
+        <extracomment>%1: how many numbers, as &quot;3 numbers&quot;.</extracomment>
+        <translation>Tipp 1: Das Ziel ist genau erreichbar, mit %1.</translation>
+    </message>
+    <message>
+        <source>Hint 1: the target cannot be reached; the nearest is %1, %2 away, with %3.</source>
+        <extracomment>%1: the nearest value; %2: how far it is from the target; %3: &quot;3 numbers&quot;.</extracomment>
+        <translation>Tipp 1: Das Ziel ist nicht erreichbar; am nächsten kommt %1, %2 daneben, mit %3.</translation>
+    </message>
+    <message>
+        <source>Hint 2: no operation is needed, only %1.</source>
+        <extracomment>%1: the one number that is already the answer.</extracomment>
+        <translation>Tipp 2: Keine Rechnung nötig, nur %1.</translation>
+    </message>
+    <message>
+        <source>Hint 2: it takes %1, with %2.</source>
+        <extracomment>%1: operations such as &quot;+ and x&quot;; %2: numbers such as &quot;100, 5 and 3&quot;.</extracomment>
+        <translation>Tipp 2: Es braucht %1, mit %2.</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>Joins the last two items of a list: &quot;100, 5 and 3&quot;.</extracomment>
+        <translation>%1 und %2</translation>
+    </message>
 </context>
 <context>
     <name>GameStatus</name>
@@ -465,6 +576,35 @@ Alle Rechte vorbehalten.</translation>
             <numerusform>Tallyfold %1: %2, %3, noch %n Sekunde</numerusform>
             <numerusform>Tallyfold %1: %2, %3, noch %n Sekunden</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Tallyfold %1: %2, %3, without the clock</source>
+        <extracomment>The line &quot;Copy result&quot; puts on the clipboard for a game played without the clock: %1 the date, %2 the points, %3 how far.</extracomment>
+        <translation>Tallyfold %1: %2, %3, ohne Uhr</translation>
+    </message>
+</context>
+<context>
+    <name>RatingNames</name>
+    <message>
+        <source>Any</source>
+        <extracomment>The difficulty choice: the roll may stop on any target.</extracomment>
+        <translation>Beliebig</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Leicht</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Schwer</translation>
+    </message>
+    <message>
+        <source>Very hard</source>
+        <translation>Sehr schwer</translation>
     </message>
 </context>
 <context>
@@ -615,6 +755,14 @@ Alle Rechte vorbehalten.</translation>
         <source>The game is not allowed to write there.</source>
         <translation>Das Spiel darf dort nicht schreiben.</translation>
     </message>
+    <message>
+        <source>Target &amp;rating:</source>
+        <translation>&amp;Schwierigkeit:</translation>
+    </message>
+    <message>
+        <source>Play without the clock</source>
+        <translation>Ohne Uhr spielen</translation>
+    </message>
 </context>
 <context>
     <name>StatsFrm</name>
@@ -665,6 +813,19 @@ Alle Rechte vorbehalten.</translation>
     <message>
         <source>Board of the day: %1</source>
         <translation>Tagesaufgabe: %1</translation>
+    </message>
+    <message>
+        <source>On the clock: %1, without the clock: %2</source>
+        <translation>Mit Uhr: %1, ohne Uhr: %2</translation>
+    </message>
+    <message>
+        <source>Hints taken: %1</source>
+        <translation>Genommene Tipps: %1</translation>
+    </message>
+    <message>
+        <source>Time to solve: %1 s as a rule (median), %2 s at best</source>
+        <extracomment>The times from the target standing still to Declare, of the best possible answers in games on the clock: %1 the median, %2 the best.</extracomment>
+        <translation>Lösungszeit: meist %1 s (Median), bestenfalls %2 s</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,20 @@
             <numerusform>%n points.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n hints taken: %n points less.</source>
+        <translation>
+            <numerusform>%n hint taken: %n point less.</numerusform>
+            <numerusform>%n hints taken: %n points less.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Closest to yours: %1, which shares %n of your steps.</source>
+        <translation>
+            <numerusform>Closest to yours: %1, which shares %n of your steps.</numerusform>
+            <numerusform>Closest to yours: %1, which shares %n of your steps.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>GameFrm</name>
@@ -25,6 +39,16 @@
         <translation>
             <numerusform>%1 of %n second</numerusform>
             <numerusform>%1 of %n seconds</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>GameHints</name>
+    <message numerus="yes">
+        <source>%n numbers</source>
+        <translation>
+            <numerusform>%n number</numerusform>
+            <numerusform>%n numbers</numerusform>
         </translation>
     </message>
 </context>

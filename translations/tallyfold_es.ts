@@ -206,6 +206,52 @@ Todos los derechos reservados.</translation>
         <source>Step %1, %2: the result is too large.</source>
         <translation>Paso %1, %2: el resultado es demasiado grande.</translation>
     </message>
+    <message>
+        <source>This board and target are rated %1.</source>
+        <extracomment>%1: a rating, such as &quot;Hard&quot;.</extracomment>
+        <translation>Estos números y este objetivo se califican como %1.</translation>
+    </message>
+    <message>
+        <source>Time to solve: %1 seconds.</source>
+        <extracomment>%1: seconds, with one decimal.</extracomment>
+        <translation>Tiempo de resolución: %1 segundos.</translation>
+    </message>
+    <message>
+        <source>1 hint taken: 1 point less.</source>
+        <translation>1 pista usada: 1 punto menos.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hints taken: %n points less.</source>
+        <translation>
+            <numerusform>%n pista usada: %n punto menos.</numerusform>
+            <numerusform>%n pistas usadas: %n puntos menos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Closest to yours: %1, which shares 1 of your steps.</source>
+        <extracomment>%1: an answer in the game&apos;s notation.</extracomment>
+        <translation>La más cercana a la tuya: %1, que comparte 1 de tus pasos.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Closest to yours: %1, which shares %n of your steps.</source>
+        <translation>
+            <numerusform>La más cercana a la tuya: %1, que comparte %n de tus pasos.</numerusform>
+            <numerusform>La más cercana a la tuya: %1, que comparte %n de tus pasos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your step %1, %2, is where the two part: it takes %3.</source>
+        <extracomment>%1: the step&apos;s number; %2: the player&apos;s step; %3: the answer&apos;s step instead.</extracomment>
+        <translation>Tu paso %1, %2, es donde se separan: ella hace %3.</translation>
+    </message>
+    <message>
+        <source>It takes all your steps, then %1.</source>
+        <translation>Hace todos tus pasos y luego %1.</translation>
+    </message>
+    <message>
+        <source>Its first step is %1.</source>
+        <translation>Su primer paso es %1.</translation>
+    </message>
 </context>
 <context>
     <name>FallChart</name>
@@ -341,6 +387,71 @@ Todos los derechos reservados.</translation>
         <source>This try is not recorded; the day&apos;s first result is: %1</source>
         <translation>Este intento no se registra; el primer resultado del día es: %1</translation>
     </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Pista</translation>
+    </message>
+    <message>
+        <source>Clock: off</source>
+        <translation>Reloj: apagado</translation>
+    </message>
+    <message>
+        <source>This round is played without the clock.</source>
+        <translation>Esta ronda se juega sin reloj.</translation>
+    </message>
+</context>
+<context>
+    <name>GameHints</name>
+    <message>
+        <source>This board has no target rated %1: this one is %2, the nearest.</source>
+        <extracomment>%1: the rating asked for in the settings; %2: the one the roll took.</extracomment>
+        <translation>Estos números no tienen objetivo de nivel %1: este es %2, el más cercano.</translation>
+    </message>
+    <message>
+        <source>Hint 3: the first step is %1.</source>
+        <extracomment>%1: a step such as &quot;100 + 5 = 105&quot;.</extracomment>
+        <translation>Pista 3: el primer paso es %1.</translation>
+    </message>
+    <message>
+        <source>Hint 3: the answer is one of your numbers.</source>
+        <translation>Pista 3: la respuesta es uno de tus números.</translation>
+    </message>
+    <message>
+        <source>1 number</source>
+        <translation>1 número</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n numbers</source>
+        <translation>
+            <numerusform>%n número</numerusform>
+            <numerusform>%n números</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Hint 1: the target can be reached exactly, with %1.</source>
+        <extracomment>%1: how many numbers, as &quot;3 numbers&quot;.</extracomment>
+        <translation>Pista 1: el objetivo se puede alcanzar exactamente, con %1.</translation>
+    </message>
+    <message>
+        <source>Hint 1: the target cannot be reached; the nearest is %1, %2 away, with %3.</source>
+        <extracomment>%1: the nearest value; %2: how far it is from the target; %3: &quot;3 numbers&quot;.</extracomment>
+        <translation>Pista 1: el objetivo no se puede alcanzar; lo más cercano es %1, a %2, con %3.</translation>
+    </message>
+    <message>
+        <source>Hint 2: no operation is needed, only %1.</source>
+        <extracomment>%1: the one number that is already the answer.</extracomment>
+        <translation>Pista 2: no hace falta ninguna operación, solo %1.</translation>
+    </message>
+    <message>
+        <source>Hint 2: it takes %1, with %2.</source>
+        <extracomment>%1: operations such as &quot;+ and x&quot;; %2: numbers such as &quot;100, 5 and 3&quot;.</extracomment>
+        <translation>Pista 2: hace falta %1, con %2.</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>Joins the last two items of a list: &quot;100, 5 and 3&quot;.</extracomment>
+        <translation>%1 y %2</translation>
+    </message>
 </context>
 <context>
     <name>GameStatus</name>
@@ -465,6 +576,35 @@ Todos los derechos reservados.</translation>
             <numerusform>Tallyfold %1: %2, %3, queda %n segundo</numerusform>
             <numerusform>Tallyfold %1: %2, %3, quedan %n segundos</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Tallyfold %1: %2, %3, without the clock</source>
+        <extracomment>The line &quot;Copy result&quot; puts on the clipboard for a game played without the clock: %1 the date, %2 the points, %3 how far.</extracomment>
+        <translation>Tallyfold %1: %2, %3, sin reloj</translation>
+    </message>
+</context>
+<context>
+    <name>RatingNames</name>
+    <message>
+        <source>Any</source>
+        <extracomment>The difficulty choice: the roll may stop on any target.</extracomment>
+        <translation>Cualquiera</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Fácil</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difícil</translation>
+    </message>
+    <message>
+        <source>Very hard</source>
+        <translation>Muy difícil</translation>
     </message>
 </context>
 <context>
@@ -615,6 +755,14 @@ Todos los derechos reservados.</translation>
         <source>The game is not allowed to write there.</source>
         <translation>El juego no tiene permiso para escribir allí.</translation>
     </message>
+    <message>
+        <source>Target &amp;rating:</source>
+        <translation>&amp;Dificultad:</translation>
+    </message>
+    <message>
+        <source>Play without the clock</source>
+        <translation>Jugar sin reloj</translation>
+    </message>
 </context>
 <context>
     <name>StatsFrm</name>
@@ -665,6 +813,19 @@ Todos los derechos reservados.</translation>
     <message>
         <source>Board of the day: %1</source>
         <translation>Partida del día: %1</translation>
+    </message>
+    <message>
+        <source>On the clock: %1, without the clock: %2</source>
+        <translation>Con reloj: %1, sin reloj: %2</translation>
+    </message>
+    <message>
+        <source>Hints taken: %1</source>
+        <translation>Pistas usadas: %1</translation>
+    </message>
+    <message>
+        <source>Time to solve: %1 s as a rule (median), %2 s at best</source>
+        <extracomment>The times from the target standing still to Declare, of the best possible answers in games on the clock: %1 the median, %2 the best.</extracomment>
+        <translation>Tiempo de resolución: %1 s por lo general (mediana), %2 s como mejor</translation>
     </message>
 </context>
 <context>

@@ -206,6 +206,52 @@ Tous droits réservés.</translation>
         <source>Step %1, %2: the result is too large.</source>
         <translation>Étape %1, %2&#xa0;: le résultat est trop grand.</translation>
     </message>
+    <message>
+        <source>This board and target are rated %1.</source>
+        <extracomment>%1: a rating, such as &quot;Hard&quot;.</extracomment>
+        <translation>Ce tirage et cette cible sont classés %1.</translation>
+    </message>
+    <message>
+        <source>Time to solve: %1 seconds.</source>
+        <extracomment>%1: seconds, with one decimal.</extracomment>
+        <translation>Temps de résolution : %1 secondes.</translation>
+    </message>
+    <message>
+        <source>1 hint taken: 1 point less.</source>
+        <translation>1 indice pris : 1 point de moins.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hints taken: %n points less.</source>
+        <translation>
+            <numerusform>%n indice pris : %n point de moins.</numerusform>
+            <numerusform>%n indices pris : %n points de moins.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Closest to yours: %1, which shares 1 of your steps.</source>
+        <extracomment>%1: an answer in the game&apos;s notation.</extracomment>
+        <translation>La plus proche de la vôtre : %1, qui partage 1 de vos étapes.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Closest to yours: %1, which shares %n of your steps.</source>
+        <translation>
+            <numerusform>La plus proche de la vôtre : %1, qui partage %n de vos étapes.</numerusform>
+            <numerusform>La plus proche de la vôtre : %1, qui partage %n de vos étapes.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your step %1, %2, is where the two part: it takes %3.</source>
+        <extracomment>%1: the step&apos;s number; %2: the player&apos;s step; %3: the answer&apos;s step instead.</extracomment>
+        <translation>Votre étape %1, %2, est celle où les deux se séparent : elle fait %3.</translation>
+    </message>
+    <message>
+        <source>It takes all your steps, then %1.</source>
+        <translation>Elle reprend toutes vos étapes, puis %1.</translation>
+    </message>
+    <message>
+        <source>Its first step is %1.</source>
+        <translation>Sa première étape est %1.</translation>
+    </message>
 </context>
 <context>
     <name>FallChart</name>
@@ -341,6 +387,71 @@ Tous droits réservés.</translation>
         <source>This try is not recorded; the day&apos;s first result is: %1</source>
         <translation>Cet essai n&apos;est pas enregistré&#xa0;; le premier résultat du jour est&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Indice</translation>
+    </message>
+    <message>
+        <source>Clock: off</source>
+        <translation>Horloge : arrêtée</translation>
+    </message>
+    <message>
+        <source>This round is played without the clock.</source>
+        <translation>Cette manche se joue sans horloge.</translation>
+    </message>
+</context>
+<context>
+    <name>GameHints</name>
+    <message>
+        <source>This board has no target rated %1: this one is %2, the nearest.</source>
+        <extracomment>%1: the rating asked for in the settings; %2: the one the roll took.</extracomment>
+        <translation>Ce tirage n&apos;a pas de cible classée %1 : celle-ci est %2, la plus proche.</translation>
+    </message>
+    <message>
+        <source>Hint 3: the first step is %1.</source>
+        <extracomment>%1: a step such as &quot;100 + 5 = 105&quot;.</extracomment>
+        <translation>Indice 3 : la première étape est %1.</translation>
+    </message>
+    <message>
+        <source>Hint 3: the answer is one of your numbers.</source>
+        <translation>Indice 3 : la réponse est l&apos;un de vos nombres.</translation>
+    </message>
+    <message>
+        <source>1 number</source>
+        <translation>1 nombre</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n numbers</source>
+        <translation>
+            <numerusform>%n nombre</numerusform>
+            <numerusform>%n nombres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Hint 1: the target can be reached exactly, with %1.</source>
+        <extracomment>%1: how many numbers, as &quot;3 numbers&quot;.</extracomment>
+        <translation>Indice 1 : la cible peut être atteinte exactement, avec %1.</translation>
+    </message>
+    <message>
+        <source>Hint 1: the target cannot be reached; the nearest is %1, %2 away, with %3.</source>
+        <extracomment>%1: the nearest value; %2: how far it is from the target; %3: &quot;3 numbers&quot;.</extracomment>
+        <translation>Indice 1 : la cible ne peut pas être atteinte ; le plus proche est %1, à %2, avec %3.</translation>
+    </message>
+    <message>
+        <source>Hint 2: no operation is needed, only %1.</source>
+        <extracomment>%1: the one number that is already the answer.</extracomment>
+        <translation>Indice 2 : aucune opération n&apos;est nécessaire, seulement %1.</translation>
+    </message>
+    <message>
+        <source>Hint 2: it takes %1, with %2.</source>
+        <extracomment>%1: operations such as &quot;+ and x&quot;; %2: numbers such as &quot;100, 5 and 3&quot;.</extracomment>
+        <translation>Indice 2 : il faut %1, avec %2.</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>Joins the last two items of a list: &quot;100, 5 and 3&quot;.</extracomment>
+        <translation>%1 et %2</translation>
+    </message>
 </context>
 <context>
     <name>GameStatus</name>
@@ -465,6 +576,35 @@ Tous droits réservés.</translation>
             <numerusform>Tallyfold %1&#xa0;: %2, %3, %n seconde restante</numerusform>
             <numerusform>Tallyfold %1&#xa0;: %2, %3, %n secondes restantes</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Tallyfold %1: %2, %3, without the clock</source>
+        <extracomment>The line &quot;Copy result&quot; puts on the clipboard for a game played without the clock: %1 the date, %2 the points, %3 how far.</extracomment>
+        <translation>Tallyfold %1 : %2, %3, sans horloge</translation>
+    </message>
+</context>
+<context>
+    <name>RatingNames</name>
+    <message>
+        <source>Any</source>
+        <extracomment>The difficulty choice: the roll may stop on any target.</extracomment>
+        <translation>Toutes</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Facile</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Moyen</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difficile</translation>
+    </message>
+    <message>
+        <source>Very hard</source>
+        <translation>Très difficile</translation>
     </message>
 </context>
 <context>
@@ -615,6 +755,14 @@ Tous droits réservés.</translation>
         <source>The game is not allowed to write there.</source>
         <translation>Le jeu n&apos;a pas le droit d&apos;y écrire.</translation>
     </message>
+    <message>
+        <source>Target &amp;rating:</source>
+        <translation>&amp;Difficulté :</translation>
+    </message>
+    <message>
+        <source>Play without the clock</source>
+        <translation>Jouer sans horloge</translation>
+    </message>
 </context>
 <context>
     <name>StatsFrm</name>
@@ -665,6 +813,19 @@ Tous droits réservés.</translation>
     <message>
         <source>Board of the day: %1</source>
         <translation>Tirage du jour&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>On the clock: %1, without the clock: %2</source>
+        <translation>Avec horloge : %1, sans horloge : %2</translation>
+    </message>
+    <message>
+        <source>Hints taken: %1</source>
+        <translation>Indices pris : %1</translation>
+    </message>
+    <message>
+        <source>Time to solve: %1 s as a rule (median), %2 s at best</source>
+        <extracomment>The times from the target standing still to Declare, of the best possible answers in games on the clock: %1 the median, %2 the best.</extracomment>
+        <translation>Temps de résolution : %1 s en général (médiane), %2 s au mieux</translation>
     </message>
 </context>
 <context>

@@ -21,4 +21,11 @@ struct GameSettings
     // The roll stops only on a target the six numbers reach exactly, when the
     // range holds one ("ReachableTargets", off by default).
     bool reachableTargets = false;
+    // The clock stays still: START rolls the target and STOP ends the round
+    // when the player is ready ("PlayWithoutClock", off by default).
+    bool withoutClock = false;
+    // The roll stops on a target of one rating: 0 for any, else the rating's
+    // place from Easy (1) to Very hard (4) ("Difficulty", 0 by default).
+    qint16 difficulty = 0;
+    static constexpr qint16 HardestDifficulty = 4;
 };

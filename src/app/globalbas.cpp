@@ -50,6 +50,10 @@ QString StoredName(Setting setting)
         return QStringLiteral("PlayForPoints");
     case Setting::ReachableTargets:
         return QStringLiteral("ReachableTargets");
+    case Setting::PlayWithoutClock:
+        return QStringLiteral("PlayWithoutClock");
+    case Setting::Difficulty:
+        return QStringLiteral("Difficulty");
     }
     return {};
 }
@@ -115,6 +119,13 @@ bool ReadSwitch(const Variant &stored)
     return n && *n != 0;
 }
 
+qint16 ReadDifficulty(const Variant &stored)
+{
+    // Anything but a rating's place plays any target, as a first run does.
+    const auto n = storedInt16(stored);
+    return n && *n >= 0 && *n <= GameSettings::HardestDifficulty ? *n : 0;
+}
+
 GameSettings LoadSettings()
 {
     // The key's unnamed value is never written; asking for it only tells
@@ -133,6 +144,8 @@ StoredSettings ReadStoredSettings()
     settings.completeSearch = ReadSwitch(fetch(Setting::CompleteSearch));
     settings.playForPoints = ReadSwitch(fetch(Setting::PlayForPoints));
     settings.reachableTargets = ReadSwitch(fetch(Setting::ReachableTargets));
+    settings.withoutClock = ReadSwitch(fetch(Setting::PlayWithoutClock));
+    settings.difficulty = ReadDifficulty(fetch(Setting::Difficulty));
     settings.timeAllowed = ReadTimeAllowed(fetch(Setting::TimeAllowed));
     stored.timeAllowedPosition = (settings.timeAllowed - FirstRunTimeAllowed) / 5;
     settings.noSounds = ReadNoSounds(fetch(Setting::NoSounds));

@@ -40,6 +40,8 @@ enum class Setting {
     CompleteSearch,
     PlayForPoints,
     ReachableTargets,
+    PlayWithoutClock,
+    Difficulty,
 };
 QString StoredName(Setting setting);
 
@@ -76,5 +78,7 @@ qint16 ReadHighestTarget(const Variant &stored, qint16 lowestTarget);
 qint16 ReadTimerInterval(const Variant &stored);
 // The on/off switches of the General page: on when the stored number is not 0.
 bool ReadSwitch(const Variant &stored);
+// The difficulty's place: 0 (any target) to GameSettings::HardestDifficulty.
+qint16 ReadDifficulty(const Variant &stored);
 
 } // namespace GLOBALbas

@@ -67,6 +67,11 @@ void PlayerStats::resetCounts()
     pointsTotal = fresh.pointsTotal;
     currentRun = fresh.currentRun;
     longestRun = fresh.longestRun;
+    timedGames = fresh.timedGames;
+    untimedGames = fresh.untimedGames;
+    hintsTaken = fresh.hintsTaken;
+    medianSolveMs = fresh.medianSolveMs;
+    bestSolveMs = fresh.bestSolveMs;
     bands = fresh.bands;
 }
 
@@ -132,6 +137,12 @@ QString dailySummary(const PlayerStats &stats)
         how = QCoreApplication::translate("PlayerStats", "exact");
     else
         how = QCoreApplication::translate("PlayerStats", "%1 away").arg(r.distance);
+    if (!stats.dailyTimed) {
+        //: The line "Copy result" puts on the clipboard for a game played
+        //: without the clock: %1 the date, %2 the points, %3 how far.
+        return QCoreApplication::translate("PlayerStats", "Tallyfold %1: %2, %3, without the clock")
+            .arg(stats.dailyDate.toString(Qt::ISODate), points, how);
+    }
     // The plural forms say "1 second left", in English too (tallyfold_en.ts).
     //: The line "Copy result" puts on the clipboard: %1 the date (YYYY-MM-DD),
     //: %2 the points ("9 points"), %3 how far ("exact", "1 away", "no answer"),

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 // One scored game: what the player declared, against the best the six
 // numbers could do.
@@ -33,12 +34,21 @@ struct PlayerStats
     qint32 currentRun = 0; // best-possible answers in a row, up to the last game
     qint32 longestRun = 0;
     std::array<qint32, BandCount> bands{};
+    // Games on the clock and without it, and the hints taken in them.
+    qint32 timedGames = 0;
+    qint32 untimedGames = 0;
+    qint32 hintsTaken = 0;
+    // The times to solve of the best-possible answers of timed games, in
+    // milliseconds; none before the first.
+    std::optional<qint64> medianSolveMs;
+    std::optional<qint64> bestSolveMs;
 
     // The board of the day's result, recorded the first time that day's
     // board is scored (an invalid date: none yet).
     QDate dailyDate;
     ScoredRound daily;
     qint32 dailyTimeLeft = 0; // clock ticks
+    bool dailyTimed = true;   // played on the clock
 
     double averagePoints() const { return gamesScored ? double(pointsTotal) / gamesScored : 0.0; }
     void record(const ScoredRound &round);

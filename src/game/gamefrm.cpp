@@ -110,6 +110,10 @@ void GameFrm::createMenus()
     mnuStats->setObjectName(QStringLiteral("mnuStats"));
     connect(mnuDaily, &QAction::triggered, this, &GameFrm::mnuDaily_Click);
     connect(mnuStats, &QAction::triggered, this, &GameFrm::mnuStats_Click);
+    mnuHint = new QAction(tr("&Hint"), this);
+    mnuHint->setObjectName(QStringLiteral("mnuHint"));
+    mnuHint->setEnabled(false);
+    connect(mnuHint, &QAction::triggered, this, &GameFrm::mnuHint_Click);
     showPointsMenu();
     queueAccessiblePresses(*bar);
 }
@@ -199,6 +203,13 @@ void GameFrm::createGameControls()
     LBa->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setColours(LBa, rgbColour(128, 128, 128), rgbColour(255, 255, 255), Background::Filled);
     LBa->hide();
+
+    lbHint = newLabel(m_client, QStringLiteral("lbHint"));
+    lbHint->setWordWrap(true);
+    lbHint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setColours(lbHint, rgbColour(0, 0, 0), rgbColour(255, 255, 255), Background::Filled);
+    lbHint->setMargin(6);
+    lbHint->hide();
 
     List1 = new QListWidget(m_client);
     List1->setObjectName(QStringLiteral("List1"));

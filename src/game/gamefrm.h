@@ -54,6 +54,9 @@ struct GameFrmControls
     // On the menu bar, before About, only in games played for points.
     QAction *mnuDaily = nullptr;
     QAction *mnuStats = nullptr;
+    QAction *mnuHint = nullptr; // while a round is on
+    // The hints taken this round, where the answers show later.
+    QLabel *lbHint = nullptr;
     QByteArray SoundData;
     int ScreenWidthPx = 0;
     int ScreenHeightPx = 0;
@@ -98,6 +101,7 @@ public:
     void mnuAbout_Click();
     void mnuDaily_Click();
     void mnuStats_Click();
+    void mnuHint_Click();
     // "Your answer", while it is open over the game.
     AnswerFrm *answerWindow() const;
 
@@ -183,7 +187,7 @@ private:
     QPointer<QDialog> m_answer; // an AnswerFrm
     // The points rules and the player's record of games.
     ScoreKeeper m_record;
-    bool m_closing = false; // failures to record are only logged from here on
+    bool m_closing = false;           // failures to record are only logged from here on
     int m_modalDepth = 0;             // modal loops run over this window
     bool m_deleteWhenUnwound = false; // closed while one of them ran
 };

@@ -111,6 +111,9 @@ void GameFrm::placeControls()
 
     List1->setGeometry(toPixels(l.List1, tpp));
     List1->setFont(designFont(sansSerif, l.list1Font, QFont::Bold));
+    // The hints stand where the answers show once they are asked for.
+    lbHint->setGeometry(List1->geometry());
+    lbHint->setFont(designFont(sansSerif, l.list1Font, QFont::Bold));
 
     placeStatus();
 }

@@ -80,7 +80,7 @@ void GameFrm::showPointsMenu()
 {
     QMenuBar *bar = menuBar();
     const bool on = m_flow.settings().playForPoints;
-    for (QAction *action : {mnuDaily, mnuStats}) {
+    for (QAction *action : {mnuDaily, mnuStats, mnuHint}) {
         if (on && !bar->actions().contains(action))
             bar->insertAction(mnuAbout, action);
         else if (!on)
@@ -117,6 +117,13 @@ void GameFrm::mnuStats_Click()
     takeBackFocus();
 }
 
+void GameFrm::mnuHint_Click()
+{
+    if (platform::isBehindModal(*this))
+        return;
+    m_flow.takeHint();
+}
+
 AnswerFrm *GameFrm::answerWindow() const
 {
     return static_cast<AnswerFrm *>(m_answer.data());
@@ -130,6 +137,7 @@ void GameFrm::askForAnswer()
     auto *answer =
         new AnswerFrm(std::span<const qint32>(places.data(), places.size()), m_flow.target(), this);
     m_answer = answer;
+    answer->setRound({m_flow.hintsTaken(), m_flow.isRoundTimed(), m_flow.targetStood()});
     answer->setAttribute(Qt::WA_DeleteOnClose);
     connect(answer, &AnswerFrm::scored, this, [this, answer] { recordScore(*answer); });
     connect(answer, &QDialog::finished, this, &GameFrm::takeBackFocus);
@@ -146,7 +154,9 @@ void GameFrm::askForAnswer()
 void GameFrm::recordScore(AnswerFrm &answer)
 {
     PlayedGame game = answer.game();
-    game.secondsLeft = m_flow.ticksLeft();
+    // Without the clock there is no time left to keep.
+    if (m_flow.isRoundTimed())
+        game.secondsLeft = m_flow.ticksLeft();
     if (!m_flow.isDealtBoard())
         m_record.dealtDaily({}); // the day's board is no longer the one played
     const ScoreKeeper::Outcome outcome = m_record.record(game);

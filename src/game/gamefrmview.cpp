@@ -56,7 +56,7 @@ void GameFrm::present()
     cmdAnswer->setEnabled(shown.cmdAnswerEnabled);
     cmdAnswer->setVisible(shown.cmdAnswerVisible);
 
-    if (shown.dial != m_shown.dial) {
+    if (shown.dial != m_shown.dial || shown.clockOff != m_shown.clockOff) {
         cp1->setValue(shown.dial);
         nameClock();
     }
@@ -85,6 +85,11 @@ void GameFrm::present()
         LBa->setText(shown.status);
     }
     LBa->setVisible(shown.statusVisible);
+    // Named by its text, so that each hint is told as it comes.
+    if (shown.coach != m_shown.coach)
+        lbHint->setText(shown.coach);
+    lbHint->setVisible(shown.coachVisible);
+    mnuHint->setEnabled(shown.hintEnabled);
     List1->setVisible(shown.answersVisible);
     mnuSetup->setEnabled(shown.manualSetupEnabled);
     mnuDaily->setEnabled(shown.manualSetupEnabled);
@@ -120,6 +125,11 @@ void GameFrm::showSearchEnd()
 
 void GameFrm::nameClock()
 {
+    if (!m_flow.isRoundTimed()) {
+        cp1->setAccessibleName(tr("Clock: off"));
+        cp1->setAccessibleDescription(tr("This round is played without the clock."));
+        return;
+    }
     // The dial counts the seconds gone; a listener wants the seconds left.
     const int left = std::max(0, m_flow.settings().timeAllowed - cp1->value());
     cp1->setAccessibleName(tr("Clock: %n seconds left", nullptr, left));

@@ -1,5 +1,7 @@
 #include "gamehistory.h"
 
+#include <algorithm>
+
 #include "historyconnection.h"
 
 #include <QDir>
@@ -63,7 +65,8 @@ bool GameHistory::record(const PlayedGame &game, bool *dailyResult)
     query.prepare(QStringLiteral(
         "INSERT INTO games (played_at, numbers, target, board, daily_date, answer, value,"
         " best_value, declared, distance, best_distance, points, band, seconds_left,"
-        " is_daily_result) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        " is_daily_result, timed, hints, rating, solve_ms)"
+        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     query.addBindValue(playedAt.toUTC().toString(Qt::ISODateWithMs));
     query.addBindValue(numbersText(game.numbers));
     query.addBindValue(game.target);
@@ -81,6 +84,10 @@ bool GameHistory::record(const PlayedGame &game, bool *dailyResult)
     query.addBindValue(int(PlayerStats::bandOf(game.round)));
     query.addBindValue(game.secondsLeft ? QVariant(*game.secondsLeft) : QVariant());
     query.addBindValue(result ? 1 : 0);
+    query.addBindValue(game.timed ? 1 : 0);
+    query.addBindValue(std::clamp(game.hints, 0, 3));
+    query.addBindValue(game.rating >= 1 && game.rating <= 4 ? QVariant(game.rating) : QVariant());
+    query.addBindValue(game.solveMs && *game.solveMs >= 0 ? QVariant(*game.solveMs) : QVariant());
     if (!d->run(query, Failure::CannotWrite) || !transaction.commit())
         return false;
     if (dailyResult)

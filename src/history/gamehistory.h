@@ -24,7 +24,11 @@ struct PlayedGame
     qint64 value = 0;                  // what the declared answer came to
     qint64 bestValue = 0;              // the best possible value (nearest the target)
     ScoredRound round;                 // declared, distance, best distance, points
-    std::optional<qint32> secondsLeft; // clock ticks left when it stopped
+    std::optional<qint32> secondsLeft; // clock ticks left when it stopped; none without the clock
+    bool timed = true;                 // played on the clock
+    int hints = 0;                     // hints taken, each a point less
+    int rating = 0; // the board and target's rating, 1 Easy to 4 Very hard; 0 unknown
+    std::optional<qint64> solveMs; // from the target standing still to Declare
 };
 
 // The player's record: every scored game kept in a per-user SQLite database,

@@ -79,8 +79,25 @@ QStringList createTables()
     };
 }
 
+// Version 1 to 2: what practice adds to a game. Games recorded before were
+// all played on the clock, without hints, and were never rated or timed.
+QStringList addPractice()
+{
+    return {
+        QStringLiteral("ALTER TABLE games ADD COLUMN timed INTEGER NOT NULL DEFAULT 1"
+                       " CHECK (timed IN (0, 1))"),
+        QStringLiteral("ALTER TABLE games ADD COLUMN hints INTEGER NOT NULL DEFAULT 0"
+                       " CHECK (hints BETWEEN 0 AND 3)"),
+        // 1 Easy to 4 Very hard.
+        QStringLiteral("ALTER TABLE games ADD COLUMN rating INTEGER"
+                       " CHECK (rating BETWEEN 1 AND 4)"),
+        // From the target standing still to Declare; NULL for No answer.
+        QStringLiteral("ALTER TABLE games ADD COLUMN solve_ms INTEGER CHECK (solve_ms >= 0)"),
+    };
+}
+
 // Step i brings a file from version i to i + 1; a later version appends its own.
-constexpr std::array<Step, 1> steps{&createTables};
+constexpr std::array<Step, 2> steps{&createTables, &addPractice};
 
 } // namespace
 
@@ -89,9 +106,11 @@ int currentVersion()
     return int(steps.size());
 }
 
-bool migrate(QSqlDatabase &db, int fromVersion, QString *error)
+bool migrate(QSqlDatabase &db, int fromVersion, QString *error, int toVersion)
 {
-    for (int version = fromVersion; version < currentVersion(); ++version) {
+    if (toVersion <= 0 || toVersion > currentVersion())
+        toVersion = currentVersion();
+    for (int version = fromVersion; version < toVersion; ++version) {
         for (const QString &statement : steps[version]()) {
             QSqlQuery query(db);
             if (!query.exec(statement)) {
@@ -102,7 +121,7 @@ bool migrate(QSqlDatabase &db, int fromVersion, QString *error)
     }
     QSqlQuery query(db);
     // PRAGMA takes no bound values; the number is our own.
-    if (!query.exec(QStringLiteral("PRAGMA user_version = %1").arg(currentVersion()))) {
+    if (!query.exec(QStringLiteral("PRAGMA user_version = %1").arg(toVersion))) {
         *error = query.lastError().text();
         return false;
     }

@@ -9,9 +9,10 @@ namespace historyschema {
 
 // The version this build writes; a file beyond it is left alone.
 int currentVersion();
-// Runs the steps from `fromVersion` to currentVersion() and sets user_version,
-// inside the caller's transaction. False on the first statement that fails
-// (the database's error is then db.lastError() or the failing query's).
-bool migrate(QSqlDatabase &db, int fromVersion, QString *error);
+// Runs the steps from `fromVersion` to `toVersion` (0: currentVersion()) and
+// sets user_version, inside the caller's transaction. False on the first
+// statement that fails (the database's error is then db.lastError() or the
+// failing query's). The tests make files of older versions with toVersion.
+bool migrate(QSqlDatabase &db, int fromVersion, QString *error, int toVersion = 0);
 
 } // namespace historyschema

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -37,6 +38,16 @@ const char breaksSql[] =
     "SELECT id, board = 'picked' OR is_daily_result FROM games"
     " WHERE id > ? AND (band <> 0 OR (board = 'daily' AND NOT is_daily_result)) ORDER BY id";
 
+// Timed and untimed games, and the hints taken, since then.
+const char practiceSql[] = "SELECT TOTAL(timed), TOTAL(NOT timed), TOTAL(hints) FROM games"
+                           " WHERE id > ? AND (board = 'picked' OR is_daily_result)";
+
+// The times to solve of the timed best-possible answers since then, for
+// their median and the best.
+const char solveTimesSql[] =
+    "SELECT solve_ms FROM games WHERE id > ? AND (board = 'picked' OR is_daily_result)"
+    " AND timed AND declared AND band = 0 AND solve_ms IS NOT NULL ORDER BY solve_ms";
+
 // The best-possible answers the games began with, the longest run and the run
 // they end with.
 struct Runs
@@ -53,8 +64,8 @@ const char carriedSql[] =
 
 // The latest day's result, found through the one-result-per-day index.
 const char dailySql[] =
-    "SELECT daily_date, declared, distance, best_distance, points, seconds_left FROM games"
-    " WHERE is_daily_result ORDER BY daily_date DESC LIMIT 1";
+    "SELECT daily_date, declared, distance, best_distance, points, seconds_left, timed"
+    " FROM games WHERE is_daily_result ORDER BY daily_date DESC LIMIT 1";
 
 } // namespace
 
@@ -105,6 +116,20 @@ PlayerStats GameHistory::statistics() const
     for (int band = 0; band < PlayerStats::BandCount; ++band)
         bands[band] = count(3 + band);
 
+    query.prepare(QString::fromLatin1(practiceSql));
+    query.addBindValue(since);
+    if (!d->run(query, Failure::CannotOpen) || !query.next())
+        return {};
+    qint64 timed = count(0);
+    const qint64 untimed = count(1), hints = count(2);
+    query.prepare(QString::fromLatin1(solveTimesSql));
+    query.addBindValue(since);
+    if (!d->run(query, Failure::CannotOpen))
+        return {};
+    std::vector<qint64> times;
+    while (query.next())
+        times.push_back(query.value(0).toLongLong());
+
     query.prepare(QString::fromLatin1(breaksSql));
     query.addBindValue(since);
     if (!d->run(query, Failure::CannotOpen))
@@ -141,6 +166,7 @@ PlayerStats GameHistory::statistics() const
     if (query.next()) {
         if (query.value(0).toBool()) {
             games += query.value(1).toLongLong();
+            timed += query.value(1).toLongLong(); // every older game was on the clock
             declared += query.value(2).toLongLong();
             points += query.value(3).toLongLong();
             for (int band = 0; band < PlayerStats::BandCount; ++band)
@@ -171,6 +197,7 @@ PlayerStats GameHistory::statistics() const
             stats.daily.bestDistance = query.value(3).toLongLong();
             stats.daily.points = query.value(4).toInt();
             stats.dailyTimeLeft = saturated(query.value(5).toLongLong());
+            stats.dailyTimed = query.value(6).toBool();
         }
     }
     query.finish();
@@ -182,6 +209,15 @@ PlayerStats GameHistory::statistics() const
     stats.bestReached = saturated(bands[PlayerStats::BestBand]);
     for (int band = 0; band < PlayerStats::BandCount; ++band)
         stats.bands[band] = saturated(bands[band]);
+    stats.timedGames = saturated(timed);
+    stats.untimedGames = saturated(untimed);
+    stats.hintsTaken = saturated(hints);
+    if (!times.empty()) {
+        const std::size_t middle = times.size() / 2;
+        stats.bestSolveMs = times.front();
+        stats.medianSolveMs =
+            times.size() % 2 ? times[middle] : (times[middle - 1] + times[middle]) / 2;
+    }
     stats.currentRun = saturated(current);
     stats.longestRun = saturated(longest);
     return stats;
@@ -196,8 +232,8 @@ QList<PlayedGame> GameHistory::lastGames(int count) const
     query.setForwardOnly(true);
     query.prepare(QStringLiteral(
         "SELECT played_at, numbers, target, board, daily_date, answer, value, best_value,"
-        " declared, distance, best_distance, points, seconds_left FROM games"
-        " ORDER BY id DESC LIMIT ?"));
+        " declared, distance, best_distance, points, seconds_left, timed, hints, rating,"
+        " solve_ms FROM games ORDER BY id DESC LIMIT ?"));
     query.addBindValue(count);
     if (!d->run(query, Failure::CannotOpen))
         return games;
@@ -221,6 +257,11 @@ QList<PlayedGame> GameHistory::lastGames(int count) const
         game.round.points = query.value(11).toInt();
         if (!query.value(12).isNull())
             game.secondsLeft = query.value(12).toInt();
+        game.timed = query.value(13).toBool();
+        game.hints = query.value(14).toInt();
+        game.rating = query.value(15).toInt();
+        if (!query.value(16).isNull())
+            game.solveMs = query.value(16).toLongLong();
         games.append(game);
     }
     return games;

@@ -9,7 +9,7 @@
 
 PlayedGame scoreAnswer(std::span<const std::int32_t> numbers, std::int32_t target,
                        const solver::BestPossible &best, std::optional<std::int64_t> declaredValue,
-                       const QString &answer)
+                       const QString &answer, int hints)
 {
     PlayedGame game;
     std::copy_n(numbers.begin(), std::min(numbers.size(), game.numbers.size()),
@@ -17,12 +17,14 @@ PlayedGame scoreAnswer(std::span<const std::int32_t> numbers, std::int32_t targe
     game.target = target;
     game.bestValue = best.value;
     game.round.bestDistance = best.distance;
+    game.hints = std::max(hints, 0);
     if (declaredValue) {
         game.answer = answer;
         game.value = *declaredValue;
         game.round.declared = true;
         game.round.distance = std::abs(*declaredValue - target);
-        game.round.points = solver::pointsFor(game.round.distance, best.distance);
+        game.round.points =
+            std::max(solver::pointsFor(game.round.distance, best.distance) - game.hints, 0);
     }
     return game;
 }
@@ -94,6 +96,7 @@ ScoreKeeper::Outcome ScoreKeeper::record(PlayedGame game)
             own.dailyDate = day;
             own.daily = game.round;
             own.dailyTimeLeft = game.secondsLeft.value_or(0);
+            own.dailyTimed = game.timed;
             outcome.day = own;
         }
     }

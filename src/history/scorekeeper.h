@@ -3,6 +3,7 @@
 #include "gamehistory.h"
 
 #include <QDate>
+#include <QElapsedTimer>
 #include <QString>
 
 #include <cstdint>
@@ -15,12 +16,21 @@ namespace solver {
 struct BestPossible;
 }
 
+// What the game knew of a round when it asked for the answer.
+struct RoundFacts
+{
+    int hintsTaken = 0;
+    bool timed = true;
+    QElapsedTimer stood; // since the target stood still; invalid when unknown
+};
+
 // A declared answer (or none: No answer) scored against the best the six
 // numbers can do (solver::bestPossible of them): the round's distance and
-// points, the best possible value, as the history keeps them.
+// points, the best possible value, as the history keeps them. Each hint
+// taken costs a point, never below 0.
 PlayedGame scoreAnswer(std::span<const std::int32_t> numbers, std::int32_t target,
                        const solver::BestPossible &best, std::optional<std::int64_t> declaredValue,
-                       const QString &answer);
+                       const QString &answer, int hints = 0);
 
 // The points side of the game, without a window: which board is the day's,
 // the day's rule (its first result counts, once; a board of the day left

@@ -1,7 +1,11 @@
 #include "answerfrm.h"
 
+#include "coaching.h"
+#include "ratingnames.h"
+
 #include "answerscore.h"
 #include "designfont.h"
+#include "ratingnames.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -11,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QStackedWidget>
@@ -366,8 +371,15 @@ void AnswerFrm::addNote(const QString &note)
 
 void AnswerFrm::score(std::optional<std::int64_t> declared, const QString &answer)
 {
+    // Read first: the time to solve ends as the player declares.
+    const qint64 solveMs = declared && m_round.stood.isValid() ? m_round.stood.elapsed() : -1;
     const solver::BestPossible best = solver::bestPossible(m_numbers, m_target);
-    m_game = scoreAnswer(m_numbers, m_target, best, declared, answer);
+    m_game = scoreAnswer(m_numbers, m_target, best, declared, answer, m_round.hintsTaken);
+    m_game.timed = m_round.timed;
+    if (solveMs >= 0)
+        m_game.solveMs = solveMs;
+    const solver::RatingFigures rating = solver::rateBoard(m_numbers, m_target);
+    m_game.rating = int(rating.rating) + 1;
     const ScoredRound &outcome = m_game.round;
     const std::int64_t value = m_game.value;
     m_scored = true;
@@ -395,6 +407,18 @@ void AnswerFrm::score(std::optional<std::int64_t> declared, const QString &answe
                      .arg(best.distance)
                      .arg(way)
                      .arg(best.value);
+    if (declared && outcome.distance > outcome.bestDistance)
+        lines << nearMissLines(answer);
+    //: %1: a rating, such as "Hard".
+    lines << tr("This board and target are rated %1.").arg(RatingNames::name(m_game.rating));
+    if (m_game.solveMs)
+        //: %1: seconds, with one decimal.
+        lines << tr("Time to solve: %1 seconds.")
+                     .arg(QLocale().toString(double(*m_game.solveMs) / 1000.0, 'f', 1));
+    if (m_game.hints == 1)
+        lines << tr("1 hint taken: 1 point less.");
+    else if (m_game.hints > 1)
+        lines << tr("%n hints taken: %n points less.", nullptr, m_game.hints);
     lines << (outcome.points == 1 ? tr("1 point.") : tr("%n points.", nullptr, outcome.points));
     m_result = lines.join(QLatin1Char('\n'));
     lbResult->setText(m_result);
@@ -404,6 +428,39 @@ void AnswerFrm::score(std::optional<std::int64_t> declared, const QString &answe
     cmdClose->setAccessibleDescription(lines.join(QLatin1Char(' ')));
     cmdClose->setDefault(true);
     cmdClose->setFocus();
+}
+
+QStringList AnswerFrm::nearMissLines(const QString &answer) const
+{
+    // A few milliseconds: every answer to the best value, held against the
+    // player's steps.
+    const solver::NearMiss miss = solver::nearMiss(m_numbers, m_target, answer.toStdString());
+    if (miss.closest.empty())
+        return {};
+    const auto stepText = [](const solver::AnswerStep &step) {
+        return QString::fromStdString(solver::stepWithResult(step));
+    };
+    const int shared = int(miss.shared.size());
+    QStringList lines;
+    //: %1: an answer in the game's notation.
+    lines << (shared == 1
+                  ? tr("Closest to yours: %1, which shares 1 of your steps.")
+                        .arg(QString::fromStdString(miss.closest))
+                  : tr("Closest to yours: %1, which shares %n of your steps.", nullptr, shared)
+                        .arg(QString::fromStdString(miss.closest)));
+    const int steps = int(miss.playerSteps.size());
+    if (miss.partedAt >= 1 && miss.partedAt <= steps && miss.instead) {
+        //: %1: the step's number; %2: the player's step; %3: the answer's step instead.
+        lines << tr("Your step %1, %2, is where the two part: it takes %3.")
+                     .arg(miss.partedAt)
+                     .arg(stepText(miss.playerSteps[std::size_t(miss.partedAt - 1)]),
+                          stepText(*miss.instead));
+    } else if (miss.partedAt > steps && miss.instead) {
+        lines << tr("It takes all your steps, then %1.").arg(stepText(*miss.instead));
+    } else if (miss.instead) {
+        lines << tr("Its first step is %1.").arg(stepText(*miss.instead));
+    }
+    return lines;
 }
 
 QString AnswerFrm::resultText() const

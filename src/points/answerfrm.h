@@ -43,6 +43,10 @@ public:
     // language; in English word for word what the command line's checker
     // says. Empty for a valid answer.
     static QString checkSentence(const solver::CheckResult &check);
+    // What the game knew of the round: the hints taken (a point less each),
+    // whether it was on the clock, and when its target stood still (the
+    // time to solve runs to Declare). Before the answer is declared.
+    void setRound(const RoundFacts &round) { m_round = round; }
     // Offers "Copy result" beside the result, copying `summary()` when pressed.
     void offerCopy(std::function<QString()> summary);
 
@@ -87,6 +91,9 @@ private:
     void typedChanged();
     void refuse(const QString &why);
     void score(std::optional<std::int64_t> declared, const QString &answer);
+    // Where a declared answer short of the best possible parted from the
+    // nearest real answer, as lines of the result.
+    QStringList nearMissLines(const QString &answer) const;
 
     std::vector<std::int32_t> m_numbers;
     std::int32_t m_target = 0;
@@ -96,6 +103,7 @@ private:
     // the player's.
     bool m_showing = false;
     PlayedGame m_game;
+    RoundFacts m_round;
     QString m_result;
     std::function<QString()> m_summary;
 };

@@ -166,7 +166,19 @@ void StatsFrm::showStats()
             .arg(s.pointsTotal)
             .arg(QLocale().toString(s.averagePoints(), 'f', 1)),
         tr("Best possible in a row: %1 now, %2 at most").arg(s.currentRun).arg(s.longestRun),
+        tr("On the clock: %1, without the clock: %2").arg(s.timedGames).arg(s.untimedGames),
     };
+    if (s.hintsTaken > 0)
+        lines << tr("Hints taken: %1").arg(s.hintsTaken);
+    if (s.medianSolveMs && s.bestSolveMs) {
+        const auto seconds = [](qint64 ms) {
+            return QLocale().toString(double(ms) / 1000.0, 'f', 1);
+        };
+        //: The times from the target standing still to Declare, of the best
+        //: possible answers in games on the clock: %1 the median, %2 the best.
+        lines << tr("Time to solve: %1 s as a rule (median), %2 s at best")
+                     .arg(seconds(*s.medianSolveMs), seconds(*s.bestSolveMs));
+    }
     if (s.dailyDate.isValid())
         lines << tr("Board of the day: %1").arg(GLOBALbas::dailySummary(s));
     lbFigures->setText(lines.join(QLatin1Char('\n')));

@@ -2,6 +2,7 @@
 
 #include "boardselection.h"
 #include "bubblesort.h"
+#include "coaching.h"
 #include "completesearch.h"
 #include "random.h"
 #include "reach.h"
@@ -55,7 +56,7 @@ void GameFlow::setState(State state)
 
 void GameFlow::keepClock()
 {
-    const bool on = m_state == State::Running && !m_closed;
+    const bool on = m_state == State::Running && !m_closed && m_roundTimed;
     if (on && !m_clock.isActive())
         m_clock.start();
     else if (!on)
@@ -142,7 +143,9 @@ void GameFlow::startGame()
     platform::randomize();
     // The first value shows at once, the others one a step.
     m_rollStep = 1;
-    m_rollTargets = m_dealtTarget ? QList<qint32>{m_dealtTarget} : reachableTargets();
+    forgetRound();
+    m_roundTimed = !m_settings.withoutClock;
+    m_rollTargets = m_dealtTarget ? QList<qint32>{m_dealtTarget} : rollTargets();
     m_rollValue = rollValue();
     m_roll.start();
     setState(State::Rolling);
@@ -174,12 +177,69 @@ void GameFlow::rollStep()
                    .arg(m_settings.timerInterval)
                    .arg(m_settings.lowestTarget)
                    .arg(m_settings.highestTarget);
+        m_stood.start();
         setState(State::Running);
         return;
     }
     ++m_rollStep;
     m_rollValue = rollValue();
     emit changed();
+}
+
+QList<qint32> GameFlow::rollTargets()
+{
+    QList<qint32> reachable = reachableTargets();
+    if (m_settings.difficulty <= 0 || m_settings.difficulty > GameSettings::HardestDifficulty)
+        return reachable;
+    const int lowest =
+        std::clamp<int>(std::min(m_settings.lowestTarget, m_settings.highestTarget), 1, 32767);
+    const int highest =
+        std::clamp<int>(std::max(m_settings.lowestTarget, m_settings.highestTarget), 1, 32767);
+    const auto wanted = solver::Rating(m_settings.difficulty - 1);
+    // Every target of the range is rated, in a few tens of milliseconds at
+    // most, while the roll's first value shows.
+    const solver::RatedTargets rated = solver::targetsRated(
+        std::span<const qint32>(m_places.data(), m_places.size()), lowest, highest, wanted);
+    m_ratingPlayed = int(rated.rating) + 1;
+    m_ratingIsNearest = rated.rating != wanted;
+    QList<qint32> targets(rated.targets.begin(), rated.targets.end());
+    if (!reachable.isEmpty()) {
+        QList<qint32> both;
+        std::set_intersection(targets.begin(), targets.end(), reachable.begin(), reachable.end(),
+                              std::back_inserter(both));
+        // A rating whose targets the numbers all miss keeps its own.
+        if (!both.isEmpty())
+            targets = both;
+    }
+    return targets;
+}
+
+void GameFlow::forgetRound()
+{
+    m_hintsTaken = 0;
+    m_hint.reset();
+    m_ratingPlayed = 0;
+    m_ratingIsNearest = false;
+    m_stood.invalidate();
+}
+
+bool GameFlow::canTakeHint() const
+{
+    return !m_closed && m_state == State::Running && m_hintsTaken < MostHints;
+}
+
+bool GameFlow::takeHint()
+{
+    if (!canTakeHint())
+        return false;
+    // A few milliseconds, once a round.
+    if (!m_hint) {
+        m_hint = std::make_unique<solver::Hint>(
+            solver::hintFor(std::span<const qint32>(m_places.data(), m_places.size()), m_target));
+    }
+    ++m_hintsTaken;
+    emit changed();
+    return true;
 }
 
 QList<qint32> GameFlow::reachableTargets() const
@@ -220,6 +280,7 @@ void GameFlow::newDeal()
     m_target = 0;
     m_dealtTarget = 0;
     m_manual = false;
+    forgetRound();
     // The answers stay (hidden) until the next target rolls.
     m_outcome = {};
     ScrambleNos();
@@ -227,7 +288,7 @@ void GameFlow::newDeal()
 
 void GameFlow::Timer1_Timer()
 {
-    if (m_closed || m_state != State::Running)
+    if (m_closed || m_state != State::Running || !m_roundTimed)
         return;
     // Both settings are read at every tick, so a change in the settings
     // window takes effect on the running clock.
@@ -330,6 +391,7 @@ void GameFlow::setUpBoard(const QList<qint32> &numbers, qint32 target)
     m_dial = 0;
     m_picks = numbers;
     lineUpPicks();
+    forgetRound();
     m_target = target;
     m_manual = true;
     clearAnswers();

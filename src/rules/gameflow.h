@@ -4,6 +4,7 @@
 #include "numberboard.h"
 #include "searchrun.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QStringList>
@@ -15,7 +16,8 @@
 
 namespace solver {
 struct CompleteResult;
-}
+struct Hint;
+} // namespace solver
 
 // One game, from the picks to the search, with no window. It owns the game's
 // state, the picked numbers, the target, the clock's ticks and the last
@@ -119,6 +121,27 @@ public:
     // The clock's ticks left when it stopped (or now): what a scored game records.
     int ticksLeft() const { return std::max(0, m_settings.timeAllowed - m_dial); }
 
+    // Whether the round on (or last played) runs on the clock: a round started
+    // without it stays so when the setting changes under it.
+    bool isRoundTimed() const { return m_roundTimed; }
+    // How long ago the target stood still, from which a declared answer's
+    // time to solve is taken; invalid before a target has stood.
+    const QElapsedTimer &targetStood() const { return m_stood; }
+
+    // Hints, while a round is on: up to three, each taken a level further.
+    // The round's hint is worked out when the first is taken.
+    static constexpr int MostHints = 3;
+    bool canTakeHint() const;
+    bool takeHint();
+    int hintsTaken() const { return m_hintsTaken; }
+    const solver::Hint *hint() const { return m_hint.get(); }
+
+    // The rating the roll stopped on a target of (1 Easy to 4 Very hard), when
+    // one was asked for; 0 otherwise. ratingIsNearest: the board had no
+    // target of the rating asked for, and this is the nearest it had.
+    int ratingPlayed() const { return m_ratingPlayed; }
+    bool ratingIsNearest() const { return m_ratingIsNearest; }
+
     // The answers listed since they were last cleared (the roll of a new
     // target or a board set up by hand), in the order found.
     const QStringList &answers() const { return m_answers; }
@@ -162,6 +185,12 @@ private:
     // The targets the roll may stop on when only reachable ones are wanted;
     // empty for any target.
     QList<qint32> reachableTargets() const;
+    // What the roll may stop on: the day's target, the targets of the rating
+    // asked for (reachable ones among them when those are asked for too), or
+    // the reachable ones; empty for any target.
+    QList<qint32> rollTargets();
+    // A new target: no hints taken, no rating chosen.
+    void forgetRound();
     void clearAnswers();
     void search();
     void searchProgressed(const QStringList &answers, std::int32_t combinations);
@@ -184,6 +213,12 @@ private:
     std::int32_t m_combinations = 0;
     Outcome m_outcome;
     bool m_manual = false;
+    bool m_roundTimed = true;
+    QElapsedTimer m_stood;
+    int m_hintsTaken = 0;
+    std::unique_ptr<solver::Hint> m_hint;
+    int m_ratingPlayed = 0;
+    bool m_ratingIsNearest = false;
     // Set once the window closes: ticks and clicks still queued for it are
     // ignored rather than starting anything.
     bool m_closed = false;

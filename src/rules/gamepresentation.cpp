@@ -1,6 +1,8 @@
 #include "gamepresentation.h"
 
+#include "coaching.h"
 #include "completesearch.h"
+#include "ratingnames.h"
 
 // The rules link no window, so their texts name their translation context
 // ("GameStatus") rather than take it from a class.
@@ -37,6 +39,82 @@ QString answersFound(qsizetype answers)
     //: The second line of the status after a search; English says "1 answers found." too.
     return QCoreApplication::translate("GameStatus", "%n answers found.", nullptr, int(answers));
 }
+
+// The hints' words: the wording is the player's, the figures the search's.
+class GameHints
+{
+    Q_DECLARE_TR_FUNCTIONS(GameHints)
+
+public:
+    // Each hint taken so far, one line a level, after what the roll could
+    // not give.
+    static QString text(const GameFlow &flow)
+    {
+        QStringList lines;
+        if (flow.ratingIsNearest()) {
+            //: %1: the rating asked for in the settings; %2: the one the roll took.
+            lines << tr("This board has no target rated %1: this one is %2, the nearest.")
+                         .arg(RatingNames::name(flow.settings().difficulty),
+                              RatingNames::name(flow.ratingPlayed()));
+        }
+        const solver::Hint *hint = flow.hint();
+        const int taken = hint ? flow.hintsTaken() : 0;
+        if (taken >= 1)
+            lines << firstLevel(*hint);
+        if (taken >= 2)
+            lines << secondLevel(*hint);
+        if (taken >= 3) {
+            if (hint->firstStep)
+                //: %1: a step such as "100 + 5 = 105".
+                lines << tr("Hint 3: the first step is %1.")
+                             .arg(QString::fromStdString(solver::stepWithResult(*hint->firstStep)));
+            else
+                lines << tr("Hint 3: the answer is one of your numbers.");
+        }
+        return lines.join(QLatin1Char('\n'));
+    }
+
+private:
+    static QString firstLevel(const solver::Hint &hint)
+    {
+        const QString numbers = hint.fewestNumbers == 1
+                                    ? tr("1 number")
+                                    : tr("%n numbers", nullptr, hint.fewestNumbers);
+        if (hint.exact)
+            //: %1: how many numbers, as "3 numbers".
+            return tr("Hint 1: the target can be reached exactly, with %1.").arg(numbers);
+        //: %1: the nearest value; %2: how far it is from the target; %3: "3 numbers".
+        return tr("Hint 1: the target cannot be reached; the nearest is %1, %2 away, with %3.")
+            .arg(hint.best)
+            .arg(hint.bestDistance)
+            .arg(numbers);
+    }
+
+    static QString secondLevel(const solver::Hint &hint)
+    {
+        QStringList signs;
+        for (const solver::Operation op : hint.operations)
+            signs << QString::fromLatin1(solver::operationSign(op));
+        QStringList uses;
+        for (const std::int32_t n : hint.uses)
+            uses << QString::number(n);
+        if (signs.isEmpty())
+            //: %1: the one number that is already the answer.
+            return tr("Hint 2: no operation is needed, only %1.").arg(listed(uses));
+        //: %1: operations such as "+ and x"; %2: numbers such as "100, 5 and 3".
+        return tr("Hint 2: it takes %1, with %2.").arg(listed(signs), listed(uses));
+    }
+
+    // "100, 5 and 3" in the player's language.
+    static QString listed(const QStringList &items)
+    {
+        if (items.size() < 2)
+            return items.join(QString());
+        //: Joins the last two items of a list: "100, 5 and 3".
+        return tr("%1 and %2")
+            .arg(items.mid(0, items.size() - 1).join(QStringLiteral(", ")), items.constLast());
+    }
+};
 
 } // namespace
 
@@ -77,6 +155,7 @@ GamePresentation presentGame(const GameFlow &flow)
     shown.cmdAnswerEnabled = state != State::Searched;
 
     shown.dial = flow.dialValue();
+    shown.clockOff = !flow.isRoundTimed();
     if (flow.targetShown() != 0)
         shown.target = QString::number(flow.targetShown());
     for (int place = 0; place < NumberBoard::LabelCount; ++place) {
@@ -92,6 +171,12 @@ GamePresentation presentGame(const GameFlow &flow)
     shown.statusVisible = state == State::Searching || state == State::Searched ||
                           (state == State::Over && flow.outcome().ran);
     shown.answersVisible = shown.statusVisible;
+    // The hints stand until the answers take their place.
+    shown.coach = GameHints::text(flow);
+    shown.hintEnabled = flow.canTakeHint();
+    shown.coachVisible =
+        !shown.coach.isEmpty() && (state == State::Rolling || state == State::Running ||
+                                   (state == State::Over && !flow.outcome().ran));
     // A game played for points is not thrown away for a new board while its
     // clock runs.
     const bool scoredOnTheClock =

@@ -58,6 +58,7 @@ struct GamePresentation
     bool cmdAnswerEnabled = true;
     bool cmdAnswerVisible = false;
     int dial = 0;
+    bool clockOff = false; // the round is played without the clock
     QString target;
     std::array<QString, NumberBoard::LabelCount> labels;
     std::array<bool, NumberBoard::TileCount> tiles{};
@@ -65,6 +66,10 @@ struct GamePresentation
     QString status;
     bool statusVisible = false;
     bool answersVisible = false;
+    // The hints taken this round, and a difficulty the board could not give.
+    QString coach;
+    bool coachVisible = false;
+    bool hintEnabled = false;
     // The manual setup (and, in games played for points, the day's board)
     // replaces the board: never during a roll or a search, nor while a game
     // played for points is on the clock.

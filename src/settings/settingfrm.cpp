@@ -263,6 +263,8 @@ void SettingFrm::Acquire_Settings()
     Check3->setChecked(stored.game.completeSearch);
     Check4->setChecked(stored.game.playForPoints);
     Check5->setChecked(stored.game.reachableTargets);
+    Check6->setChecked(stored.game.withoutClock);
+    Combo2->setCurrentIndex(stored.game.difficulty);
 }
 
 void SettingFrm::storePage(std::initializer_list<std::pair<GLOBALbas::Setting, qint32>> page)
@@ -301,9 +303,13 @@ void SettingFrm::Apply_Difficulty()
     const auto highest = platform::parseInt16(Text1[1]->text());
     if (!lowest || !highest)
         return;
-    storePage({{Setting::LowestTarget, *lowest}, {Setting::HighestTarget, *highest}});
+    const int rating = std::max(Combo2->currentIndex(), 0);
+    storePage({{Setting::LowestTarget, *lowest},
+               {Setting::HighestTarget, *highest},
+               {Setting::Difficulty, rating}});
     m_settings.lowestTarget = *lowest;
     m_settings.highestTarget = *highest;
+    m_settings.difficulty = qint16(rating);
 }
 
 void SettingFrm::Apply_Timing()
@@ -322,8 +328,10 @@ void SettingFrm::Apply_General()
 {
     storePage({{Setting::CompleteSearch, checkState(Check3)},
                {Setting::PlayForPoints, checkState(Check4)},
-               {Setting::ReachableTargets, checkState(Check5)}});
+               {Setting::ReachableTargets, checkState(Check5)},
+               {Setting::PlayWithoutClock, checkState(Check6)}});
     m_settings.completeSearch = Check3->isChecked();
     m_settings.playForPoints = Check4->isChecked();
     m_settings.reachableTargets = Check5->isChecked();
+    m_settings.withoutClock = Check6->isChecked();
 }

@@ -32,7 +32,6 @@ class SettingFrm : public QDialog
     Q_OBJECT
 
 public:
-
     // ButtonEx1's buttons, as drawn: OK, Cancel, Apply.
     enum ButtonIndex : qint16 { CancelButton = 0, OkButton = 1, ApplyButton = 2 };
 
@@ -87,6 +86,9 @@ public:
     QCheckBox *Check3 = nullptr; // General: the complete search when no answer is found
     QCheckBox *Check4 = nullptr; // General: the player's answer scored
     QCheckBox *Check5 = nullptr; // General: only targets the numbers reach
+    QCheckBox *Check6 = nullptr; // General: the clock stays still
+    QLabel *Label6 = nullptr;    // Difficulty: names Combo2
+    QComboBox *Combo2 = nullptr; // Difficulty: the rating the roll stops on
     std::array<ButtonEx *, 3> ButtonEx1{};
 
 protected:

@@ -36,6 +36,7 @@ void SettingFrm::setUpKeyboard()
     // hidden pages' are skipped), then OK, Cancel and Apply, left to right.
     const QList<QWidget *> order{Text1[0],
                                  Text1[1],
+                                 Combo2,
                                  Combo1,
                                  Check1,
                                  Check2,
@@ -43,6 +44,7 @@ void SettingFrm::setUpKeyboard()
                                  Check3,
                                  Check4,
                                  Check5,
+                                 Check6,
                                  ButtonEx1[OkButton],
                                  ButtonEx1[CancelButton],
                                  ButtonEx1[ApplyButton]};

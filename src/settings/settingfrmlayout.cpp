@@ -9,6 +9,7 @@
 #include "lighttab.h"
 #include "namedcombobox.h"
 #include "propertybag.h"
+#include "ratingnames.h"
 #include "settingfrm.h"
 #include "settingslog.h"
 #include "twips.h"
@@ -104,6 +105,20 @@ void SettingFrm::createDifficultyTab()
         Text1[i]->setGeometry(twips(1740, top, 960, 330));
         Label3[i]->setBuddy(Text1[i]);
     }
+
+    // Which targets the roll may stop on, by how hard the board makes them.
+    Label6 = newLabel(page, QStringLiteral("Label6"), tr("Target &rating:"),
+                      QRect(180, 1800, 2100, 360));
+    Label6->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Combo2 = new QComboBox(page);
+    Combo2->setObjectName(QStringLiteral("Combo2"));
+    Label6->setBuddy(Combo2);
+    Combo2->setAccessibleName(platform::withoutAccessKey(Label6->text()));
+    nameComboBoxForAccessibility(*Combo2);
+    Combo2->setEditable(false);
+    for (int place = 0; place < RatingNames::Count; ++place)
+        Combo2->addItem(RatingNames::name(place));
+    Combo2->setGeometry(twips(2340, 1800, 1560, 360));
 }
 
 void SettingFrm::createTimingTab()
@@ -184,6 +199,7 @@ void SettingFrm::createGeneralTab()
         addSwitch(QStringLiteral("Check3"), tr("Search every way when no answer is found"), 180);
     Check4 = addSwitch(QStringLiteral("Check4"), tr("Play for points"), 600);
     Check5 = addSwitch(QStringLiteral("Check5"), tr("Only targets the numbers can reach"), 1020);
+    Check6 = addSwitch(QStringLiteral("Check6"), tr("Play without the clock"), 1440);
 }
 
 void SettingFrm::createButtons()

@@ -10,8 +10,8 @@
 #include "globalbas.h"
 #include "graphicsbas.h"
 #include "regbas.h"
-#include "screenshotstage.h"
 #include "scorekeeper.h"
+#include "screenshotstage.h"
 #include "settingssandbox.h"
 #include "settingsstore.h"
 #include "statsfrm.h"
@@ -122,7 +122,7 @@ private:
     // A main window as the program shows it, on the 523 board's tiles.
     QPointer<GameFrm> boardOf523(const GameSettings &settings);
     // With keys alone: the six tiles, START, STOP; the answer window open.
-    void playToTheAnswer(GameFrm &window);
+    void playToTheAnswer(GameFrm &window, int hints = 0);
 
     QProcess m_keys;
     void checkWindowFits(const GameFrm &window);
@@ -261,12 +261,19 @@ QPointer<GameFrm> TestDesktop::boardOf523(const GameSettings &settings)
     return window;
 }
 
-void TestDesktop::playToTheAnswer(GameFrm &window)
+void TestDesktop::playToTheAnswer(GameFrm &window, int hints)
 {
     QVERIFY(type("space space space space space space"));
     QTRY_COMPARE(window.focusWidget(), window.controls().Command1);
     QVERIFY(type("Return"));
     QTRY_COMPARE(window.flow().state(), GameFlow::State::Running);
+    // The hints by the menu's access key, each read where it stands.
+    for (int hint = 1; hint <= hints; ++hint) {
+        QVERIFY(type(QStringLiteral("alt+h")));
+        QTRY_COMPARE(window.flow().hintsTaken(), hint);
+        QTRY_VERIFY(window.controls().lbHint->isVisible());
+        QCOMPARE(window.controls().lbHint->text().count(QStringLiteral("Hint ")), hint);
+    }
     QVERIFY(type("Return"));
     QTRY_VERIFY(window.answerWindow() && window.answerWindow()->isActiveWindow());
 }
@@ -304,9 +311,10 @@ void TestDesktop::wholeGameWithKeysAlone()
     QTRY_VERIFY(window.isNull());
 }
 
-// Two games played for points with keys alone, each in a window started
-// afresh: an exact answer typed, then a near one; then the statistics as a
-// third start reads them back.
+// Three games played for points with keys alone, each in a window started
+// afresh: an exact answer typed, then a near one, then the near one again
+// without the clock and after three hints; then the statistics as a fourth
+// start reads them back.
 void TestDesktop::scoredGamesWithKeysAlone()
 {
     m_game.lowestTarget = m_game.highestTarget = 523;
@@ -315,11 +323,13 @@ void TestDesktop::scoredGamesWithKeysAlone()
     {
         const char *answer;
         int points;
-    } games[] = {{"(100+5)x(8-3)-2", 10}, {"100x5+8x3", 9}};
+        int hints; // taken without the clock
+    } games[] = {{"(100+5)x(8-3)-2", 10, 0}, {"100x5+8x3", 9, 0}, {"100x5+8x3", 6, 3}};
     for (const auto &game : games) {
+        m_game.withoutClock = game.hints > 0;
         QPointer<GameFrm> window = boardOf523(m_game);
         QVERIFY(window->isActiveWindow());
-        playToTheAnswer(*window);
+        playToTheAnswer(*window, game.hints);
         if (QTest::currentTestFailed())
             return;
         // The page to type on and its box, by their access keys; Enter declares.
@@ -328,6 +338,8 @@ void TestDesktop::scoredGamesWithKeysAlone()
         QVERIFY(type("Return"));
         QTRY_VERIFY(window->answerWindow()->isScored());
         QCOMPARE(window->answerWindow()->round().points, game.points);
+        QVERIFY(window->answerWindow()->resultText().contains(
+                    QStringLiteral("Closest to yours: ")) == (game.points < 10));
         QVERIFY(type("Return")); // Close, which has the focus
         QTRY_VERIFY(!window->answerWindow());
         QTRY_COMPARE(QApplication::focusWidget(), window->controls().cmdAnswer);
@@ -350,8 +362,11 @@ void TestDesktop::scoredGamesWithKeysAlone()
     reader.start(50);
     QVERIFY(type("alt+i"));
     QTRY_VERIFY(!figures.isEmpty());
-    QVERIFY2(figures.startsWith(QStringLiteral("Games scored: 2\nAnswers declared: 2\n"
-                                               "Best possible reached: 1\nPoints: 19 in all")),
+    QVERIFY2(figures.startsWith(QStringLiteral("Games scored: 3\nAnswers declared: 3\n"
+                                               "Best possible reached: 1\nPoints: 25 in all")),
+             qPrintable(figures));
+    QVERIFY2(figures.contains(QStringLiteral("On the clock: 2, without the clock: 1\n"
+                                             "Hints taken: 3")),
              qPrintable(figures));
     QTRY_VERIFY(!QApplication::activeModalWidget());
     window->close();

@@ -2,6 +2,7 @@
 // the same games, the days' results, the carry-over, and the files it opens.
 
 #include "gamehistory.h"
+#include "historyschema.h"
 #include "scorekeeper.h"
 
 #include <QCryptographicHash>
@@ -129,6 +130,8 @@ private slots:
     void openingFiles_data();
     void openingFiles();
     void twoWritersAtOnce();
+    void practiceFigures_data();
+    void practiceFigures();
     void keeperDaysRule_data();
     void keeperDaysRule();
     void keeperTellsEachFailureOnce();
@@ -252,6 +255,10 @@ void TestGameHistory::keepsEveryField()
     g.numbers = {50, 25, 10, 9, 1, 1};
     g.answer = QStringLiteral("50 x 10 + 25 - 1");
     g.secondsLeft.reset();
+    g.timed = false;
+    g.hints = 2;
+    g.rating = 3;
+    g.solveMs = 4321;
     QVERIFY(history.record(g));
     QVERIFY(history.record(game(-1)));
     const QList<PlayedGame> games = history.lastGames(5);
@@ -271,6 +278,10 @@ void TestGameHistory::keepsEveryField()
     QCOMPARE(back.round.bestDistance, g.round.bestDistance);
     QCOMPARE(back.round.points, g.round.points);
     QCOMPARE(back.secondsLeft, g.secondsLeft);
+    QCOMPARE(back.timed, g.timed);
+    QCOMPARE(back.hints, g.hints);
+    QCOMPARE(back.rating, g.rating);
+    QCOMPARE(back.solveMs, g.solveMs);
 }
 
 void TestGameHistory::openingFiles_data()
@@ -278,12 +289,18 @@ void TestGameHistory::openingFiles_data()
     QTest::addColumn<QByteArray>("bytes"); // the file beforehand; "folder is a file": its parent
     QTest::addColumn<int>("failure");
     QTest::addColumn<int>("versionAfter"); // of the file at the path; -1: none
-    QTest::newRow("no file yet") << QByteArray() << int(GameHistory::Failure::None) << 1;
-    QTest::newRow("an empty file") << QByteArrayLiteral("") << int(GameHistory::Failure::None) << 1;
-    QTest::newRow("not a database")
-        << QByteArray("name=dword:7\n").repeated(400) << int(GameHistory::Failure::MovedAside) << 1;
+    const int now = historyschema::currentVersion();
+    QTest::newRow("no file yet") << QByteArray() << int(GameHistory::Failure::None) << now;
+    QTest::newRow("an empty file")
+        << QByteArrayLiteral("") << int(GameHistory::Failure::None) << now;
+    QTest::newRow("not a database") << QByteArray("name=dword:7\n").repeated(400)
+                                    << int(GameHistory::Failure::MovedAside) << now;
     QTest::newRow("a newer version")
-        << QByteArrayLiteral("newer") << int(GameHistory::Failure::CannotOpen) << 2;
+        << QByteArrayLiteral("newer") << int(GameHistory::Failure::CannotOpen) << now + 1;
+    // The first version's file, with a game in it: brought up to date, the
+    // game kept as one played on the clock without hints.
+    QTest::newRow("the first version")
+        << QByteArrayLiteral("version 1") << int(GameHistory::Failure::None) << now;
     QTest::newRow("folder is a file")
         << QByteArrayLiteral("folder") << int(GameHistory::Failure::CannotOpen) << -1;
 }
@@ -304,11 +321,29 @@ void TestGameHistory::openingFiles()
             QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("newer"));
         db.setDatabaseName(at);
         QVERIFY(db.open());
-        QVERIFY(QSqlQuery(db).exec(QStringLiteral("PRAGMA user_version = 2")));
+        QVERIFY(QSqlQuery(db).exec(
+            QStringLiteral("PRAGMA user_version = %1").arg(historyschema::currentVersion() + 1)));
         QVERIFY(QSqlQuery(db).exec(QStringLiteral("PRAGMA journal_mode = DELETE")));
         db.close();
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(QStringLiteral("newer"));
+    } else if (bytes == "version 1") {
+        {
+            QSqlDatabase db =
+                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("older"));
+            db.setDatabaseName(at);
+            QVERIFY(db.open());
+            QString error;
+            QVERIFY2(historyschema::migrate(db, 0, &error, 1), qPrintable(error));
+            QVERIFY(QSqlQuery(db).exec(QStringLiteral(
+                "INSERT INTO games (played_at, numbers, target, board, answer, value, best_value,"
+                " declared, distance, best_distance, points, band, seconds_left)"
+                " VALUES ('2025-03-01T12:00:00.000Z', '100 75 8 5 3 2', 523, 'picked', '5', 5,"
+                " 523, 1, 518, 0, 0, 3, 12)")));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("older"));
+        QCOMPARE(userVersion(at), 1);
     } else if (bytes == "folder") {
         QFile file(folder->filePath(QStringLiteral("taken")));
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -325,8 +360,18 @@ void TestGameHistory::openingFiles()
         QCOMPARE(int(history.failure()), failure);
         QCOMPARE(history.failureDetail().isEmpty(), failure == int(GameHistory::Failure::None));
         const bool usable = failure <= int(GameHistory::Failure::MovedAside);
+        const int older = bytes == "version 1" ? 1 : 0;
         QCOMPARE(history.record(game(0)), usable);
-        QCOMPARE(history.statistics().gamesScored, usable ? 1 : 0);
+        QCOMPARE(history.statistics().gamesScored, usable ? 1 + older : 0);
+        QCOMPARE(history.statistics().timedGames, usable ? 1 + older : 0);
+        if (older) {
+            const PlayedGame first = history.lastGames(2).constLast();
+            QCOMPARE(first.secondsLeft, 12);
+            QVERIFY(first.timed);
+            QCOMPARE(first.hints, 0);
+            QCOMPARE(first.rating, 0);
+            QVERIFY(!first.solveMs);
+        }
         QCOMPARE(int(history.failure()), usable ? 0 : failure);
     }
     if (failure == int(GameHistory::Failure::CannotOpen)) {
@@ -368,6 +413,59 @@ void TestGameHistory::twoWritersAtOnce()
     GameHistory history(path());
     QCOMPARE(history.lastGames(1000).size(), 100);
     QCOMPARE(history.statistics().gamesScored, 2 * 45 + 1);
+}
+
+void TestGameHistory::practiceFigures_data()
+{
+    // Games as words: "t" on the clock, "u" without it; then "b" a best
+    // possible answer, "o" one short of it, "n" no answer; then the time to
+    // solve in seconds and "h" with the hints taken, as "tb12h2". "d" plays
+    // the word on the day's board (a second try at it is not counted), "r"
+    // resets the counts.
+    QTest::addColumn<QString>("games");
+    QTest::addColumn<QList<int>>("expected"); // timed, untimed, hints, median ms, best ms
+    QTest::newRow("nothing timed") << "ub3 uo4h1" << QList<int>{0, 2, 1, -1, -1};
+    QTest::newRow("best answers on the clock only")
+        << "tb30 ub5 to2 tb10h3 tn" << QList<int>{4, 1, 3, 20000, 10000};
+    QTest::newRow("an odd count's middle") << "tb9 tb4 tb7" << QList<int>{3, 0, 0, 7000, 4000};
+    QTest::newRow("a second try and a reset")
+        << "tb1 r dtb8 dtb2 tb6h1" << QList<int>{2, 0, 1, 7000, 6000};
+}
+
+// The statistics tell timed and untimed games apart; the times to solve are
+// those of the best possible answers on the clock.
+void TestGameHistory::practiceFigures()
+{
+    QFETCH(QString, games);
+    QFETCH(QList<int>, expected);
+    GameHistory history(QStringLiteral(":memory:"));
+    const QRegularExpression word(QStringLiteral("^(d?)([tu])([bon])(\\d*)(?:h(\\d))?$"));
+    for (const QString &text : games.split(QLatin1Char(' '))) {
+        if (text == QLatin1String("r")) {
+            QVERIFY(history.resetCounts());
+            continue;
+        }
+        const QRegularExpressionMatch m = word.match(text);
+        QVERIFY2(m.hasMatch(), qPrintable(text));
+        const QChar how = m.captured(3).at(0);
+        PlayedGame g =
+            game(how == u'b'   ? 0
+                 : how == u'o' ? 4
+                               : -1,
+                 m.captured(1).isEmpty() ? PlayedGame::Board::Picked : PlayedGame::Board::Daily,
+                 m.captured(1).isEmpty() ? QDate() : firstDay);
+        g.timed = m.captured(2) == QLatin1String("t");
+        g.hints = m.captured(5).toInt();
+        if (!m.captured(4).isEmpty())
+            g.solveMs = m.captured(4).toInt() * 1000;
+        QVERIFY(history.record(g));
+    }
+    const PlayerStats stats = history.statistics();
+    QCOMPARE(stats.timedGames, expected[0]);
+    QCOMPARE(stats.untimedGames, expected[1]);
+    QCOMPARE(stats.hintsTaken, expected[2]);
+    QCOMPARE(stats.medianSolveMs.value_or(-1), expected[3]);
+    QCOMPARE(stats.bestSolveMs.value_or(-1), expected[4]);
 }
 
 void TestGameHistory::keeperDaysRule_data()

@@ -231,6 +231,16 @@ void TestPoints::answerWindow_data()
         << QStringList{"100 x 5 = 500", "8 x 3 = 24", "500 + 24 = 524"} << 9 << true;
     QTest::newRow("one number declared")
         << QStringList{"n0", "declare"} << "" << QStringList{} << 0 << true;
+    // Each hint taken costs a point of the round's, never below 0.
+    QTest::newRow("hints cost a point each")
+        << QStringList{"hints:3", "tab1", "type:100*5+8*3", "declare"} << "" << QStringList{} << 6
+        << true;
+    QTest::newRow("hints never below 0")
+        << QStringList{"hints:2", "tab1", "type:100*5+8+2*3", "declare"} << "" << QStringList{} << 0
+        << true;
+    QTest::newRow("a hint and the target reached")
+        << QStringList{"hints:1", "tab1", "type:(100+5)x(8-3)-2", "declare"} << "" << QStringList{}
+        << 9 << true;
     QTest::newRow("typed and checked")
         << QStringList{"tab1", "type:(100+5)×(8-3)-2"} << "= 523" << QStringList{} << -1 << false;
     QTest::newRow("typed, declared")
@@ -287,8 +297,12 @@ void TestPoints::answerWindow()
     QCOMPARE(w.lbBoard->text(), QStringLiteral("Your numbers: 100 75 8 5 3 2    Target: 523"));
     int scoredSignals = 0;
     connect(&w, &AnswerFrm::scored, this, [&] { ++scoredSignals; });
-    for (const QString &move : moves)
-        play(w, move);
+    for (const QString &move : moves) {
+        if (move.startsWith(QLatin1String("hints:")))
+            w.setRound({move.mid(6).toInt(), true, {}});
+        else
+            play(w, move);
+    }
     if (check.isEmpty())
         QVERIFY2(w.lbCheck->text().isEmpty() || w.isScored(), qPrintable(w.lbCheck->text()));
     else
@@ -316,6 +330,14 @@ void TestPoints::answerWindow()
     QVERIFY2(w.resultText().contains(QStringLiteral("Best possible: 523, for example ")),
              qPrintable(w.resultText()));
     QCOMPARE(w.lbResult->text(), w.resultText());
+    // An answer short of the best possible is set beside the nearest real
+    // one; the rating and the hints' cost are told with every result.
+    const bool shortOfBest = declared && w.round().distance > w.round().bestDistance;
+    QCOMPARE(w.resultText().contains(QStringLiteral("Closest to yours: ")), shortOfBest);
+    QVERIFY(w.resultText().contains(QStringLiteral("This board and target are rated ")));
+    QCOMPARE(w.resultText().contains(QStringLiteral(" points less.")) ||
+                 w.resultText().contains(QStringLiteral("1 point less.")),
+             w.game().hints > 0);
     // A screen reader hears the result with the button that takes the focus.
     if (w.isVisible()) {
         QCOMPARE(QApplication::focusWidget(), w.cmdClose);

@@ -2,6 +2,7 @@
 // states the window shows, the roll, the clock and its music, the search on
 // its thread, and the guards against starting things inside one another.
 
+#include "coaching.h"
 #include "completesearch.h"
 #include "gameflow.h"
 #include "gamewatcher.h"
@@ -45,6 +46,7 @@ private slots:
     void closingMidSearchStopsItAndStartsNothing();
     void closingWhileTheTargetRollsLeavesTheClockOff();
     void reachableTargetsAlwaysShowAWay();
+    void practiceRoundWithoutTheClockAndWithHints();
     void manualSetupIsSearchedAtOnce();
     void manualSetupSearchStopped();
     void manualSetupStopsARunningClock_data();
@@ -169,13 +171,22 @@ void TestGameFlow::rollStopsOnAReachableOrDealtTarget_data()
     QTest::addColumn<bool>("reachableOnly");
     QTest::addColumn<int>("dealt");              // the dealt board's target; 0: picked by hand
     QTest::addColumn<bool>("reachable");         // every target must be reachable
+    QTest::addColumn<int>("rating");             // asked for: 0 any, 1 Easy to 4 Very hard
     const QList<qint32> small{6, 5, 4, 3, 2, 1}; // reaches under half of 700..999
-    QTest::newRow("reachable only") << small << 700 << 999 << true << 0 << true;
-    QTest::newRow("a narrow range") << small << 719 << 721 << true << 0 << true;
+    const QList<qint32> large{100, 75, 50, 25, 10, 1};
+    QTest::newRow("reachable only") << small << 700 << 999 << true << 0 << true << 0;
+    QTest::newRow("a narrow range") << small << 719 << 721 << true << 0 << true << 0;
     QTest::newRow("none reachable: any")
-        << QList<qint32>{3, 3, 2, 2, 1, 1} << 900 << 999 << true << 0 << false;
-    QTest::newRow("dealt, outside the range") << small << 101 << 200 << true << 720 << true;
-    QTest::newRow("dealt, option off") << small << 101 << 999 << false << 333 << false;
+        << QList<qint32>{3, 3, 2, 2, 1, 1} << 900 << 999 << true << 0 << false << 0;
+    QTest::newRow("dealt, outside the range") << small << 101 << 200 << true << 720 << true << 0;
+    QTest::newRow("dealt, option off") << small << 101 << 999 << false << 333 << false << 0;
+    QTest::newRow("dealt, rating asked") << small << 101 << 999 << false << 333 << false << 4;
+    for (int rating = 1; rating <= 4; ++rating) {
+        QTest::addRow("rated %d", rating) << large << 300 << 360 << false << 0 << false << rating;
+        QTest::addRow("rated %d, small numbers", rating)
+            << small << 690 << 720 << false << 0 << false << rating;
+    }
+    QTest::newRow("rated and reachable") << small << 690 << 720 << true << 0 << false << 1;
 }
 
 void TestGameFlow::rollStopsOnAReachableOrDealtTarget()
@@ -186,11 +197,17 @@ void TestGameFlow::rollStopsOnAReachableOrDealtTarget()
     QFETCH(bool, reachableOnly);
     QFETCH(int, dealt);
     QFETCH(bool, reachable);
+    QFETCH(int, rating);
     change([&](GameSettings &s) {
         s.lowestTarget = qint16(lowest);
         s.highestTarget = qint16(highest);
         s.reachableTargets = reachableOnly;
+        s.difficulty = qint16(rating);
     });
+    // The ratings the range holds, by place (1 Easy to 4 Very hard).
+    QSet<int> ratingsInRange;
+    for (int t = lowest; rating && !dealt && t <= highest; ++t)
+        ratingsInRange.insert(int(solver::rateBoard(board, t).rating) + 1);
     QSet<qint32> targets;
     for (int seed = 1; seed <= 12; ++seed) {
         platform::seedRandomForTesting(seed);
@@ -225,12 +242,26 @@ void TestGameFlow::rollStopsOnAReachableOrDealtTarget()
             QVERIFY(target >= lowest && target <= highest);
         if (reachable)
             QCOMPARE(solver::nearestReach(board, target).distance, 0);
+        // The rating asked for when the range has it, else the nearest it
+        // has, said so; a dealt board keeps its own target.
+        if (rating && !dealt) {
+            const int played = int(solver::rateBoard(board, target).rating) + 1;
+            QCOMPARE(flow->ratingPlayed(), played);
+            QCOMPARE(flow->ratingIsNearest(), !ratingsInRange.contains(rating));
+            for (int other : ratingsInRange)
+                QVERIFY(std::abs(other - rating) >= std::abs(played - rating));
+            QCOMPARE(view->shown.coach.contains(QStringLiteral("the nearest")),
+                     flow->ratingIsNearest());
+        } else {
+            QCOMPARE(flow->ratingPlayed(), 0);
+        }
         flow->Command1_Click(); // STOP
         flow->Command1_Click(); // PLAY AGAIN
         QVERIFY(!flow->isDealtBoard());
     }
-    // Still a roll: the targets vary where the range allows.
-    if (!dealt && highest - lowest > 10)
+    // Still a roll: the targets vary where the range allows (a rating may
+    // leave only a few).
+    if (!dealt && !rating && highest - lowest > 10)
         QVERIFY(targets.size() > 3);
 }
 
@@ -683,6 +714,74 @@ void TestGameFlow::reachableTargetsAlwaysShowAWay()
         flow->Command1_Click(); // PLAY AGAIN
     }
     QVERIFY(completed < 60); // the game's own search finds most
+}
+
+// Without the clock the dial and the music stay still and STOP ends the
+// round; hints come one level at a time while the round is on, and a new
+// target starts again from none.
+void TestGameFlow::practiceRoundWithoutTheClockAndWithHints()
+{
+    change([](GameSettings &s) {
+        s.withoutClock = true;
+        s.lowestTarget = s.highestTarget = 523;
+    });
+    pickSix();
+    QVERIFY(!flow->canTakeHint());
+    QVERIFY(!flow->takeHint());
+    flow->Command1_Click();
+    QVERIFY(view->settle());
+    QCOMPARE(view->state, State::Running);
+    QVERIFY(!flow->isRoundTimed());
+    QVERIFY(view->shown.clockOff);
+    QVERIFY(!flow->clockTimer()->isActive());
+    QVERIFY(flow->targetStood().isValid());
+    // Ticks still queued do nothing; the round outlasts any clock.
+    for (int tick = 0; tick < 200; ++tick)
+        flow->Timer1_Timer();
+    QCOMPARE(view->state, State::Running);
+    QCOMPARE(view->shown.dial, 0);
+    QCOMPARE(view->musicStarts, 0);
+    // The setting changed under the round does not start its clock.
+    change([](GameSettings &s) { s.withoutClock = false; });
+    QVERIFY(!flow->clockTimer()->isActive());
+
+    QVERIFY(view->shown.hintEnabled);
+    QVERIFY(!view->shown.coachVisible);
+    const QStringList levels{QStringLiteral("Hint 1: "), QStringLiteral("Hint 2: "),
+                             QStringLiteral("Hint 3: ")};
+    for (int level = 1; level <= GameFlow::MostHints; ++level) {
+        QVERIFY(flow->takeHint());
+        QCOMPARE(flow->hintsTaken(), level);
+        const QStringList lines = view->shown.coach.split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), level);
+        for (int i = 0; i < level; ++i)
+            QVERIFY2(lines[i].startsWith(levels[i]), qPrintable(lines[i]));
+        QVERIFY(view->shown.coachVisible);
+    }
+    // The words carry the search's own figures.
+    const solver::Hint &hint = *flow->hint();
+    QVERIFY(view->shown.coach.contains(QStringLiteral("with %1 numbers").arg(hint.fewestNumbers)));
+    QVERIFY(view->shown.coach.contains(
+        QString::fromStdString(solver::stepWithResult(*hint.firstStep))));
+    QVERIFY(!flow->canTakeHint());
+    QVERIFY(!flow->takeHint());
+    QVERIFY(!view->shown.hintEnabled);
+
+    flow->Command1_Click(); // STOP
+    QCOMPARE(view->state, State::Over);
+    QCOMPARE(view->clockStops, QList<Stop>{Stop::ByPlayer});
+    QVERIFY(view->shown.coachVisible); // until the answers take its place
+    flow->Command1_Click();            // PLAY AGAIN
+    QCOMPARE(flow->hintsTaken(), 0);
+    QVERIFY(view->shown.coach.isEmpty());
+
+    // The next round plays by the setting as it now stands: on the clock.
+    pickSix();
+    flow->Command1_Click();
+    QVERIFY(view->settle());
+    QVERIFY(flow->isRoundTimed());
+    QVERIFY(flow->clockTimer()->isActive());
+    QVERIFY(!view->shown.clockOff);
 }
 
 void TestGameFlow::manualSetupIsSearchedAtOnce()

@@ -304,6 +304,10 @@ void TestSettingFrm::windowShowsWhatTheGamePlays_data()
     QTest::newRow("sounds off as a large number") << "NoSounds" << QVariant(100000);
     QTest::newRow("seconds shown as text") << "ShowSeconds" << QVariant("2 please");
     QTest::newRow("a switch as text") << "PlayForPoints" << QVariant("1");
+    QTest::newRow("without the clock") << "PlayWithoutClock" << QVariant(1);
+    QTest::newRow("a rating") << "Difficulty" << QVariant(3);
+    QTest::newRow("a rating past the list") << "Difficulty" << QVariant(5);
+    QTest::newRow("a rating as text") << "Difficulty" << QVariant("2");
 }
 
 // The window reads every stored value by the rule the start-up reads it by:
@@ -327,6 +331,8 @@ void TestSettingFrm::windowShowsWhatTheGamePlays()
     QCOMPARE(w->Check1->isChecked(), GLOBALbas::FetchShowSeconds());
     QCOMPARE(w->Check2->isChecked(), bool(game.noSounds));
     QCOMPARE(w->Check4->isChecked(), game.playForPoints);
+    QCOMPARE(w->Check6->isChecked(), game.withoutClock);
+    QCOMPARE(w->Combo2->currentIndex(), int(game.difficulty));
     QCOMPARE(m_game.timeAllowed, game.timeAllowed);
     QCOMPARE(m_game.timerInterval, game.timerInterval);
 }
@@ -410,12 +416,13 @@ void TestSettingFrm::exactlyOneFrameIsShown()
     w->LightTab1_AfterTabChange(3);
     w->LightTab1_AfterTabChange(-1);
     QCOMPARE(shown(), QList<int>{2});
-    // The General page holds its three switches, off with nothing stored.
-    QCOMPARE(w->Frame1[2]->children(), (QObjectList{w->Check3, w->Check4, w->Check5}));
+    // The General page holds its four switches, off with nothing stored.
+    QCOMPARE(w->Frame1[2]->children(), (QObjectList{w->Check3, w->Check4, w->Check5, w->Check6}));
     QCOMPARE(w->Check3->text(), QStringLiteral("Search every way when no answer is found"));
     QCOMPARE(w->Check4->text(), QStringLiteral("Play for points"));
     QCOMPARE(w->Check5->text(), QStringLiteral("Only targets the numbers can reach"));
-    for (const QCheckBox *box : {w->Check3, w->Check4, w->Check5})
+    QCOMPARE(w->Check6->text(), QStringLiteral("Play without the clock"));
+    for (const QCheckBox *box : {w->Check3, w->Check4, w->Check5, w->Check6})
         QVERIFY(!box->isChecked());
 }
 
@@ -821,6 +828,7 @@ void TestSettingFrm::appliedValuesSurviveARestart()
     auto w = shownWindow();
     w->Text1[0]->setText("250");
     w->Text1[1]->setText("750");
+    w->Combo2->setCurrentIndex(4);
     w->ButtonEx1_Click(2);
     w->LightTab1->setActiveTab(1);
     w->Combo1->setCurrentIndex(6);
@@ -831,11 +839,14 @@ void TestSettingFrm::appliedValuesSurviveARestart()
     w->LightTab1->setActiveTab(2);
     w->Check3->setChecked(true);
     w->Check5->setChecked(true);
+    w->Check6->setChecked(true);
     w->ButtonEx1_Click(1);
     QVERIFY(!w->isVisible());
 
     GLOBALbas::ResetProcessValues();
     const GameSettings read = GLOBALbas::LoadSettings();
+    QVERIFY(read.withoutClock);
+    QCOMPARE(read.difficulty, qint16(4));
     QVERIFY(read.completeSearch);
     QVERIFY(!read.playForPoints);
     QVERIFY(read.reachableTargets);
@@ -856,6 +867,8 @@ void TestSettingFrm::appliedValuesSurviveARestart()
     QCOMPARE(w->HS1->value(), w->HS1->minimum());
     QVERIFY(w->Check3->isChecked());
     QVERIFY(w->Check5->isChecked());
+    QVERIFY(w->Check6->isChecked());
+    QCOMPARE(w->Combo2->currentText(), QStringLiteral("Very hard"));
 }
 
 // Keys go to whatever has the focus, as a player's would.
@@ -870,9 +883,12 @@ void TestSettingFrm::keyboardAlone()
 
     // The page's boxes, then OK, Cancel, Apply as drawn.
     QCOMPARE(focused(), window->Text1[0]);
-    const QList<QWidget *> order{window->Text1[1], window->ButtonEx1[SettingFrm::OkButton],
+    const QList<QWidget *> order{window->Text1[1],
+                                 window->Combo2,
+                                 window->ButtonEx1[SettingFrm::OkButton],
                                  window->ButtonEx1[SettingFrm::CancelButton],
-                                 window->ButtonEx1[SettingFrm::ApplyButton], window->Text1[0]};
+                                 window->ButtonEx1[SettingFrm::ApplyButton],
+                                 window->Text1[0]};
     for (QWidget *next : order) {
         press(Qt::Key_Tab);
         QCOMPARE(focused(), next);

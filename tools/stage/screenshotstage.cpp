@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
@@ -107,8 +108,36 @@ AnswerFrm *answerWindow(GameFrm &window)
     return window.answerWindow();
 }
 
+// A round of practice on the 523 board: without the clock, with hints.
+void practiceRound(GameFrm &window, int hints)
+{
+    GameSettings settings = window.flow().settings();
+    settings.lowestTarget = settings.highestTarget = 523;
+    settings.playForPoints = true;
+    settings.withoutClock = true;
+    window.flow().setSettings(settings);
+    pick(window, 6);
+    window.Command1_Click(); // START
+    waitFor(window, GameFlow::State::Running);
+    for (int hint = 0; hint < hints; ++hint)
+        window.mnuHint_Click();
+}
+
 QWidget *stagePoints(GameFrm &window, const QString &state)
 {
+    if (state == QLatin1String("practice-hint")) {
+        practiceRound(window, 3);
+        return &window;
+    }
+    if (state == QLatin1String("practice-near-miss")) {
+        practiceRound(window, 1);
+        window.Command1_Click(); // STOP
+        AnswerFrm *answer = window.answerWindow();
+        answer->tabWays->setCurrentIndex(1);
+        answer->txtAnswer->setText(QStringLiteral("(100+5)x3+8x2"));
+        answer->Declare_Click();
+        return answer;
+    }
     if (state == QLatin1String("answer-refused")) {
         AnswerFrm *answer = answerWindow(window);
         for (QPushButton *button :
@@ -156,6 +185,12 @@ QWidget *stageOtherWindow(GameFrm &window, const QString &state)
     }
     if (state.startsWith(QLatin1String("settings-"))) {
         auto *settings = openBeside(new SettingFrm(window.flow().settings(), &window));
+        // The target rating open on its list, for its picture.
+        if (state == QLatin1String("settings-rating"))
+            QTimer::singleShot(0, settings->Combo2, [combo = settings->Combo2] {
+                combo->setCurrentIndex(3);
+                combo->showPopup();
+            });
         window.flow().setSettings(settings->settings());
         const qint16 tab = state == QLatin1String("settings-timing")    ? 1
                            : state == QLatin1String("settings-general") ? 2
