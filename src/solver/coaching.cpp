@@ -6,7 +6,6 @@
 #include <array>
 #include <bit>
 #include <functional>
-#include <unordered_map>
 
 namespace solver {
 
@@ -120,8 +119,9 @@ public:
             numberTallies_[std::size_t(i)] = {numbers_[std::size_t(i)], 1, true, true};
         for (unsigned mask = 1; mask <= kFull; ++mask) {
             representative_[mask] = mask;
+            contents_[mask] = contents(mask);
             for (unsigned earlier = 1; earlier < mask; ++earlier) {
-                if (representative_[earlier] == earlier && sameNumbers(earlier, mask)) {
+                if (contents_[earlier] == contents_[mask]) {
                     representative_[mask] = earlier;
                     break;
                 }
@@ -139,20 +139,22 @@ public:
     }
 
     // Calls visit(tally, numbers used) for every set of numbers (each once)
-    // and every value it reaches; the whole board's only within [lo, hi].
-    template <typename Visit> void forEach(Visit &&visit) const
+    // and every value it reaches from lo to hi.
+    template <typename Visit> void forEach(std::int64_t lo, std::int64_t hi, Visit &&visit) const
     {
         for (unsigned mask = 1; mask <= kFull; ++mask) {
             if (representative_[mask] != mask)
                 continue;
             const int used = std::popcount(mask);
-            if (used == 1) {
-                visit(numberTallies_[std::size_t(std::countr_zero(mask))], used);
-                continue;
-            }
+            const Tally &number = numberTallies_[std::size_t(std::countr_zero(mask))];
+            if (used == 1 && number.value >= lo && number.value <= hi)
+                visit(number, used);
             for (const Kind kind : {Kind::Sum, Kind::Product}) {
-                for (const Tally &tally : tables_[std::size_t(kind)][mask])
+                for (const Tally &tally : from(tables_[std::size_t(kind)][mask], lo)) {
+                    if (tally.value > hi)
+                        break;
                     visit(tally, used);
+                }
             }
         }
     }
@@ -169,23 +171,21 @@ private:
         const Tally *term;
     };
 
-    bool sameNumbers(unsigned a, unsigned b) const
+    // The numbers of mask, sorted, as the digits of one number in base 128
+    // (each is 1 to 100): equal only for the same numbers.
+    std::uint64_t contents(unsigned mask) const
     {
-        if (std::popcount(a) != std::popcount(b))
-            return false;
-        std::array<std::int32_t, kNumbers> x{};
-        std::array<std::int32_t, kNumbers> y{};
+        std::array<std::int32_t, kNumbers> held{};
         std::size_t n = 0;
-        std::size_t m = 0;
         for (int i = 0; i < kNumbers; ++i) {
-            if (a & (1u << i))
-                x[n++] = numbers_[std::size_t(i)];
-            if (b & (1u << i))
-                y[m++] = numbers_[std::size_t(i)];
+            if (mask & (1u << i))
+                held[n++] = numbers_[std::size_t(i)];
         }
-        sortFirst(x, n);
-        sortFirst(y, m);
-        return x == y;
+        sortFirst(held, n);
+        std::uint64_t digits = 0;
+        for (std::size_t i = 0; i < n; ++i)
+            digits = digits * 128 + std::uint64_t(held[i]);
+        return digits;
     }
 
     // The terms a run of kind takes over block, by value: a number, or a run
@@ -225,22 +225,78 @@ private:
                     pairs_.push_back({1u << i, 1u << j});
             }
         }
-        found_.clear();
-        slots_.clear();
+        for (unsigned block = mask; block; block = (block - 1) & mask)
+            choices_[block] = terms(kind, block);
+        depth_ = 0;
         const std::int64_t none = kind == Kind::Sum ? 0 : 1;
+        twoTerms(mask, none);
         extend(mask, none, none);
         std::vector<Tally> &out = tables_[std::size_t(kind)][mask];
         out.clear();
-        out.reserve(found_.size());
-        for (const auto &[value, tally] : found_)
-            out.push_back(tally);
+        out.reserve(filled_.size());
+        for (const std::size_t at : filled_) {
+            out.push_back(found_[at]);
+            found_[at] = {};
+        }
+        filled_.clear();
         std::sort(out.begin(), out.end(),
                   [](const Tally &a, const Tally &b) { return a.value < b.value; });
     }
 
-    // The next block holds the lowest position left, so that each split
-    // comes once; p and n are the added (multiplied) and the subtracted
-    // (divided) parts so far.
+    // The tally of value in the run's table: open addressing on the value
+    // (never 0, which marks a free place), the places taken kept to clear.
+    Tally &found(std::int64_t value)
+    {
+        if (2 * filled_.size() >= found_.size()) {
+            std::vector<Tally> larger(std::max<std::size_t>(1024, 2 * found_.size()));
+            found_.swap(larger);
+            filled_.clear();
+            for (const Tally &tally : larger) {
+                if (tally.value != 0)
+                    found(tally.value) = tally;
+            }
+        }
+        const std::size_t mask = found_.size() - 1;
+        std::size_t at = std::size_t(std::uint64_t(value) * 0x9E3779B97F4A7C15u >> 32) & mask;
+        while (found_[at].value != 0 && found_[at].value != value)
+            at = (at + 1) & mask;
+        if (found_[at].value == 0) {
+            found_[at].value = value;
+            filled_.push_back(at);
+        }
+        return found_[at];
+    }
+
+    // Runs of two terms, each split once: the values of the side with fewer
+    // are walked, those of the other looked up (a whole board's five numbers
+    // and one are then a lookup per value of the one).
+    void twoTerms(unsigned mask, std::int64_t none)
+    {
+        const unsigned low = mask & (~mask + 1);
+        for (unsigned block = (mask - 1) & mask; block; block = (block - 1) & mask) {
+            if (!(block & low))
+                continue;
+            unsigned walked = block;
+            unsigned looked = mask ^ block;
+            if (choices_[walked].size() > choices_[looked].size())
+                std::swap(walked, looked);
+            for (const auto &[walkedAdded, lookedAdded] :
+                 {std::pair{true, true}, std::pair{true, false}, std::pair{false, true}}) {
+                for (const Tally &term : choices_[walked]) {
+                    const std::int64_t x = term.value;
+                    const std::int64_t part = kind_ == Kind::Sum ? none + x : none * x;
+                    slots_[depth_++] = {walked, walkedAdded, &term};
+                    finish(looked, lookedAdded, choices_[looked], walkedAdded ? part : none,
+                           walkedAdded ? none : part);
+                    --depth_;
+                }
+            }
+        }
+    }
+
+    // Runs of three terms or more. The next block holds the lowest position
+    // left, so that each split comes once; p and n are the added
+    // (multiplied) and the subtracted (divided) parts so far.
     void extend(unsigned remaining, std::int64_t p, std::int64_t n)
     {
         const unsigned low = remaining & (~remaining + 1);
@@ -248,22 +304,26 @@ private:
             if (!(block & low))
                 continue;
             const bool last = block == remaining;
-            if (last && slots_.empty())
-                continue; // a single term is no run
-            const std::span<const Tally> choices = terms(kind_, block);
+            // One term is no run, and two are counted apart: a first block
+            // needs at least two numbers left after it.
+            if (depth_ == 0 && std::popcount(remaining ^ block) < 2)
+                continue;
+            if (last && depth_ < 2)
+                continue;
+            const std::span<const Tally> choices = choices_[block];
             for (const bool positive : {true, false}) {
                 if (last) {
                     finish(block, positive, choices, p, n);
                     continue;
                 }
                 for (const Tally &term : choices) {
-                    slots_.push_back({block, positive, &term});
+                    slots_[depth_++] = {block, positive, &term};
                     const std::int64_t x = term.value;
                     if (kind_ == Kind::Sum)
                         extend(remaining ^ block, positive ? p + x : p, positive ? n : n + x);
                     else
                         extend(remaining ^ block, positive ? p * x : p, positive ? n : n * x);
-                    slots_.pop_back();
+                    --depth_;
                 }
             }
         }
@@ -301,20 +361,21 @@ private:
                     continue;
                 value = added / divisor;
             }
-            slots_.push_back({block, positive, &term});
+            slots_[depth_++] = {block, positive, &term};
             count(value, added);
-            slots_.pop_back();
+            --depth_;
         }
     }
 
     void count(std::int64_t value, std::int64_t added)
     {
+        const std::span<const Slot> slots(slots_.data(), depth_);
         const auto isPositive = [](const Slot &s) { return s.positive; };
-        if (std::none_of(slots_.begin(), slots_.end(), isPositive))
+        if (std::none_of(slots.begin(), slots.end(), isPositive))
             return;
-        if (slots_.size() > 2) {
-            for (const Slot &a : slots_) {
-                for (const Slot &b : slots_) {
+        if (slots.size() > 2) {
+            for (const Slot &a : slots) {
+                for (const Slot &b : slots) {
                     if (a.positive && !b.positive && a.term->value == b.term->value)
                         return; // a pointless step
                 }
@@ -323,27 +384,25 @@ private:
         if (!pairs_.empty() && !leastOfItsCopies())
             return;
         std::uint64_t ways = 1;
-        bool noDivision =
-            kind_ == Kind::Sum || std::all_of(slots_.begin(), slots_.end(), isPositive);
+        bool noDivision = kind_ == Kind::Sum || std::all_of(slots.begin(), slots.end(), isPositive);
         // Every step of a run written out lies within its added part.
         bool small = added <= kLargeValue;
         std::array<bool, kNumbers> counted{};
-        for (std::size_t i = 0; i < slots_.size(); ++i) {
-            noDivision = noDivision && slots_[i].term->noDivision;
-            small = small && slots_[i].term->small;
+        for (std::size_t i = 0; i < slots.size(); ++i) {
+            noDivision = noDivision && slots[i].term->noDivision;
+            small = small && slots[i].term->small;
             if (counted[i])
                 continue;
             std::uint64_t alike = 0;
-            for (std::size_t j = i; j < slots_.size(); ++j) {
-                if (sameSlot(slots_[i], slots_[j])) {
+            for (std::size_t j = i; j < slots.size(); ++j) {
+                if (sameSlot(slots[i], slots[j])) {
                     counted[j] = true;
                     ++alike;
                 }
             }
-            ways *= multichoose(slots_[i].term->count, alike);
+            ways *= multichoose(slots[i].term->count, alike);
         }
-        Tally &tally = found_[value];
-        tally.value = value;
+        Tally &tally = found(value);
         tally.count += ways;
         tally.noDivision = tally.noDivision || noDivision;
         tally.small = tally.small || small;
@@ -372,7 +431,7 @@ private:
     {
         Key key{};
         std::size_t at = 0;
-        for (const Slot &slot : slots_) {
+        for (const Slot &slot : std::span(slots_.data(), depth_)) {
             unsigned block = slot.block;
             for (std::size_t pair = 0; pair < pairs_.size(); ++pair) {
                 const auto [one, other] = pairs_[pair];
@@ -382,7 +441,7 @@ private:
             key[at++] = (std::uint64_t(block) << 40) | (std::uint64_t(slot.positive) << 39) |
                         std::uint64_t(slot.term->value);
         }
-        sortFirst(key, slots_.size());
+        sortFirst(key, depth_);
         return key;
     }
 
@@ -399,14 +458,18 @@ private:
     std::array<std::int32_t, kNumbers> numbers_{};
     std::array<Tally, kNumbers> numberTallies_{};
     std::array<unsigned, kFull + 1> representative_{};
+    std::array<std::uint64_t, kFull + 1> contents_{};
     std::array<std::array<std::vector<Tally>, kFull + 1>, 2> tables_;
     // The run being counted.
     Kind kind_ = Kind::Sum;
     std::int64_t lo_ = 1;
     std::int64_t hi_ = 1;
-    std::vector<std::pair<unsigned, unsigned>> pairs_; // positions of equal numbers
-    std::vector<Slot> slots_;
-    std::unordered_map<std::int64_t, Tally> found_;
+    std::vector<std::pair<unsigned, unsigned>> pairs_;      // positions of equal numbers
+    std::array<std::span<const Tally>, kFull + 1> choices_; // the terms of each block
+    std::array<Slot, kNumbers> slots_{};                    // the run's terms so far
+    std::size_t depth_ = 0;
+    std::vector<Tally> found_; // a power of two long
+    std::vector<std::size_t> filled_;
 };
 
 // The rating figures of every value from 1 to top, over all the board's
@@ -424,9 +487,7 @@ std::vector<ValueFigures> valueFigures(std::span<const std::int32_t> numbers, st
 {
     const AnswerTally tally(numbers, from, top);
     std::vector<ValueFigures> figures(std::size_t(top - from + 1));
-    tally.forEach([&](const Tally &t, int used) {
-        if (t.value < from || t.value > top)
-            return;
+    tally.forEach(from, top, [&](const Tally &t, int used) {
         ValueFigures &f = figures[std::size_t(t.value - from)];
         f.count += t.count;
         f.fewest = f.fewest == 0 ? used : std::min(f.fewest, used);
