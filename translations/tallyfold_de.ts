@@ -229,7 +229,6 @@ Alle Rechte vorbehalten.</translation>
     </message>
     <message>
         <source>Closest to yours: %1, which shares 1 of your steps.</source>
-        <extracomment>%1: an answer in the game&apos;s notation.</extracomment>
         <translation>Am nächsten an deiner: %1, mit 1 deiner Schritte.</translation>
     </message>
     <message numerus="yes">
@@ -251,6 +250,11 @@ Alle Rechte vorbehalten.</translation>
     <message>
         <source>Its first step is %1.</source>
         <translation>Ihr erster Schritt ist %1.</translation>
+    </message>
+    <message>
+        <source>Closest to yours: %1, which shares none of your steps.</source>
+        <extracomment>%1: an answer in the game&apos;s notation.</extracomment>
+        <translation>Am nächsten an deiner: %1, ohne einen deiner Schritte.</translation>
     </message>
 </context>
 <context>

@@ -229,7 +229,6 @@ Todos los derechos reservados.</translation>
     </message>
     <message>
         <source>Closest to yours: %1, which shares 1 of your steps.</source>
-        <extracomment>%1: an answer in the game&apos;s notation.</extracomment>
         <translation>La más cercana a la tuya: %1, que comparte 1 de tus pasos.</translation>
     </message>
     <message numerus="yes">
@@ -251,6 +250,11 @@ Todos los derechos reservados.</translation>
     <message>
         <source>Its first step is %1.</source>
         <translation>Su primer paso es %1.</translation>
+    </message>
+    <message>
+        <source>Closest to yours: %1, which shares none of your steps.</source>
+        <extracomment>%1: an answer in the game&apos;s notation.</extracomment>
+        <translation>La más cercana a la tuya: %1, que no comparte ninguno de tus pasos.</translation>
     </message>
 </context>
 <context>

@@ -229,7 +229,6 @@ Tous droits réservés.</translation>
     </message>
     <message>
         <source>Closest to yours: %1, which shares 1 of your steps.</source>
-        <extracomment>%1: an answer in the game&apos;s notation.</extracomment>
         <translation>La plus proche de la vôtre : %1, qui partage 1 de vos étapes.</translation>
     </message>
     <message numerus="yes">
@@ -251,6 +250,11 @@ Tous droits réservés.</translation>
     <message>
         <source>Its first step is %1.</source>
         <translation>Sa première étape est %1.</translation>
+    </message>
+    <message>
+        <source>Closest to yours: %1, which shares none of your steps.</source>
+        <extracomment>%1: an answer in the game&apos;s notation.</extracomment>
+        <translation>La plus proche de la vôtre : %1, qui ne partage aucune de vos étapes.</translation>
     </message>
 </context>
 <context>

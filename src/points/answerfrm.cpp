@@ -442,12 +442,15 @@ QStringList AnswerFrm::nearMissLines(const QString &answer) const
     };
     const int shared = int(miss.shared.size());
     QStringList lines;
+    const QString closest = QString::fromStdString(miss.closest);
     //: %1: an answer in the game's notation.
-    lines << (shared == 1
-                  ? tr("Closest to yours: %1, which shares 1 of your steps.")
-                        .arg(QString::fromStdString(miss.closest))
-                  : tr("Closest to yours: %1, which shares %n of your steps.", nullptr, shared)
-                        .arg(QString::fromStdString(miss.closest)));
+    if (shared == 0)
+        lines << tr("Closest to yours: %1, which shares none of your steps.").arg(closest);
+    else if (shared == 1)
+        lines << tr("Closest to yours: %1, which shares 1 of your steps.").arg(closest);
+    else
+        lines << tr("Closest to yours: %1, which shares %n of your steps.", nullptr, shared)
+                     .arg(closest);
     const int steps = int(miss.playerSteps.size());
     if (miss.partedAt >= 1 && miss.partedAt <= steps && miss.instead) {
         //: %1: the step's number; %2: the player's step; %3: the answer's step instead.

@@ -2,7 +2,7 @@
 """A round of practice through the accessibility bus alone, after points.py
 (which left play for points on): the clock switched off in the settings
 window, six tiles picked, the three hints taken from the menu and read from
-the window, each against the command-line solver's, a fourth refused; then
+the window, each against the command-line solver's, a fourth not offered; then
 STOP, a near answer declared, and the result must name the answer nearest to
 it and where the two part, as `tallyfold-solve --check` finds them, with the
 hints' cost in the points; the statistics then count a game without the
@@ -72,11 +72,8 @@ for level in range(1, 4):
     if wanted[level - 1] not in label.name:
         fail(f"hint {level} reads {label.name!r}, the solver gives {wanted[level - 1]!r}")
 print("accessibility: three hints heard: " + label.name.replace("\n", " | "))
+# A fourth is not offered: the command is disabled, with no action to press.
 poll("Hint to be refused after three", lambda: not hint.getState().contains(pyatspi.STATE_ENABLED))
-press(hint)
-time.sleep(0.5)
-if find(window, pyatspi.ROLE_LABEL, re.compile(r".*Hint 4.*", re.S)):
-    fail("a fourth hint was given")
 # No clock: two seconds later the round is still on.
 time.sleep(2)
 if not find(window, pyatspi.ROLE_PUSH_BUTTON, "STOP") or clock.name != "Clock: off":

@@ -185,12 +185,9 @@ QWidget *stageOtherWindow(GameFrm &window, const QString &state)
     }
     if (state.startsWith(QLatin1String("settings-"))) {
         auto *settings = openBeside(new SettingFrm(window.flow().settings(), &window));
-        // The target rating open on its list, for its picture.
+        // A target rating chosen, for its picture.
         if (state == QLatin1String("settings-rating"))
-            QTimer::singleShot(0, settings->Combo2, [combo = settings->Combo2] {
-                combo->setCurrentIndex(3);
-                combo->showPopup();
-            });
+            settings->Combo2->setCurrentIndex(3);
         window.flow().setSettings(settings->settings());
         const qint16 tab = state == QLatin1String("settings-timing")    ? 1
                            : state == QLatin1String("settings-general") ? 2
