@@ -54,7 +54,8 @@ void TestSolverIo::echoedInput_data()
         << "{\"numbers\": [100, 75, 8, 5, 3, 2], \"target\": 523, \"expression\": "
            "\"100\ufffd+5\", \"valid\": false, \"value\": null, \"distance\": null, "
            "\"best\": 523, \"best_distance\": 0, \"best_way\": \"((100+3)x5)+8\", "
-           "\"points\": null, \"error\": {\"step\": \"\ufffd\", \"number\": 0, "
+           "\"points\": null, \"closest\": \"((100+3)x5)+8\", \"parted_at\": 0, "
+           "\"shared\": [], \"error\": {\"step\": \"\ufffd\", \"number\": 0, "
            "\"message\": \"'\ufffd' at character 4 is not a number, an operation or a "
            "bracket.\"}}\n"
         << QString();
