@@ -141,6 +141,12 @@ QString checkMainWindow(GameFrm &window)
         return QStringLiteral("manual setup offered while a roll or a search runs");
     if (timerOn && game != GameCaptions::Stop)
         return QStringLiteral("clock on under \"%1\"").arg(game);
+    if (timerOn && !window.flow().isRoundTimed())
+        return QStringLiteral("clock on in a round without it");
+    if (!window.controls().lbHint->isHidden() && !window.controls().List1->isHidden())
+        return QStringLiteral("the hints over the answers");
+    if (window.controls().mnuHint->isEnabled() && window.flow().state() != GameFlow::State::Running)
+        return QStringLiteral("Hint offered with no round on");
 
     const auto filled =
         std::count_if(window.controls().Label2.begin(), window.controls().Label2.end(),
