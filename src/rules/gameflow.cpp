@@ -216,6 +216,7 @@ QList<qint32> GameFlow::rollTargets()
 
 void GameFlow::forgetRound()
 {
+    m_roundTimed = true;
     m_hintsTaken = 0;
     m_hint.reset();
     m_ratingPlayed = 0;

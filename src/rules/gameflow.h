@@ -189,7 +189,7 @@ private:
     // asked for (reachable ones among them when those are asked for too), or
     // the reachable ones; empty for any target.
     QList<qint32> rollTargets();
-    // A new target: no hints taken, no rating chosen.
+    // A new target: no hints taken, no rating chosen, the clock as usual.
     void forgetRound();
     void clearAnswers();
     void search();
