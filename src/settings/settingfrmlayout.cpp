@@ -58,6 +58,23 @@ QLabel *newLabel(QWidget *parent, const QString &name, const QString &text, cons
     return label;
 }
 
+// A list to choose from, named by its label. Selection only: a typed text
+// would name no list position to store. The label's text names the list for
+// assistive technologies, which would otherwise hear only the item it shows
+// ("30").
+QComboBox *newList(QLabel &label, const QString &name, const QRect &at)
+{
+    label.setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    auto *list = new QComboBox(label.parentWidget());
+    list->setObjectName(name);
+    label.setBuddy(list);
+    list->setAccessibleName(platform::withoutAccessKey(label.text()));
+    nameComboBoxForAccessibility(*list);
+    list->setEditable(false);
+    list->setGeometry(twips(at));
+    return list;
+}
+
 } // namespace
 
 void SettingFrm::createControls()
@@ -109,16 +126,9 @@ void SettingFrm::createDifficultyTab()
     // Which targets the roll may stop on, by how hard the board makes them.
     Label6 = newLabel(page, QStringLiteral("Label6"), tr("Target &rating:"),
                       QRect(180, 1800, 2100, 360));
-    Label6->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    Combo2 = new QComboBox(page);
-    Combo2->setObjectName(QStringLiteral("Combo2"));
-    Label6->setBuddy(Combo2);
-    Combo2->setAccessibleName(platform::withoutAccessKey(Label6->text()));
-    nameComboBoxForAccessibility(*Combo2);
-    Combo2->setEditable(false);
+    Combo2 = newList(*Label6, QStringLiteral("Combo2"), QRect(2340, 1800, 1560, 360));
     for (int place = 0; place < RatingNames::Count; ++place)
         Combo2->addItem(RatingNames::name(place));
-    Combo2->setGeometry(twips(2340, 1800, 1560, 360));
 }
 
 void SettingFrm::createTimingTab()
@@ -126,17 +136,7 @@ void SettingFrm::createTimingTab()
     QFrame *page = Frame1[1];
     Label1 =
         newLabel(page, QStringLiteral("Label1"), tr("Time allowed:"), QRect(180, 180, 1260, 360));
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    // Selection only: a typed text would name no list position to store.
-    Combo1 = new QComboBox(page);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
-    Label1->setBuddy(Combo1);
-    // The label's text names the list for assistive technologies, which
-    // would otherwise hear only the item it shows ("30").
-    Combo1->setAccessibleName(platform::withoutAccessKey(Label1->text()));
-    nameComboBoxForAccessibility(*Combo1);
-    Combo1->setEditable(false);
-    Combo1->setGeometry(twips(1500, 180, 1050, 360));
+    Combo1 = newList(*Label1, QStringLiteral("Combo1"), QRect(1500, 180, 1050, 360));
 
     cptest = new VelCProg(page);
     cptest->setObjectName(QStringLiteral("cptest"));
