@@ -1,13 +1,13 @@
 #include "gamehistory.h"
 
-#include <algorithm>
-
 #include "historyconnection.h"
 
 #include <QDir>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QVariant>
+
+#include <algorithm>
 
 namespace {
 
