@@ -1,9 +1,7 @@
 #include "answerfrm.h"
 
-#include "coaching.h"
-#include "ratingnames.h"
-
 #include "answerscore.h"
+#include "coaching.h"
 #include "designfont.h"
 #include "ratingnames.h"
 
