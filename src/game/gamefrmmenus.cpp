@@ -71,9 +71,8 @@ void GameFrm::mnuAbout_Click()
 
 void GameFrm::settingsChanged(const GameSettings &settings)
 {
-    m_flow.setSettings(settings);
+    m_flow.setSettings(settings); // the points commands follow it
     nameClock();
-    showPointsMenu();
 }
 
 void GameFrm::showPointsMenu()

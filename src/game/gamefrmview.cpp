@@ -89,6 +89,8 @@ void GameFrm::present()
     if (shown.coach != m_shown.coach)
         lbHint->setText(shown.coach);
     lbHint->setVisible(shown.coachVisible);
+    if (shown.pointsCommands != m_shown.pointsCommands)
+        showPointsMenu();
     mnuHint->setEnabled(shown.hintEnabled);
     List1->setVisible(shown.answersVisible);
     mnuSetup->setEnabled(shown.manualSetupEnabled);

@@ -174,6 +174,7 @@ GamePresentation presentGame(const GameFlow &flow)
     // The hints stand until the answers take their place.
     shown.coach = GameHints::text(flow);
     shown.hintEnabled = flow.canTakeHint();
+    shown.pointsCommands = flow.settings().playForPoints;
     shown.coachVisible =
         !shown.coach.isEmpty() && (state == State::Rolling || state == State::Running ||
                                    (state == State::Over && !flow.outcome().ran));
