@@ -1,11 +1,13 @@
 // tallyfold-solve: the game's search from the command line, for six numbers of
 // the board and a target of one's own, or with --complete the complete search;
 // with --check, a player's answer held to the game's rules and scored; with
-// --hint and --rate, the help the game gives a player and its board's rating.
+// --hint and --rate, the help the game gives a player and its board's rating;
+// with --code and --board, the short code a board is handed on by and back.
 
 #include "answercheck.h"
 #include "answerlist.h"
 #include "answerscore.h"
+#include "boardcode.h"
 #include "boardselection.h"
 #include "bubblesort.h"
 #include "coaching.h"
@@ -39,6 +41,8 @@ const char kUsage[] = "Usage: tallyfold-solve [--json] N1 N2 N3 N4 N5 N6 TARGET\
                       "       tallyfold-solve --check EXPR [--json] N1..N6 TARGET\n"
                       "       tallyfold-solve --hint LEVEL [--json] N1..N6 TARGET\n"
                       "       tallyfold-solve --rate [--json] N1..N6 TARGET\n"
+                      "       tallyfold-solve --code [--json] N1..N6 TARGET\n"
+                      "       tallyfold-solve --board CODE [--json]\n"
                       "\n"
                       "Lists every answer the Tallyfold game's search finds for six numbers of\n"
                       "the board and a target, in the order the game lists them, then the\n"
@@ -72,6 +76,13 @@ const char kUsage[] = "Usage: tallyfold-solve [--json] N1 N2 N3 N4 N5 N6 TARGET\
                       "           3 also its first step\n"
                       "  --rate   the board and target's rating (Easy, Medium, Hard or\n"
                       "           Very hard) and the figures it comes from\n"
+                      "  --code   the code of the six numbers and a target from 1 to 999,\n"
+                      "           such as TF-98X-KKC, to hand the board to someone else;\n"
+                      "           with --json, an object with numbers, target and code\n"
+                      "  --board CODE  the board a code names: its six numbers, largest\n"
+                      "           first, then '->' and its target, on one line; letters\n"
+                      "           in either case, spaces and dashes anywhere; with\n"
+                      "           --json, an object with numbers, target and code\n"
                       "  --help   show this help and exit\n"
                       "  --version  show the program's version and exit\n"
                       "\n"
@@ -88,6 +99,7 @@ struct Request
     std::optional<std::string> check; // the answer of --check
     int hint = 0;                     // the level of --hint
     bool rate = false;
+    bool code = false; // --code
 };
 
 constexpr std::int64_t kDefaultLimit = 500;
@@ -148,6 +160,8 @@ std::string parseArguments(const std::vector<std::string_view> &arguments, Reque
             request.hint = static_cast<int>(*level);
         } else if (argument == "--rate") {
             request.rate = true;
+        } else if (argument == "--code") {
+            request.code = true;
         } else if (argument.size() > 1 && argument.front() == '-' && !parseWhole(argument)) {
             return "unknown option '" + shown(argument) + "' (see --help)";
         } else {
@@ -158,8 +172,12 @@ std::string parseArguments(const std::vector<std::string_view> &arguments, Reque
         return "--check does not go with --complete (see --help)";
     if (request.hint && request.rate)
         return "--hint does not go with --rate (see --help)";
-    for (const auto &[mode, on] :
-         {std::pair{"--hint", request.hint != 0}, {"--rate", request.rate}}) {
+    if (request.code && (request.hint || request.rate))
+        return std::string("--code does not go with ") + (request.hint ? "--hint" : "--rate") +
+               " (see --help)";
+    for (const auto &[mode, on] : {std::pair{"--hint", request.hint != 0},
+                                   {"--rate", request.rate},
+                                   {"--code", request.code}}) {
         if (on && request.complete)
             return std::string(mode) + " does not go with --complete (see --help)";
         if (on && request.check)
@@ -177,9 +195,11 @@ std::string parseArguments(const std::vector<std::string_view> &arguments, Reque
         if (!value)
             return what + " '" + shown(values[i]) + "' is not a whole number";
         if (i == 6) {
-            if (*value < 1 || *value > INT32_MAX) {
-                return "target '" + shown(values[i]) + "' is outside 1 to " +
-                       std::to_string(INT32_MAX);
+            // A code names the targets the game deals and a few more, not all.
+            const std::int64_t last = request.code ? solver::kCodeTargetLast : INT32_MAX;
+            if (*value < 1 || *value > last) {
+                return "target '" + shown(values[i]) + "' is outside 1 to " + std::to_string(last) +
+                       (request.code ? ", the targets a code names" : "");
             }
             request.target = static_cast<std::int32_t>(*value);
         } else {
@@ -306,12 +326,20 @@ int checkOutput(const Request &request)
     return checked.valid ? 0 : kRuleBroken;
 }
 
-std::string numbersJson(const Request &request)
+std::string numbersJson(const std::array<std::int32_t, 6> &numbers, std::int32_t target)
 {
     std::string out = "{\"numbers\": [";
     for (std::size_t i = 0; i < 6; ++i)
-        out += (i ? ", " : "") + std::to_string(request.numbers[i]);
-    return out + "], \"target\": " + std::to_string(request.target);
+        out += (i ? ", " : "") + std::to_string(numbers[i]);
+    return out + "], \"target\": " + std::to_string(target);
+}
+
+// --code and --board with --json: the board largest first, its target and
+// its code as --code writes it.
+std::string codeJson(const std::array<std::int32_t, 6> &numbers, std::int32_t target,
+                     const std::string &code)
+{
+    return numbersJson(numbers, target) + ", \"code\": " + jsonString(code) + "}\n";
 }
 
 // "a", "a and b", "a, b and c".
@@ -359,7 +387,8 @@ std::string hintOutput(const Request &request)
             out += (i ? ", " : "") + (quoted ? jsonString(items[i]) : items[i]);
         return out + "]";
     };
-    std::string out = numbersJson(request) + ", \"level\": " + std::to_string(request.hint);
+    std::string out = numbersJson(request.numbers, request.target) +
+                      ", \"level\": " + std::to_string(request.hint);
     out += ", \"exact\": " + std::string(hint.exact ? "true" : "false");
     out += ", \"best\": " + std::to_string(hint.best);
     out += ", \"best_distance\": " + std::to_string(hint.bestDistance);
@@ -389,7 +418,7 @@ std::string rateOutput(const Request &request)
                std::to_string(solver::kLargeValue) + ": " + yesNo(figures.needsLargeValue) +
                "\nscore: " + std::to_string(figures.score) + '\n';
     }
-    std::string out = numbersJson(request);
+    std::string out = numbersJson(request.numbers, request.target);
     out += ", \"rating\": " + jsonString(solver::ratingName(figures.rating));
     out += ", \"exact\": " + std::string(yesNo(figures.exact));
     out += ", \"best\": " + std::to_string(figures.best);
@@ -401,15 +430,54 @@ std::string rateOutput(const Request &request)
     return out + ", \"score\": " + std::to_string(figures.score) + "}\n";
 }
 
+int refuse(const std::string &problem)
+{
+    std::cerr << "tallyfold-solve: " << problem << '\n';
+    return kUsageError;
+}
+
+// --board CODE [--json], on its own: the board the code names, on one line as
+// --daily prints a board, or the same as a JSON object with the code.
+int board(const std::vector<std::string_view> &arguments)
+{
+    bool json = false;
+    // A code typed with spaces and not quoted reaches the program in pieces,
+    // which are put back together as typed.
+    std::string text;
+    for (const std::string_view argument : arguments) {
+        if (argument == "--json") {
+            json = true;
+        } else if (argument.starts_with("--") && argument != "--board") {
+            return refuse("--board takes a code and --json, not '" + shown(argument) +
+                          "' (see --help)");
+        } else if (argument != "--board") {
+            text += (text.empty() ? "" : " ") + std::string(argument);
+        }
+    }
+    if (text.empty())
+        return refuse("--board needs a code, such as TF-98X-KKC (see --help)");
+    solver::ReadCode read = solver::readBoardCode(text);
+    if (read.fault != solver::CodeFault::None) {
+        read.character = shown(read.character);
+        return refuse("code '" + shown(text) + "': " + solver::codeFaultMessage(read));
+    }
+    std::string out;
+    if (json) {
+        out = codeJson(read.numbers, read.target, read.code);
+    } else {
+        for (const std::int32_t n : read.numbers)
+            out += std::to_string(n) + ' ';
+        out += "-> " + std::to_string(read.target) + '\n';
+    }
+    std::cout << out;
+    return solveio::finishOutput();
+}
+
 // --daily [YYYY-MM-DD] [--json], on its own: the board of that date, or of
 // today's local date. Prints "N1 N2 N3 N4 N5 N6 -> TARGET", or the same as a
 // JSON object with the date.
 int daily(const std::vector<std::string_view> &arguments)
 {
-    const auto refuse = [](const std::string &problem) {
-        std::cerr << "tallyfold-solve: " << problem << '\n';
-        return kUsageError;
-    };
     bool json = false;
     std::optional<std::string_view> date;
     for (const std::string_view argument : arguments) {
@@ -490,6 +558,8 @@ int main(int argc, char **argv)
     }
     if (std::find(arguments.begin(), arguments.end(), "--daily") != arguments.end())
         return daily(arguments);
+    if (std::find(arguments.begin(), arguments.end(), "--board") != arguments.end())
+        return board(arguments);
     Request request;
     if (const std::string problem = parseArguments(arguments, request); !problem.empty()) {
         std::cerr << "tallyfold-solve: " << problem << '\n';
@@ -512,6 +582,11 @@ int main(int argc, char **argv)
     }
     if (request.rate) {
         std::cout << rateOutput(request);
+        return solveio::finishOutput();
+    }
+    if (request.code) {
+        const std::string code = solver::boardCode(request.numbers, request.target);
+        std::cout << (request.json ? codeJson(request.numbers, request.target, code) : code + '\n');
         return solveio::finishOutput();
     }
     solver::AnswerList answers;

@@ -23,6 +23,7 @@ private slots:
     void coachingJson_data();
     void coachingJson();
     void dailyJson();
+    void codeJson();
     void dailyToday();
     void refusals_data();
     void refusals();
@@ -164,6 +165,15 @@ void TestSolverCli::outputs_data()
     QTest::newRow("not an answer")
         << QStringList{"--check", "2+", "100", "75", "8", "5", "3", "2", "523"} << 3
         << "A number is missing at the end.\n";
+    // A board's code, and the board read back from it as a player types it.
+    QTest::newRow("code") << QStringList{"--code", "100", "75", "8", "5", "3", "2", "523"} << 0
+                          << "TF-98X-KKC\n";
+    QTest::newRow("code, any order")
+        << QStringList{"3", "100", "2", "75", "5", "8", "523", "--code"} << 0 << "TF-98X-KKC\n";
+    QTest::newRow("board") << QStringList{"--board", "TF-98X-KKC"} << 0
+                           << "100 75 8 5 3 2 -> 523\n";
+    QTest::newRow("board, in pieces and lower case")
+        << QStringList{"tf", "98x", "--board", "k-kc"} << 0 << "100 75 8 5 3 2 -> 523\n";
 }
 
 void TestSolverCli::outputs()
@@ -342,6 +352,21 @@ void TestSolverCli::dailyJson()
     QCOMPARE(object.value("target").toInt(), 189);
 }
 
+// --code and --board say the same in JSON: the board largest first, the
+// target and the code as --code writes it.
+void TestSolverCli::codeJson()
+{
+    const Result coded = solve({"--json", "--code", "2", "100", "3", "75", "8", "5", "523"});
+    const Result read = solve({"--board", "tf98xkkc", "--json"});
+    QCOMPARE(coded.exitCode, 0);
+    QCOMPARE(read.exitCode, 0);
+    const QJsonObject object = QJsonDocument::fromJson(read.out.toUtf8()).object();
+    QCOMPARE(object, (QJsonObject{{"numbers", QJsonArray{100, 75, 8, 5, 3, 2}},
+                                  {"target", 523},
+                                  {"code", "TF-98X-KKC"}}));
+    QCOMPARE(QJsonDocument::fromJson(coded.out.toUtf8()).object(), object);
+}
+
 // Without a date, today's (unless the run straddles midnight).
 void TestSolverCli::dailyToday()
 {
@@ -433,6 +458,30 @@ void TestSolverCli::refusals_data()
     QTest::newRow("daily, another option")
         << QStringList{"--complete", "--daily"}
         << "--daily takes one date YYYY-MM-DD and --json, not '--complete'";
+    QTest::newRow("code, target 1000")
+        << QStringList{"--code", "1", "2", "3", "4", "5", "6", "1000"}
+        << "target '1000' is outside 1 to 999, the targets a code names";
+    QTest::newRow("code, a third 5") << QStringList{"--code", "5", "5", "5", "4", "3", "2", "500"}
+                                     << "5 is chosen more often than the board has it (twice)";
+    QTest::newRow("code with hint")
+        << QStringList{"--code", "--hint", "1", "1", "2", "3", "4", "5", "6", "500"}
+        << "--code does not go with --hint";
+    QTest::newRow("code with complete")
+        << QStringList{"--complete", "--code", "1", "2", "3", "4", "5", "6", "500"}
+        << "--code does not go with --complete";
+    QTest::newRow("board, mistyped")
+        << QStringList{"--board", "TF-98X-KKD"}
+        << "code 'TF-98X-KKD': the check character does not match: a character is mistyped or "
+           "two are swapped, but which cannot be told";
+    QTest::newRow("board, a letter O") << QStringList{"--board", "tf-98x-kko"}
+                                       << "code 'tf-98x-kko': character 10, 'o', is not one a "
+                                          "code has";
+    QTest::newRow("board, a control character")
+        << QStringList{"--board", "TF-98X-KK\x1b"} << "character 10, '\\x1b', is not one";
+    QTest::newRow("board without a code")
+        << QStringList{"--board", "--json"} << "--board needs a code, such as TF-98X-KKC";
+    QTest::newRow("board with another option") << QStringList{"--board", "TF-98X-KKC", "--rate"}
+                                               << "--board takes a code and --json, not '--rate'";
 }
 
 void TestSolverCli::refusals()
