@@ -466,9 +466,6 @@ void TestSolverCli::refusals_data()
     QTest::newRow("code with hint")
         << QStringList{"--code", "--hint", "1", "1", "2", "3", "4", "5", "6", "500"}
         << "--code does not go with --hint";
-    QTest::newRow("code with complete")
-        << QStringList{"--complete", "--code", "1", "2", "3", "4", "5", "6", "500"}
-        << "--code does not go with --complete";
     QTest::newRow("board, mistyped")
         << QStringList{"--board", "TF-98X-KKD"}
         << "code 'TF-98X-KKD': the check character does not match: a character is mistyped or "
