@@ -148,6 +148,14 @@ void GameFrm::createControls()
             m_sound->play(SoundData);
     });
     connect(&m_flow, &GameFlow::musicStopped, m_sound, &platform::SoundPlayer::purge);
+    // The audio output is loaded while the target rolls, off this thread, so
+    // that the music starts on its tick without the program loading it at
+    // start-up. A game played without the clock or without music never does.
+    connect(&m_flow, &GameFlow::changed, m_sound, [this] {
+        if (m_flow.state() == GameFlow::State::Rolling && m_flow.isRoundTimed() &&
+            !m_flow.settings().noSounds && !SoundData.isEmpty())
+            m_sound->prepare();
+    });
 }
 
 void GameFrm::createPanels()

@@ -1,33 +1,30 @@
 #include "soundplayer.h"
 
+#include "platformlog.h"
 #include "wavimage.h"
 
-#include <QAudioDevice>
-#include <QAudioSink>
-#include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
-#include <QMediaDevices>
-
-#include <algorithm>
-#include <limits>
+#include <QThread>
 
 #if defined(Q_OS_LINUX)
 #include <unistd.h>
+#endif
+
+#if defined(TALLYFOLD_SOUND_BUILT_IN)
+extern "C" platform::SoundVoice *tallyfold_create_sound_voice(int interfaceVersion,
+                                                              std::function<void()> finished);
 #endif
 
 namespace platform {
 
 namespace {
 
-// How long past its own length a sound may go without the output saying it
-// has finished before the player gives up on it.
-constexpr int WatchdogSlackMs = 10000;
-// Added to the output's buffered time once every sample has been handed over.
-constexpr int DrainSlackMs = 250;
-
 // Qt's audio on Linux goes through a PulseAudio server (PipeWire's stands in
 // for it), and without one it says so on the console at every try. The
-// server listens on a socket, so look for that first and stay quiet without.
+// server listens on a socket, so look for that first and stay quiet without
+// (and without loading the audio output at all).
 bool soundServerPresent()
 {
 #if defined(Q_OS_LINUX)
@@ -58,23 +55,94 @@ bool soundServerPresent()
 #endif
 }
 
+#if !defined(TALLYFOLD_SOUND_BUILT_IN)
+// Where the module may be: beside the program (a Windows folder), where the
+// package installs it relative to the program, and where the build put it.
+QStringList moduleCandidates()
+{
+    const QString file = QStringLiteral(TALLYFOLD_SOUND_MODULE_FILE);
+    const QString programDir = QCoreApplication::applicationDirPath();
+    QStringList candidates;
+    if (!programDir.isEmpty()) {
+        candidates << QDir(programDir).filePath(file)
+                   << QDir(programDir)
+                          .filePath(QStringLiteral(TALLYFOLD_SOUND_MODULE_RELATIVE_DIR "/") + file);
+    }
+    candidates << QStringLiteral(TALLYFOLD_SOUND_MODULE_BUILD_DIR "/") + file;
+    return candidates;
+}
+#endif
+
 } // namespace
 
 SoundPlayer::SoundPlayer(QObject *parent)
     : QObject(parent)
 {
-    m_watchdog.setSingleShot(true);
-    m_drain.setSingleShot(true);
-    connect(&m_watchdog, &QTimer::timeout, this, &SoundPlayer::release);
-    connect(&m_drain, &QTimer::timeout, this, [this] {
-        release();
-        emit finished();
-    });
 }
 
 SoundPlayer::~SoundPlayer()
 {
-    release();
+    if (m_loader) {
+        // Loading a library cannot be interrupted; it takes milliseconds.
+        m_loader->wait();
+        delete m_loader;
+    }
+    m_voice.reset();
+}
+
+void SoundPlayer::prepare()
+{
+    if (m_output != Output::NotLoaded)
+        return;
+#if defined(TALLYFOLD_SOUND_BUILT_IN)
+    m_entry = &tallyfold_create_sound_voice;
+    outputLoaded();
+#else
+    m_output = Output::Loading;
+    const QStringList candidates = moduleCandidates();
+    // The thread touches m_library and m_entry alone until it has finished;
+    // this thread reads them only after that.
+    m_loader = QThread::create([this, candidates] {
+        for (const QString &candidate : candidates) {
+            if (!QFileInfo::exists(candidate))
+                continue;
+            m_library.setFileName(candidate);
+            if (m_library.load()) {
+                m_entry = reinterpret_cast<SoundVoiceEntry>(m_library.resolve(SoundVoiceEntryName));
+                return;
+            }
+        }
+    });
+    m_loader->setObjectName(QStringLiteral("sound loader"));
+    connect(m_loader, &QThread::finished, this, &SoundPlayer::outputLoaded);
+    m_loader->start(QThread::LowPriority);
+#endif
+}
+
+void SoundPlayer::outputLoaded()
+{
+    if (m_loader) {
+        m_loader->wait();
+        delete m_loader;
+        m_loader = nullptr;
+    }
+    if (m_entry)
+        m_voice.reset(m_entry(SoundVoiceInterfaceVersion, [this] { emit finished(); }));
+    if (!m_voice) {
+        m_output = Output::Unavailable;
+        qCWarning(lcPlatform).noquote()
+            << "The audio output could not be loaded; the game stays silent."
+            << (m_library.fileName().isEmpty() ? QStringLiteral("(module not found)")
+                                               : m_library.errorString());
+        m_waiting.reset();
+        return;
+    }
+    m_output = Output::Ready;
+    if (m_waiting) {
+        const SoundClip clip = std::move(*m_waiting);
+        m_waiting.reset();
+        m_voice->play(clip);
+    }
 }
 
 bool SoundPlayer::play(const QByteArray &image)
@@ -86,94 +154,47 @@ bool SoundPlayer::play(const QByteArray &image)
         return false;
     if (!soundServerPresent())
         return false;
-    const QAudioFormat format = wav.format();
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull() || !device.isFormatSupported(format))
-        return false;
-
-    m_image = image;
-    m_samples = QByteArray::fromRawData(m_image.constData() + wav.dataOffset(), wav.dataLength());
-    m_buffer = std::make_unique<QBuffer>(&m_samples);
-    m_buffer->open(QIODevice::ReadOnly);
-
-    m_sink = std::make_unique<QAudioSink>(device, format);
-    const quint64 generation = m_generation;
-    connect(m_sink.get(), &QAudioSink::stateChanged, this,
-            [this, generation](QAudio::State state) { onStateChanged(generation, state); });
-    m_sink->start(m_buffer.get());
-    if (m_sink->error() != QAudio::NoError || m_sink->state() == QAudio::StoppedState) {
-        release();
-        return false;
+    SoundClip clip{image,
+                   wav.dataOffset(),
+                   wav.dataLength(),
+                   wav.sampleRate(),
+                   wav.channelCount(),
+                   wav.bitsPerSample(),
+                   wav.durationUs()};
+    prepare();
+    switch (m_output) {
+    case Output::Ready:
+        return m_voice->play(clip);
+    case Output::Loading:
+        m_waiting = std::move(clip);
+        return true;
+    case Output::NotLoaded:
+    case Output::Unavailable:
+        break;
     }
-
-    // Some outputs fail without a word; the watchdog makes sure the player
-    // does not believe it is playing forever.
-    const qint64 watchdogMs = wav.durationUs() / 1000 + WatchdogSlackMs;
-    m_watchdog.start(int(std::min<qint64>(watchdogMs, std::numeric_limits<int>::max())));
-    return true;
+    return false;
 }
 
 void SoundPlayer::purge()
 {
-    release();
+    m_waiting.reset();
+    if (m_voice)
+        m_voice->stop();
 }
 
 bool SoundPlayer::isPlaying() const
 {
-    return m_sink != nullptr;
+    return m_waiting.has_value() || (m_voice && m_voice->isPlaying());
 }
 
 qint64 SoundPlayer::processedUs() const
 {
-    return m_sink ? m_sink->processedUSecs() : 0;
+    return m_voice ? m_voice->processedUs() : 0;
 }
 
-QAudio::State SoundPlayer::outputState() const
+SoundState SoundPlayer::outputState() const
 {
-    return m_sink ? m_sink->state() : QAudio::StoppedState;
-}
-
-void SoundPlayer::onStateChanged(quint64 generation, QAudio::State state)
-{
-    if (generation != m_generation || !m_sink)
-        return;
-    if (state == QAudio::IdleState && m_buffer->atEnd()) {
-        // Everything has been handed over, but the output still holds up to
-        // a buffer's worth: let that play before closing, or the final chord
-        // would be cut.
-        const qint64 bufferedUs = m_sink->format().durationForBytes(m_sink->bufferSize());
-        if (!m_drain.isActive()) {
-            m_watchdog.stop();
-            m_drain.start(int(bufferedUs / 1000) + DrainSlackMs);
-        }
-    } else if (state == QAudio::StoppedState) {
-        // The output gave up (a lost server, a device gone). The sink must
-        // not be deleted inside its own signal, so let go of it on the next
-        // pass, unless a newer sound has taken its place by then.
-        QMetaObject::invokeMethod(
-            this,
-            [this, generation] {
-                if (generation == m_generation)
-                    release();
-            },
-            Qt::QueuedConnection);
-    }
-}
-
-void SoundPlayer::release()
-{
-    // A new generation turns away any late word about the sound released here.
-    ++m_generation;
-    m_watchdog.stop();
-    m_drain.stop();
-    if (m_sink) {
-        m_sink->disconnect(this);
-        m_sink->stop();
-        m_sink.reset();
-    }
-    m_buffer.reset();
-    m_samples.clear();
-    m_image.clear();
+    return m_voice ? m_voice->state() : SoundState::Stopped;
 }
 
 } // namespace platform

@@ -138,15 +138,4 @@ qint64 WavImage::durationUs() const
     return isValid() ? frameCount() * 1000000 / m_sampleRate : 0;
 }
 
-QAudioFormat WavImage::format() const
-{
-    QAudioFormat format;
-    if (!isValid())
-        return format;
-    format.setSampleRate(m_sampleRate);
-    format.setChannelCount(m_channels);
-    format.setSampleFormat(m_bits == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
-    return format;
-}
-
 } // namespace platform

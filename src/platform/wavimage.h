@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QAudioFormat>
 #include <QByteArrayView>
 #include <QtGlobal>
 
@@ -47,10 +46,6 @@ public:
 
     qint64 frameCount() const;
     qint64 durationUs() const;
-
-    // The format to open an audio sink with; an invalid QAudioFormat when the
-    // image was refused.
-    QAudioFormat format() const;
 
 private:
     Status m_status = Status::NoData;

@@ -73,6 +73,52 @@ int runWithoutServer()
     return ok ? 0 : 1;
 }
 
+bool audioLibrariesLoaded()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6Multimedia");
+}
+
+// The half of loadsTheOutputWhenFirstNeeded that runs in a child process, so
+// that nothing has loaded the audio output yet. Prints what went wrong and
+// returns an exit code.
+int runLoadingOnDemand()
+{
+    const QByteArray tone = toneImage(2.0);
+    const auto fail = [](const char *what) {
+        std::printf("%s\n", what);
+        return 1;
+    };
+    SoundPlayer player;
+    if (audioLibrariesLoaded())
+        return fail("the audio libraries were loaded with the program");
+    // Asked for while the output loads, then purged before it is there: it
+    // must not start once the output comes.
+    if (!player.play(tone) || !player.isPlaying() || player.isOutputReady())
+        return fail("a sound asked for while the output loads was refused");
+    player.purge();
+    if (player.isPlaying())
+        return fail("purged while the output loads, still playing");
+    if (!QTest::qWaitFor([&] { return player.isOutputReady(); }, 10000))
+        return fail("the output never loaded");
+    if (!audioLibrariesLoaded())
+        return fail("ready without the audio libraries");
+    QTest::qWait(300);
+    if (player.isPlaying() || PulseServer::sinkInputCount() != 0)
+        return fail("the purged sound played once the output came");
+    // Loaded, a sound starts at once.
+    if (!player.play(tone) || !QTest::qWaitFor([] { return PulseServer::sinkInputCount() == 1; }, 5000))
+        return fail("no sound once the output was loaded");
+    player.purge();
+
+    // A sound asked for while the output loads starts when it is there.
+    SoundPlayer second;
+    if (!second.play(tone) ||
+        !QTest::qWaitFor([&] { return second.processedUs() > 100000; }, 5000))
+        return fail("a sound asked for while the output loads never played");
+    return 0;
+}
+
 } // namespace
 
 class TestSoundPlayer : public QObject
@@ -84,6 +130,7 @@ private slots:
     void cleanupTestCase();
     void noServerIsSilent();
     void malformedImageIsSilent();
+    void loadsTheOutputWhenFirstNeeded();
     void playsAsynchronouslyAndPurges();
     void playsToTheEndAndFinishes();
     void replacesThePlayingSound();
@@ -93,6 +140,10 @@ private slots:
 
 private:
     void requireServer();
+    // Runs this test program with `mode` and checks that it exits with 0.
+    void runChild(const QString &mode, const QProcessEnvironment &env);
+
+    QByteArray m_childErrors;
 
     PulseServer m_server;
     bool m_serverUp = false;
@@ -142,9 +193,18 @@ void TestSoundPlayer::noServerIsSilent()
     env.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:") + runtime.filePath("none"));
     env.insert(QStringLiteral("PULSE_CLIENTCONFIG"), clientConfig);
 
+    runChild(QStringLiteral("--without-server"), env);
+    if (QTest::currentTestFailed())
+        return;
+    // Silent on the console too: no sound server is nothing to report.
+    QCOMPARE(m_childErrors, QByteArray());
+}
+
+void TestSoundPlayer::runChild(const QString &mode, const QProcessEnvironment &env)
+{
     QProcess child;
     child.setProcessEnvironment(env);
-    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--without-server")});
+    child.start(QCoreApplication::applicationFilePath(), {mode});
     QVERIFY(child.waitForStarted(5000));
     const bool finished = child.waitForFinished(20000);
     if (!finished) {
@@ -152,11 +212,19 @@ void TestSoundPlayer::noServerIsSilent()
         child.waitForFinished(2000);
     }
     const QByteArray report = child.readAllStandardOutput().trimmed();
-    QVERIFY2(finished, "the player hung without a sound server");
+    QVERIFY2(finished, "the player hung");
     QCOMPARE(child.exitStatus(), QProcess::NormalExit);
     QVERIFY2(child.exitCode() == 0, report.constData());
-    // Silent on the console too: no sound server is nothing to report.
-    QCOMPARE(child.readAllStandardError(), QByteArray());
+    m_childErrors = child.readAllStandardError();
+}
+
+void TestSoundPlayer::loadsTheOutputWhenFirstNeeded()
+{
+    requireServer();
+#ifndef Q_OS_LINUX
+    QSKIP("the audio output is loaded apart only where Qt is shared");
+#endif
+    runChild(QStringLiteral("--loading-on-demand"), QProcessEnvironment::systemEnvironment());
 }
 
 void TestSoundPlayer::malformedImageIsSilent()
@@ -198,7 +266,7 @@ void TestSoundPlayer::playsAsynchronouslyAndPurges()
     QTRY_COMPARE_WITH_TIMEOUT(PulseServer::sinkInputCount(), 1, 5000);
     QTRY_COMPARE_WITH_TIMEOUT(PulseServer::dummySinkState(), QStringLiteral("RUNNING"), 5000);
     QTRY_VERIFY_WITH_TIMEOUT(player.processedUs() > 300000, 5000);
-    QCOMPARE(player.outputState(), QAudio::ActiveState);
+    QCOMPARE(player.outputState(), platform::SoundState::Active);
     QVERIFY(player.processedUs() < 4000000);
 
     timer.restart();
@@ -206,7 +274,7 @@ void TestSoundPlayer::playsAsynchronouslyAndPurges()
     QVERIFY(timer.elapsed() < PromptMs);
     QVERIFY(!player.isPlaying());
     QCOMPARE(player.processedUs(), 0);
-    QCOMPARE(player.outputState(), QAudio::StoppedState);
+    QCOMPARE(player.outputState(), platform::SoundState::Stopped);
     QTRY_COMPARE_WITH_TIMEOUT(PulseServer::sinkInputCount(), 0, 5000);
     // A purge is not an ending, and nothing comes back afterwards.
     QTest::qWait(500);
@@ -311,6 +379,10 @@ int main(int argc, char **argv)
     if (argc == 2 && std::strcmp(argv[1], "--without-server") == 0) {
         QCoreApplication app(argc, argv);
         return runWithoutServer();
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--loading-on-demand") == 0) {
+        QCoreApplication app(argc, argv);
+        return runLoadingOnDemand();
     }
     // Run outside the test launcher, keep any server this test starts away
     // from the user's own runtime folder.

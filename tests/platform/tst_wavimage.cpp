@@ -1,3 +1,4 @@
+#include "audioformat.h"
 #include "wavimage.h"
 
 #include <QFile>
@@ -143,7 +144,8 @@ void TestWavImage::acceptsPcm()
     QCOMPARE(wav.frameCount(), frames);
     QCOMPARE(wav.durationUs(), frames * 1000000 / rate);
 
-    const QAudioFormat format = wav.format();
+    const QAudioFormat format =
+        platform::audioFormatFor(wav.sampleRate(), wav.channelCount(), wav.bitsPerSample());
     QVERIFY(format.isValid());
     QCOMPARE(format.sampleRate(), rate);
     QCOMPARE(format.channelCount(), channels);
@@ -290,7 +292,6 @@ void TestWavImage::refusesMalformed()
     QVERIFY(!wav.isValid());
     QCOMPARE(wav.dataLength(), 0);
     QCOMPARE(wav.durationUs(), 0);
-    QVERIFY(!wav.format().isValid());
 }
 
 void TestWavImage::truncatedAtEveryLength()
