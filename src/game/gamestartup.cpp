@@ -163,7 +163,6 @@ int runGame(int &argc, char **argv, const StartupExtras &extras)
     // Matches the installed desktop entry, so a Wayland compositor can pair
     // the window with its entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.tallyfold.Tallyfold"));
-    QApplication::setWindowIcon(windowIcon());
 
     QCommandLineParser parser;
     addOptions(parser, quitAfterShow, extras);
@@ -172,6 +171,10 @@ int runGame(int &argc, char **argv, const StartupExtras &extras)
     platform::registerFontSubstitutions();
     const QPointer<GameFrm> window = createGameWindow(GLOBALbas::LoadSettings());
     showGameWindow(*window);
+    // The first image read makes Qt look through its image format plugins,
+    // which is a tenth of the start-up: the icon follows the first paint,
+    // and the window system takes it from there.
+    QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(windowIcon()); });
 
     if (parser.isSet(quitAfterShow)) {
         // Quit at the first turn of the event loop, once the window has been

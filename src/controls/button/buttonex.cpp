@@ -95,7 +95,42 @@ void ButtonEx::changed(const char *name)
 
 void ButtonEx::repaintCurrent()
 {
-    Redraw(m_drawState);
+    Redraw(m_pendingState.value_or(m_drawState));
+}
+
+const platform::Surface *ButtonEx::hdc() const
+{
+    drawPending();
+    return &m_surface;
+}
+
+const platform::Surface &ButtonEx::surface() const
+{
+    drawPending();
+    return m_surface;
+}
+
+const ButtonPainter &ButtonEx::painter() const
+{
+    drawPending();
+    return m_painter;
+}
+
+int ButtonEx::drawState() const
+{
+    drawPending();
+    return m_drawState;
+}
+
+void ButtonEx::drawPending() const
+{
+    if (!m_pendingState)
+        return;
+    const int state = *m_pendingState;
+    m_pendingState.reset();
+    // The face is a cache of the properties: drawing it late changes nothing
+    // the caller asked for.
+    const_cast<ButtonEx *>(this)->drawFace(state);
 }
 
 // --- setters -------------------------------------------------------------------
@@ -115,8 +150,11 @@ void ButtonEx::setControlEnabled(bool enabled)
 {
     m_p.enabled = enabled;
     QWidget::setEnabled(enabled);
-    if (enabled)
+    if (enabled) {
         m_drawState = State::Up;
+        if (m_pendingState)
+            m_pendingState = State::Up;
+    }
     repaintCurrent();
     changed("Enabled");
 }
@@ -206,6 +244,7 @@ void ButtonEx::Refresh()
 
 void ButtonEx::DrawHighlight()
 {
+    drawPending();
     const QColor saved = m_surface.foreColour();
     m_surface.setForeColour(Qt::black);
     m_surface.drawFocusRect(QRect(0, 0, m_surface.width(), m_surface.height()));
@@ -220,9 +259,20 @@ void ButtonEx::ClearHighlight()
 
 void ButtonEx::Redraw(int state)
 {
-    const bool pointerHasLeft = m_lastHoverEvent == QLatin1String("MouseExit");
-    if (pointerHasLeft && state == State::Down)
+    if (m_lastHoverEvent == QLatin1String("MouseExit") && state == State::Down)
         return;
+    // A skin sets the button's size, which its host may read before it shows.
+    if (!isVisible() && m_p.appearance != button::Appearance::Skinned) {
+        m_pendingState = state;
+        return;
+    }
+    m_pendingState.reset();
+    drawFace(state);
+}
+
+void ButtonEx::drawFace(int state)
+{
+    const bool pointerHasLeft = m_lastHoverEvent == QLatin1String("MouseExit");
     platform::followDevicePixelRatio(*this, {&m_surface});
     if (m_surface.size() != size())
         m_surface.resize(size());
@@ -245,6 +295,7 @@ void ButtonEx::Redraw(int state)
 
 void ButtonEx::paintEvent(QPaintEvent *)
 {
+    drawPending();
     // A ratio that changed without an event of its own still shows sharp.
     if (platform::followDevicePixelRatio(*this, {&m_surface}))
         repaintCurrent();

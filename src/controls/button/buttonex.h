@@ -12,6 +12,8 @@
 #include <QVariantList>
 #include <QWidget>
 
+#include <optional>
+
 #include <type_traits>
 
 class QMimeData;
@@ -253,15 +255,15 @@ public:
     }
 
     // --- read-only -------------------------------------------------------------
-    const platform::Surface *hdc() const { return &m_surface; }
+    const platform::Surface *hdc() const;
     // The native window the control draws in; 0 before it has one. Asking
     // never creates a native window of the control's own.
     quintptr hwnd() const { return static_cast<quintptr>(effectiveWinId()); }
 
     const button::ButtonProperties &properties() const { return m_p; }
-    const platform::Surface &surface() const { return m_surface; }
-    const ButtonPainter &painter() const { return m_painter; }
-    int drawState() const { return m_drawState; }
+    const platform::Surface &surface() const;
+    const ButtonPainter &painter() const;
+    int drawState() const;
     QString lastHoverEvent() const { return m_lastHoverEvent; }
     bool focusLook() const { return m_focusLook; }
     // The key that, with Alt, raises Click; empty when there is none. It is
@@ -290,7 +292,9 @@ public:
     // allowed effects, OLECompleteDrag reports what the target did.
     void OLEDrag();
 
-    // The one repaint, in the given state code.
+    // The one repaint, in the given state code. While the button is not
+    // shown, only the last one asked for is drawn, when it is first needed
+    // (shown, painted, or its face or state read).
     void Redraw(int state);
     // Raises the named event with copies of args; MouseEnter and MouseExit only
     // when they differ from the last hover event passed. Unknown names are
@@ -348,6 +352,9 @@ private:
     void initProperties();
     void changed(const char *name);
     void repaintCurrent();
+    void drawFace(int state);
+    // Draws the repaint put off while the button was not shown, if any.
+    void drawPending() const;
     // A plain stored property: the new value, a repaint in the current state
     // unless told otherwise, and the change reported under its stored name.
     template <typename T>
@@ -373,6 +380,10 @@ private:
     ButtonPainter m_painter;
     HoverTracker *m_hover;
     int m_drawState = button::State::Up;
+    // A button made and set up before its window shows would otherwise draw
+    // its face once for every property set: a board of tiles, dozens of
+    // times over, before anything is seen.
+    mutable std::optional<int> m_pendingState;
     QString m_lastHoverEvent;
     bool m_focusLook = false;
     bool m_leftPressedInside = false;

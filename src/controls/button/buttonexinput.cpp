@@ -68,6 +68,24 @@ void ButtonEx::accessKeyPressed()
 
 bool ButtonEx::event(QEvent *event)
 {
+    // Drawn before it is first seen, so that a skin's size is taken then, and
+    // before anything a user does reads the state it shows.
+    switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Shortcut:
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::DragLeave:
+    case QEvent::Drop:
+        drawPending();
+        break;
+    default:
+        if (event->isInputEvent())
+            drawPending();
+        break;
+    }
     if (event->type() == QEvent::Shortcut) {
         auto *shortcut = static_cast<QShortcutEvent *>(event);
         if (m_shortcutId != 0 && shortcut->shortcutId() == m_shortcutId) {

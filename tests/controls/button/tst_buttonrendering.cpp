@@ -82,6 +82,7 @@ private slots:
     void emptySkinKeepsTheButtonWhole();
     void drawHighlightAndClear();
     void pointerGoneRefusesPressedLook();
+    void setUpHiddenShowsTheLastLook();
 };
 
 void TestButtonRendering::newControlLooksLikeAPlainButton()
@@ -486,6 +487,32 @@ void TestButtonRendering::pointerGoneRefusesPressedLook()
     QCOMPARE(b.surface().image(), before);
     b.setValue(State::Down); // refused the same way
     QCOMPARE(b.drawState(), State::Over);
+}
+
+void TestButtonRendering::setUpHiddenShowsTheLastLook()
+{
+    // A button set up before it is shown draws once, when shown: what it
+    // shows must be what the last settings draw, whatever came between.
+    const auto finalLook = [](ButtonEx &b) {
+        b.setControlFont(crispFont());
+        b.setCaption(QStringLiteral("&Go"));
+        b.setPicture(framedPicture(10, Qt::green, Qt::blue));
+        b.setBackColor(0x00FFFF);
+    };
+    QWidget hiddenHost;
+    auto *hidden = new ButtonEx(&hiddenHost);
+    hidden->setCaption(QStringLiteral("first"));
+    hidden->setControlEnabled(false);
+    finalLook(*hidden);
+    hidden->Redraw(State::Down);
+    hidden->setControlEnabled(true); // back to Up, even from the pressed look asked for
+    QWidget plainHost;
+    auto *plain = new ButtonEx(&plainHost);
+    plainHost.show();
+    finalLook(*plain);
+    hiddenHost.show();
+    QCOMPARE(hidden->grab().toImage(), plain->grab().toImage());
+    QCOMPARE(hidden->drawState(), State::Up);
 }
 
 QTEST_MAIN(TestButtonRendering)
