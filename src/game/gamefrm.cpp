@@ -24,6 +24,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QResource>
 #include <QScreen>
 #include <QTimer>
 
@@ -267,9 +268,15 @@ void GameFrm::Form_Load()
     nameClock();
     ScrambleNos();
 
-    QFile music(MusicResource);
-    if (music.open(QIODevice::ReadOnly))
-        SoundData = music.readAll();
+    // The music is stored uncompressed in the program: its bytes are used
+    // where they lie, so a game that never plays it never reads them.
+    const QResource music(MusicResource);
+    if (music.isValid() && music.compressionAlgorithm() == QResource::NoCompression) {
+        SoundData = QByteArray::fromRawData(reinterpret_cast<const char *>(music.data()),
+                                            qsizetype(music.size()));
+    } else if (QFile file(MusicResource); file.open(QIODevice::ReadOnly)) {
+        SoundData = file.readAll();
+    }
 }
 
 void GameFrm::GetSettings()

@@ -200,6 +200,24 @@ void VelCProg::AutoSizeToPicture()
 
 void VelCProg::Repaint()
 {
+    // A masked dial's shape is the window's mask, which its host may read
+    // before showing it: that one draws at once.
+    if (!isVisible() && !m_surface.isTransparent()) {
+        m_drawPending = true;
+        return;
+    }
+    drawDial();
+}
+
+void VelCProg::drawPending() const
+{
+    if (m_drawPending)
+        const_cast<VelCProg *>(this)->drawDial();
+}
+
+void VelCProg::drawDial()
+{
+    m_drawPending = false;
     syncSize();
     followDevicePixelRatio();
     // System colours are looked up afresh, so a palette change shows on the
@@ -229,6 +247,8 @@ void VelCProg::followDevicePixelRatio()
 
 bool VelCProg::event(QEvent *event)
 {
+    if (event->type() == QEvent::Show)
+        drawPending();
     const bool handled = QWidget::event(event);
     if (platform::mayChangeDevicePixelRatio(*event))
         followDevicePixelRatio();
@@ -240,6 +260,7 @@ void VelCProg::paintEvent(QPaintEvent *event)
     // Only shows what the last redraw left; nothing is drawn here, unless the
     // ratio changed without an event of its own.
     followDevicePixelRatio();
+    drawPending();
     QPainter painter(this);
     painter.setClipRegion(event->region());
     if (m_inset && !m_frame.image().isNull())
@@ -267,6 +288,7 @@ qulonglong VelCProg::hwnd() const
 const platform::Surface &VelCProg::surface() const
 {
     syncSize();
+    drawPending();
     return m_surface;
 }
 

@@ -332,6 +332,8 @@ public:
     platform::TwipsPerPixel twipsPerPixel() const;
 
     // --- methods ---------------------------------------------------------------
+    // Draws the dial into its surface; while the dial is not shown (and uses
+    // no mask), once, when it is first needed.
     Q_INVOKABLE void Repaint();
     Q_INVOKABLE void AutoSizeToPicture();
     Q_INVOKABLE void RecheckColors();
@@ -370,6 +372,9 @@ private:
     void followDevicePixelRatio();
     void applySurfaceColours();
     void updateShape();
+    // Draws the dial now, or, while it is not shown, when it is first needed.
+    void drawDial();
+    void drawPending() const;
     void report(const char *name);
     // A plain stored property: the new value, a refit when it shapes the
     // dial's size, a redraw when the change can show, and the change reported
@@ -400,4 +405,7 @@ private:
     std::optional<QImage> m_picBack;
     std::optional<QImage> m_picMask;
     bool m_inset = false;
+    // A dial set up before its window shows draws once, when first needed
+    // (shown, painted or its surface read), not once for every property set.
+    mutable bool m_drawPending = false;
 };

@@ -26,6 +26,7 @@ private slots:
     void outsideTicksReachBeyondTheBorder();
     void filledTicksCoverHollowOnesDoNot();
     void needleTakesTheGradientOnlyWithoutTheArc();
+    void setUpHiddenShowsTheLastLook();
     void shadowLiesUnderTheText();
     void emptyRangeAndZeroFrequencyDrawSafely();
     void hugeRadiusDrawsOnlyWhatShows();
@@ -316,6 +317,27 @@ void TestDialRendering::hugeRadiusDrawsOnlyWhatShows()
         QCOMPARE(dial.radius(), radius); // kept as set
         QVERIFY(!boundsOf(dial, Red).isEmpty());
     }
+}
+
+void TestDialRendering::setUpHiddenShowsTheLastLook()
+{
+    // A dial set up before it is shown draws once, when shown: what it shows
+    // must be what the last settings draw.
+    QWidget hiddenHost;
+    auto *hidden = new VelCProg(&hiddenHost);
+    setUpPlain(*hidden);
+    hidden->setValue(30);
+    hidden->setStartColor(Blue);
+    hidden->resize(150, 150);
+    setUpPlain(*hidden);
+    hidden->setValue(70);
+    QWidget plainHost;
+    auto *plain = new VelCProg(&plainHost);
+    plainHost.show();
+    setUpPlain(*plain);
+    plain->setValue(70);
+    hiddenHost.show();
+    QCOMPARE(hidden->grab().toImage(), plain->grab().toImage());
 }
 
 QTEST_MAIN(TestDialRendering)
