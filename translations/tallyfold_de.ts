@@ -258,6 +258,47 @@ Alle Rechte vorbehalten.</translation>
     </message>
 </context>
 <context>
+    <name>CodeFrm</name>
+    <message>
+        <source>Play a board code</source>
+        <translation>Einen Code spielen</translation>
+    </message>
+    <message>
+        <source>&amp;Board code, as TF-98X-KKC:</source>
+        <translation>&amp;Code, etwa TF-98X-KKC:</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Spielen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Character %1, &apos;%2&apos;, does not belong there: a code starts with TF.</source>
+        <extracomment>%1: the place of the character (from 1); %2: the character as typed.</extracomment>
+        <translation>Zeichen %1, „%2“, gehört nicht dorthin: Ein Code beginnt mit TF.</translation>
+    </message>
+    <message>
+        <source>Character %1, &apos;%2&apos;, is not one a code has (it has 2 to 9 and the letters but I, L and O).</source>
+        <translation>Zeichen %1, „%2“, kommt in keinem Code vor (er hat 2 bis 9 und die Buchstaben außer I, L und O).</translation>
+    </message>
+    <message>
+        <source>A code has %1 characters after TF, this has %2.</source>
+        <extracomment>%1: how many characters a code has after TF; %2: how many the text has.</extracomment>
+        <translation>Ein Code hat %1 Zeichen nach TF, dieser hat %2.</translation>
+    </message>
+    <message>
+        <source>The check character does not match: a character is mistyped or two are swapped, but which cannot be told.</source>
+        <translation>Das Prüfzeichen passt nicht: Ein Zeichen ist vertippt oder zwei sind vertauscht, aber welche, lässt sich nicht sagen.</translation>
+    </message>
+    <message>
+        <source>The check character matches, but the code names no board: more than one character is wrong.</source>
+        <translation>Das Prüfzeichen passt, aber der Code nennt keine Zahlen: Mehr als ein Zeichen ist falsch.</translation>
+    </message>
+</context>
+<context>
     <name>FallChart</name>
     <message>
         <source>Best possible</source>
@@ -403,6 +444,18 @@ Alle Rechte vorbehalten.</translation>
         <source>This round is played without the clock.</source>
         <translation>Diese Runde wird ohne Uhr gespielt.</translation>
     </message>
+    <message>
+        <source>Board &amp;codes</source>
+        <translation>&amp;Codes</translation>
+    </message>
+    <message>
+        <source>&amp;Copy board code</source>
+        <translation>Code &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Play a board code...</source>
+        <translation>Einen Code &amp;spielen...</translation>
+    </message>
 </context>
 <context>
     <name>GameHints</name>
@@ -503,6 +556,11 @@ Alle Rechte vorbehalten.</translation>
         <source>No exact answer: the nearest is %1 (%2 away).</source>
         <translation>Keine genaue Lösung: Am nächsten kommt %1 (%2 daneben).</translation>
     </message>
+    <message>
+        <source>Board code %1 copied.</source>
+        <extracomment>%1: a board code such as TF-98X-KKC, now on the clipboard.</extracomment>
+        <translation>Code %1 kopiert.</translation>
+    </message>
 </context>
 <context>
     <name>ManualFrm</name>
@@ -585,6 +643,11 @@ Alle Rechte vorbehalten.</translation>
         <source>Tallyfold %1: %2, %3, without the clock</source>
         <extracomment>The line &quot;Copy result&quot; puts on the clipboard for a game played without the clock: %1 the date, %2 the points, %3 how far.</extracomment>
         <translation>Tallyfold %1: %2, %3, ohne Uhr</translation>
+    </message>
+    <message>
+        <source>%1 (board %2)</source>
+        <extracomment>A day&apos;s result line, then %2 the code of that day&apos;s board (TF-98X-KKC).</extracomment>
+        <translation>%1 (Code %2)</translation>
     </message>
 </context>
 <context>

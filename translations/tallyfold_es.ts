@@ -258,6 +258,47 @@ Todos los derechos reservados.</translation>
     </message>
 </context>
 <context>
+    <name>CodeFrm</name>
+    <message>
+        <source>Play a board code</source>
+        <translation>Jugar un código</translation>
+    </message>
+    <message>
+        <source>&amp;Board code, as TF-98X-KKC:</source>
+        <translation>&amp;Código de la partida, como TF-98X-KKC:</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Jugar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Character %1, &apos;%2&apos;, does not belong there: a code starts with TF.</source>
+        <extracomment>%1: the place of the character (from 1); %2: the character as typed.</extracomment>
+        <translation>El carácter %1, «%2», no va ahí: un código empieza por TF.</translation>
+    </message>
+    <message>
+        <source>Character %1, &apos;%2&apos;, is not one a code has (it has 2 to 9 and the letters but I, L and O).</source>
+        <translation>El carácter %1, «%2», no está en ningún código (tiene del 2 al 9 y las letras menos I, L y O).</translation>
+    </message>
+    <message>
+        <source>A code has %1 characters after TF, this has %2.</source>
+        <extracomment>%1: how many characters a code has after TF; %2: how many the text has.</extracomment>
+        <translation>Un código tiene %1 caracteres tras TF, este tiene %2.</translation>
+    </message>
+    <message>
+        <source>The check character does not match: a character is mistyped or two are swapped, but which cannot be told.</source>
+        <translation>El carácter de control no coincide: hay un carácter mal escrito o dos intercambiados, pero no se puede saber cuáles.</translation>
+    </message>
+    <message>
+        <source>The check character matches, but the code names no board: more than one character is wrong.</source>
+        <translation>El carácter de control coincide, pero el código no corresponde a ninguna partida: hay más de un carácter mal.</translation>
+    </message>
+</context>
+<context>
     <name>FallChart</name>
     <message>
         <source>Best possible</source>
@@ -403,6 +444,18 @@ Todos los derechos reservados.</translation>
         <source>This round is played without the clock.</source>
         <translation>Esta ronda se juega sin reloj.</translation>
     </message>
+    <message>
+        <source>Board &amp;codes</source>
+        <translation>&amp;Códigos</translation>
+    </message>
+    <message>
+        <source>&amp;Copy board code</source>
+        <translation>&amp;Copiar el código de la partida</translation>
+    </message>
+    <message>
+        <source>&amp;Play a board code...</source>
+        <translation>&amp;Jugar un código...</translation>
+    </message>
 </context>
 <context>
     <name>GameHints</name>
@@ -503,6 +556,11 @@ Todos los derechos reservados.</translation>
         <source>No exact answer: the nearest is %1 (%2 away).</source>
         <translation>Sin solución exacta; lo más cercano: %1 (a %2).</translation>
     </message>
+    <message>
+        <source>Board code %1 copied.</source>
+        <extracomment>%1: a board code such as TF-98X-KKC, now on the clipboard.</extracomment>
+        <translation>Código de la partida %1 copiado.</translation>
+    </message>
 </context>
 <context>
     <name>ManualFrm</name>
@@ -585,6 +643,11 @@ Todos los derechos reservados.</translation>
         <source>Tallyfold %1: %2, %3, without the clock</source>
         <extracomment>The line &quot;Copy result&quot; puts on the clipboard for a game played without the clock: %1 the date, %2 the points, %3 how far.</extracomment>
         <translation>Tallyfold %1: %2, %3, sin reloj</translation>
+    </message>
+    <message>
+        <source>%1 (board %2)</source>
+        <extracomment>A day&apos;s result line, then %2 the code of that day&apos;s board (TF-98X-KKC).</extracomment>
+        <translation>%1 (partida %2)</translation>
     </message>
 </context>
 <context>

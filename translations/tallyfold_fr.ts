@@ -258,6 +258,47 @@ Tous droits réservés.</translation>
     </message>
 </context>
 <context>
+    <name>CodeFrm</name>
+    <message>
+        <source>Play a board code</source>
+        <translation>Jouer un code</translation>
+    </message>
+    <message>
+        <source>&amp;Board code, as TF-98X-KKC:</source>
+        <translation>&amp;Code du tirage, comme TF-98X-KKC&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Jouer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Character %1, &apos;%2&apos;, does not belong there: a code starts with TF.</source>
+        <extracomment>%1: the place of the character (from 1); %2: the character as typed.</extracomment>
+        <translation>Le caractère %1, «&#xa0;%2&#xa0;», n&apos;a pas sa place ici&#xa0;: un code commence par TF.</translation>
+    </message>
+    <message>
+        <source>Character %1, &apos;%2&apos;, is not one a code has (it has 2 to 9 and the letters but I, L and O).</source>
+        <translation>Le caractère %1, «&#xa0;%2&#xa0;», n&apos;est pas de ceux d&apos;un code (il a 2 à 9 et les lettres sauf I, L et O).</translation>
+    </message>
+    <message>
+        <source>A code has %1 characters after TF, this has %2.</source>
+        <extracomment>%1: how many characters a code has after TF; %2: how many the text has.</extracomment>
+        <translation>Un code a %1 caractères après TF, celui-ci en a %2.</translation>
+    </message>
+    <message>
+        <source>The check character does not match: a character is mistyped or two are swapped, but which cannot be told.</source>
+        <translation>Le caractère de contrôle ne correspond pas&#xa0;: un caractère est mal tapé ou deux sont inversés, sans qu&apos;on puisse dire lesquels.</translation>
+    </message>
+    <message>
+        <source>The check character matches, but the code names no board: more than one character is wrong.</source>
+        <translation>Le caractère de contrôle correspond, mais le code ne désigne aucun tirage&#xa0;: plus d&apos;un caractère est faux.</translation>
+    </message>
+</context>
+<context>
     <name>FallChart</name>
     <message>
         <source>Best possible</source>
@@ -403,6 +444,18 @@ Tous droits réservés.</translation>
         <source>This round is played without the clock.</source>
         <translation>Cette manche se joue sans horloge.</translation>
     </message>
+    <message>
+        <source>Board &amp;codes</source>
+        <translation>&amp;Codes</translation>
+    </message>
+    <message>
+        <source>&amp;Copy board code</source>
+        <translation>&amp;Copier le code du tirage</translation>
+    </message>
+    <message>
+        <source>&amp;Play a board code...</source>
+        <translation>&amp;Jouer un code...</translation>
+    </message>
 </context>
 <context>
     <name>GameHints</name>
@@ -503,6 +556,11 @@ Tous droits réservés.</translation>
         <source>No exact answer: the nearest is %1 (%2 away).</source>
         <translation>Aucune solution exacte&#xa0;: au plus près, %1 (écart de %2).</translation>
     </message>
+    <message>
+        <source>Board code %1 copied.</source>
+        <extracomment>%1: a board code such as TF-98X-KKC, now on the clipboard.</extracomment>
+        <translation>Code du tirage %1 copié.</translation>
+    </message>
 </context>
 <context>
     <name>ManualFrm</name>
@@ -585,6 +643,11 @@ Tous droits réservés.</translation>
         <source>Tallyfold %1: %2, %3, without the clock</source>
         <extracomment>The line &quot;Copy result&quot; puts on the clipboard for a game played without the clock: %1 the date, %2 the points, %3 how far.</extracomment>
         <translation>Tallyfold %1 : %2, %3, sans horloge</translation>
+    </message>
+    <message>
+        <source>%1 (board %2)</source>
+        <extracomment>A day&apos;s result line, then %2 the code of that day&apos;s board (TF-98X-KKC).</extracomment>
+        <translation>%1 (tirage %2)</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,9 @@
 #include "globalbas.h"
 #include "regbas.h"
 
+#include "boardcode.h"
+#include "dailyboard.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -123,7 +126,9 @@ PlayerStats LoadStats()
     return stats;
 }
 
-QString dailySummary(const PlayerStats &stats)
+namespace {
+
+QString resultLine(const PlayerStats &stats)
 {
     // tf_app links no window, so its texts name their translation context.
     const ScoredRound &r = stats.daily;
@@ -150,6 +155,22 @@ QString dailySummary(const PlayerStats &stats)
     return QCoreApplication::translate("PlayerStats", "Tallyfold %1: %2, %3, %n seconds left",
                                        nullptr, stats.dailyTimeLeft)
         .arg(stats.dailyDate.toString(Qt::ISODate), points, how);
+}
+
+} // namespace
+
+QString dailySummary(const PlayerStats &stats)
+{
+    // The day's code names no more than its date does, and lets a friend play
+    // the same board on any other day.
+    const QDate day = stats.dailyDate;
+    if (!solver::validDate(day.year(), day.month(), day.day()))
+        return resultLine(stats);
+    const solver::DailyBoard board = solver::dailyBoard(day.year(), day.month(), day.day());
+    //: A day's result line, then %2 the code of that day's board (TF-98X-KKC).
+    return QCoreApplication::translate("PlayerStats", "%1 (board %2)")
+        .arg(resultLine(stats),
+             QString::fromStdString(solver::boardCode(board.numbers, board.target)));
 }
 
 } // namespace GLOBALbas

@@ -68,7 +68,8 @@ namespace GLOBALbas {
 PlayerStats LoadStats();
 
 // The line "Copy result" puts on the clipboard: the date, the points, how far
-// and the time left, and nothing of the numbers, the target or the answer.
+// and the time left, and the code of the day's board (which the date names
+// anyway), but nothing of the answer.
 QString dailySummary(const PlayerStats &stats);
 
 } // namespace GLOBALbas

@@ -22,6 +22,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QResource>
@@ -115,6 +116,18 @@ void GameFrm::createMenus()
     mnuHint->setObjectName(QStringLiteral("mnuHint"));
     mnuHint->setEnabled(false);
     connect(mnuHint, &QAction::triggered, this, &GameFrm::mnuHint_Click);
+    // The bar's commands act at once; the codes are two, so they share a menu.
+    auto *codes = new QMenu(tr("Board &codes"), this);
+    codes->setObjectName(QStringLiteral("mnuCodesMenu"));
+    mnuCodes = codes->menuAction();
+    mnuCodes->setObjectName(QStringLiteral("mnuCodes"));
+    mnuCopyCode = codes->addAction(tr("&Copy board code"));
+    mnuCopyCode->setObjectName(QStringLiteral("mnuCopyCode"));
+    mnuCopyCode->setEnabled(false);
+    mnuPlayCode = codes->addAction(tr("&Play a board code..."));
+    mnuPlayCode->setObjectName(QStringLiteral("mnuPlayCode"));
+    connect(mnuCopyCode, &QAction::triggered, this, &GameFrm::mnuCopyCode_Click);
+    connect(mnuPlayCode, &QAction::triggered, this, &GameFrm::mnuPlayCode_Click);
     showPointsMenu();
     queueAccessiblePresses(*bar);
 }

@@ -55,6 +55,11 @@ struct GameFrmControls
     QAction *mnuDaily = nullptr;
     QAction *mnuStats = nullptr;
     QAction *mnuHint = nullptr; // while a round is on
+    // "Board codes", a menu of two: the code of the board played (once its
+    // target stands), and a board dealt from a code.
+    QAction *mnuCodes = nullptr;
+    QAction *mnuCopyCode = nullptr;
+    QAction *mnuPlayCode = nullptr;
     // The hints taken this round, where the answers show later.
     QLabel *lbHint = nullptr;
     QByteArray SoundData;
@@ -102,6 +107,8 @@ public:
     void mnuDaily_Click();
     void mnuStats_Click();
     void mnuHint_Click();
+    void mnuCopyCode_Click();
+    void mnuPlayCode_Click();
     // "Your answer", while it is open over the game.
     AnswerFrm *answerWindow() const;
 

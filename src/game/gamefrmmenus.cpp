@@ -3,6 +3,7 @@
 #include "aboutfrm.h"
 #include "answerfrm.h"
 #include "answerscore.h"
+#include "codefrm.h"
 #include "dailyboard.h"
 #include "gamefrm.h"
 #include "manualfrm.h"
@@ -13,10 +14,13 @@
 #include "statsfrm.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
 
+#include <optional>
 #include <utility>
 
 void GameFrm::mnuSettings_Click()
@@ -79,7 +83,7 @@ void GameFrm::showPointsMenu()
 {
     QMenuBar *bar = menuBar();
     const bool on = m_flow.settings().playForPoints;
-    for (QAction *action : {mnuDaily, mnuStats, mnuHint}) {
+    for (QAction *action : {mnuDaily, mnuCodes, mnuStats, mnuHint}) {
         if (on && !bar->actions().contains(action))
             bar->insertAction(mnuAbout, action);
         else if (!on)
@@ -121,6 +125,39 @@ void GameFrm::mnuHint_Click()
     if (platform::isBehindModal(*this))
         return;
     m_flow.takeHint();
+}
+
+void GameFrm::mnuCopyCode_Click()
+{
+    if (platform::isBehindModal(*this))
+        return;
+    const QString code = m_flow.boardCode();
+    if (code.isEmpty())
+        return;
+    QGuiApplication::clipboard()->setText(code);
+    m_flow.markCodeCopied();
+}
+
+void GameFrm::mnuPlayCode_Click()
+{
+    // As the day's board: not over a roll, a search or a game on the clock.
+    if (!m_shown.manualSetupEnabled || platform::isBehindModal(*this))
+        return;
+    std::optional<solver::ReadCode> read;
+    {
+        CodeFrm window(this);
+        if (execOver(window) == QDialog::Accepted)
+            read = window.board();
+    }
+    takeBackFocus();
+    if (!read || !m_shown.manualSetupEnabled)
+        return;
+    abandonDailyBoard();
+    m_flow.dealBoard(QList<qint32>(read->numbers.begin(), read->numbers.end()), read->target);
+    if (m_flow.isDealtBoard()) {
+        m_record.dealtCode();
+        Command1->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 AnswerFrm *GameFrm::answerWindow() const

@@ -83,6 +83,9 @@ void GameFrm::present()
     if (shown.status != m_shown.status && !shown.status.isEmpty()) {
         LBa->setAccessibleName(QString()); // named by its text, told at each change
         LBa->setText(shown.status);
+        // A copied code's note can add a line to the search's two.
+        if (shown.statusVisible)
+            makeRoom(*LBa, *List1);
     }
     LBa->setVisible(shown.statusVisible);
     // Named by its text, so that each hint is told as it comes.
@@ -95,6 +98,8 @@ void GameFrm::present()
     List1->setVisible(shown.answersVisible);
     mnuSetup->setEnabled(shown.manualSetupEnabled);
     mnuDaily->setEnabled(shown.manualSetupEnabled);
+    mnuPlayCode->setEnabled(shown.manualSetupEnabled);
+    mnuCopyCode->setEnabled(shown.codeCopyEnabled);
     m_shown = shown;
 }
 

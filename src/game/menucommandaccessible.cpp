@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QTimer>
@@ -95,7 +96,8 @@ private:
 QAccessibleInterface *menuCommandFactory(const QString &className, QObject *object)
 {
     auto *action = qobject_cast<QAction *>(object);
-    if (!action || className != QLatin1String("QAction"))
+    // A menu on the bar keeps Qt's own interface, which opens it and reaches its items.
+    if (!action || className != QLatin1String("QAction") || action->menu())
         return nullptr;
     for (QObject *host : action->associatedObjects()) {
         auto *bar = qobject_cast<QMenuBar *>(host);

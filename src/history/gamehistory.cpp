@@ -1,5 +1,6 @@
 #include "gamehistory.h"
 
+#include "boardcode.h"
 #include "historyconnection.h"
 
 #include <QDir>
@@ -65,8 +66,8 @@ bool GameHistory::record(const PlayedGame &game, bool *dailyResult)
     query.prepare(QStringLiteral(
         "INSERT INTO games (played_at, numbers, target, board, daily_date, answer, value,"
         " best_value, declared, distance, best_distance, points, band, seconds_left,"
-        " is_daily_result, timed, hints, rating, solve_ms)"
-        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        " is_daily_result, timed, hints, rating, solve_ms, code)"
+        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     query.addBindValue(playedAt.toUTC().toString(Qt::ISODateWithMs));
     query.addBindValue(numbersText(game.numbers));
     query.addBindValue(game.target);
@@ -88,6 +89,11 @@ bool GameHistory::record(const PlayedGame &game, bool *dailyResult)
     query.addBindValue(std::clamp(game.hints, 0, 3));
     query.addBindValue(game.rating >= 1 && game.rating <= 4 ? QVariant(game.rating) : QVariant());
     query.addBindValue(game.solveMs && *game.solveMs >= 0 ? QVariant(*game.solveMs) : QVariant());
+    // A board without a code (a target beyond 999) is kept as picked.
+    const QString code = game.board == PlayedGame::Board::Code
+                             ? QString::fromStdString(solver::boardCode(game.numbers, game.target))
+                             : QString();
+    query.addBindValue(code.isEmpty() ? QVariant() : QVariant(code));
     if (!d->run(query, Failure::CannotWrite) || !transaction.commit())
         return false;
     if (dailyResult)

@@ -14,9 +14,10 @@
 // One game played for points, as the history keeps it.
 struct PlayedGame
 {
-    enum class Board { Picked, Daily }; // tiles picked by the player, or the board of the day
-    QDateTime playedAt;                 // when it was scored
-    std::array<qint32, 6> numbers{};    // largest first
+    // Tiles picked by the player, the board of the day, or a board dealt from its code.
+    enum class Board { Picked, Daily, Code };
+    QDateTime playedAt;              // when it was scored
+    std::array<qint32, 6> numbers{}; // largest first
     qint32 target = 0;
     Board board = Board::Picked;
     QDate dailyDate;                   // the day whose board it is, for Board::Daily

@@ -96,8 +96,21 @@ QStringList addPractice()
     };
 }
 
+// Version 2 to 3: a board dealt from its code. The board column keeps its
+// two values (a CHECK cannot be widened in place): such a game is a 'picked'
+// one, counted like any board of the player's own choosing, with the code it
+// was dealt from beside it; every game recorded before has none.
+QStringList addBoardCodes()
+{
+    return {
+        QStringLiteral("ALTER TABLE games ADD COLUMN code TEXT"
+                       " CHECK (code IS NULL OR (board = 'picked' AND length(code) = 10"
+                       " AND code GLOB 'TF-[2-9A-Z][2-9A-Z][2-9A-Z]-[2-9A-Z][2-9A-Z][2-9A-Z]'))"),
+    };
+}
+
 // Step i brings a file from version i to i + 1; a later version appends its own.
-constexpr std::array<Step, 2> steps{&createTables, &addPractice};
+constexpr std::array<Step, 3> steps{&createTables, &addPractice, &addBoardCodes};
 
 } // namespace
 

@@ -233,7 +233,7 @@ QList<PlayedGame> GameHistory::lastGames(int count) const
     query.prepare(QStringLiteral(
         "SELECT played_at, numbers, target, board, daily_date, answer, value, best_value,"
         " declared, distance, best_distance, points, seconds_left, timed, hints, rating,"
-        " solve_ms FROM games ORDER BY id DESC LIMIT ?"));
+        " solve_ms, code IS NOT NULL FROM games ORDER BY id DESC LIMIT ?"));
     query.addBindValue(count);
     if (!d->run(query, Failure::CannotOpen))
         return games;
@@ -244,9 +244,10 @@ QList<PlayedGame> GameHistory::lastGames(int count) const
         for (qsizetype i = 0; i < qsizetype(game.numbers.size()) && i < numbers.size(); ++i)
             game.numbers[i] = numbers[i].toInt();
         game.target = query.value(2).toInt();
-        game.board = query.value(3).toString() == QLatin1String("daily")
-                         ? PlayedGame::Board::Daily
-                         : PlayedGame::Board::Picked;
+        if (query.value(3).toString() == QLatin1String("daily"))
+            game.board = PlayedGame::Board::Daily;
+        else if (query.value(17).toBool()) // the code it was dealt from
+            game.board = PlayedGame::Board::Code;
         game.dailyDate = QDate::fromString(query.value(4).toString(), Qt::ISODate);
         game.answer = query.value(5).toString();
         game.value = query.value(6).toLongLong();

@@ -77,6 +77,8 @@ bool ScoreKeeper::failureIsNew()
 ScoreKeeper::Outcome ScoreKeeper::record(PlayedGame game)
 {
     const QDate day = std::exchange(m_day, QDate());
+    if (std::exchange(m_code, false))
+        game.board = PlayedGame::Board::Code;
     if (day.isValid()) {
         game.board = PlayedGame::Board::Daily;
         game.dailyDate = day;

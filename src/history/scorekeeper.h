@@ -46,9 +46,21 @@ public:
     ScoreKeeper(const ScoreKeeper &) = delete;
     ScoreKeeper &operator=(const ScoreKeeper &) = delete;
 
-    // The board of the day is dealt: the next scored game is that day's.
-    void dealtDaily(QDate day) { m_day = day; }
+    // The board of the day is dealt: the next scored game is that day's. An
+    // invalid day forgets what was dealt, a code's board too.
+    void dealtDaily(QDate day)
+    {
+        m_day = day;
+        m_code = false;
+    }
     QDate dailyDay() const { return m_day; }
+    // A board is dealt from its code: the next scored game is recorded as such.
+    void dealtCode()
+    {
+        m_day = {};
+        m_code = true;
+    }
+    bool isCodeDealt() const { return m_code; }
 
     struct Outcome
     {
@@ -84,6 +96,7 @@ private:
     QString m_path;
     std::unique_ptr<GameHistory> m_history;
     QDate m_day;
+    bool m_code = false;
     GameHistory::Failure m_failure = GameHistory::Failure::None;
     GameHistory::Cause m_cause = GameHistory::Cause::Other;
     QString m_detail;

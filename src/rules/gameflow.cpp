@@ -221,6 +221,7 @@ void GameFlow::forgetRound()
     m_hint.reset();
     m_ratingPlayed = 0;
     m_ratingIsNearest = false;
+    m_codeCopied = false;
     m_stood.invalidate();
 }
 
@@ -411,6 +412,30 @@ void GameFlow::dealBoard(const QList<qint32> &numbers, qint32 target)
     lineUpPicks();
     m_dealtTarget = target;
     setState(State::Ready);
+}
+
+solver::ReadCode GameFlow::dealCode(const QString &code)
+{
+    solver::ReadCode read = solver::readBoardCode(code.toStdString());
+    if (read.fault == solver::CodeFault::None)
+        dealBoard(QList<qint32>(read.numbers.begin(), read.numbers.end()), read.target);
+    return read;
+}
+
+QString GameFlow::boardCode() const
+{
+    if (m_target == 0 || m_state == State::Rolling)
+        return {};
+    return QString::fromStdString(
+        solver::boardCode(std::span<const qint32>(m_places.data(), m_places.size()), m_target));
+}
+
+void GameFlow::markCodeCopied()
+{
+    if (boardCode().isEmpty())
+        return;
+    m_codeCopied = true;
+    emit changed();
 }
 
 void GameFlow::Form_Unload()

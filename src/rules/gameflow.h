@@ -1,5 +1,6 @@
 #pragma once
 
+#include "boardcode.h"
 #include "gamesettings.h"
 #include "numberboard.h"
 #include "searchrun.h"
@@ -95,6 +96,16 @@ public:
     void dealBoard(const QList<qint32> &numbers, qint32 target);
     // The game on the clock, or over, was dealt by dealBoard.
     bool isDealtBoard() const { return m_dealtTarget != 0; }
+    // A board named by its code (see boardcode.h), dealt as dealBoard deals
+    // one when the text reads as a code; what reading found either way.
+    solver::ReadCode dealCode(const QString &code);
+
+    // The code of the board played and its target, once the target stands;
+    // empty before, and for a board set up by hand with a target no code names.
+    QString boardCode() const;
+    // The player has copied that code: the round says so until the next one.
+    void markCodeCopied();
+    bool isCodeCopied() const { return m_codeCopied; }
 
     // The window is closing: the roll, the clock and the music stop, a running
     // search is stopped and waited for, and nothing new starts from here on.
@@ -219,6 +230,7 @@ private:
     std::unique_ptr<solver::Hint> m_hint;
     int m_ratingPlayed = 0;
     bool m_ratingIsNearest = false;
+    bool m_codeCopied = false;
     // Set once the window closes: ticks and clicks still queued for it are
     // ignored rather than starting anything.
     bool m_closed = false;

@@ -175,6 +175,16 @@ GamePresentation presentGame(const GameFlow &flow)
     shown.coach = GameHints::text(flow);
     shown.hintEnabled = flow.canTakeHint();
     shown.pointsCommands = flow.settings().playForPoints;
+    shown.codeCopyEnabled = !flow.boardCode().isEmpty();
+    // A copied code is told where the round's notes stand: with the hints,
+    // or under the search's status once the answers have taken their place.
+    if (flow.isCodeCopied()) {
+        //: %1: a board code such as TF-98X-KKC, now on the clipboard.
+        const QString note = QCoreApplication::translate("GameStatus", "Board code %1 copied.")
+                                 .arg(flow.boardCode());
+        QString &notes = shown.statusVisible ? shown.status : shown.coach;
+        notes += notes.isEmpty() ? note : QLatin1Char('\n') + note;
+    }
     shown.coachVisible =
         !shown.coach.isEmpty() && (state == State::Rolling || state == State::Running ||
                                    (state == State::Over && !flow.outcome().ran));

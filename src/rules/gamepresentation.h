@@ -70,8 +70,11 @@ struct GamePresentation
     QString coach;
     bool coachVisible = false;
     bool hintEnabled = false;
-    // The points commands (Today's board, Statistics, Hint) are on the menu bar.
+    // The points commands (Today's board, Statistics, Hint, the board codes)
+    // are on the menu bar.
     bool pointsCommands = false;
+    // The board and its standing target have a code to copy.
+    bool codeCopyEnabled = false;
     // The manual setup (and, in games played for points, the day's board)
     // replaces the board: never during a roll or a search, nor while a game
     // played for points is on the clock.

@@ -4,11 +4,14 @@
 #include "gamefrm.h"
 #include "gamewindow.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPointer>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
+#include <functional>
 #include <utility>
 
 // The main window as the program makes it (deleted when it closes), playing
@@ -48,6 +51,25 @@ public:
 private:
     QPointer<GameFrm> m_window;
 };
+
+// Runs `action` on the modal window of type Window as soon as it is open,
+// from inside its modal loop; whatever the action leaves open is closed
+// afterwards, so a failed check never leaves the test waiting on a window.
+template <typename Window> void whenOpen(QObject *context, std::function<void(Window &)> action)
+{
+    auto *poll = new QTimer(context);
+    QObject::connect(poll, &QTimer::timeout, context, [poll, action = std::move(action)] {
+        auto *window = qobject_cast<Window *>(QApplication::activeModalWidget());
+        if (!window || !window->isVisible())
+            return;
+        poll->stop();
+        poll->deleteLater();
+        action(*window);
+        if (window->isVisible())
+            window->reject();
+    });
+    poll->start(10);
+}
 
 // A player's click in the middle of a control they can see and use.
 inline void click(QWidget *widget)

@@ -40,25 +40,6 @@
 
 namespace {
 
-// Runs `action` on the modal window of type Window as soon as it is open,
-// from inside its modal loop; whatever the action leaves open is closed
-// afterwards, so a failed check never leaves the test waiting on a window.
-template <typename Window> void whenOpen(QObject *context, std::function<void(Window &)> action)
-{
-    auto *poll = new QTimer(context);
-    QObject::connect(poll, &QTimer::timeout, context, [poll, action = std::move(action)] {
-        auto *window = qobject_cast<Window *>(QApplication::activeModalWidget());
-        if (!window || !window->isVisible())
-            return;
-        poll->stop();
-        poll->deleteLater();
-        action(*window);
-        if (window->isVisible())
-            window->reject();
-    });
-    poll->start(10);
-}
-
 qint32 storedNumber(const QString &name)
 {
     REGbas::FetchSetting(REGbas::HkeyCurrentUser, GLOBALbas::SettingsKeyPath, name);

@@ -301,6 +301,9 @@ void TestGameHistory::openingFiles_data()
     // game kept as one played on the clock without hints.
     QTest::newRow("the first version")
         << QByteArrayLiteral("version 1") << int(GameHistory::Failure::None) << now;
+    // The second, before boards were dealt from codes: its game stays a picked one.
+    QTest::newRow("the second version")
+        << QByteArrayLiteral("version 2") << int(GameHistory::Failure::None) << now;
     QTest::newRow("folder is a file")
         << QByteArrayLiteral("folder") << int(GameHistory::Failure::CannotOpen) << -1;
 }
@@ -327,14 +330,15 @@ void TestGameHistory::openingFiles()
         db.close();
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(QStringLiteral("newer"));
-    } else if (bytes == "version 1") {
+    } else if (bytes.startsWith("version ")) {
+        const int version = bytes.back() - '0';
         {
             QSqlDatabase db =
                 QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("older"));
             db.setDatabaseName(at);
             QVERIFY(db.open());
             QString error;
-            QVERIFY2(historyschema::migrate(db, 0, &error, 1), qPrintable(error));
+            QVERIFY2(historyschema::migrate(db, 0, &error, version), qPrintable(error));
             QVERIFY(QSqlQuery(db).exec(QStringLiteral(
                 "INSERT INTO games (played_at, numbers, target, board, answer, value, best_value,"
                 " declared, distance, best_distance, points, band, seconds_left)"
@@ -343,7 +347,7 @@ void TestGameHistory::openingFiles()
             db.close();
         }
         QSqlDatabase::removeDatabase(QStringLiteral("older"));
-        QCOMPARE(userVersion(at), 1);
+        QCOMPARE(userVersion(at), version);
     } else if (bytes == "folder") {
         QFile file(folder->filePath(QStringLiteral("taken")));
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -360,7 +364,7 @@ void TestGameHistory::openingFiles()
         QCOMPARE(int(history.failure()), failure);
         QCOMPARE(history.failureDetail().isEmpty(), failure == int(GameHistory::Failure::None));
         const bool usable = failure <= int(GameHistory::Failure::MovedAside);
-        const int older = bytes == "version 1" ? 1 : 0;
+        const int older = bytes.startsWith("version ") ? 1 : 0;
         QCOMPARE(history.record(game(0)), usable);
         QCOMPARE(history.statistics().gamesScored, usable ? 1 + older : 0);
         QCOMPARE(history.statistics().timedGames, usable ? 1 + older : 0);
@@ -371,6 +375,7 @@ void TestGameHistory::openingFiles()
             QCOMPARE(first.hints, 0);
             QCOMPARE(first.rating, 0);
             QVERIFY(!first.solveMs);
+            QCOMPARE(first.board, PlayedGame::Board::Picked);
         }
         QCOMPARE(int(history.failure()), usable ? 0 : failure);
     }
@@ -470,10 +475,11 @@ void TestGameHistory::practiceFigures()
 
 void TestGameHistory::keeperDaysRule_data()
 {
-    // Steps: "d" the day's board dealt, "p" a game with that many points
-    // short of 10 ("p0", "p4"), "a" the day's board left unplayed. Expected: for each game, "R" the
-    // day's result, "S" a second try at it, "-" another board's game; then the
-    // games and the day's points the statistics hold.
+    // Steps: "d" the day's board dealt, "c" a board dealt from its code, "p"
+    // a game with that many points short of 10 ("p0", "p4"), "a" the day's
+    // board left unplayed. Expected: for each game, "R" the day's result, "S"
+    // a second try at it, "C" a code's board, "-" another board's game; then
+    // the games and the day's points the statistics hold.
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QString>("outcomes");
     QTest::addColumn<int>("games");
@@ -488,6 +494,12 @@ void TestGameHistory::keeperDaysRule_data()
                                                 << "S" << 1 << 0;
     QTest::newRow("then other boards") << "d a p0 d p1"
                                        << "-S" << 2 << 0;
+    QTest::newRow("a code's board counts, once") << "c p3 p0"
+                                                 << "C-" << 2 << 0;
+    QTest::newRow("the day's board over a code's") << "c d p2 c p0"
+                                                   << "RC" << 2 << 8;
+    QTest::newRow("a code's over the day's") << "d c p1"
+                                             << "C" << 1 << 0;
 }
 
 // The board of the day counts once, whatever the player does around it.
@@ -503,13 +515,18 @@ void TestGameHistory::keeperDaysRule()
     for (const QString &step : steps.split(QLatin1Char(' '))) {
         if (step == QLatin1String("d")) {
             keeper.dealtDaily(day);
+        } else if (step == QLatin1String("c")) {
+            keeper.dealtCode();
         } else if (step == QLatin1String("a")) {
             keeper.abandonDaily();
         } else {
             const bool forTheDay = keeper.dailyDay().isValid();
             const ScoreKeeper::Outcome outcome = keeper.record(game(step.mid(1).toInt()));
             QVERIFY(outcome.kept);
-            seen += !forTheDay          ? QLatin1Char('-')
+            const GameHistory history(path()); // as the next run reads it
+            const bool fromCode = history.lastGames(1).value(0).board == PlayedGame::Board::Code;
+            seen += fromCode            ? QLatin1Char('C')
+                    : !forTheDay        ? QLatin1Char('-')
                     : outcome.secondTry ? QLatin1Char('S')
                                         : QLatin1Char('R');
             QCOMPARE(outcome.day.has_value(), forTheDay);

@@ -5,6 +5,8 @@
 #include "answercheck.h"
 #include "answerfrm.h"
 #include "answerscore.h"
+#include "boardcode.h"
+#include "codefrm.h"
 #include "dailyboard.h"
 #include "gamewindowholder.h"
 #include "globalbas.h"
@@ -54,6 +56,9 @@ private slots:
     void chartCountsShowWhole();
     void scoredGameOnTheMainWindow();
     void nothingActsBehindTheAnswerWindow();
+    void codeRefusalsReadAsTheCoreSays_data();
+    void codeRefusalsReadAsTheCoreSays();
+    void boardCodeOnTheMainWindow();
 
 private:
     std::optional<SettingsSandbox> m_store;
@@ -376,12 +381,15 @@ void TestPoints::statisticsKeepTheirCounts()
     QVERIFY(stats.recordDaily(day, {true, 4, 0, 6}, 12));
     QVERIFY(!stats.recordDaily(day, {true, 0, 0, 10}, 20));
     QCOMPARE(stats.gamesScored, 9);
+    // With the day's code, as tallyfold-solve --code gives it for --daily 2026-12-09.
     QCOMPARE(GLOBALbas::dailySummary(stats),
-             QStringLiteral("Tallyfold 2026-12-09: 6 points, 4 away, 12 seconds left"));
+             QStringLiteral("Tallyfold 2026-12-09: 6 points, 4 away, 12 seconds left"
+                            " (board TF-9DZ-FW2)"));
     PlayerStats lastSecond = stats;
     lastSecond.dailyTimeLeft = 1;
     QCOMPARE(GLOBALbas::dailySummary(lastSecond),
-             QStringLiteral("Tallyfold 2026-12-09: 6 points, 4 away, 1 second left"));
+             QStringLiteral("Tallyfold 2026-12-09: 6 points, 4 away, 1 second left"
+                            " (board TF-9DZ-FW2)"));
 
     // An older version's counts in the store are carried into the record of
     // games when it is first opened; a damaged value reads 0.
@@ -472,6 +480,7 @@ void TestPoints::scoredGameOnTheMainWindow()
         const QList<QAction *> bar = window->menuBar()->actions();
         QCOMPARE(bar.contains(c.mnuDaily), forPoints);
         QCOMPARE(bar.contains(c.mnuStats), forPoints);
+        QCOMPARE(bar.contains(c.mnuCodes), forPoints);
         QCOMPARE(bar.last(), c.mnuAbout);
 
         if (!forPoints) {
@@ -568,6 +577,74 @@ void TestPoints::nothingActsBehindTheAnswerWindow()
     QCOMPARE(stats.gamesScored, 1);
     QCOMPARE(stats.bands[PlayerStats::NoAnswerBand], 1);
     QCOMPARE(stats.dailyDate, QDate::currentDate());
+}
+
+// The code window words the core's findings itself, to be translated; in
+// English it says what the command line says, as a sentence.
+void TestPoints::codeRefusalsReadAsTheCoreSays_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("a code") << QStringLiteral("TF-98X-KKC");
+    QTest::newRow("not TF") << QStringLiteral("TX-98X-KKC");
+    QTest::newRow("a letter no code has") << QStringLiteral("TF-98X-KKÇ");
+    QTest::newRow("too long") << QStringLiteral("TF-98X-KKCC");
+    QTest::newRow("nothing after TF") << QStringLiteral("tf");
+    QTest::newRow("check") << QStringLiteral("TF-98X-KKD");
+    QTest::newRow("no board") << QStringLiteral("TF-ZZZ-ZZP");
+}
+
+void TestPoints::codeRefusalsReadAsTheCoreSays()
+{
+    QFETCH(QString, typed);
+    const solver::ReadCode read = solver::readBoardCode(typed.toStdString());
+    QString core = QString::fromStdString(solver::codeFaultMessage(read));
+    if (!core.isEmpty())
+        core = core.front().toUpper() + core.mid(1) + QLatin1Char('.');
+    QCOMPARE(CodeFrm::faultSentence(read), core);
+}
+
+// A code played from the menu: a mistyped one is refused in the window, which
+// stays open with the character at fault chosen; the corrected one deals its
+// board, recorded as a code's. The board's code is then copied from the menu.
+void TestPoints::boardCodeOnTheMainWindow()
+{
+    GameSettings settings;
+    settings.playForPoints = true;
+    const auto window = GameWindowHolder::shown(settings);
+    QVERIFY(window);
+    const auto &c = window->controls();
+    QVERIFY(!c.mnuCopyCode->isEnabled());
+    bool refused = false;
+    whenOpen<CodeFrm>(window.get(), [&refused](CodeFrm &dialog) {
+        QTest::keyClicks(dialog.txtCode, QStringLiteral("TF-98X-1KC"));
+        QTest::keyClick(dialog.txtCode, Qt::Key_Return);
+        refused = dialog.isVisible() &&
+                  dialog.lbFault->text().startsWith(QStringLiteral("Character 8, '1', ")) &&
+                  dialog.txtCode->selectedText() == QLatin1String("1");
+        QTest::keyClick(dialog.txtCode, Qt::Key_K); // typed over the 1
+        QTest::keyClick(dialog.txtCode, Qt::Key_Return);
+    });
+    c.mnuPlayCode->trigger();
+    QVERIFY(refused);
+    QCOMPARE(window->flow().places(), (std::array<qint32, 6>{100, 75, 8, 5, 3, 2}));
+    QTRY_COMPARE(QApplication::focusWidget(), c.Command1);
+    click(c.Command1); // START
+    QVERIFY(QTest::qWaitFor([&] { return window->flow().state() == GameFlow::State::Running; }));
+    QCOMPARE(window->flow().target(), 523);
+    click(c.Command1); // STOP
+    AnswerFrm *answer = window->answerWindow();
+    QVERIFY(answer);
+    answer->cmdNoAnswer->click();
+    answer->close();
+    QVERIFY(QTest::qWaitFor([&] { return !window->answerWindow(); }));
+    QCOMPARE(GameHistory(window->record().path()).lastGames(1).value(0).board,
+             PlayedGame::Board::Code);
+
+    QVERIFY(c.mnuCopyCode->isEnabled());
+    c.mnuCopyCode->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("TF-98X-KKC"));
+    QVERIFY(c.lbHint->isVisible());
+    QCOMPARE(c.lbHint->text(), QStringLiteral("Board code TF-98X-KKC copied."));
 }
 
 QTEST_MAIN(TestPoints)

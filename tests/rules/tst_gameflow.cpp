@@ -5,6 +5,7 @@
 #include "coaching.h"
 #include "completesearch.h"
 #include "gameflow.h"
+#include "gamepresentation.h"
 #include "gamewatcher.h"
 #include "random.h"
 
@@ -52,6 +53,8 @@ private slots:
     void manualSetupStopsARunningClock_data();
     void manualSetupStopsARunningClock();
     void manualSetupRefusedInsideASearchOrWithNumbersNoBoardGives();
+    void boardCodesDealAndCopyTheirBoards_data();
+    void boardCodesDealAndCopyTheirBoards();
 
 private:
     // A dealt board with six numbers picked: 100 75 9 7 2 1.
@@ -903,3 +906,79 @@ void TestGameFlow::manualSetupRefusedInsideASearchOrWithNumbersNoBoardGives()
 
 QTEST_GUILESS_MAIN(TestGameFlow)
 #include "tst_gameflow.moc"
+
+void TestGameFlow::boardCodesDealAndCopyTheirBoards_data()
+{
+    QTest::addColumn<QString>("code"); // typed; empty: six tiles picked instead
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<int>("position"); // of the character at fault, from 1
+    QTest::addColumn<QList<qint32>>("board");
+    QTest::addColumn<int>("target");
+    using F = solver::CodeFault;
+    const QList<qint32> board{100, 75, 8, 5, 3, 2};
+    QTest::newRow("a code") << "TF-98X-KKC" << int(F::None) << 0 << board << 523;
+    QTest::newRow("as a player types it") << " tf 98x-kkc" << int(F::None) << 0 << board << 523;
+    // The first board of all, with a target below any the roll gives.
+    QTest::newRow("the first code")
+        << "TF-222-222" << int(F::None) << 0 << QList<qint32>{100, 75, 50, 25, 10, 10} << 1;
+    QTest::newRow("picked, then copied") << "" << int(F::None) << 0 << QList<qint32>{} << 0;
+    QTest::newRow("a 1, which no code has") << "TF-98X-1KC" << int(F::Character) << 8 << board << 0;
+    QTest::newRow("not TF") << "TG-98X-KKC" << int(F::Prefix) << 2 << board << 0;
+    QTest::newRow("a character short") << "TF-98X-KK" << int(F::Length) << 0 << board << 0;
+    QTest::newRow("neighbours swapped") << "TF-89X-KKC" << int(F::Check) << 0 << board << 0;
+    QTest::newRow("beyond the last board") << "TF-ZZZ-ZZP" << int(F::NoBoard) << 0 << board << 0;
+}
+
+// A code deals its board as the day's board is dealt, and START rolls onto
+// its target; a code that reads as none deals nothing. Once a target stands,
+// whatever the board, its code reads back to it, and copying it is told
+// until the next round.
+void TestGameFlow::boardCodesDealAndCopyTheirBoards()
+{
+    QFETCH(QString, code);
+    QFETCH(int, fault);
+    QFETCH(int, position);
+    QFETCH(QList<qint32>, board);
+    QFETCH(int, target);
+    if (code.isEmpty()) {
+        pickSix();
+    } else {
+        const solver::ReadCode read = flow->dealCode(code);
+        QCOMPARE(int(read.fault), fault);
+        QCOMPARE(int(read.position), position);
+        if (fault != int(solver::CodeFault::None)) {
+            QCOMPARE(view->state, State::Picking);
+            QVERIFY(!flow->isDealtBoard());
+            return;
+        }
+        QCOMPARE(view->state, State::Ready);
+        QCOMPARE(QList<qint32>(flow->places().begin(), flow->places().end()), board);
+    }
+    QVERIFY(flow->boardCode().isEmpty());
+    QVERIFY(!view->shown.codeCopyEnabled);
+    flow->Command1_Click();
+    QVERIFY(view->settle());
+    if (target)
+        QCOMPARE(flow->target(), target);
+    const QString copied = flow->boardCode();
+    const solver::ReadCode back = solver::readBoardCode(copied.toStdString());
+    QCOMPARE(int(back.fault), int(solver::CodeFault::None));
+    QCOMPARE(back.numbers, flow->places());
+    QCOMPARE(back.target, flow->target());
+    QVERIFY(view->shown.codeCopyEnabled);
+
+    // Told with the hints while the clock runs, under the search's status
+    // once the answers show, and no longer after the next deal.
+    const QString note = QStringLiteral("Board code %1 copied.").arg(copied);
+    flow->markCodeCopied();
+    QVERIFY(view->shown.coachVisible);
+    QCOMPARE(view->shown.coach, note);
+    flow->Command1_Click(); // STOP
+    flow->cmdAnswer_Click();
+    QVERIFY(view->settle());
+    QVERIFY(view->shown.status.endsWith(QLatin1Char('\n') + note));
+    QVERIFY(!view->shown.coachVisible);
+    flow->Command1_Click(); // PLAY AGAIN
+    QVERIFY(!view->shown.status.contains(note));
+    QVERIFY(!view->shown.codeCopyEnabled);
+}

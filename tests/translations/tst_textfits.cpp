@@ -355,6 +355,7 @@ void TestTextFits::everyTextFitsItsControl()
         {c.mnuSettings, [this](QDialog &w) { checkSettingsPages(w); }},
         {c.mnuSetup, [this](QDialog &w) { checkWindow(&w, QStringLiteral("ManualFrm")); }},
         {c.mnuAbout, [this](QDialog &w) { checkWindow(&w, QStringLiteral("AboutFrm")); }},
+        {c.mnuPlayCode, [this](QDialog &w) { checkWindow(&w, QStringLiteral("CodeFrm")); }},
     };
     for (const auto &[command, look] : dialogs)
         QVERIFY2(whileOpen(command, look), qPrintable(command->text()));
