@@ -3,6 +3,7 @@
 #include "utf8char.h"
 
 #include <csignal>
+#include <cstdlib>
 #include <iostream>
 
 #ifdef _WIN32
@@ -101,6 +102,20 @@ void failWritesToClosedPipes()
 #ifndef _WIN32
     // Windows has no SIGPIPE: a write there fails with an error already.
     std::signal(SIGPIPE, SIG_IGN);
+#endif
+}
+
+void writeUtf8ToTheConsole()
+{
+#ifdef _WIN32
+    // A Windows console shows bytes in its own code page, where the UTF-8 of
+    // "×" and "÷" are two letters each. The console is the user's window and
+    // outlives this program, so its code page is put back at the end.
+    if (GetFileType(GetStdHandle(STD_OUTPUT_HANDLE)) != FILE_TYPE_CHAR)
+        return;
+    static const UINT previous = GetConsoleOutputCP(); // 0: no console
+    if (previous != 0 && previous != CP_UTF8 && SetConsoleOutputCP(CP_UTF8))
+        std::atexit([] { SetConsoleOutputCP(previous); });
 #endif
 }
 

@@ -26,6 +26,11 @@ std::string shown(std::string_view text);
 // write, instead of ending the program with SIGPIPE before it can say so.
 void failWritesToClosedPipes();
 
+// Makes a Windows console the output goes to show UTF-8, for the rest of
+// this program's run; nothing elsewhere, or when the output goes to a file
+// or a pipe (which get the UTF-8 bytes as they are).
+void writeUtf8ToTheConsole();
+
 // Flushes the standard output: only then does it show whether everything
 // could be written (to a full disk, a closed pipe or a closed standard
 // output). Returns the exit status: 0, or 1 after saying so on standard

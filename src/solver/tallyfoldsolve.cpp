@@ -543,6 +543,7 @@ int main(int argc, char **argv)
     // The output often goes into a pipe to a reader that may stop early, as
     // head(1) does: that is a failed write like any other, with its status.
     solveio::failWritesToClosedPipes();
+    solveio::writeUtf8ToTheConsole();
     const std::vector<std::string> utf8 = solveio::utf8Arguments(argc, argv);
     std::vector<std::string_view> arguments(utf8.begin(), utf8.end());
     // Whatever else the command line holds, the help first, then the version.
