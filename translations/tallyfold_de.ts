@@ -299,6 +299,57 @@ Alle Rechte vorbehalten.</translation>
     </message>
 </context>
 <context>
+    <name>DaysFrm</name>
+    <message>
+        <source>Past days</source>
+        <translation>Vergangene Tage</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Voriger Monat</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Nächster Monat</translation>
+    </message>
+    <message>
+        <source>%1 pts</source>
+        <extracomment>Under a day of the calendar: the points of its result, in short.</extracomment>
+        <translation>%1 P.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>%1: not played</source>
+        <extracomment>%1: a date, as &quot;Friday, 11 December 2026&quot;.</extracomment>
+        <translation>%1: nicht gespielt</translation>
+    </message>
+    <message>
+        <source>1 point</source>
+        <translation>1 Punkt</translation>
+    </message>
+    <message>
+        <source>%1 points</source>
+        <translation>%1 Punkte</translation>
+    </message>
+    <message>
+        <source>%1: %2, no answer</source>
+        <extracomment>%1: a date; %2: its points (&quot;0 points&quot;).</extracomment>
+        <translation>%1: %2, keine Lösung</translation>
+    </message>
+    <message>
+        <source>%1: %2, exact</source>
+        <translation>%1: %2, genau</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 away</source>
+        <extracomment>%1: a date; %2: its points; %3: how far the answer was from the target.</extracomment>
+        <translation>%1: %2, %3 daneben</translation>
+    </message>
+</context>
+<context>
     <name>FallChart</name>
     <message>
         <source>Best possible</source>
@@ -455,6 +506,10 @@ Alle Rechte vorbehalten.</translation>
     <message>
         <source>&amp;Play a board code...</source>
         <translation>Einen Code &amp;spielen...</translation>
+    </message>
+    <message>
+        <source>Past &amp;days</source>
+        <translation>&amp;Vergangene Tage</translation>
     </message>
 </context>
 <context>
@@ -893,6 +948,11 @@ Alle Rechte vorbehalten.</translation>
         <source>Time to solve: %1 s as a rule (median), %2 s at best</source>
         <extracomment>The times from the target standing still to Declare, of the best possible answers in games on the clock: %1 the median, %2 the best.</extracomment>
         <translation>Lösungszeit: meist %1 s (Median), bestenfalls %2 s</translation>
+    </message>
+    <message>
+        <source>Days played: %1, in a row: %2</source>
+        <extracomment>The days whose board of the day was played, and the run of them up to today.</extracomment>
+        <translation>Gespielte Tage: %1, in Folge: %2</translation>
     </message>
 </context>
 <context>

@@ -299,6 +299,57 @@ Todos los derechos reservados.</translation>
     </message>
 </context>
 <context>
+    <name>DaysFrm</name>
+    <message>
+        <source>Past days</source>
+        <translation>Días anteriores</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Mes anterior</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Mes siguiente</translation>
+    </message>
+    <message>
+        <source>%1 pts</source>
+        <extracomment>Under a day of the calendar: the points of its result, in short.</extracomment>
+        <translation>%1 pts</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>%1: not played</source>
+        <extracomment>%1: a date, as &quot;Friday, 11 December 2026&quot;.</extracomment>
+        <translation>%1: sin jugar</translation>
+    </message>
+    <message>
+        <source>1 point</source>
+        <translation>1 punto</translation>
+    </message>
+    <message>
+        <source>%1 points</source>
+        <translation>%1 puntos</translation>
+    </message>
+    <message>
+        <source>%1: %2, no answer</source>
+        <extracomment>%1: a date; %2: its points (&quot;0 points&quot;).</extracomment>
+        <translation>%1: %2, sin respuesta</translation>
+    </message>
+    <message>
+        <source>%1: %2, exact</source>
+        <translation>%1: %2, exacto</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 away</source>
+        <extracomment>%1: a date; %2: its points; %3: how far the answer was from the target.</extracomment>
+        <translation>%1: %2, a %3</translation>
+    </message>
+</context>
+<context>
     <name>FallChart</name>
     <message>
         <source>Best possible</source>
@@ -455,6 +506,10 @@ Todos los derechos reservados.</translation>
     <message>
         <source>&amp;Play a board code...</source>
         <translation>&amp;Jugar un código...</translation>
+    </message>
+    <message>
+        <source>Past &amp;days</source>
+        <translation>&amp;Días anteriores</translation>
     </message>
 </context>
 <context>
@@ -893,6 +948,11 @@ Todos los derechos reservados.</translation>
         <source>Time to solve: %1 s as a rule (median), %2 s at best</source>
         <extracomment>The times from the target standing still to Declare, of the best possible answers in games on the clock: %1 the median, %2 the best.</extracomment>
         <translation>Tiempo de resolución: %1 s por lo general (mediana), %2 s como mejor</translation>
+    </message>
+    <message>
+        <source>Days played: %1, in a row: %2</source>
+        <extracomment>The days whose board of the day was played, and the run of them up to today.</extracomment>
+        <translation>Días jugados: %1, seguidos: %2</translation>
     </message>
 </context>
 <context>

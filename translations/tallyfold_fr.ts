@@ -299,6 +299,57 @@ Tous droits réservés.</translation>
     </message>
 </context>
 <context>
+    <name>DaysFrm</name>
+    <message>
+        <source>Past days</source>
+        <translation>Jours passés</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Mois précédent</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Mois suivant</translation>
+    </message>
+    <message>
+        <source>%1 pts</source>
+        <extracomment>Under a day of the calendar: the points of its result, in short.</extracomment>
+        <translation>%1 pts</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>%1: not played</source>
+        <extracomment>%1: a date, as &quot;Friday, 11 December 2026&quot;.</extracomment>
+        <translation>%1&#xa0;: pas joué</translation>
+    </message>
+    <message>
+        <source>1 point</source>
+        <translation>1 point</translation>
+    </message>
+    <message>
+        <source>%1 points</source>
+        <translation>%1 points</translation>
+    </message>
+    <message>
+        <source>%1: %2, no answer</source>
+        <extracomment>%1: a date; %2: its points (&quot;0 points&quot;).</extracomment>
+        <translation>%1&#xa0;: %2, aucune réponse</translation>
+    </message>
+    <message>
+        <source>%1: %2, exact</source>
+        <translation>%1&#xa0;: %2, exact</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 away</source>
+        <extracomment>%1: a date; %2: its points; %3: how far the answer was from the target.</extracomment>
+        <translation>%1&#xa0;: %2, à %3</translation>
+    </message>
+</context>
+<context>
     <name>FallChart</name>
     <message>
         <source>Best possible</source>
@@ -455,6 +506,10 @@ Tous droits réservés.</translation>
     <message>
         <source>&amp;Play a board code...</source>
         <translation>&amp;Jouer un code...</translation>
+    </message>
+    <message>
+        <source>Past &amp;days</source>
+        <translation>&amp;Archives</translation>
     </message>
 </context>
 <context>
@@ -893,6 +948,11 @@ Tous droits réservés.</translation>
         <source>Time to solve: %1 s as a rule (median), %2 s at best</source>
         <extracomment>The times from the target standing still to Declare, of the best possible answers in games on the clock: %1 the median, %2 the best.</extracomment>
         <translation>Temps de résolution : %1 s en général (médiane), %2 s au mieux</translation>
+    </message>
+    <message>
+        <source>Days played: %1, in a row: %2</source>
+        <extracomment>The days whose board of the day was played, and the run of them up to today.</extracomment>
+        <translation>Jours joués&#xa0;: %1, d&apos;affilée&#xa0;: %2</translation>
     </message>
 </context>
 <context>

@@ -43,6 +43,11 @@ struct PlayerStats
     std::optional<qint64> medianSolveMs;
     std::optional<qint64> bestSolveMs;
 
+    // The days whose board has a result, and how many of them in a row end
+    // today or yesterday (a day not yet played today does not break the run).
+    qint32 daysPlayed = 0;
+    qint32 dayStreak = 0;
+
     // The board of the day's result, recorded the first time that day's
     // board is scored (an invalid date: none yet).
     QDate dailyDate;

@@ -111,6 +111,9 @@ void GameFrm::createMenus()
     mnuStats = new QAction(tr("Stat&istics"), this);
     mnuStats->setObjectName(QStringLiteral("mnuStats"));
     connect(mnuDaily, &QAction::triggered, this, &GameFrm::mnuDaily_Click);
+    mnuDays = new QAction(tr("Past &days"), this);
+    mnuDays->setObjectName(QStringLiteral("mnuDays"));
+    connect(mnuDays, &QAction::triggered, this, &GameFrm::mnuDays_Click);
     connect(mnuStats, &QAction::triggered, this, &GameFrm::mnuStats_Click);
     mnuHint = new QAction(tr("&Hint"), this);
     mnuHint->setObjectName(QStringLiteral("mnuHint"));

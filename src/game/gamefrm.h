@@ -53,6 +53,7 @@ struct GameFrmControls
     QAction *mnuAbout = nullptr;
     // On the menu bar, before About, only in games played for points.
     QAction *mnuDaily = nullptr;
+    QAction *mnuDays = nullptr; // the archive of past days' boards
     QAction *mnuStats = nullptr;
     QAction *mnuHint = nullptr; // while a round is on
     // "Board codes", a menu of two: the code of the board played (once its
@@ -105,6 +106,7 @@ public:
     void mnuSetup_Click();
     void mnuAbout_Click();
     void mnuDaily_Click();
+    void mnuDays_Click();
     void mnuStats_Click();
     void mnuHint_Click();
     void mnuCopyCode_Click();
@@ -170,6 +172,8 @@ private:
     // Records the day's board as No answer if it was dealt and is being left
     // unplayed; forgets it either way.
     void abandonDailyBoard();
+    // Deals the board of a day, today's or a past one, as that day's try.
+    void dealDay(QDate day);
     // Tells the player, over `over`, of a failure to keep their record.
     void tellRecord(QWidget *over);
     // Runs a window's modal loop over this one. The dialogs live on the

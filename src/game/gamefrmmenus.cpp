@@ -5,6 +5,7 @@
 #include "answerscore.h"
 #include "codefrm.h"
 #include "dailyboard.h"
+#include "daysfrm.h"
 #include "gamefrm.h"
 #include "manualfrm.h"
 #include "modality.h"
@@ -83,7 +84,7 @@ void GameFrm::showPointsMenu()
 {
     QMenuBar *bar = menuBar();
     const bool on = m_flow.settings().playForPoints;
-    for (QAction *action : {mnuDaily, mnuCodes, mnuStats, mnuHint}) {
+    for (QAction *action : {mnuDaily, mnuDays, mnuCodes, mnuStats, mnuHint}) {
         if (on && !bar->actions().contains(action))
             bar->insertAction(mnuAbout, action);
         else if (!on)
@@ -97,15 +98,34 @@ void GameFrm::mnuDaily_Click()
     // on the clock.
     if (!m_shown.manualSetupEnabled || platform::isBehindModal(*this))
         return;
-    const QDate today = QDate::currentDate();
-    if (m_record.dailyDay() == today && m_flow.isDealtBoard() &&
+    dealDay(QDate::currentDate());
+}
+
+void GameFrm::mnuDays_Click()
+{
+    if (!m_shown.manualSetupEnabled || platform::isBehindModal(*this))
+        return;
+    QDate day;
+    {
+        DaysFrm window(m_record, QDate::currentDate(), this);
+        if (execOver(window) == QDialog::Accepted)
+            day = window.chosenDay();
+    }
+    takeBackFocus();
+    if (day.isValid() && m_shown.manualSetupEnabled)
+        dealDay(day);
+}
+
+void GameFrm::dealDay(QDate day)
+{
+    if (m_record.dailyDay() == day && m_flow.isDealtBoard() &&
         m_flow.state() == GameFlow::State::Ready)
         return; // already dealt, waiting for START
     abandonDailyBoard();
-    const solver::DailyBoard board = solver::dailyBoard(today.year(), today.month(), today.day());
+    const solver::DailyBoard board = solver::dailyBoard(day.year(), day.month(), day.day());
     m_flow.dealBoard(QList<qint32>(board.numbers.begin(), board.numbers.end()), board.target);
     if (m_flow.isDealtBoard()) {
-        m_record.dealtDaily(today);
+        m_record.dealtDaily(day);
         Command1->setFocus(Qt::OtherFocusReason);
     }
 }

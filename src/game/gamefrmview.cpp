@@ -98,6 +98,7 @@ void GameFrm::present()
     List1->setVisible(shown.answersVisible);
     mnuSetup->setEnabled(shown.manualSetupEnabled);
     mnuDaily->setEnabled(shown.manualSetupEnabled);
+    mnuDays->setEnabled(shown.manualSetupEnabled);
     mnuPlayCode->setEnabled(shown.manualSetupEnabled);
     mnuCopyCode->setEnabled(shown.codeCopyEnabled);
     m_shown = shown;

@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QList>
+#include <QMap>
 #include <QString>
 
 #include <array>
@@ -30,6 +31,14 @@ struct PlayedGame
     int hints = 0;                     // hints taken, each a point less
     int rating = 0; // the board and target's rating, 1 Easy to 4 Very hard; 0 unknown
     std::optional<qint64> solveMs; // from the target standing still to Declare
+};
+
+// A day's recorded result: the first try at that day's board.
+struct DayResult
+{
+    ScoredRound round;
+    qint32 timeLeft = 0; // clock ticks
+    bool timed = true;   // played on the clock
 };
 
 // The player's record: every scored game kept in a per-user SQLite database,
@@ -59,7 +68,12 @@ public:
     // The statistics of the games since the last reset (plus what was carried over,
     // see carryOver), and the most recent day's result in dailyDate/daily/dailyTimeLeft:
     // exactly what PlayerStats::record/recordDaily would have counted for the same games.
-    PlayerStats statistics() const;
+    // The days played, and the run of them, are counted up to `today` (an
+    // invalid date: the local date now).
+    PlayerStats statistics(QDate today = {}) const;
+    // The recorded results of the days from `first` to `last`, both included
+    // (the one carried over among them); a day without one is not listed.
+    QMap<QDate, DayResult> dayResults(QDate first, QDate last) const;
     // Counts back to zero from here; the days' results stay (a reset must not open a
     // day's board to a second try).
     bool resetCounts();

@@ -67,6 +67,19 @@ const char dailySql[] =
     "SELECT daily_date, declared, distance, best_distance, points, seconds_left, timed"
     " FROM games WHERE is_daily_result ORDER BY daily_date DESC LIMIT 1";
 
+// Every day with a result (a game's, or the one carried over), latest first.
+const char daysSql[] =
+    "SELECT daily_date FROM games WHERE is_daily_result AND daily_date <= ?"
+    " UNION SELECT daily_date FROM carried_over WHERE daily_date <= ? ORDER BY 1 DESC";
+
+// The days' results between two dates; a game's before the one carried over.
+const char dayResultsSql[] =
+    "SELECT daily_date, declared, distance, best_distance, points, seconds_left, timed, 0"
+    " FROM games WHERE is_daily_result AND daily_date BETWEEN ? AND ?"
+    " UNION ALL SELECT daily_date, daily_declared, daily_distance, daily_best_distance,"
+    " daily_points, daily_time_left, 1, 1 FROM carried_over WHERE daily_date BETWEEN ? AND ?"
+    " ORDER BY 8 DESC";
+
 } // namespace
 
 int GameHistory::Connection::dayHasResult(QDate day, Failure failure) const
@@ -91,8 +104,10 @@ bool GameHistory::hasDailyResult(QDate day) const
     return transaction.isOpen() && d->dayHasResult(day, Failure::CannotOpen) == 1;
 }
 
-PlayerStats GameHistory::statistics() const
+PlayerStats GameHistory::statistics(QDate today) const
 {
+    if (!today.isValid())
+        today = QDate::currentDate();
     if (!d->start())
         return {};
     // One snapshot: a game another copy records meanwhile is in every count or in none.
@@ -200,6 +215,29 @@ PlayerStats GameHistory::statistics() const
             stats.dailyTimed = query.value(6).toBool();
         }
     }
+    // The days played and the run of them that ends today, or yesterday
+    // while today's board waits.
+    query.prepare(QString::fromLatin1(daysSql));
+    query.addBindValue(today.toString(Qt::ISODate));
+    query.addBindValue(today.toString(Qt::ISODate));
+    if (!d->run(query, Failure::CannotOpen))
+        return {};
+    qint64 days = 0, streak = 0;
+    QDate next = today; // the day the run needs next, going back
+    while (query.next()) {
+        const QDate day = QDate::fromString(query.value(0).toString(), Qt::ISODate);
+        if (!day.isValid())
+            continue;
+        ++days;
+        if (day == next || (streak == 0 && day == today.addDays(-1))) {
+            ++streak;
+            next = day.addDays(-1);
+        } else {
+            next = {}; // the run has ended
+        }
+    }
+    stats.daysPlayed = saturated(days);
+    stats.dayStreak = saturated(streak);
     query.finish();
     transaction.commit();
 
@@ -266,4 +304,37 @@ QList<PlayedGame> GameHistory::lastGames(int count) const
         games.append(game);
     }
     return games;
+}
+
+QMap<QDate, DayResult> GameHistory::dayResults(QDate first, QDate last) const
+{
+    QMap<QDate, DayResult> results;
+    if (!d->start() || !first.isValid() || !last.isValid())
+        return results;
+    HistoryTransaction transaction(*d, HistoryTransaction::Kind::Read);
+    if (!transaction.isOpen())
+        return results;
+    QSqlQuery query(d->db);
+    query.setForwardOnly(true);
+    query.prepare(QString::fromLatin1(dayResultsSql));
+    for (int twice = 0; twice < 2; ++twice) {
+        query.addBindValue(first.toString(Qt::ISODate));
+        query.addBindValue(last.toString(Qt::ISODate));
+    }
+    if (!d->run(query, Failure::CannotOpen))
+        return results;
+    while (query.next()) {
+        const QDate day = QDate::fromString(query.value(0).toString(), Qt::ISODate);
+        DayResult result;
+        result.round.declared = query.value(1).toBool();
+        result.round.distance = query.value(2).toLongLong();
+        result.round.bestDistance = query.value(3).toLongLong();
+        result.round.points = query.value(4).toInt();
+        result.timeLeft = saturated(query.value(5).toLongLong());
+        result.timed = query.value(6).toBool();
+        // The carried-over row comes first, so a game's result replaces it.
+        if (day.isValid())
+            results.insert(day, result);
+    }
+    return results;
 }

@@ -89,18 +89,19 @@ ScoreKeeper::Outcome ScoreKeeper::record(PlayedGame game)
     outcome.kept = h.record(game, &dayResult);
     if (day.isValid()) {
         outcome.secondTry = outcome.kept && !dayResult;
-        const PlayerStats stats = outcome.kept ? h.statistics() : PlayerStats();
-        if (stats.dailyDate == day) {
-            outcome.day = stats;
-        } else {
-            // Not written: the game's own result is still what the player shares.
-            PlayerStats own;
-            own.dailyDate = day;
-            own.daily = game.round;
-            own.dailyTimeLeft = game.secondsLeft.value_or(0);
-            own.dailyTimed = game.timed;
-            outcome.day = own;
-        }
+        // The day's recorded result, whichever day it is (a past one played
+        // from the archive too); not written, the game's own result is still
+        // what the player shares.
+        const QMap<QDate, DayResult> kept =
+            outcome.kept ? h.dayResults(day, day) : QMap<QDate, DayResult>();
+        const DayResult result =
+            kept.value(day, DayResult{game.round, game.secondsLeft.value_or(0), game.timed});
+        PlayerStats shared;
+        shared.dailyDate = day;
+        shared.daily = result.round;
+        shared.dailyTimeLeft = result.timeLeft;
+        shared.dailyTimed = result.timed;
+        outcome.day = shared;
     }
     noteFailure();
     return outcome;
@@ -115,11 +116,18 @@ void ScoreKeeper::abandonDaily()
                        solver::bestPossible(board.numbers, board.target), std::nullopt, QString()));
 }
 
-PlayerStats ScoreKeeper::statistics()
+PlayerStats ScoreKeeper::statistics(QDate today)
 {
-    const PlayerStats stats = history().statistics();
+    const PlayerStats stats = history().statistics(today);
     noteFailure();
     return stats;
+}
+
+QMap<QDate, DayResult> ScoreKeeper::dayResults(QDate first, QDate last)
+{
+    const QMap<QDate, DayResult> results = history().dayResults(first, last);
+    noteFailure();
+    return results;
 }
 
 bool ScoreKeeper::resetCounts()

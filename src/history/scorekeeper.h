@@ -32,6 +32,12 @@ PlayedGame scoreAnswer(std::span<const std::int32_t> numbers, std::int32_t targe
                        const solver::BestPossible &best, std::optional<std::int64_t> declaredValue,
                        const QString &answer, int hints = 0);
 
+// The first day the game dealt a board of the day; the archive of days starts there.
+inline QDate firstDailyDay()
+{
+    return QDate(2026, 1, 1);
+}
+
 // The points side of the game, without a window: which board is the day's,
 // the day's rule (its first result counts, once; a board of the day left
 // without an answer counts as No answer), and every scored game kept in the
@@ -76,7 +82,9 @@ public:
     // over it, the game closed): the day's one try counts as No answer.
     void abandonDaily();
 
-    PlayerStats statistics();
+    PlayerStats statistics(QDate today = {});
+    // The days' results from `first` to `last` (see GameHistory::dayResults).
+    QMap<QDate, DayResult> dayResults(QDate first, QDate last);
     bool resetCounts();
 
     // The failure of the last operation (None when it worked), its detail for

@@ -168,6 +168,8 @@ void StatsFrm::showStats()
         tr("Best possible in a row: %1 now, %2 at most").arg(s.currentRun).arg(s.longestRun),
         tr("On the clock: %1, without the clock: %2").arg(s.timedGames).arg(s.untimedGames),
     };
+    //: The days whose board of the day was played, and the run of them up to today.
+    lines << tr("Days played: %1, in a row: %2").arg(s.daysPlayed).arg(s.dayStreak);
     if (s.hintsTaken > 0)
         lines << tr("Hints taken: %1").arg(s.hintsTaken);
     if (s.medianSolveMs && s.bestSolveMs) {

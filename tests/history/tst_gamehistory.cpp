@@ -135,6 +135,8 @@ private slots:
     void keeperDaysRule_data();
     void keeperDaysRule();
     void keeperTellsEachFailureOnce();
+    void daysPlayedAndTheirRun_data();
+    void daysPlayedAndTheirRun();
 
 private:
     QString path() const { return folder->filePath(QStringLiteral("history.sqlite")); }
@@ -475,7 +477,8 @@ void TestGameHistory::practiceFigures()
 
 void TestGameHistory::keeperDaysRule_data()
 {
-    // Steps: "d" the day's board dealt, "c" a board dealt from its code, "p"
+    // Steps: "d" the day's board dealt, "y" the first day's from the archive,
+    // "c" a board dealt from its code, "p"
     // a game with that many points short of 10 ("p0", "p4"), "a" the day's
     // board left unplayed. Expected: for each game, "R" the day's result, "S"
     // a second try at it, "C" a code's board, "-" another board's game; then
@@ -500,6 +503,9 @@ void TestGameHistory::keeperDaysRule_data()
                                                    << "RC" << 2 << 8;
     QTest::newRow("a code's over the day's") << "d c p1"
                                              << "C" << 1 << 0;
+    // Today's result is the latest, whichever was played first.
+    QTest::newRow("a past day once, then today") << "y p3 y p0 d p1 y p0"
+                                                 << "RSRS" << 2 << 9;
 }
 
 // The board of the day counts once, whatever the player does around it.
@@ -510,10 +516,12 @@ void TestGameHistory::keeperDaysRule()
     QFETCH(int, games);
     QFETCH(int, dayPoints);
     ScoreKeeper keeper(path());
-    const QDate day = QDate::currentDate();
+    QDate day;
+    QMap<QDate, int> firstPoints; // each day's recorded result
     QString seen;
     for (const QString &step : steps.split(QLatin1Char(' '))) {
-        if (step == QLatin1String("d")) {
+        if (step == QLatin1String("d") || step == QLatin1String("y")) {
+            day = step == QLatin1String("d") ? QDate::currentDate() : firstDailyDay();
             keeper.dealtDaily(day);
         } else if (step == QLatin1String("c")) {
             keeper.dealtCode();
@@ -530,8 +538,12 @@ void TestGameHistory::keeperDaysRule()
                     : outcome.secondTry ? QLatin1Char('S')
                                         : QLatin1Char('R');
             QCOMPARE(outcome.day.has_value(), forTheDay);
-            if (forTheDay)
+            if (forTheDay) {
+                // A second try shares the day's first result, not its own.
+                firstPoints.insert(day, firstPoints.value(day, outcome.day->daily.points));
                 QCOMPARE(outcome.day->dailyDate, day);
+                QCOMPARE(outcome.day->daily.points, firstPoints.value(day));
+            }
         }
     }
     QCOMPARE(seen, outcomes);
@@ -580,3 +592,58 @@ void TestGameHistory::keeperTellsEachFailureOnce()
 
 QTEST_GUILESS_MAIN(TestGameHistory)
 #include "tst_gamehistory.moc"
+
+void TestGameHistory::daysPlayedAndTheirRun_data()
+{
+    // The days with a result, "c" before one carried over from an older
+    // version, "2" before one played twice; the day the statistics are read.
+    QTest::addColumn<QString>("days");
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<int>("daysPlayed");
+    QTest::addColumn<int>("streak");
+    QTest::newRow("none") << "" << QDate(2026, 5, 4) << 0 << 0;
+    QTest::newRow("today alone") << "2026-05-04" << QDate(2026, 5, 4) << 1 << 1;
+    QTest::newRow("up to yesterday, today still open")
+        << "2026-05-02 2026-05-03" << QDate(2026, 5, 4) << 2 << 2;
+    QTest::newRow("ended the day before yesterday")
+        << "2026-05-01 2026-05-02" << QDate(2026, 5, 4) << 2 << 0;
+    QTest::newRow("a gap") << "2026-05-01 2026-05-03 2026-05-04" << QDate(2026, 5, 4) << 3 << 2;
+    QTest::newRow("across a month's end")
+        << "2026-02-27 2026-02-28 2026-03-01 2026-03-02" << QDate(2026, 3, 2) << 4 << 4;
+    QTest::newRow("across a year's end")
+        << "2026-12-30 2026-12-31 2027-01-01" << QDate(2027, 1, 2) << 3 << 3;
+    QTest::newRow("across a leap day")
+        << "2028-02-28 2028-02-29 2028-03-01" << QDate(2028, 3, 1) << 3 << 3;
+    QTest::newRow("a day played twice counts once")
+        << "2026-05-03 22026-05-04" << QDate(2026, 5, 4) << 2 << 2;
+    QTest::newRow("the carried-over day joins the run")
+        << "c2026-04-30 2026-05-01" << QDate(2026, 5, 1) << 2 << 2;
+    QTest::newRow("a day after the one asked for is not counted")
+        << "2026-05-01 2026-05-02" << QDate(2026, 5, 1) << 1 << 1;
+}
+
+// The days played and the run of them are worked out for the day asked for.
+void TestGameHistory::daysPlayedAndTheirRun()
+{
+    QFETCH(QString, days);
+    QFETCH(QDate, today);
+    QFETCH(int, daysPlayed);
+    QFETCH(int, streak);
+    GameHistory history(QStringLiteral(":memory:"));
+    for (QString day : days.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (day.startsWith(QLatin1Char('c'))) {
+            PlayerStats old;
+            old.dailyDate = QDate::fromString(day.mid(1), Qt::ISODate);
+            QVERIFY(history.carryOver(old));
+            continue;
+        }
+        const int tries = day.startsWith(QLatin1Char('2')) && day.size() > 10 ? 2 : 1;
+        const QDate date = QDate::fromString(day.right(10), Qt::ISODate);
+        QVERIFY(date.isValid());
+        for (int i = 0; i < tries; ++i)
+            QVERIFY(history.record(game(0, PlayedGame::Board::Daily, date)));
+    }
+    const PlayerStats stats = history.statistics(today);
+    QCOMPARE(stats.daysPlayed, daysPlayed);
+    QCOMPARE(stats.dayStreak, streak);
+}

@@ -8,6 +8,7 @@
 #include "boardcode.h"
 #include "codefrm.h"
 #include "dailyboard.h"
+#include "daysfrm.h"
 #include "gamewindowholder.h"
 #include "globalbas.h"
 #include "playerstats.h"
@@ -30,6 +31,7 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolButton>
 
 #include <map>
 
@@ -59,6 +61,7 @@ private slots:
     void codeRefusalsReadAsTheCoreSays_data();
     void codeRefusalsReadAsTheCoreSays();
     void boardCodeOnTheMainWindow();
+    void pastDaysCalendar();
 
 private:
     std::optional<SettingsSandbox> m_store;
@@ -645,6 +648,78 @@ void TestPoints::boardCodeOnTheMainWindow()
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("TF-98X-KKC"));
     QVERIFY(c.lbHint->isVisible());
     QCOMPARE(c.lbHint->text(), QStringLiteral("Board code TF-98X-KKC copied."));
+}
+
+// The archive's month: every day a button named with its date and result,
+// the days to come closed, the arrows and Page Up moving the keyboard among
+// days and months within the archive; the day chosen is dealt on the main
+// window as that day's try.
+void TestPoints::pastDaysCalendar()
+{
+    const QDate played(2026, 3, 2), today(2026, 3, 15);
+    {
+        ScoreKeeper keeper;
+        keeper.dealtDaily(played);
+        const solver::DailyBoard board = solver::dailyBoard(2026, 3, 2);
+        const solver::BestPossible best = solver::bestPossible(board.numbers, board.target);
+        PlayedGame game = scoreAnswer(board.numbers, board.target, best,
+                                      best.value + (best.value < board.target ? -2 : 2), "x");
+        QVERIFY(keeper.record(game).kept);
+    }
+    ScoreKeeper keeper;
+    DaysFrm window(keeper, today);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const auto cell = [&window](QDate day) {
+        for (int c = 0; c < DaysFrm::Cells; ++c) {
+            if (window.dayAt(c) == day)
+                return window.cmdDay.at(std::size_t(c));
+        }
+        return static_cast<QToolButton *>(nullptr);
+    };
+    const QLocale locale;
+    const int away = int(std::abs(keeper.dayResults(played, played).value(played).round.distance));
+    const std::pair<QDate, QString> names[]{
+        {played, QStringLiteral(": 8 points, %1 away").arg(away)},
+        {QDate(2026, 3, 1), QStringLiteral(": not played")},
+        {today, QStringLiteral(": not played")},
+    };
+    for (const auto &[day, result] : names) {
+        QVERIFY(cell(day));
+        QCOMPARE(cell(day)->accessibleName(), locale.toString(day, QLocale::LongFormat) + result);
+        QVERIFY(cell(day)->isEnabled());
+    }
+    QVERIFY(!cell(today.addDays(1))->isEnabled());
+    QVERIFY(!window.cmdNext->isEnabled());
+    QCOMPARE(QApplication::focusWidget(), cell(today));
+    QTest::keyClick(cell(today), Qt::Key_Up);
+    QCOMPARE(QApplication::focusWidget(), cell(QDate(2026, 3, 8)));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp);
+    QCOMPARE(window.shownMonth(), QDate(2026, 2, 1));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp); // January, the first month
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp); // its first day
+    QCOMPARE(QApplication::focusWidget(), cell(firstDailyDay()));
+    QVERIFY(!window.cmdPrevious->isEnabled());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left); // nothing before it
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(window.result(), int(QDialog::Accepted));
+    QCOMPARE(window.chosenDay(), QDate(2026, 1, 2));
+
+    // From the main window: a past day chosen is dealt as that day's board.
+    GameSettings settings;
+    settings.playForPoints = true;
+    const auto game = GameWindowHolder::shown(settings);
+    QVERIFY(game);
+    whenOpen<DaysFrm>(game.get(), [](DaysFrm &days) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left); // yesterday
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    game->controls().mnuDays->trigger();
+    const QDate yesterday = QDate::currentDate().addDays(-1);
+    QCOMPARE(game->record().dailyDay(), yesterday);
+    QCOMPARE(game->flow().places(),
+             solver::dailyBoard(yesterday.year(), yesterday.month(), yesterday.day()).numbers);
 }
 
 QTEST_MAIN(TestPoints)

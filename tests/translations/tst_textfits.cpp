@@ -356,6 +356,7 @@ void TestTextFits::everyTextFitsItsControl()
         {c.mnuSetup, [this](QDialog &w) { checkWindow(&w, QStringLiteral("ManualFrm")); }},
         {c.mnuAbout, [this](QDialog &w) { checkWindow(&w, QStringLiteral("AboutFrm")); }},
         {c.mnuPlayCode, [this](QDialog &w) { checkWindow(&w, QStringLiteral("CodeFrm")); }},
+        {c.mnuDays, [this](QDialog &w) { checkWindow(&w, QStringLiteral("DaysFrm")); }},
     };
     for (const auto &[command, look] : dialogs)
         QVERIFY2(whileOpen(command, look), qPrintable(command->text()));
