@@ -1,6 +1,7 @@
 // The WAVE image reader: an image it accepts describes samples that lie inside
 // it, in whole frames of a format an audio sink can open.
 
+#include "audioformat.h"
 #include "fuzzcheck.h"
 #include "wavimage.h"
 
@@ -18,7 +19,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (!wav.isValid()) {
         FUZZ_CHECK(wav.frameCount() == 0);
         FUZZ_CHECK(wav.durationUs() == 0);
-        FUZZ_CHECK(!wav.format().isValid());
         return 0;
     }
 
@@ -30,7 +30,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FUZZ_CHECK(wav.dataOffset() + wav.dataLength() <= image.size());
     FUZZ_CHECK(wav.dataLength() % wav.bytesPerFrame() == 0);
 
-    const QAudioFormat format = wav.format();
+    // The format the audio output opens a sink with for these samples.
+    const QAudioFormat format =
+        platform::audioFormatFor(wav.sampleRate(), wav.channelCount(), wav.bitsPerSample());
     FUZZ_CHECK(format.isValid());
     FUZZ_CHECK(format.bytesPerFrame() == wav.bytesPerFrame());
     FUZZ_CHECK(format.sampleRate() == wav.sampleRate());
@@ -45,7 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FUZZ_CHECK(cut.isValid());
     FUZZ_CHECK(cut.dataOffset() == wav.dataOffset());
     FUZZ_CHECK(cut.dataLength() == wav.dataLength());
-    FUZZ_CHECK(cut.format() == format);
+    FUZZ_CHECK(cut.sampleRate() == wav.sampleRate() && cut.channelCount() == wav.channelCount() &&
+               cut.bitsPerSample() == wav.bitsPerSample());
 
     // The samples are there to be read (AddressSanitizer sees any overrun).
     const QByteArray samples = image.sliced(wav.dataOffset(), wav.dataLength()).toByteArray();
