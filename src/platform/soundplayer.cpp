@@ -90,6 +90,15 @@ SoundPlayer::~SoundPlayer()
     m_voice.reset();
 }
 
+bool SoundPlayer::outputIsAModule()
+{
+#if defined(TALLYFOLD_SOUND_BUILT_IN)
+    return false;
+#else
+    return true;
+#endif
+}
+
 void SoundPlayer::prepare()
 {
     if (m_output != Output::NotLoaded)

@@ -48,6 +48,10 @@ public:
     // purged or replaced, or the output failed or could not be loaded.
     bool isPlaying() const;
 
+    // Whether the audio output is a module loaded when first needed (false
+    // where it is built into the program).
+    static bool outputIsAModule();
+
     // Whether the audio output has been loaded and is ready.
     bool isOutputReady() const { return m_voice != nullptr; }
 

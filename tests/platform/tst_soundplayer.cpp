@@ -221,8 +221,10 @@ void TestSoundPlayer::runChild(const QString &mode, const QProcessEnvironment &e
 void TestSoundPlayer::loadsTheOutputWhenFirstNeeded()
 {
     requireServer();
+    if (!SoundPlayer::outputIsAModule())
+        QSKIP("this build carries the audio output inside the program");
 #ifndef Q_OS_LINUX
-    QSKIP("the audio output is loaded apart only where Qt is shared");
+    QSKIP("the libraries a process has loaded are read from /proc");
 #endif
     runChild(QStringLiteral("--loading-on-demand"), QProcessEnvironment::systemEnvironment());
 }
