@@ -2,6 +2,8 @@
 
 #include "aboutfrm.h"
 #include "answerfrm.h"
+#include "codefrm.h"
+#include "daysfrm.h"
 #include "gameflow.h"
 #include "gamefrm.h"
 #include "lighttab.h"
@@ -168,6 +170,29 @@ QWidget *stagePoints(GameFrm &window, const QString &state)
             window.record().record(game);
         }
         return openBeside(new StatsFrm(window.record(), &window));
+    }
+    if (state == QLatin1String("board-code") || state == QLatin1String("past-days")) {
+        GameSettings settings = window.flow().settings();
+        settings.playForPoints = true;
+        window.flow().setSettings(settings);
+    }
+    if (state == QLatin1String("board-code")) {
+        auto *code = openBeside(new CodeFrm(&window));
+        code->txtCode->setText(QStringLiteral("tf-98x-k"));
+        return code;
+    }
+    if (state == QLatin1String("past-days")) {
+        // A few days of this month played: exact, short of the target, given up.
+        const QDate today = QDate::currentDate();
+        const std::pair<int, ScoredRound> days[]{
+            {1, {true, 0, 0, 10}}, {2, {true, 3, 0, 7}}, {4, {false, 0, 0, 0}}};
+        for (const auto &[back, round] : days) {
+            PlayedGame game;
+            game.round = round;
+            window.record().dealtDaily(today.addDays(-back));
+            window.record().record(game);
+        }
+        return openBeside(new DaysFrm(window.record(), today, &window));
     }
     return nullptr;
 }

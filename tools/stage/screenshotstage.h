@@ -28,6 +28,9 @@ class QWidget;
 //              ("message: title: text")
 //   "statistics"  the statistics window over a few games' worth, recorded into
 //              the history it runs with (tools/screenshot gives it a throw-away one)
+//   "board-code"  the window where a board code is typed, a code half typed
+//   "past-days"  the month of past days, three of them played (recorded as
+//              "statistics" records its games)
 QWidget *stageWindow(GameFrm &window, const QString &state);
 
 // Plays `count` games for points on the 523 board through the window, each
