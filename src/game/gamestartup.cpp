@@ -10,7 +10,10 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QIcon>
+#include <QImage>
+#include <QPixmap>
 #include <QPointer>
+#include <QResource>
 #include <QTimer>
 
 #include <cstdio>
@@ -20,16 +23,6 @@
 namespace {
 
 constexpr int UsageError = 2;
-
-// The program's icon for every window's frame and the task bar, in the sizes
-// compiled into the resources.
-QIcon windowIcon()
-{
-    QIcon icon;
-    for (const int size : {16, 32, 48, 256})
-        icon.addFile(QStringLiteral(":/icons/tallyfold-%1.png").arg(size), QSize(size, size));
-    return icon;
-}
 
 // The names the settings, --version and the window system know the program by.
 void nameTheApplication()
@@ -114,6 +107,26 @@ void printHelpAll(const char *program, const QCommandLineOption &quitAfterShow,
 
 } // namespace
 
+// In the sizes compiled into the resources as bare pixels (see tools/logogen):
+// a picture file would make Qt look through its image format plugins first,
+// a tenth of the start-up.
+QIcon gameWindowIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 32, 48, 256}) {
+        const QResource pixels(QStringLiteral(":/icons/tallyfold-%1.argb").arg(size));
+        const QByteArray bytes = pixels.uncompressedData();
+        if (bytes.size() != qsizetype(size) * size * 4)
+            continue;
+        const QImage image(reinterpret_cast<const uchar *>(bytes.constData()), size, size, size * 4,
+                           QImage::Format_ARGB32_Premultiplied);
+        // A deep copy: a pixmap may keep sharing an image's pixels, and these
+        // bytes go with this scope.
+        icon.addPixmap(QPixmap::fromImage(image.copy()));
+    }
+    return icon;
+}
+
 int runGame(int &argc, char **argv, const StartupExtras &extras)
 {
     // For measuring the start-up from scripts (tools/measure-startup): it
@@ -163,6 +176,7 @@ int runGame(int &argc, char **argv, const StartupExtras &extras)
     // Matches the installed desktop entry, so a Wayland compositor can pair
     // the window with its entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.tallyfold.Tallyfold"));
+    QApplication::setWindowIcon(gameWindowIcon());
 
     QCommandLineParser parser;
     addOptions(parser, quitAfterShow, extras);
@@ -171,10 +185,6 @@ int runGame(int &argc, char **argv, const StartupExtras &extras)
     platform::registerFontSubstitutions();
     const QPointer<GameFrm> window = createGameWindow(GLOBALbas::LoadSettings());
     showGameWindow(*window);
-    // The first image read makes Qt look through its image format plugins,
-    // which is a tenth of the start-up: the icon follows the first paint,
-    // and the window system takes it from there.
-    QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(windowIcon()); });
 
     if (parser.isSet(quitAfterShow)) {
         // Quit at the first turn of the event loop, once the window has been

@@ -4,6 +4,7 @@
 
 class GameFrm;
 class QCommandLineParser;
+class QIcon;
 
 // What a development tool adds to the start-up: options of its own on the
 // command line, and a step once the main window is shown. The game itself
@@ -13,6 +14,9 @@ struct StartupExtras
     std::function<void(QCommandLineParser &)> addOptions;
     std::function<void(GameFrm &, const QCommandLineParser &)> whenShown;
 };
+
+// The program's icon, for every window's frame and the task bar.
+QIcon gameWindowIcon();
 
 // The start-up routine: the application's names and icon, the fonts and the
 // settings, then the main window, shown. Returns the event loop's status

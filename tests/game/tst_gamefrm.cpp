@@ -2,6 +2,7 @@
 // and closing (which stops the music and lets go of the window).
 
 #include "gamefrm.h"
+#include "gamestartup.h"
 #include "gamewindowholder.h"
 #include "globalbas.h"
 #include "pulseserver.h"
@@ -12,6 +13,8 @@
 #include "wavimage.h"
 
 #include <QAction>
+#include <QIcon>
+#include <QImage>
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
@@ -34,6 +37,7 @@ private slots:
     void getSettingsReadsTheSecondsSwitch();
     void exitClosesAndReleasesTheWindow();
     void closingStopsTheMusic();
+    void windowIconIsTheInstalledIcon();
     void musicPlaysOverTheLastThirtyTicks_data();
     void musicPlaysOverTheLastThirtyTicks();
 
@@ -182,6 +186,20 @@ void TestGameFrm::musicPlaysOverTheLastThirtyTicks()
     // "STOP" purged it.
     QVERIFY(!window.sound().isPlaying());
     QTRY_COMPARE_WITH_TIMEOUT(PulseServer::sinkInputCount(), 0, 5000);
+}
+
+void TestGameFrm::windowIconIsTheInstalledIcon()
+{
+    // The window's icon is kept as bare pixels: each size must be the very
+    // picture the icon theme gets, not one with its bytes read another way.
+    const QIcon icon = gameWindowIcon();
+    for (const int size : {16, 32, 48, 256}) {
+        const QImage installed(
+            QStringLiteral(TALLYFOLD_ICON_DIR "/%1/tallyfold.png").arg(size));
+        QVERIFY2(!installed.isNull(), qPrintable(QString::number(size)));
+        QCOMPARE(icon.pixmap(QSize(size, size), 1.0).toImage().convertToFormat(QImage::Format_ARGB32),
+                 installed.convertToFormat(QImage::Format_ARGB32));
+    }
 }
 
 QTEST_MAIN(TestGameFrm)

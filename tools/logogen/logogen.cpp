@@ -2,12 +2,18 @@
 //
 //   logogen <output.png>               the about window's logo, 150 x 110
 //   logogen --icon <size> <output.png> a square program icon, 16 to 256 pixels
+//   logogen --icon <size> <output.argb> the same as bare pixels: premultiplied
+//                                      32-bit ARGB words in the host's byte
+//                                      order, row by row, for the window's own
+//                                      icon (reading them needs no image
+//                                      decoder, so no image plugins)
 //
 // The drawing uses shapes only, no text, so it needs no windowing platform
 // or fonts and the build makes the same picture on every host.
 
 #include "logopainter.h"
 
+#include <QFile>
 #include <QImageWriter>
 
 #include <cstdio>
@@ -23,7 +29,7 @@ const QSizeF WindowLogoShownAs(112, 174);
 
 int usage()
 {
-    std::fputs("usage: logogen [--icon SIZE] OUTPUT.png\n", stderr);
+    std::fputs("usage: logogen [--icon SIZE] OUTPUT.png | logogen --icon SIZE OUTPUT.argb\n", stderr);
     return 2;
 }
 
@@ -47,7 +53,20 @@ int main(int argc, char *argv[])
         return usage();
     }
 
-    QImageWriter writer(QString::fromLocal8Bit(output), "png");
+    const QString path = QString::fromLocal8Bit(output);
+    if (path.endsWith(QLatin1String(".argb"))) {
+        const QImage pixels = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QFile file(path);
+        const auto bytes = qint64(pixels.sizeInBytes());
+        if (pixels.bytesPerLine() != pixels.width() * 4 || !file.open(QIODevice::WriteOnly) ||
+            file.write(reinterpret_cast<const char *>(pixels.constBits()), bytes) != bytes) {
+            std::fprintf(stderr, "logogen: %s: %s\n", output,
+                         file.errorString().toLocal8Bit().constData());
+            return 1;
+        }
+        return 0;
+    }
+    QImageWriter writer(path, "png");
     if (!writer.write(image)) {
         std::fprintf(stderr, "logogen: %s: %s\n", output,
                      writer.errorString().toLocal8Bit().constData());
