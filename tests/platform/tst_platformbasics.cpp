@@ -3,6 +3,7 @@
 
 #include "colour.h"
 #include "focusring.h"
+#include "fonts.h"
 #include "messagebox.h"
 #include "shell.h"
 #include "twips.h"
@@ -10,6 +11,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -22,6 +24,7 @@ class TestPlatformBasics : public QObject
     Q_OBJECT
 
 private slots:
+    void facesAskedForByTheirInstalledNames();
     void plainColoursKeepRedInTheLowByte();
     void systemColoursFollowThePalette();
     void twipsAtNinetySixDpi();
@@ -171,6 +174,33 @@ void TestPlatformBasics::messageBoxIsWideEnoughForItsTitle()
         const bool selectable = kind == platform::MessageText::Selectable;
         QCOMPARE(flags.testFlag(Qt::TextSelectableByKeyboard), selectable);
         QVERIFY(!selectable || flags.testFlag(Qt::TextSelectableByMouse));
+    }
+}
+
+void TestPlatformBasics::facesAskedForByTheirInstalledNames()
+{
+    const QStringList installed = QFontDatabase::families();
+    QVERIFY(installed.contains(QStringLiteral("Liberation Sans")));
+    // A face this system has is asked for by its own name, whatever its
+    // stand-ins; one it lacks, by its first stand-in it has.
+    QFont::insertSubstitutions(QStringLiteral("Liberation Serif"), {QStringLiteral("Liberation Sans")});
+    QCOMPARE(platform::installedFamily(QStringLiteral("Liberation Serif")), QStringLiteral("Liberation Serif"));
+    const QString lacking = QStringLiteral("Tallyfold Test Face");
+    QVERIFY(!installed.contains(lacking));
+    // Without stand-ins yet, the name stands, and is not kept: the stand-ins
+    // registered afterwards count.
+    QCOMPARE(platform::installedFamily(lacking), lacking);
+    QFont::insertSubstitutions(lacking, {QStringLiteral("No Such Face"), QStringLiteral("Liberation Mono"),
+                                         QStringLiteral("Liberation Sans")});
+    QCOMPARE(platform::installedFamily(lacking), QStringLiteral("Liberation Mono"));
+    // The game's own faces, with their stand-ins as the start-up registers them.
+    platform::registerFontSubstitutions();
+    for (const char *face : {"Arial", "MS Sans Serif"}) {
+        const QString name = QString::fromLatin1(face);
+        const QString asked = platform::installedFamily(name);
+        QCOMPARE(asked, installed.contains(name) ? name : QStringLiteral("Liberation Sans"));
+        // The stand-in asked for is the face the name would have got anyway.
+        QCOMPARE(QFontInfo(QFont(asked)).family(), QFontInfo(QFont(name)).family());
     }
 }
 
