@@ -125,13 +125,17 @@ public:
     explicit RefusingAccessible(QAccessibleInterface *inner)
         : m_inner(inner)
         , m_innerId(QAccessible::uniqueId(inner))
+        , m_object(inner->object())
     {}
     // The cache dropped this one (its control went, or it was forgotten);
     // the control's own interface, which nothing names any more, goes too.
     ~RefusingAccessible() override { QAccessible::deleteAccessibleInterface(m_innerId); }
 
     bool isValid() const override { return m_inner->isValid(); }
-    QObject *object() const override { return m_inner->object(); }
+    // Kept apart: when the application ends with the control still there,
+    // Qt's cache may delete the control's own interface before this one,
+    // then ask this one for its object.
+    QObject *object() const override { return m_object; }
     QWindow *window() const override { return m_inner->window(); }
     QList<QPair<QAccessibleInterface *, QAccessible::Relation>>
     relations(QAccessible::Relation match) const override
@@ -236,6 +240,7 @@ private:
 
     QAccessibleInterface *m_inner;
     QAccessible::Id m_innerId;
+    QPointer<QObject> m_object;
 };
 
 // The control whose interface is being made by Qt's own factories, beneath
