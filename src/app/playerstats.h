@@ -48,6 +48,10 @@ struct PlayerStats
     qint32 daysPlayed = 0;
     qint32 dayStreak = 0;
 
+    // Two-player matches played to their last round since the last reset;
+    // their rounds count in none of the figures above.
+    qint32 matchesPlayed = 0;
+
     // The board of the day's result, recorded the first time that day's
     // board is scored (an invalid date: none yet).
     QDate dailyDate;

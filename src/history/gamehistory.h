@@ -1,5 +1,6 @@
 #pragma once
 
+#include "matchrecord.h"
 #include "playerstats.h"
 
 #include <QDate>
@@ -84,6 +85,15 @@ public:
     // The most recent games, newest first, at most `count` of them (every game kept,
     // counted or not: a second try at a day's board too).
     QList<PlayedGame> lastGames(int count) const;
+    // A two-player match, kept apart from the games: started (its id, 0 when
+    // it could not be written), each round as it is played with the score
+    // after it, and ended, finished or left. Each is one transaction.
+    qint64 startMatch(const MatchRecord &match);
+    bool recordMatchRound(qint64 match, int number, const MatchRound &round,
+                          std::array<int, 2> score);
+    bool endMatch(qint64 match, const MatchRecord &ended);
+    // The most recent matches, newest first, with their rounds.
+    QList<MatchRecord> lastMatches(int count) const;
     // What went wrong most recently (None when the last operation worked), and a one-line
     // English detail for the log (the folder, the database's own message).
     Failure failure() const;

@@ -109,8 +109,51 @@ QStringList addBoardCodes()
     };
 }
 
+// Version 3 to 4: matches of two players at one screen. They are kept apart
+// from the games: a round's answers are two people's, not the player's own,
+// so no statistic of games may count them. Every game kept before stays.
+QStringList addMatches()
+{
+    return {
+        // A match from its start: its score follows each round, and it is
+        // ended (ended_at) when its last round is played or when it is left;
+        // only then finished says which. The winner is 1 or 2, NULL for a
+        // draw or a match left unfinished.
+        QStringLiteral("CREATE TABLE matches ("
+                       " id INTEGER PRIMARY KEY,"
+                       " started_at TEXT NOT NULL,"
+                       " ended_at TEXT,"
+                       " player1 TEXT NOT NULL,"
+                       " player2 TEXT NOT NULL,"
+                       " rounds INTEGER NOT NULL CHECK (rounds BETWEEN 1 AND 15),"
+                       " boards TEXT NOT NULL CHECK (boards IN ('dealt', 'picked')),"
+                       " score1 INTEGER NOT NULL DEFAULT 0,"
+                       " score2 INTEGER NOT NULL DEFAULT 0,"
+                       " finished INTEGER NOT NULL DEFAULT 0 CHECK (finished IN (0, 1)),"
+                       " winner INTEGER CHECK (winner IN (1, 2)),"
+                       " CHECK (finished = 0 OR ended_at IS NOT NULL),"
+                       " CHECK (winner IS NULL OR finished = 1))"),
+        // Each round played, with both answers side by side: value and
+        // distance are NULL for No answer. The winner is 1 or 2, NULL for a tie.
+        QStringLiteral("CREATE TABLE match_rounds ("
+                       " match_id INTEGER NOT NULL REFERENCES matches (id),"
+                       " round INTEGER NOT NULL CHECK (round BETWEEN 1 AND 15),"
+                       " numbers TEXT NOT NULL,"
+                       " target INTEGER NOT NULL,"
+                       " best_value INTEGER NOT NULL,"
+                       " best_distance INTEGER NOT NULL,"
+                       " first_player INTEGER NOT NULL CHECK (first_player IN (1, 2)),"
+                       " answer1 TEXT NOT NULL, value1 INTEGER, distance1 INTEGER,"
+                       " points1 INTEGER NOT NULL,"
+                       " answer2 TEXT NOT NULL, value2 INTEGER, distance2 INTEGER,"
+                       " points2 INTEGER NOT NULL,"
+                       " winner INTEGER CHECK (winner IN (1, 2)),"
+                       " PRIMARY KEY (match_id, round))"),
+    };
+}
+
 // Step i brings a file from version i to i + 1; a later version appends its own.
-constexpr std::array<Step, 3> steps{&createTables, &addPractice, &addBoardCodes};
+constexpr std::array<Step, 4> steps{&createTables, &addPractice, &addBoardCodes, &addMatches};
 
 } // namespace
 

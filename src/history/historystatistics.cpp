@@ -80,6 +80,10 @@ const char dayResultsSql[] =
     " daily_points, daily_time_left, 1, 1 FROM carried_over WHERE daily_date BETWEEN ? AND ?"
     " ORDER BY 8 DESC";
 
+// The matches played to their last round since the last reset of the counts.
+const char matchesSql[] = "SELECT COUNT(*) FROM matches WHERE finished"
+                          " AND ended_at > COALESCE((SELECT MAX(reset_at) FROM resets), '')";
+
 } // namespace
 
 int GameHistory::Connection::dayHasResult(QDate day, Failure failure) const
@@ -238,6 +242,9 @@ PlayerStats GameHistory::statistics(QDate today) const
     }
     stats.daysPlayed = saturated(days);
     stats.dayStreak = saturated(streak);
+    if (!d->run(query, QString::fromLatin1(matchesSql), Failure::CannotOpen) || !query.next())
+        return {};
+    stats.matchesPlayed = saturated(query.value(0).toLongLong());
     query.finish();
     transaction.commit();
 

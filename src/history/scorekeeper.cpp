@@ -2,6 +2,7 @@
 
 #include "answerscore.h"
 #include "dailyboard.h"
+#include "twoplayermatch.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -114,6 +115,46 @@ void ScoreKeeper::abandonDaily()
     const solver::DailyBoard board = solver::dailyBoard(m_day.year(), m_day.month(), m_day.day());
     record(scoreAnswer(board.numbers, board.target,
                        solver::bestPossible(board.numbers, board.target), std::nullopt, QString()));
+}
+
+void ScoreKeeper::keepMatch(const TwoPlayerMatch &match)
+{
+    const MatchRecord &record = match.record();
+    GameHistory &h = history();
+    if (record.startedAt != m_matchStarted) {
+        m_matchStarted = record.startedAt;
+        m_matchId = h.startMatch(record);
+        m_matchRounds = 0;
+        m_matchEnded = false;
+        noteFailure();
+    }
+    // A match the history could not take is played on unrecorded; the
+    // player has been told once.
+    if (m_matchId == 0)
+        return;
+    for (; m_matchRounds < record.played.size(); ++m_matchRounds) {
+        std::array<int, 2> score{};
+        for (int r = 0; r <= m_matchRounds; ++r) {
+            if (const int winner = record.played[r].winner; winner >= 0)
+                ++score[std::size_t(winner)];
+        }
+        const bool kept =
+            h.recordMatchRound(m_matchId, m_matchRounds + 1, record.played[m_matchRounds], score);
+        noteFailure();
+        if (!kept)
+            return;
+    }
+    if (match.isOver() && !m_matchEnded) {
+        m_matchEnded = h.endMatch(m_matchId, record);
+        noteFailure();
+    }
+}
+
+std::array<QString, 2> ScoreKeeper::lastPlayers()
+{
+    const QList<MatchRecord> last = history().lastMatches(1);
+    noteFailure();
+    return last.isEmpty() ? std::array<QString, 2>{} : last.constFirst().players;
 }
 
 PlayerStats ScoreKeeper::statistics(QDate today)

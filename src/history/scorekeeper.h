@@ -15,6 +15,7 @@
 namespace solver {
 struct BestPossible;
 }
+class TwoPlayerMatch;
 
 // What the game knew of a round when it asked for the answer.
 struct RoundFacts
@@ -82,6 +83,14 @@ public:
     // over it, the game closed): the day's one try counts as No answer.
     void abandonDaily();
 
+    // A two-player match kept as it goes: called as it starts, after each
+    // round and as it ends (finished or left), it writes whatever of it the
+    // history does not hold yet.
+    void keepMatch(const TwoPlayerMatch &match);
+    // The players of the last match kept, for the next one's names; empty
+    // names before the first.
+    std::array<QString, 2> lastPlayers();
+
     PlayerStats statistics(QDate today = {});
     // The days' results from `first` to `last` (see GameHistory::dayResults).
     QMap<QDate, DayResult> dayResults(QDate first, QDate last);
@@ -110,4 +119,10 @@ private:
     QString m_detail;
     QString m_movedAside; // where the damaged history went, until the player is told
     std::set<GameHistory::Failure> m_told;
+    // The match being kept: when it started, its id in the history (0 when
+    // it could not be written), the rounds written and whether its end is.
+    QDateTime m_matchStarted;
+    qint64 m_matchId = 0;
+    int m_matchRounds = 0;
+    bool m_matchEnded = false;
 };

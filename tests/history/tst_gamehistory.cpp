@@ -4,6 +4,7 @@
 #include "gamehistory.h"
 #include "historyschema.h"
 #include "scorekeeper.h"
+#include "twoplayermatch.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -137,6 +138,8 @@ private slots:
     void keeperTellsEachFailureOnce();
     void daysPlayedAndTheirRun_data();
     void daysPlayedAndTheirRun();
+    void matchesKept_data();
+    void matchesKept();
 
 private:
     QString path() const { return folder->filePath(QStringLiteral("history.sqlite")); }
@@ -306,6 +309,9 @@ void TestGameHistory::openingFiles_data()
     // The second, before boards were dealt from codes: its game stays a picked one.
     QTest::newRow("the second version")
         << QByteArrayLiteral("version 2") << int(GameHistory::Failure::None) << now;
+    // The third, before matches: its game kept and counted, no match in it.
+    QTest::newRow("the third version")
+        << QByteArrayLiteral("version 3") << int(GameHistory::Failure::None) << now;
     QTest::newRow("folder is a file")
         << QByteArrayLiteral("folder") << int(GameHistory::Failure::CannotOpen) << -1;
 }
@@ -378,6 +384,7 @@ void TestGameHistory::openingFiles()
             QCOMPARE(first.rating, 0);
             QVERIFY(!first.solveMs);
             QCOMPARE(first.board, PlayedGame::Board::Picked);
+            QVERIFY(history.lastMatches(5).isEmpty());
         }
         QCOMPARE(int(history.failure()), usable ? 0 : failure);
     }
@@ -590,9 +597,6 @@ void TestGameHistory::keeperTellsEachFailureOnce()
     QCOMPARE(keeper.statistics().gamesScored, kept);
 }
 
-QTEST_GUILESS_MAIN(TestGameHistory)
-#include "tst_gamehistory.moc"
-
 void TestGameHistory::daysPlayedAndTheirRun_data()
 {
     // The days with a result, "c" before one carried over from an older
@@ -647,3 +651,123 @@ void TestGameHistory::daysPlayedAndTheirRun()
     QCOMPARE(stats.daysPlayed, daysPlayed);
     QCOMPARE(stats.dayStreak, streak);
 }
+
+void TestGameHistory::matchesKept_data()
+{
+    // Steps as words: "m3p" a match of 3 rounds with picked boards ("d":
+    // dealt) between Ann and Ben; "4,n" a round's two answers in the order
+    // given (distances, "n" No answer); "l" the match left; "g" a game of
+    // the player's own; "r" the counts reset; "o" the history opened afresh.
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<int>("matchesPlayed");
+    QTest::addColumn<int>("gamesScored");
+    // The matches kept, newest first: rounds and boards, score, how it stands.
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("a match played out") << "m3p 0,4 n,6 2,2" << 1 << 0 << "3p 2-0 A";
+    QTest::newRow("a drawn match read back from a history opened afresh")
+        << "m2d 3,1 9,0 o" << 1 << 0 << "2d 1-1 draw";
+    QTest::newRow("a match left is kept unfinished and not counted")
+        << "m5d 1,2 l g" << 0 << 1 << "5d 1-0 left";
+    QTest::newRow("a match left before any round")
+        << "m1p l m1p n,0" << 1 << 0 << "1p 0-1 B; 1p 0-0 left";
+    QTest::newRow("a match on is kept as it goes") << "g m4p 5,6" << 0 << 1 << "4p 1-0 on";
+    QTest::newRow("a reset clears the count of matches, not the matches")
+        << "m1d 0,n r m1p 1,1 g" << 1 << 1 << "1p 0-0 draw; 1d 1-0 A";
+}
+
+// Matches through the keeper into a real file: every round's two answers
+// read back as they were played, the player's own statistics untouched by
+// them, and only matches played out counted.
+void TestGameHistory::matchesKept()
+{
+    QFETCH(QString, steps);
+    QFETCH(int, matchesPlayed);
+    QFETCH(int, gamesScored);
+    QFETCH(QString, kept);
+    auto keeper = std::make_unique<ScoreKeeper>(path());
+    std::unique_ptr<TwoPlayerMatch> match;
+    QList<MatchRecord> played; // each match as the model last had it, newest first
+    for (const QString &step : steps.split(QLatin1Char(' '))) {
+        if (step.startsWith(u'm')) {
+            match = std::make_unique<TwoPlayerMatch>(
+                std::array<QString, 2>{QStringLiteral("Ann"), QStringLiteral("Ben")},
+                step.mid(1, 1).toInt(),
+                step.endsWith(u'p') ? MatchRecord::Boards::Picked : MatchRecord::Boards::Dealt);
+            keeper->keepMatch(*match);
+            played.prepend(match->record());
+        } else if (step == QLatin1String("l")) {
+            match->leave();
+        } else if (step == QLatin1String("g")) {
+            QVERIFY(keeper->record(game(1)).kept);
+        } else if (step == QLatin1String("r")) {
+            // Apart in time from the match ended before and the one after.
+            QTest::qSleep(3);
+            QVERIFY(keeper->resetCounts());
+            QTest::qSleep(3);
+        } else if (step == QLatin1String("o")) {
+            keeper = std::make_unique<ScoreKeeper>(path());
+        } else {
+            for (const QString &word : step.split(u',')) {
+                PlayedGame answer = game(word == QLatin1String("n") ? -1 : 0);
+                answer.numbers = {50, 25, 10, 9, 1, 1};
+                if (answer.round.declared) {
+                    answer.round.distance = word.toInt();
+                    answer.value = answer.target - answer.round.distance;
+                    answer.round.points = std::max(0, 10 - word.toInt());
+                }
+                match->answer(answer);
+            }
+        }
+        if (match && step != QLatin1String("o") && step != QLatin1String("r")) {
+            keeper->keepMatch(*match);
+            played.first() = match->record();
+        }
+        QCOMPARE(int(keeper->failure()), int(GameHistory::Failure::None));
+    }
+    const PlayerStats stats = keeper->statistics();
+    QCOMPARE(stats.matchesPlayed, matchesPlayed);
+    QCOMPARE(stats.gamesScored, gamesScored);
+
+    GameHistory history(path());
+    const QList<MatchRecord> matches = history.lastMatches(10);
+    QStringList described;
+    for (const MatchRecord &m : matches) {
+        const QString state =
+            m.finished ? (m.winner < 0 ? QStringLiteral("draw") : QString(QChar(u'A' + m.winner)))
+                       : (m.endedAt.isValid() ? QStringLiteral("left") : QStringLiteral("on"));
+        described << QStringLiteral("%1%2 %3-%4 %5")
+                         .arg(m.rounds)
+                         .arg(QChar(m.boards == MatchRecord::Boards::Picked ? u'p' : u'd'))
+                         .arg(m.score[0])
+                         .arg(m.score[1])
+                         .arg(state);
+    }
+    QCOMPARE(described.join(QStringLiteral("; ")), kept);
+    QCOMPARE(keeper->lastPlayers(),
+             (std::array<QString, 2>{QStringLiteral("Ann"), QStringLiteral("Ben")}));
+    // Every round as the model played it, answers by player.
+    QCOMPARE(matches.size(), played.size());
+    for (qsizetype i = 0; i < matches.size(); ++i) {
+        QCOMPARE(matches[i].players, played[i].players);
+        QCOMPARE(matches[i].played.size(), played[i].played.size());
+        for (qsizetype r = 0; r < matches[i].played.size(); ++r) {
+            const MatchRound &read = matches[i].played[r], &was = played[i].played[r];
+            QCOMPARE(read.numbers, was.numbers);
+            QCOMPARE(read.target, was.target);
+            QCOMPARE(read.bestValue, was.bestValue);
+            QCOMPARE(read.bestDistance, was.bestDistance);
+            QCOMPARE(read.firstPlayer, was.firstPlayer);
+            QCOMPARE(read.winner, was.winner);
+            for (std::size_t p = 0; p < 2; ++p) {
+                QCOMPARE(read.answers[p].declared, was.answers[p].declared);
+                QCOMPARE(read.answers[p].answer, was.answers[p].answer);
+                QCOMPARE(read.answers[p].value, was.answers[p].value);
+                QCOMPARE(read.answers[p].distance, was.answers[p].distance);
+                QCOMPARE(read.answers[p].points, was.answers[p].points);
+            }
+        }
+    }
+}
+
+QTEST_GUILESS_MAIN(TestGameHistory)
+#include "tst_gamehistory.moc"
