@@ -1,5 +1,6 @@
 #include "gamestartup.h"
 
+#include "commandlinetext.h"
 #include "fonts.h"
 #include "gamefrm.h"
 #include "gamewindow.h"
@@ -16,7 +17,6 @@
 #include <QResource>
 #include <QTimer>
 
-#include <cstdio>
 #include <optional>
 #include <vector>
 
@@ -74,8 +74,9 @@ std::optional<int> refuseBadOptions(const QString &program, QCommandLineParser &
         arguments << QString::fromLocal8Bit(argv[i]);
     if (parser.parse(arguments))
         return std::nullopt;
-    std::fprintf(stderr, "%s: %s (see --help)\n", qPrintable(program),
-                 qPrintable(parser.errorText()));
+    platform::tellCommandLine(
+        QStringLiteral("%1: %2 (see --help)\n").arg(program, parser.errorText()),
+        platform::CommandLineText::UsageError);
     return UsageError;
 }
 
@@ -141,15 +142,15 @@ int runGame(int &argc, char **argv, const StartupExtras &extras)
     // version wins over the help, and --help over --help-all.
     bool asksForText = false;
     bool asksForHelpAll = false;
+    QString program = QFileInfo(QString::fromLocal8Bit(argv[0])).fileName();
+#ifdef Q_OS_WIN
+    if (program.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive))
+        program.chop(4); // the command's name, as typed
+#endif
     {
         QCommandLineParser early;
         addOptions(early, quitAfterShow, extras);
         addToolkitOptions(early);
-        QString program = QFileInfo(QString::fromLocal8Bit(argv[0])).fileName();
-#ifdef Q_OS_WIN
-        if (program.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive))
-            program.chop(4); // the command's name, as typed
-#endif
         if (const std::optional<int> status = refuseBadOptions(program, early, argc, argv))
             return *status;
         asksForText = early.isSet(QStringLiteral("version")) || early.isSet(QStringLiteral("help"));
@@ -164,7 +165,24 @@ int runGame(int &argc, char **argv, const StartupExtras &extras)
         nameTheApplication();
         QCommandLineParser parser;
         addOptions(parser, quitAfterShow, extras);
-        parser.process(app); // prints and exits
+        parser.parse(QCoreApplication::arguments()); // checked above
+        if (parser.isSet(QStringLiteral("version"))) {
+            platform::tellCommandLine(QCoreApplication::applicationName() + QLatin1Char(' ') +
+                                          QCoreApplication::applicationVersion() +
+                                          QLatin1Char('\n'),
+                                      platform::CommandLineText::Answer);
+        } else {
+            QString help = parser.helpText();
+#ifdef Q_OS_WIN
+            // Windows hands the program its whole path, where the player
+            // typed (or clicked) a bare name.
+            const QString path = QCoreApplication::arguments().constFirst();
+            const qsizetype at = help.indexOf(path);
+            if (at >= 0 && at < help.indexOf(QLatin1Char('\n')))
+                help.replace(at, path.size(), program);
+#endif
+            platform::tellCommandLine(help, platform::CommandLineText::Answer);
+        }
         return 0;
     }
 

@@ -4,7 +4,9 @@
 
 #include "logopainter.h"
 
+#include <QBuffer>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QTest>
 
 namespace {
@@ -52,6 +54,7 @@ private slots:
     void clockIsRoundWhereShown();
     void iconsAtEverySize_data();
     void iconsAtEverySize();
+    void windowsIconFileReadsBack();
 };
 
 void TestLogo::clockIsRoundWhereShown()
@@ -90,6 +93,28 @@ void TestLogo::iconsAtEverySize()
         logo::renderIcon(256).scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     QVERIFY(qAbs(meanAlpha(icon) - meanAlpha(reference.convertToFormat(QImage::Format_ARGB32))) <
             8);
+}
+
+// Read back by Qt's own icon reader, as another program would: every size in
+// its place, the same pixels (the small ones stored as bitmaps, 256 as PNG).
+void TestLogo::windowsIconFileReadsBack()
+{
+    QList<QImage> icons;
+    for (const int size : {16, 24, 48, 256})
+        icons << logo::renderIcon(size).convertToFormat(QImage::Format_ARGB32);
+    QByteArray file = logo::icoFile(icons);
+    QBuffer buffer(&file);
+    QImageReader reader(&buffer, "ico");
+    QCOMPARE(reader.imageCount(), int(icons.size()));
+    for (const QImage &icon : icons) {
+        const QImage read = reader.read().convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(read.size(), icon.size());
+        QCOMPARE(read, icon);
+        reader.jumpToNextImage();
+    }
+
+    QVERIFY(logo::icoFile({QImage(32, 16, QImage::Format_ARGB32)}).isEmpty());
+    QVERIFY(logo::icoFile({QImage(512, 512, QImage::Format_ARGB32)}).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestLogo)

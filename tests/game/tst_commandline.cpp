@@ -1,10 +1,34 @@
 // The game's command line as a shell meets it: an unknown option is a usage
 // error told in one line, with or without a display; the toolkit's own
 // options still pass; the help and the version answer without a display, and
-// the help leaves out the option meant for scripts alone.
+// the help leaves out the option meant for scripts alone. Where no console
+// can show the help, a message box shows it stacked.
+
+#include "commandlinetext.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
+
+namespace {
+
+// The game's standard output, its lines ended as on Linux.
+QString runGame(const QStringList &arguments, const QString &platform, QProcess &game)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QString::fromLatin1(name));
+    if (!platform.isEmpty())
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+    game.setProcessEnvironment(env);
+    game.start(QStringLiteral(TALLYFOLD_GAME_PATH), arguments);
+    if (!game.waitForFinished(30000))
+        return QStringLiteral("(the game did not end)");
+    QString output = QString::fromLocal8Bit(game.readAllStandardOutput());
+    return output.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+} // namespace
 
 class TestCommandLine : public QObject
 {
@@ -13,6 +37,7 @@ class TestCommandLine : public QObject
 private slots:
     void options_data();
     void options();
+    void helpInAMessageBox();
 };
 
 void TestCommandLine::options_data()
@@ -42,26 +67,43 @@ void TestCommandLine::options()
     QFETCH(QString, platform);
     QFETCH(int, status);
     QFETCH(QString, shows);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        env.remove(QString::fromLatin1(name));
-    if (!platform.isEmpty())
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
     QProcess game;
-    game.setProcessEnvironment(env);
-    game.start(QStringLiteral(TALLYFOLD_GAME_PATH), arguments);
-    QVERIFY(game.waitForFinished(30000));
+    const QString output = runGame(arguments, platform, game);
     QCOMPARE(game.exitStatus(), QProcess::NormalExit);
     QCOMPARE(game.exitCode(), status);
-    QString output = QString::fromLocal8Bit(game.readAllStandardOutput());
-    output.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); // as Windows ends lines
     QVERIFY2(output.contains(shows), qPrintable(output));
     QVERIFY(!output.contains(QStringLiteral("quit-after-show")));
+    if (arguments == QStringList{QStringLiteral("--help")}) {
+#ifdef Q_OS_WIN
+        // The command as typed, not the whole path Windows passes on.
+        const QString usage = QStringLiteral("Usage: tallyfold [options]\n");
+#else
+        const QString usage = QStringLiteral("Usage: " TALLYFOLD_GAME_PATH " [options]\n");
+#endif
+        QVERIFY2(output.startsWith(usage), qPrintable(output));
+    }
     if (status == 2) {
         QString error = QString::fromLocal8Bit(game.readAllStandardError());
         error.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); // as Windows ends lines
         QCOMPARE(error, QStringLiteral("tallyfold: Unknown option 'bogus'. (see --help)\n"));
     }
+}
+
+// The game's own help, and a description wrapped onto a second line.
+void TestCommandLine::helpInAMessageBox()
+{
+    QProcess game;
+    const QString help =
+        runGame({QStringLiteral("--help")}, QString(), game) +
+        QStringLiteral("  --long       A description long enough\n               to go on below.\n");
+    const QString box = platform::stackedColumns(help);
+    QVERIFY2(box.contains(QStringLiteral("\n-h, --help\n      Displays help on commandline options.\n")),
+             qPrintable(box));
+    QVERIFY2(box.contains(QStringLiteral("\n--long\n      A description long enough to go on below.\n")),
+             qPrintable(box));
+    QVERIFY(box.startsWith(QStringLiteral("Usage: ")));
+    // Nothing left in two columns.
+    QVERIFY2(!box.contains(QRegularExpression(QStringLiteral("\\S {2,}\\S"))), qPrintable(box));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -7,6 +7,8 @@
 //                                      order, row by row, for the window's own
 //                                      icon (reading them needs no image
 //                                      decoder, so no image plugins)
+//   logogen --ico <output.ico>         the Windows program's icon, every size
+//                                      Explorer and the task bar ask for
 //
 // The drawing uses shapes only, no text, so it needs no windowing platform
 // or fonts and the build makes the same picture on every host.
@@ -29,7 +31,9 @@ const QSizeF WindowLogoShownAs(112, 174);
 
 int usage()
 {
-    std::fputs("usage: logogen [--icon SIZE] OUTPUT.png | logogen --icon SIZE OUTPUT.argb\n", stderr);
+    std::fputs("usage: logogen [--icon SIZE] OUTPUT.png | logogen --icon SIZE OUTPUT.argb | "
+               "logogen --ico OUTPUT.ico\n",
+               stderr);
     return 2;
 }
 
@@ -39,6 +43,19 @@ int main(int argc, char *argv[])
 {
     QImage image;
     const char *output = nullptr;
+    if (argc == 3 && std::string(argv[1]) == "--ico") {
+        QList<QImage> icons;
+        for (const int size : {16, 20, 24, 32, 40, 48, 64, 256})
+            icons << logo::renderIcon(size);
+        const QByteArray ico = logo::icoFile(icons);
+        QFile file(QString::fromLocal8Bit(argv[2]));
+        if (!file.open(QIODevice::WriteOnly) || file.write(ico) != ico.size()) {
+            std::fprintf(stderr, "logogen: %s: %s\n", argv[2],
+                         file.errorString().toLocal8Bit().constData());
+            return 1;
+        }
+        return 0;
+    }
     if (argc == 2) {
         image = logo::render(WindowLogoPixels, WindowLogoShownAs);
         output = argv[1];

@@ -1,6 +1,8 @@
 #include "logopainter.h"
 
+#include <QBuffer>
 #include <QColor>
+#include <QDataStream>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -203,6 +205,69 @@ QImage render(QSize pixels, QSizeF shownAs)
     else
         paintSquare(painter);
     return image;
+}
+
+QByteArray icoFile(const QList<QImage> &icons)
+{
+    // Each picture's bytes first: the directory in front of them gives every
+    // picture's length and where it starts.
+    QList<QByteArray> pictures;
+    for (const QImage &icon : icons) {
+        const int side = icon.width();
+        if (icon.height() != side || side < 16 || side > 256)
+            return {};
+        QByteArray picture;
+        if (side == 256) {
+            QBuffer buffer(&picture);
+            buffer.open(QIODevice::WriteOnly);
+            if (!icon.save(&buffer, "PNG"))
+                return {};
+        } else {
+            // A bitmap without the file header, twice as high as the icon:
+            // the colours, then the AND mask. Both run from the bottom row
+            // up. The mask marks what is fully clear, for readers that do
+            // not look at the alpha.
+            const QImage argb = icon.convertToFormat(QImage::Format_ARGB32);
+            const int maskStride = (side + 31) / 32 * 4;
+            QDataStream out(&picture, QIODevice::WriteOnly);
+            out.setByteOrder(QDataStream::LittleEndian);
+            out << quint32(40) << qint32(side) << qint32(2 * side) << quint16(1) << quint16(32)
+                << quint32(0) << quint32(side * side * 4 + maskStride * side) << qint32(0)
+                << qint32(0) << quint32(0) << quint32(0);
+            for (int y = side - 1; y >= 0; --y) {
+                const auto *row = reinterpret_cast<const QRgb *>(argb.constScanLine(y));
+                for (int x = 0; x < side; ++x)
+                    out << quint8(qBlue(row[x])) << quint8(qGreen(row[x])) << quint8(qRed(row[x]))
+                        << quint8(qAlpha(row[x]));
+            }
+            for (int y = side - 1; y >= 0; --y) {
+                QByteArray mask(maskStride, '\0');
+                const auto *row = reinterpret_cast<const QRgb *>(argb.constScanLine(y));
+                for (int x = 0; x < side; ++x) {
+                    if (qAlpha(row[x]) == 0)
+                        mask[x / 8] = char(mask[x / 8] | (0x80 >> (x % 8)));
+                }
+                out.writeRawData(mask.constData(), int(mask.size()));
+            }
+        }
+        pictures << picture;
+    }
+
+    QByteArray file;
+    QDataStream out(&file, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << quint16(0) << quint16(1) << quint16(pictures.size());
+    quint32 offset = 6 + 16 * quint32(pictures.size());
+    for (qsizetype i = 0; i < pictures.size(); ++i) {
+        const int side = icons[i].width();
+        // 0 stands for 256 in a byte.
+        out << quint8(side % 256) << quint8(side % 256) << quint8(0) << quint8(0) << quint16(1)
+            << quint16(32) << quint32(pictures[i].size()) << offset;
+        offset += quint32(pictures[i].size());
+    }
+    for (const QByteArray &picture : pictures)
+        out.writeRawData(picture.constData(), int(picture.size()));
+    return file;
 }
 
 } // namespace logo

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
+#include <QList>
 #include <QSize>
 #include <QSizeF>
 
@@ -21,5 +23,11 @@ inline QImage renderIcon(int size)
 {
     return render(QSize(size, size), QSizeF(size, size));
 }
+
+// A Windows icon file holding `icons` (square, 16 to 256 pixels a side): each
+// below 256 as a 32-bit bitmap with its mask, which every Windows and every
+// icon reader understands, and the 256 one as a PNG, as Windows keeps it.
+// Empty when an icon is not square or out of that range.
+QByteArray icoFile(const QList<QImage> &icons);
 
 } // namespace logo
