@@ -5,12 +5,15 @@
 ; Built by scripts/build-installer, which passes everything that changes
 ; from one build to the next:
 ;   makensis -DVERSION=1.0.0 -DGAME_EXE=path/tallyfold.exe
-;            -DSOLVE_EXE=path/tallyfold-solve.exe
+;            -DSOLVE_EXE=path/tallyfold-solve.exe -DICON=path/tallyfold.ico
 ;            -DOUTFILE=path/tallyfold-1.0.0-setup.exe tallyfold.nsi
 ;
 ; Silent use (scripts/test-installer runs each of these under Wine):
 ;   tallyfold-1.0.0-setup.exe /S [/CurrentUser | /AllUsers] [/D=C:\dir]
+;                             [/DesktopShortcut]
 ;   Uninstall.exe /S [/RemoveSettings]
+; Either fails (exit status 3) and changes nothing while the game or the
+; solver runs from the folder; interactively it asks the player to close it.
 
 !macro REQUIRE_DEFINE NAME
     !ifndef ${NAME}
@@ -21,6 +24,7 @@
 !insertmacro REQUIRE_DEFINE GAME_EXE
 !insertmacro REQUIRE_DEFINE SOLVE_EXE
 !insertmacro REQUIRE_DEFINE OUTFILE
+!insertmacro REQUIRE_DEFINE ICON
 
 ; The game is built for 64-bit Windows only, so the installer is a 64-bit
 ; program too: it then sees the real Program Files and the registry without
@@ -38,7 +42,8 @@ SetCompressor /SOLID lzma
 !define SETTINGS_PARENT_KEY "Software\Vantor"
 !define SETTINGS_KEY "${SETTINGS_PARENT_KEY}\Tallyfold"
 
-Name "${APP_NAME}"
+; The version in every title ("Tallyfold 1.0.0 Setup").
+Name "${APP_NAME} ${VERSION}"
 OutFile "${OUTFILE}"
 BrandingText "${APP_NAME} ${VERSION}"
 
@@ -62,6 +67,12 @@ VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"
 !define MULTIUSER_INSTALLMODE_COMMANDLINE
 !define MULTIUSER_INSTALLMODE_DEFAULT_CURRENTUSER
 !define MULTIUSER_INSTALLMODE_INSTDIR "${APP_NAME}"
+; Installing over an earlier version: the mode and the folder it was
+; installed in, so that its files are replaced and it keeps one entry.
+!define MULTIUSER_INSTALLMODE_DEFAULT_REGISTRY_KEY "${UNINSTALL_KEY}"
+!define MULTIUSER_INSTALLMODE_DEFAULT_REGISTRY_VALUENAME "InstallLocation"
+!define MULTIUSER_INSTALLMODE_INSTDIR_REGISTRY_KEY "${UNINSTALL_KEY}"
+!define MULTIUSER_INSTALLMODE_INSTDIR_REGISTRY_VALUENAME "InstallLocation"
 !define MULTIUSER_USE_PROGRAMFILES64
 ; MultiUser.nsh sets $INSTDIR to the chosen mode's folder each time a mode is
 ; chosen, which would throw away a folder given with /D=; this puts it back.
@@ -72,19 +83,86 @@ VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"
 !include FileFunc.nsh
 
 !define MUI_ABORTWARNING
+; The game's own icon (taken from tallyfold.exe by scripts/build-installer)
+; on the installer, the uninstaller and their pages.
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
 
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MULTIUSER_PAGE_INSTALLMODE
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
-; No "Run Tallyfold" box on the last page: after an install for all users
-; the installer runs as administrator, and so would the game it started.
+; The last page can start the game (see StartGame) and put a shortcut on
+; the desktop; both boxes start clear.
+!define MUI_FINISHPAGE_RUN
+!define MUI_FINISHPAGE_RUN_NOTCHECKED
+!define MUI_FINISHPAGE_RUN_TEXT "$(^RunText)"
+!define MUI_FINISHPAGE_RUN_FUNCTION StartGame
+!define MUI_FINISHPAGE_SHOWREADME
+!define MUI_FINISHPAGE_SHOWREADME_NOTCHECKED
+!define MUI_FINISHPAGE_SHOWREADME_TEXT "$(DesktopShortcut)"
+!define MUI_FINISHPAGE_SHOWREADME_FUNCTION MakeDesktopShortcut
 !insertmacro MUI_PAGE_FINISH
 
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 
+; The pages speak the player's Windows display language when it is one of
+; these, else the first.
 !insertmacro MUI_LANGUAGE "English"
+!insertmacro MUI_LANGUAGE "German"
+!insertmacro MUI_LANGUAGE "French"
+!insertmacro MUI_LANGUAGE "Spanish"
+!insertmacro MUI_LANGUAGE "Italian"
+!insertmacro MUI_LANGUAGE "Dutch"
+!insertmacro MUI_LANGUAGE "PortugueseBR"
+!insertmacro MUI_LANGUAGE "Polish"
+!include strings.nsh
+
+; A program file that is running cannot be opened for writing, and neither
+; can it be replaced or removed; so before anything is changed, each of
+; the two programs in the folder is tried. The player is asked to close the
+; game; a silent run, or a player who cancels, ends with status 3 and
+; nothing changed, never with success and the old files left.
+!macro JUMP_IF_RUNNING FILE LABEL
+    ${If} ${FileExists} "${FILE}"
+        ClearErrors
+        FileOpen $0 "${FILE}" a
+        IfErrors ${LABEL}
+        FileClose $0
+    ${EndIf}
+!macroend
+!macro DEFINE_WAIT_UNTIL_CLOSED PREFIX
+Function ${PREFIX}WaitUntilClosed
+    Push $0
+    retry:
+    !insertmacro JUMP_IF_RUNNING "$INSTDIR\tallyfold.exe" running
+    !insertmacro JUMP_IF_RUNNING "$INSTDIR\tallyfold-solve.exe" running
+    Pop $0
+    Return
+    running:
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(GameRunning)" /SD IDCANCEL IDRETRY retry
+    SetErrorLevel 3
+    Quit
+FunctionEnd
+!macroend
+!insertmacro DEFINE_WAIT_UNTIL_CLOSED ""
+!insertmacro DEFINE_WAIT_UNTIL_CLOSED "un."
+
+; An install for all users runs as administrator, and a game it started
+; would too; Explorer starts it as the player instead.
+Function StartGame
+    ${If} $MultiUser.InstallMode == "AllUsers"
+        Exec '"$WINDIR\explorer.exe" "$INSTDIR\tallyfold.exe"'
+    ${Else}
+        Exec '"$INSTDIR\tallyfold.exe"'
+    ${EndIf}
+FunctionEnd
+
+; On the player's desktop, or on everyone's for an install for all users.
+Function MakeDesktopShortcut
+    CreateShortcut "$DESKTOP\${APP_NAME}.lnk" "$INSTDIR\tallyfold.exe"
+FunctionEnd
 
 ; The folder given with /D=, if any.
 Var CommandLineInstDir
@@ -106,6 +184,7 @@ Section "Tallyfold" SecTallyfold
     SectionIn RO
     ; MultiUser has set the shell context, so $SMPROGRAMS and SHCTX below are
     ; the player's own or everyone's to match the folder.
+    Call WaitUntilClosed
     SetOutPath "$INSTDIR"
     ; The game is one static program: Qt and the C++ runtime are linked in,
     ; so there is no DLL to ship beside it.
@@ -116,7 +195,16 @@ Section "Tallyfold" SecTallyfold
     ; Straight in Programs rather than in a folder of its own: the Start menu
     ; of recent Windows versions shows a lone shortcut best.
     CreateShortcut "$SMPROGRAMS\${APP_NAME}.lnk" "$INSTDIR\tallyfold.exe"
+    ; The finish page's box does the same for a player; /DesktopShortcut for
+    ; a silent install.
+    ${GetParameters} $R0
+    ClearErrors
+    ${GetOptions} $R0 "/DesktopShortcut" $R1
+    ${IfNot} ${Errors}
+        Call MakeDesktopShortcut
+    ${EndIf}
 
+    ; An earlier version's entry is this one, written over.
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayName" "${APP_NAME}"
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
@@ -147,7 +235,8 @@ Function un.onInit
     ${AndIf} $0 == $INSTDIR
         ${If} $MultiUser.Privileges != "Admin"
         ${AndIf} $MultiUser.Privileges != "Power"
-            MessageBox MB_OK|MB_ICONSTOP "${APP_NAME} was installed for all users of this computer; only an administrator can remove it." /SD IDOK
+            MessageBox MB_OK|MB_ICONSTOP "$(OnlyAnAdministrator)" /SD IDOK
+            SetErrorLevel 3
             Quit
         ${EndIf}
         Call un.MultiUser.InstallMode.AllUsers
@@ -160,6 +249,7 @@ Function un.onInit
 FunctionEnd
 
 Section "Uninstall"
+    Call un.WaitUntilClosed
     ; Only what the installer put there, by name: a folder given with /D=
     ; may hold other files of the player's, and they stay. The folder itself
     ; goes only if that leaves it empty.
@@ -169,6 +259,7 @@ Section "Uninstall"
     RMDir "$INSTDIR"
 
     Delete "$SMPROGRAMS\${APP_NAME}.lnk"
+    Delete "$DESKTOP\${APP_NAME}.lnk"
     DeleteRegKey SHCTX "${UNINSTALL_KEY}"
 
     ; The settings and statistics are the player's, not the installation's:
@@ -180,10 +271,15 @@ Section "Uninstall"
     ClearErrors
     ${un.GetOptions} $R0 "/RemoveSettings" $R1
     ${If} ${Errors}
-        MessageBox MB_YESNO|MB_ICONQUESTION "Keep your ${APP_NAME} settings and statistics?" /SD IDYES IDYES keep_settings
+        MessageBox MB_YESNO|MB_ICONQUESTION "$(KeepPlayerFiles)" /SD IDYES IDYES keep_settings
     ${EndIf}
     DeleteRegKey HKCU "${SETTINGS_KEY}"
     ; The publisher's key may hold other programs' settings.
     DeleteRegKey /ifempty HKCU "${SETTINGS_PARENT_KEY}"
+    ; The history of games (the statistics, the days played) is kept in the
+    ; player's own application data, whichever way the game was installed.
+    SetShellVarContext current
+    RMDir /r "$APPDATA\Vantor\Tallyfold"
+    RMDir "$APPDATA\Vantor"
     keep_settings:
 SectionEnd

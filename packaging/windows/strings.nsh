@@ -1,0 +1,38 @@
+; The installer's own texts in each language it speaks; NSIS's pages bring
+; their own. The buttons named are those Windows shows in that language.
+
+LangString GameRunning ${LANG_ENGLISH} "Tallyfold is running. Close it, then choose Retry; or choose Cancel to leave everything as it is."
+LangString GameRunning ${LANG_GERMAN} "Tallyfold läuft gerade. Beende es und wähle dann „Wiederholen“ oder wähle „Abbrechen“, um alles zu lassen, wie es ist."
+LangString GameRunning ${LANG_FRENCH} "Tallyfold est ouvert. Fermez-le, puis choisissez Réessayer, ou choisissez Annuler pour tout laisser en l'état."
+LangString GameRunning ${LANG_SPANISH} "Tallyfold está abierto. Ciérralo y elige Reintentar, o elige Cancelar para dejarlo todo como está."
+LangString GameRunning ${LANG_ITALIAN} "Tallyfold è aperto. Chiudilo, poi scegli Riprova, oppure scegli Annulla per lasciare tutto com'è."
+LangString GameRunning ${LANG_DUTCH} "Tallyfold is nog geopend. Sluit het en kies dan Opnieuw, of kies Annuleren om alles te laten zoals het is."
+LangString GameRunning ${LANG_PORTUGUESEBR} "O Tallyfold está aberto. Feche-o e escolha Repetir, ou escolha Cancelar para deixar tudo como está."
+LangString GameRunning ${LANG_POLISH} "Tallyfold jest uruchomiony. Zamknij go i wybierz Ponów próbę albo wybierz Anuluj, aby niczego nie zmieniać."
+
+LangString KeepPlayerFiles ${LANG_ENGLISH} "Keep your Tallyfold settings and statistics?"
+LangString KeepPlayerFiles ${LANG_GERMAN} "Deine Tallyfold-Einstellungen und -Statistiken behalten?"
+LangString KeepPlayerFiles ${LANG_FRENCH} "Conserver vos réglages et vos statistiques de Tallyfold ?"
+LangString KeepPlayerFiles ${LANG_SPANISH} "¿Conservar tus ajustes y estadísticas de Tallyfold?"
+LangString KeepPlayerFiles ${LANG_ITALIAN} "Vuoi conservare le impostazioni e le statistiche di Tallyfold?"
+LangString KeepPlayerFiles ${LANG_DUTCH} "Je Tallyfold-instellingen en -statistieken bewaren?"
+LangString KeepPlayerFiles ${LANG_PORTUGUESEBR} "Manter suas configurações e estatísticas do Tallyfold?"
+LangString KeepPlayerFiles ${LANG_POLISH} "Zachować ustawienia i statystyki Tallyfold?"
+
+LangString OnlyAnAdministrator ${LANG_ENGLISH} "Tallyfold was installed for all users of this computer; only an administrator can remove it."
+LangString OnlyAnAdministrator ${LANG_GERMAN} "Tallyfold wurde für alle Benutzer dieses Computers installiert; nur ein Administrator kann es entfernen."
+LangString OnlyAnAdministrator ${LANG_FRENCH} "Tallyfold a été installé pour tous les utilisateurs de cet ordinateur ; seul un administrateur peut le supprimer."
+LangString OnlyAnAdministrator ${LANG_SPANISH} "Tallyfold se instaló para todos los usuarios de este equipo; solo un administrador puede quitarlo."
+LangString OnlyAnAdministrator ${LANG_ITALIAN} "Tallyfold è stato installato per tutti gli utenti di questo computer; solo un amministratore può rimuoverlo."
+LangString OnlyAnAdministrator ${LANG_DUTCH} "Tallyfold is voor alle gebruikers van deze computer geïnstalleerd; alleen een beheerder kan het verwijderen."
+LangString OnlyAnAdministrator ${LANG_PORTUGUESEBR} "O Tallyfold foi instalado para todos os usuários deste computador; só um administrador pode removê-lo."
+LangString OnlyAnAdministrator ${LANG_POLISH} "Tallyfold zainstalowano dla wszystkich użytkowników tego komputera; tylko administrator może go usunąć."
+
+LangString DesktopShortcut ${LANG_ENGLISH} "Put a shortcut on the desktop"
+LangString DesktopShortcut ${LANG_GERMAN} "Verknüpfung auf dem Desktop anlegen"
+LangString DesktopShortcut ${LANG_FRENCH} "Créer un raccourci sur le bureau"
+LangString DesktopShortcut ${LANG_SPANISH} "Crear un acceso directo en el escritorio"
+LangString DesktopShortcut ${LANG_ITALIAN} "Crea un collegamento sul desktop"
+LangString DesktopShortcut ${LANG_DUTCH} "Een snelkoppeling op het bureaublad maken"
+LangString DesktopShortcut ${LANG_PORTUGUESEBR} "Criar um atalho na área de trabalho"
+LangString DesktopShortcut ${LANG_POLISH} "Utwórz skrót na pulpicie"
