@@ -131,6 +131,13 @@ void GameFrm::createMenus()
     mnuPlayCode->setObjectName(QStringLiteral("mnuPlayCode"));
     connect(mnuCopyCode, &QAction::triggered, this, &GameFrm::mnuCopyCode_Click);
     connect(mnuPlayCode, &QAction::triggered, this, &GameFrm::mnuPlayCode_Click);
+    mnuMatch = new QAction(tr("T&wo players"), this);
+    mnuMatch->setObjectName(QStringLiteral("mnuMatch"));
+    connect(mnuMatch, &QAction::triggered, this, &GameFrm::mnuMatch_Click);
+    mnuEndMatch = new QAction(tr("&End match"), this);
+    mnuEndMatch->setObjectName(QStringLiteral("mnuEndMatch"));
+    mnuEndMatch->setVisible(false);
+    connect(mnuEndMatch, &QAction::triggered, this, &GameFrm::mnuEndMatch_Click);
     showPointsMenu();
     queueAccessiblePresses(*bar);
 }
@@ -205,6 +212,15 @@ void GameFrm::createPanels()
     lbTarget->setContentsMargins(0, 0, 0, 0);
     lbTarget->setAlignment(Qt::AlignCenter);
     setColours(lbTarget, rgbColour(0, 255, 0), rgbColour(0, 0, 0), Background::Filled);
+
+    // Left of the target's frame, on the number panel's own gradient: named
+    // by its text, so that a screen reader hears the score as it changes.
+    lbMatch = newLabel(Picture4, QStringLiteral("lbMatch"));
+    lbMatch->setWordWrap(true);
+    lbMatch->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    lbMatch->setTextFormat(Qt::PlainText);
+    setColours(lbMatch, rgbColour(0, 0, 0), rgbColour(255, 224, 192), Background::SeeThrough);
+    lbMatch->hide();
 }
 
 void GameFrm::createGameControls()
@@ -318,7 +334,19 @@ void GameFrm::btnPick_Click(qint16 index)
 
 void GameFrm::Command1_Click()
 {
+    const GameFlow::State before = m_flow.state();
     m_flow.Command1_Click();
+    // A match's line stays until the game goes on without it; PLAY AGAIN
+    // in a match deals its next round.
+    const bool started = before == GameFlow::State::Ready && m_flow.state() != before;
+    const bool again = (before == GameFlow::State::Over || before == GameFlow::State::Searched) &&
+                       m_flow.state() == GameFlow::State::Picking;
+    if (m_match && m_match->isOver() && (started || again)) {
+        m_match.reset();
+        showMatch();
+    } else if (m_match && again) {
+        startMatchRound();
+    }
     // After PLAY AGAIN the board is back and the game button disabled: the
     // keyboard starts again at the first tile.
     if (m_flow.state() == GameFlow::State::Picking && m_flow.picks().isEmpty())
@@ -351,6 +379,7 @@ void GameFrm::closeEvent(QCloseEvent *event)
     // dealt and never played counts the same.
     if (AnswerFrm *answer = answerWindow())
         answer->closeGivingUp();
+    leaveMatch();
     abandonDailyBoard();
     closeWindowsOver();
     event->accept();

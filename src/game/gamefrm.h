@@ -4,6 +4,7 @@
 #include "gamelayout.h"
 #include "gamepresentation.h"
 #include "scorekeeper.h"
+#include "twoplayermatch.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -13,6 +14,7 @@
 #include <QSize>
 
 #include <array>
+#include <memory>
 
 class AnswerFrm;
 class ButtonEx;
@@ -61,8 +63,14 @@ struct GameFrmControls
     QAction *mnuCodes = nullptr;
     QAction *mnuCopyCode = nullptr;
     QAction *mnuPlayCode = nullptr;
+    // A match of two players at this screen: started from the bar (with the
+    // points commands), and ended there while it is on.
+    QAction *mnuMatch = nullptr;
+    QAction *mnuEndMatch = nullptr;
     // The hints taken this round, where the answers show later.
     QLabel *lbHint = nullptr;
+    // The match's running score (and whose pick it is), beside the target.
+    QLabel *lbMatch = nullptr;
     QByteArray SoundData;
     int ScreenWidthPx = 0;
     int ScreenHeightPx = 0;
@@ -111,6 +119,11 @@ public:
     void mnuHint_Click();
     void mnuCopyCode_Click();
     void mnuPlayCode_Click();
+    void mnuMatch_Click();
+    void mnuEndMatch_Click();
+    // The match on, or the one that ended last until the next round starts;
+    // null when there is none.
+    const TwoPlayerMatch *match() const { return m_match.get(); }
     // "Your answer", while it is open over the game.
     AnswerFrm *answerWindow() const;
 
@@ -174,6 +187,18 @@ private:
     void abandonDailyBoard();
     // Deals the board of a day, today's or a past one, as that day's try.
     void dealDay(QDate day);
+    // A match is on: the board is the match's, so nothing else may replace it.
+    bool matchOn() const { return m_match && !m_match->isOver(); }
+    // The board of the match's next round: dealt, or to be picked in turns.
+    void startMatchRound();
+    // A player's answer in a match: the first one's window goes before the
+    // second's opens; the second's shows the round.
+    void matchAnswered(AnswerFrm &answer);
+    // The match is left (the command, or the game closing): kept unfinished.
+    void leaveMatch();
+    // The match's line beside the target.
+    void showMatch();
+    void placeMatchLine();
     // Tells the player, over `over`, of a failure to keep their record.
     void tellRecord(QWidget *over);
     // Runs a window's modal loop over this one. The dialogs live on the
@@ -198,6 +223,7 @@ private:
     QPointer<QDialog> m_answer; // an AnswerFrm
     // The points rules and the player's record of games.
     ScoreKeeper m_record;
+    std::unique_ptr<TwoPlayerMatch> m_match;
     bool m_closing = false;           // failures to record are only logged from here on
     int m_modalDepth = 0;             // modal loops run over this window
     bool m_deleteWhenUnwound = false; // closed while one of them ran

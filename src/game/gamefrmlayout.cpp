@@ -116,6 +116,19 @@ void GameFrm::placeControls()
     lbHint->setFont(designFont(sansSerif, l.list1Font, QFont::Bold));
 
     placeStatus();
+    placeMatchLine();
+}
+
+void GameFrm::placeMatchLine()
+{
+    // The number panel's room above the chosen numbers and left of the
+    // target's frame, which nothing else takes in any state of the game.
+    const QRect panel = Picture4->geometry();
+    const int margin = std::max(4, Label2[0]->geometry().left() + 4);
+    const int right = Picture3->geometry().left() - panel.left() - margin;
+    const int bottom = Label2[0]->geometry().top() - margin;
+    lbMatch->setGeometry(margin, margin, std::max(0, right - margin), std::max(0, bottom - margin));
+    lbMatch->setFont(designFont(QStringLiteral("MS Sans Serif"), m_layout.list1Font, QFont::Bold));
 }
 
 void GameFrm::placeStatus()

@@ -47,7 +47,7 @@ void GameFrm::mnuSetup_Click()
 {
     // Its search would replace the one running, or the target being rolled;
     // a game played for points is not thrown away while its clock runs.
-    if (!m_shown.manualSetupEnabled || platform::isBehindModal(*this))
+    if (!m_shown.manualSetupEnabled || matchOn() || platform::isBehindModal(*this))
         return;
     QList<qint32> numbers;
     qint32 target = 0;
@@ -84,7 +84,8 @@ void GameFrm::showPointsMenu()
 {
     QMenuBar *bar = menuBar();
     const bool on = m_flow.settings().playForPoints;
-    for (QAction *action : {mnuDaily, mnuDays, mnuCodes, mnuStats, mnuHint}) {
+    for (QAction *action :
+         {mnuDaily, mnuDays, mnuCodes, mnuStats, mnuHint, mnuMatch, mnuEndMatch}) {
         if (on && !bar->actions().contains(action))
             bar->insertAction(mnuAbout, action);
         else if (!on)
@@ -94,16 +95,16 @@ void GameFrm::showPointsMenu()
 
 void GameFrm::mnuDaily_Click()
 {
-    // It would replace the target being rolled, the search running or a game
-    // on the clock.
-    if (!m_shown.manualSetupEnabled || platform::isBehindModal(*this))
+    // It would replace the target being rolled, the search running, a game
+    // on the clock or a match's board.
+    if (!m_shown.manualSetupEnabled || matchOn() || platform::isBehindModal(*this))
         return;
     dealDay(QDate::currentDate());
 }
 
 void GameFrm::mnuDays_Click()
 {
-    if (!m_shown.manualSetupEnabled || platform::isBehindModal(*this))
+    if (!m_shown.manualSetupEnabled || matchOn() || platform::isBehindModal(*this))
         return;
     QDate day;
     {
@@ -112,7 +113,7 @@ void GameFrm::mnuDays_Click()
             day = window.chosenDay();
     }
     takeBackFocus();
-    if (day.isValid() && m_shown.manualSetupEnabled)
+    if (day.isValid() && m_shown.manualSetupEnabled && !matchOn())
         dealDay(day);
 }
 
@@ -142,7 +143,8 @@ void GameFrm::mnuStats_Click()
 
 void GameFrm::mnuHint_Click()
 {
-    if (platform::isBehindModal(*this))
+    // A hint in a match would be one player's alone.
+    if (matchOn() || platform::isBehindModal(*this))
         return;
     m_flow.takeHint();
 }
@@ -160,8 +162,8 @@ void GameFrm::mnuCopyCode_Click()
 
 void GameFrm::mnuPlayCode_Click()
 {
-    // As the day's board: not over a roll, a search or a game on the clock.
-    if (!m_shown.manualSetupEnabled || platform::isBehindModal(*this))
+    // As the day's board: not over a roll, a search, a game on the clock or a match.
+    if (!m_shown.manualSetupEnabled || matchOn() || platform::isBehindModal(*this))
         return;
     std::optional<solver::ReadCode> read;
     {
@@ -170,7 +172,7 @@ void GameFrm::mnuPlayCode_Click()
             read = window.board();
     }
     takeBackFocus();
-    if (!read || !m_shown.manualSetupEnabled)
+    if (!read || !m_shown.manualSetupEnabled || matchOn())
         return;
     abandonDailyBoard();
     m_flow.dealBoard(QList<qint32>(read->numbers.begin(), read->numbers.end()), read->target);
@@ -193,9 +195,15 @@ void GameFrm::askForAnswer()
     auto *answer =
         new AnswerFrm(std::span<const qint32>(places.data(), places.size()), m_flow.target(), this);
     m_answer = answer;
-    answer->setRound({m_flow.hintsTaken(), m_flow.isRoundTimed(), m_flow.targetStood()});
     answer->setAttribute(Qt::WA_DeleteOnClose);
-    connect(answer, &AnswerFrm::scored, this, [this, answer] { recordScore(*answer); });
+    if (matchOn()) {
+        // Each player in turn, the keyboard passed between them.
+        answer->setMatchTurn(m_match->handOver(m_match->answering()));
+        connect(answer, &AnswerFrm::scored, this, [this, answer] { matchAnswered(*answer); });
+    } else {
+        answer->setRound({m_flow.hintsTaken(), m_flow.isRoundTimed(), m_flow.targetStood()});
+        connect(answer, &AnswerFrm::scored, this, [this, answer] { recordScore(*answer); });
+    }
     connect(answer, &QDialog::finished, this, &GameFrm::takeBackFocus);
     // Modal over this window, which still hears its close box: closing the
     // game gives the answer up.

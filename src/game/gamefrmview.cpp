@@ -94,14 +94,21 @@ void GameFrm::present()
     lbHint->setVisible(shown.coachVisible);
     if (shown.pointsCommands != m_shown.pointsCommands)
         showPointsMenu();
-    mnuHint->setEnabled(shown.hintEnabled);
+    // In a match the board is the match's, and a hint would be one player's.
+    const bool inMatch = matchOn();
+    mnuHint->setEnabled(shown.hintEnabled && !inMatch);
     List1->setVisible(shown.answersVisible);
-    mnuSetup->setEnabled(shown.manualSetupEnabled);
-    mnuDaily->setEnabled(shown.manualSetupEnabled);
-    mnuDays->setEnabled(shown.manualSetupEnabled);
-    mnuPlayCode->setEnabled(shown.manualSetupEnabled);
+    mnuSetup->setEnabled(shown.manualSetupEnabled && !inMatch);
+    mnuDaily->setEnabled(shown.manualSetupEnabled && !inMatch);
+    mnuDays->setEnabled(shown.manualSetupEnabled && !inMatch);
+    mnuPlayCode->setEnabled(shown.manualSetupEnabled && !inMatch);
     mnuCopyCode->setEnabled(shown.codeCopyEnabled);
+    mnuMatch->setVisible(!inMatch);
+    mnuMatch->setEnabled(shown.manualSetupEnabled);
+    mnuEndMatch->setVisible(inMatch);
+    mnuEndMatch->setEnabled(!m_flow.isBusy());
     m_shown = shown;
+    showMatch();
 }
 
 void GameFrm::showClockStopped(GameFlow::ClockStop how)
@@ -112,7 +119,7 @@ void GameFrm::showClockStopped(GameFlow::ClockStop how)
                                                                            : QString());
     // Enter must not deal a new board before the answers were seen.
     cmdAnswer->setFocus(Qt::OtherFocusReason);
-    if (m_flow.settings().playForPoints && !m_answer)
+    if ((m_flow.settings().playForPoints || matchOn()) && !m_answer)
         askForAnswer();
 }
 

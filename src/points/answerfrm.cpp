@@ -77,6 +77,7 @@ AnswerFrm::AnswerFrm(std::span<const std::int32_t> numbers, std::int32_t target,
     pages = new QStackedWidget(this);
     pages->addWidget(createAnswerPage());
     pages->addWidget(createResultPage());
+    pages->addWidget(createHandOverPage());
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(lbBoard);
@@ -224,6 +225,53 @@ QWidget *AnswerFrm::createResultPage()
     layout->addWidget(lbResult, 1);
     layout->addLayout(buttons);
     return page;
+}
+
+QWidget *AnswerFrm::createHandOverPage()
+{
+    auto *page = new QWidget(this);
+    lbHandOver = new QLabel(page);
+    lbHandOver->setObjectName(QStringLiteral("lbHandOver"));
+    lbHandOver->setWordWrap(true);
+    lbHandOver->setAlignment(Qt::AlignCenter);
+    lbHandOver->setFont(designFont(SansSerif, 12, QFont::Bold));
+    cmdReady = newButton(QStringLiteral("cmdReady"), tr("&Ready"), page);
+    connect(cmdReady, &QPushButton::clicked, this, [this] {
+        pages->setCurrentIndex(0);
+        cmdDeclare->setDefault(true);
+        // The keyboard starts where a player starts: the first number.
+        if (tabWays->currentIndex() == 0 && !cmdNumber.isEmpty())
+            cmdNumber.first()->setFocus(Qt::OtherFocusReason);
+        else
+            txtAnswer->setFocus(Qt::OtherFocusReason);
+    });
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdReady);
+    buttons->addStretch();
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addStretch();
+    layout->addWidget(lbHandOver);
+    layout->addLayout(buttons);
+    layout->addStretch();
+    return page;
+}
+
+void AnswerFrm::setMatchTurn(const QString &handOver)
+{
+    m_matchTurn = true;
+    lbHandOver->setText(handOver);
+    // Read with the button that has the focus, as the result is with Close.
+    cmdReady->setAccessibleDescription(handOver);
+    pages->setCurrentIndex(2);
+    cmdReady->setDefault(true);
+    cmdReady->setFocus(Qt::OtherFocusReason);
+}
+
+void AnswerFrm::showRoundResult(const QStringList &lines)
+{
+    showResult(lines);
 }
 
 void AnswerFrm::showSteps()
@@ -382,6 +430,10 @@ void AnswerFrm::score(std::optional<std::int64_t> declared, const QString &answe
     const std::int64_t value = m_game.value;
     m_scored = true;
     emit scored();
+    // A match shows its round once both players have answered, not one
+    // player's score to the other.
+    if (m_matchTurn)
+        return;
 
     QStringList lines;
     if (!declared)
@@ -418,6 +470,11 @@ void AnswerFrm::score(std::optional<std::int64_t> declared, const QString &answe
     else if (m_game.hints > 1)
         lines << tr("%n hints taken: %n points less.", nullptr, m_game.hints);
     lines << (outcome.points == 1 ? tr("1 point.") : tr("%n points.", nullptr, outcome.points));
+    showResult(lines);
+}
+
+void AnswerFrm::showResult(const QStringList &lines)
+{
     m_result = lines.join(QLatin1Char('\n'));
     lbResult->setText(m_result);
     pages->setCurrentIndex(1);

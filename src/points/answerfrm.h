@@ -57,6 +57,12 @@ public:
     void closeGivingUp();
     // A line under the result, read with it.
     void addNote(const QString &note);
+    // A player's turn in a match: the window first asks for the keyboard
+    // to be passed (`handOver`, on a page of its own until Ready), and shows
+    // nothing of the score once the answer is given: the round's result,
+    // both players' answers, comes with showRoundResult.
+    void setMatchTurn(const QString &handOver);
+    void showRoundResult(const QStringList &lines);
 
     // Controls, under their names, for the tests.
     QLabel *lbBoard = nullptr;
@@ -69,10 +75,12 @@ public:
     QLabel *lbCheck = nullptr; // the typed answer's value, or why a step is refused
     QPushButton *cmdDeclare = nullptr;
     QPushButton *cmdNoAnswer = nullptr;
-    QStackedWidget *pages = nullptr; // the answer, then the result
+    QStackedWidget *pages = nullptr; // the answer, the result, a match's hand-over
     QLabel *lbResult = nullptr;
     QPushButton *cmdCopy = nullptr;
     QPushButton *cmdClose = nullptr;
+    QLabel *lbHandOver = nullptr;
+    QPushButton *cmdReady = nullptr;
 
 public slots:
     void reject() override;
@@ -86,6 +94,8 @@ private:
     QWidget *createStepsPage();
     QWidget *createTypedPage();
     QWidget *createResultPage();
+    QWidget *createHandOverPage();
+    void showResult(const QStringList &lines);
     void numberClicked(int item);
     void showSteps();
     void typedChanged();
@@ -99,6 +109,7 @@ private:
     std::int32_t m_target = 0;
     AnswerSteps m_steps;
     bool m_scored = false;
+    bool m_matchTurn = false;
     // Set while the buttons are brought up to date, whose toggles are not
     // the player's.
     bool m_showing = false;

@@ -172,6 +172,9 @@ void StatsFrm::showStats()
     lines << tr("Days played: %1, in a row: %2").arg(s.daysPlayed).arg(s.dayStreak);
     if (s.hintsTaken > 0)
         lines << tr("Hints taken: %1").arg(s.hintsTaken);
+    //: Two-player matches played to their last round.
+    if (s.matchesPlayed > 0)
+        lines << tr("Matches played: %1").arg(s.matchesPlayed);
     if (s.medianSolveMs && s.bestSolveMs) {
         const auto seconds = [](qint64 ms) {
             return QLocale().toString(double(ms) / 1000.0, 'f', 1);

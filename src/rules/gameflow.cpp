@@ -414,6 +414,14 @@ void GameFlow::dealBoard(const QList<qint32> &numbers, qint32 target)
     setState(State::Ready);
 }
 
+void GameFlow::newBoard()
+{
+    if (m_closed || isBusy())
+        return;
+    emit musicStopped();
+    playAgain();
+}
+
 solver::ReadCode GameFlow::dealCode(const QString &code)
 {
     solver::ReadCode read = solver::readBoardCode(code.toStdString());

@@ -94,6 +94,9 @@ public:
     // stand as if picked, whatever was on the clock stops, and START rolls
     // onto the given target. Ignored while the target rolls or a search runs.
     void dealBoard(const QList<qint32> &numbers, qint32 target);
+    // A new deal to pick from, as PLAY AGAIN gives, from any state but the
+    // roll and the search: whatever was on the clock stops, unscored.
+    void newBoard();
     // The game on the clock, or over, was dealt by dealBoard.
     bool isDealtBoard() const { return m_dealtTarget != 0; }
     // A board named by its code (see boardcode.h), dealt as dealBoard deals
