@@ -121,6 +121,9 @@ public:
     void mnuPlayCode_Click();
     void mnuMatch_Click();
     void mnuEndMatch_Click();
+    // A match between two players, as its set-up window starts it.
+    void startMatch(const std::array<QString, 2> &players, int rounds,
+                    TwoPlayerMatch::Boards boards);
     // The match on, or the one that ended last until the next round starts;
     // null when there is none.
     const TwoPlayerMatch *match() const { return m_match.get(); }

@@ -28,11 +28,18 @@ void GameFrm::mnuMatch_Click()
             setup = window.setup();
     }
     takeBackFocus();
-    if (!setup || !m_shown.manualSetupEnabled || m_closing)
+    if (setup)
+        startMatch(setup->players, setup->rounds, setup->boards);
+}
+
+void GameFrm::startMatch(const std::array<QString, 2> &players, int rounds,
+                         TwoPlayerMatch::Boards boards)
+{
+    if (!m_shown.manualSetupEnabled || matchOn() || m_closing)
         return;
     abandonDailyBoard();
     m_record.dealtDaily({}); // nor is a code's board the next own game any more
-    m_match = std::make_unique<TwoPlayerMatch>(setup->players, setup->rounds, setup->boards);
+    m_match = std::make_unique<TwoPlayerMatch>(players, rounds, boards);
     m_record.keepMatch(*m_match);
     tellRecord(this);
     startMatchRound();

@@ -21,6 +21,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -125,8 +126,71 @@ void practiceRound(GameFrm &window, int hints)
         window.mnuHint_Click();
 }
 
+// A match's next answer window, once it has opened: it asks for the
+// keyboard to be passed, where the one before has been answered.
+AnswerFrm *nextAnswerWindow(GameFrm &window)
+{
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (window.answerWindow() && window.answerWindow()->pages->currentIndex() == 2)
+            loop.quit();
+    });
+    poll.start(10);
+    QTimer::singleShot(5000, &loop, &QEventLoop::quit);
+    loop.exec();
+    return window.answerWindow();
+}
+
+// A match of three rounds on the 523 board, the tiles picked in turns: each
+// round's starter answers exactly, the other a little short (or not at all
+// in the second round); the last round's result over the main window.
+AnswerFrm *matchPlayed(GameFrm &window)
+{
+    GameSettings settings = window.flow().settings();
+    settings.lowestTarget = settings.highestTarget = 523;
+    settings.playForPoints = true;
+    window.flow().setSettings(settings);
+    window.startMatch({QStringLiteral("Ann"), QStringLiteral("Ben")}, 3,
+                      TwoPlayerMatch::Boards::Picked);
+    AnswerFrm *answer = nullptr;
+    for (int round = 1; round <= 3; ++round) {
+        if (round > 1) {
+            // Closed from this loop inside the stage's own, the window would
+            // stay until that returns, and the game would wait for it to go.
+            answer->cmdClose->click();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            window.Command1_Click(); // PLAY AGAIN
+        }
+        pick(window, 6);
+        window.Command1_Click(); // START
+        waitFor(window, GameFlow::State::Running);
+        for (int tick = 0; tick < 9; ++tick)
+            window.Timer1_Timer();
+        window.Command1_Click(); // STOP
+        const QString answers[2] = {QStringLiteral("(100+75)x3-2"),
+                                    round == 2 ? QString() : QStringLiteral("100x5+8x3")};
+        for (const QString &given : answers) {
+            answer = nextAnswerWindow(window);
+            answer->cmdReady->click();
+            answer->tabWays->setCurrentIndex(1);
+            answer->txtAnswer->setText(given);
+            if (given.isEmpty())
+                answer->NoAnswer_Click();
+            else
+                answer->Declare_Click();
+        }
+    }
+    return answer;
+}
+
 QWidget *stagePoints(GameFrm &window, const QString &state)
 {
+    // The whole screen: the result over the main window, the match's line beside the target.
+    if (state == QLatin1String("match-result")) {
+        matchPlayed(window);
+        return &window;
+    }
     if (state == QLatin1String("practice-hint")) {
         practiceRound(window, 3);
         return &window;
