@@ -16,14 +16,24 @@ const QString FileSuffix = QStringLiteral(".qm");
 // The English file holds only the singulars of the texts with a count.
 const QString English = QStringLiteral("en");
 
-// "de-DE", "de_DE.UTF-8" and "DE" all name the language "de".
-QString languageOf(const QString &uiLanguage)
+// "de-DE", "de_DE.UTF-8" and "DE" all name the language "de"; the first two
+// also its country, "DE" ("zh-Hant-TW" names a script there, and no country).
+struct Asked
 {
-    QString language = uiLanguage.trimmed();
-    const qsizetype end = language.indexOf(QRegularExpression(QStringLiteral("[-_.@]")));
-    if (end >= 0)
-        language.truncate(end);
-    return language.toLower();
+    QString language;
+    QString country;
+};
+
+Asked parse(const QString &uiLanguage)
+{
+    QString name = uiLanguage.trimmed();
+    // An encoding or modifier ends a POSIX name: "de_DE.UTF-8", "sr_RS@latin".
+    const qsizetype suffix = name.indexOf(QRegularExpression(QStringLiteral("[.@]")));
+    if (suffix >= 0)
+        name.truncate(suffix);
+    const QStringList parts = name.split(QRegularExpression(QStringLiteral("[-_]")));
+    const QString second = parts.value(1);
+    return {parts.value(0).toLower(), second.size() == 2 ? second.toUpper() : QString()};
 }
 
 } // namespace
@@ -31,16 +41,27 @@ QString languageOf(const QString &uiLanguage)
 QString choose(const QStringList &uiLanguages, const QStringList &offered)
 {
     for (const QString &uiLanguage : uiLanguages) {
-        const QString language = languageOf(uiLanguage);
-        if (language.isEmpty())
+        const Asked asked = parse(uiLanguage);
+        if (asked.language.isEmpty())
             continue;
         // The game's own texts are English: a player who puts English (or
         // asks for no language at all) before another gets them as they are.
-        if (language == QLatin1String("en") || language == QLatin1String("c") ||
-            language == QLatin1String("posix"))
+        if (asked.language == QLatin1String("en") || asked.language == QLatin1String("c") ||
+            asked.language == QLatin1String("posix"))
             return {};
-        if (offered.contains(language))
-            return language;
+        // The translation for the player's own country ("pt_BR" for
+        // "pt-BR"), then the language's general one, then one made for
+        // another country of the language: a player from Portugal reads the
+        // Brazilian translation far better than English.
+        const QString countryOwn = asked.language + QLatin1Char('_') + asked.country;
+        if (!asked.country.isEmpty() && offered.contains(countryOwn))
+            return countryOwn;
+        if (offered.contains(asked.language))
+            return asked.language;
+        for (const QString &translation : offered) {
+            if (translation.startsWith(asked.language + QLatin1Char('_')))
+                return translation;
+        }
     }
     return {};
 }
@@ -53,9 +74,11 @@ QLocale numberLocale(const QString &language, const QLocale &system)
     // Counts are written without group separators, as they always were.
     QLocale locale(QLocale::English, QLocale::UnitedStates);
     if (!language.isEmpty()) {
-        const QLocale::Language wanted = QLocale(language).language();
+        // A translation for one country ("pt_BR") writes as that country
+        // does, unless the system is of another country of its language.
+        const QLocale own(language);
         locale =
-            system.language() == wanted ? QLocale(wanted, system.territory()) : QLocale(wanted);
+            system.language() == own.language() ? QLocale(own.language(), system.territory()) : own;
     }
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     return locale;

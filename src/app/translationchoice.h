@@ -17,8 +17,11 @@ inline const QString ResourceFolder = QStringLiteral(":/i18n");
 
 // uiLanguages: the player's languages, most wanted first, as
 // QLocale::uiLanguages() gives them ("de-DE", "fr", "en_GB", "C").
-// offered: the languages the game has a translation for ("de", "fr").
-// Returns the language to load ("de"), or an empty text for English.
+// offered: the languages the game has a translation for ("de", "fr", "pt_BR":
+// a language, or a language of one country). A language asked for takes its
+// own country's translation, else the language's, else another country's
+// ("pt-PT" takes "pt_BR").
+// Returns the language to load ("de", "pt_BR"), or an empty text for English.
 QString choose(const QStringList &uiLanguages, const QStringList &offered);
 
 // The conventions (decimal point...) the game writes numbers by when it speaks

@@ -64,6 +64,10 @@ def number_in(match):
 # happens to spell the same way. Messages with places for numbers or words
 # become patterns, when their own words are enough to tell them apart.
 own = {plain(form) for forms in messages.values() for form in forms}
+# Every word this language's translations use, however short: an English
+# message whose own words are all of them ("%1 of %2" in Dutch, where "of" is
+# "or") tells nothing apart as a pattern.
+own_words = {word.lower() for text in own for word in re.findall(r"[^\W\d_]+", text)}
 english_texts = set()
 english_patterns = []
 for (context, source), forms in messages.items():
@@ -72,7 +76,8 @@ for (context, source), forms in messages.items():
         continue
     if re.search(r"%[1-9n]", text):
         fixed = re.sub(r"%[1-9n]", "", text)
-        if len(re.findall(r"[A-Za-z]", fixed)) >= 2:
+        fixed_words = {word.lower() for word in re.findall(r"[^\W\d_]+", fixed)}
+        if len(re.findall(r"[A-Za-z]", fixed)) >= 2 and not fixed_words <= own_words:
             english_patterns.append((text, re.compile(
                 "".join(".+" if re.fullmatch(r"%[1-9n]", part) else re.escape(part)
                         for part in re.split(r"(%[1-9n])", text)), re.S)))

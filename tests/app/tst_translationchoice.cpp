@@ -39,8 +39,18 @@ void TestTranslationChoice::choose_data()
     row("English later loses", {QStringLiteral("fr-FR"), QStringLiteral("en-US")}, "fr");
     row("C locale", {QStringLiteral("C")}, "");
     row("POSIX locale", {QStringLiteral("POSIX"), QStringLiteral("de")}, "");
-    row("unknown, then offered", {QStringLiteral("it-IT"), QStringLiteral("es-ES")}, "es");
-    row("unknown only", {QStringLiteral("it-IT"), QStringLiteral("pt-BR")}, "");
+    row("unknown, then offered", {QStringLiteral("sv-SE"), QStringLiteral("es-ES")}, "es");
+    row("unknown only", {QStringLiteral("sv-SE"), QStringLiteral("ja-JP")}, "");
+    row("Italian of Switzerland", {QStringLiteral("it-CH")}, "it");
+    row("Dutch of Belgium", {QStringLiteral("nl-BE")}, "nl");
+    row("Polish", {QStringLiteral("pl-PL")}, "pl");
+    row("Brazilian Portuguese", {QStringLiteral("pt-BR")}, "pt_BR");
+    row("Brazilian Portuguese, POSIX spelling", {QStringLiteral("pt_BR.UTF-8")}, "pt_BR");
+    row("Portuguese, bare", {QStringLiteral("pt")}, "pt_BR");
+    row("Portuguese of Portugal", {QStringLiteral("pt-PT")}, "pt_BR");
+    row("Portuguese with a modifier", {QStringLiteral("pt_PT@euro")}, "pt_BR");
+    row("a country's file is not a language", {QStringLiteral("br")}, "");
+    row("a script is no country", {QStringLiteral("zh-Hant-TW"), QStringLiteral("nl")}, "nl");
     row("empty entry skipped", {QString(), QStringLiteral("de")}, "de");
     row("not a prefix match", {QStringLiteral("des")}, "");
 }
@@ -49,7 +59,9 @@ void TestTranslationChoice::choose()
 {
     QFETCH(QStringList, uiLanguages);
     QFETCH(QString, expected);
-    const QStringList offered{QStringLiteral("de"), QStringLiteral("es"), QStringLiteral("fr")};
+    const QStringList offered{QStringLiteral("de"),   QStringLiteral("es"), QStringLiteral("fr"),
+                              QStringLiteral("it"),   QStringLiteral("nl"), QStringLiteral("pl"),
+                              QStringLiteral("pt_BR")};
     QCOMPARE(translationchoice::choose(uiLanguages, offered), expected);
 }
 
@@ -58,7 +70,9 @@ void TestTranslationChoice::choose()
 void TestTranslationChoice::everyTranslationIsCarried()
 {
     QCOMPARE(translationchoice::offeredLanguages(),
-             (QStringList{QStringLiteral("de"), QStringLiteral("es"), QStringLiteral("fr")}));
+             (QStringList{QStringLiteral("de"), QStringLiteral("es"), QStringLiteral("fr"),
+                          QStringLiteral("it"), QStringLiteral("nl"), QStringLiteral("pl"),
+                          QStringLiteral("pt_BR")}));
     QCOMPARE(
         translationchoice::choose({QStringLiteral("de-CH")}, translationchoice::offeredLanguages()),
         QStringLiteral("de"));
@@ -78,6 +92,11 @@ void TestTranslationChoice::numbersFollowTheLanguage_data()
     row("German on a Swiss system", "de", "de_CH", "de_CH 1234.5");
     row("French on the C locale", "fr", "C", "fr_FR 1234,5");
     row("Spanish of Mexico", "es", "es_MX", "es_MX 1234.5");
+    row("Brazilian Portuguese on an English system", "pt_BR", "en_US", "pt_BR 1234,5");
+    row("Brazilian Portuguese in Portugal", "pt_BR", "pt_PT", "pt_PT 1234,5");
+    row("Polish on the C locale", "pl", "C", "pl_PL 1234,5");
+    row("Italian on an English system", "it", "en_GB", "it_IT 1234,5");
+    row("Dutch of Belgium", "nl", "nl_BE", "nl_BE 1234,5");
     row("English on the C locale", "", "C", "en_US 1234.5");
     row("English on a South African system", "", "en_ZA", "en_US 1234.5");
     row("English on an Italian system", "", "it_IT", "en_US 1234.5");
@@ -92,12 +111,17 @@ void TestTranslationChoice::numbersFollowTheLanguage()
     QCOMPARE(locale.name() + QLatin1Char(' ') + locale.toString(1234.5, 'f', 1), expected);
     if (language.isEmpty())
         return;
-    // Loading a translation makes its conventions the default.
+    // Loading a translation makes its conventions the default, and brings
+    // Qt's own texts (its dialogs' buttons) in the language, from the
+    // system's Qt translations (qt6-translations-l10n, which the build
+    // installs): "qtbase_pt_BR", not "qtbase_pt", for Brazilian Portuguese.
     QVERIFY(translationchoice::installLanguage(*QCoreApplication::instance(), language));
     const QString written = QLocale().toString(1.5, 'f', 1);
+    const QString cancel = QCoreApplication::translate("QPlatformTheme", "Cancel");
     qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator *>());
     QLocale::setDefault(QLocale::c());
     QCOMPARE(written, QStringLiteral("1,5"));
+    QVERIFY2(cancel != QStringLiteral("Cancel"), qPrintable(language));
 }
 
 // tests/run-isolated sets the C locale, so the start-up loads only English's

@@ -3,7 +3,9 @@
 // fixed layouts drawn for the English texts, so a longer translation is cut
 // off instead of making room for itself. Every window is opened the way the
 // player opens it, and every caption, label, box, button, tab and menu item
-// shown is measured in its control's own font against the room it has.
+// shown is measured in its control's own font against the room it has. The
+// access keys (Alt and a letter) shown together must differ, or a key reaches
+// only one of its controls.
 
 #include "accesskey.h"
 #include "answerfrm.h"
@@ -24,9 +26,11 @@
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -182,6 +186,7 @@ private:
     void checkControl(const QWidget *control, const QString &where);
     void checkTabStrip(const LightTab *strip, const QString &where);
     void checkMenuBar(const QMenuBar *bar, const QString &where);
+    void checkAccessKeys(const QStringList &captions, const QString &where);
     void offend(const QString &where, const QWidget *control, const Fit &fit);
     // Opens a window through its menu command, as the player does, and
     // hands it over while it is open; false when no window opened.
@@ -283,15 +288,64 @@ void TestTextFits::checkMenuBar(const QMenuBar *bar, const QString &where)
     }
 }
 
+// The captions that give their controls an access key, as Qt reads it from
+// the caption: the letter after its first single '&'.
+QStringList captionsWithKeys(const QWidget *control)
+{
+    QStringList captions;
+    if (const auto *button = qobject_cast<const QAbstractButton *>(control)) {
+        captions << button->text();
+    } else if (const auto *label = qobject_cast<const QLabel *>(control)) {
+        if (label->buddy())
+            captions << label->text();
+    } else if (const auto *group = qobject_cast<const QGroupBox *>(control)) {
+        captions << group->title();
+    } else if (const auto *tile = qobject_cast<const ButtonEx *>(control)) {
+        captions << tile->caption();
+    } else if (const auto *strip = qobject_cast<const LightTab *>(control)) {
+        for (int i = 0; i < strip->numberOfTabs(); ++i)
+            captions << strip->caption(i);
+    } else if (const auto *tabs = qobject_cast<const QTabBar *>(control)) {
+        for (int i = 0; i < tabs->count(); ++i)
+            captions << tabs->tabText(i);
+    } else if (const auto *bar = qobject_cast<const QMenuBar *>(control)) {
+        for (const QAction *item : bar->actions()) {
+            if (item->isVisible())
+                captions << item->text();
+        }
+    }
+    return captions;
+}
+
+void TestTextFits::checkAccessKeys(const QStringList &captions, const QString &where)
+{
+    QMap<QString, QStringList> taken;
+    for (const QString &caption : captions) {
+        const QKeySequence key = QKeySequence::mnemonic(caption);
+        if (!key.isEmpty())
+            taken[key.toString()] << caption;
+    }
+    for (auto it = taken.cbegin(); it != taken.cend(); ++it) {
+        if (it.value().size() > 1)
+            m_offenders << QStringLiteral("%1 [%2]: %3 is the key of \"%4\"")
+                               .arg(where, m_language, it.key(),
+                                    it.value().join(QLatin1String("\", \"")));
+    }
+}
+
 void TestTextFits::checkWindow(const QWidget *window, const QString &where)
 {
     QList<const QWidget *> controls{window};
     for (const QWidget *child : window->findChildren<QWidget *>())
         controls << child;
+    QStringList captions;
     for (const QWidget *control : controls) {
-        if (control->isVisible())
+        if (control->isVisible()) {
             checkControl(control, where);
+            captions << captionsWithKeys(control);
+        }
     }
+    checkAccessKeys(captions, where);
 }
 
 bool TestTextFits::whileOpen(QAction *command, const std::function<void(QDialog &)> &look)
@@ -350,6 +404,10 @@ void TestTextFits::everyTextFitsItsControl()
     QVERIFY(window);
     const GameFrmControls &c = window->controls();
     checkWindow(window.get(), QStringLiteral("GameFrm (picking)"));
+    QStringList codeCommands;
+    for (const QAction *command : c.mnuCodes->menu()->actions())
+        codeCommands << command->text();
+    checkAccessKeys(codeCommands, QStringLiteral("GameFrm (board codes menu)"));
 
     const QList<std::pair<QAction *, std::function<void(QDialog &)>>> dialogs{
         {c.mnuSettings, [this](QDialog &w) { checkSettingsPages(w); }},
@@ -357,6 +415,7 @@ void TestTextFits::everyTextFitsItsControl()
         {c.mnuAbout, [this](QDialog &w) { checkWindow(&w, QStringLiteral("AboutFrm")); }},
         {c.mnuPlayCode, [this](QDialog &w) { checkWindow(&w, QStringLiteral("CodeFrm")); }},
         {c.mnuDays, [this](QDialog &w) { checkWindow(&w, QStringLiteral("DaysFrm")); }},
+        {c.mnuMatch, [this](QDialog &w) { checkWindow(&w, QStringLiteral("MatchFrm")); }},
     };
     for (const auto &[command, look] : dialogs)
         QVERIFY2(whileOpen(command, look), qPrintable(command->text()));
@@ -414,6 +473,22 @@ void TestTextFits::everyTextFitsItsControl()
     for (const QString &text :
          {searchStoppedStatus(999999, 999), searchFinishedStatus(999999, 999)})
         offend(passing, c.LBa, plainText(text, c.LBa->font(), status, c.LBa->wordWrap(), false));
+
+    // A match's line beside the target, with long names in its longest
+    // states, and the answer window asking for the keyboard to be passed.
+    TwoPlayerMatch match({QStringLiteral("Christopher"), QStringLiteral("Maximiliane")},
+                         TwoPlayerMatch::MostRounds, TwoPlayerMatch::Boards::Picked);
+    const QString playing = match.scoreLine() + QLatin1Char('\n') + match.pickLine(5);
+    match.leave();
+    const QSize line = c.lbMatch->contentsRect().size();
+    for (const QString &text : {playing, match.resultLine()})
+        offend(QStringLiteral("GameFrm (a match)"), c.lbMatch,
+               plainText(text, c.lbMatch->font(), line, c.lbMatch->wordWrap(), false));
+    AnswerFrm turn(daily.numbers, daily.target, window.get());
+    turn.setMatchTurn(match.handOver(1));
+    turn.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&turn));
+    checkWindow(&turn, QStringLiteral("AnswerFrm (hand-over)"));
 
     QVERIFY2(m_offenders.isEmpty(), qPrintable(m_offenders.join(QLatin1String("\n"))));
 }

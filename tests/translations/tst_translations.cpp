@@ -73,7 +73,16 @@ TsFile readTs(const QString &path)
     return ts;
 }
 
-const QStringList Languages{QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es")};
+const QStringList Languages{QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es"),
+                            QStringLiteral("it"), QStringLiteral("nl"), QStringLiteral("pt_BR"),
+                            QStringLiteral("pl")};
+
+// How many forms a text with a count takes in each language, as lrelease
+// counts them: Polish tells 1, 2-4 (22-24...) and 5-21 (25...) apart.
+int pluralForms(const QString &language)
+{
+    return language == QLatin1String("pl") ? 3 : 2;
+}
 
 QString tsPath(const QString &language)
 {
@@ -152,6 +161,8 @@ private slots:
     void filesHoldTheSameMessages();
     void finishedMessagesKeepPlaceholders_data();
     void finishedMessagesKeepPlaceholders();
+    void everyCountHasEachPluralForm_data();
+    void everyCountHasEachPluralForm();
     void everyMessageIsCurrentAndFinished_data();
     void everyMessageIsCurrentAndFinished();
 };
@@ -221,8 +232,8 @@ void TestTranslations::filesHoldTheSameMessages()
         }
         keys[language].sort();
     }
-    QCOMPARE(keys.value(QStringLiteral("fr")), keys.value(QStringLiteral("de")));
-    QCOMPARE(keys.value(QStringLiteral("es")), keys.value(QStringLiteral("de")));
+    for (const QString &language : Languages)
+        QVERIFY2(keys.value(language) == keys.value(QStringLiteral("de")), qPrintable(language));
 }
 
 void TestTranslations::finishedMessagesKeepPlaceholders_data()
@@ -274,6 +285,29 @@ void TestTranslations::everyMessageIsCurrentAndFinished()
     }
     QVERIFY2(wrong.isEmpty(), qPrintable(QStringLiteral("%1 messages:\n").arg(wrong.size()) +
                                          wrong.join(QLatin1Char('\n'))));
+}
+
+void TestTranslations::everyCountHasEachPluralForm_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString &language : Languages)
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+// A form left out is no empty form, which the checks above would find:
+// lrelease compiles the forms there are, and a count that needs the missing
+// one is shown wrongly.
+void TestTranslations::everyCountHasEachPluralForm()
+{
+    QFETCH(QString, language);
+    QStringList wrong;
+    for (const Message &m : readTs(tsPath(language)).messages) {
+        if (m.numerus && m.translations.size() != pluralForms(language))
+            wrong << QStringLiteral("%1: %2 has %3 forms")
+                         .arg(m.context, m.source)
+                         .arg(m.translations.size());
+    }
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
 }
 
 QTEST_GUILESS_MAIN(TestTranslations)
