@@ -1,5 +1,7 @@
 #include "translationchoice.h"
 
+#include "uilanguages.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
@@ -101,7 +103,7 @@ QStringList offeredLanguages()
 
 QString install(QCoreApplication &app)
 {
-    const QString language = choose(QLocale::system().uiLanguages(), offeredLanguages());
+    const QString language = choose(platform::uiLanguages(), offeredLanguages());
     if (language.isEmpty() || !installLanguage(app, language)) {
         installEnglish(app);
         return {};
@@ -132,10 +134,12 @@ bool installLanguage(QCoreApplication &app, const QString &language)
     // The numbers in the game's texts follow the language they are read in.
     QLocale::setDefault(numberLocale(language, QLocale::system()));
     // Qt's own texts (its dialogs' buttons, the text boxes' menus) in the
-    // same language, when the system carries them.
+    // same language: the system's, or those a program with Qt linked in
+    // carries in its resources (translations/CMakeLists.txt).
     auto *qt = new QTranslator(&app);
-    if (qt->load(QStringLiteral("qtbase_") + language,
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    const QString qtFile = QStringLiteral("qtbase_") + language;
+    if (qt->load(qtFile, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        qt->load(qtFile, ResourceFolder + QStringLiteral("/qt")))
         QCoreApplication::installTranslator(qt);
     else
         delete qt;
