@@ -256,6 +256,10 @@ Alle Rechte vorbehalten.</translation>
         <extracomment>%1: an answer in the game&apos;s notation.</extracomment>
         <translation>Am nächsten an deiner: %1, ohne einen deiner Schritte.</translation>
     </message>
+    <message>
+        <source>&amp;Ready</source>
+        <translation>&amp;Bereit</translation>
+    </message>
 </context>
 <context>
     <name>CodeFrm</name>
@@ -511,6 +515,14 @@ Alle Rechte vorbehalten.</translation>
         <source>Past &amp;days</source>
         <translation>&amp;Vergangene Tage</translation>
     </message>
+    <message>
+        <source>T&amp;wo players</source>
+        <translation>&amp;Zwei Spieler</translation>
+    </message>
+    <message>
+        <source>&amp;End match</source>
+        <translation>Match &amp;abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>GameHints</name>
@@ -659,6 +671,46 @@ Alle Rechte vorbehalten.</translation>
     <message>
         <source>More numbers required</source>
         <translation>Weitere Zahlen nötig</translation>
+    </message>
+</context>
+<context>
+    <name>MatchFrm</name>
+    <message>
+        <source>Two players</source>
+        <translation>Zwei Spieler</translation>
+    </message>
+    <message>
+        <source>Player &amp;1:</source>
+        <translation>Spieler &amp;1:</translation>
+    </message>
+    <message>
+        <source>Player &amp;2:</source>
+        <translation>Spieler &amp;2:</translation>
+    </message>
+    <message>
+        <source>&amp;Rounds (1 to 15):</source>
+        <translation>&amp;Runden (1 bis 15):</translation>
+    </message>
+    <message>
+        <source>Boards</source>
+        <translation>Die sechs Zahlen</translation>
+    </message>
+    <message>
+        <source>&amp;Dealt at random</source>
+        <translation>&amp;Zufällig ausgeteilt</translation>
+    </message>
+    <message>
+        <source>&amp;Picked in turns, a tile each</source>
+        <extracomment>The first player of a round picks the 1st, 3rd and 5th tile.</extracomment>
+        <translation>&amp;Abwechselnd gewählt, je ein Plättchen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -953,6 +1005,96 @@ Alle Rechte vorbehalten.</translation>
         <source>Days played: %1, in a row: %2</source>
         <extracomment>The days whose board of the day was played, and the run of them up to today.</extracomment>
         <translation>Gespielte Tage: %1, in Folge: %2</translation>
+    </message>
+    <message>
+        <source>Matches played: %1</source>
+        <extracomment>Two-player matches played to their last round.</extracomment>
+        <translation>Gespielte Matches: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TwoPlayerMatch</name>
+    <message>
+        <source>Player %1</source>
+        <translation>Spieler %1</translation>
+    </message>
+    <message>
+        <source>1 point</source>
+        <translation>1 Punkt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points</source>
+        <translation>
+            <numerusform>%n Punkt</numerusform>
+            <numerusform>%n Punkte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2 - %3 %4</source>
+        <extracomment>The match&apos;s score: &quot;Ann 3 - Ben 2&quot;.</extracomment>
+        <translation>%1 %2 - %3 %4</translation>
+    </message>
+    <message>
+        <source>%1 %2 - %3 %4, round %5 of %6</source>
+        <extracomment>The running score: &quot;Ann 2 - Ben 1, round 4 of 5&quot;.</extracomment>
+        <translation>%1 %2 - %3 %4, Runde %5 von %6</translation>
+    </message>
+    <message>
+        <source>Pass the keyboard to %1.</source>
+        <translation>Gib die Tastatur an %1 weiter.</translation>
+    </message>
+    <message>
+        <source>%1 picks tile %2 of 6.</source>
+        <extracomment>%1: a player&apos;s name; %2: the tile&apos;s number in the six, from 1.</extracomment>
+        <translation>%1 wählt Plättchen %2 von 6.</translation>
+    </message>
+    <message>
+        <source>%1: no answer.</source>
+        <translation>%1: keine Lösung.</translation>
+    </message>
+    <message>
+        <source>%1: %2 = %3, exactly: %4.</source>
+        <extracomment>%1: a player; %2: the answer; %3: its value; %4: the points, &quot;10 points&quot;.</extracomment>
+        <translation>%1: %2 = %3, genau: %4.</translation>
+    </message>
+    <message>
+        <source>%1: %2 = %3, %4 away: %5.</source>
+        <extracomment>%1: a player; %2: the answer; %3: its value; %4: how far from the target; %5: the points.</extracomment>
+        <translation>%1: %2 = %3, %4 daneben: %5.</translation>
+    </message>
+    <message>
+        <source>Round %1, target %2:</source>
+        <extracomment>%1: the round&apos;s number; %2: its target.</extracomment>
+        <translation>Runde %1, Zielzahl %2:</translation>
+    </message>
+    <message>
+        <source>Best possible: %1 exactly.</source>
+        <translation>Bestmöglich: genau %1.</translation>
+    </message>
+    <message>
+        <source>Best possible: %1, %2 away.</source>
+        <translation>Bestmöglich: %1, %2 daneben.</translation>
+    </message>
+    <message>
+        <source>The round is a tie.</source>
+        <translation>Die Runde endet unentschieden.</translation>
+    </message>
+    <message>
+        <source>%1 wins the round.</source>
+        <translation>%1 gewinnt die Runde.</translation>
+    </message>
+    <message>
+        <source>The match was ended at %1.</source>
+        <extracomment>A match left before its last round, at its score: &quot;Ann 2 - Ben 1&quot;.</extracomment>
+        <translation>Das Match wurde beim Stand %1 abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The match is a draw, %1 - %2.</source>
+        <translation>Das Match endet unentschieden, %1 - %2.</translation>
+    </message>
+    <message>
+        <source>%1 wins the match %2 - %3.</source>
+        <translation>%1 gewinnt das Match %2 - %3.</translation>
     </message>
 </context>
 <context>

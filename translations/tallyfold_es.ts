@@ -256,6 +256,10 @@ Todos los derechos reservados.</translation>
         <extracomment>%1: an answer in the game&apos;s notation.</extracomment>
         <translation>La más cercana a la tuya: %1, que no comparte ninguno de tus pasos.</translation>
     </message>
+    <message>
+        <source>&amp;Ready</source>
+        <translation>&amp;Listo</translation>
+    </message>
 </context>
 <context>
     <name>CodeFrm</name>
@@ -511,6 +515,14 @@ Todos los derechos reservados.</translation>
         <source>Past &amp;days</source>
         <translation>&amp;Días anteriores</translation>
     </message>
+    <message>
+        <source>T&amp;wo players</source>
+        <translation>Dos &amp;jugadores</translation>
+    </message>
+    <message>
+        <source>&amp;End match</source>
+        <translation>&amp;Terminar duelo</translation>
+    </message>
 </context>
 <context>
     <name>GameHints</name>
@@ -659,6 +671,46 @@ Todos los derechos reservados.</translation>
     <message>
         <source>More numbers required</source>
         <translation>Faltan números</translation>
+    </message>
+</context>
+<context>
+    <name>MatchFrm</name>
+    <message>
+        <source>Two players</source>
+        <translation>Dos jugadores</translation>
+    </message>
+    <message>
+        <source>Player &amp;1:</source>
+        <translation>Jugador &amp;1:</translation>
+    </message>
+    <message>
+        <source>Player &amp;2:</source>
+        <translation>Jugador &amp;2:</translation>
+    </message>
+    <message>
+        <source>&amp;Rounds (1 to 15):</source>
+        <translation>&amp;Rondas (1 a 15):</translation>
+    </message>
+    <message>
+        <source>Boards</source>
+        <translation>Los seis números</translation>
+    </message>
+    <message>
+        <source>&amp;Dealt at random</source>
+        <translation>Repartidos al &amp;azar</translation>
+    </message>
+    <message>
+        <source>&amp;Picked in turns, a tile each</source>
+        <extracomment>The first player of a round picks the 1st, 3rd and 5th tile.</extracomment>
+        <translation>&amp;Elegidos por turnos, una ficha cada uno</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -953,6 +1005,96 @@ Todos los derechos reservados.</translation>
         <source>Days played: %1, in a row: %2</source>
         <extracomment>The days whose board of the day was played, and the run of them up to today.</extracomment>
         <translation>Días jugados: %1, seguidos: %2</translation>
+    </message>
+    <message>
+        <source>Matches played: %1</source>
+        <extracomment>Two-player matches played to their last round.</extracomment>
+        <translation>Duelos jugados: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TwoPlayerMatch</name>
+    <message>
+        <source>Player %1</source>
+        <translation>Jugador %1</translation>
+    </message>
+    <message>
+        <source>1 point</source>
+        <translation>1 punto</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points</source>
+        <translation>
+            <numerusform>%n punto</numerusform>
+            <numerusform>%n puntos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2 - %3 %4</source>
+        <extracomment>The match&apos;s score: &quot;Ann 3 - Ben 2&quot;.</extracomment>
+        <translation>%1 %2 - %3 %4</translation>
+    </message>
+    <message>
+        <source>%1 %2 - %3 %4, round %5 of %6</source>
+        <extracomment>The running score: &quot;Ann 2 - Ben 1, round 4 of 5&quot;.</extracomment>
+        <translation>%1 %2 - %3 %4, ronda %5 de %6</translation>
+    </message>
+    <message>
+        <source>Pass the keyboard to %1.</source>
+        <translation>Pasa el teclado a %1.</translation>
+    </message>
+    <message>
+        <source>%1 picks tile %2 of 6.</source>
+        <extracomment>%1: a player&apos;s name; %2: the tile&apos;s number in the six, from 1.</extracomment>
+        <translation>%1 elige la ficha %2 de 6.</translation>
+    </message>
+    <message>
+        <source>%1: no answer.</source>
+        <translation>%1: sin respuesta.</translation>
+    </message>
+    <message>
+        <source>%1: %2 = %3, exactly: %4.</source>
+        <extracomment>%1: a player; %2: the answer; %3: its value; %4: the points, &quot;10 points&quot;.</extracomment>
+        <translation>%1: %2 = %3, exacto: %4.</translation>
+    </message>
+    <message>
+        <source>%1: %2 = %3, %4 away: %5.</source>
+        <extracomment>%1: a player; %2: the answer; %3: its value; %4: how far from the target; %5: the points.</extracomment>
+        <translation>%1: %2 = %3, a %4 del objetivo: %5.</translation>
+    </message>
+    <message>
+        <source>Round %1, target %2:</source>
+        <extracomment>%1: the round&apos;s number; %2: its target.</extracomment>
+        <translation>Ronda %1, objetivo %2:</translation>
+    </message>
+    <message>
+        <source>Best possible: %1 exactly.</source>
+        <translation>Mejor resultado posible: exactamente %1.</translation>
+    </message>
+    <message>
+        <source>Best possible: %1, %2 away.</source>
+        <translation>Mejor resultado posible: %1, a %2 del objetivo.</translation>
+    </message>
+    <message>
+        <source>The round is a tie.</source>
+        <translation>La ronda termina en empate.</translation>
+    </message>
+    <message>
+        <source>%1 wins the round.</source>
+        <translation>%1 gana la ronda.</translation>
+    </message>
+    <message>
+        <source>The match was ended at %1.</source>
+        <extracomment>A match left before its last round, at its score: &quot;Ann 2 - Ben 1&quot;.</extracomment>
+        <translation>El duelo terminó antes de tiempo: %1.</translation>
+    </message>
+    <message>
+        <source>The match is a draw, %1 - %2.</source>
+        <translation>El duelo termina en empate, %1 - %2.</translation>
+    </message>
+    <message>
+        <source>%1 wins the match %2 - %3.</source>
+        <translation>%1 gana el duelo %2 - %3.</translation>
     </message>
 </context>
 <context>

@@ -256,6 +256,10 @@ Tous droits réservés.</translation>
         <extracomment>%1: an answer in the game&apos;s notation.</extracomment>
         <translation>La plus proche de la vôtre : %1, qui ne partage aucune de vos étapes.</translation>
     </message>
+    <message>
+        <source>&amp;Ready</source>
+        <translation>&amp;Prêt</translation>
+    </message>
 </context>
 <context>
     <name>CodeFrm</name>
@@ -511,6 +515,14 @@ Tous droits réservés.</translation>
         <source>Past &amp;days</source>
         <translation>&amp;Archives</translation>
     </message>
+    <message>
+        <source>T&amp;wo players</source>
+        <translation>&amp;Deux joueurs</translation>
+    </message>
+    <message>
+        <source>&amp;End match</source>
+        <translation>&amp;Terminer le match</translation>
+    </message>
 </context>
 <context>
     <name>GameHints</name>
@@ -659,6 +671,46 @@ Tous droits réservés.</translation>
     <message>
         <source>More numbers required</source>
         <translation>Il manque des nombres</translation>
+    </message>
+</context>
+<context>
+    <name>MatchFrm</name>
+    <message>
+        <source>Two players</source>
+        <translation>Deux joueurs</translation>
+    </message>
+    <message>
+        <source>Player &amp;1:</source>
+        <translation>Joueur &amp;1 :</translation>
+    </message>
+    <message>
+        <source>Player &amp;2:</source>
+        <translation>Joueur &amp;2 :</translation>
+    </message>
+    <message>
+        <source>&amp;Rounds (1 to 15):</source>
+        <translation>&amp;Manches (1 à 15) :</translation>
+    </message>
+    <message>
+        <source>Boards</source>
+        <translation>Les six nombres</translation>
+    </message>
+    <message>
+        <source>&amp;Dealt at random</source>
+        <translation>&amp;Distribués au hasard</translation>
+    </message>
+    <message>
+        <source>&amp;Picked in turns, a tile each</source>
+        <extracomment>The first player of a round picks the 1st, 3rd and 5th tile.</extracomment>
+        <translation>&amp;Choisis à tour de rôle, une plaque chacun</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -953,6 +1005,96 @@ Tous droits réservés.</translation>
         <source>Days played: %1, in a row: %2</source>
         <extracomment>The days whose board of the day was played, and the run of them up to today.</extracomment>
         <translation>Jours joués&#xa0;: %1, d&apos;affilée&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Matches played: %1</source>
+        <extracomment>Two-player matches played to their last round.</extracomment>
+        <translation>Matchs joués : %1</translation>
+    </message>
+</context>
+<context>
+    <name>TwoPlayerMatch</name>
+    <message>
+        <source>Player %1</source>
+        <translation>Joueur %1</translation>
+    </message>
+    <message>
+        <source>1 point</source>
+        <translation>1 point</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points</source>
+        <translation>
+            <numerusform>%n point</numerusform>
+            <numerusform>%n points</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2 - %3 %4</source>
+        <extracomment>The match&apos;s score: &quot;Ann 3 - Ben 2&quot;.</extracomment>
+        <translation>%1 %2 - %3 %4</translation>
+    </message>
+    <message>
+        <source>%1 %2 - %3 %4, round %5 of %6</source>
+        <extracomment>The running score: &quot;Ann 2 - Ben 1, round 4 of 5&quot;.</extracomment>
+        <translation>%1 %2 - %3 %4, manche %5 sur %6</translation>
+    </message>
+    <message>
+        <source>Pass the keyboard to %1.</source>
+        <translation>Passez le clavier à %1.</translation>
+    </message>
+    <message>
+        <source>%1 picks tile %2 of 6.</source>
+        <extracomment>%1: a player&apos;s name; %2: the tile&apos;s number in the six, from 1.</extracomment>
+        <translation>%1 choisit la plaque %2 sur 6.</translation>
+    </message>
+    <message>
+        <source>%1: no answer.</source>
+        <translation>%1 : aucune réponse.</translation>
+    </message>
+    <message>
+        <source>%1: %2 = %3, exactly: %4.</source>
+        <extracomment>%1: a player; %2: the answer; %3: its value; %4: the points, &quot;10 points&quot;.</extracomment>
+        <translation>%1 : %2 = %3, exactement : %4.</translation>
+    </message>
+    <message>
+        <source>%1: %2 = %3, %4 away: %5.</source>
+        <extracomment>%1: a player; %2: the answer; %3: its value; %4: how far from the target; %5: the points.</extracomment>
+        <translation>%1 : %2 = %3, à %4 de la cible : %5.</translation>
+    </message>
+    <message>
+        <source>Round %1, target %2:</source>
+        <extracomment>%1: the round&apos;s number; %2: its target.</extracomment>
+        <translation>Manche %1, cible %2 :</translation>
+    </message>
+    <message>
+        <source>Best possible: %1 exactly.</source>
+        <translation>Au mieux : %1 exactement.</translation>
+    </message>
+    <message>
+        <source>Best possible: %1, %2 away.</source>
+        <translation>Au mieux : %1, à %2 de la cible.</translation>
+    </message>
+    <message>
+        <source>The round is a tie.</source>
+        <translation>La manche se termine par une égalité.</translation>
+    </message>
+    <message>
+        <source>%1 wins the round.</source>
+        <translation>%1 remporte la manche.</translation>
+    </message>
+    <message>
+        <source>The match was ended at %1.</source>
+        <extracomment>A match left before its last round, at its score: &quot;Ann 2 - Ben 1&quot;.</extracomment>
+        <translation>Le match a été arrêté à %1.</translation>
+    </message>
+    <message>
+        <source>The match is a draw, %1 - %2.</source>
+        <translation>Le match se termine par une égalité, %1 - %2.</translation>
+    </message>
+    <message>
+        <source>%1 wins the match %2 - %3.</source>
+        <translation>%1 remporte le match %2 - %3.</translation>
     </message>
 </context>
 <context>

@@ -256,6 +256,10 @@ Tutti i diritti riservati.</translation>
         <source>Step %1, %2: the result is too large.</source>
         <translation>Passaggio %1, %2: il risultato è troppo grande.</translation>
     </message>
+    <message>
+        <source>&amp;Ready</source>
+        <translation>&amp;Pronto</translation>
+    </message>
 </context>
 <context>
     <name>CodeFrm</name>
@@ -511,6 +515,14 @@ Tutti i diritti riservati.</translation>
             <numerusform>%1 di %n secondi</numerusform>
         </translation>
     </message>
+    <message>
+        <source>T&amp;wo players</source>
+        <translation>D&amp;ue giocatori</translation>
+    </message>
+    <message>
+        <source>&amp;End match</source>
+        <translation>Termina inc&amp;ontro</translation>
+    </message>
 </context>
 <context>
     <name>GameHints</name>
@@ -659,6 +671,46 @@ Tutti i diritti riservati.</translation>
     <message>
         <source>More numbers required</source>
         <translation>Servono altri numeri</translation>
+    </message>
+</context>
+<context>
+    <name>MatchFrm</name>
+    <message>
+        <source>Two players</source>
+        <translation>Due giocatori</translation>
+    </message>
+    <message>
+        <source>Player &amp;1:</source>
+        <translation>Giocatore &amp;1:</translation>
+    </message>
+    <message>
+        <source>Player &amp;2:</source>
+        <translation>Giocatore &amp;2:</translation>
+    </message>
+    <message>
+        <source>&amp;Rounds (1 to 15):</source>
+        <translation>&amp;Round (da 1 a 15):</translation>
+    </message>
+    <message>
+        <source>Boards</source>
+        <translation>I sei numeri</translation>
+    </message>
+    <message>
+        <source>&amp;Dealt at random</source>
+        <translation>&amp;Distribuiti a caso</translation>
+    </message>
+    <message>
+        <source>&amp;Picked in turns, a tile each</source>
+        <extracomment>The first player of a round picks the 1st, 3rd and 5th tile.</extracomment>
+        <translation>&amp;Scelti a turno, una tessera a testa</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -953,6 +1005,96 @@ Tutti i diritti riservati.</translation>
     <message>
         <source>Board of the day: %1</source>
         <translation>Sfida del giorno: %1</translation>
+    </message>
+    <message>
+        <source>Matches played: %1</source>
+        <extracomment>Two-player matches played to their last round.</extracomment>
+        <translation>Incontri giocati: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TwoPlayerMatch</name>
+    <message>
+        <source>Player %1</source>
+        <translation>Giocatore %1</translation>
+    </message>
+    <message>
+        <source>1 point</source>
+        <translation>1 punto</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points</source>
+        <translation>
+            <numerusform>%n punto</numerusform>
+            <numerusform>%n punti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2 - %3 %4</source>
+        <extracomment>The match&apos;s score: &quot;Ann 3 - Ben 2&quot;.</extracomment>
+        <translation>%1 %2 - %3 %4</translation>
+    </message>
+    <message>
+        <source>%1 %2 - %3 %4, round %5 of %6</source>
+        <extracomment>The running score: &quot;Ann 2 - Ben 1, round 4 of 5&quot;.</extracomment>
+        <translation>%1 %2 - %3 %4, round %5 di %6</translation>
+    </message>
+    <message>
+        <source>Pass the keyboard to %1.</source>
+        <translation>Passa la tastiera a %1.</translation>
+    </message>
+    <message>
+        <source>%1 picks tile %2 of 6.</source>
+        <extracomment>%1: a player&apos;s name; %2: the tile&apos;s number in the six, from 1.</extracomment>
+        <translation>%1 sceglie la tessera %2 di 6.</translation>
+    </message>
+    <message>
+        <source>%1: no answer.</source>
+        <translation>%1: nessuna risposta.</translation>
+    </message>
+    <message>
+        <source>%1: %2 = %3, exactly: %4.</source>
+        <extracomment>%1: a player; %2: the answer; %3: its value; %4: the points, &quot;10 points&quot;.</extracomment>
+        <translation>%1: %2 = %3, esatto: %4.</translation>
+    </message>
+    <message>
+        <source>%1: %2 = %3, %4 away: %5.</source>
+        <extracomment>%1: a player; %2: the answer; %3: its value; %4: how far from the target; %5: the points.</extracomment>
+        <translation>%1: %2 = %3, a %4 dall&apos;obiettivo: %5.</translation>
+    </message>
+    <message>
+        <source>Round %1, target %2:</source>
+        <extracomment>%1: the round&apos;s number; %2: its target.</extracomment>
+        <translation>Round %1, obiettivo %2:</translation>
+    </message>
+    <message>
+        <source>Best possible: %1 exactly.</source>
+        <translation>Il meglio possibile: esattamente %1.</translation>
+    </message>
+    <message>
+        <source>Best possible: %1, %2 away.</source>
+        <translation>Il meglio possibile: %1, a %2 dall&apos;obiettivo.</translation>
+    </message>
+    <message>
+        <source>The round is a tie.</source>
+        <translation>Il round finisce in parità.</translation>
+    </message>
+    <message>
+        <source>%1 wins the round.</source>
+        <translation>%1 vince il round.</translation>
+    </message>
+    <message>
+        <source>The match was ended at %1.</source>
+        <extracomment>A match left before its last round, at its score: &quot;Ann 2 - Ben 1&quot;.</extracomment>
+        <translation>L&apos;incontro è stato interrotto sul %1.</translation>
+    </message>
+    <message>
+        <source>The match is a draw, %1 - %2.</source>
+        <translation>L&apos;incontro finisce in parità, %1 - %2.</translation>
+    </message>
+    <message>
+        <source>%1 wins the match %2 - %3.</source>
+        <translation>%1 vince l&apos;incontro %2 - %3.</translation>
     </message>
 </context>
 <context>

@@ -256,6 +256,10 @@ Alle rechten voorbehouden.</translation>
         <source>Step %1, %2: the result is too large.</source>
         <translation>Stap %1, %2: de uitkomst is te groot.</translation>
     </message>
+    <message>
+        <source>&amp;Ready</source>
+        <translation>&amp;Klaar</translation>
+    </message>
 </context>
 <context>
     <name>CodeFrm</name>
@@ -511,6 +515,14 @@ Alle rechten voorbehouden.</translation>
             <numerusform>%1 van %n seconden</numerusform>
         </translation>
     </message>
+    <message>
+        <source>T&amp;wo players</source>
+        <translation>&amp;Twee spelers</translation>
+    </message>
+    <message>
+        <source>&amp;End match</source>
+        <translation>Wedstrijd &amp;beëindigen</translation>
+    </message>
 </context>
 <context>
     <name>GameHints</name>
@@ -659,6 +671,46 @@ Alle rechten voorbehouden.</translation>
     <message>
         <source>More numbers required</source>
         <translation>Meer getallen nodig</translation>
+    </message>
+</context>
+<context>
+    <name>MatchFrm</name>
+    <message>
+        <source>Two players</source>
+        <translation>Twee spelers</translation>
+    </message>
+    <message>
+        <source>Player &amp;1:</source>
+        <translation>Speler &amp;1:</translation>
+    </message>
+    <message>
+        <source>Player &amp;2:</source>
+        <translation>Speler &amp;2:</translation>
+    </message>
+    <message>
+        <source>&amp;Rounds (1 to 15):</source>
+        <translation>&amp;Rondes (1 tot 15):</translation>
+    </message>
+    <message>
+        <source>Boards</source>
+        <translation>De zes getallen</translation>
+    </message>
+    <message>
+        <source>&amp;Dealt at random</source>
+        <translation>&amp;Willekeurig gedeeld</translation>
+    </message>
+    <message>
+        <source>&amp;Picked in turns, a tile each</source>
+        <extracomment>The first player of a round picks the 1st, 3rd and 5th tile.</extracomment>
+        <translation>&amp;Om de beurt gekozen, één tegel per keer</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
     </message>
 </context>
 <context>
@@ -953,6 +1005,96 @@ Alle rechten voorbehouden.</translation>
     <message>
         <source>Board of the day: %1</source>
         <translation>Dagopgave: %1</translation>
+    </message>
+    <message>
+        <source>Matches played: %1</source>
+        <extracomment>Two-player matches played to their last round.</extracomment>
+        <translation>Gespeelde wedstrijden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TwoPlayerMatch</name>
+    <message>
+        <source>Player %1</source>
+        <translation>Speler %1</translation>
+    </message>
+    <message>
+        <source>1 point</source>
+        <translation>1 punt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points</source>
+        <translation>
+            <numerusform>%n punt</numerusform>
+            <numerusform>%n punten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2 - %3 %4</source>
+        <extracomment>The match&apos;s score: &quot;Ann 3 - Ben 2&quot;.</extracomment>
+        <translation>%1 %2 - %3 %4</translation>
+    </message>
+    <message>
+        <source>%1 %2 - %3 %4, round %5 of %6</source>
+        <extracomment>The running score: &quot;Ann 2 - Ben 1, round 4 of 5&quot;.</extracomment>
+        <translation>%1 %2 - %3 %4, ronde %5 van %6</translation>
+    </message>
+    <message>
+        <source>Pass the keyboard to %1.</source>
+        <translation>Geef het toetsenbord aan %1.</translation>
+    </message>
+    <message>
+        <source>%1 picks tile %2 of 6.</source>
+        <extracomment>%1: a player&apos;s name; %2: the tile&apos;s number in the six, from 1.</extracomment>
+        <translation>%1 kiest tegel %2 van 6.</translation>
+    </message>
+    <message>
+        <source>%1: no answer.</source>
+        <translation>%1: geen antwoord.</translation>
+    </message>
+    <message>
+        <source>%1: %2 = %3, exactly: %4.</source>
+        <extracomment>%1: a player; %2: the answer; %3: its value; %4: the points, &quot;10 points&quot;.</extracomment>
+        <translation>%1: %2 = %3, precies: %4.</translation>
+    </message>
+    <message>
+        <source>%1: %2 = %3, %4 away: %5.</source>
+        <extracomment>%1: a player; %2: the answer; %3: its value; %4: how far from the target; %5: the points.</extracomment>
+        <translation>%1: %2 = %3, %4 ernaast: %5.</translation>
+    </message>
+    <message>
+        <source>Round %1, target %2:</source>
+        <extracomment>%1: the round&apos;s number; %2: its target.</extracomment>
+        <translation>Ronde %1, doel %2:</translation>
+    </message>
+    <message>
+        <source>Best possible: %1 exactly.</source>
+        <translation>Best mogelijk: precies %1.</translation>
+    </message>
+    <message>
+        <source>Best possible: %1, %2 away.</source>
+        <translation>Best mogelijk: %1, %2 ernaast.</translation>
+    </message>
+    <message>
+        <source>The round is a tie.</source>
+        <translation>De ronde eindigt gelijk.</translation>
+    </message>
+    <message>
+        <source>%1 wins the round.</source>
+        <translation>%1 wint de ronde.</translation>
+    </message>
+    <message>
+        <source>The match was ended at %1.</source>
+        <extracomment>A match left before its last round, at its score: &quot;Ann 2 - Ben 1&quot;.</extracomment>
+        <translation>De wedstrijd is gestopt bij %1.</translation>
+    </message>
+    <message>
+        <source>The match is a draw, %1 - %2.</source>
+        <translation>De wedstrijd eindigt gelijk, %1 - %2.</translation>
+    </message>
+    <message>
+        <source>%1 wins the match %2 - %3.</source>
+        <translation>%1 wint de wedstrijd %2 - %3.</translation>
     </message>
 </context>
 <context>

@@ -259,6 +259,10 @@ Wszelkie prawa zastrzeżone.</translation>
         <source>Step %1, %2: the result is too large.</source>
         <translation>Krok %1, %2: wynik jest za duży.</translation>
     </message>
+    <message>
+        <source>&amp;Ready</source>
+        <translation>&amp;Gotowe</translation>
+    </message>
 </context>
 <context>
     <name>CodeFrm</name>
@@ -516,6 +520,14 @@ Wszelkie prawa zastrzeżone.</translation>
             <numerusform>%1 z %n sekund</numerusform>
         </translation>
     </message>
+    <message>
+        <source>T&amp;wo players</source>
+        <translation>Dwóch &amp;graczy</translation>
+    </message>
+    <message>
+        <source>&amp;End match</source>
+        <translation>Zakończ m&amp;ecz</translation>
+    </message>
 </context>
 <context>
     <name>GameHints</name>
@@ -667,6 +679,46 @@ Wszelkie prawa zastrzeżone.</translation>
     <message>
         <source>More numbers required</source>
         <translation>Potrzeba więcej liczb</translation>
+    </message>
+</context>
+<context>
+    <name>MatchFrm</name>
+    <message>
+        <source>Two players</source>
+        <translation>Dwóch graczy</translation>
+    </message>
+    <message>
+        <source>Player &amp;1:</source>
+        <translation>Gracz &amp;1:</translation>
+    </message>
+    <message>
+        <source>Player &amp;2:</source>
+        <translation>Gracz &amp;2:</translation>
+    </message>
+    <message>
+        <source>&amp;Rounds (1 to 15):</source>
+        <translation>&amp;Rundy (od 1 do 15):</translation>
+    </message>
+    <message>
+        <source>Boards</source>
+        <translation>Sześć liczb</translation>
+    </message>
+    <message>
+        <source>&amp;Dealt at random</source>
+        <translation>&amp;Losowo rozdane</translation>
+    </message>
+    <message>
+        <source>&amp;Picked in turns, a tile each</source>
+        <extracomment>The first player of a round picks the 1st, 3rd and 5th tile.</extracomment>
+        <translation>&amp;Wybierane na zmianę, po jednej płytce</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
@@ -963,6 +1015,97 @@ Wszelkie prawa zastrzeżone.</translation>
     <message>
         <source>Board of the day: %1</source>
         <translation>Zadanie dnia: %1</translation>
+    </message>
+    <message>
+        <source>Matches played: %1</source>
+        <extracomment>Two-player matches played to their last round.</extracomment>
+        <translation>Rozegrane mecze: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TwoPlayerMatch</name>
+    <message>
+        <source>Player %1</source>
+        <translation>Gracz %1</translation>
+    </message>
+    <message>
+        <source>1 point</source>
+        <translation>1 punkt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points</source>
+        <translation>
+            <numerusform>%n punkt</numerusform>
+            <numerusform>%n punkty</numerusform>
+            <numerusform>%n punktów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2 - %3 %4</source>
+        <extracomment>The match&apos;s score: &quot;Ann 3 - Ben 2&quot;.</extracomment>
+        <translation>%1 %2 - %3 %4</translation>
+    </message>
+    <message>
+        <source>%1 %2 - %3 %4, round %5 of %6</source>
+        <extracomment>The running score: &quot;Ann 2 - Ben 1, round 4 of 5&quot;.</extracomment>
+        <translation>%1 %2 - %3 %4, runda %5 z %6</translation>
+    </message>
+    <message>
+        <source>Pass the keyboard to %1.</source>
+        <translation>Przekaż klawiaturę: %1.</translation>
+    </message>
+    <message>
+        <source>%1 picks tile %2 of 6.</source>
+        <extracomment>%1: a player&apos;s name; %2: the tile&apos;s number in the six, from 1.</extracomment>
+        <translation>%1 wybiera płytkę %2 z 6.</translation>
+    </message>
+    <message>
+        <source>%1: no answer.</source>
+        <translation>%1: brak odpowiedzi.</translation>
+    </message>
+    <message>
+        <source>%1: %2 = %3, exactly: %4.</source>
+        <extracomment>%1: a player; %2: the answer; %3: its value; %4: the points, &quot;10 points&quot;.</extracomment>
+        <translation>%1: %2 = %3, dokładnie: %4.</translation>
+    </message>
+    <message>
+        <source>%1: %2 = %3, %4 away: %5.</source>
+        <extracomment>%1: a player; %2: the answer; %3: its value; %4: how far from the target; %5: the points.</extracomment>
+        <translation>%1: %2 = %3, o %4 od celu: %5.</translation>
+    </message>
+    <message>
+        <source>Round %1, target %2:</source>
+        <extracomment>%1: the round&apos;s number; %2: its target.</extracomment>
+        <translation>Runda %1, cel %2:</translation>
+    </message>
+    <message>
+        <source>Best possible: %1 exactly.</source>
+        <translation>Najlepszy możliwy: dokładnie %1.</translation>
+    </message>
+    <message>
+        <source>Best possible: %1, %2 away.</source>
+        <translation>Najlepszy możliwy: %1, o %2 od celu.</translation>
+    </message>
+    <message>
+        <source>The round is a tie.</source>
+        <translation>Runda kończy się remisem.</translation>
+    </message>
+    <message>
+        <source>%1 wins the round.</source>
+        <translation>Rundę wygrywa %1.</translation>
+    </message>
+    <message>
+        <source>The match was ended at %1.</source>
+        <extracomment>A match left before its last round, at its score: &quot;Ann 2 - Ben 1&quot;.</extracomment>
+        <translation>Mecz przerwano przy stanie %1.</translation>
+    </message>
+    <message>
+        <source>The match is a draw, %1 - %2.</source>
+        <translation>Mecz kończy się remisem, %1 - %2.</translation>
+    </message>
+    <message>
+        <source>%1 wins the match %2 - %3.</source>
+        <translation>Mecz wygrywa %1, %2 - %3.</translation>
     </message>
 </context>
 <context>

@@ -256,6 +256,10 @@ Todos os direitos reservados.</translation>
         <source>Step %1, %2: the result is too large.</source>
         <translation>Passo %1, %2: o resultado é grande demais.</translation>
     </message>
+    <message>
+        <source>&amp;Ready</source>
+        <translation>&amp;Pronto</translation>
+    </message>
 </context>
 <context>
     <name>CodeFrm</name>
@@ -511,6 +515,14 @@ Todos os direitos reservados.</translation>
             <numerusform>%1 de %n segundos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>T&amp;wo players</source>
+        <translation>Dois &amp;jogadores</translation>
+    </message>
+    <message>
+        <source>&amp;End match</source>
+        <translation>&amp;Terminar disputa</translation>
+    </message>
 </context>
 <context>
     <name>GameHints</name>
@@ -659,6 +671,46 @@ Todos os direitos reservados.</translation>
     <message>
         <source>More numbers required</source>
         <translation>Faltam números</translation>
+    </message>
+</context>
+<context>
+    <name>MatchFrm</name>
+    <message>
+        <source>Two players</source>
+        <translation>Dois jogadores</translation>
+    </message>
+    <message>
+        <source>Player &amp;1:</source>
+        <translation>Jogador &amp;1:</translation>
+    </message>
+    <message>
+        <source>Player &amp;2:</source>
+        <translation>Jogador &amp;2:</translation>
+    </message>
+    <message>
+        <source>&amp;Rounds (1 to 15):</source>
+        <translation>&amp;Rodadas (1 a 15):</translation>
+    </message>
+    <message>
+        <source>Boards</source>
+        <translation>Os seis números</translation>
+    </message>
+    <message>
+        <source>&amp;Dealt at random</source>
+        <translation>Distribuídos ao &amp;acaso</translation>
+    </message>
+    <message>
+        <source>&amp;Picked in turns, a tile each</source>
+        <extracomment>The first player of a round picks the 1st, 3rd and 5th tile.</extracomment>
+        <translation>&amp;Escolhidos na vez de cada um, uma peça por vez</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -953,6 +1005,96 @@ Todos os direitos reservados.</translation>
     <message>
         <source>Board of the day: %1</source>
         <translation>Desafio do dia: %1</translation>
+    </message>
+    <message>
+        <source>Matches played: %1</source>
+        <extracomment>Two-player matches played to their last round.</extracomment>
+        <translation>Disputas jogadas: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TwoPlayerMatch</name>
+    <message>
+        <source>Player %1</source>
+        <translation>Jogador %1</translation>
+    </message>
+    <message>
+        <source>1 point</source>
+        <translation>1 ponto</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points</source>
+        <translation>
+            <numerusform>%n ponto</numerusform>
+            <numerusform>%n pontos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2 - %3 %4</source>
+        <extracomment>The match&apos;s score: &quot;Ann 3 - Ben 2&quot;.</extracomment>
+        <translation>%1 %2 - %3 %4</translation>
+    </message>
+    <message>
+        <source>%1 %2 - %3 %4, round %5 of %6</source>
+        <extracomment>The running score: &quot;Ann 2 - Ben 1, round 4 of 5&quot;.</extracomment>
+        <translation>%1 %2 - %3 %4, rodada %5 de %6</translation>
+    </message>
+    <message>
+        <source>Pass the keyboard to %1.</source>
+        <translation>Passe o teclado para %1.</translation>
+    </message>
+    <message>
+        <source>%1 picks tile %2 of 6.</source>
+        <extracomment>%1: a player&apos;s name; %2: the tile&apos;s number in the six, from 1.</extracomment>
+        <translation>%1 escolhe a peça %2 de 6.</translation>
+    </message>
+    <message>
+        <source>%1: no answer.</source>
+        <translation>%1: nenhuma resposta.</translation>
+    </message>
+    <message>
+        <source>%1: %2 = %3, exactly: %4.</source>
+        <extracomment>%1: a player; %2: the answer; %3: its value; %4: the points, &quot;10 points&quot;.</extracomment>
+        <translation>%1: %2 = %3, exato: %4.</translation>
+    </message>
+    <message>
+        <source>%1: %2 = %3, %4 away: %5.</source>
+        <extracomment>%1: a player; %2: the answer; %3: its value; %4: how far from the target; %5: the points.</extracomment>
+        <translation>%1: %2 = %3, a %4 do alvo: %5.</translation>
+    </message>
+    <message>
+        <source>Round %1, target %2:</source>
+        <extracomment>%1: the round&apos;s number; %2: its target.</extracomment>
+        <translation>Rodada %1, alvo %2:</translation>
+    </message>
+    <message>
+        <source>Best possible: %1 exactly.</source>
+        <translation>O melhor possível: exatamente %1.</translation>
+    </message>
+    <message>
+        <source>Best possible: %1, %2 away.</source>
+        <translation>O melhor possível: %1, a %2 do alvo.</translation>
+    </message>
+    <message>
+        <source>The round is a tie.</source>
+        <translation>A rodada termina empatada.</translation>
+    </message>
+    <message>
+        <source>%1 wins the round.</source>
+        <translation>%1 vence a rodada.</translation>
+    </message>
+    <message>
+        <source>The match was ended at %1.</source>
+        <extracomment>A match left before its last round, at its score: &quot;Ann 2 - Ben 1&quot;.</extracomment>
+        <translation>A disputa foi encerrada em %1.</translation>
+    </message>
+    <message>
+        <source>The match is a draw, %1 - %2.</source>
+        <translation>A disputa termina empatada, %1 - %2.</translation>
+    </message>
+    <message>
+        <source>%1 wins the match %2 - %3.</source>
+        <translation>%1 vence a disputa por %2 - %3.</translation>
     </message>
 </context>
 <context>

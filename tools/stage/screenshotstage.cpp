@@ -8,6 +8,7 @@
 #include "gamefrm.h"
 #include "lighttab.h"
 #include "manualfrm.h"
+#include "matchfrm.h"
 #include "playerstats.h"
 #include "settingfrm.h"
 #include "statsfrm.h"
@@ -187,6 +188,8 @@ AnswerFrm *matchPlayed(GameFrm &window)
 QWidget *stagePoints(GameFrm &window, const QString &state)
 {
     // The whole screen: the result over the main window, the match's line beside the target.
+    if (state == QLatin1String("match-setup"))
+        return openBeside(new MatchFrm(window.record().lastPlayers(), &window));
     if (state == QLatin1String("match-result")) {
         matchPlayed(window);
         return &window;
