@@ -65,7 +65,10 @@ private slots:
     void codeRefusalsReadAsTheCoreSays();
     void boardCodeOnTheMainWindow();
     void pastDaysCalendar();
+    void monthHeadingStandsAlone_data();
+    void monthHeadingStandsAlone();
     void matchOnTheMainWindow();
+    void endMatchDropsTheRound();
 
 private:
     std::optional<SettingsSandbox> m_store;
@@ -654,6 +657,34 @@ void TestPoints::boardCodeOnTheMainWindow()
     QCOMPARE(c.lbHint->text(), QStringLiteral("Board code TF-98X-KKC copied."));
 }
 
+void TestPoints::monthHeadingStandsAlone_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<QString>("heading");
+    QTest::newRow("English") << QLocale::c() << QDate(2026, 3, 15) << QStringLiteral("March 2026");
+    // Polish inflects a month inside a date ("15 marca 2026") but names it
+    // alone over a month's days.
+    QTest::newRow("Polish") << QLocale(QLocale::Polish) << QDate(2026, 3, 15)
+                            << QStringLiteral("marzec 2026");
+    QTest::newRow("Polish, October")
+        << QLocale(QLocale::Polish) << QDate(2026, 10, 2) << QString::fromUtf8("październik 2026");
+    QTest::newRow("Dutch") << QLocale(QLocale::Dutch) << QDate(2026, 3, 15)
+                           << QStringLiteral("maart 2026");
+}
+
+void TestPoints::monthHeadingStandsAlone()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QDate, today);
+    QFETCH(QString, heading);
+    QLocale::setDefault(locale);
+    ScoreKeeper keeper;
+    const DaysFrm window(keeper, today);
+    QLocale::setDefault(QLocale::c());
+    QCOMPARE(window.lbMonth->text(), heading);
+}
+
 // The archive's month: every day a button named with its date and result,
 // the days to come closed, the arrows and Page Up moving the keyboard among
 // days and months within the archive; the day chosen is dealt on the main
@@ -815,6 +846,40 @@ void TestPoints::matchOnTheMainWindow()
     QCOMPARE(kept[0].played.size(), 2);
     QCOMPARE(kept[0].score, (std::array<int, 2>{1, 1})); // Ben's best against nothing
     QCOMPARE(ScoreKeeper().statistics().gamesScored, 0);
+}
+
+// End match in the middle of a round on the clock: the round goes with the
+// match, unscored, the board is a new one to pick, the match is kept
+// unfinished and the commands it held back come back; the next START takes
+// the match's line away.
+void TestPoints::endMatchDropsTheRound()
+{
+    GameSettings settings;
+    settings.playForPoints = true;
+    const auto window = GameWindowHolder::shown(settings);
+    QVERIFY(window);
+    const auto &c = window->controls();
+    window->startMatch({QStringLiteral("Ann"), QStringLiteral("Ben")}, 4,
+                       TwoPlayerMatch::Boards::Dealt);
+    QCOMPARE(window->flow().state(), GameFlow::State::Ready);
+    click(c.Command1); // START
+    QVERIFY(QTest::qWaitFor([&] { return window->flow().state() == GameFlow::State::Running; }));
+    QVERIFY(!c.mnuHint->isEnabled() && !c.mnuDays->isEnabled());
+    c.mnuEndMatch->trigger();
+    QCOMPARE(window->flow().state(), GameFlow::State::Picking);
+    QVERIFY(!c.Timer1->isActive());
+    QVERIFY(!window->answerWindow());
+    QCOMPARE(c.lbMatch->text(), QStringLiteral("The match was ended at Ann 0 - Ben 0."));
+    QVERIFY(c.mnuMatch->isVisible() && !c.mnuEndMatch->isVisible());
+    QVERIFY(c.mnuDays->isEnabled() && c.mnuSetup->isEnabled());
+    const QList<MatchRecord> kept = GameHistory(GameHistory::defaultPath()).lastMatches(2);
+    QCOMPARE(kept.size(), 1);
+    QVERIFY(!kept[0].finished && kept[0].endedAt.isValid() && kept[0].played.isEmpty());
+    QCOMPARE(window->record().statistics().gamesScored, 0);
+    for (int tile = 0; tile < 6; ++tile)
+        window->btnPick_Click(qint16(tile));
+    click(c.Command1); // START: a game of the player's own
+    QVERIFY(!window->match() && !c.lbMatch->isVisible());
 }
 
 QTEST_MAIN(TestPoints)
