@@ -106,7 +106,10 @@ void DaysFrm::showDay(QDate day)
     m_month = QDate(day.year(), day.month(), 1);
     m_focused = day;
     const QLocale locale;
-    lbMonth->setText(locale.toString(m_month, QStringLiteral("MMMM yyyy")));
+    // The month's name as it stands alone, not as it is inflected inside a
+    // date: "marzec 2026" in Polish, where "MMMM yyyy" writes "marca 2026".
+    lbMonth->setText(QStringLiteral("%1 %2").arg(locale.standaloneMonthName(m_month.month()),
+                                                 QString::number(m_month.year())));
     cmdPrevious->setEnabled(m_month > firstDailyDay());
     cmdNext->setEnabled(m_month.addMonths(1) <= m_today);
 
