@@ -41,7 +41,7 @@ Alle Rechte vorbehalten.</translation>
         <source>No mail program could be opened. You can write to %1 at:
 %2</source>
         <extracomment>Shown when clicking the about window&apos;s mail link opens no mail program; %1 the author&apos;s name, %2 the mail address.</extracomment>
-        <translation>Es konnte kein E-Mail-Programm geöffnet werden. Sie können %1 schreiben an:
+        <translation>Es konnte kein E-Mail-Programm geöffnet werden. Du kannst %1 schreiben an:
 %2</translation>
     </message>
 </context>
@@ -915,7 +915,7 @@ Alle Rechte vorbehalten.</translation>
     <message>
         <source>Your settings could not be saved in %1, so they last only until the game is closed.</source>
         <extracomment>%1: where the settings are kept (a file, or the registry&apos;s key).</extracomment>
-        <translation>Ihre Einstellungen konnten nicht in %1 gespeichert werden; sie gelten nur, bis das Spiel beendet wird.</translation>
+        <translation>Deine Einstellungen konnten nicht in %1 gespeichert werden; sie gelten nur, bis das Spiel beendet wird.</translation>
     </message>
     <message>
         <source>Settings not saved</source>
