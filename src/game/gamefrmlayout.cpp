@@ -193,9 +193,23 @@ void GameFrm::fitToScreen()
         return;
     if (inside != m_laidOutFor)
         layOutFor(inside);
-    // The layout is made for this one size: the window keeps it.
-    if (minimumSize() != inside || maximumSize() != inside)
+    // The layout is made for this one size: the window keeps it. On
+    // Windows a maximized window is left to the system: held to a fixed
+    // size there, at more than 100 % it came out shorter than the room it
+    // was given, with a strip along the bottom that nothing painted.
+#ifdef Q_OS_WIN
+    const bool pinned = !maximized;
+#else
+    const bool pinned = true;
+#endif
+    if (!pinned) {
+        if (minimumSize() != QSize(0, 0) || maximumSize() != QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)) {
+            setMinimumSize(0, 0);
+            setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        }
+    } else if (minimumSize() != inside || maximumSize() != inside) {
         setFixedSize(inside);
+    }
     if (!maximized && GraphicsBas::CanPlaceWindows()) {
         const QPoint corner = screen()->availableGeometry().topLeft();
         if (frameGeometry().topLeft() != corner)
