@@ -517,7 +517,7 @@ Alle Rechte vorbehalten.</translation>
     </message>
     <message>
         <source>T&amp;wo players</source>
-        <translation>&amp;Zwei Spieler</translation>
+        <translation>&amp;Zu zweit</translation>
     </message>
     <message>
         <source>&amp;End match</source>

@@ -513,11 +513,11 @@ Todos los derechos reservados.</translation>
     </message>
     <message>
         <source>Past &amp;days</source>
-        <translation>&amp;Días anteriores</translation>
+        <translation>&amp;Días pasados</translation>
     </message>
     <message>
         <source>T&amp;wo players</source>
-        <translation>Dos &amp;jugadores</translation>
+        <translation>D&amp;uelo</translation>
     </message>
     <message>
         <source>&amp;End match</source>

@@ -517,7 +517,7 @@ Tutti i diritti riservati.</translation>
     </message>
     <message>
         <source>T&amp;wo players</source>
-        <translation>D&amp;ue giocatori</translation>
+        <translation>In d&amp;ue</translation>
     </message>
     <message>
         <source>&amp;End match</source>

@@ -423,7 +423,7 @@ Todos os direitos reservados.</translation>
     </message>
     <message>
         <source>&amp;Setting</source>
-        <translation>C&amp;onfigurações</translation>
+        <translation>&amp;Opções</translation>
     </message>
     <message>
         <source>&amp;Manual setup</source>
