@@ -104,6 +104,7 @@ private slots:
     void truncatedAtEveryLength();
     void survivesMutatedHeaders();
     void embeddedMusic();
+    void convertedToTheDevicesFormat();
 };
 
 void TestWavImage::acceptsPcm_data()
@@ -371,6 +372,39 @@ void TestWavImage::embeddedMusic()
         QVERIFY2(rms(second, second + 1) > 0.01, qPrintable(QString::number(second)));
     QVERIFY(rms(end - 0.3, end) < rms(end - 1.5, end - 1.0) / 4);
     QVERIFY(rms(end - 0.02, end) < 0.001);
+}
+
+// Windows plays the music in its device's own format, converted by the game:
+// a 16-bit mono sound at 22050 Hz as 44100 Hz stereo floats (the usual mix
+// format) and as 16-bit stereo at the same rate, and shapes it cannot take.
+void TestWavImage::convertedToTheDevicesFormat()
+{
+    const QAudioFormat mono16 = platform::audioFormatFor(22050, 1, 16);
+    std::vector<qint16> in{0, 16384, -32767, 32767};
+    const QByteArray samples(reinterpret_cast<const char *>(in.data()), qsizetype(in.size() * 2));
+
+    QAudioFormat floats;
+    floats.setSampleRate(44100);
+    floats.setChannelCount(2);
+    floats.setSampleFormat(QAudioFormat::Float);
+    const QByteArray up = platform::convertSamples(samples, mono16, floats);
+    QCOMPARE(up.size(), qsizetype(8 * 2 * sizeof(float)));
+    const auto *f = reinterpret_cast<const float *>(up.constData());
+    // Every frame: both channels alike; every other one halfway between two.
+    const float expected[] = {0, 0.25f, 0.5f, -0.25f, -1, 0, 1, 1};
+    for (int frame = 0; frame < 8; ++frame) {
+        QCOMPARE(f[2 * frame], f[2 * frame + 1]);
+        QVERIFY2(std::abs(f[2 * frame] - expected[frame]) < 0.001f, qPrintable(QString::number(frame)));
+    }
+
+    QAudioFormat stereo16 = platform::audioFormatFor(22050, 2, 16);
+    const QByteArray same = platform::convertSamples(samples, mono16, stereo16);
+    QCOMPARE(same.size(), samples.size() * 2);
+    QCOMPARE(reinterpret_cast<const qint16 *>(same.constData())[5], qint16(-32767));
+
+    QVERIFY(platform::convertSamples(samples, stereo16, platform::audioFormatFor(22050, 3, 16))
+                .isEmpty());
+    QVERIFY(platform::convertSamples(QByteArray(1, '\0'), mono16, floats).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestWavImage)

@@ -16,6 +16,12 @@
 #include <limits>
 #include <memory>
 
+#ifdef Q_OS_WIN
+#include <audioclient.h>
+#include <mmdeviceapi.h>
+#include <qt_windows.h>
+#endif
+
 namespace platform {
 
 namespace {
@@ -25,6 +31,57 @@ namespace {
 constexpr int WatchdogSlackMs = 10000;
 // Added to the output's buffered time once every sample has been handed over.
 constexpr int DrainSlackMs = 250;
+
+#ifdef Q_OS_WIN
+// The format Windows mixes the default output's shared audio in (its
+// IAudioClient's mix format), which Qt's preferred format does not always
+// name: invalid when it cannot be read or is not plain PCM or floats.
+QAudioFormat windowsMixFormat()
+{
+    QAudioFormat format;
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    IMMDeviceEnumerator *enumerator = nullptr;
+    IMMDevice *device = nullptr;
+    IAudioClient *client = nullptr;
+    WAVEFORMATEX *mix = nullptr;
+    if (SUCCEEDED(CoCreateInstance(__uuidof(MMDeviceEnumerator), nullptr, CLSCTX_ALL,
+                                   __uuidof(IMMDeviceEnumerator),
+                                   reinterpret_cast<void **>(&enumerator))) &&
+        SUCCEEDED(enumerator->GetDefaultAudioEndpoint(eRender, eConsole, &device)) &&
+        SUCCEEDED(device->Activate(__uuidof(IAudioClient), CLSCTX_ALL, nullptr,
+                                   reinterpret_cast<void **>(&client))) &&
+        SUCCEEDED(client->GetMixFormat(&mix))) {
+        // An extensible format names its kind in the first part of its
+        // sub-format's GUID, by the same numbers as the plain format tag.
+        WORD kind = mix->wFormatTag;
+        if (kind == WAVE_FORMAT_EXTENSIBLE && mix->cbSize >= 22)
+            kind = WORD(reinterpret_cast<const WAVEFORMATEXTENSIBLE *>(mix)->SubFormat.Data1);
+        QAudioFormat::SampleFormat sampleFormat = QAudioFormat::Unknown;
+        if (kind == WAVE_FORMAT_IEEE_FLOAT && mix->wBitsPerSample == 32)
+            sampleFormat = QAudioFormat::Float;
+        else if (kind == WAVE_FORMAT_PCM && mix->wBitsPerSample == 16)
+            sampleFormat = QAudioFormat::Int16;
+        else if (kind == WAVE_FORMAT_PCM && mix->wBitsPerSample == 32)
+            sampleFormat = QAudioFormat::Int32;
+        if (sampleFormat != QAudioFormat::Unknown) {
+            format.setSampleRate(int(mix->nSamplesPerSec));
+            format.setChannelCount(mix->nChannels);
+            format.setSampleFormat(sampleFormat);
+        }
+    }
+    if (mix)
+        CoTaskMemFree(mix);
+    if (client)
+        client->Release();
+    if (device)
+        device->Release();
+    if (enumerator)
+        enumerator->Release();
+    if (SUCCEEDED(com))
+        CoUninitialize();
+    return format;
+}
+#endif
 
 SoundState stateOf(QAudio::State state)
 {
@@ -73,10 +130,22 @@ public:
 
         m_image = clip.image;
         m_samples = QByteArray::fromRawData(m_image.constData() + clip.dataOffset, clip.dataLength);
+        QAudioFormat played = format;
+#ifdef Q_OS_WIN
+        // In the format Windows mixes in (see convertSamples).
+        const QAudioFormat mix = windowsMixFormat();
+        if (mix.isValid() && mix != format) {
+            const QByteArray converted = convertSamples(m_samples, format, mix);
+            if (!converted.isEmpty()) {
+                m_samples = converted;
+                played = mix;
+            }
+        }
+#endif
         m_buffer = std::make_unique<QBuffer>(&m_samples);
         m_buffer->open(QIODevice::ReadOnly);
 
-        m_sink = std::make_unique<QAudioSink>(device, format);
+        m_sink = std::make_unique<QAudioSink>(device, played);
         const quint64 generation = m_generation;
         connect(m_sink.get(), &QAudioSink::stateChanged, this,
                 [this, generation](QAudio::State state) { onStateChanged(generation, state); });
