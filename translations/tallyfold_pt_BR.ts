@@ -443,7 +443,7 @@ Todos os direitos reservados.</translation>
     </message>
     <message>
         <source>Past &amp;days</source>
-        <translation>Dias &amp;anteriores</translation>
+        <translation>Dias &amp;passados</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
