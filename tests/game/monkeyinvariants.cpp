@@ -174,8 +174,9 @@ QString checkMainWindow(GameFrm &window)
     if (filled != NumberBoard::LabelCount)
         return QStringLiteral("\"%1\" with %2 numbers").arg(game).arg(filled);
     if (game == GameCaptions::Stop) {
-        // The clock runs except while the target is still rolling.
-        if (timerOn == busy)
+        // The clock runs except while the target is still rolling, or in a
+        // round played without it.
+        if (timerOn == busy && (busy || window.flow().isRoundTimed()))
             return QStringLiteral("clock %1 while %2")
                 .arg(onOff(timerOn), busy ? "rolling" : "running");
         if (!window.controls().Command1->isEnabled())
