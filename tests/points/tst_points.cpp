@@ -40,6 +40,14 @@
 
 using Bands = std::array<qint32, PlayerStats::BandCount>;
 
+// The main window shown as the game makes it, playing for points.
+static GameWindowHolder pointsWindow()
+{
+    GameSettings settings;
+    settings.playForPoints = true;
+    return GameWindowHolder::shown(settings);
+}
+
 class TestPoints : public QObject
 {
     Q_OBJECT
@@ -551,9 +559,7 @@ void TestPoints::scoredGameOnTheMainWindow()
 // game on the clock. Closing the game still works, and gives the answer up.
 void TestPoints::nothingActsBehindTheAnswerWindow()
 {
-    GameSettings settings;
-    settings.playForPoints = true;
-    GameWindowHolder holder = GameWindowHolder::shown(settings);
+    GameWindowHolder holder = pointsWindow();
     QVERIFY(holder);
     const QPointer<GameFrm> window = holder.get();
     const auto &c = window->controls();
@@ -618,9 +624,7 @@ void TestPoints::codeRefusalsReadAsTheCoreSays()
 // board, recorded as a code's. The board's code is then copied from the menu.
 void TestPoints::boardCodeOnTheMainWindow()
 {
-    GameSettings settings;
-    settings.playForPoints = true;
-    const auto window = GameWindowHolder::shown(settings);
+    const auto window = pointsWindow();
     QVERIFY(window);
     const auto &c = window->controls();
     QVERIFY(!c.mnuCopyCode->isEnabled());
@@ -742,9 +746,7 @@ void TestPoints::pastDaysCalendar()
     QCOMPARE(window.chosenDay(), QDate(2026, 1, 2));
 
     // From the main window: a past day chosen is dealt as that day's board.
-    GameSettings settings;
-    settings.playForPoints = true;
-    const auto game = GameWindowHolder::shown(settings);
+    const auto game = pointsWindow();
     QVERIFY(game);
     whenOpen<DaysFrm>(game.get(), [](DaysFrm &days) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left); // yesterday
@@ -766,9 +768,7 @@ void TestPoints::pastDaysCalendar()
 // that answer up and keeps the match, unfinished, with both rounds.
 void TestPoints::matchOnTheMainWindow()
 {
-    GameSettings settings;
-    settings.playForPoints = true;
-    GameWindowHolder holder = GameWindowHolder::shown(settings);
+    GameWindowHolder holder = pointsWindow();
     QVERIFY(holder);
     const QPointer<GameFrm> window = holder.get();
     const auto &c = window->controls();
@@ -845,9 +845,7 @@ void TestPoints::matchOnTheMainWindow()
 // the match's line away.
 void TestPoints::endMatchDropsTheRound()
 {
-    GameSettings settings;
-    settings.playForPoints = true;
-    const auto window = GameWindowHolder::shown(settings);
+    const auto window = pointsWindow();
     QVERIFY(window);
     const auto &c = window->controls();
     window->startMatch({QStringLiteral("Ann"), QStringLiteral("Ben")}, 4,
